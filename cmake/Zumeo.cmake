@@ -1,0 +1,40 @@
+# Shared helpers for the targets of every folder.
+
+# zumeo_library(<name> SOURCES ... LIBS ...): the static library of one source
+# folder. A folder without sources yet gives an interface library, so its
+# users link already.
+function(zumeo_library name)
+  cmake_parse_arguments(L "" "" "SOURCES;LIBS" ${ARGN})
+  if(L_SOURCES)
+    add_library(${name} STATIC ${L_SOURCES})
+    target_include_directories(${name} PUBLIC "${CMAKE_SOURCE_DIR}")
+    target_link_libraries(${name} PUBLIC ${L_LIBS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE "${CMAKE_SOURCE_DIR}")
+    target_link_libraries(${name} INTERFACE ${L_LIBS})
+  endif()
+endfunction()
+
+# Precompiled Qt headers: a source file that includes QPainter costs seconds
+# to compile otherwise.
+function(zumeo_use_pch target)
+  target_precompile_headers(${target} PRIVATE <QtCore/QtCore> <QtGui/QPainter> <QtGui/QImage>
+                            <vector> <string> <memory>)
+endfunction()
+
+# zumeo_test(<name> SOURCES ... LIBS ... [GUI]): a GoogleTest program whose
+# tests are listed when ctest runs, not at build time.
+function(zumeo_test name)
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  if(T_GUI)
+    target_link_libraries(${name} PRIVATE zumeo_test_main_gui)
+  else()
+    target_link_libraries(${name} PRIVATE zumeo_test_main)
+  endif()
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  target_compile_definitions(${name} PRIVATE ZUMEO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the release build and starts Zumeo on the
+# drawing given, or on the sample drawing.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+bash scripts/install-deps.sh
+
+build=build
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build"
+
+drawing="${1:-samples/sample.dxf}"
+if [ ! -x "$build/bin/zumeo" ]; then
+  echo "The program zumeo is not there yet: the build holds its libraries and tests only."
+  exit 0
+fi
+exec "$build/bin/zumeo" "$drawing"
