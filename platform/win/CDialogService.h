@@ -1,0 +1,28 @@
+#pragma once
+// Every message box goes through one replaceable service: the program
+// installs one that shows real dialogs, the tests one that answers from a
+// script, so nothing modal blocks a test.
+
+#include "platform/mfc/CString.h"
+#include "platform/win/WinTypes.h"
+
+class CDialogService {
+public:
+    virtual ~CDialogService() = default;
+
+    // Shows the text with the MB_ buttons and icon of type; returns the IDOK,
+    // IDCANCEL, IDYES or IDNO answer.
+    virtual int MessageBox(const CString& text, const CString& caption, UINT type) = 0;
+
+    // The service in force; never null. Without an installed one, messages go
+    // to standard error and get the answer that changes nothing.
+    static CDialogService& Current();
+    // Installs a service (null restores the default) and returns the previous one.
+    static CDialogService* Install(CDialogService* service);
+};
+
+// The answer that leaves things as they are for a message box of that type.
+int CautiousAnswer(UINT type);
+
+// The caption is the program's name.
+int AfxMessageBox(const CString& text, UINT type = MB_OK);

@@ -1,0 +1,39 @@
+#pragma once
+// A dialog service for tests: records every message and answers from a
+// script, falling back to the cautious answer when the script runs out.
+
+#include "platform/win/CDialogService.h"
+
+#include <deque>
+#include <vector>
+
+class ScriptedDialogs final : public CDialogService {
+public:
+    struct Message {
+        CString text;
+        CString caption;
+        UINT type;
+    };
+
+    ScriptedDialogs() : m_previous(CDialogService::Install(this)) {}
+    ~ScriptedDialogs() override { CDialogService::Install(m_previous); }
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+
+    void Answer(int answer) { m_answers.push_back(answer); }
+    const std::vector<Message>& Messages() const { return m_messages; }
+
+    int MessageBox(const CString& text, const CString& caption, UINT type) override {
+        m_messages.push_back({text, caption, type});
+        if (m_answers.empty())
+            return CautiousAnswer(type);
+        int answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+
+private:
+    CDialogService* m_previous;
+    std::deque<int> m_answers;
+    std::vector<Message> m_messages;
+};
