@@ -1,0 +1,3 @@
+#include "geometry/CRectObj.h"
+
+IMPLEMENT_DYNAMIC(CRectObj, CObject)
