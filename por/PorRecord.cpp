@@ -1,0 +1,156 @@
+#include "por/PorRecord.h"
+
+#include "por/PorLayout.h"
+#include "por/PorRecords.h"
+#include "por/PorWord.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// The bytes [offset, offset + length) when they lie in the payload of a
+// record of the given size.
+bool InPayload(LONG offset, LONG length, std::size_t size) {
+    return offset >= static_cast<LONG>(PorHeadSize) && length >= 0 &&
+           static_cast<std::uint64_t>(offset) + static_cast<std::uint64_t>(length) <= size;
+}
+
+CString Text(std::span<const BYTE> bytes) {
+    return CString(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
+}
+
+} // namespace
+
+COLORREF PorReadColor(DWORD stored) {
+    return stored == PorByBlockColor ? PorByBlockReadColor : stored;
+}
+
+std::optional<PorRecord> PorRecord::Frame(std::span<const BYTE> data) {
+    if (data.size() < PorHeadSize) {
+        return std::nullopt;
+    }
+    const LONG size = LoadPorWord(data.data() + PorWordSize);
+    if (size < static_cast<LONG>(PorHeadSize) || static_cast<std::size_t>(size) > data.size()) {
+        return std::nullopt;
+    }
+    return PorRecord(data.first(static_cast<std::size_t>(size)));
+}
+
+LONG PorRecord::Type() const {
+    return LoadPorWord(m_bytes.data());
+}
+
+bool PorRecord::HasFixedPart() const {
+    const PorLayout* layout = FindPorLayout(Type());
+    return Size() >= (layout ? layout->fixedSize : PorHeadSize);
+}
+
+PorCursor PorRecord::Cursor(int word) const {
+    // A negative word is placed past the end, where nothing can be read.
+    const std::size_t offset =
+        word >= 0 ? static_cast<std::size_t>(word) * PorWordSize : m_bytes.size();
+    return PorCursor(m_bytes, offset);
+}
+
+std::optional<LONG> PorRecord::Long(int word) const {
+    return Cursor(word).Long();
+}
+
+std::optional<DWORD> PorRecord::ULong(int word) const {
+    return Cursor(word).ULong();
+}
+
+std::optional<COLORREF> PorRecord::Get(PorColorField field) const {
+    const auto stored = ULong(field.word);
+    return stored ? std::optional<COLORREF>(PorReadColor(*stored)) : std::nullopt;
+}
+
+CString PorRecord::Get(PorStringField field) const {
+    PorCursor cursor = Cursor(field.word);
+    const auto length = cursor.Long();
+    const auto offset = cursor.Long();
+    if (!length || !offset || *length == 0 || !InPayload(*offset, *length, Size())) {
+        return CString();
+    }
+    return Text(
+        m_bytes.subspan(static_cast<std::size_t>(*offset), static_cast<std::size_t>(*length)));
+}
+
+CString PorRecord::Get(PorFaceNameField field) const {
+    const auto offset = Long(field.word);
+    if (!offset || !InPayload(*offset, 0, Size())) {
+        return CString();
+    }
+    const auto rest = m_bytes.subspan(static_cast<std::size_t>(*offset));
+    const auto nul = std::ranges::find(rest, BYTE{0});
+    return Text(rest.first(static_cast<std::size_t>(nul - rest.begin())));
+}
+
+std::optional<POINT> PorRecord::Get(PorPointField field) const {
+    return Cursor(field.word).Point();
+}
+
+std::optional<std::vector<POINT>> PorRecord::Get(PorPointsField field) const {
+    return Cursor(field.word).Points(field.count);
+}
+
+std::optional<PorPen> PorRecord::Get(PorPenField field) const {
+    const auto words = Cursor(field.word).Longs(4);
+    if (!words) {
+        return std::nullopt;
+    }
+    const auto& w = *words;
+    return PorPen{w[0], w[1], w[2], PorReadColor(static_cast<DWORD>(w[3]))};
+}
+
+std::optional<PorFill> PorRecord::Get(PorFillField field) const {
+    const auto words = Cursor(field.word).Longs(2);
+    if (!words) {
+        return std::nullopt;
+    }
+    return PorFill{(*words)[0], PorReadColor(static_cast<DWORD>((*words)[1]))};
+}
+
+std::optional<std::vector<POINT>> PorRecord::Get(PorPointListField field) const {
+    return Cursor(field.word).PointList();
+}
+
+std::optional<std::vector<LONG>> PorRecord::Get(PorValueListField field) const {
+    return Cursor(field.word).LongList();
+}
+
+std::optional<std::span<const BYTE>> PorRecord::Get(PorBytesField field) const {
+    PorCursor cursor = Cursor(field.word);
+    const auto offset = cursor.Long();
+    const auto length = cursor.Long();
+    if (!offset || !length || !InPayload(*offset, *length, Size())) {
+        return std::nullopt;
+    }
+    return m_bytes.subspan(static_cast<std::size_t>(*offset), static_cast<std::size_t>(*length));
+}
+
+std::vector<CString> PorRecord::Get(PorGroupItemsField field) const {
+    std::vector<CString> ids;
+    const auto count = Long(field.word);
+    std::size_t offset = (static_cast<std::size_t>(field.word) + 1) * PorWordSize;
+    for (LONG i = 0; count && i < *count && offset < Size(); ++i) {
+        const auto rest = m_bytes.subspan(offset);
+        PorCursor head(rest, 0);
+        const auto itemSize = head.Long();
+        const auto length = head.Long();
+        const auto idOffset = head.Long();
+        if (!idOffset || *itemSize < static_cast<LONG>(PorGroup::ItemHeadSize) ||
+            static_cast<std::size_t>(*itemSize) > rest.size()) {
+            break;
+        }
+        const std::size_t item = static_cast<std::size_t>(*itemSize);
+        if (*length > 0 && *idOffset >= static_cast<LONG>(PorGroup::ItemHeadSize) &&
+            static_cast<std::uint64_t>(*idOffset) + static_cast<std::uint64_t>(*length) <= item) {
+            ids.push_back(Text(rest.subspan(static_cast<std::size_t>(*idOffset),
+                                            static_cast<std::size_t>(*length))));
+        }
+        offset += item;
+    }
+    return ids;
+}
