@@ -16,6 +16,13 @@ using LPARAM = std::intptr_t;
 using WPARAM = std::uintptr_t;
 using LRESULT = std::intptr_t;
 using SIZE_T = std::size_t;
+using INT_PTR = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
+using DWORD_PTR = std::uintptr_t;
+// Distinct from `long` (64-bit on Linux), so that code handing a `long` to an
+// archive or a 32-bit field fails to compile instead of changing the format.
+using LONGLONG = long long;
+using ULONGLONG = unsigned long long;
 
 #ifndef TRUE
 #define TRUE 1
@@ -60,6 +67,9 @@ using HGLOBAL = GlobalBlock*;
 class CWnd;
 struct PlatformWindow;
 using HWND = PlatformWindow*;
+// Position in a list of the class library (CList, CObList, CPtrList): opaque.
+struct ListPosition;
+using POSITION = ListPosition*;
 
 // Message box styles and answers.
 constexpr UINT MB_OK = 0x0;

@@ -1,0 +1,3 @@
+#include "platform/mfc/CPtrList.h"
+
+IMPLEMENT_DYNAMIC(CPtrList, CObject)

@@ -1,0 +1,123 @@
+// Global memory blocks: exact sizes, zeroed memory, lock counts, and handles
+// that are null or already freed.
+#include "platform/win/GlobalMemory.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+TEST(GlobalMemoryTest, FlagValues) {
+    EXPECT_EQ(GMEM_FIXED, 0u);
+    EXPECT_EQ(GMEM_MOVEABLE, 0x2u);
+    EXPECT_EQ(GMEM_ZEROINIT, 0x40u);
+    EXPECT_EQ(GMEM_SHARE, 0x2000u);
+    EXPECT_EQ(GHND, 0x42u);
+    EXPECT_EQ(GPTR, 0x40u);
+}
+
+TEST(GlobalMemoryTest, AllocZeroInitAndExactSize) {
+    HGLOBAL h = GlobalAlloc(GHND, 1000);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(GlobalSize(h), 1000u);
+    auto* p = static_cast<BYTE*>(GlobalLock(h));
+    ASSERT_NE(p, nullptr);
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(p[i], 0) << i;
+    EXPECT_EQ(GlobalHandle(p), h);
+    EXPECT_FALSE(GlobalUnlock(h));
+    EXPECT_EQ(GlobalFree(h), nullptr);
+
+    HGLOBAL odd = GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE, 4097);
+    EXPECT_EQ(GlobalSize(odd), 4097u);
+    EXPECT_EQ(GlobalFree(odd), nullptr);
+}
+
+TEST(GlobalMemoryTest, LocksAreCounted) {
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, 8);
+    EXPECT_EQ(GlobalFlags(h) & GMEM_LOCKCOUNT, 0u);
+    void* a = GlobalLock(h);
+    void* b = GlobalLock(h);
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(GlobalFlags(h) & GMEM_LOCKCOUNT, 2u);
+    EXPECT_TRUE(GlobalUnlock(h));  // still locked once
+    EXPECT_FALSE(GlobalUnlock(h)); // now unlocked
+    EXPECT_FALSE(GlobalUnlock(h)); // was not locked
+    EXPECT_EQ(GlobalFlags(h) & GMEM_LOCKCOUNT, 0u);
+    GlobalLock(h);
+    EXPECT_EQ(GlobalFree(h), nullptr); // freed even while locked
+}
+
+TEST(GlobalMemoryTest, ReAllocKeepsContentsAndZeroFillsGrowth) {
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, 4);
+    std::memcpy(GlobalLock(h), "abcd", 4);
+    GlobalUnlock(h);
+    EXPECT_EQ(GlobalReAlloc(h, 10000, GMEM_MOVEABLE | GMEM_ZEROINIT), h);
+    EXPECT_EQ(GlobalSize(h), 10000u);
+    auto* p = static_cast<BYTE*>(GlobalLock(h));
+    EXPECT_EQ(std::memcmp(p, "abcd", 4), 0);
+    for (int i = 4; i < 10000; ++i)
+        ASSERT_EQ(p[i], 0) << i;
+    GlobalUnlock(h);
+    EXPECT_EQ(GlobalReAlloc(h, 2, GMEM_MOVEABLE), h);
+    EXPECT_EQ(GlobalSize(h), 2u);
+    p = static_cast<BYTE*>(GlobalLock(h));
+    EXPECT_EQ(p[0], 'a');
+    EXPECT_EQ(p[1], 'b');
+    GlobalUnlock(h);
+    // Growing again: the bytes cut off before come back as zeros.
+    GlobalReAlloc(h, 4, GMEM_MOVEABLE);
+    p = static_cast<BYTE*>(GlobalLock(h));
+    EXPECT_EQ(p[2], 0);
+    EXPECT_EQ(p[3], 0);
+    GlobalUnlock(h);
+    // GMEM_MODIFY changes the flags, not the size.
+    EXPECT_EQ(GlobalReAlloc(h, 0, GMEM_MODIFY | GMEM_DISCARDABLE), h);
+    EXPECT_EQ(GlobalSize(h), 4u);
+    EXPECT_TRUE(GlobalFlags(h) & GMEM_DISCARDABLE);
+    EXPECT_EQ(GlobalFree(h), nullptr);
+}
+
+TEST(GlobalMemoryTest, ZeroByteBlocks) {
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, 0);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(GlobalSize(h), 0u);
+    EXPECT_EQ(GlobalLock(h), nullptr);
+    EXPECT_TRUE(GlobalFlags(h) & GMEM_DISCARDED);
+    EXPECT_EQ(GlobalReAlloc(h, 3, GMEM_MOVEABLE), h);
+    EXPECT_NE(GlobalLock(h), nullptr);
+    GlobalUnlock(h);
+    EXPECT_EQ(GlobalReAlloc(h, 0, GMEM_MOVEABLE), h);
+    EXPECT_EQ(GlobalSize(h), 0u);
+    EXPECT_EQ(GlobalFree(h), nullptr);
+}
+
+TEST(GlobalMemoryTest, NullAndFreedHandlesDoNotCrash) {
+    EXPECT_EQ(GlobalFree(nullptr), nullptr);
+    EXPECT_EQ(GlobalLock(nullptr), nullptr);
+    EXPECT_FALSE(GlobalUnlock(nullptr));
+    EXPECT_EQ(GlobalSize(nullptr), 0u);
+    EXPECT_EQ(GlobalReAlloc(nullptr, 10, GMEM_MOVEABLE), nullptr);
+    EXPECT_EQ(GlobalFlags(nullptr), GMEM_INVALID_HANDLE);
+    EXPECT_EQ(GlobalHandle(nullptr), nullptr);
+
+    HGLOBAL h = GlobalAlloc(GPTR, 16);
+    ASSERT_EQ(GlobalFree(h), nullptr);
+    EXPECT_EQ(GlobalSize(h), 0u);
+    EXPECT_EQ(GlobalLock(h), nullptr);
+    EXPECT_FALSE(GlobalUnlock(h));
+    EXPECT_EQ(GlobalReAlloc(h, 32, GMEM_MOVEABLE), nullptr);
+    EXPECT_EQ(GlobalFlags(h), GMEM_INVALID_HANDLE);
+    EXPECT_EQ(GlobalFree(h), h); // not a live block: failure returns the handle
+}
+
+TEST(GlobalMemoryTest, HugeRequestsFail) {
+    EXPECT_EQ(GlobalAlloc(GMEM_MOVEABLE, SIZE_T(0x80000000u)), nullptr);
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, 1);
+    EXPECT_EQ(GlobalReAlloc(h, SIZE_T(0x80000000u), GMEM_MOVEABLE), nullptr);
+    EXPECT_EQ(GlobalSize(h), 1u); // unchanged
+    GlobalFree(h);
+}
+
+} // namespace
