@@ -1,5 +1,7 @@
 #include "por/PorBlockWriter.h"
 
+#include "platform/win/GlobalMemory.h"
+
 #include <algorithm>
 
 void PorBlockWriter::Append(std::span<const BYTE> bytes) {
@@ -9,4 +11,17 @@ void PorBlockWriter::Append(std::span<const BYTE> bytes) {
     }
     std::ranges::copy(bytes, m_storage.begin() + static_cast<std::ptrdiff_t>(m_size));
     m_size = size;
+}
+
+HGLOBAL PorBlockWriter::ToGlobalBlock() const {
+    if (m_size == 0) {
+        return nullptr;
+    }
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE | GMEM_ZEROINIT, m_storage.size());
+    if (!block) {
+        return nullptr;
+    }
+    std::ranges::copy(Data(), static_cast<BYTE*>(GlobalLock(block)));
+    GlobalUnlock(block);
+    return block;
 }

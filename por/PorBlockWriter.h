@@ -22,6 +22,12 @@ public:
     // The data and the zero bytes after it, a whole number of growth steps.
     std::span<const BYTE> Storage() const { return m_storage; }
 
+    // A copy of the storage in a new unlocked global memory block
+    // (GMEM_MOVEABLE | GMEM_SHARE | GMEM_ZEROINIT), owned by the caller; null
+    // when nothing was written or the memory cannot be had. The writer keeps
+    // its records and can go on appending.
+    HGLOBAL ToGlobalBlock() const;
+
 private:
     std::vector<BYTE> m_storage;
     std::size_t m_size = 0;

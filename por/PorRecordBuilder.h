@@ -44,10 +44,10 @@ public:
     void Set(PorStringField field, const CString& text);
     void Set(PorFaceNameField field, const CString& text);
     void Set(PorBytesField field, std::span<const BYTE> bytes);
-    // List items follow their count word directly: they are appended before
-    // anything else, else std::logic_error.
-    // Appends complete records back to back and adds them to the count.
-    // Bytes that are not well-framed records throw std::invalid_argument.
+    // List items directly follow their count word, so they are appended
+    // before any other variable part, else std::logic_error.
+    // Complete records, back to back, added to the count; bytes that are not
+    // well-framed records throw std::invalid_argument.
     void Append(PorRecordListField field, std::span<const BYTE> records);
     // Appends one member item {size, id length, 12, id, NUL} and counts it.
     void Append(PorGroupItemsField field, const CString& id);

@@ -1,6 +1,8 @@
 #include "por/PorBlockWriter.h"
 
 #include "PorTestData.h"
+#include "platform/win/GlobalMemory.h"
+#include "por/PorBlockReader.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +43,38 @@ TEST(PorBlockWriterTest, RecordsFollowEachOtherWithoutPadding) {
     EXPECT_EQ(std::vector<BYTE>(writer.Data().begin(), writer.Data().end()),
               Join({layer.Bytes(), Words({2, 8})}));
     EXPECT_EQ(layer.Size(), 31u);
+}
+
+TEST(PorBlockWriterTest, GlobalBlockHoldsTheRecordsAndIsHandedOverUnlocked) {
+    PorBlockWriter writer;
+    EXPECT_EQ(writer.ToGlobalBlock(), nullptr);
+
+    writer.Append(MakeHeader());
+    writer.Append(MakeLine({1, 2}, {3, 4}));
+    HGLOBAL block = writer.ToGlobalBlock();
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(GlobalSize(block), 4096u);
+    EXPECT_EQ(GlobalFlags(block) & GMEM_LOCKCOUNT, 0u);
+
+    // No end record: the reader relies on the zero bytes after the data.
+    const auto* data = static_cast<const BYTE*>(GlobalLock(block));
+    const std::span<const BYTE> bytes(data, GlobalSize(block));
+    EXPECT_TRUE(std::ranges::equal(bytes.first(writer.Data().size()), writer.Data()));
+    PorBlockReader reader(bytes);
+    EXPECT_EQ(reader.Next()->Type(), PorHeader::Type);
+    EXPECT_EQ(reader.Next()->Get(PorLine::End)->y, 4);
+    EXPECT_FALSE(reader.Next().has_value());
+    EXPECT_EQ(reader.StopReason(), PorStopReason::BadType);
+    GlobalUnlock(block);
+    EXPECT_EQ(GlobalFree(block), nullptr);
+
+    // The writer keeps its records: a second block is an equal copy.
+    HGLOBAL again = writer.ToGlobalBlock();
+    ASSERT_NE(again, nullptr);
+    const auto* copy = static_cast<const BYTE*>(GlobalLock(again));
+    EXPECT_TRUE(std::ranges::equal(std::span(copy, GlobalSize(again)), writer.Storage()));
+    GlobalUnlock(again);
+    GlobalFree(again);
 }
 
 } // namespace
