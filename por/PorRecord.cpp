@@ -9,11 +9,15 @@
 
 namespace {
 
-// The bytes [offset, offset + length) when they lie in the payload of a
-// record of the given size.
-bool InPayload(LONG offset, LONG length, std::size_t size) {
-    return offset >= static_cast<LONG>(PorHeadSize) && length >= 0 &&
+// The bytes [offset, offset + length) lie between first and size.
+bool Inside(LONG offset, LONG length, std::size_t first, std::size_t size) {
+    return offset >= 0 && length >= 0 && static_cast<std::size_t>(offset) >= first &&
            static_cast<std::uint64_t>(offset) + static_cast<std::uint64_t>(length) <= size;
+}
+
+// Strings and byte ranges lie in the payload, behind the record head.
+bool InPayload(LONG offset, LONG length, std::size_t size) {
+    return Inside(offset, length, PorHeadSize, size);
 }
 
 CString Text(std::span<const BYTE> bytes) {
@@ -136,21 +140,19 @@ std::vector<CString> PorRecord::Get(PorGroupItemsField field) const {
     std::size_t offset = (static_cast<std::size_t>(field.word) + 1) * PorWordSize;
     for (LONG i = 0; count && i < *count && offset < Size(); ++i) {
         const auto rest = m_bytes.subspan(offset);
-        PorCursor head(rest, 0);
-        const auto itemSize = head.Long();
-        const auto length = head.Long();
-        const auto idOffset = head.Long();
-        if (!idOffset || *itemSize < static_cast<LONG>(PorGroup::ItemHeadSize) ||
-            static_cast<std::size_t>(*itemSize) > rest.size()) {
+        const auto head = PorCursor(rest, 0).Longs(3); // item size, id length, id offset
+        if (!head || (*head)[0] < static_cast<LONG>(PorGroup::ItemHeadSize) ||
+            static_cast<std::size_t>((*head)[0]) > rest.size()) {
             break;
         }
-        const std::size_t item = static_cast<std::size_t>(*itemSize);
-        if (*length > 0 && *idOffset >= static_cast<LONG>(PorGroup::ItemHeadSize) &&
-            static_cast<std::uint64_t>(*idOffset) + static_cast<std::uint64_t>(*length) <= item) {
-            ids.push_back(Text(rest.subspan(static_cast<std::size_t>(*idOffset),
-                                            static_cast<std::size_t>(*length))));
+        const auto item = rest.first(static_cast<std::size_t>((*head)[0]));
+        const LONG length = (*head)[1];
+        const LONG idOffset = (*head)[2];
+        if (length > 0 && Inside(idOffset, length, PorGroup::ItemHeadSize, item.size())) {
+            ids.push_back(Text(item.subspan(static_cast<std::size_t>(idOffset),
+                                            static_cast<std::size_t>(length))));
         }
-        offset += item;
+        offset += item.size();
     }
     return ids;
 }

@@ -193,6 +193,7 @@ TEST(PorRecordTest, GroupItemsAreWalkedByTheirSizeInsideTheRecord) {
     // An id outside its item is left out; the walk goes on by the item size.
     EXPECT_EQ(group(2, {Words({16, 5, 12, 0x41}), item("2A0")}), (Ids{"2A0"}));
     EXPECT_EQ(group(2, {Words({16, 0, 12, 0}), item("2A0")}), (Ids{"2A0"}));
+    EXPECT_EQ(group(2, {Words({16, 4, 4, 0x41}), item("2A0")}), (Ids{"2A0"}));
 }
 
 TEST(PorRecordTest, NurbsTailIsReadWithACursorAfterThePoints) {
