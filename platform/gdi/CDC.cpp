@@ -1,0 +1,713 @@
+#include "platform/gdi/CDC.h"
+
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/CMetaFileDC.h"
+#include "platform/gdi/CPen.h"
+#include "platform/gdi/CRasterOps.h"
+#include "platform/gdi/CRgn.h"
+#include "platform/gdi/CStockObjects.h"
+#include "platform/mfc/Cp932.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string_view>
+
+IMPLEMENT_DYNAMIC(CDC, CObject)
+
+namespace {
+
+LONG SaturatedSum(LONG a, LONG b) {
+    const std::int64_t sum = static_cast<std::int64_t>(a) + b;
+    return static_cast<LONG>(std::clamp<std::int64_t>(sum, std::numeric_limits<LONG>::min(),
+                                                      std::numeric_limits<LONG>::max()));
+}
+
+QRect NormalizedRect(POINT a, POINT b) {
+    const int left = std::min(a.x, b.x);
+    const int top = std::min(a.y, b.y);
+    const int right = std::max(a.x, b.x);
+    const int bottom = std::max(a.y, b.y);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+} // namespace
+
+CDC::CDC(const CDeviceCaps& device) : m_device(device), m_state(device) {
+    SelectPen(static_cast<CPen*>(CStockObjects::Get(BLACK_PEN)));
+    SelectBrush(static_cast<CBrush*>(CStockObjects::Get(WHITE_BRUSH)));
+    SelectFont(static_cast<CFont*>(CStockObjects::Get(SYSTEM_FONT)));
+}
+
+CDC::~CDC() = default;
+
+bool CDC::IsMetafile() const {
+    return IsKindOf(RUNTIME_CLASS(CMetaFileDC));
+}
+
+// ---- Mapping
+
+int CDC::SetMapMode(int mapMode) {
+    return m_state.mapping.SetMapMode(mapMode);
+}
+
+CPoint CDC::SetWindowOrg(int x, int y) {
+    const CPoint previous = m_state.mapping.WindowOrg();
+    m_state.mapping.SetWindowOrg(POINT{x, y});
+    return previous;
+}
+
+CSize CDC::SetWindowExt(int cx, int cy) {
+    const CSize previous = m_state.mapping.WindowExt();
+    return m_state.mapping.SetWindowExt(SIZE{cx, cy}) ? previous : CSize();
+}
+
+CPoint CDC::SetViewportOrg(int x, int y) {
+    const CPoint previous = m_state.mapping.ViewportOrg();
+    m_state.mapping.SetViewportOrg(POINT{x, y});
+    return previous;
+}
+
+CSize CDC::SetViewportExt(int cx, int cy) {
+    const CSize previous = m_state.mapping.ViewportExt();
+    return m_state.mapping.SetViewportExt(SIZE{cx, cy}) ? previous : CSize();
+}
+
+void CDC::LPtoDP(POINT* points, int count) const {
+    const CMapping& mapping = AttributeDC().m_state.mapping;
+    for (int i = 0; points && i < count; ++i)
+        points[i] = mapping.ToDevice(points[i]);
+}
+
+void CDC::LPtoDP(RECT* rect) const {
+    if (rect)
+        LPtoDP(reinterpret_cast<POINT*>(rect), 2);
+}
+
+void CDC::LPtoDP(SIZE* size) const {
+    if (size)
+        *size = AttributeDC().m_state.mapping.SizeToDevice(*size);
+}
+
+void CDC::DPtoLP(POINT* points, int count) const {
+    const CMapping& mapping = AttributeDC().m_state.mapping;
+    for (int i = 0; points && i < count; ++i)
+        points[i] = mapping.ToLogical(points[i]);
+}
+
+void CDC::DPtoLP(RECT* rect) const {
+    if (rect)
+        DPtoLP(reinterpret_cast<POINT*>(rect), 2);
+}
+
+void CDC::DPtoLP(SIZE* size) const {
+    if (size)
+        *size = AttributeDC().m_state.mapping.SizeToLogical(*size);
+}
+
+int CDC::GetDeviceCaps(int index) const {
+    return AttributeDC().m_device.Get(index);
+}
+
+POINT CDC::ToDevice(int x, int y) const {
+    return m_state.mapping.ToDevice(POINT{x, y});
+}
+
+std::vector<POINT> CDC::ToDevice(const POINT* points, int count) const {
+    std::vector<POINT> device(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        device[static_cast<std::size_t>(i)] = m_state.mapping.ToDevice(points[i]);
+    return device;
+}
+
+QRect CDC::DeviceRect(int left, int top, int right, int bottom) const {
+    return NormalizedRect(ToDevice(left, top), ToDevice(right, bottom));
+}
+
+// ---- Objects
+
+CPen* CDC::SelectPen(CPen* pen) {
+    ExtLogPen description;
+    if (!pen || !pen->GetExtLogPen(&description))
+        return nullptr;
+    CPen* previous = m_state.penObject;
+    m_state.pen = description;
+    m_state.penObject = pen;
+    return previous;
+}
+
+CBrush* CDC::SelectBrush(CBrush* brush) {
+    LOGBRUSH description;
+    if (!brush || !brush->GetLogBrush(&description))
+        return nullptr;
+    CBrush* previous = m_state.brushObject;
+    m_state.brush = description;
+    m_state.brushObject = brush;
+    return previous;
+}
+
+CFont* CDC::SelectFont(CFont* font) {
+    if (!font || !font->GetSafeHandle())
+        return nullptr;
+    CFont* previous = m_state.fontObject;
+    m_state.font = font->GetQFont();
+    m_state.fontObject = font;
+    return previous;
+}
+
+CPen* CDC::SelectObject(CPen* pen) {
+    return SelectPen(pen);
+}
+
+CBrush* CDC::SelectObject(CBrush* brush) {
+    return SelectBrush(brush);
+}
+
+CFont* CDC::SelectObject(CFont* font) {
+    return SelectFont(font);
+}
+
+CGdiObject* CDC::SelectObject(CGdiObject* object) {
+    if (auto* pen = dynamic_cast<CPen*>(object))
+        return SelectObject(pen);
+    if (auto* brush = dynamic_cast<CBrush*>(object))
+        return SelectObject(brush);
+    if (auto* font = dynamic_cast<CFont*>(object))
+        return SelectObject(font);
+    return nullptr;
+}
+
+CGdiObject* CDC::SelectStockObject(int index) {
+    CGdiObject* object = CStockObjects::Get(index);
+    if (auto* pen = dynamic_cast<CPen*>(object))
+        return SelectPen(pen);
+    if (auto* brush = dynamic_cast<CBrush*>(object))
+        return SelectBrush(brush);
+    if (auto* font = dynamic_cast<CFont*>(object))
+        return SelectFont(font);
+    return nullptr;
+}
+
+// ---- Modes
+
+int CDC::SetROP2(int rop2) {
+    if (rop2 < R2_BLACK || rop2 > R2_WHITE)
+        return 0;
+    return std::exchange(m_state.rop2, rop2);
+}
+
+int CDC::SetBkMode(int mode) {
+    if (mode != TRANSPARENT && mode != OPAQUE)
+        return 0;
+    return std::exchange(m_state.bkMode, mode);
+}
+
+COLORREF CDC::SetBkColor(COLORREF color) {
+    return std::exchange(m_state.bkColor, color);
+}
+
+COLORREF CDC::SetTextColor(COLORREF color) {
+    return std::exchange(m_state.textColor, color);
+}
+
+int CDC::SetPolyFillMode(int mode) {
+    if (mode != ALTERNATE && mode != WINDING)
+        return 0;
+    return std::exchange(m_state.polyFillMode, mode);
+}
+
+UINT CDC::SetTextAlign(UINT flags) {
+    return std::exchange(m_state.textAlign, flags);
+}
+
+int CDC::SetTextCharacterExtra(int extra) {
+    return std::exchange(m_state.charExtra, extra);
+}
+
+int CDC::SetStretchBltMode(int mode) {
+    if (mode < BLACKONWHITE || mode > HALFTONE)
+        return 0;
+    return std::exchange(m_state.stretchMode, mode);
+}
+
+Qt::FillRule CDC::FillRule() const {
+    return m_state.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
+}
+
+// ---- Lines and shapes
+
+void CDC::Output(const CGdiPath& figures, bool fill, bool stroke) {
+    if (m_pathState == PathState::Open)
+        m_path.Append(figures);
+    else
+        OnPaintPath(figures.ToPainterPath(FillRule()), fill, stroke);
+}
+
+CPoint CDC::MoveTo(int x, int y) {
+    const CPoint previous = m_state.position;
+    m_state.position = POINT{x, y};
+    if (m_pathState == PathState::Open)
+        m_path.MoveTo(ToDevice(x, y));
+    return previous;
+}
+
+BOOL CDC::LineTo(int x, int y) {
+    const POINT from = ToDevice(m_state.position.x, m_state.position.y);
+    const POINT to = ToDevice(x, y);
+    m_state.position = POINT{x, y};
+    if (m_pathState == PathState::Open) {
+        m_path.LineTo(to);
+        return TRUE;
+    }
+    CGdiPath line;
+    line.MoveTo(from);
+    line.LineTo(to);
+    OnPaintPath(line.ToPainterPath(FillRule()), false, true);
+    return TRUE;
+}
+
+BOOL CDC::Polyline(const POINT* points, int count) {
+    if (!points || count < 2)
+        return FALSE;
+    CGdiPath chain;
+    chain.AddPolyline(ToDevice(points, count).data(), count);
+    Output(chain, false, true);
+    return TRUE;
+}
+
+BOOL CDC::Polygon(const POINT* points, int count) {
+    return PolygonsImpl(points, &count, 1);
+}
+
+BOOL CDC::PolyPolygon(const POINT* points, const int* counts, int polygons) {
+    return PolygonsImpl(points, counts, polygons);
+}
+
+BOOL CDC::PolygonsImpl(const POINT* points, const int* counts, int polygons) {
+    if (!points || !counts || polygons < 1 ||
+        std::any_of(counts, counts + polygons, [](int count) { return count < 2; }))
+        return FALSE;
+    CGdiPath figures;
+    const POINT* next = points;
+    for (int i = 0; i < polygons; ++i) {
+        figures.AddPolygon(ToDevice(next, counts[i]).data(), counts[i]);
+        next += counts[i];
+    }
+    Output(figures, true, true);
+    return TRUE;
+}
+
+BOOL CDC::PolyBezier(const POINT* points, int count) {
+    if (!points || count < 4 || (count - 1) % 3 != 0)
+        return FALSE;
+    CGdiPath curve;
+    curve.AddBeziers(ToDevice(points, count).data(), count);
+    Output(curve, false, true);
+    return TRUE;
+}
+
+BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
+    const QRect box = DeviceRect(left, top, right, bottom);
+    if (box.isEmpty())
+        return TRUE;
+    // The outline runs on the inner side of the right and bottom edges.
+    const POINT corners[4] = {{box.left(), box.top()},
+                              {box.right(), box.top()},
+                              {box.right(), box.bottom()},
+                              {box.left(), box.bottom()}};
+    CGdiPath frame;
+    frame.AddPolygon(corners, 4);
+    Output(frame, true, true);
+    return TRUE;
+}
+
+BOOL CDC::Rectangle(const RECT* rect) {
+    return rect ? Rectangle(rect->left, rect->top, rect->right, rect->bottom) : FALSE;
+}
+
+BOOL CDC::Ellipse(int left, int top, int right, int bottom) {
+    const QRect box = DeviceRect(left, top, right, bottom);
+    if (box.isEmpty())
+        return TRUE;
+    QPainterPath outline;
+    outline.addEllipse(QRectF(box.left(), box.top(), box.width() - 1, box.height() - 1));
+    CGdiPath figure;
+    figure.AddClosedOutline(outline);
+    Output(figure, true, true);
+    return TRUE;
+}
+
+BOOL CDC::Ellipse(const RECT* rect) {
+    return rect ? Ellipse(rect->left, rect->top, rect->right, rect->bottom) : FALSE;
+}
+
+// ---- Pixels and fills
+
+COLORREF CDC::SetPixel(int x, int y, COLORREF color) {
+    const POINT point = ToDevice(x, y);
+    return OnSetPixel(QPoint(point.x, point.y), color);
+}
+
+COLORREF CDC::GetPixel(int x, int y) const {
+    const POINT point = ToDevice(x, y);
+    return OnGetPixel(QPoint(point.x, point.y));
+}
+
+void CDC::FillRect(const RECT* rect, CBrush* brush) {
+    LOGBRUSH description;
+    if (!rect || !brush || !brush->GetLogBrush(&description))
+        return;
+    const QRect box = DeviceRect(rect->left, rect->top, rect->right, rect->bottom);
+    if (!box.isEmpty())
+        OnFillRect(box, description, QPainter::CompositionMode_SourceOver);
+}
+
+void CDC::FillSolidRect(const RECT* rect, COLORREF color) {
+    if (!rect)
+        return;
+    m_state.bkColor = color;
+    const QRect box = DeviceRect(rect->left, rect->top, rect->right, rect->bottom);
+    if (!box.isEmpty())
+        OnFillRect(box, LOGBRUSH{BS_SOLID, color, 0}, QPainter::CompositionMode_Source);
+}
+
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color) {
+    const RECT rect{x, y, SaturatedSum(x, cx), SaturatedSum(y, cy)};
+    FillSolidRect(&rect, color);
+}
+
+// ---- Block transfers
+
+BOOL CDC::PatBlt(int x, int y, int width, int height, DWORD rop) {
+    return PatBltImpl(x, y, width, height, rop);
+}
+
+BOOL CDC::PatBltImpl(int x, int y, int width, int height, DWORD rop) {
+    const std::optional<CRasterOps::Rop3> operation = CRasterOps::ForRop3(rop);
+    if (!operation || operation->operand == CRasterOps::Operand::Source)
+        return FALSE;
+    const QRect box = DeviceRect(x, y, SaturatedSum(x, width), SaturatedSum(y, height));
+    if (box.isEmpty())
+        return TRUE;
+    LOGBRUSH brush = m_state.brush;
+    if (operation->operand == CRasterOps::Operand::Black)
+        brush = LOGBRUSH{BS_SOLID, RGB(0, 0, 0), 0};
+    else if (operation->operand == CRasterOps::Operand::White)
+        brush = LOGBRUSH{BS_SOLID, RGB(255, 255, 255), 0};
+    else if (operation->operand == CRasterOps::Operand::Destination)
+        brush = LOGBRUSH{BS_SOLID, RGB(0, 0, 0), 0};
+    OnFillRect(box, brush, operation->mode);
+    return TRUE;
+}
+
+BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, DWORD rop) {
+    return StretchBltImpl(x, y, width, height, source, xSrc, ySrc, width, height, rop);
+}
+
+BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc,
+                     int srcWidth, int srcHeight, DWORD rop) {
+    return StretchBltImpl(x, y, width, height, source, xSrc, ySrc, srcWidth, srcHeight, rop);
+}
+
+BOOL CDC::StretchBltImpl(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc,
+                         int srcWidth, int srcHeight, DWORD rop) {
+    const std::optional<CRasterOps::Rop3> operation = CRasterOps::ForRop3(rop);
+    if (!operation)
+        return FALSE;
+    if (operation->operand != CRasterOps::Operand::Source)
+        return PatBltImpl(x, y, width, height, rop);
+    const QImage* image = source ? source->SourceImage() : nullptr;
+    if (!image)
+        return FALSE;
+    const POINT to0 = ToDevice(x, y);
+    const POINT to1 = ToDevice(SaturatedSum(x, width), SaturatedSum(y, height));
+    const POINT from0 = source->m_state.mapping.ToDevice(POINT{xSrc, ySrc});
+    const POINT from1 = source->m_state.mapping.ToDevice(
+        POINT{SaturatedSum(xSrc, srcWidth), SaturatedSum(ySrc, srcHeight)});
+    const QRect target = NormalizedRect(to0, to1);
+    const QRect from = NormalizedRect(from0, from1);
+    if (target.isEmpty() || from.isEmpty())
+        return TRUE;
+    // Opposite directions on an axis mirror the picture.
+    const bool mirrorX = (to1.x < to0.x) != (from1.x < from0.x);
+    const bool mirrorY = (to1.y < to0.y) != (from1.y < from0.y);
+    const QImage part = image->copy(from).mirrored(mirrorX, mirrorY);
+    return OnBlt(target, part, operation->mode, m_state.stretchMode == HALFTONE);
+}
+
+// ---- State stack
+
+int CDC::SaveDC() {
+    m_saved.push_back(m_state);
+    return static_cast<int>(m_saved.size());
+}
+
+BOOL CDC::RestoreDC(int savedDC) {
+    const int depth = static_cast<int>(m_saved.size());
+    const int level = savedDC < 0 ? depth + savedDC + 1 : savedDC;
+    if (savedDC == 0 || level < 1 || level > depth)
+        return FALSE;
+    m_state = m_saved[static_cast<std::size_t>(level - 1)];
+    m_saved.erase(m_saved.begin() + (level - 1), m_saved.end());
+    ++m_clipRevision;
+    return TRUE;
+}
+
+// ---- Paths
+
+BOOL CDC::BeginPath() {
+    m_path = CGdiPath();
+    m_path.MoveTo(ToDevice(m_state.position.x, m_state.position.y));
+    m_pathState = PathState::Open;
+    return TRUE;
+}
+
+BOOL CDC::EndPath() {
+    if (m_pathState != PathState::Open)
+        return FALSE;
+    m_pathState = PathState::Closed;
+    return TRUE;
+}
+
+BOOL CDC::AbortPath() {
+    m_path = CGdiPath();
+    m_pathState = PathState::None;
+    return TRUE;
+}
+
+bool CDC::TakeClosedPath(CGdiPath* path) {
+    if (m_pathState != PathState::Closed)
+        return false;
+    *path = std::move(m_path);
+    AbortPath();
+    return true;
+}
+
+BOOL CDC::StrokePath() {
+    CGdiPath path;
+    if (!TakeClosedPath(&path))
+        return FALSE;
+    OnPaintPath(path.ToPainterPath(FillRule()), false, true);
+    return TRUE;
+}
+
+BOOL CDC::FillPath() {
+    CGdiPath path;
+    if (!TakeClosedPath(&path))
+        return FALSE;
+    OnPaintPath(path.ToPainterPath(FillRule()), true, false);
+    return TRUE;
+}
+
+BOOL CDC::StrokeAndFillPath() {
+    CGdiPath path;
+    if (!TakeClosedPath(&path))
+        return FALSE;
+    OnPaintPath(path.ToPainterPath(FillRule()), true, true);
+    return TRUE;
+}
+
+BOOL CDC::FlattenPath() {
+    if (m_pathState != PathState::Closed)
+        return FALSE;
+    m_path.Flatten();
+    return TRUE;
+}
+
+BOOL CDC::PathToRegion(CRgn* region) {
+    CGdiPath path;
+    if (!region || !TakeClosedPath(&path))
+        return FALSE;
+    return region->CreateFromQRegion(path.ToRegion(FillRule()));
+}
+
+int CDC::GetPath(POINT* points, BYTE* types, int count) const {
+    if (m_pathState != PathState::Closed)
+        return -1;
+    const int size = static_cast<int>(m_path.Points().size());
+    if (count == 0)
+        return size;
+    if (count < size || !points || !types)
+        return -1;
+    for (int i = 0; i < size; ++i) {
+        points[i] = m_state.mapping.ToLogical(m_path.Points()[static_cast<std::size_t>(i)]);
+        types[i] = m_path.Types()[static_cast<std::size_t>(i)];
+    }
+    return size;
+}
+
+// ---- Clipping
+
+QRegion CDC::CurrentClip() const {
+    return m_state.clip.value_or(QRegion(0, 0, m_device.Width(), m_device.Height()));
+}
+
+int CDC::SetClip(const QRegion& region, int mode) {
+    QRegion combined;
+    if (!CRgn::Combine(mode == RGN_COPY ? region : CurrentClip(), region, mode, &combined))
+        return ERROR;
+    m_state.clip = combined;
+    ++m_clipRevision;
+    return CRgn::KindOf(combined);
+}
+
+BOOL CDC::SelectClipPath(int mode) {
+    if (mode < RGN_AND || mode > RGN_COPY)
+        return FALSE;
+    CGdiPath path;
+    if (!TakeClosedPath(&path))
+        return FALSE;
+    return SetClip(path.ToRegion(FillRule()), mode) != ERROR;
+}
+
+int CDC::SelectClipRgn(CRgn* region, int mode) {
+    if (!region) {
+        if (mode != RGN_COPY)
+            return ERROR;
+        m_state.clip.reset();
+        ++m_clipRevision;
+        return SIMPLEREGION;
+    }
+    if (!region->GetSafeHandle())
+        return ERROR;
+    return SetClip(region->GetQRegion(), mode);
+}
+
+int CDC::IntersectClipRect(int left, int top, int right, int bottom) {
+    return SetClip(QRegion(DeviceRect(left, top, right, bottom)), RGN_AND);
+}
+
+int CDC::IntersectClipRect(const RECT* rect) {
+    return rect ? IntersectClipRect(rect->left, rect->top, rect->right, rect->bottom) : ERROR;
+}
+
+int CDC::ExcludeClipRect(int left, int top, int right, int bottom) {
+    return SetClip(QRegion(DeviceRect(left, top, right, bottom)), RGN_DIFF);
+}
+
+int CDC::ExcludeClipRect(const RECT* rect) {
+    return rect ? ExcludeClipRect(rect->left, rect->top, rect->right, rect->bottom) : ERROR;
+}
+
+int CDC::GetClipBox(RECT* rect) const {
+    if (!rect)
+        return ERROR;
+    const QRegion clip = CurrentClip();
+    const QRect box = clip.boundingRect();
+    POINT corners[2] = {{0, 0}, {0, 0}};
+    if (!clip.isEmpty()) {
+        corners[0] = m_state.mapping.ToLogical(POINT{box.left(), box.top()});
+        corners[1] = m_state.mapping.ToLogical(POINT{box.right() + 1, box.bottom() + 1});
+    }
+    CRect logical(corners[0], corners[1]);
+    logical.NormalizeRect();
+    *rect = logical;
+    return CRgn::KindOf(clip);
+}
+
+bool CDC::IsInsideClip(const QPoint& point) const {
+    return CurrentClip().contains(point);
+}
+
+// ---- Text
+
+QFont CDC::DeviceFont(const CMapping& mapping) const {
+    QFont font = m_state.font;
+    if (font.pixelSize() > 0)
+        font.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(font.pixelSize() * mapping.ScaleY()))));
+    if (m_state.charExtra != 0)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, m_state.charExtra * mapping.ScaleX());
+    return font;
+}
+
+BOOL CDC::TextOut(int x, int y, const char* text, int count) {
+    if (count < 0 || (!text && count > 0))
+        return FALSE;
+    const QString string = Cp932::ToQString(std::string_view(text ? text : "", count));
+    const QFont font = DeviceFont(m_state.mapping);
+    const QFontMetricsF metrics =
+        MetricsDevice() ? QFontMetricsF(font, MetricsDevice()) : QFontMetricsF(font);
+    const qreal width = metrics.horizontalAdvance(string);
+    const POINT origin = ToDevice(x, y);
+    qreal left = origin.x;
+    if ((m_state.textAlign & TA_CENTER) == TA_CENTER)
+        left -= width / 2;
+    else if (m_state.textAlign & TA_RIGHT)
+        left -= width;
+    qreal baseline = origin.y;
+    if ((m_state.textAlign & TA_BASELINE) == TA_BASELINE)
+        baseline = origin.y;
+    else if (m_state.textAlign & TA_BOTTOM)
+        baseline -= metrics.descent();
+    else
+        baseline += metrics.ascent();
+    const QPointF start(left, baseline);
+    if (m_pathState == PathState::Open) {
+        QPainterPath outline;
+        outline.addText(start, font, string);
+        m_path.AddClosedOutline(outline);
+        return TRUE;
+    }
+    const QRectF cell(left, baseline - metrics.ascent(), width, metrics.height());
+    OnText(start, string, font, cell);
+    return TRUE;
+}
+
+BOOL CDC::TextOut(int x, int y, const CString& text) {
+    return TextOut(x, y, text.c_str(), text.GetLength());
+}
+
+CSize CDC::GetTextExtent(const char* text, int count) const {
+    if (count <= 0 || !text)
+        return CSize();
+    const CDC& attribute = AttributeDC();
+    const QString string = Cp932::ToQString(std::string_view(text, count));
+    const QFont font = DeviceFont(attribute.m_state.mapping);
+    const QPaintDevice* device = attribute.MetricsDevice();
+    const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+    const SIZE extent{static_cast<LONG>(std::ceil(metrics.horizontalAdvance(string))),
+                      static_cast<LONG>(std::ceil(metrics.height()))};
+    return attribute.m_state.mapping.SizeToLogical(extent);
+}
+
+CSize CDC::GetTextExtent(const CString& text) const {
+    return GetTextExtent(text.c_str(), text.GetLength());
+}
+
+// ---- Device hooks: a context without a device draws nothing.
+
+void CDC::OnPaintPath(const QPainterPath&, bool, bool) {}
+
+void CDC::OnFillRect(const QRect&, const LOGBRUSH&, QPainter::CompositionMode) {}
+
+BOOL CDC::OnBlt(const QRect&, const QImage&, QPainter::CompositionMode, bool) {
+    return TRUE;
+}
+
+COLORREF CDC::OnSetPixel(const QPoint& point, COLORREF color) {
+    return IsInsideClip(point) ? color : CLR_INVALID;
+}
+
+COLORREF CDC::OnGetPixel(const QPoint&) const {
+    return CLR_INVALID;
+}
+
+void CDC::OnText(const QPointF&, const QString&, const QFont&, const QRectF&) {}
+
+const QImage* CDC::SourceImage() const {
+    return nullptr;
+}
+
+const QPaintDevice* CDC::MetricsDevice() const {
+    return nullptr;
+}
+
+const CDC& CDC::AttributeDC() const {
+    return *this;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Everything SaveDC keeps of a device context: mapping, the selected pen,
+// brush and font (their descriptions and the objects they came from), the
+// drawing modes, the current position and the clip region.
+
+#include "platform/gdi/CMapping.h"
+#include "platform/gdi/ExtLogPen.h"
+
+#include <QFont>
+#include <QRegion>
+
+#include <optional>
+
+class CBrush;
+class CFont;
+class CPen;
+
+struct CDCState {
+    explicit CDCState(const CDeviceCaps& device) : mapping(device) {}
+
+    CMapping mapping;
+    ExtLogPen pen;
+    CPen* penObject = nullptr;
+    LOGBRUSH brush{BS_SOLID, RGB(255, 255, 255), 0};
+    CBrush* brushObject = nullptr;
+    QFont font;
+    CFont* fontObject = nullptr;
+    int rop2 = R2_COPYPEN;
+    int bkMode = OPAQUE;
+    COLORREF bkColor = RGB(255, 255, 255);
+    COLORREF textColor = RGB(0, 0, 0);
+    int polyFillMode = ALTERNATE;
+    UINT textAlign = TA_LEFT | TA_TOP;
+    int charExtra = 0;
+    int stretchMode = BLACKONWHITE;
+    POINT position{0, 0};
+    // Device units; none means the whole device.
+    std::optional<QRegion> clip;
+};

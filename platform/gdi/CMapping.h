@@ -1,0 +1,54 @@
+#pragma once
+// The mapping of a device context: mapping mode, window and viewport origins
+// and extents, and the conversions between logical and device units with
+// GDI's rounding. Points are rounded to the nearest unit; sizes scale by the
+// absolute extents (so they keep their sign), rounded as MulDiv does.
+
+#include "platform/gdi/CDeviceCaps.h"
+
+class CMapping {
+public:
+    explicit CMapping(const CDeviceCaps& device);
+
+    int GetMapMode() const { return m_mode; }
+    // Sets the mode and, for the fixed modes, the extents it implies;
+    // MM_ISOTROPIC starts from the extents of MM_LOMETRIC. Returns the
+    // previous mode, 0 for an unknown one.
+    int SetMapMode(int mode);
+
+    POINT WindowOrg() const { return m_windowOrg; }
+    POINT ViewportOrg() const { return m_viewportOrg; }
+    SIZE WindowExt() const { return m_windowExt; }
+    SIZE ViewportExt() const { return m_viewportExt; }
+
+    void SetWindowOrg(POINT origin) { m_windowOrg = origin; }
+    void SetViewportOrg(POINT origin) { m_viewportOrg = origin; }
+    // Extents change only in MM_ISOTROPIC and MM_ANISOTROPIC, and never to 0
+    // (false then, nothing changed). In MM_ISOTROPIC the viewport extent is
+    // shrunk on one axis so that a logical unit is as long in x as in y.
+    bool SetWindowExt(SIZE extent);
+    bool SetViewportExt(SIZE extent);
+
+    POINT ToDevice(POINT logical) const;
+    POINT ToLogical(POINT device) const;
+    SIZE SizeToDevice(SIZE logical) const;
+    SIZE SizeToLogical(SIZE device) const;
+
+    // Device units per logical unit along each axis, without sign.
+    double ScaleX() const;
+    double ScaleY() const;
+
+private:
+    void AdjustIsotropic();
+    SIZE MetricWindowExt(double unitsPerMillimetre) const;
+
+    int m_mode = MM_TEXT;
+    POINT m_windowOrg{0, 0};
+    POINT m_viewportOrg{0, 0};
+    SIZE m_windowExt{1, 1};
+    SIZE m_viewportExt{1, 1};
+    int m_deviceWidth;
+    int m_deviceHeight;
+    int m_dpiX;
+    int m_dpiY;
+};

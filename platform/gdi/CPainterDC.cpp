@@ -1,0 +1,91 @@
+#include "platform/gdi/CPainterDC.h"
+
+#include "platform/gdi/CBrushConverter.h"
+#include "platform/gdi/CPenConverter.h"
+#include "platform/gdi/CRasterOps.h"
+
+#include <QPaintEngine>
+
+IMPLEMENT_DYNAMIC(CPainterDC, CDC)
+
+CPainterDC::CPainterDC(QPaintDevice& device, const CDeviceCaps& caps)
+    : CDC(caps), m_device(device) {
+    if (m_painter.begin(&device)) {
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
+        m_rasterOps = m_painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    }
+}
+
+CPainterDC::~CPainterDC() {
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+bool CPainterDC::IsOnDevice(const QPoint& point) const {
+    return point.x() >= 0 && point.y() >= 0 && point.x() < Device().Width() &&
+           point.y() < Device().Height();
+}
+
+bool CPainterDC::Prepare(QPainter::CompositionMode mode) {
+    if (!m_painter.isActive())
+        return false;
+    if (!m_clipApplied || m_appliedClip != ClipRevision()) {
+        if (State().clip)
+            m_painter.setClipRegion(*State().clip);
+        else
+            m_painter.setClipping(false);
+        m_appliedClip = ClipRevision();
+        m_clipApplied = true;
+    }
+    const bool plain =
+        mode == QPainter::CompositionMode_SourceOver || mode == QPainter::CompositionMode_Source;
+    m_painter.setCompositionMode(plain || m_rasterOps ? mode
+                                                      : QPainter::CompositionMode_SourceOver);
+    m_painter.setBackgroundMode(State().bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    m_painter.setBackground(CBrushConverter::ToQColor(State().bkColor));
+    return true;
+}
+
+void CPainterDC::OnPaintPath(const QPainterPath& path, bool fill, bool stroke) {
+    const std::optional<QPainter::CompositionMode> mode = CRasterOps::ForRop2(State().rop2);
+    if (!mode || !Prepare(*mode))
+        return;
+    m_painter.setPen(stroke ? CPenConverter::ToQPen(State().pen, State().mapping.ScaleX())
+                            : QPen(Qt::NoPen));
+    m_painter.setBrush(fill ? CBrushConverter::ToQBrush(State().brush) : QBrush(Qt::NoBrush));
+    m_painter.drawPath(path);
+}
+
+void CPainterDC::OnFillRect(const QRect& rect, const LOGBRUSH& brush,
+                            QPainter::CompositionMode mode) {
+    if (Prepare(mode))
+        m_painter.fillRect(rect, CBrushConverter::ToQBrush(brush));
+}
+
+BOOL CPainterDC::OnBlt(const QRect& target, const QImage& source, QPainter::CompositionMode mode,
+                       bool smooth) {
+    if (!Prepare(mode))
+        return FALSE;
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    m_painter.drawImage(target, source);
+    return TRUE;
+}
+
+COLORREF CPainterDC::OnSetPixel(const QPoint& point, COLORREF color) {
+    if (!IsOnDevice(point) || !IsInsideClip(point) || !Prepare(QPainter::CompositionMode_Source))
+        return CLR_INVALID;
+    m_painter.setPen(QPen(CBrushConverter::ToQColor(color), 0));
+    m_painter.drawPoint(point);
+    return color;
+}
+
+void CPainterDC::OnText(const QPointF& baselineStart, const QString& text, const QFont& font,
+                        const QRectF& cell) {
+    if (!Prepare(QPainter::CompositionMode_SourceOver))
+        return;
+    if (State().bkMode == OPAQUE)
+        m_painter.fillRect(cell, CBrushConverter::ToQColor(State().bkColor));
+    m_painter.setFont(font);
+    m_painter.setPen(CBrushConverter::ToQColor(State().textColor));
+    m_painter.drawText(baselineStart, text);
+}
