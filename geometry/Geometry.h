@@ -27,14 +27,14 @@ constexpr double kHalfPi = 1.570796327;
 constexpr double kPi = 3.141592654;
 constexpr double kThreeHalfPi = 4.712388981;
 constexpr double kTwoPi = 6.283185308;
-// Degrees to radians and back (Overview, shared helpers).
+// Degrees to radians and back.
 constexpr double kDegToRad = 0.017453292522222223;
 constexpr double kRadToDeg = 57.29577950560105;
 
 // Truncation toward zero into int32: NaN gives 0, values beyond the range
 // give INT32_MIN or INT32_MAX.
 LONG TruncInt(double value);
-// rnd(x) of the Overview: x + 0.5 truncated toward zero (saturating as TruncInt).
+// rnd(x): x + 0.5 truncated toward zero (saturating as TruncInt).
 LONG RndInt(double value);
 
 // Drawing units -> view units: (rnd((x - ox) * scale), rnd((y - oy) * scale)).
