@@ -1,6 +1,7 @@
 #include "platform/gdi/CPainterDC.h"
 
 #include "platform/gdi/CBrushConverter.h"
+#include "platform/gdi/CLineRasterizer.h"
 #include "platform/gdi/CPenConverter.h"
 #include "platform/gdi/CRasterOps.h"
 
@@ -50,10 +51,41 @@ void CPainterDC::OnPaintPath(const QPainterPath& path, bool fill, bool stroke) {
     const std::optional<QPainter::CompositionMode> mode = CRasterOps::ForRop2(State().rop2);
     if (!mode || !Prepare(*mode))
         return;
-    m_painter.setPen(stroke ? CPenConverter::ToQPen(State().pen, State().mapping.ScaleX())
-                            : QPen(Qt::NoPen));
-    m_painter.setBrush(fill ? CBrushConverter::ToQBrush(State().brush) : QBrush(Qt::NoBrush));
+    if (fill) {
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(CBrushConverter::ToQBrush(State().brush));
+        m_painter.drawPath(path);
+    }
+    const QPen pen = CPenConverter::ToQPen(State().pen, State().mapping.ScaleX());
+    if (!stroke || pen.style() == Qt::NoPen)
+        return;
+    if (pen.width() == 0) {
+        StrokeThin(path, pen);
+        return;
+    }
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
     m_painter.drawPath(path);
+}
+
+void CPainterDC::StrokeThin(const QPainterPath& path, const QPen& pen) {
+    // Qt's thin lines leave out the pixel at the larger coordinate whichever
+    // way they run; GDI's leave out their end point.
+    std::optional<CPenConverter::Dashes> dashes;
+    if (pen.style() == Qt::CustomDashLine)
+        dashes = CPenConverter::Dashes{pen.dashPattern(), pen.dashOffset()};
+    CLineRasterizer pixels(QRect(0, 0, Device().Width(), Device().Height()), dashes);
+    for (const QPolygonF& figure : path.toSubpathPolygons()) {
+        pixels.StartFigure();
+        for (qsizetype i = 0; i + 1 < figure.size(); ++i)
+            pixels.AddSegment(figure[i].toPoint(), figure[i + 1].toPoint());
+    }
+    m_painter.setPen(QPen(pen.brush(), 0));
+    m_painter.drawPoints(pixels.DashPixels());
+    if (State().bkMode == OPAQUE && !pixels.GapPixels().isEmpty()) {
+        m_painter.setPen(QPen(CBrushConverter::ToQColor(State().bkColor), 0));
+        m_painter.drawPoints(pixels.GapPixels());
+    }
 }
 
 void CPainterDC::OnFillRect(const QRect& rect, const LOGBRUSH& brush,

@@ -31,6 +31,8 @@ protected:
 private:
     // Brings clip, composition mode and background onto the painter.
     bool Prepare(QPainter::CompositionMode mode);
+    // One-pixel lines, set pixel by pixel.
+    void StrokeThin(const QPainterPath& path, const QPen& pen);
 
     QPaintDevice& m_device;
     QPainter m_painter;
