@@ -475,16 +475,20 @@ BOOL CDC::EndPath() {
 }
 
 BOOL CDC::AbortPath() {
+    ClearPath();
+    return TRUE;
+}
+
+void CDC::ClearPath() {
     m_path = CGdiPath();
     m_pathState = PathState::None;
-    return TRUE;
 }
 
 bool CDC::TakeClosedPath(CGdiPath* path) {
     if (m_pathState != PathState::Closed)
         return false;
     *path = std::move(m_path);
-    AbortPath();
+    ClearPath();
     return true;
 }
 

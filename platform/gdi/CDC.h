@@ -215,6 +215,7 @@ private:
     BOOL StretchBltImpl(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc,
                         int srcWidth, int srcHeight, DWORD rop);
     bool TakeClosedPath(CGdiPath* path);
+    void ClearPath();
     int SetClip(const QRegion& region, int mode);
     QRegion CurrentClip() const;
 
