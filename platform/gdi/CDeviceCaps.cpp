@@ -25,10 +25,16 @@ CDeviceCaps CDeviceCaps::FromPaintDevice(const QPaintDevice& device, int technol
     CDeviceCaps caps(device.width(), device.height(), device.logicalDpiX(), device.logicalDpiY(),
                      technology);
     if (const auto* paged = dynamic_cast<const QPagedPaintDevice*>(&device)) {
+        // From millimetres: Qt's own pixel rectangles pass through whole points.
         const QPageLayout layout = paged->pageLayout();
-        const QRect sheet = layout.fullRectPixels(caps.m_dpiX);
-        const QRect printable = layout.paintRectPixels(caps.m_dpiX);
-        caps.SetPhysicalPage(sheet.width(), sheet.height(), printable.left(), printable.top());
+        const QRectF sheet = layout.fullRect(QPageLayout::Millimeter);
+        const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
+        const auto pixels = [](qreal millimetres, int dpi) {
+            return static_cast<int>(std::lround(millimetres * dpi / 25.4));
+        };
+        caps.SetPhysicalPage(
+            pixels(sheet.width(), caps.m_dpiX), pixels(sheet.height(), caps.m_dpiY),
+            pixels(printable.left(), caps.m_dpiX), pixels(printable.top(), caps.m_dpiY));
     }
     return caps;
 }

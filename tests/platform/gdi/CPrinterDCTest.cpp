@@ -1,0 +1,71 @@
+#include "platform/gdi/CPrinterDC.h"
+#include "platform/gdi/CBrush.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+namespace {
+
+class CPrinterDCTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_folder.isValid());
+        m_writer = std::make_unique<QPdfWriter>(Path());
+        m_writer->setResolution(600);
+        m_writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                            QMarginsF(10, 15, 10, 15), QPageLayout::Millimeter));
+    }
+
+    QString Path() const { return m_folder.filePath("page.pdf"); }
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<QPdfWriter> m_writer;
+};
+
+TEST_F(CPrinterDCTest, ReportsThePrinterAndItsSheet) {
+    CPrinterDC dc(*m_writer);
+    EXPECT_TRUE(dc.IsPrinting());
+    EXPECT_TRUE(dc.m_bPrinting);
+    EXPECT_EQ(dc.GetDeviceCaps(TECHNOLOGY), DT_RASPRINTER);
+    EXPECT_EQ(dc.GetDeviceCaps(LOGPIXELSX), 600);
+    EXPECT_EQ(dc.GetDeviceCaps(LOGPIXELSY), 600);
+    // A4 is 210 x 297 mm; the margins are 10 and 15 mm.
+    EXPECT_EQ(dc.GetDeviceCaps(PHYSICALWIDTH), 4961);
+    EXPECT_EQ(dc.GetDeviceCaps(PHYSICALHEIGHT), 7016);
+    EXPECT_EQ(dc.GetDeviceCaps(PHYSICALOFFSETX), 236);
+    EXPECT_EQ(dc.GetDeviceCaps(PHYSICALOFFSETY), 354);
+    EXPECT_EQ(dc.GetDeviceCaps(HORZRES), m_writer->width());
+    EXPECT_EQ(dc.GetDeviceCaps(HORZSIZE), 190);
+    EXPECT_EQ(dc.GetDeviceCaps(VERTSIZE), 267);
+}
+
+TEST_F(CPrinterDCTest, DrawsWithoutRasterOperations) {
+    {
+        CPrinterDC dc(*m_writer);
+        dc.SetMapMode(MM_ISOTROPIC);
+        dc.SetWindowExt(1000, 1000);
+        dc.SetViewportExt(4000, -4000);
+        dc.SetViewportOrg(100, 4100);
+        CBrush hatch;
+        hatch.CreateHatchBrush(HS_CROSS, RGB(255, 0, 0));
+        dc.SelectObject(&hatch);
+        dc.SetROP2(R2_XORPEN);
+        dc.Rectangle(0, 0, 1000, 1000);
+        dc.SetROP2(R2_MASKPEN);
+        dc.Ellipse(100, 100, 900, 900);
+        dc.SetROP2(R2_COPYPEN);
+        dc.MoveTo(0, 500);
+        dc.LineTo(1000, 500);
+        dc.TextOut(10, 990, "Zumeo", 5);
+        EXPECT_EQ(dc.GetPixel(10, 10), CLR_INVALID);
+    }
+    EXPECT_GT(QFileInfo(Path()).size(), 500);
+}
+
+} // namespace
