@@ -85,8 +85,12 @@ void CDC::LPtoDP(POINT* points, int count) const {
 }
 
 void CDC::LPtoDP(RECT* rect) const {
-    if (rect)
-        LPtoDP(reinterpret_cast<POINT*>(rect), 2);
+    if (!rect)
+        return;
+    const CMapping& mapping = AttributeDC().m_state.mapping;
+    const POINT topLeft = mapping.ToDevice(POINT{rect->left, rect->top});
+    const POINT bottomRight = mapping.ToDevice(POINT{rect->right, rect->bottom});
+    *rect = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 
 void CDC::LPtoDP(SIZE* size) const {
@@ -101,8 +105,12 @@ void CDC::DPtoLP(POINT* points, int count) const {
 }
 
 void CDC::DPtoLP(RECT* rect) const {
-    if (rect)
-        DPtoLP(reinterpret_cast<POINT*>(rect), 2);
+    if (!rect)
+        return;
+    const CMapping& mapping = AttributeDC().m_state.mapping;
+    const POINT topLeft = mapping.ToLogical(POINT{rect->left, rect->top});
+    const POINT bottomRight = mapping.ToLogical(POINT{rect->right, rect->bottom});
+    *rect = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 
 void CDC::DPtoLP(SIZE* size) const {
@@ -431,13 +439,22 @@ BOOL CDC::StretchBltImpl(int x, int y, int width, int height, CDC* source, int x
         POINT{SaturatedSum(xSrc, srcWidth), SaturatedSum(ySrc, srcHeight)});
     const QRect target = NormalizedRect(to0, to1);
     const QRect from = NormalizedRect(from0, from1);
-    if (target.isEmpty() || from.isEmpty())
+    // Only the part of the source inside its image is copied, to the part of
+    // the target it covers.
+    const QRect inside = from.intersected(image->rect());
+    if (target.isEmpty() || inside.isEmpty())
         return TRUE;
     // Opposite directions on an axis mirror the picture.
     const bool mirrorX = (to1.x < to0.x) != (from1.x < from0.x);
     const bool mirrorY = (to1.y < to0.y) != (from1.y < from0.y);
-    const QImage part = image->copy(from).mirrored(mirrorX, mirrorY);
-    return OnBlt(target, part, operation->mode, m_state.stretchMode == HALFTONE);
+    const double scaleX = static_cast<double>(target.width()) / from.width();
+    const double scaleY = static_cast<double>(target.height()) / from.height();
+    const int skipX = mirrorX ? from.right() - inside.right() : inside.left() - from.left();
+    const int skipY = mirrorY ? from.bottom() - inside.bottom() : inside.top() - from.top();
+    const QRectF covered(target.left() + skipX * scaleX, target.top() + skipY * scaleY,
+                         inside.width() * scaleX, inside.height() * scaleY);
+    const QImage part = image->copy(inside).mirrored(mirrorX, mirrorY);
+    return OnBlt(covered, part, operation->mode, m_state.stretchMode == HALFTONE);
 }
 
 // ---- State stack
@@ -690,7 +707,7 @@ void CDC::OnPaintPath(const QPainterPath&, bool, bool) {}
 
 void CDC::OnFillRect(const QRect&, const LOGBRUSH&, QPainter::CompositionMode) {}
 
-BOOL CDC::OnBlt(const QRect&, const QImage&, QPainter::CompositionMode, bool) {
+BOOL CDC::OnBlt(const QRectF&, const QImage&, QPainter::CompositionMode, bool) {
     return TRUE;
 }
 

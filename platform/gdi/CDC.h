@@ -178,7 +178,7 @@ protected:
     virtual void OnPaintPath(const QPainterPath& path, bool fill, bool stroke);
     virtual void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                             QPainter::CompositionMode mode);
-    virtual BOOL OnBlt(const QRect& target, const QImage& source, QPainter::CompositionMode mode,
+    virtual BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,
                        bool smooth);
     // The colour set, or CLR_INVALID when the pixel lies outside.
     virtual COLORREF OnSetPixel(const QPoint& point, COLORREF color);

@@ -19,6 +19,13 @@ LONG Round(double value) {
     return ClampToLong(std::floor(value + 0.5));
 }
 
+// Device coordinates stay within GDI's 27 bits, so that their differences
+// and the painting arithmetic cannot overflow.
+LONG RoundToDevice(double value) {
+    constexpr double limit = (1 << 27) - 1;
+    return Round(std::clamp(value, -limit, limit));
+}
+
 // a * b / c rounded to the nearest integer, halves away from zero; -1 when c
 // is 0 or the result leaves the LONG range.
 LONG MulDiv(LONG a, LONG b, LONG c) {
@@ -136,10 +143,10 @@ void CMapping::AdjustIsotropic() {
 }
 
 POINT CMapping::ToDevice(POINT logical) const {
-    return POINT{Round(Transform(logical.x, m_windowOrg.x, m_windowExt.cx, m_viewportExt.cx,
-                                 m_viewportOrg.x)),
-                 Round(Transform(logical.y, m_windowOrg.y, m_windowExt.cy, m_viewportExt.cy,
-                                 m_viewportOrg.y))};
+    return POINT{RoundToDevice(Transform(logical.x, m_windowOrg.x, m_windowExt.cx, m_viewportExt.cx,
+                                         m_viewportOrg.x)),
+                 RoundToDevice(Transform(logical.y, m_windowOrg.y, m_windowExt.cy, m_viewportExt.cy,
+                                         m_viewportOrg.y))};
 }
 
 POINT CMapping::ToLogical(POINT device) const {

@@ -1,8 +1,9 @@
 #pragma once
 // The mapping of a device context: mapping mode, window and viewport origins
 // and extents, and the conversions between logical and device units with
-// GDI's rounding. Points are rounded to the nearest unit; sizes scale by the
-// absolute extents (so they keep their sign), rounded as MulDiv does.
+// GDI's rounding. Points are rounded to the nearest unit, device points kept
+// within GDI's 27 bits; sizes scale by the absolute extents (so they keep
+// their sign), rounded as MulDiv does.
 
 #include "platform/gdi/CDeviceCaps.h"
 

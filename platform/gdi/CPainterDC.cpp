@@ -94,7 +94,7 @@ void CPainterDC::OnFillRect(const QRect& rect, const LOGBRUSH& brush,
         m_painter.fillRect(rect, CBrushConverter::ToQBrush(brush));
 }
 
-BOOL CPainterDC::OnBlt(const QRect& target, const QImage& source, QPainter::CompositionMode mode,
+BOOL CPainterDC::OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,
                        bool smooth) {
     if (!Prepare(mode))
         return FALSE;

@@ -19,7 +19,7 @@ protected:
     void OnPaintPath(const QPainterPath& path, bool fill, bool stroke) override;
     void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                     QPainter::CompositionMode mode) override;
-    BOOL OnBlt(const QRect& target, const QImage& source, QPainter::CompositionMode mode,
+    BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,
                bool smooth) override;
     COLORREF OnSetPixel(const QPoint& point, COLORREF color) override;
     void OnText(const QPointF& baselineStart, const QString& text, const QFont& font,

@@ -513,6 +513,24 @@ TEST(CImageDCTest, BlockTransfersBetweenImageContexts) {
     EXPECT_FALSE(to.BitBlt(0, 0, 2, 2, &from, 0, 0, 0x12345678));
 }
 
+TEST(CImageDCTest, BlockTransferCopiesOnlyWhatTheSourceImageHolds) {
+    QImage source = Filled(4, 4, kRed);
+    QImage target = Filled(12, 12, kWhite);
+    CImageDC from(source);
+    CImageDC to(target);
+    // Source (2, 2)-(6, 6) holds only its top left quarter.
+    EXPECT_TRUE(to.BitBlt(0, 0, 4, 4, &from, 2, 2, SRCCOPY));
+    EXPECT_EQ(GdiTestImages::Row(target, 0, kWhite, 0, 5), "##...");
+    EXPECT_EQ(GdiTestImages::Row(target, 2, kWhite, 0, 5), ".....");
+    // Mirrored, the held part lands at the other end.
+    EXPECT_TRUE(to.StretchBlt(4, 6, -4, 1, &from, 2, 0, 4, 1, SRCCOPY));
+    EXPECT_EQ(GdiTestImages::Row(target, 6, kWhite, 0, 5), "..##.");
+    // A source far larger than its image costs no more than the image.
+    EXPECT_TRUE(
+        to.StretchBlt(8, 8, 4, 4, &from, -100000000, -100000000, 200000000, 200000000, SRCCOPY));
+    EXPECT_EQ(At(target, 11, 11), kWhite);
+}
+
 TEST(CImageDCTest, IsotropicViewMappingPlacesLogicalPoints) {
     QImage image = Filled(60, 50, kWhite);
     CImageDC dc(image);

@@ -122,6 +122,19 @@ TEST(CMappingTest, ZeroAndUnrepresentableExtentsAreRefused) {
     EXPECT_EQ(point.y, 500);
 }
 
+TEST(CMappingTest, DevicePointsStayWithinTwentySevenBits) {
+    CMapping mapping(CDeviceCaps(100, 100));
+    mapping.SetMapMode(MM_ANISOTROPIC);
+    mapping.SetViewportExt(SIZE{1000, -1000});
+    const POINT far = mapping.ToDevice(POINT{2000000, 2000000});
+    EXPECT_EQ(far.x, (1 << 27) - 1);
+    EXPECT_EQ(far.y, -((1 << 27) - 1));
+    // Logical results are not held to it.
+    mapping.SetViewportExt(SIZE{1, 1});
+    mapping.SetWindowExt(SIZE{1000, 1000});
+    EXPECT_EQ(mapping.ToLogical(POINT{1000000, 0}).x, 1000000000);
+}
+
 TEST(CMappingTest, TextModeIgnoresExtents) {
     CMapping mapping(CDeviceCaps(100, 100));
     EXPECT_FALSE(mapping.SetWindowExt(SIZE{10, 10}));
