@@ -656,18 +656,18 @@ BOOL CDC::TextOut(int x, int y, const char* text, int count) {
         MetricsDevice() ? QFontMetricsF(font, MetricsDevice()) : QFontMetricsF(font);
     const qreal width = metrics.horizontalAdvance(string);
     const POINT origin = ToDevice(x, y);
+    const UINT horizontal = m_state.textAlign & TA_CENTER;
+    const UINT vertical = m_state.textAlign & TA_BASELINE;
     qreal left = origin.x;
-    if ((m_state.textAlign & TA_CENTER) == TA_CENTER)
+    if (horizontal == TA_CENTER)
         left -= width / 2;
-    else if (m_state.textAlign & TA_RIGHT)
+    else if (horizontal == TA_RIGHT)
         left -= width;
     qreal baseline = origin.y;
-    if ((m_state.textAlign & TA_BASELINE) == TA_BASELINE)
-        baseline = origin.y;
-    else if (m_state.textAlign & TA_BOTTOM)
-        baseline -= metrics.descent();
-    else
+    if (vertical == TA_TOP)
         baseline += metrics.ascent();
+    else if (vertical == TA_BOTTOM)
+        baseline -= metrics.descent();
     const QPointF start(left, baseline);
     if (m_pathState == PathState::Open) {
         QPainterPath outline;

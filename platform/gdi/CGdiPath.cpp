@@ -105,6 +105,11 @@ void CGdiPath::Flatten() {
             points.push_back(FromQt(flat[k]));
             types.push_back(PT_LINETO);
         }
+        if (flat.size() < 2) {
+            // A curve that does not move still ends its segment.
+            points.push_back(m_points[i + 2]);
+            types.push_back(PT_LINETO);
+        }
         types.back() |= m_types[i + 2] & PT_CLOSEFIGURE;
         i += 2;
     }

@@ -1,8 +1,9 @@
 #pragma once
 // A screen or memory device context: paints on an image the caller owns
 // and keeps alive longer than the context. Raster operations (XOR, mask)
-// need an image of format RGB32 or ARGB32_Premultiplied. While the context
-// lives it paints straight into the image's pixels, so copies taken
+// need an image of format RGB32 or ARGB32_Premultiplied. One context at a
+// time may paint on an image (Qt allows one painter per device). While the
+// context lives it paints straight into the image's pixels, so copies taken
 // meanwhile must be deep ones (QImage::copy).
 
 #include "platform/gdi/CPainterDC.h"

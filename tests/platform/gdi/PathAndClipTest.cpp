@@ -113,6 +113,22 @@ TEST(PathAndClipTest, FlattenPathReplacesCurvesByLines) {
     EXPECT_EQ(top, 75); // the curve peaks at three quarters of its control points
 }
 
+TEST(PathAndClipTest, FlatteningACurveThatDoesNotMoveKeepsItsFigure) {
+    CRecordingDC dc;
+    dc.BeginPath();
+    const POINT still[4] = {{5, 5}, {5, 5}, {5, 5}, {5, 5}};
+    dc.PolyBezier(still, 4);
+    const POINT after[2] = {{0, 0}, {9, 9}};
+    dc.Polyline(after, 2);
+    dc.EndPath();
+    dc.FlattenPath();
+    const Path flat = ReadPath(dc);
+    ASSERT_GE(flat.types.size(), 4u);
+    EXPECT_EQ(flat.types.front(), PT_MOVETO);
+    EXPECT_EQ(std::count(flat.types.begin(), flat.types.end(), PT_MOVETO), 2);
+    EXPECT_EQ(flat.types[flat.types.size() - 2], PT_MOVETO);
+}
+
 TEST(PathAndClipTest, FlattenedEllipseStaysOneClosedFigure) {
     CRecordingDC dc;
     dc.BeginPath();
