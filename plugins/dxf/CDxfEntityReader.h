@@ -1,0 +1,27 @@
+#pragma once
+// Reads one entity of the ENTITIES section or of a BLOCK by its name and
+// hands it to the reader of its kind. Names without a reader are left to the
+// caller, which skips their groups.
+
+#include "geometry/Geometry.h"
+#include "plugins/dxf/CDxfSimpleEntities.h"
+
+#include <string_view>
+
+class CDxfFile;
+class CDxfTextDecoder;
+
+class CDxfEntityReader {
+public:
+    CDxfEntityReader(const CDxfPrimitiveEmitter& emitter, CDxfEntityStyle& style,
+                     const CDxfTextDecoder& decoder)
+        : m_simple(emitter, style), m_decoder(decoder) {}
+
+    // The entity whose code-0 name group was just read; false, with nothing
+    // read, when the name has no reader.
+    bool Read(std::string_view name, CDxfFile& file, CPorStream& target, const DPOINT& base);
+
+private:
+    CDxfSimpleEntities m_simple;
+    const CDxfTextDecoder& m_decoder;
+};

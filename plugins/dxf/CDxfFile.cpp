@@ -1,0 +1,70 @@
+#include "plugins/dxf/CDxfFile.h"
+
+#include "platform/mfc/CFile.h"
+#include "platform/mfc/CFileException.h"
+#include "plugins/dxf/DxfNumber.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view BinarySentinel("AutoCAD Binary DXF\r\n\x1A\0", 22);
+constexpr UINT ReadChunk = 1u << 24;
+
+} // namespace
+
+std::optional<CDxfFile> CDxfFile::Load(const char* path) {
+    CFile file;
+    if (!path || !file.Open(path, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary)) {
+        return std::nullopt;
+    }
+    try {
+        std::string bytes;
+        bytes.reserve(static_cast<std::size_t>(file.GetLength()) + ReadChunk);
+        std::size_t used = 0;
+        for (;;) {
+            bytes.resize(used + ReadChunk);
+            const UINT got = file.Read(bytes.data() + used, ReadChunk);
+            used += got;
+            if (got < ReadChunk) {
+                break;
+            }
+        }
+        bytes.resize(used);
+        return CDxfFile(std::move(bytes));
+    } catch (const CFileException&) {
+        return std::nullopt;
+    }
+}
+
+bool CDxfFile::IsBinary() const {
+    return std::string_view(m_bytes).starts_with(BinarySentinel);
+}
+
+bool CDxfFile::ReadLine(std::string_view& line) {
+    if (m_position >= m_bytes.size()) {
+        return false;
+    }
+    const auto begin = m_bytes.begin() + static_cast<std::ptrdiff_t>(m_position);
+    const auto end =
+        std::find_if(begin, m_bytes.end(), [](char c) { return c == '\n' || c == '\r'; });
+    line = std::string_view(&*begin, static_cast<std::size_t>(end - begin));
+    m_position += line.size();
+    if (end != m_bytes.end()) {
+        const bool crLf = *end == '\r' && end + 1 != m_bytes.end() && end[1] == '\n';
+        m_position += crLf ? 2 : 1;
+    }
+    return true;
+}
+
+bool CDxfFile::ReadGroup(CDxfGroup& group) {
+    m_groupStart = m_position;
+    std::string_view code;
+    std::string_view value;
+    if (!ReadLine(code) || !ReadLine(value)) {
+        return false;
+    }
+    group.code = DxfToInt(code);
+    group.value = value;
+    return true;
+}

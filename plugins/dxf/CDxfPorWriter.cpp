@@ -1,0 +1,80 @@
+#include "plugins/dxf/CDxfPorWriter.h"
+
+#include "geometry/Geometry.h"
+#include "plugins/dxf/CDxfHeader.h"
+#include "plugins/dxf/CDxfLayerTable.h"
+#include "plugins/dxf/CDxfLineTypeTable.h"
+#include "plugins/dxf/CPorStream.h"
+#include "por/PorBlockWriter.h"
+#include "por/PorRecordBuilder.h"
+#include "por/PorRecords.h"
+
+#include <vector>
+
+namespace {
+
+// Dash lengths travel in ten-thousandths.
+constexpr double DashUnits = 10000.0;
+
+PorRecordBuilder HeaderRecord(const CDxfHeader& header) {
+    PorRecordBuilder record(PorHeader::Type);
+    record.Set(PorHeader::Magic, PorHeader::MagicValue);
+    record.Set(PorHeader::Version, CDxfPorWriter::Version);
+    record.Set(PorHeader::Scale, static_cast<LONG>(header.scale));
+    record.Set(PorHeader::Factor, 1000);
+    return record;
+}
+
+PorRecordBuilder LineTypeScaleRecord(const CDxfHeader& header) {
+    PorRecordBuilder record(PorLineTypeScale::Type);
+    record.Set(
+        PorLineTypeScale::Scale,
+        static_cast<DWORD>(TruncInt(static_cast<double>(header.scale) * header.lineTypeScale)));
+    record.Set(PorLineTypeScale::Measurement, header.measurement);
+    return record;
+}
+
+PorRecordBuilder LineTypeRecord(const CDxfLineType& lineType) {
+    std::vector<LONG> dashes;
+    dashes.reserve(lineType.elements.size());
+    for (double element : lineType.elements) {
+        dashes.push_back(TruncInt(element * DashUnits));
+    }
+    PorRecordBuilder record(PorLineType::Type);
+    record.Set(PorLineType::LineTypeId, lineType.number);
+    record.Set(PorLineType::Dashes, dashes);
+    return record;
+}
+
+PorRecordBuilder LayerRecord(const CDxfLayer& layer) {
+    PorRecordBuilder record(PorLayer::Type);
+    record.Set(PorLayer::Color, layer.color);
+    record.Set(PorLayer::LineType, layer.lineType);
+    record.Set(PorLayer::Visible, layer.visible);
+    record.Set(PorLayer::Name, layer.name);
+    return record;
+}
+
+} // namespace
+
+HGLOBAL CDxfPorWriter::Write(const CDxfHeader& header, const CDxfLineTypeTable& lineTypes,
+                             const CDxfLayerTable& layers, const CPorStream& drawing) {
+    if (drawing.ByteCount() == 0) {
+        return nullptr;
+    }
+    PorBlockWriter block;
+    block.Append(HeaderRecord(header));
+    block.Append(LineTypeScaleRecord(header));
+    for (const CDxfLineType& lineType : lineTypes.LineTypes()) {
+        // The solid line needs no pattern.
+        if (lineType.number != CDxfLineTypeTable::Solid) {
+            block.Append(LineTypeRecord(lineType));
+        }
+    }
+    for (const CDxfLayer& layer : layers.Layers()) {
+        block.Append(LayerRecord(layer));
+    }
+    block.Append(drawing.Data());
+    block.Append(PorRecordBuilder(PorEnd::Type));
+    return block.ToGlobalBlock();
+}

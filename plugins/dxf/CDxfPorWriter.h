@@ -1,0 +1,20 @@
+#pragma once
+// Assembles the POR block that a conversion hands to the program: header,
+// line-type scale, line types, layers, the drawing's records, end.
+
+#include "platform/win/WinTypes.h"
+
+struct CDxfHeader;
+class CDxfLayerTable;
+class CDxfLineTypeTable;
+class CPorStream;
+
+class CDxfPorWriter {
+public:
+    static constexpr LONG Version = 3003;
+
+    // An unlocked global memory block owned by the caller; null when the
+    // drawing holds no records or the memory cannot be had.
+    static HGLOBAL Write(const CDxfHeader& header, const CDxfLineTypeTable& lineTypes,
+                         const CDxfLayerTable& layers, const CPorStream& drawing);
+};

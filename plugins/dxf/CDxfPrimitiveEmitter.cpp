@@ -1,0 +1,235 @@
+#include "plugins/dxf/CDxfPrimitiveEmitter.h"
+
+#include "plugins/dxf/CPorStream.h"
+#include "plugins/dxf/DxfGeometry.h"
+#include "por/PorRecordBuilder.h"
+#include "por/PorRecords.h"
+
+#include <cmath>
+
+namespace {
+
+// Where each record's identifier starts; the layer name follows it.
+constexpr std::size_t LineStrings = 92;
+constexpr std::size_t DotStrings = 64;
+constexpr std::size_t ConicStrings = 108;
+constexpr std::size_t ArcStrings = 124;
+
+// A parameter span of at least this much draws the whole ellipse.
+constexpr double FullTurn = 6.2831853;
+
+constexpr LONG SolidFill = 3;
+
+POINT Midpoint(const POINT& a, const POINT& b) {
+    return {static_cast<LONG>((static_cast<long long>(a.x) + b.x) / 2),
+            static_cast<LONG>((static_cast<long long>(a.y) + b.y) / 2)};
+}
+
+// An angle in degrees as a whole number 0..359, rounded.
+int WholeDegrees(double degrees) {
+    const int whole = TruncInt(degrees + 0.5) % 360;
+    return whole < 0 ? whole + 360 : whole;
+}
+
+// Calls add(k) for the multiples of 90 from first up to the end of the span
+// from start to end (whole degrees, end past start).
+template <typename Add> void ForAxisAngles(int start, int end, int first, Add add) {
+    if (end < start) {
+        end += 360;
+    }
+    for (int k = first; k <= end; k += 90) {
+        add(k % 360);
+    }
+}
+
+void SetStrings(PorRecordBuilder& record, std::size_t at, PorStringField layerField,
+                const CDxfEntityTag& tag) {
+    record.PadTo(at);
+    record.Set(PorObjectRecord::Id, tag.handle);
+    record.Set(layerField, tag.layer);
+}
+
+} // namespace
+
+PorPen CDxfPrimitiveEmitter::ToPorPen(const CDxfPen& pen) const {
+    return {pen.lineType, TruncInt(static_cast<double>(m_header.scale) * pen.lineTypeScale),
+            pen.width, pen.color};
+}
+
+void CDxfPrimitiveEmitter::WriteLine(const DPOINT& start, const DPOINT& end, const CDxfPen& pen,
+                                     const CDxfEntityTag& tag, CPorStream& target) const {
+    const POINT p1 = ToUnits(start);
+    const POINT p2 = ToUnits(end);
+    PorRecordBuilder record(PorLine::Type);
+    record.Set(PorLine::Start, p1);
+    record.Set(PorLine::End, p2);
+    record.Set(PorLine::Pen, ToPorPen(pen));
+    SetStrings(record, LineStrings, PorLine::Layer, tag);
+    target.AppendRecord(record);
+    target.ExtendBounds(p1.x, p1.y);
+    target.ExtendBounds(p2.x, p2.y);
+}
+
+void CDxfPrimitiveEmitter::WritePoint(const DPOINT& point, COLORREF color, const CDxfEntityTag& tag,
+                                      CPorStream& target) const {
+    const POINT p = ToUnits(point);
+    PorRecordBuilder record(PorDot::Type);
+    record.Set(PorDot::Position, p);
+    record.Set(PorDot::Mode, m_header.pointMode);
+    record.Set(PorDot::Size, ToUnits(m_header.pointSize));
+    record.Set(PorDot::Color, color);
+    SetStrings(record, DotStrings, PorDot::Layer, tag);
+    target.AppendRecord(record);
+    target.ExtendBounds(p.x, p.y);
+}
+
+void CDxfPrimitiveEmitter::WriteTrace(const std::array<DPOINT, 4>& corners, const CDxfPen& pen,
+                                      const CDxfEntityTag& tag, CPorStream& target) const {
+    const POINT points[] = {ToUnits(corners[0]), ToUnits(corners[1]), ToUnits(corners[3]),
+                            ToUnits(corners[2])};
+    CDxfPen unwidened = pen;
+    unwidened.width = 0;
+    PorRecordBuilder record(PorPolygon::Type);
+    record.Set(PorPolygon::Pen, ToPorPen(unwidened));
+    record.Set(PorPolygon::Fill, PorFill{0, pen.color});
+    record.Set(PorPolygon::SecondFillColor, pen.color);
+    record.Set(PorPolygon::Transparent, 1);
+    record.Set(PorPolygon::Points, points);
+    record.Set(PorPolygon::Id, tag.handle);
+    record.Set(PorPolygon::Layer, tag.layer);
+    target.AppendRecord(record);
+    for (const POINT& p : points) {
+        target.ExtendBounds(p.x, p.y);
+    }
+}
+
+void CDxfPrimitiveEmitter::WriteSolid(const std::array<DPOINT, 4>& corners, const CDxfPen& pen,
+                                      const CDxfEntityTag& tag, CPorStream& target) const {
+    std::vector<POINT> points{ToUnits(corners[0]), ToUnits(corners[1])};
+    if (corners[3] == corners[0]) {
+        points.push_back(ToUnits(corners[2]));
+    } else {
+        points.push_back(ToUnits(corners[3]));
+        points.push_back(ToUnits(corners[2]));
+    }
+    PorRecordBuilder record(PorPolygon::Type);
+    record.Set(PorPolygon::Pen, ToPorPen(pen));
+    record.Set(PorPolygon::Fill, PorFill{SolidFill, pen.color});
+    record.Set(PorPolygon::SecondFillColor, pen.color);
+    record.Set(PorPolygon::Transparent, 1);
+    record.Set(PorPolygon::Points, points);
+    record.Set(PorPolygon::Id, tag.handle);
+    record.Set(PorPolygon::Layer, tag.layer);
+    target.AppendRecord(record);
+    for (const POINT& p : points) {
+        target.ExtendBounds(p.x, p.y);
+    }
+}
+
+void CDxfPrimitiveEmitter::WriteCircle(const DPOINT& corner0, const DPOINT& corner1,
+                                       const CDxfPen& pen, const CDxfEntityTag& tag, bool filled,
+                                       CPorStream& target) const {
+    const POINT p0 = ToUnits(corner0);
+    const POINT p1 = ToUnits(corner1);
+    const POINT corners[] = {{p0.x, p0.y}, {p0.x, p1.y}, {p1.x, p1.y}, {p1.x, p0.y}};
+    const COLORREF fillColor = filled ? pen.color : 0;
+    PorRecordBuilder record(PorCircle::Type);
+    record.Set(PorCircle::Corners, corners);
+    record.Set(PorCircle::Pen, ToPorPen(pen));
+    record.Set(PorCircle::Fill, PorFill{filled ? SolidFill : 0, fillColor});
+    record.Set(PorCircle::SecondFillColor, fillColor);
+    record.Set(PorCircle::Transparent, 1);
+    SetStrings(record, ConicStrings, PorCircle::Layer, tag);
+    target.AppendRecord(record);
+    target.ExtendBounds(p0.x, p0.y);
+    target.ExtendBounds(p1.x, p1.y);
+}
+
+void CDxfPrimitiveEmitter::WriteArc(const DPOINT& centre, double radius, double startAngle,
+                                    double endAngle, const CDxfPen& pen, const CDxfEntityTag& tag,
+                                    CPorStream& target) const {
+    const LONG x0 = ToUnits(centre.x - radius);
+    const LONG y0 = ToUnits(centre.y - radius);
+    const LONG x1 = ToUnits(centre.x + radius);
+    const LONG y1 = ToUnits(centre.y + radius);
+    const POINT corners[] = {{x0, y1}, {x0, y0}, {x1, y0}, {x1, y1}};
+    const double a1 = startAngle * kDegToRad;
+    const double a2 = endAngle * kDegToRad;
+    const POINT start =
+        ToUnits(DPOINT{centre.x + radius * std::cos(a1), centre.y + radius * std::sin(a1)});
+    const POINT end =
+        ToUnits(DPOINT{centre.x + radius * std::cos(a2), centre.y + radius * std::sin(a2)});
+
+    PorRecordBuilder record(PorArc::Type);
+    record.Set(PorArc::Corners, corners);
+    record.Set(PorArc::Start, start);
+    record.Set(PorArc::End, end);
+    record.Set(PorArc::Pen, ToPorPen(pen));
+    SetStrings(record, ArcStrings, PorArc::Layer, tag);
+    target.AppendRecord(record);
+
+    target.ExtendBounds(end.x, end.y);
+    target.ExtendBounds(start.x, start.y);
+    const int s = WholeDegrees(startAngle);
+    // The axis points the arc passes, each the middle of a side of the box.
+    ForAxisAngles(s, WholeDegrees(endAngle), s / 90 * 90 + 90, [&](int k) {
+        const POINT axis = k == 0     ? Midpoint(corners[2], corners[3])
+                           : k == 90  ? Midpoint(corners[3], corners[0])
+                           : k == 180 ? Midpoint(corners[1], corners[0])
+                                      : Midpoint(corners[2], corners[1]);
+        target.ExtendBounds(axis.x, axis.y);
+    });
+}
+
+void CDxfPrimitiveEmitter::WriteEllipse(const DPOINT& centre, const DPOINT& majorAxis, double ratio,
+                                        double startParameter, double endParameter,
+                                        const CDxfPen& pen, const CDxfEntityTag& tag, bool filled,
+                                        CPorStream& target) const {
+    const double turn = VectorAngle(0.0, 0.0, majorAxis.x, majorAxis.y) * kRadToDeg;
+    const double a = PointDistance(0.0, 0.0, majorAxis.x, majorAxis.y) * m_header.scale;
+    const double b = a * ratio;
+    const double cx = static_cast<double>(m_header.scale) * centre.x;
+    const double cy = static_cast<double>(m_header.scale) * centre.y;
+    // A point of the unturned ellipse about the origin, turned and moved.
+    const auto place = [&](double x, double y) {
+        POINT p{TruncInt(x), TruncInt(y)};
+        RotateScalePoint(p, cx, cy, 1.0, 1.0, turn, 1);
+        return p;
+    };
+    const POINT corners[] = {place(-a, -b), place(a, -b), place(a, b), place(-a, b)};
+
+    if (std::fabs(endParameter - startParameter) >= FullTurn) {
+        const COLORREF fillColor = filled ? pen.color : 0;
+        PorRecordBuilder record(PorEllipse::Type);
+        record.Set(PorEllipse::Corners, corners);
+        record.Set(PorEllipse::Pen, ToPorPen(pen));
+        record.Set(PorEllipse::Fill, PorFill{filled ? SolidFill : 0, fillColor});
+        record.Set(PorEllipse::SecondFillColor, fillColor);
+        record.Set(PorEllipse::Transparent, 1);
+        SetStrings(record, ConicStrings, PorEllipse::Layer, tag);
+        target.AppendRecord(record);
+        for (const POINT& p : corners) {
+            target.ExtendBounds(p.x, p.y);
+        }
+        return;
+    }
+
+    if (a != 0.0 && b != 0.0) {
+        PorRecordBuilder record(PorEArc::Type);
+        record.Set(PorEArc::Corners, corners);
+        record.Set(PorEArc::Start,
+                   place(a * std::cos(startParameter), b * std::sin(startParameter)));
+        record.Set(PorEArc::End, place(a * std::cos(endParameter), b * std::sin(endParameter)));
+        record.Set(PorEArc::Pen, ToPorPen(pen));
+        SetStrings(record, ArcStrings, PorEArc::Layer, tag);
+        target.AppendRecord(record);
+    }
+    const int s = WholeDegrees(startParameter * kRadToDeg);
+    ForAxisAngles(s, WholeDegrees(endParameter * kRadToDeg), s / 90 * 90, [&](int k) {
+        const POINT axis = k == 0     ? Midpoint(corners[1], corners[2])
+                           : k == 90  ? Midpoint(corners[2], corners[3])
+                           : k == 180 ? Midpoint(corners[3], corners[0])
+                                      : Midpoint(corners[0], corners[1]);
+        target.ExtendBounds(axis.x, axis.y);
+    });
+}

@@ -1,0 +1,51 @@
+#pragma once
+// Lays out one POR record per call for plain geometry given in drawing
+// units, appends it to the target stream and extends the stream's bounds.
+// Every coordinate and length is written as trunc(value x scale).
+
+#include "geometry/Geometry.h"
+#include "plugins/dxf/CDxfEntityTag.h"
+#include "plugins/dxf/CDxfHeader.h"
+#include "plugins/dxf/CDxfPen.h"
+#include "por/PorPen.h"
+
+#include <array>
+
+class CPorStream;
+
+class CDxfPrimitiveEmitter {
+public:
+    explicit CDxfPrimitiveEmitter(const CDxfHeader& header) : m_header(header) {}
+
+    unsigned Scale() const { return m_header.scale; }
+    LONG ToUnits(double value) const { return TruncInt(value * m_header.scale); }
+    POINT ToUnits(const DPOINT& point) const { return {ToUnits(point.x), ToUnits(point.y)}; }
+
+    void WriteLine(const DPOINT& start, const DPOINT& end, const CDxfPen& pen,
+                   const CDxfEntityTag& tag, CPorStream& target) const;
+    void WritePoint(const DPOINT& point, COLORREF color, const CDxfEntityTag& tag,
+                    CPorStream& target) const;
+    // Corners in DXF order; the record takes them as 1, 2, 4, 3. No width.
+    void WriteTrace(const std::array<DPOINT, 4>& corners, const CDxfPen& pen,
+                    const CDxfEntityTag& tag, CPorStream& target) const;
+    // A filled polygon of three corners when the fourth equals the first.
+    void WriteSolid(const std::array<DPOINT, 4>& corners, const CDxfPen& pen,
+                    const CDxfEntityTag& tag, CPorStream& target) const;
+    // The box from (x0, y0) to (x1, y1).
+    void WriteCircle(const DPOINT& corner0, const DPOINT& corner1, const CDxfPen& pen,
+                     const CDxfEntityTag& tag, bool filled, CPorStream& target) const;
+    // Angles in degrees, counter-clockwise from start to end.
+    void WriteArc(const DPOINT& centre, double radius, double startAngle, double endAngle,
+                  const CDxfPen& pen, const CDxfEntityTag& tag, CPorStream& target) const;
+    // Major axis as a vector from the centre; parameters in radians. A span
+    // of a full turn gives an ellipse, a shorter one an elliptic arc, which
+    // is left out (its bounds still count) when an axis is 0.
+    void WriteEllipse(const DPOINT& centre, const DPOINT& majorAxis, double ratio,
+                      double startParameter, double endParameter, const CDxfPen& pen,
+                      const CDxfEntityTag& tag, bool filled, CPorStream& target) const;
+
+private:
+    PorPen ToPorPen(const CDxfPen& pen) const;
+
+    const CDxfHeader& m_header;
+};

@@ -1,0 +1,49 @@
+#pragma once
+// One conversion of a DXF file into a POR block: walks the file's sections,
+// hands each to its reader and assembles the block. A reader serves exactly
+// one conversion.
+
+#include "platform/win/WinTypes.h"
+#include "plugins/dxf/CDxfEntityReader.h"
+#include "plugins/dxf/CDxfEntityStyle.h"
+#include "plugins/dxf/CDxfHeader.h"
+#include "plugins/dxf/CDxfLayerTable.h"
+#include "plugins/dxf/CDxfLineTypeTable.h"
+#include "plugins/dxf/CDxfPrimitiveEmitter.h"
+#include "plugins/dxf/CDxfProgress.h"
+#include "plugins/dxf/CDxfTextDecoder.h"
+#include "plugins/dxf/CPorStream.h"
+
+#include <string_view>
+
+class CDxfFile;
+
+class CDxfReader {
+public:
+    // The progress window may be null.
+    explicit CDxfReader(HWND progressWindow);
+    CDxfReader(const CDxfReader&) = delete;
+    CDxfReader& operator=(const CDxfReader&) = delete;
+
+    // The POR block of the file at the CP932 path, as an unlocked global
+    // memory block the caller owns; null when the file cannot be read, is
+    // binary DXF or yields no records. Escape ends the reading early and
+    // what was read is converted.
+    HGLOBAL GetPORData(const char* path);
+    HGLOBAL Convert(CDxfFile& file);
+
+private:
+    void ReadSections(CDxfFile& file);
+    void ReadSection(std::string_view name, CDxfFile& file);
+    void ReadEntities(CDxfFile& file);
+
+    CDxfProgress m_progress;
+    CDxfHeader m_header;
+    CDxfTextDecoder m_decoder;
+    CDxfLayerTable m_layers;
+    CDxfLineTypeTable m_lineTypes;
+    CPorStream m_drawing;
+    CDxfPrimitiveEmitter m_emitter;
+    CDxfEntityStyle m_style;
+    CDxfEntityReader m_entities;
+};

@@ -1,0 +1,39 @@
+#include "plugins/dxf/CPorStream.h"
+
+#include "platform/mfc/Cp932.h"
+#include "plugins/dxf/CPorTransform.h"
+#include "por/PorRecord.h"
+
+void CPorStream::AppendRecord(const PorRecordBuilder& record) {
+    m_body.Append(record);
+    ++m_recordCount;
+}
+
+void CPorStream::AddPendingInsert(CDxfPendingInsert insert) {
+    const std::string_view name = insert.blockName.view();
+    std::size_t kept = 0;
+    while (kept < name.size()) {
+        const auto length = static_cast<std::size_t>(Cp932::CharLength(name, kept));
+        if (kept + length > static_cast<std::size_t>(CDxfPendingInsert::MaxNameLength)) {
+            break;
+        }
+        kept += length;
+    }
+    insert.blockName = CString(name.substr(0, kept));
+    m_pending.push_back(std::move(insert));
+}
+
+std::vector<BYTE> CPorStream::Transform(const CPorTransform& transform) const {
+    std::vector<BYTE> copy(Data().begin(), Data().end());
+    std::span<BYTE> rest(copy);
+    for (unsigned i = 0; i < m_recordCount; ++i) {
+        const auto record = PorRecord::Frame(rest);
+        if (!record) {
+            break;
+        }
+        const std::span<BYTE> bytes = rest.first(record->Size());
+        transform.Apply(bytes);
+        rest = rest.subspan(bytes.size());
+    }
+    return copy;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The POR records of one section: the drawing (main stream) or one BLOCK.
+// Besides the record bytes it keeps their number and bounding box, the XLINE
+// and RAY entries that wait for the drawing's extent and the block
+// references that wait for their block.
+
+#include "platform/mfc/CString.h"
+#include "platform/win/WinTypes.h"
+#include "plugins/dxf/CDxfInfiniteLine.h"
+#include "plugins/dxf/CDxfPendingInsert.h"
+#include "plugins/dxf/CPorBounds.h"
+#include "por/PorBlockWriter.h"
+#include "por/PorRecordBuilder.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <vector>
+
+class CPorTransform;
+
+class CPorStream {
+public:
+    void SetName(const CString& name) { m_name = name; }
+    const CString& GetName() const { return m_name; }
+    bool IsBlock() const { return !m_name.IsEmpty(); }
+
+    // Appends one record and counts it.
+    void AppendRecord(const PorRecordBuilder& record);
+    std::span<const BYTE> Data() const { return m_body.Data(); }
+    std::size_t ByteCount() const { return m_body.Data().size(); }
+    unsigned RecordCount() const { return m_recordCount; }
+
+    void ExtendBounds(LONG x, LONG y) { m_bounds.Extend(x, y); }
+    const CPorBounds& Bounds() const { return m_bounds; }
+
+    void AddInfiniteLine(const CDxfInfiniteLine& line) { m_infiniteLines.push_back(line); }
+    const std::vector<CDxfInfiniteLine>& InfiniteLines() const { return m_infiniteLines; }
+
+    // The block name is cut to CDxfPendingInsert::MaxNameLength bytes.
+    void AddPendingInsert(CDxfPendingInsert insert);
+    const std::vector<CDxfPendingInsert>& PendingInserts() const { return m_pending; }
+
+    // The colour a BLOCK gives its layer-0 lines that have none of their own.
+    void SetBlockColor(COLORREF color) { m_blockColor = color; }
+    std::optional<COLORREF> BlockColor() const { return m_blockColor; }
+
+    // A copy of the records with every counted record placed by the transform.
+    std::vector<BYTE> Transform(const CPorTransform& transform) const;
+
+private:
+    CString m_name;
+    PorBlockWriter m_body;
+    unsigned m_recordCount = 0;
+    CPorBounds m_bounds;
+    std::vector<CDxfPendingInsert> m_pending;
+    std::vector<CDxfInfiniteLine> m_infiniteLines;
+    std::optional<COLORREF> m_blockColor;
+};

@@ -1,0 +1,42 @@
+// The exports the program binds by name: the DXF import as a POR block.
+// Nothing thrown leaves them.
+
+#include "platform/win/WinTypes.h"
+#include "plugins/dxf/CDxfReader.h"
+
+#define RUK_EXPORT extern "C" __attribute__((visibility("default")))
+
+RUK_EXPORT HGLOBAL VP_GetPORData(const char* path, HWND progressWindow);
+RUK_EXPORT int VP_Config();
+RUK_EXPORT const char* VP_GetVersion();
+RUK_EXPORT const char* VP_GetFilterExt();
+RUK_EXPORT const char* VP_GetFilterComment();
+
+HGLOBAL VP_GetPORData(const char* path, HWND progressWindow) {
+    try {
+        CDxfReader reader(progressWindow);
+        return reader.GetPORData(path);
+    } catch (...) {
+        // Out of memory or worse: the program reports a drawing it could not read.
+        return nullptr;
+    }
+}
+
+int VP_Config() {
+    return 0;
+}
+
+// CP932, as every text the program stores: "Zumeo DXF 取り込みDLL version 3.0".
+const char* VP_GetVersion() {
+    return "Zumeo DXF \x8E\xE6\x82\xE8\x8D\x9E\x82\xDD"
+           "DLL version 3.0";
+}
+
+const char* VP_GetFilterExt() {
+    return "*.dxf";
+}
+
+// "DXF ファイル" in CP932.
+const char* VP_GetFilterComment() {
+    return "DXF \x83\x74\x83\x40\x83\x43\x83\x8B";
+}
