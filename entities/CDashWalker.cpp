@@ -51,20 +51,20 @@ int PeriodOf(int dashCount) {
 }
 
 // Appends while there is room; false once the guard is reached.
-bool Emit(CPointArray* out, const POINT& point) {
-    if (out->GetSize() >= CDashWalker::kMaxPoints)
+bool Emit(std::vector<POINT>& out, const POINT& point) {
+    if (static_cast<INT_PTR>(out.size()) >= CDashWalker::kMaxPoints)
         return false;
-    out->Add(point);
+    out.push_back(point);
     return true;
 }
 
 } // namespace
 
-void CDashWalker::Segments(const DPOINT* chain, int count, const DWORD* dashes, int dashCount,
-                           CPointArray* out) {
-    out->RemoveAll();
+std::vector<POINT> CDashWalker::Segments(const DPOINT* chain, int count, const DWORD* dashes,
+                                         int dashCount) {
+    std::vector<POINT> out;
     if (!chain || count < 2 || !HasLength(dashes, dashCount))
-        return;
+        return out;
     const int period = PeriodOf(dashCount);
     int index = 0;
     long long remaining = dashes[0];
@@ -94,25 +94,27 @@ void CDashWalker::Segments(const DPOINT* chain, int count, const DWORD* dashes, 
             remaining = dashes[index % dashCount];
         }
     }
-    if (out->GetSize() % 2 == 1)
-        out->SetSize(out->GetSize() - 1);
+    if (out.size() % 2 == 1)
+        out.pop_back();
+    return out;
 }
 
-void CDashWalker::UnitSteps(const DPOINT* chain, int count, CPointArray* out) {
-    out->RemoveAll();
+std::vector<POINT> CDashWalker::UnitSteps(const DPOINT* chain, int count) {
+    std::vector<POINT> out;
     if (!chain)
-        return;
+        return out;
     for (int i = 1; i < count; ++i) {
         const Segment segment = MakeSegment(chain[i - 1], chain[i]);
         if (segment.length == 0.0)
             continue;
         for (double step = 1.0;; step += 1.0) {
             if (!Emit(out, PointAt(segment, step)))
-                return;
+                return out;
             if (step >= segment.length)
                 break;
         }
     }
+    return out;
 }
 
 std::vector<std::pair<int, int>> CDashWalker::StepRuns(int stepCount, const DWORD* dashes,

@@ -6,7 +6,6 @@
 // twice per period, the second time with dashes and gaps swapped, as a GDI
 // pen style does. Output coordinates are rounded (x + 0.5, truncated).
 
-#include "entities/PointArray.h"
 #include "geometry/Geometry.h"
 #include "platform/win/WinTypes.h"
 
@@ -22,11 +21,11 @@ public:
     // The start and end point of every dash piece, in pairs; a dash that
     // crosses a vertex becomes two pieces. Segments of zero length are
     // skipped. Nothing for fewer than 2 points or a pattern without length.
-    static void Segments(const DPOINT* chain, int count, const DWORD* dashes, int dashCount,
-                         CPointArray* out);
+    static std::vector<POINT> Segments(const DPOINT* chain, int count, const DWORD* dashes,
+                                       int dashCount);
     // Points at 1, 2, 3, ... units from each segment's start, up to the
     // first that reaches or passes its end.
-    static void UnitSteps(const DPOINT* chain, int count, CPointArray* out);
+    static std::vector<POINT> UnitSteps(const DPOINT* chain, int count);
     // The runs [first, last] of consecutive unit steps that the dashes
     // cover, one unit per step. A pattern without length covers all steps.
     static std::vector<std::pair<int, int>> StepRuns(int stepCount, const DWORD* dashes,

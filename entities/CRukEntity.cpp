@@ -751,7 +751,7 @@ int CRukEntity::ComputeDashesPrinter(CEntityDocument* document, int lineType, in
 }
 
 void CRukEntity::BuildDashSegments(const DPOINT* chain, int count) {
-    CDashWalker::Segments(chain, count, m_dashes.data(), m_dashCount, &m_dashPoints);
+    SetDashPoints(CDashWalker::Segments(chain, count, m_dashes.data(), m_dashCount));
 }
 
 void CRukEntity::DrawDashSegments(CDC* dc) const {
@@ -765,7 +765,13 @@ void CRukEntity::DrawDashSegments(CDC* dc) const {
 }
 
 void CRukEntity::BuildUnitSteps(const DPOINT* chain, int count) {
-    CDashWalker::UnitSteps(chain, count, &m_dashPoints);
+    SetDashPoints(CDashWalker::UnitSteps(chain, count));
+}
+
+void CRukEntity::SetDashPoints(const std::vector<POINT>& points) {
+    // One allocation: the array would otherwise grow step by step.
+    m_dashPoints.SetSize(static_cast<INT_PTR>(points.size()));
+    std::copy(points.begin(), points.end(), m_dashPoints.GetData());
 }
 
 void CRukEntity::DrawDashedSteps(CDC* dc) const {

@@ -343,6 +343,7 @@ protected:
     CRukEntity& operator=(const CRukEntity&) = default;
 
 private:
+    void SetDashPoints(const std::vector<POINT>& points);
     // A geometric pen with flat ends dashed by m_dashes.
     void CreateDashedPen(CPen* pen, int width, COLORREF color) const;
     // The child loop of Draw.
