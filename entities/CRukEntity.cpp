@@ -16,7 +16,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
+#include <cmath>
 
 namespace {
 

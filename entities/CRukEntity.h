@@ -155,6 +155,7 @@ public:
     // The drag outline displaced by (dx, dy) drawing units.
     virtual void DrawMoved(CEntityDocument* document, CDC* dc, int dx, int dy,
                            const CDrawDefaults* settings);
+    // 1 when the point (drawing units) lies on the shape.
     virtual int HitTest(CDC* dc, CEntityDocument* document, int x, int y);
     // 1 and the grip's index when a grip lies under the point.
     virtual int HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip);
