@@ -12,7 +12,7 @@
 
 #include "platform/win/WinTypes.h"
 
-// A double point: the element of the curve arrays of Parts 1.108-1.110.
+// A double point: the element of the curve arrays of the Bezier, spline and NURBS classes.
 struct DPOINT {
     double x;
     double y;
