@@ -1,0 +1,73 @@
+#pragma once
+// A straight segment between the first and second point (kind 1). Its pen
+// choice is the model of every open shape: the polyline reuses it with its
+// own geometry.
+
+#include "entities/CRukEntity.h"
+
+#include <functional>
+
+class CRukLine : public CRukEntity {
+    DECLARE_SERIAL(CRukLine)
+
+public:
+    CRukLine();
+
+    void Serialize(CArchive& ar) override;
+    void DrawStyled(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
+                    double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
+                    const RECT& clip) override;
+    void MoveVertex(int dx, int dy, int index, int x, int y, UINT flags) override;
+    void ScaleAbout(int cx, int cy, double sx, double sy) override;
+    int CreateFromRecord(const PorRecord* record, CEntityDocument* document,
+                         int defaultWidth) override;
+    void DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
+               double patternFactor, const CDrawDefaults* settings, BOOL drawBlack) override;
+    void DrawA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
+               double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
+               const RECT& clip) override;
+    void TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults* settings) override;
+    void TraceA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults* settings,
+                const RECT& clip, BOOL boxOnly) override;
+    void LineTypeB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
+                   double patternFactor, const CDrawDefaults* settings) override;
+    void LineTypeA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
+                   double patternFactor, const CDrawDefaults* settings, const RECT& clip) override;
+    void DrawGrips(CDC* dc, int originX, int originY, double scale,
+                   const CDrawDefaults* settings) override;
+    void DrawMoved(CEntityDocument* document, CDC* dc, int dx, int dy,
+                   const CDrawDefaults* settings) override;
+    int HitTest(CDC* dc, CEntityDocument* document, int x, int y) override;
+    int HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip) override;
+    int SetPoint(int x, int y, int index) override;
+
+    static constexpr int kWideLineType = 100;
+
+protected:
+    // How an open shape is drawn once its pen is chosen: the bare geometry,
+    // the geometry dashed by the emulation, and the dashed pen of the line
+    // type for the output at hand.
+    struct OpenShapeOutput {
+        std::function<void()> trace;
+        std::function<void()> dashed;
+        std::function<void(CPen*, COLORREF, int)> linePen;
+    };
+    // The pen rules of the open shapes. styledPens: the line type's own pen
+    // is used (dashed pens are trusted on this output); emulateFineDots:
+    // types 5 to 7 are dashed by the emulation under a solid pen instead;
+    // wideJoin: the join of the geometric pen of the wide line type.
+    void DrawOpenShape(CDC* dc, const CDrawDefaults* settings, COLORREF color, int width,
+                       const OpenShapeOutput& output, bool styledPens, bool emulateFineDots,
+                       DWORD wideJoin);
+    OpenShapeOutput ScreenOutput(CEntityDocument* document, CDC* dc, int originX, int originY,
+                                 double scale, double patternFactor, const CDrawDefaults* settings,
+                                 const RECT& clip);
+    OpenShapeOutput PrinterOutput(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
+                                  double patternFactor, const CDrawDefaults* settings);
+    // The wide line type is stroked as a path where geometric pens are not
+    // trusted outside paths.
+    bool StrokesAsPath(const CDrawDefaults* settings) const;
+
+private:
+    void DrawSegment(CDC* dc, POINT from, POINT to, bool chained, const CDrawDefaults* settings);
+};
