@@ -1,0 +1,104 @@
+#include "plugins/dxf/CDxfInfiniteLineClipper.h"
+
+#include "DxfTestSupport.h"
+#include "por/PorRecords.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ClipCase {
+    const char* name;
+    CDxfInfiniteLine::Kind kind;
+    DxfVector base;
+    DxfVector direction;
+    std::vector<LONG> ends; // start x, start y, end x, end y
+};
+
+class InfiniteLineClip : public ::testing::TestWithParam<ClipCase> {};
+
+// A drawing of 0..100 by 0..50 in units of 1: the box is -50..150 by -50..100.
+TEST_P(InfiniteLineClip, EndsOnTheWidenedExtent) {
+    CPorStream stream;
+    stream.ExtendBounds(0, 0);
+    stream.ExtendBounds(100, 50);
+    CDxfInfiniteLine line;
+    line.kind = GetParam().kind;
+    line.base = GetParam().base;
+    line.direction = GetParam().direction;
+    line.color = 0x00FF00;
+    line.lineType = 7;
+    stream.AddInfiniteLine(line);
+    CDxfInfiniteLineClipper::Clip(stream, 1);
+
+    const auto records = DxfTest::Records(stream);
+    ASSERT_EQ(records.size(), 1u);
+    const PorRecord& r = records[0];
+    EXPECT_EQ(r.Size(), 92u);
+    std::vector<LONG> ends;
+    for (int word = 4; word < 8; ++word) {
+        ends.push_back(*r.Long(word));
+    }
+    EXPECT_EQ(ends, GetParam().ends);
+    EXPECT_EQ(r.Get(PorLine::Pen), (PorPen{7, 1, 0, 0x00FF00}));
+    EXPECT_EQ(*r.Long(2), 0);
+    EXPECT_EQ(*r.Long(12), 0);
+    EXPECT_EQ(stream.RecordCount(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DxfInfiniteLines, InfiniteLineClip,
+    ::testing::Values(
+        ClipCase{
+            "VerticalXLine", CDxfInfiniteLine::XLine, {10, 20, 0}, {0, 1, 0}, {10, -50, 10, 100}},
+        ClipCase{
+            "HorizontalRayLeft", CDxfInfiniteLine::Ray, {10, 20, 0}, {-1, 0, 0}, {10, 20, -50, 20}},
+        ClipCase{"RayDown", CDxfInfiniteLine::Ray, {10, 20, 0}, {0, -3, 0}, {10, 20, 10, -50}},
+        ClipCase{
+            "DiagonalXLine", CDxfInfiniteLine::XLine, {0, 0, 0}, {1, 1, 0}, {-50, -50, 100, 100}},
+        // Through the corner (-50, -50), which both the left and the bottom
+        // edge meet: it counts once and the line still reaches the top.
+        ClipCase{"XLineThroughCorner",
+                 CDxfInfiniteLine::XLine,
+                 {-20, 40, 0},
+                 {1, 3, 0},
+                 {-50, -50, 0, 100}},
+        ClipCase{
+            "RayAwayFromCorner", CDxfInfiniteLine::Ray, {-20, 40, 0}, {1, 3, 0}, {-20, 40, 0, 100}},
+        ClipCase{"RayIntoCorner",
+                 CDxfInfiniteLine::Ray,
+                 {-20, 40, 0},
+                 {-1, -3, 0},
+                 {-20, 40, -50, -50}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(DxfInfiniteLines, BoxIsFixedBeforeTheFirstLine) {
+    CPorStream stream;
+    stream.ExtendBounds(0, 0);
+    stream.ExtendBounds(100, 50);
+    for (int i = 0; i < 2; ++i) {
+        CDxfInfiniteLine line;
+        line.base = {10, 20, 0};
+        line.direction = {1, 0, 0};
+        stream.AddInfiniteLine(line);
+    }
+    CDxfInfiniteLineClipper::Clip(stream, 1);
+    const auto records = DxfTest::Records(stream);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(*records[1].Long(4), -50);
+    EXPECT_EQ(*records[1].Long(6), 150);
+}
+
+TEST(DxfInfiniteLines, LineWithoutDirectionThatMeetsNothingIsDropped) {
+    CPorStream stream;
+    stream.ExtendBounds(0, 0);
+    stream.ExtendBounds(100, 50);
+    CDxfInfiniteLine line;
+    line.base = {10, 20, 0};
+    line.direction = {std::numeric_limits<double>::quiet_NaN(), 1, 0};
+    stream.AddInfiniteLine(line);
+    CDxfInfiniteLineClipper::Clip(stream, 1);
+    EXPECT_EQ(stream.ByteCount(), 0u);
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#pragma once
+// Helpers of the DXF plug-in tests: fixtures, conversions of DXF text, and
+// the records of a stream.
+
+#include "platform/win/GlobalMemory.h"
+#include "plugins/dxf/CDxfFile.h"
+#include "plugins/dxf/CDxfReader.h"
+#include "plugins/dxf/CPorStream.h"
+#include "por/PorRecord.h"
+#include "por/PorRecordWalker.h"
+#include "tools/pordump/PorDumper.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace DxfTest {
+
+inline std::filesystem::path Fixture(const std::string& name) {
+    return std::filesystem::path(ZUMEO_TEST_DATA) / "dxf" / name;
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The folder of the test program, where the module and the tools are built.
+inline std::filesystem::path BinFolder() {
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
+}
+
+struct GlobalFreer {
+    void operator()(GlobalBlock* block) const { GlobalFree(block); }
+};
+using OwnedBlock = std::unique_ptr<GlobalBlock, GlobalFreer>;
+
+// The dump pordump prints, "null\n" for no block.
+inline std::string DumpOf(const OwnedBlock& block) {
+    return block ? PorDumper::Dump(block.get()) : std::string("null\n");
+}
+
+inline OwnedBlock ConvertText(std::string dxf, HWND window = nullptr) {
+    CDxfFile file(std::move(dxf));
+    CDxfReader reader(window);
+    return OwnedBlock(reader.Convert(file));
+}
+
+inline std::string DumpText(std::string dxf) {
+    return DumpOf(ConvertText(std::move(dxf)));
+}
+
+inline std::vector<PorRecord> Records(std::span<const BYTE> data) {
+    std::vector<PorRecord> records;
+    PorRecordWalker walker(data);
+    while (const auto record = walker.Next()) {
+        records.push_back(*record);
+    }
+    return records;
+}
+
+inline std::vector<PorRecord> Records(const CPorStream& stream) {
+    return Records(stream.Data());
+}
+
+// An ENTITIES section around the given entity groups.
+inline std::string EntitiesSection(const std::string& entities) {
+    return "  0\nSECTION\n  2\nENTITIES\n" + entities + "  0\nENDSEC\n  0\nEOF\n";
+}
+
+} // namespace DxfTest
