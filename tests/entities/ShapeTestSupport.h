@@ -4,6 +4,7 @@
 // storing and loading one body at a given schema.
 
 #include "entities/CEntityDocument.h"
+#include "entities/CRukEntity.h"
 #include "geometry/Geometry.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CMemFile.h"
@@ -11,6 +12,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class ShapeDocument : public CEntityDocument {
@@ -24,6 +26,21 @@ public:
     LONG m_originY = 0;
     double m_viewScale = 1.0;
 };
+
+// Points as comparable and printable pairs.
+using Vertices = std::vector<std::pair<LONG, LONG>>;
+
+inline Vertices VerticesOf(const std::vector<POINT>& points) {
+    Vertices vertices;
+    for (const POINT& point : points)
+        vertices.emplace_back(point.x, point.y);
+    return vertices;
+}
+
+inline Vertices VerticesOf(const CRukEntity& entity) {
+    const POINT* first = entity.m_points.GetData();
+    return VerticesOf(std::vector<POINT>(first, first + entity.m_points.GetSize()));
+}
 
 // Little-endian fields appended in order.
 class Bytes {
