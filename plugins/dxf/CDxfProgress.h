@@ -16,7 +16,6 @@ public:
     // Called once per group read: moves the bar at every hundredth of the
     // file and tests Escape. False when the conversion is to end.
     bool Poll(std::size_t position);
-    bool Continues() const { return m_continue; }
 
 private:
     HWND m_window;

@@ -11,7 +11,6 @@
 class CDxfTextDecoder {
 public:
     void SetUtf8(bool utf8) { m_utf8 = utf8; }
-    bool IsUtf8() const { return m_utf8; }
 
     CString Decode(std::string_view value) const;
 

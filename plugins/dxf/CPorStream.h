@@ -22,7 +22,6 @@ class CPorTransform;
 class CPorStream {
 public:
     void SetName(const CString& name) { m_name = name; }
-    const CString& GetName() const { return m_name; }
     bool IsBlock() const { return !m_name.IsEmpty(); }
 
     // Appends one record and counts it.
