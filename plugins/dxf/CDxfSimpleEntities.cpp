@@ -18,12 +18,11 @@ CDxfEntityTag TagOf(const CDxfEntityGroups& groups) {
     return {groups.handle, groups.layer};
 }
 
-std::array<DPOINT, 4> Corners(const CDxfEntityGroups& groups, const DPOINT& base) {
-    std::array<DPOINT, 4> corners;
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        corners[i] = Minus(groups.points[i], base);
+std::array<DPOINT, 4> Corners(std::array<DPOINT, 4> points, const DPOINT& base) {
+    for (DPOINT& point : points) {
+        point = Minus(point, base);
     }
-    return corners;
+    return points;
 }
 
 // The centre of a circle or arc, from object to world coordinates.
@@ -123,23 +122,24 @@ void CDxfSimpleEntities::WriteChord(const DPOINT& start, const DPOINT& end,
 
 void CDxfSimpleEntities::Trace(const CDxfEntityGroups& groups, CPorStream& target,
                                const DPOINT& base) {
-    m_emitter.WriteTrace(Corners(groups, base), m_style.Pen(groups), TagOf(groups), target);
+    m_emitter.WriteTrace(Corners(groups.points, base), m_style.Pen(groups), TagOf(groups), target);
 }
 
 void CDxfSimpleEntities::Solid(const CDxfEntityGroups& groups, CPorStream& target,
                                const DPOINT& base) {
-    CDxfEntityGroups mirrored = groups;
+    std::array<DPOINT, 4> points = groups.points;
     if (groups.extrusion.z < 0) {
-        for (DPOINT& corner : mirrored.points) {
-            corner.x = -corner.x;
+        // Seen from below: x runs the other way.
+        for (DPOINT& point : points) {
+            point.x = -point.x;
         }
     }
-    m_emitter.WriteSolid(Corners(mirrored, base), m_style.Pen(groups), TagOf(groups), target);
+    m_emitter.WriteSolid(Corners(points, base), m_style.Pen(groups), TagOf(groups), target);
 }
 
 void CDxfSimpleEntities::Face(const CDxfEntityGroups& groups, CPorStream& target,
                               const DPOINT& base) {
-    const std::array<DPOINT, 4> corners = Corners(groups, base);
+    const std::array<DPOINT, 4> corners = Corners(groups.points, base);
     const CDxfPen pen = m_style.Pen(groups);
     // A 3DFACE carries no handle of its own in the records.
     const CDxfEntityTag tag{CString(), groups.layer};
