@@ -1,0 +1,107 @@
+#include "entities/CRukLayer.h"
+
+#include "app/CDrawDefaults.h"
+#include "entities/CDashRules.h"
+#include "entities/CEntityDocument.h"
+#include "entities/CRukEntity.h"
+#include "platform/gdi/RectFunctions.h"
+#include "platform/mfc/CArchive.h"
+
+IMPLEMENT_SERIAL(CRukLayer, CObject, 0)
+
+namespace {
+
+// Child flags of the entities a cut-out took over: its outline and holes.
+constexpr int kCutOutline = 3;
+constexpr int kCutHole = 4;
+
+constexpr int kScreenAllBlack = 1;
+constexpr int kPrintAllBlack = 0;
+constexpr int kBlackButRedlines = 2;
+constexpr int kBlackByLayer = 3;
+
+} // namespace
+
+void CRukLayer::Serialize(CArchive& ar) {
+    if (ar.IsStoring())
+        ar << m_name << m_visible;
+    else
+        ar >> m_name >> m_visible;
+}
+
+BOOL CRukLayer::DrawsBlack(const CRukEntity& entity, int mode, int allBlackMode) const {
+    if (mode == allBlackMode)
+        return TRUE;
+    if (mode == kBlackButRedlines)
+        return entity.m_redline == 0 ? TRUE : FALSE;
+    if (mode == kBlackByLayer)
+        return m_monochrome != 0 ? TRUE : FALSE;
+    return FALSE;
+}
+
+bool CRukLayer::MeetsClip(const CRukEntity& entity, const RECT& clip, int originX, int originY,
+                          double scale) {
+    RECT box;
+    entity.GetDeviceRectEx(&box, originX, originY, scale);
+    InflateRect(&box, 1, 1);
+    RECT common;
+    return IntersectRect(&common, &box, &clip) != FALSE;
+}
+
+double CRukLayer::PatternFactorOf(const CRukEntity& entity, const CEntityDocument* document,
+                                  double patternFactor) {
+    // Redline objects that do not follow the drawing's scale take the fixed factor.
+    if (entity.m_redline && document->m_scaleMarkups == 0)
+        return CDashRules::PatternFactor(document->m_scale, document->m_scaleMode, 0);
+    return patternFactor;
+}
+
+void CRukLayer::DrawEntities(CEntityDocument* document, CDC* dc, const RECT& clip, int originX,
+                             int originY, double scale, double patternFactor,
+                             const CDrawDefaults* settings) {
+    if (m_visible == 0)
+        return;
+    for (POSITION position = m_entities.GetHeadPosition(); position;) {
+        auto* entity = static_cast<CRukEntity*>(m_entities.GetNext(position));
+        if (!entity || entity->m_childFlag == kCutOutline || entity->m_childFlag == kCutHole)
+            continue;
+        if (!MeetsClip(*entity, clip, originX, originY, scale))
+            continue;
+        if (entity->IsVisible() != 1 || (entity->m_redline && settings->m_showRedlines == 0))
+            continue;
+        entity->DrawA(document, dc, originX, originY, scale,
+                      PatternFactorOf(*entity, document, patternFactor), settings,
+                      DrawsBlack(*entity, settings->m_mono, kScreenAllBlack), clip);
+    }
+}
+
+void CRukLayer::DrawEntitiesFiltered(CEntityDocument* document, CDC* dc, const RECT&,
+                                     int unitDivisor, double scale, double patternFactor,
+                                     const CDrawDefaults* settings) {
+    if (m_visible == 0)
+        return;
+    for (POSITION position = m_entities.GetHeadPosition(); position;) {
+        auto* entity = static_cast<CRukEntity*>(m_entities.GetNext(position));
+        if (!entity || entity->IsVisible() != 1)
+            continue;
+        entity->DrawB(document, dc, unitDivisor, scale,
+                      PatternFactorOf(*entity, document, patternFactor), settings,
+                      DrawsBlack(*entity, settings->m_printColorMode, kPrintAllBlack));
+    }
+}
+
+void CRukLayer::DrawEntitiesClipped(CEntityDocument* document, CDC* dc, const RECT& clip,
+                                    int originX, int originY, double scale, double patternFactor,
+                                    const CDrawDefaults* settings) {
+    if (m_visible == 0)
+        return;
+    for (POSITION position = m_entities.GetHeadPosition(); position;) {
+        auto* entity = static_cast<CRukEntity*>(m_entities.GetNext(position));
+        if (!entity || !MeetsClip(*entity, clip, originX, originY, scale) ||
+            entity->IsVisible() != 1)
+            continue;
+        entity->DrawStyled(document, dc, originX, originY, scale,
+                           PatternFactorOf(*entity, document, patternFactor), settings,
+                           DrawsBlack(*entity, settings->m_printColorMode, kPrintAllBlack), clip);
+    }
+}
