@@ -1,6 +1,7 @@
 #include "plugins/dxf/CDxfPorWriter.h"
 
 #include "geometry/Geometry.h"
+#include "platform/win/GlobalMemory.h"
 #include "plugins/dxf/CDxfHeader.h"
 #include "plugins/dxf/CDxfLayerTable.h"
 #include "plugins/dxf/CDxfLineTypeTable.h"
@@ -9,6 +10,7 @@
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -62,19 +64,33 @@ HGLOBAL CDxfPorWriter::Write(const CDxfHeader& header, const CDxfLineTypeTable& 
     if (drawing.ByteCount() == 0) {
         return nullptr;
     }
-    PorBlockWriter block;
-    block.Append(HeaderRecord(header));
-    block.Append(LineTypeScaleRecord(header));
+    PorBlockWriter head;
+    head.Append(HeaderRecord(header));
+    head.Append(LineTypeScaleRecord(header));
     for (const CDxfLineType& lineType : lineTypes.LineTypes()) {
         // The solid line needs no pattern.
         if (lineType.number != CDxfLineTypeTable::Solid) {
-            block.Append(LineTypeRecord(lineType));
+            head.Append(LineTypeRecord(lineType));
         }
     }
     for (const CDxfLayer& layer : layers.Layers()) {
-        block.Append(LayerRecord(layer));
+        head.Append(LayerRecord(layer));
     }
-    block.Append(drawing.Data());
-    block.Append(PorRecordBuilder(PorEnd::Type));
-    return block.ToGlobalBlock();
+    const PorRecordBuilder end(PorEnd::Type);
+
+    // The drawing's records go straight into the block: they are most of it.
+    const std::size_t size = head.Data().size() + drawing.ByteCount() + end.Size();
+    const std::size_t step = PorBlockWriter::GrowthStep;
+    HGLOBAL block =
+        GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE | GMEM_ZEROINIT, (size + step - 1) / step * step);
+    auto* data = static_cast<BYTE*>(GlobalLock(block));
+    if (!data) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    data = std::ranges::copy(head.Data(), data).out;
+    data = std::ranges::copy(drawing.Data(), data).out;
+    std::ranges::copy(end.Bytes(), data);
+    GlobalUnlock(block);
+    return block;
 }
