@@ -19,8 +19,8 @@ IMPLEMENT_SERIAL(CRukLine, CObject, VERSIONABLE_SCHEMA | 2)
 namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
-// Printers drop long horizontal lines; such lines go out in pieces of this
-// many units.
+// Some printer drivers lose very long horizontal strokes: such lines go out
+// in pieces of this many units.
 constexpr long long kPrintPieceLength = 5000;
 
 LONG MetafileY(LONG y, bool metafile) {

@@ -381,6 +381,49 @@ TEST(CRukLineTest, DrawBlackContrastsWithTheBackground) {
     EXPECT_EQ(dc.Calls().front(), "SelectObject(pen PS_SOLID 0 0xFFFFFF)");
 }
 
+TEST(CRukLineTest, MetafilesGetEmulatedDashesFromDrawAButDashedPensFromDrawStyled) {
+    CRukLine line = MakeLine(0, 0, 1100, 10);
+    line.m_lineType = 5;
+    line.m_lineTypeScale = 301;
+    line.m_color = 0xFFFFFF;
+    ShapeDocument document;
+    CDrawDefaults settings;
+    settings.m_bkColor = 0x000000;
+
+    CMetaFileDC drawn;
+    line.DrawA(&document, &drawn, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
+    EXPECT_EQ(drawn.Calls(),
+              (Calls{"SelectObject(pen PS_SOLID 0 0xFFFFFF)", "MoveTo(0,0)", "LineTo(30,0)",
+                     "MoveTo(1023,-9)", "LineTo(1053,-10)", "SelectObject(BLACK_PEN)"}));
+
+    // Styled output draws white as black and trusts the dashed pen.
+    CMetaFileDC styled;
+    line.DrawStyled(&document, &styled, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
+    EXPECT_EQ(styled.Calls(),
+              (Calls{"SelectObject(pen PS_GEOMETRIC|PS_USERSTYLE|PS_ENDCAP_FLAT|PS_JOIN_ROUND 0 "
+                     "0x000000 {30,993})",
+                     "MoveTo(0,0)", "LineTo(1100,-10)", "SelectObject(BLACK_PEN)"}));
+}
+
+TEST(CRukLineTest, DrawMovedShiftsInTheDocumentsViewAndGripsBoxTheEnds) {
+    CRukLine line = MakeLine(0, 0, 20000, 0);
+    ShapeDocument document;
+    document.m_originX = 100;
+    document.m_viewScale = 0.5;
+    const CDrawDefaults settings;
+    CRecordingDC dc;
+    dc.m_bPrinting = TRUE;
+    line.DrawMoved(&document, &dc, 300, 40, &settings);
+    EXPECT_EQ(dc.Calls(), (Calls{"MoveTo(100,20)", "LineTo(10100,20)"}));
+
+    dc.ClearCalls();
+    line.DrawGrips(&dc, 0, 0, 0.001, &settings);
+    EXPECT_EQ(dc.Calls(),
+              (Calls{"SelectObject(pen PS_SOLID 1 0x0000FF)", "SelectStockObject(NULL_BRUSH)",
+                     "SetBkMode(TRANSPARENT)", "Rectangle(-5,-5,5,5)", "Rectangle(15,-5,25,5)",
+                     "SetBkMode(OPAQUE)", "SelectObject(WHITE_BRUSH)", "SelectObject(BLACK_PEN)"}));
+}
+
 // ---- Hit tests and editing
 
 TEST(CRukLineTest, HitBandAroundTheSegment) {
