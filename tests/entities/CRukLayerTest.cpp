@@ -5,6 +5,7 @@
 #include "app/CDrawDefaults.h"
 #include "entities/CRukLine.h"
 #include "platform/gdi/CRecordingDC.h"
+#include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +55,7 @@ protected:
         return calls.empty() ? std::string() : calls.front();
     }
 
-    ShapeDocument m_document;
+    FakeDocument m_document;
     CDrawDefaults m_settings;
     CRukLine m_line;
     CRukLayer m_layer;

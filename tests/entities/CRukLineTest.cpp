@@ -10,6 +10,7 @@
 #include "por/PorRecord.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
+#include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -307,7 +308,7 @@ TEST_P(LinePen, FollowsTheLineTypeAndPlatform) {
     CRukLine line = MakeLine(0, 0, 10, 0);
     line.m_lineType = c.lineType;
     line.m_color = 0x0000FF;
-    ShapeDocument document;
+    FakeDocument document;
     CDrawDefaults settings;
     settings.m_bWindowsNT = c.windowsNT;
     settings.m_outlineInvisibleLines = c.outlineInvisible;
@@ -359,7 +360,7 @@ TEST(CRukLineTest, FineDotsAreEmulatedUnderASolidPen) {
     line.m_lineType = 5;
     line.m_lineTypeScale = 301;
     line.m_color = 0x0000FF;
-    ShapeDocument document;
+    FakeDocument document;
     const CDrawDefaults settings;
     CRecordingDC dc;
     line.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
@@ -372,7 +373,7 @@ TEST(CRukLineTest, FineDotsAreEmulatedUnderASolidPen) {
 TEST(CRukLineTest, DrawBlackContrastsWithTheBackground) {
     CRukLine line = MakeLine(0, 0, 10, 0);
     line.m_color = 0x00FF00;
-    ShapeDocument document;
+    FakeDocument document;
     CDrawDefaults settings;
     settings.m_bkColor = 0x000000;
     CRecordingDC dc;
@@ -386,7 +387,7 @@ TEST(CRukLineTest, MetafilesGetEmulatedDashesFromDrawAButDashedPensFromDrawStyle
     line.m_lineType = 5;
     line.m_lineTypeScale = 301;
     line.m_color = 0xFFFFFF;
-    ShapeDocument document;
+    FakeDocument document;
     CDrawDefaults settings;
     settings.m_bkColor = 0x000000;
 
@@ -407,7 +408,7 @@ TEST(CRukLineTest, MetafilesGetEmulatedDashesFromDrawAButDashedPensFromDrawStyle
 
 TEST(CRukLineTest, DrawMovedShiftsInTheDocumentsViewAndGripsBoxTheEnds) {
     CRukLine line = MakeLine(0, 0, 20000, 0);
-    ShapeDocument document;
+    FakeDocument document;
     document.m_originX = 100;
     document.m_viewScale = 0.5;
     const CDrawDefaults settings;
@@ -427,7 +428,7 @@ TEST(CRukLineTest, DrawMovedShiftsInTheDocumentsViewAndGripsBoxTheEnds) {
 // ---- Hit tests and editing
 
 TEST(CRukLineTest, HitBandAroundTheSegment) {
-    ShapeDocument document;
+    FakeDocument document;
     CRecordingDC dc;
     CRukLine line = MakeLine(0, 0, 1000, 0);
     EXPECT_EQ(line.HitTest(&dc, &document, 500, 5), 1);
@@ -435,7 +436,7 @@ TEST(CRukLineTest, HitBandAroundTheSegment) {
 }
 
 TEST(CRukLineTest, ZeroLengthLineIsNeverHit) {
-    ShapeDocument document;
+    FakeDocument document;
     CRecordingDC dc;
     CRukLine line = MakeLine(100, 100, 100, 100);
     EXPECT_EQ(line.HitTest(&dc, &document, 100, 100), 0);
@@ -446,7 +447,7 @@ TEST(CRukLineTest, ZeroLengthLineIsNeverHit) {
 }
 
 TEST(CRukLineTest, GripsAreFoundFirstPointFirst) {
-    ShapeDocument document;
+    FakeDocument document;
     CRecordingDC dc;
     CRukLine line = MakeLine(0, 0, 1000, 0);
     int grip = -1;

@@ -9,6 +9,7 @@
 #include "por/PorRecord.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
+#include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -76,7 +77,7 @@ TEST(CRukPolygonTest, RecordFieldsAndPointsFillThePolygon) {
     EXPECT_EQ(polygon.m_transparent, 0);
     EXPECT_EQ(polygon.m_layerName, "ROOM");
     EXPECT_EQ(polygon.m_sourceLayer, "ROOM");
-    EXPECT_EQ(VerticesOf(polygon), VerticesOf(points));
+    EXPECT_EQ(VerticesOf(polygon), points);
     EXPECT_EQ(polygon.m_maxY, 80);
 }
 
@@ -142,7 +143,7 @@ TEST_P(PolygonBody, LoadsEverySchemaAndStoresSchemaThree) {
     const BodyCase& c = GetParam();
     CRukPolygon polygon;
     LoadBody(polygon, PolygonBodyBytes(c).Get(), c.schema);
-    EXPECT_EQ(VerticesOf(polygon), (Vertices{{0, 0}, {50, 0}, {50, 40}}));
+    EXPECT_EQ(VerticesOf(polygon), (Points{{0, 0}, {50, 0}, {50, 40}}));
     EXPECT_EQ(polygon.m_layerName, "ROOM");
     EXPECT_EQ(polygon.m_lineType, c.lineType);
     EXPECT_EQ(polygon.m_lineTypeScale, c.lineTypeScale);
@@ -242,7 +243,7 @@ TEST(CRukPolygonTest, DashesRunRoundTheClosingEdge) {
     CRukPolygon polygon = MakePolygon({{0, 0}, {600, 0}, {600, 600}, {0, 600}});
     polygon.m_lineType = 5;
     polygon.m_lineTypeScale = 301;
-    ShapeDocument document;
+    FakeDocument document;
     const CDrawDefaults settings;
     CRecordingDC dc;
     polygon.LineTypeA(&document, &dc, 0, 0, 1.0, 1.0, &settings, kClip);
@@ -276,7 +277,7 @@ TEST_P(FillPasses, RecordTheirCalls) {
     polygon.m_fillType = c.fillType;
     polygon.m_transparent = c.transparent;
     polygon.m_lineType = c.lineType;
-    ShapeDocument document;
+    FakeDocument document;
     CDrawDefaults settings;
     settings.m_bkColor = 0xFFFFFF;
     settings.m_bWindowsNT = c.windowsNT;
@@ -329,7 +330,7 @@ INSTANTIATE_TEST_SUITE_P(
 const Points kStar{{0, 1000}, {-588, -809}, {951, 309}, {-951, 309}, {588, -809}};
 
 TEST(CRukPolygonTest, UnfilledIsHitOnlyNearItsEdgesClosingEdgeIncluded) {
-    ShapeDocument document;
+    FakeDocument document;
     CRecordingDC dc;
     CRukPolygon polygon = MakePolygon({{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}});
     EXPECT_EQ(polygon.HitTest(&dc, &document, 500, 500), 0);
@@ -338,7 +339,7 @@ TEST(CRukPolygonTest, UnfilledIsHitOnlyNearItsEdgesClosingEdgeIncluded) {
 }
 
 TEST(CRukPolygonTest, FilledIsHitInsideByTheEvenOddRule) {
-    ShapeDocument document;
+    FakeDocument document;
     CRecordingDC dc;
     CRukPolygon star = MakePolygon(kStar);
     star.m_fillType = 3;
@@ -352,11 +353,11 @@ TEST(CRukPolygonTest, VertexEditsOutsideTheListChangeNothing) {
     CRukPolygon polygon = MakePolygon({{0, 0}, {10, 0}, {10, 10}});
     EXPECT_EQ(polygon.SetPoint(1, 1, 3), 0);
     polygon.MoveVertex(1, 1, 3, 0, 0, 0);
-    EXPECT_EQ(VerticesOf(polygon), (Vertices{{0, 0}, {10, 0}, {10, 10}}));
+    EXPECT_EQ(VerticesOf(polygon), (Points{{0, 0}, {10, 0}, {10, 10}}));
     polygon.MoveVertex(-110, 0, 2, 0, 0, 0);
     EXPECT_EQ(polygon.m_minX, -100);
     int grip = -1;
-    ShapeDocument document;
+    FakeDocument document;
     CRecordingDC dc;
     EXPECT_EQ(polygon.HitGrip(&dc, &document, -99, 11, &grip), 1);
     EXPECT_EQ(grip, 2);

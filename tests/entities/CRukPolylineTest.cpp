@@ -9,6 +9,7 @@
 #include "por/PorRecord.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
+#include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,7 @@ TEST(CRukPolylineTest, RecordFieldsAndPointsFillThePolyline) {
     EXPECT_EQ(polyline.m_savedColor, 0xFFFFFFu);
     EXPECT_EQ(polyline.m_layerName, "PIPE");
     EXPECT_EQ(polyline.m_sourceLayer, "PIPE");
-    EXPECT_EQ(VerticesOf(polyline), VerticesOf(points));
+    EXPECT_EQ(VerticesOf(polyline), points);
     EXPECT_EQ(
         (std::vector<int>{polyline.m_minX, polyline.m_minY, polyline.m_maxX, polyline.m_maxY}),
         (std::vector<int>{-20, -50, 100, 30}));
@@ -123,7 +124,7 @@ TEST_P(PolylineBody, LoadsEverySchemaAndStoresSchemaTwo) {
     const BodyCase& c = GetParam();
     CRukPolyline polyline;
     LoadBody(polyline, PolylineBodyBytes(c.withScale, c.storedLineType).Get(), c.schema);
-    EXPECT_EQ(VerticesOf(polyline), (Vertices{{1, -2}, {300, 400}}));
+    EXPECT_EQ(VerticesOf(polyline), (Points{{1, -2}, {300, 400}}));
     EXPECT_EQ(polyline.m_lineType, c.lineType);
     EXPECT_EQ(polyline.m_lineTypeScale, c.lineTypeScale);
     EXPECT_EQ(polyline.m_savedColor, 0x0000FFu);
@@ -170,7 +171,7 @@ TEST(CRukPolylineTest, WideLineOutsideNTIsAStrokedPathWithMitredJoins) {
     CRukPolyline polyline = MakePolyline({{0, 0}, {10, 0}, {10, 10}});
     polyline.m_lineType = CRukLine::kWideLineType;
     polyline.m_color = 0x0000FF;
-    ShapeDocument document;
+    FakeDocument document;
     CDrawDefaults settings;
     settings.m_bWindowsNT = 0;
     CRecordingDC dc;
@@ -187,7 +188,7 @@ TEST(CRukPolylineTest, FineDotsTakeTheDashedPenOnNT) {
     polyline.m_lineType = 5;
     polyline.m_lineTypeScale = 301;
     polyline.m_color = 0x0000FF;
-    ShapeDocument document;
+    FakeDocument document;
     const CDrawDefaults settings;
     CRecordingDC dc;
     polyline.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
@@ -201,7 +202,7 @@ TEST(CRukPolylineTest, DashesRunOnAcrossVertices) {
     CRukPolyline polyline = MakePolyline({{0, 0}, {1000, 0}, {1000, 100}});
     polyline.m_lineType = 5;
     polyline.m_lineTypeScale = 301;
-    ShapeDocument document;
+    FakeDocument document;
     const CDrawDefaults settings;
     CRecordingDC dc;
     polyline.LineTypeA(&document, &dc, 0, 0, 1.0, 1.0, &settings, kClip);
@@ -213,7 +214,7 @@ TEST(CRukPolylineTest, DashesRunOnAcrossVertices) {
 // ---- Hit tests and editing
 
 TEST(CRukPolylineTest, HitAlongAnyEdgeAndCoincidentVerticesAreSkipped) {
-    ShapeDocument document;
+    FakeDocument document;
     CRecordingDC dc;
     CRukPolyline polyline = MakePolyline({{0, 0}, {0, 0}, {1000, 0}, {1000, 1000}});
     EXPECT_EQ(polyline.HitTest(&dc, &document, 500, 3), 1);
@@ -223,7 +224,7 @@ TEST(CRukPolylineTest, HitAlongAnyEdgeAndCoincidentVerticesAreSkipped) {
 }
 
 TEST(CRukPolylineTest, GripIndexIsTheFirstVertexHit) {
-    ShapeDocument document;
+    FakeDocument document;
     CRecordingDC dc;
     CRukPolyline polyline = MakePolyline({{0, 0}, {100, 0}, {100, 0}});
     int grip = -1;
@@ -237,11 +238,11 @@ TEST(CRukPolylineTest, VertexEditsOutsideTheListChangeNothing) {
     EXPECT_EQ(polyline.SetPoint(5, 5, 2), 0);
     polyline.MoveVertex(5, 5, 2, 0, 0, 0);
     polyline.MoveVertex(5, 5, -1, 0, 0, 0);
-    EXPECT_EQ(VerticesOf(polyline), (Vertices{{0, 0}, {10, 10}}));
+    EXPECT_EQ(VerticesOf(polyline), (Points{{0, 0}, {10, 10}}));
 
     EXPECT_EQ(polyline.SetPoint(-4, 20, 0), 1);
     polyline.MoveVertex(1, -1, 1, 0, 0, 0);
-    EXPECT_EQ(VerticesOf(polyline), (Vertices{{-4, 20}, {11, 9}}));
+    EXPECT_EQ(VerticesOf(polyline), (Points{{-4, 20}, {11, 9}}));
     EXPECT_EQ(
         (std::vector<int>{polyline.m_minX, polyline.m_minY, polyline.m_maxX, polyline.m_maxY}),
         (std::vector<int>{-4, 9, 11, 20}));
@@ -250,7 +251,7 @@ TEST(CRukPolylineTest, VertexEditsOutsideTheListChangeNothing) {
 TEST(CRukPolylineTest, ScaleAboutMovesTheVertices) {
     CRukPolyline polyline = MakePolyline({{-5, 5}, {15, -15}});
     polyline.ScaleAbout(10, -10, 0.5, 0.3);
-    EXPECT_EQ(VerticesOf(polyline), (Vertices{{3, -6}, {12, -11}}));
+    EXPECT_EQ(VerticesOf(polyline), (Points{{3, -6}, {12, -11}}));
     EXPECT_EQ(polyline.m_maxX, 12);
 }
 

@@ -1,45 +1,22 @@
 #pragma once
-// Helpers of the shape tests: a document whose view space is the drawing
-// shifted and scaled, little-endian byte building for archive bodies, and
-// storing and loading one body at a given schema.
+// Helpers of the shape tests: an entity's vertices, little-endian
+// byte building for archive bodies, and storing and loading one body at a
+// given schema.
 
-#include "entities/CEntityDocument.h"
 #include "entities/CRukEntity.h"
-#include "geometry/Geometry.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CMemFile.h"
 #include "platform/mfc/CObject.h"
+#include "tests/entities/PointPrinting.h"
 
 #include <cstdint>
 #include <string_view>
-#include <utility>
 #include <vector>
 
-class ShapeDocument : public CEntityDocument {
-public:
-    POINT LogicalToDevicePoint(LONG x, LONG y) const override {
-        return ToViewPoint(x, y, m_originX, m_originY, m_viewScale);
-    }
-    int GetLayerState(const CString&) const override { return 1; }
-
-    LONG m_originX = 0;
-    LONG m_originY = 0;
-    double m_viewScale = 1.0;
-};
-
-// Points as comparable and printable pairs.
-using Vertices = std::vector<std::pair<LONG, LONG>>;
-
-inline Vertices VerticesOf(const std::vector<POINT>& points) {
-    Vertices vertices;
-    for (const POINT& point : points)
-        vertices.emplace_back(point.x, point.y);
-    return vertices;
-}
-
-inline Vertices VerticesOf(const CRukEntity& entity) {
+// The entity's vertices in order.
+inline std::vector<POINT> VerticesOf(const CRukEntity& entity) {
     const POINT* first = entity.m_points.GetData();
-    return VerticesOf(std::vector<POINT>(first, first + entity.m_points.GetSize()));
+    return std::vector<POINT>(first, first + entity.m_points.GetSize());
 }
 
 // Little-endian fields appended in order.
