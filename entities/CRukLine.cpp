@@ -84,7 +84,7 @@ bool CRukLine::StrokesAsPath(const CDrawDefaults* settings) const {
 }
 
 void CRukLine::DrawOpenShape(CDC* dc, const CDrawDefaults* settings, COLORREF color, int width,
-                             const OpenShapeOutput& output, bool styledPens, bool emulateFineDots,
+                             const CShapeOutput& output, bool styledPens, bool emulateFineDots,
                              DWORD wideJoin) {
     const bool showInvisible = settings->m_outlineInvisibleLines != 0;
     CPen pen;
@@ -114,54 +114,24 @@ void CRukLine::DrawOpenShape(CDC* dc, const CDrawDefaults* settings, COLORREF co
     dc->SelectObject(oldPen);
 }
 
-CRukLine::OpenShapeOutput CRukLine::ScreenOutput(CEntityDocument* document, CDC* dc, int originX,
-                                                 int originY, double scale, double patternFactor,
-                                                 const CDrawDefaults* settings, const RECT& clip) {
-    return OpenShapeOutput{
-        .trace = [=, this] { TraceA(dc, originX, originY, scale, settings, clip, FALSE); },
-        .dashed =
-            [=, this] {
-                LineTypeA(document, dc, originX, originY, scale, patternFactor, settings, clip);
-            },
-        .linePen =
-            [=, this](CPen* pen, COLORREF color, int width) {
-                CreateLinePen(document, pen, m_lineType, width, color, scale, patternFactor,
-                              settings, document->m_deviceSpanX);
-            }};
-}
-
-CRukLine::OpenShapeOutput CRukLine::PrinterOutput(CEntityDocument* document, CDC* dc,
-                                                  int unitDivisor, double scale,
-                                                  double patternFactor,
-                                                  const CDrawDefaults* settings) {
-    return OpenShapeOutput{
-        .trace = [=, this] { TraceB(dc, unitDivisor, scale, settings); },
-        .dashed = [=,
-                   this] { LineTypeB(document, dc, unitDivisor, scale, patternFactor, settings); },
-        .linePen =
-            [=, this](CPen* pen, COLORREF color, int width) {
-                CreateLinePenPrinter(document, pen, m_lineType, width, color, unitDivisor, scale,
-                                     patternFactor, settings);
-            }};
-}
-
 void CRukLine::DrawA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
                      double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
                      const RECT& clip) {
     const COLORREF color = GetContrastColor(drawBlack ? 0 : m_color, settings->m_bkColor);
     const int width = GetDeviceLineWidth(dc, m_lineWidth, settings);
-    DrawOpenShape(
-        dc, settings, color, width,
-        ScreenOutput(document, dc, originX, originY, scale, patternFactor, settings, clip),
-        settings->m_bWindowsNT && !dc->IsMetafile(), true, 0);
+    DrawOpenShape(dc, settings, color, width,
+                  CShapeOutput::Screen(*this, document, dc, originX, originY, scale, patternFactor,
+                                       settings, clip),
+                  settings->m_bWindowsNT && !dc->IsMetafile(), true, 0);
 }
 
 void CRukLine::DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
                      double patternFactor, const CDrawDefaults* settings, BOOL drawBlack) {
     const COLORREF color = GetContrastColor(drawBlack ? 0 : m_color, kWhite);
-    DrawOpenShape(dc, settings, color, m_lineWidth,
-                  PrinterOutput(document, dc, unitDivisor, scale, patternFactor, settings),
-                  settings->m_bWindowsNT && !dc->IsMetafile(), true, 0);
+    DrawOpenShape(
+        dc, settings, color, m_lineWidth,
+        CShapeOutput::Printer(*this, document, dc, unitDivisor, scale, patternFactor, settings),
+        settings->m_bWindowsNT && !dc->IsMetafile(), true, 0);
 }
 
 void CRukLine::DrawStyled(CEntityDocument* document, CDC* dc, int originX, int originY,
@@ -169,10 +139,10 @@ void CRukLine::DrawStyled(CEntityDocument* document, CDC* dc, int originX, int o
                           BOOL drawBlack, const RECT& clip) {
     const COLORREF color = drawBlack || m_color == kWhite ? 0 : m_color;
     const int width = GetDeviceLineWidth(dc, m_lineWidth, settings);
-    DrawOpenShape(
-        dc, settings, color, width,
-        ScreenOutput(document, dc, originX, originY, scale, patternFactor, settings, clip),
-        settings->m_bWindowsNT != 0, false, 0);
+    DrawOpenShape(dc, settings, color, width,
+                  CShapeOutput::Screen(*this, document, dc, originX, originY, scale, patternFactor,
+                                       settings, clip),
+                  settings->m_bWindowsNT != 0, false, 0);
 }
 
 void CRukLine::DrawSegment(CDC* dc, POINT from, POINT to, bool chained,

@@ -4,8 +4,7 @@
 // own geometry.
 
 #include "entities/CRukEntity.h"
-
-#include <functional>
+#include "entities/CShapeOutput.h"
 
 class CRukLine : public CRukEntity {
     DECLARE_SERIAL(CRukLine)
@@ -44,26 +43,13 @@ public:
     static constexpr int kWideLineType = 100;
 
 protected:
-    // How an open shape is drawn once its pen is chosen: the bare geometry,
-    // the geometry dashed by the emulation, and the dashed pen of the line
-    // type for the output at hand.
-    struct OpenShapeOutput {
-        std::function<void()> trace;
-        std::function<void()> dashed;
-        std::function<void(CPen*, COLORREF, int)> linePen;
-    };
     // The pen rules of the open shapes. styledPens: the line type's own pen
     // is used (dashed pens are trusted on this output); emulateFineDots:
     // types 5 to 7 are dashed by the emulation under a solid pen instead;
     // wideJoin: the join of the geometric pen of the wide line type.
     void DrawOpenShape(CDC* dc, const CDrawDefaults* settings, COLORREF color, int width,
-                       const OpenShapeOutput& output, bool styledPens, bool emulateFineDots,
+                       const CShapeOutput& output, bool styledPens, bool emulateFineDots,
                        DWORD wideJoin);
-    OpenShapeOutput ScreenOutput(CEntityDocument* document, CDC* dc, int originX, int originY,
-                                 double scale, double patternFactor, const CDrawDefaults* settings,
-                                 const RECT& clip);
-    OpenShapeOutput PrinterOutput(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
-                                  double patternFactor, const CDrawDefaults* settings);
     // The wide line type is stroked as a path where geometric pens are not
     // trusted outside paths.
     bool StrokesAsPath(const CDrawDefaults* settings) const;

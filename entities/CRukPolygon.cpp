@@ -122,7 +122,7 @@ int CRukPolygon::AppendPoint(int x, int y) {
 
 void CRukPolygon::DrawFilled(CDC* dc, const CDrawDefaults* settings, COLORREF penColor,
                              COLORREF fillColor, COLORREF thirdColor, int width,
-                             const Output& output) {
+                             const CShapeOutput& output) {
     const COLORREF oldTextColor = dc->SetTextColor(thirdColor);
     const bool translucent = m_fillType == kTranslucentFill;
     CBrush brush;
@@ -197,19 +197,10 @@ void CRukPolygon::DrawA(CEntityDocument* document, CDC* dc, int originX, int ori
     COLORREF fillColor = 0;
     COLORREF thirdColor = 0;
     ResolveColors(dc, &penColor, &fillColor, &thirdColor, settings->m_bkColor, drawBlack);
-    const Output output{
-        .trace = [&] { TraceA(dc, originX, originY, scale, settings, clip, FALSE); },
-        .dashed =
-            [&] {
-                LineTypeA(document, dc, originX, originY, scale, patternFactor, settings, clip);
-            },
-        .linePen =
-            [&](CPen* pen, COLORREF color, int width) {
-                CreateLinePen(document, pen, m_lineType, width, color, scale, patternFactor,
-                              settings, document->m_deviceSpanX);
-            }};
     DrawFilled(dc, settings, penColor, fillColor, thirdColor,
-               GetDeviceLineWidth(dc, m_lineWidth, settings), output);
+               GetDeviceLineWidth(dc, m_lineWidth, settings),
+               CShapeOutput::Screen(*this, document, dc, originX, originY, scale, patternFactor,
+                                    settings, clip));
 }
 
 void CRukPolygon::DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
@@ -218,15 +209,9 @@ void CRukPolygon::DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, dou
     COLORREF fillColor = 0;
     COLORREF thirdColor = 0;
     ResolveColors(dc, &penColor, &fillColor, &thirdColor, kWhite, drawBlack);
-    const Output output{
-        .trace = [&] { TraceB(dc, unitDivisor, scale, settings); },
-        .dashed = [&] { LineTypeB(document, dc, unitDivisor, scale, patternFactor, settings); },
-        .linePen =
-            [&](CPen* pen, COLORREF color, int width) {
-                CreateLinePenPrinter(document, pen, m_lineType, width, color, unitDivisor, scale,
-                                     patternFactor, settings);
-            }};
-    DrawFilled(dc, settings, penColor, fillColor, thirdColor, m_lineWidth, output);
+    DrawFilled(
+        dc, settings, penColor, fillColor, thirdColor, m_lineWidth,
+        CShapeOutput::Printer(*this, document, dc, unitDivisor, scale, patternFactor, settings));
 }
 
 void CRukPolygon::TraceA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults*,

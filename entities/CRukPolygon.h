@@ -3,8 +3,9 @@
 // dashed round the closing edge too.
 
 #include "entities/CRukEntity.h"
+#include "entities/CShapeOutput.h"
 
-#include <functional>
+#include <vector>
 
 class CRukPolygon : public CRukEntity {
     DECLARE_SERIAL(CRukPolygon)
@@ -40,15 +41,8 @@ public:
     int SetPoint(int x, int y, int index) override;
 
 private:
-    // The output at hand: the bare outline, the outline dashed by the
-    // emulation, and the line type's own pen.
-    struct Output {
-        std::function<void()> trace;
-        std::function<void()> dashed;
-        std::function<void(CPen*, COLORREF, int)> linePen;
-    };
     void DrawFilled(CDC* dc, const CDrawDefaults* settings, COLORREF penColor, COLORREF fillColor,
-                    COLORREF thirdColor, int width, const Output& output);
+                    COLORREF thirdColor, int width, const CShapeOutput& output);
     // The chain with the first vertex again at its end.
     static std::vector<POINT> Closed(std::vector<POINT> chain);
 };

@@ -78,18 +78,19 @@ void CRukPolyline::DrawA(CEntityDocument* document, CDC* dc, int originX, int or
                          const RECT& clip) {
     const COLORREF color = GetContrastColor(drawBlack ? 0 : m_color, settings->m_bkColor);
     const int width = GetDeviceLineWidth(dc, m_lineWidth, settings);
-    DrawOpenShape(
-        dc, settings, color, width,
-        ScreenOutput(document, dc, originX, originY, scale, patternFactor, settings, clip),
-        settings->m_bWindowsNT && !dc->IsMetafile(), false, PS_JOIN_MITER);
+    DrawOpenShape(dc, settings, color, width,
+                  CShapeOutput::Screen(*this, document, dc, originX, originY, scale, patternFactor,
+                                       settings, clip),
+                  settings->m_bWindowsNT && !dc->IsMetafile(), false, PS_JOIN_MITER);
 }
 
 void CRukPolyline::DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
                          double patternFactor, const CDrawDefaults* settings, BOOL drawBlack) {
     const COLORREF color = GetContrastColor(drawBlack ? 0 : m_color, kWhite);
-    DrawOpenShape(dc, settings, color, m_lineWidth,
-                  PrinterOutput(document, dc, unitDivisor, scale, patternFactor, settings),
-                  settings->m_bWindowsNT && !dc->IsMetafile(), false, PS_JOIN_MITER);
+    DrawOpenShape(
+        dc, settings, color, m_lineWidth,
+        CShapeOutput::Printer(*this, document, dc, unitDivisor, scale, patternFactor, settings),
+        settings->m_bWindowsNT && !dc->IsMetafile(), false, PS_JOIN_MITER);
 }
 
 void CRukPolyline::DrawStyled(CEntityDocument* document, CDC* dc, int originX, int originY,
@@ -97,10 +98,10 @@ void CRukPolyline::DrawStyled(CEntityDocument* document, CDC* dc, int originX, i
                               BOOL drawBlack, const RECT& clip) {
     const COLORREF color = drawBlack || m_color == kWhite ? 0 : m_color;
     const int width = GetDeviceLineWidth(dc, m_lineWidth, settings);
-    DrawOpenShape(
-        dc, settings, color, width,
-        ScreenOutput(document, dc, originX, originY, scale, patternFactor, settings, clip),
-        settings->m_bWindowsNT != 0, false, PS_JOIN_MITER);
+    DrawOpenShape(dc, settings, color, width,
+                  CShapeOutput::Screen(*this, document, dc, originX, originY, scale, patternFactor,
+                                       settings, clip),
+                  settings->m_bWindowsNT != 0, false, PS_JOIN_MITER);
 }
 
 void CRukPolyline::DrawChain(CDC* dc, const std::vector<POINT>& chain,

@@ -324,6 +324,27 @@ INSTANTIATE_TEST_SUITE_P(
                   "SetROP2(R2_COPYPEN)", "SelectObject(BLACK_PEN)", "SelectObject(WHITE_BRUSH)"}}),
     testing::PrintToStringParamName());
 
+TEST(CRukPolygonTest, PrintingUsesTheStoredWidthAndPrinterUnits) {
+    CRukPolygon polygon = MakePolygon({{0, 0}, {100, 0}, {100, 50}});
+    polygon.m_color = 0xFFFFFF;
+    polygon.m_fillType = 3;
+    polygon.m_fillColor = 0x00FF00;
+    polygon.m_transparent = 0;
+    polygon.m_lineWidth = 35;
+    FakeDocument document;
+    const CDrawDefaults settings;
+    CRecordingDC dc;
+    dc.m_bPrinting = TRUE;
+    polygon.DrawB(&document, &dc, 10, 0.5, 1.0, &settings, FALSE);
+    // White turns black on paper; x / 10 x 0.5 x 100 gives printer units.
+    EXPECT_EQ(
+        dc.Calls(),
+        (Calls{"SetTextColor(0x000000)", "SelectObject(brush BS_SOLID 0x00FF00)",
+               "SetBkMode(OPAQUE)", "SetROP2(R2_COPYPEN)", "SelectObject(pen PS_SOLID 35 0x000000)",
+               "Polygon(0,0 500,0 500,250)", "SetTextColor(0x000000)", "SetBkMode(OPAQUE)",
+               "SetROP2(R2_COPYPEN)", "SelectObject(BLACK_PEN)", "SelectObject(WHITE_BRUSH)"}));
+}
+
 // ---- Hit tests and editing
 
 // A five-pointed star drawn in one stroke: its centre is covered twice.
