@@ -1,4 +1,5 @@
 #include "entities/CRukLine.h"
+#include "entities/ArchiveFields.h"
 
 #include "app/CDrawDefaults.h"
 #include "entities/CDashedChain.h"
@@ -35,11 +36,6 @@ int ScaledAbout(int value, int centre, double factor) {
 
 int Shifted(int value, int delta) {
     return TruncInt(static_cast<double>(value) + delta);
-}
-
-// The 16-bit archive fields replace only the low half of their member.
-int WithLowWord(int value, WORD low) {
-    return static_cast<int>((static_cast<DWORD>(value) & 0xFFFF0000u) | low);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "entities/CRukPolygon.h"
+#include "entities/ArchiveFields.h"
 
 #include "app/CDrawDefaults.h"
 #include "entities/CDashedChain.h"
@@ -21,10 +22,6 @@ constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kTranslucentFill = 1;
 constexpr int kSolidFill = 3;
 constexpr int kSpecialFill = 99;
-
-int WithLowWord(int value, WORD low) {
-    return static_cast<int>((static_cast<DWORD>(value) & 0xFFFF0000u) | low);
-}
 
 bool IsHatchFill(int fillType) {
     return fillType >= 4 && fillType <= 9;

@@ -1,4 +1,5 @@
 #include "entities/CRukPolyline.h"
+#include "entities/ArchiveFields.h"
 
 #include "app/CDrawDefaults.h"
 #include "entities/CDashedChain.h"
@@ -16,10 +17,6 @@ IMPLEMENT_SERIAL(CRukPolyline, CObject, VERSIONABLE_SCHEMA | 2)
 namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
-
-int WithLowWord(int value, WORD low) {
-    return static_cast<int>((static_cast<DWORD>(value) & 0xFFFF0000u) | low);
-}
 
 } // namespace
 
