@@ -1,11 +1,14 @@
 #include "plugins/dxf/CDxfPrimitiveEmitter.h"
 
+#include "plugins/dxf/CDxfLineTypeTable.h"
 #include "plugins/dxf/CPorStream.h"
 #include "plugins/dxf/DxfGeometry.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
 
 #include <cmath>
+#include <limits>
+#include <stdexcept>
 
 namespace {
 
@@ -19,6 +22,60 @@ constexpr std::size_t ArcStrings = 124;
 constexpr double FullTurn = 6.2831853;
 
 constexpr LONG SolidFill = 3;
+// The value that asks for an arrow at one end of an open record.
+constexpr LONG DrawnArrow = 3;
+
+// A closed flag of exactly 1 on two points is taken for an open line;
+// other flags, 129 among them, close the record on their low bit.
+bool IsClosed(std::size_t pointCount, int closedFlag) {
+    return (closedFlag & 1) != 0 && !(pointCount == 2 && closedFlag == 1);
+}
+
+LONG CountWord(std::size_t count) {
+    if (count > static_cast<std::size_t>(std::numeric_limits<LONG>::max())) {
+        throw std::length_error("too many values for one POR record");
+    }
+    return static_cast<LONG>(count);
+}
+
+void ExtendBounds(CPorStream& target, std::span<const POINT> points) {
+    for (const POINT& p : points) {
+        target.ExtendBounds(p.x, p.y);
+    }
+}
+
+void SetArrows(PorRecordBuilder& record, unsigned arrows) {
+    const auto value = [arrows](unsigned bit) { return (arrows & bit) != 0 ? DrawnArrow : 0; };
+    record.Set(PorOpenHead::StartArrow, value(CDxfPrimitiveEmitter::ArrowAtStart));
+    record.Set(PorOpenHead::EndArrow, value(CDxfPrimitiveEmitter::ArrowAtEnd));
+}
+
+void WriteOpenList(LONG type, std::span<const POINT> points, const PorPen& pen, unsigned arrows,
+                   const CDxfEntityTag& tag, CPorStream& target) {
+    PorRecordBuilder record(type);
+    record.Set(PorOpenList::Pen, pen);
+    SetArrows(record, arrows);
+    record.Set(PorOpenList::Points, points);
+    record.Set(PorOpenList::Id, tag.handle);
+    record.Set(PorOpenList::Layer, tag.layer);
+    target.AppendRecord(record);
+    ExtendBounds(target, points);
+}
+
+// The second fill colour always repeats the fill's own.
+void WriteClosedList(LONG type, std::span<const POINT> points, const PorPen& pen,
+                     const PorFill& fill, const CDxfEntityTag& tag, CPorStream& target) {
+    PorRecordBuilder record(type);
+    record.Set(PorClosedList::Pen, pen);
+    record.Set(PorClosedList::Fill, fill);
+    record.Set(PorClosedList::SecondFillColor, fill.color);
+    record.Set(PorClosedList::Transparent, 1);
+    record.Set(PorClosedList::Points, points);
+    record.Set(PorClosedList::Id, tag.handle);
+    record.Set(PorClosedList::Layer, tag.layer);
+    target.AppendRecord(record);
+    ExtendBounds(target, points);
+}
 
 POINT Midpoint(const POINT& a, const POINT& b) {
     return {static_cast<LONG>((static_cast<long long>(a.x) + b.x) / 2),
@@ -56,6 +113,15 @@ PorPen CDxfPrimitiveEmitter::ToPorPen(const CDxfPen& pen) const {
             pen.width, pen.color};
 }
 
+std::vector<POINT> CDxfPrimitiveEmitter::PointsToUnits(std::span<const DPOINT> points) const {
+    std::vector<POINT> units;
+    units.reserve(points.size());
+    for (const DPOINT& p : points) {
+        units.push_back(ToUnits(p));
+    }
+    return units;
+}
+
 void CDxfPrimitiveEmitter::WriteLine(const DPOINT& start, const DPOINT& end, const CDxfPen& pen,
                                      const CDxfEntityTag& tag, CPorStream& target) const {
     const POINT p1 = ToUnits(start);
@@ -89,18 +155,8 @@ void CDxfPrimitiveEmitter::WriteTrace(const std::array<DPOINT, 4>& corners, cons
                             ToUnits(corners[2])};
     CDxfPen unwidened = pen;
     unwidened.width = 0;
-    PorRecordBuilder record(PorPolygon::Type);
-    record.Set(PorPolygon::Pen, ToPorPen(unwidened));
-    record.Set(PorPolygon::Fill, PorFill{0, pen.color});
-    record.Set(PorPolygon::SecondFillColor, pen.color);
-    record.Set(PorPolygon::Transparent, 1);
-    record.Set(PorPolygon::Points, points);
-    record.Set(PorPolygon::Id, tag.handle);
-    record.Set(PorPolygon::Layer, tag.layer);
-    target.AppendRecord(record);
-    for (const POINT& p : points) {
-        target.ExtendBounds(p.x, p.y);
-    }
+    WriteClosedList(PorPolygon::Type, points, ToPorPen(unwidened), PorFill{0, pen.color}, tag,
+                    target);
 }
 
 void CDxfPrimitiveEmitter::WriteSolid(const std::array<DPOINT, 4>& corners, const CDxfPen& pen,
@@ -112,18 +168,8 @@ void CDxfPrimitiveEmitter::WriteSolid(const std::array<DPOINT, 4>& corners, cons
         points.push_back(ToUnits(corners[3]));
         points.push_back(ToUnits(corners[2]));
     }
-    PorRecordBuilder record(PorPolygon::Type);
-    record.Set(PorPolygon::Pen, ToPorPen(pen));
-    record.Set(PorPolygon::Fill, PorFill{SolidFill, pen.color});
-    record.Set(PorPolygon::SecondFillColor, pen.color);
-    record.Set(PorPolygon::Transparent, 1);
-    record.Set(PorPolygon::Points, points);
-    record.Set(PorPolygon::Id, tag.handle);
-    record.Set(PorPolygon::Layer, tag.layer);
-    target.AppendRecord(record);
-    for (const POINT& p : points) {
-        target.ExtendBounds(p.x, p.y);
-    }
+    WriteClosedList(PorPolygon::Type, points, ToPorPen(pen), PorFill{SolidFill, pen.color}, tag,
+                    target);
 }
 
 void CDxfPrimitiveEmitter::WriteCircle(const DPOINT& corner0, const DPOINT& corner1,
@@ -232,4 +278,77 @@ void CDxfPrimitiveEmitter::WriteEllipse(const DPOINT& centre, const DPOINT& majo
                                       : Midpoint(corners[0], corners[1]);
         target.ExtendBounds(axis.x, axis.y);
     });
+}
+
+void CDxfPrimitiveEmitter::WritePolyline(std::span<const DPOINT> points, int closedFlag,
+                                         const CDxfPen& pen, const CDxfEntityTag& tag, bool filled,
+                                         CPorStream& target, unsigned arrows) const {
+    if (points.size() < 2) {
+        return;
+    }
+    const std::vector<POINT> units = PointsToUnits(points);
+    if (IsClosed(units.size(), closedFlag)) {
+        const PorFill fill = filled ? PorFill{SolidFill, pen.color} : PorFill{};
+        WriteClosedList(PorPolygon::Type, units, ToPorPen(pen), fill, tag, target);
+    } else {
+        WriteOpenList(PorPolyline::Type, units, ToPorPen(pen), arrows, tag, target);
+    }
+}
+
+void CDxfPrimitiveEmitter::WriteSpline(std::span<const DPOINT> fitPoints, int closedFlag,
+                                       const CDxfPen& pen, const CDxfEntityTag& tag,
+                                       CPorStream& target, unsigned arrows) const {
+    if (fitPoints.size() < 2) {
+        return;
+    }
+    const std::vector<POINT> units = PointsToUnits(fitPoints);
+    if (IsClosed(units.size(), closedFlag)) {
+        // Closed fit splines are drawn solid whatever line type the entity has.
+        CDxfPen solid = pen;
+        solid.lineType = CDxfLineTypeTable::Solid;
+        WriteClosedList(PorCSpline::Type, units, ToPorPen(solid), PorFill{}, tag, target);
+    } else {
+        WriteOpenList(PorSpline::Type, units, ToPorPen(pen), arrows, tag, target);
+    }
+}
+
+void CDxfPrimitiveEmitter::WriteNurbs(std::span<const DPOINT> controlPoints,
+                                      std::span<const double> knots,
+                                      std::span<const double> weights, int degree, int closedFlag,
+                                      const CDxfPen& pen, const CDxfEntityTag& tag,
+                                      CPorStream& target, unsigned arrows) const {
+    static_assert(PorNurbs::Degree.word == PorCNurbs::Degree.word &&
+                  PorNurbs::ControlPoints.word == PorCNurbs::ControlPoints.word &&
+                  PorNurbs::Pen.word == PorCNurbs::Pen.word);
+    if (controlPoints.size() < 2) {
+        return;
+    }
+    const std::vector<POINT> units = PointsToUnits(controlPoints);
+    const bool closed = IsClosed(units.size(), closedFlag);
+    PorRecordBuilder record(closed ? PorCNurbs::Type : PorNurbs::Type);
+    record.Set(PorNurbs::Pen, ToPorPen(pen));
+    if (closed) {
+        record.Set(PorCNurbs::Transparent, 1);
+    } else {
+        SetArrows(record, arrows);
+    }
+    record.Set(PorNurbs::Degree, degree);
+    record.Set(PorNurbs::ControlPoints, units);
+
+    record.AppendLong(CountWord(units.size()));
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        record.AppendLong(ToUnits(i < weights.size() ? weights[i] : 1.0));
+    }
+    record.AppendLong(CountWord(knots.size()));
+    for (double knot : knots) {
+        record.AppendLong(ToUnits(knot));
+    }
+    if (knots.empty()) {
+        // Every curve record keeps room for at least one knot.
+        record.AppendLong(0);
+    }
+    record.Set(PorNurbs::Id, tag.handle);
+    record.Set(closed ? PorCNurbs::Layer : PorNurbs::Layer, tag.layer);
+    target.AppendRecord(record);
+    ExtendBounds(target, units);
 }

@@ -10,11 +10,17 @@
 #include "por/PorPen.h"
 
 #include <array>
+#include <span>
+#include <vector>
 
 class CPorStream;
 
 class CDxfPrimitiveEmitter {
 public:
+    // Arrow flags of open polylines and curves.
+    static constexpr unsigned ArrowAtStart = 0x01;
+    static constexpr unsigned ArrowAtEnd = 0x10;
+
     explicit CDxfPrimitiveEmitter(const CDxfHeader& header) : m_header(header) {}
 
     LONG ToUnits(double value) const { return TruncInt(value * m_header.scale); }
@@ -43,8 +49,24 @@ public:
                       double startParameter, double endParameter, const CDxfPen& pen,
                       const CDxfEntityTag& tag, bool filled, CPorStream& target) const;
 
+    // The point lists below need two points; fewer write nothing. A closed
+    // flag of exactly 1 on two points gives an open record, any other flag
+    // is read on its low bit.
+    void WritePolyline(std::span<const DPOINT> points, int closedFlag, const CDxfPen& pen,
+                       const CDxfEntityTag& tag, bool filled, CPorStream& target,
+                       unsigned arrows) const;
+    // A closed fit spline is drawn with the solid line type and no fill.
+    void WriteSpline(std::span<const DPOINT> fitPoints, int closedFlag, const CDxfPen& pen,
+                     const CDxfEntityTag& tag, CPorStream& target, unsigned arrows) const;
+    // One weight per control point: missing weights are 1, extra ones are
+    // dropped.
+    void WriteNurbs(std::span<const DPOINT> controlPoints, std::span<const double> knots,
+                    std::span<const double> weights, int degree, int closedFlag, const CDxfPen& pen,
+                    const CDxfEntityTag& tag, CPorStream& target, unsigned arrows) const;
+
 private:
     PorPen ToPorPen(const CDxfPen& pen) const;
+    std::vector<POINT> PointsToUnits(std::span<const DPOINT> points) const;
 
     const CDxfHeader& m_header;
 };

@@ -9,10 +9,45 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
 using DxfTest::Records;
+
+// The three point-list records, each with its open and closed type.
+enum class Kind { Polyline, Spline, Nurbs };
+
+struct KindTypes {
+    LONG open;
+    LONG closed;
+    int pointsWord;
+};
+
+KindTypes TypesOf(Kind kind) {
+    switch (kind) {
+    case Kind::Polyline:
+        return {PorPolyline::Type, PorPolygon::Type, PorPolyline::Points.word};
+    case Kind::Spline:
+        return {PorSpline::Type, PorCSpline::Type, PorSpline::Points.word};
+    default:
+        return {PorNurbs::Type, PorCNurbs::Type, PorNurbs::ControlPoints.word};
+    }
+}
+
+std::string KindName(Kind kind) {
+    switch (kind) {
+    case Kind::Polyline:
+        return "Polyline";
+    case Kind::Spline:
+        return "Spline";
+    default:
+        return "Nurbs";
+    }
+}
+
+const auto AllKinds = ::testing::Values(Kind::Polyline, Kind::Spline, Kind::Nurbs);
 
 class PrimitiveEmitter : public ::testing::Test {
 protected:
@@ -39,6 +74,20 @@ protected:
         EXPECT_FALSE(b.empty);
         EXPECT_EQ((std::vector<LONG>{b.minX, b.minY, b.maxX, b.maxY}),
                   (std::vector<LONG>{minX, minY, maxX, maxY}));
+    }
+
+    void Emit(Kind kind, std::span<const DPOINT> points, int closedFlag, unsigned arrows) {
+        switch (kind) {
+        case Kind::Polyline:
+            emitter.WritePolyline(points, closedFlag, pen, tag, false, stream, arrows);
+            break;
+        case Kind::Spline:
+            emitter.WriteSpline(points, closedFlag, pen, tag, stream, arrows);
+            break;
+        case Kind::Nurbs:
+            emitter.WriteNurbs(points, {}, {}, 3, closedFlag, pen, tag, stream, arrows);
+            break;
+        }
     }
 
     CDxfHeader header;
@@ -200,5 +249,237 @@ TEST_F(PrimitiveEmitter, DegenerateEllipticArcIsLeftOutButBounded) {
     // The axis point at 0 degrees: the middle of the box's right side.
     ExpectBounds(3000, 1000, 3000, 1000);
 }
+
+const DPOINT Path[] = {{0, 0}, {1, 2}, {-3, 4.5}};
+constexpr unsigned BothArrows =
+    CDxfPrimitiveEmitter::ArrowAtStart | CDxfPrimitiveEmitter::ArrowAtEnd;
+
+TEST_F(PrimitiveEmitter, OpenPolylineLayout) {
+    emitter.WritePolyline(Path, 0, pen, tag, true, stream, BothArrows);
+    const auto records = Records(stream);
+    ASSERT_EQ(records.size(), 1u);
+    const PorRecord& r = records[0];
+    EXPECT_EQ(r.Size(), 82u + 24 + 2 + 5);
+    EXPECT_EQ(Words(r, 0, 12),
+              (std::vector<LONG>{5, 113, 2, 104, 3, 500, 25, 0x123456, 5, 107, 3, 3}));
+    EXPECT_TRUE(ZeroBetween(r, 48, 76));
+    EXPECT_EQ(Words(r, 19, 7), (std::vector<LONG>{3, 0, 0, 1000, 2000, -3000, 4500}));
+    EXPECT_EQ(Text(r, 104, 9), std::string("1F\0Walls\0", 9));
+    EXPECT_EQ(stream.RecordCount(), 1u);
+    ExpectBounds(-3000, 0, 1000, 4500);
+}
+
+TEST_F(PrimitiveEmitter, FilledPolygonLayoutTakesNoArrows) {
+    emitter.WritePolyline(Path, 1, pen, tag, true, stream, BothArrows);
+    const PorRecord r = Records(stream)[0];
+    EXPECT_EQ(r.Size(), 82u + 24 + 2 + 5);
+    EXPECT_EQ(Words(r, 0, 14), (std::vector<LONG>{6, 113, 2, 104, 3, 500, 25, 0x123456, 3, 0x123456,
+                                                  0x123456, 5, 107, 1}));
+    EXPECT_TRUE(ZeroBetween(r, 56, 76));
+    EXPECT_EQ(Words(r, 19, 7), (std::vector<LONG>{3, 0, 0, 1000, 2000, -3000, 4500}));
+    EXPECT_EQ(Text(r, 104, 9), std::string("1F\0Walls\0", 9));
+    ExpectBounds(-3000, 0, 1000, 4500);
+}
+
+TEST_F(PrimitiveEmitter, UnfilledPolygonWritesNoFill) {
+    emitter.WritePolyline(Path, 1, pen, tag, false, stream, 0);
+    EXPECT_EQ(Words(Records(stream)[0], 8, 3), (std::vector<LONG>{0, 0, 0}));
+}
+
+TEST_F(PrimitiveEmitter, PolylinePointsSaturate) {
+    const DPOINT far[] = {{1e300, -1e300}, {std::numeric_limits<double>::quiet_NaN(), 1}};
+    emitter.WritePolyline(far, 0, pen, tag, false, stream, 0);
+    EXPECT_EQ(Words(Records(stream)[0], 19, 5),
+              (std::vector<LONG>{2, INT32_MAX, INT32_MIN, 0, 1000}));
+    ExpectBounds(0, INT32_MIN, INT32_MAX, 1000);
+}
+
+TEST_F(PrimitiveEmitter, ClosedSplineIsSolidAndUnfilled) {
+    emitter.WriteSpline(Path, 1, pen, tag, stream, BothArrows);
+    const PorRecord r = Records(stream)[0];
+    EXPECT_EQ(r.Size(), 82u + 24 + 2 + 5);
+    EXPECT_EQ(Words(r, 0, 14),
+              (std::vector<LONG>{30, 113, 2, 104, 1, 500, 25, 0x123456, 0, 0, 0, 5, 107, 1}));
+    EXPECT_TRUE(ZeroBetween(r, 56, 76));
+    EXPECT_EQ(Words(r, 19, 7), (std::vector<LONG>{3, 0, 0, 1000, 2000, -3000, 4500}));
+    EXPECT_EQ(Text(r, 104, 9), std::string("1F\0Walls\0", 9));
+    ExpectBounds(-3000, 0, 1000, 4500);
+}
+
+TEST_F(PrimitiveEmitter, OpenSplineKeepsItsLineType) {
+    emitter.WriteSpline(Path, 0, pen, tag, stream, CDxfPrimitiveEmitter::ArrowAtEnd);
+    const PorRecord r = Records(stream)[0];
+    EXPECT_EQ(r.Size(), 82u + 24 + 2 + 5);
+    EXPECT_EQ(Words(r, 0, 12),
+              (std::vector<LONG>{29, 113, 2, 104, 3, 500, 25, 0x123456, 5, 107, 0, 3}));
+    EXPECT_TRUE(ZeroBetween(r, 48, 76));
+    EXPECT_EQ(Words(r, 19, 7), (std::vector<LONG>{3, 0, 0, 1000, 2000, -3000, 4500}));
+    EXPECT_EQ(Text(r, 104, 9), std::string("1F\0Walls\0", 9));
+}
+
+TEST_F(PrimitiveEmitter, OpenNurbsLayoutPadsItsWeights) {
+    const DPOINT points[] = {{0, 0}, {1, 1}, {2, 0}};
+    const double knots[] = {0, 0, 0, 1.0019, 1.0019, 2.5};
+    const double weights[] = {1, 0.5};
+    emitter.WriteNurbs(points, knots, weights, 2, 0, pen, tag, stream,
+                       CDxfPrimitiveEmitter::ArrowAtStart);
+    const auto records = Records(stream);
+    ASSERT_EQ(records.size(), 1u);
+    const PorRecord& r = records[0];
+    // Three points, their three weights and six knots, each with its count.
+    EXPECT_EQ(r.Size(), 90u + 36 + 28 + 2 + 5);
+    EXPECT_EQ(Words(r, 0, 12),
+              (std::vector<LONG>{38, 161, 2, 152, 3, 500, 25, 0x123456, 5, 155, 3, 0}));
+    EXPECT_TRUE(ZeroBetween(r, 48, 76));
+    EXPECT_EQ(Words(r, 19, 19), (std::vector<LONG>{2, 3, 0, 0, 1000, 1000, 2000, 0, 3, 1000, 500,
+                                                   1000, 6, 0, 0, 0, 1001, 1001, 2500}));
+    EXPECT_EQ(Text(r, 152, 9), std::string("1F\0Walls\0", 9));
+    EXPECT_EQ(stream.RecordCount(), 1u);
+    ExpectBounds(0, 0, 2000, 1000);
+}
+
+TEST_F(PrimitiveEmitter, ClosedNurbsLayoutCutsItsWeightsAndKeepsAKnotWord) {
+    const DPOINT points[] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    const double weights[] = {2, 3, 4, 5, 6, 7};
+    emitter.WriteNurbs(points, {}, weights, 3, 1, pen, tag, stream, BothArrows);
+    const PorRecord r = Records(stream)[0];
+    // No knots: the count 0 and one zero word.
+    EXPECT_EQ(r.Size(), 90u + 48 + 8 + 2 + 5);
+    EXPECT_EQ(Words(r, 0, 14),
+              (std::vector<LONG>{39, 153, 2, 144, 3, 500, 25, 0x123456, 0, 0, 0, 5, 147, 1}));
+    EXPECT_TRUE(ZeroBetween(r, 56, 76));
+    EXPECT_EQ(Words(r, 19, 17), (std::vector<LONG>{3, 4, 0, 0, 1000, 0, 1000, 1000, 0, 1000, 4,
+                                                   2000, 3000, 4000, 5000, 0, 0}));
+    EXPECT_EQ(Text(r, 144, 9), std::string("1F\0Walls\0", 9));
+    ExpectBounds(0, 0, 1000, 1000);
+}
+
+struct WeightCase {
+    const char* name;
+    std::vector<double> given;
+    std::vector<LONG> written;
+};
+
+class NurbsWeights : public PrimitiveEmitter, public ::testing::WithParamInterface<WeightCase> {};
+
+TEST_P(NurbsWeights, AreOnePerControlPoint) {
+    const DPOINT points[] = {{0, 0}, {1, 1}, {2, 0}};
+    const double knots[] = {0, 1};
+    emitter.WriteNurbs(points, knots, GetParam().given, 2, 0, pen, tag, stream, 0);
+    const PorRecord r = Records(stream)[0];
+    EXPECT_EQ(r.Size(), 90u + 36 + 12 + 2 + 5);
+    PorCursor cursor = r.CursorAt(PorNurbs::ControlPoints.word * 4);
+    ASSERT_TRUE(cursor.PointList().has_value());
+    EXPECT_EQ(cursor.LongList(), GetParam().written);
+    EXPECT_EQ(cursor.LongList(), (std::vector<LONG>{0, 1000}));
+    EXPECT_EQ(cursor.Offset(), static_cast<std::size_t>(*r.Long(3)));
+}
+
+INSTANTIATE_TEST_SUITE_P(PrimitiveEmitter, NurbsWeights,
+                         ::testing::Values(WeightCase{"None", {}, {1000, 1000, 1000}},
+                                           WeightCase{"Fewer", {0.9999}, {999, 1000, 1000}},
+                                           WeightCase{"Exact", {0.25, 1, 4}, {250, 1000, 4000}},
+                                           WeightCase{"More", {2, 3, 4, 5}, {2000, 3000, 4000}},
+                                           WeightCase{"Saturated",
+                                                      {1e300, -1e300,
+                                                       std::numeric_limits<double>::quiet_NaN()},
+                                                      {INT32_MAX, INT32_MIN, 0}}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(PrimitiveEmitter, NurbsKnotsAreTruncatedAndSaturate) {
+    const DPOINT points[] = {{0, 0}, {1, 1}};
+    const double knots[] = {-0.0019, 0.0019, 1e300, -1e300};
+    emitter.WriteNurbs(points, knots, {}, 1, 0, pen, tag, stream, 0);
+    PorCursor cursor = Records(stream)[0].CursorAt(PorNurbs::ControlPoints.word * 4);
+    ASSERT_TRUE(cursor.PointList().has_value());
+    ASSERT_TRUE(cursor.LongList().has_value());
+    EXPECT_EQ(cursor.LongList(), (std::vector<LONG>{-1, 1, INT32_MAX, INT32_MIN}));
+}
+
+struct ClosingCase {
+    const char* name;
+    int flag;
+    std::size_t pointCount;
+    bool closed;
+};
+
+class ClosedFlags : public PrimitiveEmitter,
+                    public ::testing::WithParamInterface<std::tuple<Kind, ClosingCase>> {};
+
+TEST_P(ClosedFlags, CloseOnTheLowBitSaveExactlyOneOnTwoPoints) {
+    const auto [kind, c] = GetParam();
+    const std::vector<DPOINT> points(Path, Path + c.pointCount);
+    Emit(kind, points, c.flag, 0);
+    const auto records = Records(stream);
+    ASSERT_EQ(records.size(), 1u);
+    const KindTypes types = TypesOf(kind);
+    EXPECT_EQ(records[0].Type(), c.closed ? types.closed : types.open);
+    EXPECT_EQ(records[0].Long(types.pointsWord), static_cast<LONG>(c.pointCount));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PrimitiveEmitter, ClosedFlags,
+    ::testing::Combine(AllKinds,
+                       ::testing::Values(ClosingCase{"OneOnTwoPoints", 1, 2, false},
+                                         ClosingCase{"FlagsOnTwoPoints", 129, 2, true},
+                                         ClosingCase{"ThreeOnTwoPoints", 3, 2, true},
+                                         ClosingCase{"AllBitsOnTwoPoints", -1, 2, true},
+                                         ClosingCase{"ZeroOnTwoPoints", 0, 2, false},
+                                         ClosingCase{"OneOnThreePoints", 1, 3, true},
+                                         ClosingCase{"HighBitOnThreePoints", 128, 3, false},
+                                         ClosingCase{"TwoOnThreePoints", 2, 3, false})),
+    [](const auto& info) {
+        return KindName(std::get<0>(info.param)) + std::get<1>(info.param).name;
+    });
+
+class TooFewPoints : public PrimitiveEmitter,
+                     public ::testing::WithParamInterface<std::tuple<Kind, std::size_t>> {};
+
+TEST_P(TooFewPoints, WriteAndCountNothing) {
+    const auto [kind, count] = GetParam();
+    const std::vector<DPOINT> points(Path, Path + count);
+    Emit(kind, points, 1, BothArrows);
+    EXPECT_EQ(stream.ByteCount(), 0u);
+    EXPECT_EQ(stream.RecordCount(), 0u);
+    EXPECT_TRUE(stream.Bounds().empty);
+}
+
+INSTANTIATE_TEST_SUITE_P(PrimitiveEmitter, TooFewPoints,
+                         ::testing::Combine(AllKinds,
+                                            ::testing::Values(std::size_t{0}, std::size_t{1})),
+                         [](const auto& info) {
+                             return KindName(std::get<0>(info.param)) +
+                                    std::to_string(std::get<1>(info.param)) + "Points";
+                         });
+
+struct ArrowCase {
+    const char* name;
+    unsigned arrows;
+    LONG start;
+    LONG end;
+};
+
+class ArrowFlags : public PrimitiveEmitter,
+                   public ::testing::WithParamInterface<std::tuple<Kind, ArrowCase>> {};
+
+TEST_P(ArrowFlags, AskForAnArrowAtEachEndOfAnOpenRecord) {
+    const auto [kind, c] = GetParam();
+    Emit(kind, Path, 0, c.arrows);
+    const PorRecord r = Records(stream)[0];
+    EXPECT_EQ(r.Get(PorOpenHead::StartArrow), c.start);
+    EXPECT_EQ(r.Get(PorOpenHead::EndArrow), c.end);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PrimitiveEmitter, ArrowFlags,
+    ::testing::Combine(AllKinds,
+                       ::testing::Values(ArrowCase{"None", 0, 0, 0}, ArrowCase{"Start", 0x01, 3, 0},
+                                         ArrowCase{"End", 0x10, 0, 3},
+                                         ArrowCase{"Both", 0x11, 3, 3},
+                                         ArrowCase{"OtherBits", 0x0E, 0, 0},
+                                         ArrowCase{"AllBits", 0xFFFFFFFF, 3, 3})),
+    [](const auto& info) {
+        return KindName(std::get<0>(info.param)) + std::get<1>(info.param).name;
+    });
 
 } // namespace
