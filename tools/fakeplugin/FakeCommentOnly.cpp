@@ -1,0 +1,9 @@
+// A library with a caption but no pattern list.
+
+#include "tools/fakeplugin/FakeExport.h"
+
+FAKE_EXPORT const char* VP_GetFilterComment();
+
+const char* VP_GetFilterComment() {
+    return "Comment only";
+}

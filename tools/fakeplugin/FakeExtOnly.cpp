@@ -1,0 +1,9 @@
+// A library with a pattern list but no caption.
+
+#include "tools/fakeplugin/FakeExport.h"
+
+FAKE_EXPORT const char* VP_GetFilterExt();
+
+const char* VP_GetFilterExt() {
+    return "*.ext";
+}

@@ -1,0 +1,14 @@
+// A library that describes a file type but cannot read it.
+
+#include "tools/fakeplugin/FakeExport.h"
+
+FAKE_EXPORT const char* VP_GetFilterComment();
+FAKE_EXPORT const char* VP_GetFilterExt();
+
+const char* VP_GetFilterComment() {
+    return "No data";
+}
+
+const char* VP_GetFilterExt() {
+    return "*.nop";
+}
