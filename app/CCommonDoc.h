@@ -1,0 +1,217 @@
+#pragma once
+// The open drawing: its entities, the redline objects in their drawing
+// order, the layers and line types, the extent and the scale that turn
+// drawing units into the view space, the paths of the drawing and its side
+// files, and the redline tool state the markups share.
+//
+// Ownership: the document owns every object of m_objects, m_drawOrder,
+// m_layers, m_drawingLayers, m_lineTypes and m_saveGroups. m_topObjects,
+// m_selection and the layers' entity lists only point to them. A drawing
+// entity lives in m_objects, a redline object (a markup and each of its
+// children) in m_drawOrder; both stand in the list of their layer.
+
+#include "app/CDocExtent.h"
+#include "app/CRedlineStyle.h"
+#include "app/CWorkFile.h"
+#include "entities/CEntityDocument.h"
+#include "entities/CEntityIdIndex.h"
+#include "platform/mfc/CDocument.h"
+#include "platform/mfc/CObList.h"
+#include "platform/mfc/CString.h"
+#include "platform/win/WinTypes.h"
+
+#include <vector>
+
+class CDrawDefaults;
+class CRukEntity;
+class CRukLayer;
+
+class CCommonDoc : public CDocument, public CEntityDocument {
+    DECLARE_DYNCREATE(CCommonDoc)
+
+public:
+    CCommonDoc();
+    ~CCommonDoc() override;
+
+    // ---- Construction and reset.
+
+    // Empties every list without deleting and sets every member to its
+    // reset value, the paths included.
+    void ResetDocument();
+    // Deletes every owned object and empties the lists, releases and
+    // removes the work file and restores the standard dash patterns.
+    void ClearContents();
+
+    // ---- Kind tests.
+
+    static bool IsMarkup(const CRukEntity* object);
+    // The markups that enclose an area.
+    static bool IsAreaMarkup(const CRukEntity* object);
+
+    // ---- List maintenance.
+
+    // A tool object's picks join the selection (kept in m_objects order);
+    // any other object is appended to m_objects.
+    void AddEntity(CRukEntity* object);
+    // A drawing entity of an import: appended to m_objects and filed.
+    void AddRecordEntity(CRukEntity* entity) override;
+    CRukEntity* FindEntityById(const CString& id) const override;
+    // Files the object on the layer its layer name names (case-sensitive),
+    // creating a missing layer.
+    void AddToLayer(CRukEntity* object);
+    // The same at an index of the layer's list (0 the head).
+    void InsertInLayer(CRukEntity* object, int index);
+    // Appends a redline object to the drawing order and flags it.
+    void AddMarkup(CRukEntity* object);
+    void RemoveFromLayer(CRukEntity* object);
+    // Unlinks and deletes a redline object with its children; 0 (nothing
+    // changed) for an object outside the drawing order, since the drawing's
+    // own entities are never deleted while the drawing is open.
+    BOOL DeleteEntity(CRukEntity* object);
+    void ClearSelection();
+    int IndexOfObject(const CObject* object) const;
+
+    // ---- Layers.
+
+    int GetLayerState(const CString& layerName) const override;
+    CRukLayer* FindLayer(const CString& name) const;
+    // Moves the object, and its children that stand on its layer, to the
+    // named layer (case-insensitive), creating a missing target; nothing
+    // happens when the object's own layer does not exist. TRUE when moved.
+    virtual BOOL MoveToLayer(CRukEntity* object, const CString& name);
+    void RemoveEmptyLayers();
+    // Each layer takes the stored state of the same name (case-insensitive),
+    // 1 when none is stored.
+    void UpdateLayerStates();
+
+    // ---- Extent and conversions.
+
+    void ExtendExtent(int x0, int y0, int x1, int y1);
+    // Device units per drawing unit from the device spans and the larger
+    // side of the extent; 1.0 for an empty or point extent.
+    void ComputeScale();
+    // The paper when asked and known; else the loaded extent widened by the
+    // top objects. Then ComputeScale.
+    void RecomputeExtent(BOOL usePaper);
+    // The paper when asked and known; else the box of the shown entities.
+    // Then ComputeScale.
+    void RecomputeVisibleExtent(BOOL usePaper);
+    POINT GetPaperCenter(BOOL usePaper) const;
+    int GetDeviceWidth() const;
+    int GetDeviceHeight() const;
+    int LogicalToDevice(int value) const;
+    int DeviceToLogical(int value) const;
+    POINT LogicalToDevicePoint(LONG x, LONG y) const override;
+    POINT DeviceToLogicalPoint(LONG x, LONG y) const;
+    // The drawing's height in units.
+    double GetExtentRatio() const;
+
+    // ---- Drawing order of the redline objects.
+
+    // The markup and its children go to the end of the drawing order, the
+    // markup to the end of the top objects, the children to the end of
+    // their layer.
+    void BringToFront(CRukEntity* object);
+    // The markup and its children go before every other redline object.
+    void SendToBack(CRukEntity* object);
+
+    // ---- Files and sizes.
+
+    // 0 missing, 1 own drawing file, 2 control file, -1 anything else.
+    static int GetFileKind(const CString& path);
+    // Takes the work file; without it the drawing is read-only.
+    BOOL CreateWorkFile();
+    void RemoveWorkFile();
+    bool IsReadOnly() const { return !m_workFile.IsOpen(); }
+    // Text, arrow and cloud sizes from the drawing's height in units.
+    void RecalcMarkupSizes(const CDrawDefaults& settings);
+    // The drawing's line types onto the dash table (types 2..25) and into
+    // the own line patterns (other numbers).
+    void BuildLinePatterns();
+    void ResetLinePatterns();
+
+    // ---- Accessors.
+
+    const CString& GetCurLayerName() const { return m_curLayerName; }
+    const CString& GetNewMarkTag() const { return m_newMarkTag; }
+    void SetNewMarkTag(const CString& tag) { m_newMarkTag = tag; }
+    const CString& GetNewMarkName() const { return m_newMarkName; }
+    void SetNewMarkName(const CString& name) { m_newMarkName = name; }
+
+    static constexpr int kKindPath = 0x10000014;
+
+    // ---- Data.
+
+    CObList m_objects{10};
+    CObList m_drawOrder;
+    CObList m_topObjects;
+    CObList m_selection;
+    CObList m_saveGroups;
+    CObList m_lineTypes;
+    // File names of the raster images the drawing's image frames use.
+    std::vector<CString> m_imageNames;
+    CDocExtent m_extent;
+    CDocExtent m_fullExtent;
+    double m_scaleX = 1.0;
+    double m_scaleY = 1.0;
+    CString m_drawingPath;
+    CString m_ownDocPath;
+    CString m_workPath;
+    CString m_controlPath;
+    CWorkFile m_workFile;
+    // Drawing units per unit; 0 (a broken header) counts as 1000.
+    UINT m_unit = 1000;
+    UINT m_fileVersion = 0;
+    // The print span.
+    int m_deviceSpanY = 100000;
+    SIZE m_paperSize{0, 0};
+    POINT m_paperOrigin{0, 0};
+    // The last values of the POR header record as read.
+    int m_headerExtra1 = 0;
+    int m_headerExtra2 = 0;
+    double m_headerExtraScale = 1.0;
+    int m_headerExtra3 = 0;
+    CString m_importLayerName;
+    CString m_curLayerName = "0";
+    CString m_noteText;
+    double m_textSize = 0.2;
+    int m_markupKind = 0;
+    CString m_newMarkTag;
+    CString m_newMarkName;
+    double m_cloudSize = 0.4;
+    double m_arrowSize = 1.0;
+    CString m_fontFace;
+    CRedlineStyle m_style;
+    int m_createWorkFile = 1;
+    CObList m_layers;
+    int m_partialLayerPass = 0;
+    int m_redlineModified = 0;
+    CObList m_drawingLayers;
+    int m_saveAsControl = 0;
+    // The selection's two counters, zeroed with the selection.
+    int m_selectionCount = 0;
+    int m_selectionIndex = 0;
+
+protected:
+    CRukLayer* FindLayerNoCase(const CString& name) const;
+    // The box of the entities of shown layers, dots and invisible ones left out.
+    CDocExtent VisibleBox() const;
+    // The loaded extent widened by the top objects.
+    CDocExtent TopObjectsBox() const;
+
+private:
+    // The drawing entities of m_objects by id.
+    CEntityIdIndex m_idIndex;
+
+    // Deletes the children of a markup or group that are redline objects.
+    BOOL DeleteChildren(CRukEntity* object);
+    void DeletePathChildren(CRukEntity* path);
+    // Takes a deleted object out of every list that points to it.
+    void Unlink(CRukEntity* object);
+    CDocExtent PaperExtent() const;
+    bool HasPaper() const;
+    double UnitDivisor() const;
+    // The children of an object in list order.
+    static std::vector<CRukEntity*> ChildrenOf(const CRukEntity* object);
+    static void DeleteAll(CObList& list);
+};
