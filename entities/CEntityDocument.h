@@ -1,8 +1,8 @@
 #pragma once
 // What the entities need of the document that owns them: its scale and
-// measurement settings, its drawing-to-view mapping, its layer states and
-// its line patterns. The document class derives from it; tests put a fake
-// in its place.
+// measurement settings, its drawing-to-view mapping, its layer states, its
+// line patterns, and a place for the entities built from POR records. The document class derives
+// from it; tests put a fake in its place.
 
 #include "entities/CDashTable.h"
 #include "entities/CLinePattern.h"
@@ -10,6 +10,8 @@
 #include "platform/win/WinTypes.h"
 
 #include <vector>
+
+class CRukEntity;
 
 class CEntityDocument {
 public:
@@ -23,6 +25,16 @@ public:
     // The state of the named layer (case-sensitive): 1 shown, 0 for a
     // hidden or unknown layer.
     virtual int GetLayerState(const CString& layerName) const = 0;
+    // Takes an entity built from a POR record: the document owns it from
+    // then on, lists it after the drawing's entities and files it under the
+    // layer its layer name (GetLayerName) names, creating that layer when
+    // missing.
+    virtual void AddRecordEntity(CRukEntity* entity) = 0;
+    // The first of the drawing's entities, in drawing order, whose id is
+    // this id (byte for byte); null when none. Groups look up each member
+    // with it while a drawing is read, so it should not walk the list
+    // (CEntityIdIndex).
+    virtual CRukEntity* FindEntityById(const CString& id) const = 0;
 
     // The own line type of that number; null when the drawing has none.
     const CLinePattern* FindLinePattern(int id) const;

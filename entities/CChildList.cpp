@@ -1,0 +1,63 @@
+#include "entities/CChildList.h"
+
+#include "entities/CEntityDocument.h"
+#include "entities/CRukEntity.h"
+#include "platform/mfc/CArchive.h"
+
+void CChildList::Add(CRukEntity* child) {
+    m_list.AddTail(child);
+}
+
+CRukEntity* CChildList::GetFirst() const {
+    return m_list.IsEmpty() ? nullptr : static_cast<CRukEntity*>(m_list.GetHead());
+}
+
+CRukEntity* CChildList::GetNext(POSITION& position) const {
+    return static_cast<CRukEntity*>(m_list.GetNext(position));
+}
+
+CRukEntity* CChildList::GetPrev(POSITION& position) const {
+    return static_cast<CRukEntity*>(m_list.GetPrev(position));
+}
+
+template <class Counts>
+bool CChildList::Union(Counts counts, int* minX, int* minY, int* maxX, int* maxY) const {
+    bool any = false;
+    ForEach([&](const CRukEntity& child) {
+        if (!counts(child))
+            return;
+        if (any)
+            child.UnionExtents(minX, minY, maxX, maxY);
+        else
+            child.GetExtents(minX, minY, maxX, maxY);
+        any = true;
+    });
+    return any;
+}
+
+bool CChildList::UnionExtents(int* minX, int* minY, int* maxX, int* maxY) const {
+    return Union([](const CRukEntity&) { return true; }, minX, minY, maxX, maxY);
+}
+
+bool CChildList::UnionShownExtents(const CEntityDocument& document, int* minX, int* minY, int* maxX,
+                                   int* maxY) const {
+    return Union(
+        [&document](const CRukEntity& child) {
+            return document.GetLayerState(child.GetLayerName()) == 1;
+        },
+        minX, minY, maxX, maxY);
+}
+
+void CChildList::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD_PTR>(m_list.GetCount()));
+        ForEach([&](const CRukEntity& child) { ar << &child; });
+        return;
+    }
+    for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
+        CRukEntity* child = nullptr;
+        ar >> child;
+        if (child)
+            m_list.AddTail(child);
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The drawing's entities by id, so that group members are found without
+// walking the drawing once per member. The first entity added under an id
+// keeps it, as a walk in drawing order would find it first. Entities with
+// an empty id are not indexed: no member is looked up by one. The index
+// does not own the entities; its owner clears it before they go.
+
+#include "platform/mfc/CString.h"
+
+#include <string>
+#include <unordered_map>
+
+class CRukEntity;
+
+class CEntityIdIndex {
+public:
+    void Add(CRukEntity* entity);
+    CRukEntity* Find(const CString& id) const;
+    void Clear() { m_entities.clear(); }
+
+private:
+    std::unordered_map<std::string, CRukEntity*> m_entities;
+};

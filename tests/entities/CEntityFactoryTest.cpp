@@ -1,0 +1,73 @@
+// The record-to-entity factory: which record types build which class, and
+// how a built entity reaches the document.
+#include "entities/CEntityFactory.h"
+
+#include "entities/CRukGroup.h"
+#include "entities/CRukInsert.h"
+#include "entities/CRukLine.h"
+#include "entities/CRukPolygon.h"
+#include "entities/CRukPolyline.h"
+#include "entities/EntityKinds.h"
+#include "tests/entities/ContainerRecords.h"
+#include "tests/entities/FakeDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+TEST(CEntityFactoryTest, RecordTypesBuildTheirClassesAndAllOthersNothing) {
+    const std::map<LONG, const CRuntimeClass*> built = {
+        {PorLine::Type, RUNTIME_CLASS(CRukLine)},
+        {PorPolyline::Type, RUNTIME_CLASS(CRukPolyline)},
+        {PorPolygon::Type, RUNTIME_CLASS(CRukPolygon)},
+        {PorGroup::Type, RUNTIME_CLASS(CRukGroup)},
+        {PorInsert::Type, RUNTIME_CLASS(CRukInsert)},
+    };
+    for (LONG type = -2; type <= 41; ++type) {
+        SCOPED_TRACE(type);
+        const std::unique_ptr<CRukEntity> entity = CEntityFactory::New(type);
+        const auto row = built.find(type);
+        if (row == built.end()) {
+            EXPECT_EQ(entity, nullptr);
+        } else {
+            ASSERT_NE(entity, nullptr);
+            EXPECT_EQ(entity->GetRuntimeClass(), row->second);
+        }
+    }
+}
+
+TEST(CEntityFactoryTest, BuiltEntityIsFilledAndFiledUnderItsLayer) {
+    FakeDocument document;
+    const RecordBytes bytes = LineRecord("L1", "WALL", {1, 2}, {3, 4});
+    const PorRecord record = Framed(bytes);
+    CRukEntity* line = CEntityFactory::CreateEntityFromRecord(&record, &document, 25);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->GetKind(), kKindLine);
+    EXPECT_EQ(line->m_id, "L1");
+    ASSERT_EQ(document.m_entities.size(), 1u);
+    EXPECT_EQ(document.m_entities[0].get(), line);
+    EXPECT_EQ(document.m_layerEntities["WALL"], std::vector<CRukEntity*>{line});
+}
+
+TEST(CEntityFactoryTest, RefusedRecordsAndTypesWithoutAClassFileNothing) {
+    FakeDocument document;
+    // A line record too short for its pen is refused by the line itself.
+    RecordBytes shortLine = LineRecord("L1", "0", {0, 0}, {1, 1});
+    shortLine.resize(36);
+    shortLine[4] = 36;
+    PorRecordBuilder layer(PorLayer::Type);
+    const RecordBytes layerBytes(layer.Bytes().begin(), layer.Bytes().end());
+    const RecordBytes* refused[] = {&shortLine, &layerBytes};
+    for (const RecordBytes* bytes : refused) {
+        const PorRecord record = Framed(*bytes);
+        EXPECT_EQ(CEntityFactory::CreateEntityFromRecord(&record, &document, 25), nullptr);
+    }
+    EXPECT_EQ(CEntityFactory::CreateEntityFromRecord(nullptr, &document, 25), nullptr);
+    EXPECT_TRUE(document.m_entities.empty());
+    EXPECT_TRUE(document.m_layerEntities.empty());
+}
+
+} // namespace
