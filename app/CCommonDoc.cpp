@@ -24,11 +24,13 @@ constexpr const char* kDefaultNoteText = "\x94\x43\x88\xD3\x95\xB6\x8E\x9A\x97\x
 constexpr const char* kDefaultFontFace =
     "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E";
 
-constexpr UINT kOwnDocVersionFloor = 0xFFFF;
+// The own files' headers carry a version above this; anything else is a
+// file from before the header or a foreign one.
+constexpr UINT kLegacyVersionMax = 0xFFFF;
 constexpr int kFileHeaderSize = 16;
 
-// The pattern unit of the dash tables in drawing lengths: 260 per inch for
-// a metric drawing's millimetres, 260 per drawing unit otherwise.
+// Dash table units per line-type length: 260 to the inch, the lengths
+// being millimetres in a metric drawing and inches otherwise.
 constexpr double kDashFactorMetric = 260.0 / 25.4;
 constexpr double kDashFactorInch = 260.0;
 constexpr LONG kDotLength = 1;
@@ -124,10 +126,10 @@ void CCommonDoc::ResetDocument() {
     m_scaleMode = 1;
     m_paperSize = {0, 0};
     m_paperOrigin = {0, 0};
-    m_headerExtra1 = 0;
-    m_headerExtra2 = 0;
-    m_headerExtraScale = 1.0;
-    m_headerExtra3 = 0;
+    m_headerReserved1 = 0;
+    m_headerReserved2 = 0;
+    m_headerFactor = 1.0;
+    m_headerWord = 0;
     m_importLayerName.Empty();
     m_scaleMarkups = 1;
     m_curLayerName = "0";
@@ -257,7 +259,7 @@ void CCommonDoc::RemoveFromLayer(CRukEntity* object) {
 }
 
 BOOL CCommonDoc::DeleteEntity(CRukEntity* object) {
-    if (!object || !Contains(m_drawOrder, object))
+    if (!IsRedlineObject(object))
         return FALSE;
     if (object->GetKind() == kKindPath)
         DeletePathChildren(object);
@@ -275,7 +277,7 @@ BOOL CCommonDoc::DeleteChildren(CRukEntity* object) {
     for (CRukEntity* child : ChildrenOf(object)) {
         // A child outside the drawing order belongs to the drawing, which
         // still lists it.
-        if (!Contains(m_drawOrder, child))
+        if (!IsRedlineObject(child))
             continue;
         if (IsMarkup(child)) {
             DeleteEntity(child);
@@ -311,6 +313,10 @@ void CCommonDoc::ClearSelection() {
     m_selection.RemoveAll();
     m_selectionCount = 0;
     m_selectionIndex = 0;
+}
+
+bool CCommonDoc::IsRedlineObject(const CObject* object) const {
+    return object && Contains(m_drawOrder, object);
 }
 
 int CCommonDoc::IndexOfObject(const CObject* object) const {
@@ -519,7 +525,7 @@ double CCommonDoc::GetExtentRatio() const {
 // ---- Drawing order
 
 void CCommonDoc::BringToFront(CRukEntity* object) {
-    if (!IsMarkup(object) || !Contains(m_drawOrder, object))
+    if (!IsMarkup(object) || !IsRedlineObject(object))
         return;
     const std::vector<CRukEntity*> children = ChildrenOf(object);
     if (object->GetKind() == kKindPath) {
@@ -545,7 +551,7 @@ void CCommonDoc::BringToFront(CRukEntity* object) {
 }
 
 void CCommonDoc::SendToBack(CRukEntity* object) {
-    if (!IsMarkup(object) || !Contains(m_drawOrder, object))
+    if (!IsMarkup(object) || !IsRedlineObject(object))
         return;
     const bool isPath = object->GetKind() == kKindPath;
     const std::vector<CRukEntity*> children = ChildrenOf(object);
@@ -586,7 +592,7 @@ int CCommonDoc::GetFileKind(const CString& path) {
     } catch (const CFileException&) {
         return -1;
     }
-    if (read < sizeof header || ReadUInt32(header + 4) <= kOwnDocVersionFloor)
+    if (read < sizeof header || ReadUInt32(header + 4) <= kLegacyVersionMax)
         return -1;
     if (std::memcmp(header, "RukD", 4) == 0)
         return 1;

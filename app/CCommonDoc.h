@@ -35,8 +35,8 @@ public:
 
     // ---- Construction and reset.
 
-    // Empties every list without deleting and sets every member to its
-    // reset value, the paths included.
+    // Empties every list without deleting (ClearContents deletes first) and
+    // sets every member to its reset value, the paths included.
     void ResetDocument();
     // Deletes every owned object and empties the lists, releases and
     // removes the work file and restores the standard dash patterns.
@@ -64,11 +64,14 @@ public:
     // Appends a redline object to the drawing order and flags it.
     void AddMarkup(CRukEntity* object);
     void RemoveFromLayer(CRukEntity* object);
-    // Unlinks and deletes a redline object with its children; 0 (nothing
-    // changed) for an object outside the drawing order, since the drawing's
-    // own entities are never deleted while the drawing is open.
+    // Unlinks and deletes a redline object with its redline children; 0
+    // (nothing changed) for any other object.
     BOOL DeleteEntity(CRukEntity* object);
     void ClearSelection();
+    // True for an object of the drawing order: a markup or a markup's child.
+    // Only these are deleted, restyled, reordered or recorded for undo; the
+    // drawing's own entities stay as the drawing gave them.
+    bool IsRedlineObject(const CObject* object) const;
     int IndexOfObject(const CObject* object) const;
 
     // ---- Layers.
@@ -167,10 +170,11 @@ public:
     SIZE m_paperSize{0, 0};
     POINT m_paperOrigin{0, 0};
     // The last values of the POR header record as read.
-    int m_headerExtra1 = 0;
-    int m_headerExtra2 = 0;
-    double m_headerExtraScale = 1.0;
-    int m_headerExtra3 = 0;
+    int m_headerReserved1 = 0;
+    int m_headerReserved2 = 0;
+    // The header's factor (thousandths) as a double.
+    double m_headerFactor = 1.0;
+    int m_headerWord = 0;
     CString m_importLayerName;
     CString m_curLayerName = "0";
     CString m_noteText;

@@ -11,8 +11,8 @@ IMPLEMENT_DYNCREATE(CZumeoDoc, CCommonDoc)
 
 namespace {
 
-// The fit span of the view: the largest logical extent that GDI of the
-// Windows 9x line took, 10000 there for safety.
+// The logical span of a fitted view: the 16-bit coordinate limit, and a
+// margin below it where the system's GDI works in 16 bits.
 constexpr int kFitSpanNT = 32767;
 constexpr int kFitSpan9x = 10000;
 

@@ -1,7 +1,7 @@
 #pragma once
-// The class library's document base, as far as the program uses it: the
-// modified flag and the new-document hook. Views attach to the document in
-// the view layer.
+// The class library's document base. The program's documents derive from
+// it as the class hierarchy has them; the document services of the class
+// library come here as the program starts to use them.
 
 #include "platform/mfc/CObject.h"
 
@@ -12,15 +12,4 @@ public:
     CDocument() = default;
     CDocument(const CDocument&) = delete;
     CDocument& operator=(const CDocument&) = delete;
-
-    // Empties the document and clears the modified flag.
-    virtual BOOL OnNewDocument();
-    // The hook that empties the document; the base holds nothing.
-    virtual void DeleteContents();
-
-    void SetModifiedFlag(BOOL modified = TRUE) { m_bModified = modified; }
-    BOOL IsModified() const { return m_bModified; }
-
-private:
-    BOOL m_bModified = FALSE;
 };
