@@ -1,5 +1,5 @@
-// A plug-in that also claims "*.dxf", with a trailing ";" in its list, and
-// reads nothing.
+// A plug-in that also claims "*.dxf", with empty items in its list, and reads
+// nothing.
 
 #include "platform/win/WinTypes.h"
 #include "tools/fakeplugin/FakeExport.h"
@@ -13,7 +13,7 @@ const char* VP_GetFilterComment() {
 }
 
 const char* VP_GetFilterExt() {
-    return "*.dxf;*.bet;";
+    return "*.dxf;;*.bet;";
 }
 
 HGLOBAL VP_GetPORData(const char*, HWND) {

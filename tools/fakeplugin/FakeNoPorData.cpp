@@ -1,4 +1,5 @@
-// A library that describes a file type but cannot read it.
+// A library that describes a file type but cannot read it. Its bare star
+// names no extension.
 
 #include "tools/fakeplugin/FakeExport.h"
 
@@ -10,5 +11,5 @@ const char* VP_GetFilterComment() {
 }
 
 const char* VP_GetFilterExt() {
-    return "*.nop";
+    return "*.nop;*";
 }

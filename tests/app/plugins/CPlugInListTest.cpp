@@ -51,10 +51,10 @@ TEST_F(CPlugInListTest, EntriesCarryTheFilterAndPatternsTheirExportsGive) {
         {0,
          "\x83\x7C\x83\x8A\x83\x89\x83\x43\x83\x93\x90\x7D\x96\xCA(*.PLN;*.dxf)|*.PLN;*.dxf|",
          {"*.PLN", "*.dxf"}},
-        {1, "Beta(*.dxf;*.bet;)|*.dxf;*.bet;|", {"*.dxf", "*.bet"}},
+        {1, "Beta(*.dxf;;*.bet;)|*.dxf;;*.bet;|", {"*.dxf", "*.bet"}},
         {2, "", {}}, // no pattern list
         {3, "", {}}, // no caption
-        {4, "No data(*.nop)|*.nop|", {"*.nop"}},
+        {4, "No data(*.nop;*)|*.nop;*|", {"*.nop", "*"}},
         {5, "", {}}, // not loadable
     };
     ASSERT_EQ(m_list.GetCount(), 6);
@@ -91,7 +91,7 @@ TEST_F(CPlugInListTest, FindsTheFirstEntryWhosePatternNamesTheExtension) {
         {"/d/plan.dx", "none"},
         {"/d/plan.dxff", "none"},
         {"/d/x.dxf/plan", "none"}, // the dot is in a folder
-        {"/d/plan", "none"},
+        {"/d/plan", "none"},       // not even for the bare star
         {"/d/plan.", "none"},
         {"", "none"},
     };

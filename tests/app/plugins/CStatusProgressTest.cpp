@@ -49,20 +49,28 @@ TEST_F(CStatusProgressTest, OnlyTheMessagePaneTakesTheBar) {
     EXPECT_EQ(m_progress.GetSafeHwnd(), nullptr);
 }
 
-TEST_F(CStatusProgressTest, PositiveMaximumLimitsTheWidth) {
-    m_statusBar.resize(600, 24);
-    m_statusBar.show();
-    ASSERT_EQ(m_progress.ShowInPane(0, kReading, 50), 1);
-    m_statusBar.layout()->activate();
-    Bar()->parentWidget()->layout()->activate();
-    EXPECT_LE(Bar()->width(), 50);
-    EXPECT_GT(Bar()->width(), 0);
+struct WidthCase {
+    int maximum;
+    int least;
+    int most;
+};
 
-    m_progress.DestroyWindow();
-    ASSERT_EQ(m_progress.ShowInPane(0, kReading, 0), 1);
-    m_statusBar.layout()->activate();
-    Bar()->parentWidget()->layout()->activate();
-    EXPECT_GT(Bar()->width(), 300);
+TEST_F(CStatusProgressTest, PositiveMaximumLimitsTheWidthInPixels) {
+    const WidthCase cases[] = {
+        {50, 1, 50},
+        {0, 300, 600}, // the rest of the pane behind the caption
+        {100000, 300, 600},
+    };
+    m_statusBar.resize(600, 24);
+    for (const WidthCase& c : cases) {
+        SCOPED_TRACE(c.maximum);
+        ASSERT_EQ(m_progress.ShowInPane(0, kReading, c.maximum), 1);
+        m_statusBar.layout()->activate();
+        Bar()->parentWidget()->layout()->activate();
+        EXPECT_GE(Bar()->width(), c.least);
+        EXPECT_LE(Bar()->width(), c.most);
+        m_progress.DestroyWindow();
+    }
 }
 
 struct PositionCase {
