@@ -14,7 +14,6 @@ class CChildList {
 public:
     void Add(CRukEntity* child);
     int GetCount() const { return static_cast<int>(m_list.GetCount()); }
-    bool IsEmpty() const { return m_list.IsEmpty() != FALSE; }
     // The first child; null when there is none.
     CRukEntity* GetFirst() const;
 
@@ -37,8 +36,10 @@ public:
 
     // As CObList::Serialize writes the list: a count, then each child as
     // an object or a reference back. Loading appends; an object that is not
-    // an entity is refused (badClass) and a null entry is left out.
-    void Serialize(CArchive& ar);
+    // an entity is refused (badClass). Left out are null entries and a child
+    // that is its owner or holds it among its own children, at any depth:
+    // operations passed on to the children would never end.
+    void Serialize(CArchive& ar, const CRukEntity& owner);
 
 private:
     template <class Counts>

@@ -34,14 +34,13 @@ bool HasFill(int kind) {
 CRukGroup::CRukGroup() {
     m_kind = kKindGroup;
     m_color = kNoColor;
-    m_lineWidth = 0;
 }
 
 void CRukGroup::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_x1 << m_y1 << m_x2 << m_y2 << m_layerName << static_cast<UINT>(m_color)
            << m_groupName << static_cast<BYTE>(m_childFlag) << m_tag << m_name << m_childCount;
-        m_children.Serialize(ar);
+        m_children.Serialize(ar, *this);
         return;
     }
     if (ar.GetObjectSchema() > 0)
@@ -52,7 +51,7 @@ void CRukGroup::Serialize(CArchive& ar) {
         m_tag >> m_name >> m_childCount;
     m_color = color;
     m_childFlag = childFlag;
-    m_children.Serialize(ar);
+    m_children.Serialize(ar, *this);
     RecalcExtents();
 }
 

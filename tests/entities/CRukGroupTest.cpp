@@ -339,17 +339,60 @@ TEST(CRukGroupTest, MemberWrittenEarlierIsReloadedAsTheSameObject) {
     EXPECT_EQ(ExtentsOf(*loaded), (Box{0, 0, 40, 30}));
 }
 
-TEST(CRukGroupTest, ChildThatIsNoEntityIsRefused) {
-    Bytes body = GroupBody();
-    std::vector<BYTE> bytes = body.Get();
-    // The child list holds one object: an empty object list.
+// The body with its child list replaced by these bytes.
+std::vector<BYTE> GroupBodyWithList(const Bytes& list) {
+    std::vector<BYTE> bytes = GroupBody().Get();
     bytes.resize(bytes.size() - 2);
+    bytes.insert(bytes.end(), list.Get().begin(), list.Get().end());
+    return bytes;
+}
+
+TEST(CRukGroupTest, NullEntriesOfTheChildListAreLeftOut) {
+    Bytes list;
+    list.Word(2).Word(0).Word(0);
+    CRukGroup group;
+    LoadBody(group, GroupBodyWithList(list), 0);
+    EXPECT_EQ(group.GetCount(), 0);
+    EXPECT_EQ(group.GetHeadPosition(), nullptr);
+}
+
+TEST(CRukGroupTest, ChildListsThatWouldHoldTheirOwnerLoseThatChild) {
+    // In memory: a group in itself, and two groups in each other.
+    CRukGroup self;
+    self.AddChild(&self);
+    CRukGroup first;
+    CRukGroup second;
+    first.AddChild(&second);
+    second.AddChild(&first);
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << static_cast<const CObject*>(&self) << static_cast<const CObject*>(&first)
+           << static_cast<const CObject*>(&second);
+        ar.Close();
+    }
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    CObject* objects[3] = {};
+    ar >> objects[0] >> objects[1] >> objects[2];
+    const std::unique_ptr<CObject> loadedSelf(objects[0]);
+    const std::unique_ptr<CObject> loadedFirst(objects[1]);
+    const std::unique_ptr<CObject> loadedSecond(objects[2]);
+    EXPECT_EQ(dynamic_cast<CRukGroup&>(*loadedSelf).GetCount(), 0);
+    // The second group was read inside the first and holds it; the first
+    // then leaves the second out.
+    EXPECT_EQ(ChildrenOf(dynamic_cast<CRukGroup&>(*loadedSecond)),
+              std::vector<CRukEntity*>{dynamic_cast<CRukEntity*>(loadedFirst.get())});
+    EXPECT_EQ(dynamic_cast<CRukGroup&>(*loadedFirst).GetCount(), 0);
+}
+
+TEST(CRukGroupTest, ChildThatIsNoEntityIsRefused) {
+    // The child list holds one object: an empty object list.
     Bytes list;
     list.Word(1).Append(ClassRecord(0, "CObList").Word(0).Get());
-    bytes.insert(bytes.end(), list.Get().begin(), list.Get().end());
     CRukGroup group;
     try {
-        LoadBody(group, bytes, 0);
+        LoadBody(group, GroupBodyWithList(list), 0);
         FAIL() << "an object list was taken as a member";
     } catch (const CArchiveException& e) {
         EXPECT_EQ(e.m_cause, CArchiveException::badClass);
