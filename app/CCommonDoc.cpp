@@ -261,19 +261,18 @@ void CCommonDoc::RemoveFromLayer(CRukEntity* object) {
 BOOL CCommonDoc::DeleteEntity(CRukEntity* object) {
     if (!IsRedlineObject(object))
         return FALSE;
+    // Unlinked while its children live: a group finds its layer through them.
+    Unlink(object);
     if (object->GetKind() == kKindPath)
         DeletePathChildren(object);
-    else if ((IsMarkup(object) || object->GetKind() == kKindGroup) && !DeleteChildren(object))
-        return FALSE;
-    Unlink(object);
+    else if (IsMarkup(object) || object->GetKind() == kKindGroup)
+        DeleteChildren(object);
     delete object;
     m_redlineModified = 1;
     return TRUE;
 }
 
-BOOL CCommonDoc::DeleteChildren(CRukEntity* object) {
-    if (!IsMarkup(object) && object->GetKind() != kKindGroup)
-        return FALSE;
+void CCommonDoc::DeleteChildren(CRukEntity* object) {
     for (CRukEntity* child : ChildrenOf(object)) {
         // A child outside the drawing order belongs to the drawing, which
         // still lists it.
@@ -286,7 +285,6 @@ BOOL CCommonDoc::DeleteChildren(CRukEntity* object) {
             delete child;
         }
     }
-    return TRUE;
 }
 
 void CCommonDoc::DeletePathChildren(CRukEntity* path) {

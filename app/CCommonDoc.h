@@ -208,7 +208,7 @@ private:
     CEntityIdIndex m_idIndex;
 
     // Deletes the children of a markup or group that are redline objects.
-    BOOL DeleteChildren(CRukEntity* object);
+    void DeleteChildren(CRukEntity* object);
     void DeletePathChildren(CRukEntity* path);
     // Takes a deleted object out of every list that points to it.
     void Unlink(CRukEntity* object);

@@ -2,6 +2,7 @@
 // Fills a document the way loading and the redline tools do, for the tests.
 
 #include "TestEntity.h"
+#include "TestMarkup.h"
 #include "app/CZumeoDoc.h"
 #include "entities/CRukLayer.h"
 #include "entities/EntityKinds.h"
@@ -25,24 +26,26 @@ public:
 
     // A finished markup as the tools file it: its children first, each in
     // the drawing order and on the layer, then the markup as a top object.
-    TestEntity* Markup(int number, const char* layer, int children) {
-        auto* markup = new TestEntity(MarkupKind(number), layer);
+    CRukGroup* Markup(int number, const char* layer, int children) {
+        auto* markup = new TestMarkup(MarkupKind(number));
+        markup->m_layerName = layer;
         for (int i = 0; i < children; ++i) {
             auto* child = new TestEntity(kKindLine, layer);
             m_document.AddMarkup(child);
             m_document.AddToLayer(child);
-            markup->Add(child);
+            markup->AddChild(child);
         }
         m_document.AddMarkup(markup);
         m_document.m_topObjects.AddTail(markup);
         return markup;
     }
 
-    // A cut-out of two markups, which leave the top objects for it.
-    TestEntity* Path(const char* layer, TestEntity* outline, TestEntity* hole) {
-        auto* path = new TestEntity(CCommonDoc::kKindPath, layer);
-        for (TestEntity* member : {outline, hole}) {
-            path->Add(member);
+    // A cut-out of two markups, which leave the top objects for it; it
+    // stands on the layer of its outline's first child.
+    CRukGroup* Path(CRukGroup* outline, CRukGroup* hole) {
+        auto* path = new TestMarkup(CCommonDoc::kKindPath);
+        for (CRukGroup* member : {outline, hole}) {
+            path->AddChild(member);
             m_document.m_topObjects.RemoveAt(m_document.m_topObjects.Find(member));
         }
         m_document.AddMarkup(path);

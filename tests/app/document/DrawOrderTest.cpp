@@ -15,11 +15,11 @@ protected:
         m_line = build.Drawing(kKindLine, "red", 0, 0, 10, 10);
         m_group = build.Drawing(kKindGroup, "base", 0, 0, 10, 10);
         m_doc.m_topObjects.AddTail(m_group);
-        for (TestEntity*& markup : m_markups)
+        for (CRukGroup*& markup : m_markups)
             markup = build.Markup(2, "red", 2);
         // 0 line, 1 group, then per markup: child, child, markup.
         m_all = {m_line, m_group};
-        for (TestEntity* markup : m_markups) {
+        for (CRukGroup* markup : m_markups) {
             POSITION position = markup->GetHeadPosition();
             m_all.push_back(markup->GetNext(position));
             m_all.push_back(markup->GetNext(position));
@@ -34,7 +34,7 @@ protected:
     CZumeoDoc m_doc;
     TestEntity* m_line = nullptr;
     TestEntity* m_group = nullptr;
-    TestEntity* m_markups[3] = {};
+    CRukGroup* m_markups[3] = {};
     std::vector<const CObject*> m_all;
 };
 
@@ -69,10 +69,10 @@ TEST_F(DrawOrderTest, DrawingObjectsKeepTheirPlace) {
 TEST(DrawOrderPathTest, APathMovesWithItsMarkupsAndTheirChildren) {
     CZumeoDoc doc;
     DocumentBuilder build(doc);
-    TestEntity* other = build.Markup(2, "red", 1);
-    TestEntity* outline = build.Markup(3, "red", 2);
-    TestEntity* hole = build.Markup(8, "red", 1);
-    TestEntity* path = build.Path("red", outline, hole);
+    CRukGroup* other = build.Markup(2, "red", 1);
+    CRukGroup* outline = build.Markup(3, "red", 2);
+    CRukGroup* hole = build.Markup(8, "red", 1);
+    CRukGroup* path = build.Path(outline, hole);
     POSITION position = outline->GetHeadPosition();
     const CRukEntity* o1 = outline->GetNext(position);
     const CRukEntity* o2 = outline->GetNext(position);
@@ -127,8 +127,8 @@ TEST_F(DrawOrderTest, DrawingObjectsAreNeverDeleted) {
 TEST(DeletePathTest, DeletingAPathFreesItsMarkupsAndTheirChildren) {
     CZumeoDoc doc;
     DocumentBuilder build(doc);
-    TestEntity* kept = build.Markup(2, "red", 1);
-    TestEntity* path = build.Path("red", build.Markup(3, "red", 2), build.Markup(8, "red", 1));
+    CRukGroup* kept = build.Markup(2, "red", 1);
+    CRukGroup* path = build.Path(build.Markup(3, "red", 2), build.Markup(8, "red", 1));
     ASSERT_TRUE(doc.DeleteEntity(path));
     POSITION position = kept->GetHeadPosition();
     const std::vector<const CObject*> all = {kept->GetNext(position), kept};
@@ -141,8 +141,8 @@ TEST(SelectionOrderTest, MarkupsBringTheirChildrenInDrawingOrder) {
     CZumeoDoc doc;
     DocumentBuilder build(doc);
     TestEntity* line = build.Drawing(kKindLine, "0", 0, 0, 1, 1);
-    TestEntity* first = build.Markup(0, "red", 1);
-    TestEntity* second = build.Markup(2, "red", 2);
+    CRukGroup* first = build.Markup(0, "red", 1);
+    CRukGroup* second = build.Markup(2, "red", 2);
     POSITION position = second->GetHeadPosition();
     CRukEntity* s1 = second->GetNext(position);
     CRukEntity* s2 = second->GetNext(position);
@@ -184,14 +184,14 @@ TEST(SelectionOrderTest, AToolsPicksJoinTheSelectionInDrawingOrder) {
 TEST(ListCursorTest, FindsOnFromTheLastPlaceAndWraps) {
     CZumeoDoc doc;
     DocumentBuilder build(doc);
-    TestEntity* markups[4] = {};
-    for (TestEntity*& markup : markups)
+    CRukGroup* markups[4] = {};
+    for (CRukGroup*& markup : markups)
         markup = build.Markup(2, "red", 0);
     CListCursor cursor;
     EXPECT_EQ(doc.FindInDrawOrder(markups[2], cursor), 2);
     EXPECT_EQ(doc.FindInDrawOrder(markups[3], cursor), 3);
     EXPECT_EQ(doc.FindInDrawOrder(markups[0], cursor), 0);
-    TestEntity stranger(MarkupKind(2));
+    TestMarkup stranger(MarkupKind(2));
     EXPECT_EQ(doc.FindInDrawOrder(&stranger, cursor), -1);
     CListCursor topCursor;
     EXPECT_EQ(doc.FindInTopObjects(markups[1], topCursor), 1);

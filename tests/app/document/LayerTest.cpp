@@ -15,21 +15,36 @@ std::vector<std::string> LayerNames(const CObList& layers) {
 
 struct MoveCase {
     const char* name;
-    const char* markupLayer;
+    // The layer the markup's children name; they stand in the list of "red".
+    const char* childLayer;
     const char* target;
     bool moved;
     std::vector<std::string> layers;
+    // The layer whose list holds the children afterwards, and their name.
+    const char* listedOn;
     const char* finalName;
 };
 
 TEST(LayerTest, MoveToLayer) {
     const MoveCase cases[] = {
-        {"same layer, other case: nothing", "red", "RED", false, {"red", "Blue"}, "red"},
-        {"missing target is created", "red", "green", true, {"red", "Blue", "green"}, "green"},
+        {"same layer, other case: nothing", "red", "RED", false, {"red", "Blue"}, "red", "red"},
+        {"missing target is created",
+         "red",
+         "green",
+         true,
+         {"red", "Blue", "green"},
+         "green",
+         "green"},
         // The target keeps its own spelling, so that later case-sensitive
         // look-ups find the moved objects in its list.
-        {"existing target, other case", "red", "blue", true, {"red", "Blue"}, "Blue"},
-        {"missing source: nothing, no layer made", "gone", "green", false, {"red", "Blue"}, "gone"},
+        {"existing target, other case", "red", "blue", true, {"red", "Blue"}, "Blue", "Blue"},
+        {"missing source: nothing, no layer made",
+         "gone",
+         "green",
+         false,
+         {"red", "Blue"},
+         "red",
+         "gone"},
     };
     for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -37,19 +52,21 @@ TEST(LayerTest, MoveToLayer) {
         DocumentBuilder build(doc);
         build.Markup(2, "red", 1);
         build.Drawing(kKindLine, "Blue", 0, 0, 1, 1);
-        TestEntity* markup = build.Markup(2, "red", 2);
-        markup->m_layerName = c.markupLayer;
+        CRukGroup* markup = build.Markup(2, "red", 2);
+        const auto children = [markup](auto visit) {
+            for (POSITION position = markup->GetHeadPosition(); position;)
+                visit(markup->GetNext(position));
+        };
+        children([&](CRukEntity* child) { child->m_layerName = c.childLayer; });
         doc.m_redlineModified = 0;
         EXPECT_EQ(doc.MoveToLayer(markup, c.target) != FALSE, c.moved);
         EXPECT_EQ(LayerNames(doc.m_layers), c.layers);
         EXPECT_EQ(markup->GetLayerName(), c.finalName);
         EXPECT_EQ(doc.m_redlineModified, c.moved ? 1 : 0);
-        for (POSITION position = markup->GetHeadPosition(); position;) {
-            CRukEntity* child = markup->GetNext(position);
-            const CString& expected = c.moved ? c.finalName : "red";
-            EXPECT_EQ(child->GetLayerName(), expected);
-            EXPECT_NE(doc.FindLayer(expected)->m_entities.Find(child), nullptr);
-        }
+        children([&](CRukEntity* child) {
+            EXPECT_EQ(child->GetLayerName(), c.finalName);
+            EXPECT_NE(doc.FindLayer(c.listedOn)->m_entities.Find(child), nullptr);
+        });
     }
 }
 
