@@ -6,6 +6,7 @@
 #include "entities/CRukLine.h"
 #include "entities/CRukPolygon.h"
 #include "entities/EntityKinds.h"
+#include "platform/gdi/CRecordingDC.h"
 #include "platform/mfc/CArchiveException.h"
 #include "platform/mfc/CObList.h"
 #include "tests/entities/ContainerRecords.h"
@@ -250,6 +251,30 @@ TEST(CRukGroupTest, ScalingDownFromACornerShrinksTheBox) {
 
     m.group.ScaleFromCorner(4, 3.0, 3.0);
     EXPECT_EQ(ExtentsOf(m.group), (Box{0, 0, 20, 15}));
+}
+
+TEST(CRukGroupTest, TracingGoesThroughTheMembersAndStyledOutputDrawsNothing) {
+    Members m;
+    const CDrawDefaults settings;
+    constexpr RECT kClip{0, 0, 1000, 1000};
+    CRecordingDC expected;
+    m.line->TraceA(&expected, 0, 0, 1.0, &settings, kClip, FALSE);
+    m.polygon->TraceA(&expected, 0, 0, 1.0, &settings, kClip, FALSE);
+    CRecordingDC dc;
+    m.group.TraceA(&dc, 0, 0, 1.0, &settings, kClip, FALSE);
+    EXPECT_EQ(dc.Calls(), expected.Calls());
+
+    CRecordingDC styled;
+    m.group.DrawStyled(&m.document, &styled, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
+    EXPECT_TRUE(styled.Calls().empty());
+}
+
+TEST(CRukGroupTest, ComputedExtentsFollowMembersMovedOnTheirOwn) {
+    Members m;
+    m.line->Offset(-10, 50);
+    m.group.ComputeGroupExtents(nullptr, 0, 0, 1.0, 1.0);
+    EXPECT_EQ(ExtentsOf(m.group), (Box{-10, 0, 40, 60}));
+    EXPECT_EQ(CornersOf(m.group), (Box{-10, 60, 40, 0}));
 }
 
 TEST(CRukGroupTest, HitsOnlyThroughMembersOnShownLayers) {

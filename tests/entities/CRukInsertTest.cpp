@@ -6,6 +6,7 @@
 #include "entities/CEntityFactory.h"
 #include "entities/CRukLine.h"
 #include "entities/EntityKinds.h"
+#include "platform/gdi/CRecordingDC.h"
 #include "platform/mfc/CArchiveException.h"
 #include "tests/entities/ContainerRecords.h"
 #include "tests/entities/FakeDocument.h"
@@ -202,6 +203,30 @@ TEST(CRukInsertTest, ColoursReachTheChildrenAndHitsNeedNoShownLayer) {
     insert->CollectShownExtents(&document, &picked, &minX, &minY, &maxX, &maxY, &settings);
     EXPECT_EQ(picked.GetCount(), 1);
     EXPECT_EQ((Box{minX, minY, maxX, maxY}), (Box{0, 0, 10, 10}));
+}
+
+TEST(CRukInsertTest, OnlyTheForwardedTracesDrawTheChildren) {
+    FakeDocument document;
+    CRukInsert* insert = Import(document, InsertRecord("I", "L",
+                                                       {LineRecord("a", "0", {0, 0}, {10, 10}),
+                                                        LineRecord("b", "0", {5, 0}, {0, 5})}));
+    ASSERT_NE(insert, nullptr);
+    const CDrawDefaults settings;
+    constexpr RECT kClip{0, 0, 1000, 1000};
+    CRecordingDC expected;
+    for (CRukEntity* child : ChildrenOf(*insert))
+        child->DrawForward(&expected, 0, 0, 1.0, &settings, kClip, FALSE);
+    CRecordingDC forward;
+    insert->DrawForward(&forward, 0, 0, 1.0, &settings, kClip, FALSE);
+    EXPECT_EQ(forward.Calls(), expected.Calls());
+    EXPECT_FALSE(forward.Calls().empty());
+
+    // Each child draws itself through its layer; the insert adds nothing.
+    CRecordingDC silent;
+    insert->DrawA(&document, &silent, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
+    insert->DrawStyled(&document, &silent, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
+    insert->TraceA(&silent, 0, 0, 1.0, &settings, kClip, FALSE);
+    EXPECT_TRUE(silent.Calls().empty());
 }
 
 // ---- Archive body
