@@ -80,13 +80,8 @@ TEST(DocumentFileTest, InchDrawingsScaleDashesBy260) {
     EXPECT_EQ(*doc.m_dashTable.Find(2), (std::vector<LONG>{26, 13}));
 }
 
-TEST(DocumentFileTest, ResetGivesTheDefaultsAndClearingRestoresTheDashes) {
+TEST(DocumentFileTest, ClearingDeletesTheLineTypesAndRestoresTheDashes) {
     CZumeoDoc doc;
-    EXPECT_EQ(doc.m_openState, CZumeoDoc::kOpenNew);
-    EXPECT_EQ(doc.m_curLayerName, "0");
-    EXPECT_EQ(doc.m_noteText, "\x94\x43\x88\xD3\x95\xB6\x8E\x9A\x97\xF1");
-    EXPECT_EQ(doc.m_deviceSpanX, 10000);
-    EXPECT_EQ(doc.m_unit, 1000u);
     doc.m_lineTypes.AddTail(LineType(2, {1.0, -1.0}));
     doc.m_lineTypes.AddTail(LineType(1002, {1.0}));
     doc.BuildLinePatterns();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -45,7 +46,9 @@ TEST(TempFolderTest, RefusesEveryOtherFolder) {
     const QString ownDir = own.ToQString();
     Touch(ownDir + "kept");
     const QString temp = GetTempDir().ToQString();
-    const QString lookalike = temp + "zumeo-aaaaaa";
+    const QString lookalike =
+        temp + "zumeo-" +
+        QString::number(QCoreApplication::applicationPid() % 1000000).rightJustified(6, '0');
     ASSERT_TRUE(QFile::link(user.path(), lookalike));
     const QString others[] = {
         user.path(),
