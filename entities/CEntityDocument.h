@@ -1,8 +1,8 @@
 #pragma once
 // What the entities need of the document that owns them: its scale and
 // measurement settings, its drawing-to-view mapping, its layer states, its
-// line patterns, and a place for the entities built from POR records. The document class derives
-// from it; tests put a fake in its place.
+// line patterns, and a place for the entities built from POR records. The
+// document class derives from it; tests put a fake in its place.
 
 #include "entities/CDashTable.h"
 #include "entities/CLinePattern.h"

@@ -91,8 +91,8 @@ void CRukInsert::Build(const PorRecord& record, CEntityDocument* document, int d
     SetChildCount(m_children.GetCount());
 
     // A block drawn wholly on layer "0" takes the layer of its reference.
-    // The children are filed only now, under the layer they then carry, so
-    // that hiding the reference's layer hides them.
+    // The children reach the document only after this, so they are filed
+    // under the layer they carry and hiding the reference's layer hides them.
     bool allOnDefaultLayer = true;
     m_children.ForEach([&allOnDefaultLayer](const CRukEntity& child) {
         allOnDefaultLayer = allOnDefaultLayer && child.GetLayerName() == kDefaultLayer;
