@@ -1,8 +1,8 @@
 #include "app/CPlugInReader.h"
 
 #include "tests/app/plugins/PlugInTestFiles.h"
+#include "tests/app/plugins/fakes/FakeReport.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "tools/fakeplugin/FakeReport.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "platform/win/GlobalMemory.h"
 #include "platform/win/PlatformWindow.h"
-#include "tools/fakeplugin/FakeExport.h"
-#include "tools/fakeplugin/FakeReport.h"
+#include "tests/app/plugins/fakes/FakeExport.h"
+#include "tests/app/plugins/fakes/FakeReport.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // A library with a caption but no pattern list.
 
-#include "tools/fakeplugin/FakeExport.h"
+#include "tests/app/plugins/fakes/FakeExport.h"
 
 FAKE_EXPORT const char* VP_GetFilterComment();
 

@@ -2,7 +2,7 @@
 // nothing.
 
 #include "platform/win/WinTypes.h"
-#include "tools/fakeplugin/FakeExport.h"
+#include "tests/app/plugins/fakes/FakeExport.h"
 
 FAKE_EXPORT const char* VP_GetFilterComment();
 FAKE_EXPORT const char* VP_GetFilterExt();

@@ -1,6 +1,6 @@
 // A library with a pattern list but no caption.
 
-#include "tools/fakeplugin/FakeExport.h"
+#include "tests/app/plugins/fakes/FakeExport.h"
 
 FAKE_EXPORT const char* VP_GetFilterExt();
 

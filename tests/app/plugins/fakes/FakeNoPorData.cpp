@@ -1,7 +1,7 @@
 // A library that describes a file type but cannot read it. Its bare star
 // names no extension.
 
-#include "tools/fakeplugin/FakeExport.h"
+#include "tests/app/plugins/fakes/FakeExport.h"
 
 FAKE_EXPORT const char* VP_GetFilterComment();
 FAKE_EXPORT const char* VP_GetFilterExt();
