@@ -39,12 +39,25 @@ QRect NormalizedRect(POINT a, POINT b) {
 } // namespace
 
 CDC::CDC(const CDeviceCaps& device) : m_device(device), m_state(device) {
+    SelectDefaultObjects();
+}
+
+CDC::~CDC() = default;
+
+void CDC::SelectDefaultObjects() {
     SelectPen(static_cast<CPen*>(CStockObjects::Get(BLACK_PEN)));
     SelectBrush(static_cast<CBrush*>(CStockObjects::Get(WHITE_BRUSH)));
     SelectFont(static_cast<CFont*>(CStockObjects::Get(SYSTEM_FONT)));
 }
 
-CDC::~CDC() = default;
+void CDC::Restart(const CDeviceCaps& device) {
+    m_device = device;
+    m_state = CDCState(device);
+    m_saved.clear();
+    ClearPath();
+    ++m_clipRevision;
+    SelectDefaultObjects();
+}
 
 bool CDC::IsMetafile() const {
     return IsKindOf(RUNTIME_CLASS(CMetaFileDC));

@@ -193,6 +193,10 @@ protected:
     // The context that answers conversions and device queries.
     virtual const CDC& AttributeDC() const;
 
+    // Starts afresh on another device: default mapping, objects and modes,
+    // no saved states, no path, no clip.
+    void Restart(const CDeviceCaps& device);
+
     const CDCState& State() const { return m_state; }
     const CDeviceCaps& Device() const { return m_device; }
     // Grows whenever the clip region changes.
@@ -216,6 +220,7 @@ private:
                         int srcWidth, int srcHeight, DWORD rop);
     bool TakeClosedPath(CGdiPath* path);
     void ClearPath();
+    void SelectDefaultObjects();
     int SetClip(const QRegion& region, int mode);
     QRegion CurrentClip() const;
 
