@@ -1,0 +1,279 @@
+#include "platform/gdi/CEnhMetaFilePlayer.h"
+
+#include "EmfTestFiles.h"
+#include "GdiTestImages.h"
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CEnhMetaFileImage.h"
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/CImageDC.h"
+#include "platform/gdi/CPen.h"
+#include "platform/gdi/CRgn.h"
+#include "platform/gdi/CStockObjects.h"
+#include "platform/gdi/EmfDefs.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace EmfTestFiles;
+using GdiTestImages::At;
+using GdiTestImages::CountChanged;
+using GdiTestImages::Filled;
+using GdiTestImages::Row;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// A drawing that uses every kind of record the metafile context writes,
+// y upwards as the document draws into metafiles.
+void DrawScene(CDC& dc) {
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowOrg(0, 150);
+    dc.SetWindowExt(400, -300);
+    dc.SetViewportExt(200, 150);
+
+    CPen thick;
+    thick.CreatePen(PS_SOLID, 6, RGB(200, 0, 0));
+    CBrush hatch;
+    hatch.CreateHatchBrush(HS_DIAGCROSS, RGB(0, 0, 255));
+    CPen* oldPen = dc.SelectObject(&thick);
+    CBrush* oldBrush = dc.SelectObject(&hatch);
+    dc.Rectangle(20, 140, 120, 60);
+    dc.Ellipse(140, 140, 240, 60);
+    const POINT star[5] = {{300, 140}, {330, 60}, {260, 110}, {340, 110}, {270, 60}};
+    dc.SetPolyFillMode(WINDING);
+    dc.Polygon(star, 5);
+    const POINT squares[8] = {{20, 40}, {80, 40}, {80, -20}, {20, -20},
+                              {40, 20}, {60, 20}, {60, 0},   {40, 0}};
+    const int counts[2] = {4, 4};
+    dc.SetPolyFillMode(ALTERNATE);
+    dc.SelectStockObject(GRAY_BRUSH);
+    dc.PolyPolygon(squares, counts, 2);
+
+    CPen dashed;
+    const DWORD dashes[2] = {6, 3};
+    dashed.ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, 2,
+                        LOGBRUSH{BS_SOLID, RGB(0, 160, 0), 0}, 2, dashes);
+    dc.SelectObject(&dashed);
+    const POINT chain[4] = {{100, 40}, {180, -40}, {260, 40}, {380, -60}};
+    dc.Polyline(chain, 4);
+    dc.PolyBezier(chain, 4);
+    dc.SelectStockObject(BLACK_PEN);
+    dc.MoveTo(0, -140);
+    dc.LineTo(390, -100);
+    dc.SetPixel(390, 140, RGB(255, 0, 255));
+
+    dc.SaveDC();
+    dc.IntersectClipRect(0, 150, 200, 0);
+    dc.SetROP2(R2_XORPEN);
+    dc.SelectStockObject(WHITE_PEN);
+    dc.SelectStockObject(NULL_BRUSH);
+    dc.Rectangle(100, 100, 300, -100);
+    dc.RestoreDC(-1);
+
+    dc.SelectStockObject(LTGRAY_BRUSH);
+    dc.BeginPath();
+    dc.MoveTo(300, -20);
+    dc.LineTo(380, -20);
+    dc.LineTo(340, -100);
+    dc.EndPath();
+    dc.StrokeAndFillPath();
+
+    QFont face("DejaVu Sans");
+    face.setPixelSize(24);
+    face.setStyleStrategy(QFont::NoAntialias);
+    CFont font;
+    font.CreateFromQFont(face);
+    CFont* oldFont = dc.SelectObject(&font);
+    dc.SetTextColor(RGB(0, 0, 128));
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextAlign(TA_LEFT | TA_BASELINE);
+    dc.TextOut(20, -120, "Ruk\x95\x5C", 5); // "Ruk表" in CP932
+
+    dc.SelectObject(oldFont);
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldBrush);
+}
+
+// 200 x 150 pixels at 96 dpi: 53 x 40 mm.
+const CDeviceCaps kReference(200, 150, 96, 96);
+const RECT kFrame{0, 0, 5300, 4000};
+
+Bytes SceneFile() {
+    CMetaFileDC dc(kReference);
+    dc.CreateEnhanced(nullptr, nullptr, &kFrame, "Ruk");
+    DrawScene(dc);
+    return Close(dc);
+}
+
+// A small file whose records a test can damage.
+Bytes SmallFile() {
+    CMetaFileDC dc(CDeviceCaps(40, 30, 96, 96));
+    const RECT frame{0, 0, 1100, 800};
+    dc.CreateEnhanced(nullptr, nullptr, &frame, "Ruk");
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(40, -30);
+    dc.SetViewportExt(40, 30);
+    CPen pen;
+    const DWORD dashes[2] = {2, 1};
+    pen.ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE, 1, LOGBRUSH{BS_SOLID, RGB(255, 0, 0), 0}, 2,
+                     dashes);
+    CBrush brush;
+    brush.CreateHatchBrush(HS_CROSS, RGB(0, 0, 255));
+    dc.SelectObject(&pen);
+    dc.SelectObject(&brush);
+    dc.SaveDC();
+    const POINT points[4] = {{1, -1}, {30, -5}, {20, -25}, {2, -20}};
+    const int counts[2] = {2, 2};
+    dc.Polygon(points, 4);
+    dc.PolyPolygon(points, counts, 2);
+    dc.PolyBezier(points, 4);
+    CRgn region;
+    region.CreateRectRgn(0, 0, 30, 20);
+    dc.SelectClipRgn(&region);
+    dc.RestoreDC(-1);
+    QFont face("DejaVu Sans");
+    face.setPixelSize(10);
+    CFont font;
+    font.CreateFromQFont(face);
+    dc.SelectObject(&font);
+    dc.TextOut(2, -2, "Ab", 2);
+    dc.SelectStockObject(BLACK_PEN);
+    return Close(dc);
+}
+
+bool PlayInto(QImage& image, const Bytes& file, const RECT& target) {
+    CImageDC dc(image);
+    CEnhMetaFilePlayer player(file.data(), file.size());
+    return player.Play(dc, target);
+}
+
+// The file with one more record before the end-of-file record.
+Bytes WithRecordBeforeTheEnd(Bytes file, const Bytes& record) {
+    file.insert(file.end() - 20, record.begin(), record.end());
+    PutDword(file, 48, static_cast<DWORD>(file.size()));
+    PutDword(file, 52, Dword(file, 52) + 1);
+    return file;
+}
+
+TEST(CEnhMetaFilePlayerTest, PlaysTheSamePixelsAsDrawingDirectly) {
+    QImage direct = Filled(200, 150, kWhite);
+    {
+        CImageDC dc(direct);
+        DrawScene(dc);
+    }
+    const CEnhMetaFile metafile(SceneFile());
+    const QImage played = CEnhMetaFileImage::Render(metafile);
+
+    ASSERT_EQ(played.size(), direct.size());
+    EXPECT_GT(CountChanged(direct, kWhite), 3000);
+    EXPECT_TRUE(played == direct);
+}
+
+TEST(CEnhMetaFilePlayerTest, StretchesTheFrameOntoTheTarget) {
+    CMetaFileDC dc(CDeviceCaps(100, 100, 96, 96)); // 26 mm
+    const RECT frame{0, 0, 2600, 2600};
+    dc.CreateEnhanced(nullptr, nullptr, &frame, "Ruk");
+    dc.SelectStockObject(NULL_PEN);
+    dc.SelectStockObject(BLACK_BRUSH);
+    // Without a pen, GDI leaves out the right and bottom edges once more.
+    dc.Rectangle(10, 10, 20, 20);
+    const Bytes file = Close(dc);
+
+    QImage image = Filled(300, 300, kWhite);
+    ASSERT_TRUE(PlayInto(image, file, RECT{100, 100, 300, 300}));
+    EXPECT_EQ(Row(image, 130, kWhite, 115, 145), ".....###################......");
+    EXPECT_EQ(GdiTestImages::Column(image, 130, kWhite).substr(115, 30),
+              ".....###################......");
+    EXPECT_EQ(CountChanged(image, kWhite), 19 * 19);
+}
+
+TEST(CEnhMetaFilePlayerTest, LeavesTheContextAsItWas) {
+    QImage image = Filled(50, 50, kWhite);
+    CImageDC dc(image);
+    dc.SetMapMode(MM_LOMETRIC);
+    CPen pen;
+    pen.CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    dc.SelectObject(&pen);
+    dc.SaveDC();
+    // A restore past the file's own saves must not reach the caller's.
+    const Bytes file = WithRecordBeforeTheEnd(SceneFile(), Words({EMR_RESTOREDC, 12, -1}));
+    CEnhMetaFilePlayer player(file.data(), file.size());
+    EXPECT_TRUE(player.Play(dc, RECT{0, 0, 50, 50}));
+    EXPECT_EQ(dc.GetMapMode(), MM_LOMETRIC);
+    EXPECT_EQ(dc.GetCurrentPen(), &pen);
+    EXPECT_TRUE(dc.RestoreDC(-1));
+    EXPECT_FALSE(dc.RestoreDC(-1));
+}
+
+TEST(CEnhMetaFilePlayerTest, ReadsTheHeader) {
+    const Bytes file = SceneFile();
+    CEnhMetaFilePlayer player(file.data(), file.size());
+    ASSERT_TRUE(player.Header());
+    EXPECT_EQ(player.Header()->description, (std::u16string{u'R', u'u', u'k', 0, 0}));
+    EXPECT_EQ(player.Header()->fileSize, file.size());
+    const RECT pixels = player.FramePixels();
+    EXPECT_EQ(Words({pixels.left, pixels.top, pixels.right, pixels.bottom}),
+              Words({0, 0, 200, 150}));
+}
+
+TEST(CEnhMetaFilePlayerTest, SkipsRecordsOfUnknownKinds) {
+    const Bytes comment = Words({70, 16, 4, 0x12345678});
+    const Bytes file = WithRecordBeforeTheEnd(SceneFile(), comment);
+    const CEnhMetaFile metafile(file);
+    const CEnhMetaFile plain(SceneFile());
+    EXPECT_TRUE(CEnhMetaFileImage::Render(metafile) == CEnhMetaFileImage::Render(plain));
+}
+
+TEST(CEnhMetaFilePlayerTest, StopsAtAHandleOutsideTheTableButKeepsWhatItDrew) {
+    // Device pixels 32..39 across and 22..29 down, clear of the small drawing.
+    const Bytes rectangle = Words({EMR_RECTANGLE, 24, 32, -22, 40, -30});
+    QImage sound = Filled(40, 30, kWhite);
+    EXPECT_TRUE(PlayInto(sound, WithRecordBeforeTheEnd(SmallFile(), rectangle), {0, 0, 40, 30}));
+    EXPECT_EQ(At(sound, 32, 25), kBlack);
+
+    const Bytes select = Words({EMR_SELECTOBJECT, 12, 99});
+    const Bytes file =
+        WithRecordBeforeTheEnd(WithRecordBeforeTheEnd(SmallFile(), select), rectangle);
+    QImage image = Filled(40, 30, kWhite);
+    EXPECT_FALSE(PlayInto(image, file, RECT{0, 0, 40, 30}));
+    EXPECT_GT(CountChanged(image, kWhite), 0);
+    EXPECT_EQ(At(image, 32, 25), kWhite);
+}
+
+TEST(CEnhMetaFilePlayerTest, RefusesAFileWithoutASoundHeader) {
+    Bytes file = SmallFile();
+    file[0] = 2;
+    QImage image = Filled(40, 30, kWhite);
+    EXPECT_FALSE(PlayInto(image, file, RECT{0, 0, 40, 30}));
+    EXPECT_EQ(CountChanged(image, kWhite), 0);
+    EXPECT_TRUE(CEnhMetaFileImage::Render(CEnhMetaFile(file)).isNull());
+}
+
+TEST(CEnhMetaFilePlayerTest, EveryTruncationPlaysWithoutHarm) {
+    const Bytes file = SmallFile();
+    const std::size_t headerSize = Dword(file, 4);
+    for (std::size_t length = 0; length <= file.size(); ++length) {
+        Bytes prefix(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length));
+        // The header claims the prefix, so the records themselves end early.
+        if (length >= headerSize)
+            PutDword(prefix, 48, static_cast<DWORD>(length));
+        QImage image = Filled(40, 30, kWhite);
+        EXPECT_EQ(PlayInto(image, prefix, RECT{0, 0, 40, 30}), length == file.size())
+            << "length " << length;
+    }
+}
+
+TEST(CEnhMetaFilePlayerTest, EveryDamagedByteInTheRecordsPlaysWithoutHarm) {
+    const Bytes file = SmallFile();
+    for (std::size_t offset = Dword(file, 4); offset < file.size(); ++offset) {
+        for (const BYTE value : {BYTE{0x00}, BYTE{0x7F}, BYTE{0x80}, BYTE{0xFF}}) {
+            Bytes damaged = file;
+            damaged[offset] = value;
+            QImage image = Filled(40, 30, kWhite);
+            PlayInto(image, damaged, RECT{0, 0, 40, 30});
+        }
+    }
+}
+
+} // namespace
