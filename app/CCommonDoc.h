@@ -69,8 +69,8 @@ public:
     BOOL DeleteEntity(CRukEntity* object);
     void ClearSelection();
     // True for an object of the drawing order: a markup or a markup's child.
-    // Only these are deleted, restyled, reordered or recorded for undo; the
-    // drawing's own entities stay as the drawing gave them.
+    // Only these may be changed; the drawing's own entities stay as the
+    // drawing gave them while it is open.
     bool IsRedlineObject(const CObject* object) const;
     int IndexOfObject(const CObject* object) const;
 
