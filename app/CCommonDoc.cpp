@@ -4,6 +4,7 @@
 #include "app/PathFunctions.h"
 #include "entities/CLineType.h"
 #include "entities/CRukEntity.h"
+#include "entities/CRukGroup.h"
 #include "entities/CRukLayer.h"
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
@@ -297,6 +298,43 @@ void CCommonDoc::Unlink(CRukEntity* object) {
     RemoveFrom(m_topObjects, object);
     RemoveFrom(m_selection, object);
     RemoveFromLayer(object);
+}
+
+void CCommonDoc::ExpandCloudParts(CRukGroup* markup, POSITION position) {
+    for (CRukEntity* child : ChildrenOf(markup)) {
+        if (child->GetKind() == kKindArc)
+            DropPart(markup, child);
+        else if (child->GetKind() == kKindCloud)
+            ListPart(child, position);
+    }
+}
+
+void CCommonDoc::ExpandMarkupParts(CRukGroup* markup, POSITION position) {
+    for (CRukEntity* child : ChildrenOf(markup)) {
+        if (child->m_tag == "DELETE")
+            DropPart(markup, child);
+        else
+            ListPart(child, position);
+    }
+    markup->SetChildCount(static_cast<int>(ChildrenOf(markup).size()));
+}
+
+void CCommonDoc::DropPart(CRukGroup* markup, CRukEntity* part) {
+    markup->RemoveChild(part);
+    Unlink(part);
+    delete part;
+}
+
+void CCommonDoc::ListPart(CRukEntity* part, POSITION position) {
+    // A part listed already (a control file that names it twice) stays once.
+    if (m_drawOrder.Find(part))
+        return;
+    if (position)
+        m_drawOrder.InsertBefore(position, part);
+    else
+        m_drawOrder.AddTail(part);
+    part->m_redline = 1;
+    AddToLayer(part);
 }
 
 std::vector<CRukEntity*> CCommonDoc::ChildrenOf(const CRukEntity* object) {

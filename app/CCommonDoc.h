@@ -24,6 +24,7 @@
 
 class CDrawDefaults;
 class CRukEntity;
+class CRukGroup;
 class CRukLayer;
 
 class CCommonDoc : public CDocument, public CEntityDocument {
@@ -117,6 +118,15 @@ public:
     void BringToFront(CRukEntity* object);
     // The markup and its children go before every other redline object.
     void SendToBack(CRukEntity* object);
+
+    // ---- Markups of old control files, whose parts stood only in their
+    // child list: the parts join the drawing order before position (the
+    // tail when null).
+
+    // A cloud markup's arcs are dropped; its cloud outlines are listed.
+    void ExpandCloudParts(CRukGroup* markup, POSITION position);
+    // A leader markup's parts are listed, those tagged "DELETE" dropped.
+    void ExpandMarkupParts(CRukGroup* markup, POSITION position);
 
     // ---- Files and sizes.
 
@@ -212,6 +222,8 @@ private:
     void DeletePathChildren(CRukEntity* path);
     // Takes a deleted object out of every list that points to it.
     void Unlink(CRukEntity* object);
+    void DropPart(CRukGroup* markup, CRukEntity* part);
+    void ListPart(CRukEntity* part, POSITION position);
     CDocExtent PaperExtent() const;
     bool HasPaper() const;
     double UnitDivisor() const;

@@ -34,6 +34,14 @@ void CChildList::Add(CRukEntity* child) {
     m_list.AddTail(child);
 }
 
+bool CChildList::Remove(const CRukEntity* child) {
+    POSITION position = m_list.Find(const_cast<CRukEntity*>(child));
+    if (!position)
+        return false;
+    m_list.RemoveAt(position);
+    return true;
+}
+
 CRukEntity* CChildList::GetFirst() const {
     return m_list.IsEmpty() ? nullptr : static_cast<CRukEntity*>(m_list.GetHead());
 }

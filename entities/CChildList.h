@@ -13,6 +13,8 @@ class CRukEntity;
 class CChildList {
 public:
     void Add(CRukEntity* child);
+    // Takes the child out of the list; false when it is not there.
+    bool Remove(const CRukEntity* child);
     int GetCount() const { return static_cast<int>(m_list.GetCount()); }
     // The first child; null when there is none.
     CRukEntity* GetFirst() const;

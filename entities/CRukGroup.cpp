@@ -299,3 +299,7 @@ void CRukGroup::SetChildCount(int count) {
 void CRukGroup::AddChild(CRukEntity* child) {
     m_children.Add(child);
 }
+
+bool CRukGroup::RemoveChild(const CRukEntity* child) {
+    return m_children.Remove(child);
+}

@@ -55,6 +55,8 @@ public:
 
     virtual void SetChildCount(int count);
     virtual void AddChild(CRukEntity* child);
+    // Takes a child out of the list without deleting it or changing the count.
+    bool RemoveChild(const CRukEntity* child);
 
     int m_childCount = 0;
     CChildList m_children;
