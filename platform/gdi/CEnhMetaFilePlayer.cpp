@@ -219,6 +219,8 @@ bool CEnhMetaFilePlayer::PlayRecord(DWORD type, CEmfReader& record) {
         return PlayClipRegion(record);
     case EMR_EXTTEXTOUTW:
         return PlayText(record);
+    case EMR_BITBLT:
+        return PlayPatBlt(record);
     case EMR_SETROP2:
     case EMR_SETBKMODE:
     case EMR_SETBKCOLOR:
@@ -526,13 +528,40 @@ bool CEnhMetaFilePlayer::PlayText(CEmfReader& record) {
     const POINT reference = record.Point();
     const DWORD chars = record.U32();
     const DWORD stringOffset = record.U32();
+    const DWORD options = record.U32();
+    const RECT rect = record.Rect();
     if (!record.Ok())
         return false;
+    // Opaque empty text is how a solid fill is written.
+    if (chars == 0) {
+        if (options & ETO_OPAQUE)
+            m_dc->FillSolidRect(&rect, m_dc->GetBkColor());
+        return true;
+    }
     record.Seek(stringOffset);
     const std::u16string text = record.Utf16(chars);
     if (!record.Ok())
         return false;
     const std::string bytes = Cp932::FromUtf16(text);
     m_dc->TextOut(reference.x, reference.y, bytes.data(), static_cast<int>(bytes.size()));
+    return true;
+}
+
+bool CEnhMetaFilePlayer::PlayPatBlt(CEmfReader& record) {
+    record.Rect();
+    const LONG x = record.I32();
+    const LONG y = record.I32();
+    const LONG width = record.I32();
+    const LONG height = record.I32();
+    const DWORD rop = record.U32();
+    // Source origin, transform, colour, usage and bitmap offset.
+    for (int i = 0; i < 2 + 6 + 1 + 1 + 1; ++i)
+        record.U32();
+    const DWORD bitmapInfoSize = record.U32();
+    if (!record.Ok())
+        return false;
+    // Only pattern transfers: one with a source bitmap is passed over.
+    if (bitmapInfoSize == 0)
+        m_dc->PatBlt(x, y, width, height, rop);
     return true;
 }

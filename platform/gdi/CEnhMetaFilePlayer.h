@@ -56,6 +56,7 @@ private:
     bool PlayPolyPolygon(DWORD type, CEmfReader& record);
     bool PlayClipRegion(CEmfReader& record);
     bool PlayText(CEmfReader& record);
+    bool PlayPatBlt(CEmfReader& record);
     bool Store(DWORD index, std::unique_ptr<CGdiObject> object);
     void ApplyMapping();
     void ResetState();

@@ -1,6 +1,7 @@
 #include "platform/gdi/CMetaFileDC.h"
 
 #include "platform/gdi/CBrush.h"
+#include "platform/gdi/CEmfObjectRecord.h"
 #include "platform/gdi/CEmfRecord.h"
 #include "platform/gdi/CEmfWriter.h"
 #include "platform/gdi/CFont.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string_view>
 
@@ -86,8 +88,7 @@ BOOL CMetaFileDC::CreateEnhanced(const CDC* reference, const char* fileName, con
         return FALSE;
     const CDeviceCaps device = reference ? DeviceOf(*reference) : m_reference;
     Restart(device);
-    m_selected = Selection{};
-    m_savedSelections.clear();
+    m_selection = CEmfSelection();
     std::optional<RECT> normalized;
     if (frame) {
         normalized = RECT{std::min(frame->left, frame->right), std::min(frame->top, frame->bottom),
@@ -160,21 +161,21 @@ CSize CMetaFileDC::SetViewportExt(int cx, int cy) {
 CPen* CMetaFileDC::SelectObject(CPen* pen) {
     CPen* previous = CRecordingDC::SelectObject(pen);
     if (previous)
-        WriteSelection(kPen, pen);
+        WriteSelection(CEmfSelection::kPen, pen);
     return previous;
 }
 
 CBrush* CMetaFileDC::SelectObject(CBrush* brush) {
     CBrush* previous = CRecordingDC::SelectObject(brush);
     if (previous)
-        WriteSelection(kBrush, brush);
+        WriteSelection(CEmfSelection::kBrush, brush);
     return previous;
 }
 
 CFont* CMetaFileDC::SelectObject(CFont* font) {
     CFont* previous = CRecordingDC::SelectObject(font);
     if (previous)
-        WriteSelection(kFont, font);
+        WriteSelection(CEmfSelection::kFont, font);
     return previous;
 }
 
@@ -184,79 +185,48 @@ CGdiObject* CMetaFileDC::SelectStockObject(int index) {
         return nullptr;
     const CGdiObject* object = CStockObjects::Get(index);
     if (dynamic_cast<const CPen*>(object))
-        WriteSelection(kPen, object);
+        WriteSelection(CEmfSelection::kPen, object);
     else if (dynamic_cast<const CBrush*>(object))
-        WriteSelection(kBrush, object);
+        WriteSelection(CEmfSelection::kBrush, object);
     else
-        WriteSelection(kFont, object);
+        WriteSelection(CEmfSelection::kFont, object);
     return previous;
 }
 
-void CMetaFileDC::WriteSelection(Kind kind, const CGdiObject* object) {
+void CMetaFileDC::WriteSelection(CEmfSelection::Kind kind, const CGdiObject* object) {
     if (!m_writer)
         return;
     const int stock = CStockObjects::IndexOf(object);
-    DWORD handle = 0;
     if (stock >= 0) {
         Write(WithValue(EMR_SELECTOBJECT, ENHMETA_STOCK_OBJECT | static_cast<DWORD>(stock)));
-    } else {
-        handle = m_writer->Handles().Allocate();
-        Write(CreationRecord(kind, handle));
+        Delete(m_selection.Select(kind, 0));
+        return;
+    }
+    const DWORD handle = m_writer->Handles().Allocate();
+    if (kind == CEmfSelection::kPen)
+        Write(CEmfObjectRecord::Pen(handle, State().pen));
+    else if (kind == CEmfSelection::kBrush)
+        Write(CEmfObjectRecord::Brush(handle, State().brush));
+    else
+        Write(CEmfObjectRecord::Font(handle, State().font, GetDeviceCaps(LOGPIXELSY)));
+    Write(WithValue(EMR_SELECTOBJECT, handle));
+    Delete(m_selection.Select(kind, handle));
+}
+
+void CMetaFileDC::WriteBrushSelection() {
+    const DWORD handle = m_selection.Current(CEmfSelection::kBrush);
+    const int stock = CStockObjects::IndexOf(State().brushObject);
+    if (handle == 0 && stock >= 0)
+        Write(WithValue(EMR_SELECTOBJECT, ENHMETA_STOCK_OBJECT | static_cast<DWORD>(stock)));
+    else
         Write(WithValue(EMR_SELECTOBJECT, handle));
-    }
-    Release({std::exchange(m_selected[kind], handle)});
 }
 
-CEmfRecord CMetaFileDC::CreationRecord(Kind kind, DWORD handle) const {
-    if (kind == kPen) {
-        const ExtLogPen& pen = State().pen;
-        if (!pen.extended) {
-            CEmfRecord record(EMR_CREATEPEN);
-            record.U32(handle).U32(pen.style).Point(POINT{static_cast<LONG>(pen.width), 0});
-            record.U32(pen.color);
-            return record;
-        }
-        // No pattern bitmap: its offsets and sizes stay 0.
-        CEmfRecord record(EMR_EXTCREATEPEN);
-        record.U32(handle).U32(0).U32(0).U32(0).U32(0);
-        record.U32(pen.style).U32(pen.width).U32(pen.brushStyle).U32(pen.color).U32(pen.hatch);
-        record.U32(static_cast<DWORD>(pen.userStyle.size()));
-        for (const DWORD length : pen.userStyle)
-            record.U32(length);
-        return record;
-    }
-    if (kind == kBrush) {
-        const LOGBRUSH& brush = State().brush;
-        CEmfRecord record(EMR_CREATEBRUSHINDIRECT);
-        record.U32(handle).U32(brush.lbStyle).U32(brush.lbColor).U32(brush.lbHatch);
-        return record;
-    }
-    const QFont& font = State().font;
-    LONG height = -font.pixelSize();
-    if (font.pixelSize() <= 0)
-        height =
-            -static_cast<LONG>(std::lround(font.pointSizeF() * GetDeviceCaps(LOGPIXELSY) / 72));
-    CEmfRecord record(EMR_EXTCREATEFONTINDIRECTW);
-    record.U32(handle).I32(height).I32(0).I32(0).I32(0).I32(font.weight());
-    record.U8(font.italic() ? 1 : 0).U8(font.underline() ? 1 : 0).U8(font.strikeOut() ? 1 : 0);
-    record.U8(DEFAULT_CHARSET).U8(0).U8(0);
-    record.U8(font.styleStrategy() & QFont::NoAntialias ? NONANTIALIASED_QUALITY : 0).U8(0);
-    std::u16string face = font.family().toStdU16String().substr(0, LF_FACESIZE - 1);
-    face.resize(LF_FACESIZE, u'\0');
-    record.Utf16(face);
-    return record;
-}
-
-void CMetaFileDC::Release(const std::vector<DWORD>& handles) {
+void CMetaFileDC::Delete(const std::vector<DWORD>& handles) {
     for (const DWORD handle : handles) {
-        const auto refers = [handle](const Selection& selection) {
-            return std::find(selection.begin(), selection.end(), handle) != selection.end();
-        };
-        if (handle == 0 || !m_writer || refers(m_selected) ||
-            std::any_of(m_savedSelections.begin(), m_savedSelections.end(), refers))
-            continue;
         Write(WithValue(EMR_DELETEOBJECT, handle));
-        m_writer->Handles().Free(handle);
+        if (m_writer)
+            m_writer->Handles().Free(handle);
     }
 }
 
@@ -392,27 +362,72 @@ COLORREF CMetaFileDC::SetPixel(int x, int y, COLORREF color) {
     return CRecordingDC::SetPixel(x, y, color);
 }
 
+// ---- Fills
+
+void CMetaFileDC::WritePatBlt(int x, int y, int width, int height, DWORD rop) {
+    const POINT corners[2] = {{x, y}, {x + width - 1, y + height - 1}};
+    CEmfRecord record(EMR_BITBLT);
+    record.Rect(DeviceBounds(corners, 2)).I32(x).I32(y).I32(width).I32(height).U32(rop);
+    // No source: its origin, transform (identity), colour, usage and bitmap
+    // are left empty.
+    record.I32(0).I32(0);
+    record.Float(1).Float(0).Float(0).Float(1).Float(0).Float(0);
+    record.U32(0).U32(0).U32(0).U32(0).U32(0).U32(0);
+    Write(record);
+}
+
+BOOL CMetaFileDC::PatBlt(int x, int y, int width, int height, DWORD rop) {
+    const BOOL done = CRecordingDC::PatBlt(x, y, width, height, rop);
+    if (done)
+        WritePatBlt(x, y, width, height, rop);
+    return done;
+}
+
+void CMetaFileDC::FillRect(const RECT* rect, CBrush* brush) {
+    CRecordingDC::FillRect(rect, brush);
+    LOGBRUSH description;
+    if (!m_writer || !rect || !brush || !brush->GetLogBrush(&description))
+        return;
+    // The brush is selected for the transfer only.
+    const int stock = CStockObjects::IndexOf(brush);
+    DWORD handle = 0;
+    if (stock >= 0) {
+        Write(WithValue(EMR_SELECTOBJECT, ENHMETA_STOCK_OBJECT | static_cast<DWORD>(stock)));
+    } else {
+        handle = m_writer->Handles().Allocate();
+        Write(CEmfObjectRecord::Brush(handle, description));
+        Write(WithValue(EMR_SELECTOBJECT, handle));
+    }
+    WritePatBlt(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, PATCOPY);
+    WriteBrushSelection();
+    if (handle)
+        Delete({handle});
+}
+
+void CMetaFileDC::FillSolidRect(const RECT* rect, COLORREF color) {
+    CRecordingDC::FillSolidRect(rect, color);
+    if (!rect)
+        return;
+    Write(WithValue(EMR_SETBKCOLOR, color));
+    WriteText(rect->left, rect->top, std::u16string(), ETO_OPAQUE, *rect);
+}
+
 // ---- State stack
 
 int CMetaFileDC::SaveDC() {
     Write(Simple(EMR_SAVEDC));
-    m_savedSelections.push_back(m_selected);
+    m_selection.Save();
     return CRecordingDC::SaveDC();
 }
 
 BOOL CMetaFileDC::RestoreDC(int savedDC) {
-    const int depth = static_cast<int>(m_savedSelections.size());
+    const int depth = m_selection.Depth();
     if (!CRecordingDC::RestoreDC(savedDC))
         return FALSE;
     // The file counts back from the top; a depth becomes a count.
     const int level = savedDC < 0 ? depth + savedDC + 1 : savedDC;
     Write(WithValue(EMR_RESTOREDC, static_cast<DWORD>(level - depth - 1)));
-    std::vector<DWORD> dropped(m_selected.begin(), m_selected.end());
-    for (auto saved = m_savedSelections.begin() + level; saved != m_savedSelections.end(); ++saved)
-        dropped.insert(dropped.end(), saved->begin(), saved->end());
-    m_selected = m_savedSelections[static_cast<std::size_t>(level - 1)];
-    m_savedSelections.resize(static_cast<std::size_t>(level - 1));
-    Release(dropped);
+    Delete(m_selection.Restore(level));
     return TRUE;
 }
 
@@ -493,21 +508,17 @@ int CMetaFileDC::SelectClipRgn(CRgn* region, int mode) {
     return kind;
 }
 
-void CMetaFileDC::WriteClipRect(DWORD type, int left, int top, int right, int bottom) {
-    Write(WithRect(type, RECT{left, top, right, bottom}));
-}
-
 int CMetaFileDC::IntersectClipRect(int left, int top, int right, int bottom) {
     const int kind = CRecordingDC::IntersectClipRect(left, top, right, bottom);
     if (kind != ERROR)
-        WriteClipRect(EMR_INTERSECTCLIPRECT, left, top, right, bottom);
+        Write(WithRect(EMR_INTERSECTCLIPRECT, RECT{left, top, right, bottom}));
     return kind;
 }
 
 int CMetaFileDC::ExcludeClipRect(int left, int top, int right, int bottom) {
     const int kind = CRecordingDC::ExcludeClipRect(left, top, right, bottom);
     if (kind != ERROR)
-        WriteClipRect(EMR_EXCLUDECLIPRECT, left, top, right, bottom);
+        Write(WithRect(EMR_EXCLUDECLIPRECT, RECT{left, top, right, bottom}));
     return kind;
 }
 
@@ -516,33 +527,40 @@ int CMetaFileDC::ExcludeClipRect(int left, int top, int right, int bottom) {
 BOOL CMetaFileDC::TextOut(int x, int y, const char* text, int count) {
     m_textCell.reset();
     const BOOL drawn = CRecordingDC::TextOut(x, y, text, count);
-    if (!drawn)
-        return drawn;
-    const std::u16string string = Cp932::ToUtf16(std::string_view(text ? text : "", count));
-    const QFontMetricsF metrics(State().font);
-    const double hundredthsX =
-        100.0 * m_reference.Get(HORZSIZE) / std::max(m_reference.Get(HORZRES), 1);
-    const double hundredthsY =
-        100.0 * m_reference.Get(VERTSIZE) / std::max(m_reference.Get(VERTRES), 1);
-    const RECT bounds = m_textCell ? RECT{m_textCell->left(), m_textCell->top(),
-                                          m_textCell->right(), m_textCell->bottom()}
-                                   : kNoRect;
+    if (drawn)
+        WriteText(x, y, Cp932::ToUtf16(std::string_view(text ? text : "", count)), 0, kNoRect);
+    return drawn;
+}
+
+void CMetaFileDC::WriteText(int x, int y, const std::u16string& text, DWORD options,
+                            const RECT& rect) {
+    // Hundredths of a millimetre per device pixel.
+    const double scaleX = 100.0 * Device().Get(HORZSIZE) / std::max(Device().Get(HORZRES), 1);
+    const double scaleY = 100.0 * Device().Get(VERTSIZE) / std::max(Device().Get(VERTRES), 1);
+    RECT bounds = kNoRect;
+    if (m_textCell) {
+        bounds =
+            RECT{m_textCell->left(), m_textCell->top(), m_textCell->right(), m_textCell->bottom()};
+    } else if (options & ETO_OPAQUE) {
+        const POINT corners[2] = {{rect.left, rect.top}, {rect.right - 1, rect.bottom - 1}};
+        bounds = DeviceBounds(corners, 2);
+    }
     // The fixed part ends at 76; the advances follow the padded string.
     constexpr DWORD stringOffset = 76;
-    const auto chars = static_cast<DWORD>(string.size());
+    const auto chars = static_cast<DWORD>(text.size());
     CEmfRecord record(EMR_EXTTEXTOUTW);
     record.Rect(bounds).U32(GM_COMPATIBLE);
-    record.Float(static_cast<float>(hundredthsX)).Float(static_cast<float>(hundredthsY));
-    record.Point(POINT{x, y}).U32(chars).U32(stringOffset).U32(0).Rect(kNoRect);
+    record.Float(static_cast<float>(scaleX)).Float(static_cast<float>(scaleY));
+    record.Point(POINT{x, y}).U32(chars).U32(stringOffset).U32(options).Rect(rect);
     record.U32(stringOffset + (chars * 2 + 3) / 4 * 4);
-    record.Utf16(string).Align();
-    for (const char16_t unit : string) {
+    record.Utf16(text).Align();
+    const QFontMetricsF metrics(State().font);
+    for (const char16_t unit : text) {
         const double advance =
             QChar(unit).isSurrogate() ? 0.0 : metrics.horizontalAdvance(QChar(unit));
         record.I32(static_cast<LONG>(std::lround(advance)) + State().charExtra);
     }
     Write(record);
-    return drawn;
 }
 
 // ---- Bounds of what reaches the device
@@ -565,6 +583,11 @@ void CMetaFileDC::OnPaintPath(const QPainterPath& path, bool fill, bool stroke) 
         // A fill leaves out its right and bottom edges.
         AddBounds(Covering(box, 0).adjusted(0, 0, -1, -1));
     }
+}
+
+void CMetaFileDC::OnFillRect(const QRect& rect, const LOGBRUSH& brush, QPainter::CompositionMode) {
+    if (brush.lbStyle != BS_NULL)
+        AddBounds(rect);
 }
 
 COLORREF CMetaFileDC::OnSetPixel(const QPoint& point, COLORREF color) {

@@ -11,10 +11,10 @@
 // selection, current or saved, refers to it. Stock objects are selected by
 // their stock index. Bounds collect the device pixels actually drawn.
 
+#include "platform/gdi/CEmfSelection.h"
 #include "platform/gdi/CEnhMetaFile.h"
 #include "platform/gdi/CRecordingDC.h"
 
-#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -48,6 +48,7 @@ public:
 
     using CDC::Ellipse;
     using CDC::ExcludeClipRect;
+    using CDC::FillSolidRect;
     using CDC::IntersectClipRect;
     using CDC::LineTo;
     using CDC::MoveTo;
@@ -88,6 +89,10 @@ public:
     BOOL Rectangle(int left, int top, int right, int bottom) override;
     BOOL Ellipse(int left, int top, int right, int bottom) override;
     COLORREF SetPixel(int x, int y, COLORREF color) override;
+    // Fills become pattern transfers and opaque empty text, as GDI writes them.
+    void FillRect(const RECT* rect, CBrush* brush) override;
+    void FillSolidRect(const RECT* rect, COLORREF color) override;
+    BOOL PatBlt(int x, int y, int width, int height, DWORD rop) override;
 
     int SaveDC() override;
     BOOL RestoreDC(int savedDC) override;
@@ -110,29 +115,28 @@ public:
 protected:
     const CDC& AttributeDC() const override;
     void OnPaintPath(const QPainterPath& path, bool fill, bool stroke) override;
+    void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
+                    QPainter::CompositionMode mode) override;
     COLORREF OnSetPixel(const QPoint& point, COLORREF color) override;
     void OnText(const QPointF& baselineStart, const QString& text, const QFont& font,
                 const QRectF& cell) override;
 
 private:
-    enum Kind { kPen, kBrush, kFont, kKinds };
-    using Selection = std::array<DWORD, kKinds>;
-
     void Write(const CEmfRecord& record);
-    void WriteSelection(Kind kind, const CGdiObject* object);
-    CEmfRecord CreationRecord(Kind kind, DWORD handle) const;
+    void WriteSelection(CEmfSelection::Kind kind, const CGdiObject* object);
+    // Selects the brush's handle again, or its stock index.
+    void WriteBrushSelection();
+    void WritePatBlt(int x, int y, int width, int height, DWORD rop);
     void WritePoints(DWORD type16, DWORD type32, const POINT* points, int count);
-    void WriteClipRect(DWORD type, int left, int top, int right, int bottom);
-    // Deletes each handle that no selection refers to any more.
-    void Release(const std::vector<DWORD>& handles);
+    void WriteText(int x, int y, const std::u16string& text, DWORD options, const RECT& rect);
+    // Writes the deletion of each handle and gives it back to the table.
+    void Delete(const std::vector<DWORD>& handles);
     RECT DeviceBounds(const POINT* points, int count) const;
     void AddBounds(const QRect& device);
 
     CDeviceCaps m_reference;
     std::unique_ptr<CEmfWriter> m_writer;
-    // Handle indexes of the selected objects, 0 for stock ones.
-    Selection m_selected{};
-    std::vector<Selection> m_savedSelections;
+    CEmfSelection m_selection;
     std::optional<QRect> m_textCell;
     CDC* m_attribute = nullptr;
 };

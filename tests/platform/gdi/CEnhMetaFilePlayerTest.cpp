@@ -71,6 +71,12 @@ void DrawScene(CDC& dc) {
     dc.Rectangle(100, 100, 300, -100);
     dc.RestoreDC(-1);
 
+    const RECT band{0, -130, 40, -150};
+    dc.FillRect(&band, &hatch);
+    const RECT solid{40, -130, 80, -150};
+    dc.FillSolidRect(&solid, RGB(255, 200, 0));
+    dc.PatBlt(80, -130, 40, -20, DSTINVERT);
+
     dc.SelectStockObject(LTGRAY_BRUSH);
     dc.BeginPath();
     dc.MoveTo(300, -20);
@@ -138,6 +144,10 @@ Bytes SmallFile() {
     font.CreateFromQFont(face);
     dc.SelectObject(&font);
     dc.TextOut(2, -2, "Ab", 2);
+    const RECT rect{20, -12, 28, -20};
+    dc.FillRect(&rect, &brush);
+    dc.FillSolidRect(&rect, RGB(0, 255, 0));
+    dc.PatBlt(20, -12, 4, -4, PATINVERT);
     dc.SelectStockObject(BLACK_PEN);
     return Close(dc);
 }

@@ -450,6 +450,35 @@ INSTANTIATE_TEST_SUITE_P(
                   Words({EMR_SELECTOBJECT, 12, static_cast<LONG>(0x80000000u | NULL_BRUSH)})}),
     [](const testing::TestParamInfo<StateCase>& info) { return "case" + std::to_string(info.index); });
 
+TEST(CMetaFileDCTest, FillsArePatternTransfersAndOpaqueEmptyText) {
+    CMetaFileDC dc(kReference);
+    CBrush brush;
+    brush.CreateSolidBrush(RGB(9, 8, 7));
+    const RECT rect{10, 20, 30, 25};
+    dc.FillRect(&rect, &brush);
+    dc.FillSolidRect(&rect, RGB(1, 2, 3));
+    dc.PatBlt(1, 2, 3, 4, DSTINVERT);
+    const std::vector<Bytes> records = Records(Close(dc));
+
+    const Bytes patternOnly = Words({0, 0, 0x3F800000, 0, 0, 0x3F800000, 0, 0, 0, 0, 0, 0, 0, 0});
+    Bytes fill = Words({EMR_BITBLT, 100, 10, 20, 29, 24, 10, 20, 20, 5, PATCOPY});
+    fill.insert(fill.end(), patternOnly.begin(), patternOnly.end());
+    Bytes invert = Words({EMR_BITBLT, 100, 1, 2, 3, 5, 1, 2, 3, 4, DSTINVERT});
+    invert.insert(invert.end(), patternOnly.begin(), patternOnly.end());
+    ASSERT_EQ(records.size(), 9u);
+    EXPECT_EQ(records[0], Words({EMR_CREATEBRUSHINDIRECT, 24, 1, BS_SOLID, 0x070809, 0}));
+    EXPECT_EQ(records[1], Words({EMR_SELECTOBJECT, 12, 1}));
+    EXPECT_EQ(records[2], fill);
+    EXPECT_EQ(records[3],
+              Words({EMR_SELECTOBJECT, 12, static_cast<LONG>(0x80000000u | WHITE_BRUSH)}));
+    EXPECT_EQ(records[4], Words({EMR_DELETEOBJECT, 12, 1}));
+    EXPECT_EQ(records[5], Words({EMR_SETBKCOLOR, 12, 0x030201}));
+    ASSERT_EQ(records[6].size(), 76u);
+    EXPECT_EQ(Slice(records[6], 0, 24), Words({EMR_EXTTEXTOUTW, 76, 10, 20, 29, 24}));
+    EXPECT_EQ(Slice(records[6], 36, 40), Words({10, 20, 0, 76, ETO_OPAQUE, 10, 20, 30, 25, 76}));
+    EXPECT_EQ(records[7], invert);
+}
+
 TEST(CMetaFileDCTest, CreatingStartsAfreshOnTheReferenceDevice) {
     CMetaFileDC dc;
     dc.SetMapMode(MM_LOMETRIC);
