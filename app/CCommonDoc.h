@@ -15,6 +15,7 @@
 #include "app/CWorkFile.h"
 #include "entities/CEntityDocument.h"
 #include "entities/CEntityIdIndex.h"
+#include "platform/gdi/CEnhMetaFile.h"
 #include "platform/mfc/CDocument.h"
 #include "platform/mfc/CObList.h"
 #include "platform/mfc/CString.h"
@@ -22,6 +23,7 @@
 
 #include <vector>
 
+class CDC;
 class CDrawDefaults;
 class CRukEntity;
 class CRukGroup;
@@ -118,6 +120,30 @@ public:
     void BringToFront(CRukEntity* object);
     // The markup and its children go before every other redline object.
     void SendToBack(CRukEntity* object);
+
+    // ---- Painting: the passes over the entities and the redline objects
+    // that meet the clip rectangle (view space), in the VIEW/ORDER order.
+
+    // A hidden layer makes the fit and the copy cover the shown entities only.
+    bool HasHiddenLayer() const;
+    void PaintEntities(CDC* dc, const RECT& clip, const CDrawDefaults& settings);
+    // The selected objects again in the selection colour.
+    void PaintSelection(CDC* dc, const RECT& clip, const CDrawDefaults& settings);
+    void PaintGrips(CDC* dc, const RECT& clip, const CDrawDefaults& settings);
+    // Printing in printer units (DrawB) of every shown object, at the
+    // document's unit and the given print scale.
+    void PaintEntitiesForOutput(CDC* dc, const RECT& clip, const CDrawDefaults& settings,
+                                double printScale);
+    // Styled output (DrawStyled) of the objects that meet the clip
+    // rectangle, at the document's origin and the given scale.
+    void PaintEntitiesForOutput(CDC* dc, const RECT& clip, const CDrawDefaults& settings,
+                                int originX, int originY, double scale);
+    // A view-space rectangle as an enhanced metafile on the background
+    // colour; null without a source context.
+    HENHMETAFILE RenderToMetafile(CDC* source, const RECT& rect, const CDrawDefaults& settings);
+    // Puts the shown drawing on the clipboard as "image/emf" and as a PNG
+    // picture; false when nothing could be made.
+    bool CopyToClipboard(CDC* source, const CDrawDefaults& settings);
 
     // ---- Markups of old control files, whose parts stood only in their
     // child list: the parts join the drawing order before position (the

@@ -1,0 +1,297 @@
+// The document's painting passes, its metafile rendering and the clipboard
+// copy. Every pass culls by the object's view-space box before drawing.
+
+#include "app/CCommonDoc.h"
+#include "app/CDrawDefaults.h"
+#include "entities/CDashRules.h"
+#include "entities/CRukEntity.h"
+#include "entities/CRukLayer.h"
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CEnhMetaFileImage.h"
+#include "platform/gdi/CMetaFileDC.h"
+#include "platform/gdi/CPen.h"
+#include "platform/gdi/RectFunctions.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+constexpr int kChildOfInsert = 1;
+constexpr int kCutOutline = 3;
+constexpr int kCutHole = 4;
+
+constexpr int kOrderByLayer = 0;
+constexpr int kOrderRedlinesFirst = 2;
+
+constexpr int kScreenAllBlack = 1;
+constexpr int kPrintAllBlack = 0;
+constexpr int kBlackButRedlines = 2;
+constexpr int kBlackByLayer = 3;
+
+// The margin around the drawing on the clipboard, in view units.
+constexpr int kCopyMargin = 100;
+
+// The device box grown by one unit meets the clip rectangle.
+bool MeetsClip(const CRukEntity& object, const RECT& clip, int originX, int originY, double scale) {
+    RECT box;
+    object.GetDeviceRectEx(&box, originX, originY, scale);
+    InflateRect(&box, 1, 1);
+    RECT common;
+    return IntersectRect(&common, &box, &clip) != FALSE;
+}
+
+// What one pass over the objects needs beside the list.
+struct PassContext {
+    CCommonDoc& document;
+    CDC* dc;
+    const RECT& clip;
+    const CDrawDefaults& settings;
+    int colourMode;
+    int allBlackMode;
+};
+
+BOOL DrawsBlack(const PassContext& pass, const CRukEntity& object) {
+    if (pass.colourMode == pass.allBlackMode)
+        return TRUE;
+    if (pass.colourMode == kBlackButRedlines)
+        return object.m_redline == 0 ? TRUE : FALSE;
+    if (pass.colourMode == kBlackByLayer) {
+        const CRukLayer* layer = pass.document.FindLayer(object.GetLayerName());
+        return layer && layer->m_monochrome != 0 ? TRUE : FALSE;
+    }
+    return FALSE;
+}
+
+// The objects of the list that a pass draws: on a shown layer, visible, not
+// a part that its owner draws; redline objects only while they are shown.
+template <typename Draw>
+void ForEachDrawn(const PassContext& pass, const CObList& list, bool redlines, Draw draw) {
+    if (redlines && pass.settings.m_showRedlines == 0)
+        return;
+    for (POSITION position = list.GetHeadPosition(); position;) {
+        auto* object = static_cast<CRukEntity*>(list.GetNext(position));
+        if (!object || pass.document.GetLayerState(object->GetLayerName()) == 0 ||
+            object->IsVisible() != 1)
+            continue;
+        if (redlines && (object->m_childFlag == kChildOfInsert ||
+                         object->m_childFlag == kCutOutline || object->m_childFlag == kCutHole))
+            continue;
+        draw(*object);
+    }
+}
+
+// Layer by layer; a partial pass leaves out the shown layers before the
+// first flagged one, then draws that one and every later layer.
+template <typename DrawLayer> void LayerPass(CCommonDoc& document, DrawLayer drawLayer) {
+    bool skipping = document.m_partialLayerPass == 1;
+    for (POSITION position = document.m_layers.GetHeadPosition(); position;) {
+        auto* layer = static_cast<CRukLayer*>(document.m_layers.GetNext(position));
+        if (skipping && layer->m_visible != 0) {
+            if (layer->m_monochrome != 1)
+                continue;
+            skipping = false;
+        }
+        drawLayer(*layer);
+    }
+}
+
+// The entity pass and the redline pass in the configured order.
+template <typename DrawObject>
+void OrderedPasses(CCommonDoc& document, const PassContext& pass, DrawObject drawObject) {
+    const double entityFactor =
+        CDashRules::PatternFactor(document.m_scale, document.m_scaleMode, 1);
+    const double redlineFactor =
+        CDashRules::PatternFactor(document.m_scale, document.m_scaleMode, document.m_scaleMarkups);
+    auto entities = [&] {
+        ForEachDrawn(pass, document.m_objects, false,
+                     [&](CRukEntity& object) { drawObject(object, entityFactor); });
+    };
+    auto redlines = [&] {
+        ForEachDrawn(pass, document.m_drawOrder, true,
+                     [&](CRukEntity& object) { drawObject(object, redlineFactor); });
+    };
+    if (pass.settings.m_viewOrder == kOrderRedlinesFirst) {
+        redlines();
+        entities();
+    } else {
+        entities();
+        redlines();
+    }
+}
+
+RECT Normalized(RECT rect) {
+    if (rect.left > rect.right)
+        std::swap(rect.left, rect.right);
+    if (rect.top > rect.bottom)
+        std::swap(rect.top, rect.bottom);
+    return rect;
+}
+
+} // namespace
+
+bool CCommonDoc::HasHiddenLayer() const {
+    for (POSITION position = m_layers.GetHeadPosition(); position;)
+        if (static_cast<const CRukLayer*>(m_layers.GetNext(position))->m_visible == 0)
+            return true;
+    return false;
+}
+
+void CCommonDoc::PaintEntities(CDC* dc, const RECT& clip, const CDrawDefaults& settings) {
+    const int originX = m_extent.m_minX;
+    const int originY = m_extent.m_minY;
+    const double factor = CDashRules::PatternFactor(m_scale, m_scaleMode, 1);
+    if (settings.m_viewOrder == kOrderByLayer) {
+        LayerPass(*this, [&](CRukLayer& layer) {
+            layer.DrawEntities(this, dc, clip, originX, originY, m_scaleX, factor, &settings);
+        });
+    } else {
+        const PassContext pass{*this, dc, clip, settings, settings.m_mono, kScreenAllBlack};
+        OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
+            if (MeetsClip(object, clip, originX, originY, m_scaleX))
+                object.DrawA(this, dc, originX, originY, m_scaleX, patternFactor, &settings,
+                             DrawsBlack(pass, object), clip);
+        });
+    }
+    m_partialLayerPass = 0;
+}
+
+void CCommonDoc::PaintSelection(CDC* dc, const RECT& clip, const CDrawDefaults& settings) {
+    for (POSITION position = m_selection.GetHeadPosition(); position;) {
+        auto* object = static_cast<CRukEntity*>(m_selection.GetNext(position));
+        if (object && MeetsClip(*object, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX))
+            object->Draw(this, dc, m_extent.m_minX, m_extent.m_minY, m_scaleX,
+                         settings.m_curSelColor, &settings, clip);
+    }
+}
+
+void CCommonDoc::PaintGrips(CDC* dc, const RECT& clip, const CDrawDefaults& settings) {
+    for (POSITION position = m_selection.GetHeadPosition(); position;) {
+        auto* object = static_cast<CRukEntity*>(m_selection.GetNext(position));
+        if (object && MeetsClip(*object, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX))
+            object->DrawGrips(dc, m_extent.m_minX, m_extent.m_minY, m_scaleX, &settings);
+    }
+}
+
+void CCommonDoc::PaintEntitiesForOutput(CDC* dc, const RECT& clip, const CDrawDefaults& settings,
+                                        double printScale) {
+    const int unitDivisor = m_unit == 0 ? 1000 : static_cast<int>(m_unit);
+    const double factor = CDashRules::PatternFactor(m_scale, m_scaleMode, 1);
+    if (settings.m_viewOrder == kOrderByLayer) {
+        LayerPass(*this, [&](CRukLayer& layer) {
+            layer.DrawEntitiesFiltered(this, dc, clip, unitDivisor, printScale, factor, &settings);
+        });
+    } else {
+        const PassContext pass{*this,         dc, clip, settings, settings.m_printColorMode,
+                               kPrintAllBlack};
+        OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
+            object.DrawB(this, dc, unitDivisor, printScale, patternFactor, &settings,
+                         DrawsBlack(pass, object));
+        });
+    }
+    m_partialLayerPass = 0;
+}
+
+void CCommonDoc::PaintEntitiesForOutput(CDC* dc, const RECT& clip, const CDrawDefaults& settings,
+                                        int originX, int originY, double scale) {
+    const double factor = CDashRules::PatternFactor(m_scale, m_scaleMode, 1);
+    if (settings.m_viewOrder == kOrderByLayer) {
+        LayerPass(*this, [&](CRukLayer& layer) {
+            layer.DrawEntitiesClipped(this, dc, clip, originX, originY, scale, factor, &settings);
+        });
+    } else {
+        const PassContext pass{*this,         dc, clip, settings, settings.m_printColorMode,
+                               kPrintAllBlack};
+        OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
+            if (MeetsClip(object, clip, originX, originY, scale))
+                object.DrawStyled(this, dc, originX, originY, scale, patternFactor, &settings,
+                                  DrawsBlack(pass, object), clip);
+        });
+    }
+    m_partialLayerPass = 0;
+}
+
+HENHMETAFILE CCommonDoc::RenderToMetafile(CDC* source, const RECT& rect,
+                                          const CDrawDefaults& settings) {
+    if (!source)
+        return nullptr;
+    const int widthMm = source->GetDeviceCaps(HORZSIZE);
+    const int heightMm = source->GetDeviceCaps(VERTSIZE);
+    if (widthMm <= 0 || heightMm <= 0)
+        return nullptr;
+    const double pixelsPerMmX = source->GetDeviceCaps(HORZRES) / static_cast<double>(widthMm);
+    const double pixelsPerMmY = source->GetDeviceCaps(VERTRES) / static_cast<double>(heightMm);
+    if (pixelsPerMmX <= 0.0 || pixelsPerMmY <= 0.0)
+        return nullptr;
+
+    RECT device = rect;
+    source->LPtoDP(&device);
+    const int pixelsX = std::abs(device.right - device.left);
+    const int pixelsY = std::abs(device.bottom - device.top);
+    const RECT frame{0, 0, static_cast<LONG>(pixelsX / pixelsPerMmX * 100.0),
+                     static_cast<LONG>(pixelsY / pixelsPerMmY * 100.0)};
+
+    CMetaFileDC metafile;
+    if (!metafile.CreateEnhanced(source, nullptr, &frame, "Ruk"))
+        return nullptr;
+    metafile.SetMapMode(MM_ANISOTROPIC);
+    metafile.SetWindowExt(rect.right - rect.left, rect.top - rect.bottom);
+    metafile.SetWindowOrg(rect.left, -rect.top);
+    metafile.SetViewportExt(pixelsX, pixelsY);
+
+    CPen pen;
+    pen.CreatePen(PS_SOLID, 0, settings.m_bkColor);
+    CBrush brush;
+    brush.CreateSolidBrush(settings.m_bkColor);
+    CPen* oldPen = metafile.SelectObject(&pen);
+    CBrush* oldBrush = metafile.SelectObject(&brush);
+    metafile.Rectangle(rect.left, -rect.top, rect.right, -rect.bottom);
+    metafile.SelectObject(oldBrush);
+    metafile.SetAttribDC(source);
+
+    const RECT clip = Normalized(rect);
+    const PassContext pass{*this, &metafile, clip, settings, settings.m_mono, kScreenAllBlack};
+    OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
+        if (MeetsClip(object, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX))
+            object.DrawA(this, &metafile, m_extent.m_minX, m_extent.m_minY, m_scaleX, patternFactor,
+                         &settings, DrawsBlack(pass, object), clip);
+    });
+
+    metafile.SelectObject(oldPen);
+    metafile.SetAttribDC(nullptr);
+    return metafile.CloseEnhanced();
+}
+
+bool CCommonDoc::CopyToClipboard(CDC* source, const CDrawDefaults& settings) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    const BOOL usePaper = settings.m_useSheetExtent == 1;
+    if (HasHiddenLayer())
+        RecomputeVisibleExtent(usePaper);
+    else
+        RecomputeExtent(usePaper);
+
+    const POINT low = LogicalToDevicePoint(m_extent.m_minX, m_extent.m_minY);
+    const POINT high = LogicalToDevicePoint(m_extent.m_maxX, m_extent.m_maxY);
+    // y grows upwards in view space: the top edge is the larger y.
+    const RECT rect{low.x - kCopyMargin, high.y + kCopyMargin, high.x + kCopyMargin,
+                    low.y - kCopyMargin};
+    HENHMETAFILE metafile = RenderToMetafile(source, rect, settings);
+    if (!metafile)
+        return false;
+    const std::vector<BYTE>& bytes = metafile->Bytes();
+    auto* data = new QMimeData;
+    data->setData("image/emf", QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                          static_cast<qsizetype>(bytes.size())));
+    const QImage picture = CEnhMetaFileImage::Render(*metafile);
+    if (!picture.isNull())
+        data->setImageData(picture);
+    DeleteEnhMetaFile(metafile);
+    clipboard->setMimeData(data);
+    return true;
+}

@@ -1,0 +1,484 @@
+#include "app/CZumeoView.h"
+
+#include "app/CDrawDefaults.h"
+#include "app/CZumeoDoc.h"
+#include "entities/CRukRubberBand.h"
+#include "platform/gdi/CDeviceCaps.h"
+#include "platform/gdi/CImageDC.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kToolSelect = 5;
+constexpr int kSelectModeBlink = 2;
+constexpr double kMaxSpanRatio = 600.0;
+constexpr int kMinExtent = 40;
+constexpr int kExtentLimitNT = 150000;
+constexpr int kExtentLimit9x = 32767;
+constexpr double kWheelOut = 1.25;
+constexpr double kWheelIn = 0.8;
+constexpr double kDragOutStep = 1.0204;
+constexpr double kDragInStep = 0.98;
+
+int RoundExtent(double value) {
+    return static_cast<int>(std::trunc(value + 0.5));
+}
+
+POINT ToPoint(const QPointF& point) {
+    return {static_cast<LONG>(std::floor(point.x())), static_cast<LONG>(std::floor(point.y()))};
+}
+
+} // namespace
+
+CZumeoView::CZumeoView(const CDrawDefaults& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings) {
+    // The view paints every pixel from its own image.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+}
+
+CZumeoView::~CZumeoView() = default;
+
+void CZumeoView::SetDocument(CZumeoDoc* document) {
+    m_pTool.reset();
+    m_savedView.reset();
+    m_bSavedView = 0;
+    m_document = document;
+    Redraw();
+}
+
+// ---- Mapping
+
+bool CZumeoView::HasDrawingArea() const {
+    // The centring divides by the area less one pixel.
+    return width() - m_settings.m_marginLeft - m_settings.m_marginRight > 1 &&
+           height() - m_settings.m_marginTop - m_settings.m_marginBottom > 1;
+}
+
+void CZumeoView::PrepareExtents(CDC* dc) const {
+    dc->SetMapMode(MM_ISOTROPIC);
+    dc->SetWindowExt(m_windowExtX, m_windowExtY);
+    dc->SetViewportExt(width() - m_settings.m_marginRight - m_settings.m_marginLeft,
+                       m_settings.m_marginTop + m_settings.m_marginBottom - height());
+}
+
+bool CZumeoView::PrepareDC(CDC* dc) const {
+    if (!HasDrawingArea())
+        return false;
+    PrepareExtents(dc);
+    dc->SetViewportOrg(m_viewportOrgX, m_viewportOrgY);
+    return true;
+}
+
+POINT CZumeoView::GetCenteringOffset(int extentX, int extentY, int width, int height) {
+    if (extentX <= 0 || extentY <= 0 || width <= 0 || height <= 0)
+        return {0, 0};
+    const double ratio = static_cast<double>(extentX) / extentY;
+    if (static_cast<double>(width) / height > ratio)
+        return {static_cast<LONG>((width - ratio * height + 1) * 0.5), 0};
+    return {0, static_cast<LONG>((height - width / ratio + 1) * 0.5)};
+}
+
+void CZumeoView::ComputeOrigin(int innerWidth, int innerHeight, int shift) {
+    const POINT offset = GetCenteringOffset(m_windowExtX, m_windowExtY, innerWidth, innerHeight);
+    m_viewportOrgX = offset.x + m_settings.m_marginLeft - m_dragOffset.x - m_panX - shift;
+    m_viewportOrgY = height() - m_dragOffset.y - m_panY - offset.y - m_settings.m_marginBottom - 1;
+}
+
+POINT CZumeoView::ToViewSpace(POINT windowPoint) const {
+    CDC dc(CDeviceCaps(std::max(width(), 1), std::max(height(), 1)));
+    if (PrepareDC(&dc))
+        dc.DPtoLP(&windowPoint);
+    return windowPoint;
+}
+
+POINT CZumeoView::GetClientCentre() const {
+    if (!HasDrawingArea())
+        return {m_windowExtX / 2, m_windowExtY / 2};
+    return ToViewSpace({width() / 2, height() / 2});
+}
+
+// ---- Painting
+
+void CZumeoView::DrawContent(CDC* dc) {
+    ComputeOrigin(width() - m_settings.m_marginLeft - m_settings.m_marginRight - 1,
+                  height() - m_settings.m_marginTop - m_settings.m_marginBottom - 1, 0);
+    PrepareDC(dc);
+    RECT clip;
+    dc->GetClipBox(&clip);
+    if (clip.left > clip.right)
+        std::swap(clip.left, clip.right);
+    if (clip.top > clip.bottom)
+        std::swap(clip.top, clip.bottom);
+    if (!m_document)
+        return;
+    m_document->PaintEntities(dc, clip, m_settings);
+    if (m_toolMode == kToolSelect && m_settings.m_selectMode == kSelectModeBlink)
+        return;
+    if (m_toolMode == kToolNone && m_document->m_selection.GetCount() == 1)
+        m_document->PaintGrips(dc, clip, m_settings);
+    else
+        m_document->PaintSelection(dc, clip, m_settings);
+}
+
+void CZumeoView::OnDraw(CDC* dc) {
+    const RECT client{0, 0, width(), height()};
+    dc->FillSolidRect(&client, m_settings.m_bkColor);
+    if (!HasDrawingArea())
+        return;
+    QImage memory(width(), height(), QImage::Format_RGB32);
+    if (memory.isNull()) {
+        const int saved = dc->SaveDC();
+        DrawContent(dc);
+        dc->RestoreDC(saved);
+        return;
+    }
+    CImageDC memoryDC(memory);
+    memoryDC.FillSolidRect(&client, m_settings.m_bkColor);
+    const int saved = memoryDC.SaveDC();
+    DrawContent(&memoryDC);
+    memoryDC.RestoreDC(saved);
+    dc->BitBlt(0, 0, client.right, client.bottom, &memoryDC, 0, 0, SRCCOPY);
+}
+
+void CZumeoView::Redraw() {
+    if (m_surface.size() != size())
+        m_surface = QImage(size(), QImage::Format_RGB32);
+    if (!m_surface.isNull()) {
+        CImageDC dc(m_surface);
+        OnDraw(&dc);
+    }
+    update();
+}
+
+void CZumeoView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_surface);
+}
+
+void CZumeoView::resizeEvent(QResizeEvent*) {
+    Redraw();
+}
+
+// ---- Zoom and pan
+
+int CZumeoView::ExtentLimit() const {
+    return m_settings.m_bWindowsNT ? kExtentLimitNT : kExtentLimit9x;
+}
+
+int CZumeoView::DeviceSpanForRatio(double ratio) const {
+    if (ratio <= 1.0)
+        return 5000;
+    if (ratio <= 2.0)
+        return 10000;
+    if (ratio <= 4.0)
+        return 20000;
+    if (!m_settings.m_bWindowsNT)
+        return 32767;
+    if (ratio <= 10.0)
+        return 100000;
+    if (ratio <= 100.0)
+        return 200000;
+    if (ratio <= 300.0)
+        return 400000;
+    return 800000;
+}
+
+void CZumeoView::SaveView() {
+    if (!m_document)
+        return;
+    m_savedView = SavedView{
+        m_windowExtX,         m_windowExtY,        m_panX, m_panY, m_document->m_deviceSpanX,
+        m_document->m_extent, m_document->m_scaleX};
+    m_bSavedView = 1;
+}
+
+void CZumeoView::RestoreView() {
+    if (!m_document || !m_savedView)
+        return;
+    m_windowExtX = m_savedView->windowExtX;
+    m_windowExtY = m_savedView->windowExtY;
+    m_panX = m_savedView->panX;
+    m_panY = m_savedView->panY;
+    m_document->m_deviceSpanX = m_savedView->deviceSpan;
+    m_document->m_extent = m_savedView->extent;
+    m_document->ComputeScale();
+    m_document->m_scaleX = m_savedView->scaleX;
+    m_savedView.reset();
+    m_bSavedView = 0;
+}
+
+void CZumeoView::ClearSelection() {
+    if (m_document)
+        m_document->ClearSelection();
+}
+
+void CZumeoView::ZoomFit(int fitFlag) {
+    if (!m_document)
+        return;
+    SaveView();
+    const BOOL usePaper = m_settings.m_useSheetExtent == 1;
+    if (m_document->HasHiddenLayer() || fitFlag != m_settings.m_useSheetExtent)
+        m_document->RecomputeVisibleExtent(usePaper);
+    else
+        m_document->RecomputeExtent(usePaper);
+    // Nothing shown: the previous view stays.
+    if (m_document->m_extent.IsZero() && !m_document->m_objects.IsEmpty()) {
+        RestoreView();
+        return;
+    }
+    m_windowExtX = m_document->GetDeviceWidth();
+    m_windowExtY = m_document->GetDeviceHeight();
+    m_panX = 0;
+    m_panY = 0;
+    AdaptDeviceSpan(1);
+    Redraw();
+}
+
+int CZumeoView::ZoomByFactor(double factor) {
+    return ApplyZoom(factor, nullptr);
+}
+
+int CZumeoView::ZoomAtPoint(double factor, POINT windowPoint) {
+    return ApplyZoom(factor, &windowPoint);
+}
+
+int CZumeoView::ApplyZoom(double factor, const POINT* windowPoint) {
+    if (!m_document || !HasDrawingArea() || !(factor > 0.0))
+        return 0;
+    const double span = m_document->m_deviceSpanX;
+    if (span / std::max(m_windowExtX, m_windowExtY) / factor > kMaxSpanRatio) {
+        Redraw();
+        return 0;
+    }
+    const double scaledX = m_windowExtX * factor + 0.5;
+    const double scaledY = m_windowExtY * factor + 0.5;
+    if (scaledX > ExtentLimit() || scaledY > ExtentLimit())
+        return 0;
+    int newX = static_cast<int>(scaledX);
+    int newY = static_cast<int>(scaledY);
+    if (newX < kMinExtent) {
+        newY = RoundExtent(static_cast<double>(m_windowExtY) / m_windowExtX * kMinExtent);
+        newX = kMinExtent;
+    } else if (newY < kMinExtent) {
+        newY = kMinExtent;
+        newX = RoundExtent(static_cast<double>(m_windowExtX) / m_windowExtY * kMinExtent);
+    }
+    m_windowExtX = newX;
+    m_windowExtY = newY;
+
+    CDC dc(CDeviceCaps(width(), height()));
+    PrepareExtents(&dc);
+    POINT centre = m_zoomCentre;
+    dc.LPtoDP(&centre);
+    const POINT target = windowPoint ? *windowPoint : POINT{width() / 2, height() / 2};
+    m_panX += m_viewportOrgX + centre.x - target.x;
+    m_panY += m_viewportOrgY + centre.y - target.y;
+    ComputeOrigin(width(), height(), 1);
+
+    AdaptDeviceSpan(0);
+    Redraw();
+    return 0;
+}
+
+void CZumeoView::AdaptDeviceSpan(int fromFit) {
+    if (!m_document)
+        return;
+    const int span = m_document->m_deviceSpanX;
+    const int newSpan =
+        DeviceSpanForRatio(static_cast<double>(span) / std::max(m_windowExtX, m_windowExtY));
+    if (newSpan != span) {
+        m_document->m_deviceSpanX = newSpan;
+        // The extent stays, so that the visible region does not move.
+        m_document->ComputeScale();
+        if (fromFit == 1) {
+            m_windowExtX = m_document->GetDeviceWidth();
+            m_windowExtY = m_document->GetDeviceHeight();
+        } else {
+            const double ratio = static_cast<double>(newSpan) / span;
+            m_windowExtX = RoundExtent(m_windowExtX * ratio);
+            m_windowExtY = RoundExtent(m_windowExtY * ratio);
+        }
+    }
+    m_zoomCentre = GetClientCentre();
+}
+
+bool CZumeoView::CopyToClipboard() {
+    if (!m_document)
+        return false;
+    CDC dc(CDeviceCaps(std::max(width(), 1), std::max(height(), 1), logicalDpiX(), logicalDpiY()));
+    PrepareDC(&dc);
+    return m_document->CopyToClipboard(&dc, m_settings);
+}
+
+// ---- Commands
+
+bool CZumeoView::HasDrawing() const {
+    return m_document && !m_document->m_objects.IsEmpty();
+}
+
+void CZumeoView::DeleteTool() {
+    if (!m_pTool)
+        return;
+    m_pTool.reset();
+    Redraw();
+}
+
+void CZumeoView::SetToolMode(int mode) {
+    DeleteTool();
+    ClearSelection();
+    m_toolMode = m_toolMode == mode ? kToolNone : mode;
+    setFocus();
+}
+
+void CZumeoView::OnZoomFit() {
+    ClearSelection();
+    ZoomFit(m_settings.m_useSheetExtent);
+    setFocus();
+}
+
+void CZumeoView::OnPanTool() {
+    SetToolMode(kToolPan);
+}
+
+void CZumeoView::OnZoomTool() {
+    SetToolMode(kToolDragZoom);
+}
+
+void CZumeoView::OnWindowZoomTool() {
+    SetToolMode(kToolWindowZoom);
+}
+
+void CZumeoView::OnPreviousView() {
+    DeleteTool();
+    RestoreView();
+    Redraw();
+    setFocus();
+}
+
+void CZumeoView::OnRedraw() {
+    m_pTool.reset();
+    Redraw();
+}
+
+// ---- Mouse
+
+void CZumeoView::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (!m_document || !HasDrawingArea() || delta == 0) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    const double factor = delta < 0 ? kWheelOut : kWheelIn;
+    if (m_windowExtX * factor + 0.5 <= ExtentLimit() &&
+        m_windowExtY * factor + 0.5 <= ExtentLimit()) {
+        const POINT cursor = ToPoint(event->position());
+        SaveView();
+        m_zoomCentre = ToViewSpace(cursor);
+        ZoomAtPoint(factor, cursor);
+    }
+    event->accept();
+}
+
+void CZumeoView::mousePressEvent(QMouseEvent* event) {
+    if (!m_document || !HasDrawingArea() || m_dragButton != Qt::NoButton)
+        return;
+    const POINT point = ToPoint(event->position());
+    const bool left = event->button() == Qt::LeftButton;
+    if (event->button() == Qt::MiddleButton || (left && m_toolMode == kToolPan)) {
+        m_dragStart = point;
+        setCursor(Qt::ClosedHandCursor);
+    } else if (left && m_toolMode == kToolDragZoom) {
+        SaveView();
+        m_zoomCentre = GetClientCentre();
+        m_lastDragY = point.y;
+    } else if (left && m_toolMode == kToolWindowZoom) {
+        m_lastPoint = ToViewSpace(point);
+        if (!m_pTool) {
+            m_pTool = std::make_unique<CRukRubberBand>();
+            m_pTool->SetOrigin(m_lastPoint.x, m_lastPoint.y);
+        }
+    } else {
+        return;
+    }
+    m_dragButton = event->button();
+}
+
+void CZumeoView::mouseMoveEvent(QMouseEvent* event) {
+    const POINT point = ToPoint(event->position());
+    if (m_dragButton == Qt::MiddleButton ||
+        (m_dragButton == Qt::LeftButton && m_toolMode == kToolPan)) {
+        m_dragOffset = {m_dragStart.x - point.x, m_dragStart.y - point.y};
+        Redraw();
+    } else if (m_dragButton == Qt::LeftButton && m_toolMode == kToolDragZoom) {
+        const int step = m_lastDragY - point.y;
+        if (step != 0) {
+            ZoomByFactor(step < 0 ? std::pow(kDragOutStep, -step) : std::pow(kDragInStep, step));
+            m_lastDragY = point.y;
+        }
+    } else if (m_pTool && m_toolMode == kToolWindowZoom && !m_surface.isNull()) {
+        // The frame follows the mouse, also after a click without a drag.
+        const POINT next = ToViewSpace(point);
+        {
+            CImageDC dc(m_surface);
+            PrepareDC(&dc);
+            m_pTool->Track(m_document, &dc, m_lastPoint.x, m_lastPoint.y, next.x, next.y,
+                           &m_settings, 0);
+        }
+        m_lastPoint = next;
+        update();
+    }
+}
+
+void CZumeoView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != m_dragButton)
+        return;
+    m_dragButton = Qt::NoButton;
+    const POINT point = ToPoint(event->position());
+    if (event->button() == Qt::MiddleButton || m_toolMode == kToolPan)
+        FinishPan(point);
+    else if (m_toolMode == kToolDragZoom)
+        m_bSavedView = 1;
+    else if (m_toolMode == kToolWindowZoom && m_pTool)
+        FinishWindowZoom(ToViewSpace(point));
+}
+
+void CZumeoView::FinishPan(POINT windowPoint) {
+    SaveView();
+    m_panX += m_dragStart.x - windowPoint.x;
+    m_panY += m_dragStart.y - windowPoint.y;
+    m_dragOffset = {0, 0};
+    Redraw();
+    setCursor(m_toolMode == kToolPan ? Qt::OpenHandCursor : Qt::ArrowCursor);
+}
+
+void CZumeoView::FinishWindowZoom(POINT viewPoint) {
+    m_pTool->SetCorner2(viewPoint.x, viewPoint.y);
+    // A frame dragged right to left or top to bottom has the same size.
+    const double frameWidth = std::abs(double{viewPoint.x} - m_pTool->m_x1);
+    const double frameHeight = std::abs(double{viewPoint.y} - m_pTool->m_y1);
+    if (frameWidth == 0.0 || frameHeight == 0.0)
+        return;
+    SaveView();
+    const POINT topLeft = ToViewSpace({0, 0});
+    const POINT bottomRight = ToViewSpace({width(), height()});
+    const double clientWidth = std::abs(double{bottomRight.x} - topLeft.x);
+    const double clientHeight = std::abs(double{bottomRight.y} - topLeft.y);
+    if (clientWidth == 0.0 || clientHeight == 0.0)
+        return;
+    const double factor = frameWidth / frameHeight > clientWidth / clientHeight
+                              ? frameWidth / clientWidth
+                              : frameHeight / clientHeight;
+    m_zoomCentre = {static_cast<LONG>((std::int64_t{m_pTool->m_x1} + viewPoint.x) / 2),
+                    static_cast<LONG>((std::int64_t{m_pTool->m_y1} + viewPoint.y) / 2)};
+    m_pTool.reset();
+    ZoomByFactor(factor);
+}

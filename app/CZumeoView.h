@@ -1,0 +1,135 @@
+#pragma once
+// The view of the open drawing: a widget that paints into its own image
+// (paintEvent only copies it), maps the document's view space isotropically
+// onto the drawing area inside the margins, and zooms and pans. The frame
+// calls the command functions from its menu and tool bar.
+
+#include "app/CDocExtent.h"
+#include "platform/win/WinTypes.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class CDC;
+class CDrawDefaults;
+class CRukEntity;
+class CZumeoDoc;
+
+class CZumeoView : public QWidget {
+public:
+    enum ToolMode { kToolPan = 1, kToolDragZoom = 2, kToolWindowZoom = 3, kToolNone = 9 };
+
+    // The settings record outlives the view.
+    explicit CZumeoView(const CDrawDefaults& settings, QWidget* parent = nullptr);
+    ~CZumeoView() override;
+
+    // The document shown; null shows nothing. The view does not own it.
+    void SetDocument(CZumeoDoc* document);
+    CZumeoDoc* GetDocument() const { return m_document; }
+
+    // ---- Mapping.
+
+    // Puts the view mapping on the context; false (and nothing set) while
+    // the drawing area inside the margins is empty.
+    bool PrepareDC(CDC* dc) const;
+    // The pixel offset that centres an extent of W x H in a w x h area.
+    static POINT GetCenteringOffset(int extentX, int extentY, int width, int height);
+    // The view-space point at the centre of the window.
+    POINT GetClientCentre() const;
+    bool HasDrawingArea() const;
+
+    // ---- Painting.
+
+    // Paints the document through one off-screen image onto the context.
+    void OnDraw(CDC* dc);
+    // Paints the view's image again and asks for a repaint.
+    void Redraw();
+    const QImage& Surface() const { return m_surface; }
+
+    // ---- Zoom and pan.
+
+    void ZoomFit(int fitFlag);
+    int ZoomByFactor(double factor);
+    int ZoomAtPoint(double factor, POINT windowPoint);
+    void AdaptDeviceSpan(int fromFit);
+    int DeviceSpanForRatio(double ratio) const;
+    void SaveView();
+    void RestoreView();
+    void ClearSelection();
+    // Puts the shown drawing on the clipboard.
+    bool CopyToClipboard();
+
+    // ---- Commands of the menu and the tool bar, and their enablers.
+
+    void OnZoomFit();
+    void OnPanTool();
+    void OnZoomTool();
+    void OnWindowZoomTool();
+    void OnPreviousView();
+    void OnRedraw();
+    // The tool, previous-view and redraw commands need a drawing.
+    bool HasDrawing() const;
+    bool CanPreviousView() const { return HasDrawing() && m_bSavedView == 1; }
+    bool IsToolChecked(int mode) const { return m_toolMode == mode; }
+
+    // ---- State the tool modes share.
+
+    int m_toolMode = kToolNone;
+    int m_bSavedView = 0;
+    int m_windowExtX = 5000;
+    int m_windowExtY = 5000;
+    int m_panX = 0;
+    int m_panY = 0;
+    int m_viewportOrgX = 0;
+    int m_viewportOrgY = 0;
+    POINT m_dragStart{0, 0};
+    POINT m_dragOffset{0, 0};
+    POINT m_zoomCentre{0, 0};
+    std::unique_ptr<CRukEntity> m_pTool;
+    POINT m_lastPoint{0, 0};
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct SavedView {
+        int windowExtX;
+        int windowExtY;
+        int panX;
+        int panY;
+        int deviceSpan;
+        CDocExtent extent;
+        double scaleX;
+    };
+
+    int ExtentLimit() const;
+    // The mapping without its origin, for converting sizes and centres.
+    void PrepareExtents(CDC* dc) const;
+    // Steps of the paint on one context: mapping, background, document,
+    // selection.
+    void DrawContent(CDC* dc);
+    // The origin of the mapping for the current extents and pan.
+    void ComputeOrigin(int innerWidth, int innerHeight, int shift);
+    int ApplyZoom(double factor, const POINT* windowPoint);
+    void SetToolMode(int mode);
+    void DeleteTool();
+    POINT ToViewSpace(POINT windowPoint) const;
+    void FinishPan(POINT windowPoint);
+    void FinishWindowZoom(POINT viewPoint);
+
+    const CDrawDefaults& m_settings;
+    CZumeoDoc* m_document = nullptr;
+    QImage m_surface;
+    std::optional<SavedView> m_savedView;
+    // The button whose drag is in progress; Qt::NoButton when none.
+    Qt::MouseButton m_dragButton = Qt::NoButton;
+    int m_lastDragY = 0;
+};

@@ -1,0 +1,59 @@
+#include "ViewFixture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <cstring>
+
+namespace {
+
+using ClipboardCopyTest = ViewFixture;
+
+// Whether some pixel of the picture has that colour.
+bool Shows(const QImage& image, QColor colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)) == colour)
+                return true;
+    return false;
+}
+
+TEST_F(ClipboardCopyTest, OffersTheMetafileAndAPicture) {
+    m_view.ZoomFit(1);
+    QGuiApplication::clipboard()->clear();
+    ASSERT_TRUE(m_view.CopyToClipboard());
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    const QByteArray emf = data->data("image/emf");
+    ASSERT_GE(emf.size(), 88);
+    DWORD type = 0;
+    std::memcpy(&type, emf.constData(), sizeof type);
+    EXPECT_EQ(type, 1u);
+    EXPECT_EQ(emf.mid(40, 4), QByteArray(" EMF"));
+    const QImage picture = qvariant_cast<QImage>(data->imageData());
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_TRUE(Shows(picture, QColor(Qt::red)));
+    EXPECT_TRUE(Shows(picture, QColor(Qt::blue)));
+    EXPECT_EQ(QColor(picture.pixel(0, 0)), QColor(Qt::white));
+}
+
+TEST_F(ClipboardCopyTest, HiddenLayerIsLeftOut) {
+    m_view.ZoomFit(1);
+    Hide("up");
+    ASSERT_TRUE(m_view.CopyToClipboard());
+    const QImage picture =
+        qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_TRUE(Shows(picture, QColor(Qt::red)));
+    EXPECT_FALSE(Shows(picture, QColor(Qt::blue)));
+    // The copy covers the shown entities only: a flat strip.
+    EXPECT_GT(picture.width(), 2 * picture.height());
+}
+
+TEST_F(ClipboardCopyTest, MetafileNeedsASourceContext) {
+    const RECT rect{0, 100, 100, 0};
+    EXPECT_EQ(m_document.RenderToMetafile(nullptr, rect, m_settings), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,185 @@
+#include "ViewFixture.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include <optional>
+
+namespace {
+
+using ViewPaintingTest = ViewFixture;
+
+TEST_F(ViewPaintingTest, LinesOfShownLayersLandOnTheirPixels) {
+    m_view.ZoomFit(1);
+    EXPECT_EQ(Pixel(60, 109), QColor(Qt::red));
+    EXPECT_EQ(Pixel(200, 109), QColor(Qt::red));
+    EXPECT_EQ(Pixel(110, 60), QColor(Qt::blue));
+    EXPECT_EQ(Pixel(110, 20), QColor(Qt::blue));
+    EXPECT_EQ(Pixel(60, 60), QColor(Qt::white));
+    EXPECT_EQ(Pixel(60, 150), QColor(Qt::white));
+    // The margins stay background.
+    EXPECT_EQ(Pixel(3, 109), QColor(Qt::white));
+    EXPECT_EQ(Pixel(110, 215), QColor(Qt::white));
+}
+
+TEST_F(ViewPaintingTest, HiddenLayerLeavesBackground) {
+    m_view.ZoomFit(1);
+    Hide("up");
+    m_view.Redraw();
+    EXPECT_EQ(Pixel(110, 60), QColor(Qt::white));
+    EXPECT_EQ(Pixel(60, 109), QColor(Qt::red));
+}
+
+TEST_F(ViewPaintingTest, BackgroundColourFillsTheView) {
+    m_settings.m_bkColor = 0x000000;
+    m_view.ZoomFit(1);
+    EXPECT_EQ(Pixel(60, 60), QColor(Qt::black));
+    EXPECT_EQ(Pixel(0, 0), QColor(Qt::black));
+}
+
+TEST_F(ViewPaintingTest, DrawingOrderDecidesWhatLiesOnTop) {
+    Redline("red", kGreen, 0, 500, 1000, 500);
+    struct OrderCase {
+        int order;
+        QColor top;
+    };
+    const OrderCase cases[] = {{1, QColor(Qt::green)}, {2, QColor(Qt::red)}};
+    for (const OrderCase& c : cases) {
+        SCOPED_TRACE(c.order);
+        m_settings.m_viewOrder = c.order;
+        m_view.ZoomFit(1);
+        EXPECT_EQ(Pixel(60, 109), c.top);
+    }
+}
+
+TEST_F(ViewPaintingTest, HiddenRedlinesAreNotDrawn) {
+    Redline("red", kGreen, 0, 500, 1000, 500);
+    m_settings.m_showRedlines = 0;
+    m_view.ZoomFit(1);
+    EXPECT_EQ(Pixel(60, 109), QColor(Qt::red));
+}
+
+TEST_F(ViewPaintingTest, EmptyDrawingAreaPaintsOnlyBackground) {
+    struct AreaCase {
+        const char* name;
+        int width;
+        int height;
+        int margin;
+    };
+    const AreaCase cases[] = {{"window smaller than the margins", 20, 20, 10},
+                              {"margins as large as the window", 220, 220, 110},
+                              {"one pixel row left", 220, 21, 10},
+                              {"no window", 0, 0, 10}};
+    m_view.ZoomFit(1);
+    for (const AreaCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_settings.m_marginLeft = m_settings.m_marginRight = c.margin;
+        m_settings.m_marginTop = m_settings.m_marginBottom = c.margin;
+        m_view.resize(c.width, c.height);
+        m_view.Redraw();
+        EXPECT_FALSE(m_view.HasDrawingArea());
+        const QImage& surface = m_view.Surface();
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x)
+                ASSERT_EQ(QColor(surface.pixel(x, y)), QColor(Qt::white)) << x << "," << y;
+        CDC dc(CDeviceCaps(220, 220));
+        EXPECT_FALSE(m_view.PrepareDC(&dc));
+        m_view.ZoomByFactor(0.5);
+        m_view.ZoomAtPoint(0.5, {5, 5});
+        EXPECT_EQ(m_view.m_windowExtX, 5000);
+        EXPECT_EQ(m_view.m_windowExtY, 5000);
+    }
+}
+
+void SendMouse(QWidget& widget, QEvent::Type type, Qt::MouseButton button, QPoint point) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, QPointF(point), widget.mapToGlobal(QPointF(point)),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+TEST_F(ViewPaintingTest, MiddleButtonDragPansTheDrawing) {
+    m_view.ZoomFit(1);
+    SendMouse(m_view, QEvent::MouseButtonPress, Qt::MiddleButton, {100, 100});
+    SendMouse(m_view, QEvent::MouseMove, Qt::MiddleButton, {130, 90});
+    // The drawing follows the mouse during the drag.
+    EXPECT_EQ(Pixel(140, 60), QColor(Qt::blue));
+    EXPECT_EQ(Pixel(60, 99), QColor(Qt::red));
+    SendMouse(m_view, QEvent::MouseButtonRelease, Qt::MiddleButton, {130, 90});
+    EXPECT_EQ(m_view.m_panX, -30);
+    EXPECT_EQ(m_view.m_panY, 10);
+    EXPECT_EQ(Pixel(140, 60), QColor(Qt::blue));
+    EXPECT_EQ(Pixel(110, 60), QColor(Qt::white));
+    EXPECT_EQ(m_view.m_bSavedView, 1);
+}
+
+struct Mapping {
+    int extentX;
+    int extentY;
+    int panX;
+    int panY;
+    int span;
+    friend bool operator==(const Mapping&, const Mapping&) = default;
+};
+
+Mapping MappingOf(const CZumeoView& view, const CZumeoDoc& document) {
+    return {view.m_windowExtX, view.m_windowExtY, view.m_panX, view.m_panY, document.m_deviceSpanX};
+}
+
+// The column of the first pixel of that colour in the row; -1 when none.
+int ColumnOf(const QImage& image, int row, QColor colour) {
+    for (int x = 0; x < image.width(); ++x)
+        if (QColor(image.pixel(x, row)) == colour)
+            return x;
+    return -1;
+}
+
+TEST_F(ViewPaintingTest, WindowZoomIsTheSameInEveryDragDirection) {
+    struct Drag {
+        const char* name;
+        QPoint from;
+        QPoint to;
+    };
+    // A frame of 50 pixels around the crossing of the two lines.
+    const Drag drags[] = {{"left to right, downwards", {85, 85}, {135, 135}},
+                          {"right to left, upwards", {135, 135}, {85, 85}},
+                          {"right to left, downwards", {135, 85}, {85, 135}},
+                          {"left to right, upwards", {85, 135}, {135, 85}}};
+    std::optional<Mapping> first;
+    for (const Drag& drag : drags) {
+        SCOPED_TRACE(drag.name);
+        m_view.ZoomFit(1);
+        m_view.OnWindowZoomTool();
+        SendMouse(m_view, QEvent::MouseButtonPress, Qt::LeftButton, drag.from);
+        SendMouse(m_view, QEvent::MouseMove, Qt::NoButton, drag.to);
+        SendMouse(m_view, QEvent::MouseButtonRelease, Qt::LeftButton, drag.to);
+        m_view.OnWindowZoomTool();
+        const Mapping mapping = MappingOf(m_view, m_document);
+        if (!first)
+            first = mapping;
+        EXPECT_EQ(mapping, *first);
+        // 50 of the 200 pixels now fill the area: a quarter of the unit
+        // square's side, more than four times deeper than the fit.
+        EXPECT_EQ(mapping.span, 100000);
+        EXPECT_NEAR(mapping.extentX, 5000 * 20 / 4, 5000 * 20 / 4 / 10);
+        EXPECT_EQ(mapping.extentX, mapping.extentY);
+        // The crossing stays near the centre.
+        EXPECT_NEAR(ColumnOf(m_view.Surface(), 30, QColor(Qt::blue)), 110, 3);
+    }
+}
+
+TEST_F(ViewPaintingTest, WindowZoomClickWithoutDragKeepsTheFrame) {
+    m_view.ZoomFit(1);
+    m_view.OnWindowZoomTool();
+    SendMouse(m_view, QEvent::MouseButtonPress, Qt::LeftButton, {85, 85});
+    SendMouse(m_view, QEvent::MouseButtonRelease, Qt::LeftButton, {85, 85});
+    EXPECT_NE(m_view.m_pTool, nullptr);
+    EXPECT_EQ(m_view.m_windowExtX, 5000);
+    SendMouse(m_view, QEvent::MouseMove, Qt::NoButton, {135, 135});
+    SendMouse(m_view, QEvent::MouseButtonPress, Qt::LeftButton, {135, 135});
+    SendMouse(m_view, QEvent::MouseButtonRelease, Qt::LeftButton, {135, 135});
+    EXPECT_EQ(m_view.m_pTool, nullptr);
+    EXPECT_EQ(m_document.m_deviceSpanX, 100000);
+}
+
+} // namespace
