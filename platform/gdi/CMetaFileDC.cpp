@@ -287,6 +287,12 @@ BOOL CMetaFileDC::LineTo(int x, int y) {
     return CRecordingDC::LineTo(x, y);
 }
 
+RECT CMetaFileDC::PaintedBounds() const {
+    if (!m_painted)
+        return kNoRect;
+    return RECT{m_painted->left(), m_painted->top(), m_painted->right(), m_painted->bottom()};
+}
+
 RECT CMetaFileDC::DeviceBounds(const POINT* points, int count) const {
     QRect box;
     for (int i = 0; i < count; ++i) {
@@ -365,9 +371,8 @@ COLORREF CMetaFileDC::SetPixel(int x, int y, COLORREF color) {
 // ---- Fills
 
 void CMetaFileDC::WritePatBlt(int x, int y, int width, int height, DWORD rop) {
-    const POINT corners[2] = {{x, y}, {x + width - 1, y + height - 1}};
     CEmfRecord record(EMR_BITBLT);
-    record.Rect(DeviceBounds(corners, 2)).I32(x).I32(y).I32(width).I32(height).U32(rop);
+    record.Rect(PaintedBounds()).I32(x).I32(y).I32(width).I32(height).U32(rop);
     // No source: its origin, transform (identity), colour, usage and bitmap
     // are left empty.
     record.I32(0).I32(0);
@@ -377,6 +382,7 @@ void CMetaFileDC::WritePatBlt(int x, int y, int width, int height, DWORD rop) {
 }
 
 BOOL CMetaFileDC::PatBlt(int x, int y, int width, int height, DWORD rop) {
+    m_painted.reset();
     const BOOL done = CRecordingDC::PatBlt(x, y, width, height, rop);
     if (done)
         WritePatBlt(x, y, width, height, rop);
@@ -384,6 +390,7 @@ BOOL CMetaFileDC::PatBlt(int x, int y, int width, int height, DWORD rop) {
 }
 
 void CMetaFileDC::FillRect(const RECT* rect, CBrush* brush) {
+    m_painted.reset();
     CRecordingDC::FillRect(rect, brush);
     LOGBRUSH description;
     if (!m_writer || !rect || !brush || !brush->GetLogBrush(&description))
@@ -405,6 +412,7 @@ void CMetaFileDC::FillRect(const RECT* rect, CBrush* brush) {
 }
 
 void CMetaFileDC::FillSolidRect(const RECT* rect, COLORREF color) {
+    m_painted.reset();
     CRecordingDC::FillSolidRect(rect, color);
     if (!rect)
         return;
@@ -525,7 +533,7 @@ int CMetaFileDC::ExcludeClipRect(int left, int top, int right, int bottom) {
 // ---- Text
 
 BOOL CMetaFileDC::TextOut(int x, int y, const char* text, int count) {
-    m_textCell.reset();
+    m_painted.reset();
     const BOOL drawn = CRecordingDC::TextOut(x, y, text, count);
     if (drawn)
         WriteText(x, y, Cp932::ToUtf16(std::string_view(text ? text : "", count)), 0, kNoRect);
@@ -537,19 +545,11 @@ void CMetaFileDC::WriteText(int x, int y, const std::u16string& text, DWORD opti
     // Hundredths of a millimetre per device pixel.
     const double scaleX = 100.0 * Device().Get(HORZSIZE) / std::max(Device().Get(HORZRES), 1);
     const double scaleY = 100.0 * Device().Get(VERTSIZE) / std::max(Device().Get(VERTRES), 1);
-    RECT bounds = kNoRect;
-    if (m_textCell) {
-        bounds =
-            RECT{m_textCell->left(), m_textCell->top(), m_textCell->right(), m_textCell->bottom()};
-    } else if (options & ETO_OPAQUE) {
-        const POINT corners[2] = {{rect.left, rect.top}, {rect.right - 1, rect.bottom - 1}};
-        bounds = DeviceBounds(corners, 2);
-    }
     // The fixed part ends at 76; the advances follow the padded string.
     constexpr DWORD stringOffset = 76;
     const auto chars = static_cast<DWORD>(text.size());
     CEmfRecord record(EMR_EXTTEXTOUTW);
-    record.Rect(bounds).U32(GM_COMPATIBLE);
+    record.Rect(PaintedBounds()).U32(GM_COMPATIBLE);
     record.Float(static_cast<float>(scaleX)).Float(static_cast<float>(scaleY));
     record.Point(POINT{x, y}).U32(chars).U32(stringOffset).U32(options).Rect(rect);
     record.U32(stringOffset + (chars * 2 + 3) / 4 * 4);
@@ -586,6 +586,7 @@ void CMetaFileDC::OnPaintPath(const QPainterPath& path, bool fill, bool stroke) 
 }
 
 void CMetaFileDC::OnFillRect(const QRect& rect, const LOGBRUSH& brush, QPainter::CompositionMode) {
+    m_painted = rect;
     if (brush.lbStyle != BS_NULL)
         AddBounds(rect);
 }
@@ -598,6 +599,6 @@ COLORREF CMetaFileDC::OnSetPixel(const QPoint& point, COLORREF color) {
 }
 
 void CMetaFileDC::OnText(const QPointF&, const QString&, const QFont&, const QRectF& cell) {
-    m_textCell = Covering(cell, 0);
-    AddBounds(*m_textCell);
+    m_painted = Covering(cell, 0);
+    AddBounds(*m_painted);
 }

@@ -132,11 +132,14 @@ private:
     // Writes the deletion of each handle and gives it back to the table.
     void Delete(const std::vector<DWORD>& handles);
     RECT DeviceBounds(const POINT* points, int count) const;
+    // Both edges inside; an empty rectangle when nothing was painted.
+    RECT PaintedBounds() const;
     void AddBounds(const QRect& device);
 
     CDeviceCaps m_reference;
     std::unique_ptr<CEmfWriter> m_writer;
     CEmfSelection m_selection;
-    std::optional<QRect> m_textCell;
+    // The device box the current text or fill call painted, for its record.
+    std::optional<QRect> m_painted;
     CDC* m_attribute = nullptr;
 };

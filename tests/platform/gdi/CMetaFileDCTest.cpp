@@ -456,7 +456,8 @@ TEST(CMetaFileDCTest, FillsArePatternTransfersAndOpaqueEmptyText) {
     brush.CreateSolidBrush(RGB(9, 8, 7));
     const RECT rect{10, 20, 30, 25};
     dc.FillRect(&rect, &brush);
-    dc.FillSolidRect(&rect, RGB(1, 2, 3));
+    const RECT upsideDown{10, 25, 30, 20};
+    dc.FillSolidRect(&upsideDown, RGB(1, 2, 3));
     dc.PatBlt(1, 2, 3, 4, DSTINVERT);
     const std::vector<Bytes> records = Records(Close(dc));
 
@@ -475,7 +476,7 @@ TEST(CMetaFileDCTest, FillsArePatternTransfersAndOpaqueEmptyText) {
     EXPECT_EQ(records[5], Words({EMR_SETBKCOLOR, 12, 0x030201}));
     ASSERT_EQ(records[6].size(), 76u);
     EXPECT_EQ(Slice(records[6], 0, 24), Words({EMR_EXTTEXTOUTW, 76, 10, 20, 29, 24}));
-    EXPECT_EQ(Slice(records[6], 36, 40), Words({10, 20, 0, 76, ETO_OPAQUE, 10, 20, 30, 25, 76}));
+    EXPECT_EQ(Slice(records[6], 36, 40), Words({10, 25, 0, 76, ETO_OPAQUE, 10, 25, 30, 20, 76}));
     EXPECT_EQ(records[7], invert);
 }
 
