@@ -109,6 +109,9 @@ POINT CZumeoView::GetClientCentre() const {
 // ---- Painting
 
 void CZumeoView::DrawContent(CDC* dc) {
+    const RECT client{0, 0, width(), height()};
+    dc->FillSolidRect(&client, m_settings.m_bkColor);
+    const int saved = dc->SaveDC();
     ComputeOrigin(width() - m_settings.m_marginLeft - m_settings.m_marginRight - 1,
                   height() - m_settings.m_marginTop - m_settings.m_marginBottom - 1, 0);
     PrepareDC(dc);
@@ -118,9 +121,14 @@ void CZumeoView::DrawContent(CDC* dc) {
         std::swap(clip.left, clip.right);
     if (clip.top > clip.bottom)
         std::swap(clip.top, clip.bottom);
-    if (!m_document)
-        return;
+    if (m_document)
+        DrawDocument(dc, clip);
+    dc->RestoreDC(saved);
+}
+
+void CZumeoView::DrawDocument(CDC* dc, const RECT& clip) {
     m_document->PaintEntities(dc, clip, m_settings);
+    // The selection blink draws the selection then.
     if (m_toolMode == kToolSelect && m_settings.m_selectMode == kSelectModeBlink)
         return;
     if (m_toolMode == kToolNone && m_document->m_selection.GetCount() == 1)
@@ -130,23 +138,20 @@ void CZumeoView::DrawContent(CDC* dc) {
 }
 
 void CZumeoView::OnDraw(CDC* dc) {
-    const RECT client{0, 0, width(), height()};
-    dc->FillSolidRect(&client, m_settings.m_bkColor);
-    if (!HasDrawingArea())
+    if (!HasDrawingArea()) {
+        const RECT client{0, 0, width(), height()};
+        dc->FillSolidRect(&client, m_settings.m_bkColor);
         return;
+    }
     QImage memory(width(), height(), QImage::Format_RGB32);
     if (memory.isNull()) {
-        const int saved = dc->SaveDC();
+        // Without memory for the off-screen image the paint goes straight on.
         DrawContent(dc);
-        dc->RestoreDC(saved);
         return;
     }
     CImageDC memoryDC(memory);
-    memoryDC.FillSolidRect(&client, m_settings.m_bkColor);
-    const int saved = memoryDC.SaveDC();
     DrawContent(&memoryDC);
-    memoryDC.RestoreDC(saved);
-    dc->BitBlt(0, 0, client.right, client.bottom, &memoryDC, 0, 0, SRCCOPY);
+    dc->BitBlt(0, 0, width(), height(), &memoryDC, 0, 0, SRCCOPY);
 }
 
 void CZumeoView::Redraw() {

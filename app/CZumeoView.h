@@ -113,9 +113,10 @@ private:
     int ExtentLimit() const;
     // The mapping without its origin, for converting sizes and centres.
     void PrepareExtents(CDC* dc) const;
-    // Steps of the paint on one context: mapping, background, document,
-    // selection.
+    // The paint on one context: background, mapping, document.
     void DrawContent(CDC* dc);
+    // The entities, the redlines and the selection.
+    void DrawDocument(CDC* dc, const RECT& clip);
     // The origin of the mapping for the current extents and pan.
     void ComputeOrigin(int innerWidth, int innerHeight, int shift);
     int ApplyZoom(double factor, const POINT* windowPoint);

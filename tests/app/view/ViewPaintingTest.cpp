@@ -1,7 +1,10 @@
 #include "ViewFixture.h"
 
+#include "entities/CRukGroup.h"
+
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <optional>
 
@@ -180,6 +183,84 @@ TEST_F(ViewPaintingTest, WindowZoomClickWithoutDragKeepsTheFrame) {
     SendMouse(m_view, QEvent::MouseButtonRelease, Qt::LeftButton, {135, 135});
     EXPECT_EQ(m_view.m_pTool, nullptr);
     EXPECT_EQ(m_document.m_deviceSpanX, 100000);
+}
+
+TEST_F(ViewPaintingTest, SelectionIsDrawnInTheSelectionColour) {
+    m_view.ZoomFit(1);
+    CRukLine* mark = Redline("red", kGreen, 500, 0, 500, 1000);
+    auto* group = new CRukGroup;
+    group->m_layerName = "red";
+    group->AddChild(mark);
+    group->RecalcExtents();
+    m_document.AddMarkup(group);
+    m_view.Redraw();
+    EXPECT_EQ(Pixel(110, 60), QColor(Qt::green));
+    m_view.m_toolMode = CZumeoView::kToolPan;
+    m_document.m_selection.AddTail(group);
+    m_view.Redraw();
+    EXPECT_EQ(Pixel(110, 60), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(Pixel(60, 109), QColor(Qt::red));
+}
+
+TEST_F(ViewPaintingTest, DragZoomFollowsTheMouse) {
+    struct DragCase {
+        const char* name;
+        int toY;
+        int extent;
+        int span;
+    };
+    const DragCase cases[] = {{"down by 10 zooms out", 110, 6119, 5000},
+                              {"up by 10 zooms in", 90, 8170, 10000},
+                              {"sideways changes nothing", 100, 5000, 5000}};
+    for (const DragCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_view.ZoomFit(1);
+        m_view.OnZoomTool();
+        SendMouse(m_view, QEvent::MouseButtonPress, Qt::LeftButton, {110, 100});
+        SendMouse(m_view, QEvent::MouseMove, Qt::LeftButton, {140, c.toY});
+        SendMouse(m_view, QEvent::MouseButtonRelease, Qt::LeftButton, {140, c.toY});
+        m_view.OnZoomTool();
+        EXPECT_EQ(m_view.m_windowExtX, c.extent);
+        EXPECT_EQ(m_view.m_windowExtY, c.extent);
+        EXPECT_EQ(m_document.m_deviceSpanX, c.span);
+        EXPECT_TRUE(m_view.CanPreviousView());
+    }
+}
+
+void SendWheel(QWidget& widget, QPoint point, int delta) {
+    QWheelEvent event(QPointF(point), widget.mapToGlobal(QPointF(point)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+// The drawing point under a window pixel.
+POINT DrawingPointAt(const CZumeoView& view, const CZumeoDoc& document, POINT pixel) {
+    CDC dc(CDeviceCaps(view.width(), view.height()));
+    view.PrepareDC(&dc);
+    dc.DPtoLP(&pixel);
+    return document.DeviceToLogicalPoint(pixel.x, pixel.y);
+}
+
+TEST_F(ViewPaintingTest, WheelZoomKeepsThePointUnderTheCursor) {
+    m_view.ZoomFit(1);
+    const POINT before = DrawingPointAt(m_view, m_document, {60, 60});
+    SendWheel(m_view, {60, 60}, 120);
+    EXPECT_EQ(m_view.m_windowExtX, 8000);
+    EXPECT_EQ(m_document.m_deviceSpanX, 10000);
+    const POINT after = DrawingPointAt(m_view, m_document, {60, 60});
+    EXPECT_NEAR(after.x, before.x, 5);
+    EXPECT_NEAR(after.y, before.y, 5);
+}
+
+TEST_F(ViewPaintingTest, WheelBeyondTheExtentLimitKeepsThePreviousView) {
+    m_view.ZoomFit(1);
+    m_view.m_windowExtX = m_view.m_windowExtY = 140000;
+    SendWheel(m_view, {60, 60}, -120);
+    EXPECT_EQ(m_view.m_windowExtX, 140000);
+    // The stored view is still the one before the fit.
+    m_view.OnPreviousView();
+    EXPECT_EQ(m_view.m_windowExtX, 5000);
+    EXPECT_EQ(m_document.m_deviceSpanX, 10000);
 }
 
 } // namespace
