@@ -5,8 +5,9 @@
 
 namespace {
 
-// The header without its extensions.
+// The header without its extensions, and with both.
 constexpr DWORD kBaseHeaderSize = 88;
+constexpr DWORD kExtendedHeaderSize = 108;
 
 } // namespace
 
@@ -35,6 +36,12 @@ std::optional<CEmfHeader> CEmfHeader::Read(const BYTE* data, std::size_t size) {
         header.fileSize < header.headerSize || header.fileSize > size || header.device.cx <= 0 ||
         header.device.cy <= 0 || header.millimetres.cx <= 0 || header.millimetres.cy <= 0)
         return std::nullopt;
+    if (header.headerSize >= kExtendedHeaderSize) {
+        reader.Seek(kExtendedHeaderSize - 8);
+        const SIZE micrometres = reader.Size();
+        if (reader.Ok() && micrometres.cx > 0 && micrometres.cy > 0)
+            header.micrometres = micrometres;
+    }
     if (descriptionChars > 0) {
         CEmfReader description(data, header.headerSize);
         description.Seek(descriptionOffset);

@@ -18,6 +18,8 @@ struct CEmfHeader {
     WORD handles = 0;
     SIZE device{};
     SIZE millimetres{};
+    // The same size more precisely; none in a header without it.
+    std::optional<SIZE> micrometres;
     std::u16string description;
 
     // Null when the bytes do not start with a sound header.

@@ -56,7 +56,10 @@ std::vector<BYTE> CEmfWriter::Close() const {
     header.U32(descriptionChars).U32(described ? EMF_HEADER_SIZE : 0).U32(0);
     header.Size(SIZE{m_reference.Get(HORZRES), m_reference.Get(VERTRES)}).Size(millimetres);
     header.U32(0).U32(0).U32(0);
-    header.Size(SIZE{millimetres.cx * 1000, millimetres.cy * 1000});
+    // Micrometres keep the resolution that whole millimetres round away.
+    header.Size(
+        SIZE{static_cast<LONG>(std::lround(m_reference.Width() * 25400.0 / m_reference.DpiX())),
+             static_cast<LONG>(std::lround(m_reference.Height() * 25400.0 / m_reference.DpiY()))});
     if (described)
         header.Utf16(m_description);
 

@@ -31,6 +31,12 @@ LONG FramePixel(LONG hundredths, LONG pixels, LONG millimetres) {
         std::lround(static_cast<double>(hundredths) * pixels / (millimetres * 100.0)));
 }
 
+// Dots per inch, kept to what a device can have.
+int Resolution(LONG pixels, double inches) {
+    constexpr double kMaxDpi = 1 << 20;
+    return static_cast<int>(std::lround(std::clamp(pixels / inches, 1.0, kMaxDpi)));
+}
+
 bool FitsInt(std::int64_t value) {
     return value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
 }
@@ -99,10 +105,12 @@ bool CEnhMetaFilePlayer::Play(CDC& dc, const RECT& target) {
     m_y = axis(frame.top, frame.bottom, target.top, target.bottom);
     m_dc = &dc;
     m_target = target;
-    const int dpiX =
-        std::max(1, static_cast<int>(std::lround(header.device.cx * 25.4 / header.millimetres.cx)));
-    const int dpiY =
-        std::max(1, static_cast<int>(std::lround(header.device.cy * 25.4 / header.millimetres.cy)));
+    const double inchesX =
+        header.micrometres ? header.micrometres->cx / 25400.0 : header.millimetres.cx / 25.4;
+    const double inchesY =
+        header.micrometres ? header.micrometres->cy / 25400.0 : header.millimetres.cy / 25.4;
+    const int dpiX = Resolution(header.device.cx, inchesX);
+    const int dpiY = Resolution(header.device.cy, inchesY);
     m_mapping.emplace(CDeviceCaps(header.device.cx, header.device.cy, dpiX, dpiY));
     m_savedMappings.clear();
     m_objects.clear();

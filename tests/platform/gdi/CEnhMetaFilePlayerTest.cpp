@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using namespace EmfTestFiles;
@@ -24,13 +26,19 @@ using GdiTestImages::Row;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-// A drawing that uses every kind of record the metafile context writes,
+using Mapping = std::function<void(CDC&)>;
+
 // y upwards as the document draws into metafiles.
-void DrawScene(CDC& dc) {
+void DocumentMapping(CDC& dc) {
     dc.SetMapMode(MM_ANISOTROPIC);
     dc.SetWindowOrg(0, 150);
     dc.SetWindowExt(400, -300);
     dc.SetViewportExt(200, 150);
+}
+
+// A drawing that uses every kind of record the metafile context writes.
+void DrawScene(CDC& dc, const Mapping& mapping = DocumentMapping) {
+    mapping(dc);
 
     CPen thick;
     thick.CreatePen(PS_SOLID, 6, RGB(200, 0, 0));
@@ -105,10 +113,10 @@ void DrawScene(CDC& dc) {
 const CDeviceCaps kReference(200, 150, 96, 96);
 const RECT kFrame{0, 0, 5300, 4000};
 
-Bytes SceneFile() {
+Bytes SceneFile(const Mapping& mapping = DocumentMapping) {
     CMetaFileDC dc(kReference);
     dc.CreateEnhanced(nullptr, nullptr, &kFrame, "Ruk");
-    DrawScene(dc);
+    DrawScene(dc, mapping);
     return Close(dc);
 }
 
@@ -166,19 +174,53 @@ Bytes WithRecordBeforeTheEnd(Bytes file, const Bytes& record) {
     return file;
 }
 
-TEST(CEnhMetaFilePlayerTest, PlaysTheSamePixelsAsDrawingDirectly) {
+struct MappingCase {
+    const char* name;
+    Mapping mapping;
+};
+
+std::ostream& operator<<(std::ostream& out, const MappingCase& c) {
+    return out << c.name;
+}
+
+class PlayedPixels : public testing::TestWithParam<MappingCase> {};
+
+TEST_P(PlayedPixels, AreThoseOfDrawingDirectly) {
     QImage direct = Filled(200, 150, kWhite);
     {
         CImageDC dc(direct);
-        DrawScene(dc);
+        DrawScene(dc, GetParam().mapping);
     }
-    const CEnhMetaFile metafile(SceneFile());
+    const CEnhMetaFile metafile(SceneFile(GetParam().mapping));
     const QImage played = CEnhMetaFileImage::Render(metafile);
 
     ASSERT_EQ(played.size(), direct.size());
-    EXPECT_GT(CountChanged(direct, kWhite), 3000);
+    EXPECT_GT(CountChanged(direct, kWhite), 2000);
     EXPECT_TRUE(played == direct);
 }
+
+INSTANTIATE_TEST_SUITE_P(CEnhMetaFilePlayerTest, PlayedPixels,
+                         testing::Values(MappingCase{"document", DocumentMapping},
+                                         MappingCase{"text with origins",
+                                                     [](CDC& dc) {
+                                                         dc.SetWindowOrg(-10, -80);
+                                                         dc.SetViewportOrg(5, 5);
+                                                     }},
+                                         MappingCase{"isotropic",
+                                                     [](CDC& dc) {
+                                                         dc.SetMapMode(MM_ISOTROPIC);
+                                                         dc.SetWindowOrg(0, 150);
+                                                         dc.SetWindowExt(400, -300);
+                                                         dc.SetViewportExt(200, 100);
+                                                     }},
+                                         MappingCase{"metric",
+                                                     [](CDC& dc) {
+                                                         dc.SetMapMode(MM_LOMETRIC);
+                                                         dc.SetViewportOrg(0, 75);
+                                                     }}),
+                         [](const testing::TestParamInfo<MappingCase>& info) {
+                             return "case" + std::to_string(info.index);
+                         });
 
 TEST(CEnhMetaFilePlayerTest, StretchesTheFrameOntoTheTarget) {
     CMetaFileDC dc(CDeviceCaps(100, 100, 96, 96)); // 26 mm

@@ -48,7 +48,7 @@ TEST(CMetaFileDCTest, TheHeaderDescribesTheWholeFile) {
     EXPECT_EQ(Dword(file, 68), 0u);
     EXPECT_EQ(Slice(file, 72, 16), Words({1000, 800, 265, 212}));
     EXPECT_EQ(Slice(file, 88, 12), Words({0, 0, 0}));
-    EXPECT_EQ(Slice(file, 100, 8), Words({265000, 212000}));
+    EXPECT_EQ(Slice(file, 100, 8), Words({264583, 211667}));
     EXPECT_EQ(Slice(file, 108, 12), (Bytes{'R', 0, 'u', 0, 'k', 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(Slice(file, 120, 24), Words({EMR_RECTANGLE, 24, 10, 20, 30, 40}));
 }
