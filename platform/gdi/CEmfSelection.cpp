@@ -1,6 +1,7 @@
 #include "platform/gdi/CEmfSelection.h"
 
 #include <algorithm>
+#include <utility>
 
 std::vector<DWORD> CEmfSelection::Select(Kind kind, DWORD handle) {
     return Unreferenced({std::exchange(m_current[kind], handle)});

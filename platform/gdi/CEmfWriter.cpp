@@ -3,6 +3,7 @@
 #include "platform/gdi/CEmfRecord.h"
 #include "platform/gdi/EmfDefs.h"
 
+#include <algorithm>
 #include <cmath>
 
 CEmfWriter::CEmfWriter(const CDeviceCaps& reference, std::optional<RECT> frame,

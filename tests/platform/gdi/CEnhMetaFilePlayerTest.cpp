@@ -269,6 +269,27 @@ TEST(CEnhMetaFilePlayerTest, ReadsTheHeader) {
               Words({0, 0, 200, 150}));
 }
 
+TEST(CEnhMetaFilePlayerTest, PlaysAHeaderWithoutExtensionsOrDescription) {
+    const Bytes file = SmallFile();
+    Bytes bare(file.begin(), file.begin() + 88);
+    bare.insert(bare.end(), file.begin() + Dword(file, 4), file.end());
+    PutDword(bare, 4, 88);
+    PutDword(bare, 48, static_cast<DWORD>(bare.size()));
+    PutDword(bare, 60, 0);
+    PutDword(bare, 64, 0);
+    CEnhMetaFilePlayer player(bare.data(), bare.size());
+    ASSERT_TRUE(player.Header());
+    EXPECT_FALSE(player.Header()->micrometres);
+    EXPECT_TRUE(player.Header()->description.empty());
+
+    QImage original = Filled(40, 30, kWhite);
+    QImage image = Filled(40, 30, kWhite);
+    EXPECT_TRUE(PlayInto(original, file, RECT{0, 0, 40, 30}));
+    EXPECT_TRUE(PlayInto(image, bare, RECT{0, 0, 40, 30}));
+    EXPECT_GT(CountChanged(image, kWhite), 0);
+    EXPECT_TRUE(image == original);
+}
+
 TEST(CEnhMetaFilePlayerTest, SkipsRecordsOfUnknownKinds) {
     const Bytes comment = Words({70, 16, 4, 0x12345678});
     const Bytes file = WithRecordBeforeTheEnd(SceneFile(), comment);
