@@ -141,8 +141,9 @@ public:
     // A view-space rectangle as an enhanced metafile on the background
     // colour; null without a source context.
     HENHMETAFILE RenderToMetafile(CDC* source, const RECT& rect, const CDrawDefaults& settings);
-    // Puts the shown drawing on the clipboard as "image/emf" and as a PNG
-    // picture; false when nothing could be made.
+    // Puts the entities of the shown layers on the clipboard as "image/emf"
+    // and as a picture; false when nothing could be made. The extent and
+    // the scales stay as they were.
     bool CopyToClipboard(CDC* source, const CDrawDefaults& settings);
 
     // ---- Markups of old control files, whose parts stood only in their

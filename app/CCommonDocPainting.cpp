@@ -7,7 +7,8 @@
 #include "entities/CRukEntity.h"
 #include "entities/CRukLayer.h"
 #include "platform/gdi/CBrush.h"
-#include "platform/gdi/CEnhMetaFileImage.h"
+#include "platform/gdi/CEnhMetaFilePlayer.h"
+#include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CMetaFileDC.h"
 #include "platform/gdi/CPen.h"
 #include "platform/gdi/RectFunctions.h"
@@ -16,6 +17,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -122,6 +124,31 @@ void OrderedPasses(CCommonDoc& document, const PassContext& pass, DrawObject dra
         entities();
         redlines();
     }
+}
+
+// The longer side of the clipboard's picture. At a deep zoom the metafile's
+// frame spans far more pixels than a picture should hold.
+constexpr LONG kMaxPictureSide = 4096;
+
+// The metafile drawn on white at its frame's pixel size, scaled down to
+// the longest side allowed; null for an unsound metafile.
+QImage RenderPicture(const CEnhMetaFile& metafile) {
+    CEnhMetaFilePlayer player(metafile);
+    const RECT frame = player.FramePixels();
+    const double width = frame.right - frame.left;
+    const double height = frame.bottom - frame.top;
+    if (!player.Header() || width <= 0 || height <= 0)
+        return QImage();
+    const double shrink = std::min(1.0, kMaxPictureSide / std::max(width, height));
+    const LONG pictureWidth = std::max<LONG>(1, static_cast<LONG>(width * shrink));
+    const LONG pictureHeight = std::max<LONG>(1, static_cast<LONG>(height * shrink));
+    QImage picture(pictureWidth, pictureHeight, QImage::Format_RGB32);
+    if (picture.isNull())
+        return picture;
+    picture.fill(Qt::white);
+    CImageDC dc(picture);
+    player.Play(dc, RECT{0, 0, pictureWidth, pictureHeight});
+    return picture;
 }
 
 RECT Normalized(RECT rect) {
@@ -270,25 +297,33 @@ bool CCommonDoc::CopyToClipboard(CDC* source, const CDrawDefaults& settings) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         return false;
+    // The copy measures the shown drawing, but the view keeps mapping the
+    // extent it was set up with.
+    const CDocExtent extent = m_extent;
+    const double scaleX = m_scaleX;
+    const double scaleY = m_scaleY;
     const BOOL usePaper = settings.m_useSheetExtent == 1;
     if (HasHiddenLayer())
         RecomputeVisibleExtent(usePaper);
     else
         RecomputeExtent(usePaper);
-
     const POINT low = LogicalToDevicePoint(m_extent.m_minX, m_extent.m_minY);
     const POINT high = LogicalToDevicePoint(m_extent.m_maxX, m_extent.m_maxY);
     // y grows upwards in view space: the top edge is the larger y.
     const RECT rect{low.x - kCopyMargin, high.y + kCopyMargin, high.x + kCopyMargin,
                     low.y - kCopyMargin};
     HENHMETAFILE metafile = RenderToMetafile(source, rect, settings);
+    m_extent = extent;
+    m_scaleX = scaleX;
+    m_scaleY = scaleY;
     if (!metafile)
         return false;
+
     const std::vector<BYTE>& bytes = metafile->Bytes();
     auto* data = new QMimeData;
     data->setData("image/emf", QByteArray(reinterpret_cast<const char*>(bytes.data()),
                                           static_cast<qsizetype>(bytes.size())));
-    const QImage picture = CEnhMetaFileImage::Render(*metafile);
+    const QImage picture = RenderPicture(*metafile);
     if (!picture.isNull())
         data->setImageData(picture);
     DeleteEnhMetaFile(metafile);

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -49,6 +50,31 @@ TEST_F(ClipboardCopyTest, HiddenLayerIsLeftOut) {
     EXPECT_FALSE(Shows(picture, QColor(Qt::blue)));
     // The copy covers the shown entities only: a flat strip.
     EXPECT_GT(picture.width(), 2 * picture.height());
+}
+
+TEST_F(ClipboardCopyTest, ExtentOfTheViewStays) {
+    m_view.ZoomFit(1);
+    Hide("up");
+    const CDocExtent extent = m_document.m_extent;
+    ASSERT_TRUE(m_view.CopyToClipboard());
+    EXPECT_EQ(m_document.m_extent, extent);
+    EXPECT_DOUBLE_EQ(m_document.m_scaleX, 5.0);
+    m_view.Redraw();
+    EXPECT_EQ(Pixel(60, 109), QColor(Qt::red));
+}
+
+TEST_F(ClipboardCopyTest, PictureOfADeepZoomIsBounded) {
+    m_view.ZoomFit(1);
+    m_view.m_zoomCentre = {2500, 2500};
+    for (int i = 0; i < 6; ++i)
+        m_view.ZoomByFactor(0.3);
+    ASSERT_GE(m_document.m_deviceSpanX, 200000);
+    ASSERT_TRUE(m_view.CopyToClipboard());
+    const QImage picture =
+        qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(std::max(picture.width(), picture.height()), 4096);
+    EXPECT_TRUE(Shows(picture, QColor(Qt::red)));
 }
 
 TEST_F(ClipboardCopyTest, MetafileNeedsASourceContext) {
