@@ -341,7 +341,24 @@ void CZumeoView::SetToolMode(int mode) {
     DeleteTool();
     ClearSelection();
     m_toolMode = m_toolMode == mode ? kToolNone : mode;
+    UpdateCursor();
     setFocus();
+}
+
+void CZumeoView::UpdateCursor() {
+    switch (m_toolMode) {
+    case kToolPan:
+        setCursor(Qt::OpenHandCursor);
+        break;
+    case kToolDragZoom:
+        setCursor(Qt::SizeVerCursor);
+        break;
+    case kToolWindowZoom:
+        setCursor(Qt::CrossCursor);
+        break;
+    default:
+        unsetCursor();
+    }
 }
 
 void CZumeoView::OnZoomFit() {
@@ -462,7 +479,7 @@ void CZumeoView::FinishPan(POINT windowPoint) {
     m_panY += m_dragStart.y - windowPoint.y;
     m_dragOffset = {0, 0};
     Redraw();
-    setCursor(m_toolMode == kToolPan ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    UpdateCursor();
 }
 
 void CZumeoView::FinishWindowZoom(POINT viewPoint) {

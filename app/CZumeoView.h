@@ -121,6 +121,8 @@ private:
     void ComputeOrigin(int innerWidth, int innerHeight, int shift);
     int ApplyZoom(double factor, const POINT* windowPoint);
     void SetToolMode(int mode);
+    // The cursor of the tool mode.
+    void UpdateCursor();
     void DeleteTool();
     POINT ToViewSpace(POINT windowPoint) const;
     void FinishPan(POINT windowPoint);

@@ -204,16 +204,22 @@ TEST_F(ViewMappingTest, ToolCommandsToggleTheirMode) {
     struct ToolCase {
         void (CZumeoView::*command)();
         int mode;
+        Qt::CursorShape cursor;
     };
-    const ToolCase cases[] = {{&CZumeoView::OnPanTool, CZumeoView::kToolPan},
-                              {&CZumeoView::OnZoomTool, CZumeoView::kToolDragZoom},
-                              {&CZumeoView::OnWindowZoomTool, CZumeoView::kToolWindowZoom}};
+    const ToolCase cases[] = {
+        {&CZumeoView::OnPanTool, CZumeoView::kToolPan, Qt::OpenHandCursor},
+        {&CZumeoView::OnZoomTool, CZumeoView::kToolDragZoom, Qt::SizeVerCursor},
+        {&CZumeoView::OnWindowZoomTool, CZumeoView::kToolWindowZoom, Qt::CrossCursor}};
+    m_document.m_selection.AddTail(m_up);
     for (const ToolCase& c : cases) {
         SCOPED_TRACE(c.mode);
         (m_view.*c.command)();
         EXPECT_TRUE(m_view.IsToolChecked(c.mode));
+        EXPECT_EQ(m_view.cursor().shape(), c.cursor);
+        EXPECT_TRUE(m_document.m_selection.IsEmpty());
         (m_view.*c.command)();
         EXPECT_TRUE(m_view.IsToolChecked(CZumeoView::kToolNone));
+        EXPECT_EQ(m_view.cursor().shape(), Qt::ArrowCursor);
     }
 }
 
