@@ -1,9 +1,25 @@
 #include "app/CZumeoDoc.h"
 
+#include "app/CControlFileReader.h"
+#include "app/CDocViewHook.h"
+#include "app/CDrawDefaults.h"
+#include "app/CPlugInReader.h"
+#include "app/CPorBlockImport.h"
+#include "app/PathFunctions.h"
+#include "entities/CEntityFactory.h"
 #include "entities/CRukEntity.h"
+#include "entities/CRukGroup.h"
 #include "entities/CRukLayer.h"
+#include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
+#include "platform/win/CDialogService.h"
+#include "platform/win/GlobalMemory.h"
+#include "por/PorRecord.h"
 
+#include <QStatusBar>
+
+#include <memory>
+#include <span>
 #include <unordered_set>
 #include <vector>
 
@@ -15,6 +31,62 @@ namespace {
 // margin below it where the system's GDI works in 16 bits.
 constexpr int kFitSpanNT = 32767;
 constexpr int kFitSpan9x = 10000;
+
+// CP932: "DLLのバージョンが不正です。[", "読み込みエラー", and "朱書きファイル
+// を読み込めませんでした。ファイルはそのまま残します。".
+constexpr const char* kVersionError =
+    "\x44\x4C\x4C\x82\xCC\x83\x6F\x81\x5B\x83\x57\x83\x87"
+    "\x83\x93\x82\xAA\x95\x73\x90\xB3\x82\xC5\x82\xB7\x81\x42\x5B";
+constexpr const char* kReadError = "\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x83\x47\x83\x89\x81\x5B";
+constexpr const char* kControlUnread =
+    "\x8E\xE9\x8F\x91\x82\xAB\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xF0\x93\xC7\x82\xDD\x8D\x9E"
+    "\x82\xDF\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5\x82\xBD\x81\x42\x83\x74\x83\x40\x83\x43"
+    "\x83\x8B\x82\xCD\x82\xBB\x82\xCC\x82\xDC\x82\xDC\x8E\x63\x82\xB5\x82\xDC\x82\xB7\x81\x42";
+
+// Control files before this version stored redlines in thousandths of a
+// unit, whatever the drawing's unit.
+constexpr UINT kUnitScaledVersion = 0x10007;
+constexpr UINT kCloudPartsVersion = 0x10010;
+constexpr UINT kMarkupPartsVersion = 0x10011;
+constexpr UINT kStoredUnit = 1000;
+
+// Child flags of a cut-out's outline and hole: they belong to the cut-out
+// and are never top objects.
+constexpr int kOutlineOfPath = 3;
+constexpr int kHoleOfPath = 4;
+
+// The POR block, locked while the records are read from it, freed on
+// every way out.
+struct BlockRelease {
+    void operator()(GlobalBlock* block) const {
+        GlobalUnlock(block);
+        GlobalFree(block);
+    }
+};
+using BlockHolder = std::unique_ptr<GlobalBlock, BlockRelease>;
+
+std::span<const BYTE> Bytes(GlobalBlock* block) {
+    const auto* data = static_cast<const BYTE*>(GlobalLock(block));
+    return data ? std::span<const BYTE>(data, GlobalSize(block)) : std::span<const BYTE>();
+}
+
+// Tells why the block cannot be used.
+void RefuseBlock(const CPorBlockImport& import, const CString& library) {
+    if (import.StopReason() == PorStopReason::BadVersion)
+        AfxMessageBox(kVersionError + library + "]");
+    else
+        AfxMessageBox(kReadError);
+}
+
+bool IsPathPart(const CRukEntity* object) {
+    return object->m_childFlag == kOutlineOfPath || object->m_childFlag == kHoleOfPath;
+}
+
+// The leader markups: their parts are listed since kMarkupPartsVersion,
+// and they carry a label and a leader.
+bool IsLeaderMarkup(int kind) {
+    return kind >= MarkupKind(0x00) && kind <= MarkupKind(0x02);
+}
 
 } // namespace
 
@@ -97,4 +169,172 @@ bool CZumeoDoc::IsFitView(SIZE windowExtent, POINT origin, BOOL windowsNT) const
         height = TruncInt(static_cast<double>(box.Height()) * factor);
     }
     return windowExtent.cx == width && windowExtent.cy == height && origin.x == 0 && origin.y == 0;
+}
+
+// ---- Import through a plug-in
+
+int CZumeoDoc::ImportByPlugin(const CString& library, const CString& path) {
+    return Import(library, path, path);
+}
+
+int CZumeoDoc::ImportByPluginAs(const CString& library, const CString& filePath,
+                                const CString& documentPath) {
+    return Import(library, filePath, documentPath);
+}
+
+int CZumeoDoc::ImportJwcDrawing(const CString& path) {
+    return ImportByPlugin(kJwcLibrary, path);
+}
+
+int CZumeoDoc::ImportSxfDrawing(const CString& path) {
+    return ImportByPlugin(kSxfLibrary, path);
+}
+
+int CZumeoDoc::Import(const CString& library, const CString& filePath,
+                      const CString& documentPath) {
+    const BlockHolder block(CPlugInReader(m_statusBar).GetPORData(library, filePath));
+    if (!block)
+        return 0;
+    const CPorBlockImport import(Bytes(block.get()));
+    if (import.Refused()) {
+        RefuseBlock(import, library);
+        return 0;
+    }
+    ClearContents();
+    ResetDocument();
+    m_drawingPath = documentPath;
+    m_controlPath = ReplaceExtension(documentPath, ".zcd");
+    m_ownDocPath = ReplaceExtension(documentPath, ".zmd");
+    m_workPath = ReplaceExtension(documentPath, ".$$$");
+    if (m_createWorkFile)
+        CreateWorkFile();
+    else
+        m_createWorkFile = 1;
+    // The redlines are in before the drawing.
+    ReadControlFile();
+    import.Run(*this, CPorBlockImport::Mode::Import, Settings(), m_statusBar);
+    BuildLinePatterns();
+    RefitExtent();
+    FileLoadedRedlines();
+    UpdateLayerStates();
+    View().ShowLoadedDrawing();
+    View().RefreshLayerBar();
+    m_openState = kOpenImported;
+    RecalcMarkupSizes(Settings());
+    m_redlineModified = 0;
+    return 1;
+}
+
+int CZumeoDoc::MergeByPlugin(const CString& library, const CString& path) {
+    const BlockHolder block(CPlugInReader(m_statusBar).GetPORData(library, path));
+    if (!block)
+        return 0;
+    const CPorBlockImport import(Bytes(block.get()));
+    if (import.Refused()) {
+        RefuseBlock(import, library);
+        return 0;
+    }
+    // Each merge decides its own layer; a plain import never has one.
+    m_importLayerName.Empty();
+    import.Run(*this, CPorBlockImport::Mode::Merge, Settings(), m_statusBar);
+    m_importLayerName.Empty();
+    RefitExtent();
+    View().ShowLoadedDrawing();
+    View().RefreshLayerBar();
+    RecalcMarkupSizes(Settings());
+    return 1;
+}
+
+void CZumeoDoc::ReadControlFile() {
+    m_controlFileUnread = 0;
+    if (CControlFileReader::Read(m_controlPath, *this) != CControlFileReader::Result::Failed)
+        return;
+    m_controlFileUnread = 1;
+    AfxMessageBox(kControlUnread + ("\n" + m_controlPath));
+}
+
+void CZumeoDoc::RefitExtent() {
+    ComputeScale();
+    View().RefreshMapping();
+    RecomputeVisibleExtent(Settings().m_useSheetExtent == 1);
+    m_fullExtent = m_extent;
+}
+
+void CZumeoDoc::CreateEntityFromRecord(const PorRecord& record, int penWidth) {
+    std::unique_ptr<CRukEntity> entity = CEntityFactory::Make(record, this, penWidth);
+    if (!entity)
+        return;
+    if (entity->GetKind() == kKindGroup) {
+        // A group none of whose members was found groups nothing.
+        if (entity->GetCount() == 0)
+            return;
+        m_topObjects.AddTail(entity.get());
+    }
+    AddRecordEntity(entity.release());
+}
+
+void CZumeoDoc::AddRecordEntity(CRukEntity* entity) {
+    if (!m_importLayerName.IsEmpty())
+        entity->SetLayerName(m_importLayerName);
+    CCommonDoc::AddRecordEntity(entity);
+    if (entity->GetKind() == kKindDot || !entity->IsVisible())
+        return;
+    int minX = 0, minY = 0, maxX = 0, maxY = 0;
+    entity->GetExtents(&minX, &minY, &maxX, &maxY);
+    ExtendExtent(minX, minY, maxX, maxY);
+}
+
+void CZumeoDoc::FileLoadedRedlines() {
+    // Old files stored thousandths of a unit; a unit below 1000 gives a
+    // factor below 1, which must not be cut to 0.
+    const bool rescale = m_fileVersion < kUnitScaledVersion && m_unit != kStoredUnit;
+    const double factor = static_cast<double>(m_unit) / kStoredUnit;
+    for (POSITION position = m_drawOrder.GetHeadPosition(); position;) {
+        // The parts of an old markup join the list before it, behind the walk.
+        const POSITION here = position;
+        auto* object = static_cast<CRukEntity*>(m_drawOrder.GetNext(position));
+        object->m_redline = 1;
+        if (rescale)
+            object->Scale(factor);
+        const int kind = object->GetKind();
+        if (IsMarkup(object) && kind != kKindPath) {
+            if (!IsPathPart(object))
+                m_topObjects.AddTail(object);
+            object->SetColor(object->GetColor());
+            if (auto* markup = dynamic_cast<CRukGroup*>(object)) {
+                if (m_fileVersion < kCloudPartsVersion && kind == MarkupKind(0x03))
+                    ExpandCloudParts(markup, here);
+                if (m_fileVersion < kMarkupPartsVersion &&
+                    (IsLeaderMarkup(kind) || kind == MarkupKind(0x04)))
+                    ExpandMarkupParts(markup, here);
+            }
+            if (IsLeaderMarkup(kind)) {
+                View().AddLabelText(object->GetLabelText());
+                object->UpdateLeader(this);
+            }
+            View().RegisterMarkup(object);
+        } else if (kind == kKindGroup || kind == kKindPath) {
+            m_topObjects.AddTail(object);
+            object->SetColor(object->GetColor());
+            AddToLayer(object);
+        } else if (!IsPathPart(object)) {
+            AddToLayer(object);
+        }
+    }
+}
+
+// ---- Surroundings
+
+void CZumeoDoc::SetStatusBar(QStatusBar* statusBar) {
+    m_statusBar = statusBar;
+}
+
+const CDrawDefaults& CZumeoDoc::Settings() const {
+    static const CDrawDefaults defaults;
+    return m_settings ? *m_settings : defaults;
+}
+
+CDocViewHook& CZumeoDoc::View() const {
+    static CDocViewHook none;
+    return m_view ? *m_view : none;
 }

@@ -5,6 +5,13 @@
 #include "app/CCommonDoc.h"
 #include "app/CListCursor.h"
 
+#include <QPointer>
+
+class CDocViewHook;
+class CDrawDefaults;
+class PorRecord;
+class QStatusBar;
+
 class CZumeoDoc : public CCommonDoc {
     DECLARE_DYNCREATE(CZumeoDoc)
 
@@ -31,6 +38,61 @@ public:
     // hidden, else the whole drawing, over the screen span.
     bool IsFitView(SIZE windowExtent, POINT origin, BOOL windowsNT) const;
 
+    // ---- Import through a plug-in (a library name such as "RukDXF.DLL"
+    // from the program's folder, or a path). 1 on success, 0 on failure;
+    // a block the plug-in makes that cannot be used leaves the open
+    // document as it was.
+
+    // Replaces the document with the drawing, its control file's redlines
+    // first, and takes the work file beside it.
+    int ImportByPlugin(const CString& library, const CString& path);
+    // The same, with the file read standing in for the document path, which
+    // names the drawing and its side files (a drawing converted first).
+    int ImportByPluginAs(const CString& library, const CString& filePath,
+                         const CString& documentPath);
+    // Adds the file's drawing to the open document.
+    int MergeByPlugin(const CString& library, const CString& path);
+    int ImportJwcDrawing(const CString& path);
+    int ImportSxfDrawing(const CString& path);
+
+    // Builds the entity of the record's type and files it: a group with
+    // members also as a top object. Nothing for a type without a class.
+    void CreateEntityFromRecord(const PorRecord& record, int penWidth);
+    // Files an entity built from a record on the merge layer, when one is
+    // set, and widens the extent by it unless it is a dot or invisible.
+    void AddRecordEntity(CRukEntity* entity) override;
+
+    // Flags, files and adapts the redline objects a control file gave, as
+    // every load does once the drawing is in.
+    void FileLoadedRedlines();
+
+    // ---- What the document needs of the program around it; without them
+    // it uses the default settings, shows no progress and has no view.
+
+    void SetSettings(const CDrawDefaults* settings) { m_settings = settings; }
+    void SetStatusBar(QStatusBar* statusBar);
+    void SetViewHook(CDocViewHook* view) { m_view = view; }
+
     enum OpenState { kOpenNew = 0, kOpenOwnFile = 1, kOpenImported = 2, kOpenBaseImage = 3 };
     int m_openState = kOpenNew;
+    // 1 when the control file beside the drawing exists but could not be
+    // read: the file is kept as it is, and saving must ask before it writes
+    // over it.
+    int m_controlFileUnread = 0;
+
+    static constexpr const char* kDxfLibrary = "RukDXF.DLL";
+    static constexpr const char* kJwcLibrary = "RukJWC.DLL";
+    static constexpr const char* kSxfLibrary = "RukSXF.DLL";
+
+private:
+    int Import(const CString& library, const CString& filePath, const CString& documentPath);
+    void ReadControlFile();
+    // The view's share of the end of a load: mapping, extent, fit.
+    void RefitExtent();
+    const CDrawDefaults& Settings() const;
+    CDocViewHook& View() const;
+
+    const CDrawDefaults* m_settings = nullptr;
+    QPointer<QStatusBar> m_statusBar;
+    CDocViewHook* m_view = nullptr;
 };

@@ -380,7 +380,7 @@ void CRukEntity::DrawStyled(CEntityDocument* document, CDC* dc, int originX, int
 
 // ---- Transformations
 
-void CRukEntity::Scale(int factor) {
+void CRukEntity::Scale(double factor) {
     const auto scaled = [factor](int value) {
         return TruncInt(static_cast<double>(value) * factor);
     };

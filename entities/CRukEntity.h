@@ -103,7 +103,7 @@ public:
                             double scale, double patternFactor, const CDrawDefaults* settings,
                             BOOL drawBlack, const RECT& clip);
     // Both defining points and every listed point times the factor.
-    virtual void Scale(int factor);
+    virtual void Scale(double factor);
     // Drags vertex `index` by (dx, dy); (x, y) is the previous cursor position.
     virtual void MoveVertex(int dx, int dy, int index, int x, int y, UINT flags);
     virtual void Offset(int dx, int dy);

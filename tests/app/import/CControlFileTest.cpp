@@ -1,0 +1,231 @@
+#include "ImportFixture.h"
+
+#include "app/CControlFileReader.h"
+#include "entities/CRukLine.h"
+#include "entities/CRukSaveGroup.h"
+#include "platform/mfc/CArchive.h"
+#include "platform/mfc/CFile.h"
+
+#include <cstring>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// CP932 "朱書きファイルを読み込めませんでした。ファイルはそのまま残します。".
+const char* const kControlUnread =
+    "\x8E\xE9\x8F\x91\x82\xAB\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xF0\x93\xC7\x82\xDD\x8D\x9E"
+    "\x82\xDF\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5\x82\xBD\x81\x42\x83\x74\x83\x40\x83\x43"
+    "\x83\x8B\x82\xCD\x82\xBB\x82\xCC\x82\xDC\x82\xDC\x8E\x63\x82\xB5\x82\xDC\x82\xB7\x81\x42";
+
+constexpr UINT kCurrentVersion = 0x10014;
+
+// A redline line on layer "Red".
+std::unique_ptr<CRukLine> Redline(int x1, int y1, int x2, int y2) {
+    auto line = std::make_unique<CRukLine>();
+    line->m_x1 = x1;
+    line->m_y1 = y1;
+    line->m_x2 = x2;
+    line->m_y2 = y2;
+    line->m_layerName = "Red";
+    line->RecalcExtents();
+    return line;
+}
+
+// Writes a control file: the header of that version (none for 0), the
+// preamble the version has, and the two lists the callback fills.
+void WriteControlFile(const CString& path, UINT version,
+                      const std::function<void(CObList&, CObList&)>& fill) {
+    CFile file;
+    ASSERT_TRUE(file.Open(path, CFile::modeCreate | CFile::modeWrite));
+    if (version != 0) {
+        BYTE header[16] = {'R', 'u', 'k', 'C'};
+        std::memcpy(header + 4, &version, sizeof version);
+        file.Write(header, sizeof header);
+    }
+    CObList saveGroups;
+    CObList drawOrder;
+    fill(saveGroups, drawOrder);
+    {
+        CArchive ar(&file, CArchive::store);
+        if (version >= CControlFileReader::kPreambleVersion)
+            ar << 1000 << 0 << 0 << CString() << CString();
+        saveGroups.Serialize(ar);
+        drawOrder.Serialize(ar);
+        ar.Close();
+    }
+    file.Close();
+}
+
+// The lists as objects of their own: written, then deleted.
+struct OwnedObjects {
+    std::vector<std::unique_ptr<CObject>> objects;
+    template <class T> T* Add(std::unique_ptr<T> object) {
+        T* raw = object.get();
+        objects.push_back(std::move(object));
+        return raw;
+    }
+};
+
+class ControlFileTest : public ImportFixture {
+protected:
+    // The drawing "plan.por" of one line with that unit, and its control file.
+    CString Drawing(LONG unit = 1000) const { return WriteDrawing("plan.por", OneLine(unit)); }
+    CString ControlPath() const { return PathOf("plan.zcd"); }
+
+    // The drawing order's lines as their first and second points.
+    std::vector<std::vector<int>> RedlinePoints() const {
+        std::vector<std::vector<int>> points;
+        for (POSITION position = m_document.m_drawOrder.GetHeadPosition(); position;) {
+            const auto* line =
+                dynamic_cast<const CRukLine*>(m_document.m_drawOrder.GetNext(position));
+            if (line)
+                points.push_back({line->m_x1, line->m_y1, line->m_x2, line->m_y2});
+        }
+        return points;
+    }
+
+    OwnedObjects m_owned;
+};
+
+TEST_F(ControlFileTest, RedlinesOfTheControlFileJoinTheDrawing) {
+    WriteControlFile(ControlPath(), kCurrentVersion, [this](CObList& groups, CObList& order) {
+        auto* group = m_owned.Add(std::make_unique<CRukSaveGroup>());
+        group->m_groupName = "G";
+        groups.AddTail(group);
+        order.AddTail(m_owned.Add(Redline(1000, 2000, 3000, 4000)));
+        order.AddTail(m_owned.Add(Redline(5, 6, 7, 8)));
+    });
+    ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), Drawing(100)), 1);
+
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+    EXPECT_EQ(m_document.m_fileVersion, kCurrentVersion);
+    EXPECT_EQ(m_document.m_saveGroups.GetCount(), 1);
+    // A current file is in drawing units already: no rescaling.
+    EXPECT_EQ(RedlinePoints(),
+              (std::vector<std::vector<int>>{{1000, 2000, 3000, 4000}, {5, 6, 7, 8}}));
+    const auto* first = static_cast<const CRukEntity*>(m_document.m_drawOrder.GetHead());
+    EXPECT_EQ(first->m_redline, 1);
+    const CRukLayer* red = m_document.FindLayer("Red");
+    ASSERT_NE(red, nullptr);
+    EXPECT_EQ(red->m_entities.GetCount(), 2);
+    // The redlines stay out of the drawing's own entities.
+    EXPECT_EQ(m_document.m_objects.GetCount(), 1);
+    EXPECT_EQ(m_document.m_controlFileUnread, 0);
+    EXPECT_EQ(m_document.m_redlineModified, 0);
+}
+
+struct RescaleCase {
+    const char* name;
+    UINT version;
+    LONG unit;
+    std::vector<int> points;
+};
+
+class RescaleTest : public ControlFileTest, public ::testing::WithParamInterface<RescaleCase> {};
+
+// Files of old versions hold thousandths of a unit.
+TEST_P(RescaleTest, OldRedlinesTakeTheDrawingsUnit) {
+    WriteControlFile(ControlPath(), GetParam().version, [this](CObList&, CObList& order) {
+        order.AddTail(m_owned.Add(Redline(1000, 2000, -3000, 4005)));
+    });
+    ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), Drawing(GetParam().unit)), 1);
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+    EXPECT_EQ(RedlinePoints(), (std::vector<std::vector<int>>{GetParam().points}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, RescaleTest,
+    ::testing::Values(RescaleCase{"UnitBelowThousand", 0x10005, 100, {100, 200, -300, 400}},
+                      RescaleCase{
+                          "UnitAboveThousand", 0x10005, 10000, {10000, 20000, -30000, 40050}},
+                      RescaleCase{"UnitThousand", 0x10005, 1000, {1000, 2000, -3000, 4005}},
+                      RescaleCase{"WithoutHeader", 0, 100, {100, 200, -300, 400}},
+                      RescaleCase{"FirstWithPreamble", 0x10008, 100, {1000, 2000, -3000, 4005}}),
+    [](const ::testing::TestParamInfo<RescaleCase>& info) { return info.param.name; });
+
+struct UnreadableCase {
+    const char* name;
+    std::function<void(const CString& path, OwnedObjects& owned)> write;
+};
+
+class UnreadableTest : public ControlFileTest,
+                       public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableTest, FileIsKeptAndTheUserTold) {
+    GetParam().write(ControlPath(), m_owned);
+    const std::vector<BYTE> before = ReadBytes(ControlPath());
+    ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), Drawing()), 1);
+
+    ASSERT_EQ(m_dialogs.Messages().size(), 1u);
+    EXPECT_EQ(m_dialogs.Messages()[0].text, CString(kControlUnread) + "\n" + ControlPath());
+    EXPECT_EQ(m_document.m_controlFileUnread, 1);
+    EXPECT_EQ(ReadBytes(ControlPath()), before);
+    // Nothing of it was taken; the drawing is there.
+    EXPECT_TRUE(m_document.m_drawOrder.IsEmpty());
+    EXPECT_TRUE(m_document.m_saveGroups.IsEmpty());
+    EXPECT_EQ(m_document.m_fileVersion, 0u);
+    EXPECT_EQ(m_document.m_objects.GetCount(), 1);
+}
+
+void WriteTwoLines(const CString& path, OwnedObjects& owned) {
+    WriteControlFile(path, kCurrentVersion, [&owned](CObList&, CObList& order) {
+        order.AddTail(owned.Add(Redline(1, 2, 3, 4)));
+        order.AddTail(owned.Add(Redline(5, 6, 7, 8)));
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnreadableTest,
+    ::testing::Values(
+        UnreadableCase{"Truncated",
+                       [](const CString& path, OwnedObjects& owned) {
+                           WriteTwoLines(path, owned);
+                           std::vector<BYTE> bytes = ReadBytes(path);
+                           bytes.resize(bytes.size() - 10);
+                           WriteBytes(path, bytes);
+                       }},
+        UnreadableCase{"UnknownClass",
+                       [](const CString& path, OwnedObjects&) {
+                           std::vector<BYTE> bytes = {'R', 'u', 'k', 'C', 0x14, 0x00, 0x01, 0x00};
+                           bytes.resize(16 + 12);
+                           Add(bytes, std::vector<BYTE>{0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0xFF,
+                                                        0xFF, 0x01, 0x00, 0x09, 0x00});
+                           Add(bytes, std::string_view("CRukCloud"));
+                           WriteBytes(path, bytes);
+                       }},
+        UnreadableCase{"LayerInTheDrawingOrder",
+                       [](const CString& path, OwnedObjects& owned) {
+                           WriteControlFile(
+                               path, kCurrentVersion, [&owned](CObList&, CObList& order) {
+                                   order.AddTail(owned.Add(Redline(1, 2, 3, 4)));
+                                   order.AddTail(owned.Add(std::make_unique<CRukLayer>()));
+                               });
+                       }},
+        UnreadableCase{"SameObjectTwice",
+                       [](const CString& path, OwnedObjects& owned) {
+                           WriteControlFile(path, kCurrentVersion,
+                                            [&owned](CObList&, CObList& order) {
+                                                CRukLine* line = owned.Add(Redline(1, 2, 3, 4));
+                                                order.AddTail(line);
+                                                order.AddTail(line);
+                                            });
+                       }},
+        UnreadableCase{"RedlineAmongTheSaveGroups",
+                       [](const CString& path, OwnedObjects& owned) {
+                           WriteControlFile(path, kCurrentVersion,
+                                            [&owned](CObList& groups, CObList&) {
+                                                groups.AddTail(owned.Add(Redline(1, 2, 3, 4)));
+                                            });
+                       }}),
+    [](const ::testing::TestParamInfo<UnreadableCase>& info) { return info.param.name; });
+
+TEST_F(ControlFileTest, NextDrawingForgetsTheUnreadFile) {
+    WriteBytes(ControlPath(), std::vector<BYTE>{'R', 'u', 'k', 'C', 0x14, 0x00, 0x01});
+    ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), Drawing()), 1);
+    ASSERT_EQ(m_document.m_controlFileUnread, 1);
+    ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), WriteDrawing("other.por", OneLine())), 1);
+    EXPECT_EQ(m_document.m_controlFileUnread, 0);
+}
+
+} // namespace
