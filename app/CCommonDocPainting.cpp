@@ -50,8 +50,6 @@ bool MeetsClip(const CRukEntity& object, const RECT& clip, int originX, int orig
 // What one pass over the objects needs beside the list.
 struct PassContext {
     CCommonDoc& document;
-    CDC* dc;
-    const RECT& clip;
     const CDrawDefaults& settings;
     int colourMode;
     int allBlackMode;
@@ -177,7 +175,7 @@ void CCommonDoc::PaintEntities(CDC* dc, const RECT& clip, const CDrawDefaults& s
             layer.DrawEntities(this, dc, clip, originX, originY, m_scaleX, factor, &settings);
         });
     } else {
-        const PassContext pass{*this, dc, clip, settings, settings.m_mono, kScreenAllBlack};
+        const PassContext pass{*this, settings, settings.m_mono, kScreenAllBlack};
         OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
             if (MeetsClip(object, clip, originX, originY, m_scaleX))
                 object.DrawA(this, dc, originX, originY, m_scaleX, patternFactor, &settings,
@@ -213,8 +211,7 @@ void CCommonDoc::PaintEntitiesForOutput(CDC* dc, const RECT& clip, const CDrawDe
             layer.DrawEntitiesFiltered(this, dc, clip, unitDivisor, printScale, factor, &settings);
         });
     } else {
-        const PassContext pass{*this,         dc, clip, settings, settings.m_printColorMode,
-                               kPrintAllBlack};
+        const PassContext pass{*this, settings, settings.m_printColorMode, kPrintAllBlack};
         OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
             object.DrawB(this, dc, unitDivisor, printScale, patternFactor, &settings,
                          DrawsBlack(pass, object));
@@ -231,8 +228,7 @@ void CCommonDoc::PaintEntitiesForOutput(CDC* dc, const RECT& clip, const CDrawDe
             layer.DrawEntitiesClipped(this, dc, clip, originX, originY, scale, factor, &settings);
         });
     } else {
-        const PassContext pass{*this,         dc, clip, settings, settings.m_printColorMode,
-                               kPrintAllBlack};
+        const PassContext pass{*this, settings, settings.m_printColorMode, kPrintAllBlack};
         OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
             if (MeetsClip(object, clip, originX, originY, scale))
                 object.DrawStyled(this, dc, originX, originY, scale, patternFactor, &settings,
@@ -281,7 +277,7 @@ HENHMETAFILE CCommonDoc::RenderToMetafile(CDC* source, const RECT& rect,
     metafile.SetAttribDC(source);
 
     const RECT clip = Normalized(rect);
-    const PassContext pass{*this, &metafile, clip, settings, settings.m_mono, kScreenAllBlack};
+    const PassContext pass{*this, settings, settings.m_mono, kScreenAllBlack};
     OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
         if (MeetsClip(object, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX))
             object.DrawA(this, &metafile, m_extent.m_minX, m_extent.m_minY, m_scaleX, patternFactor,

@@ -55,6 +55,30 @@ TEST_F(ViewPaintingTest, DrawingOrderDecidesWhatLiesOnTop) {
     }
 }
 
+TEST_F(ViewPaintingTest, MonochromeModes) {
+    Redline("red", kGreen, 0, 250, 1000, 250);
+    m_document.FindLayer("across")->m_monochrome = 1;
+    struct MonoCase {
+        int mode;
+        QColor across;
+        QColor up;
+        QColor redline;
+    };
+    const QColor black(Qt::black);
+    const MonoCase cases[] = {{0, QColor(Qt::red), QColor(Qt::blue), QColor(Qt::green)},
+                              {1, black, black, black},
+                              {2, black, black, QColor(Qt::green)},
+                              {3, black, QColor(Qt::blue), QColor(Qt::green)}};
+    for (const MonoCase& c : cases) {
+        SCOPED_TRACE(c.mode);
+        m_settings.m_mono = c.mode;
+        m_view.ZoomFit(1);
+        EXPECT_EQ(Pixel(60, 109), c.across);
+        EXPECT_EQ(Pixel(110, 60), c.up);
+        EXPECT_EQ(Pixel(60, 159), c.redline);
+    }
+}
+
 TEST_F(ViewPaintingTest, HiddenRedlinesAreNotDrawn) {
     Redline("red", kGreen, 0, 500, 1000, 500);
     m_settings.m_showRedlines = 0;
