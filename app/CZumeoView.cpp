@@ -45,14 +45,33 @@ CZumeoView::CZumeoView(const CDrawDefaults& settings, QWidget* parent)
     setMouseTracking(true);
 }
 
-CZumeoView::~CZumeoView() = default;
+CZumeoView::~CZumeoView() {
+    if (m_document)
+        m_document->SetViewHook(nullptr);
+}
 
 void CZumeoView::SetDocument(CZumeoDoc* document) {
+    if (m_document)
+        m_document->SetViewHook(nullptr);
     m_pTool.reset();
     m_savedView.reset();
     m_bSavedView = 0;
     m_document = document;
+    if (m_document)
+        m_document->SetViewHook(this);
     Redraw();
+}
+
+void CZumeoView::ShowLoadedDrawing() {
+    m_pTool.reset();
+    m_toolMode = kToolNone;
+    UpdateCursor();
+    m_savedView.reset();
+    m_bSavedView = 0;
+    m_windowExtX = m_windowExtY = kInitialExtent;
+    m_panX = m_panY = 0;
+    m_dragOffset = {0, 0};
+    ZoomFit(m_settings.m_useSheetExtent);
 }
 
 // ---- Mapping

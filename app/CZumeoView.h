@@ -5,6 +5,7 @@
 // calls the command functions from its menu and tool bar.
 
 #include "app/CDocExtent.h"
+#include "app/CDocViewHook.h"
 #include "platform/win/WinTypes.h"
 
 #include <QImage>
@@ -18,16 +19,22 @@ class CDrawDefaults;
 class CRukEntity;
 class CZumeoDoc;
 
-class CZumeoView : public QWidget {
+class CZumeoView : public QWidget, public CDocViewHook {
 public:
     enum ToolMode { kToolPan = 1, kToolDragZoom = 2, kToolWindowZoom = 3, kToolNone = 9 };
+    // The window extents of a new view.
+    static constexpr int kInitialExtent = 5000;
 
     // The settings record outlives the view.
     explicit CZumeoView(const CDrawDefaults& settings, QWidget* parent = nullptr);
     ~CZumeoView() override;
 
-    // The document shown; null shows nothing. The view does not own it.
+    // The document shown; null shows nothing. The view does not own it and
+    // is its view until another document is set; a document that goes away
+    // first is unset before.
     void SetDocument(CZumeoDoc* document);
+    // After a load: no tool, the zoom state of a new view, then the fit.
+    void ShowLoadedDrawing() override;
     CZumeoDoc* GetDocument() const { return m_document; }
 
     // ---- Mapping.
@@ -79,8 +86,8 @@ public:
 
     int m_toolMode = kToolNone;
     int m_bSavedView = 0;
-    int m_windowExtX = 5000;
-    int m_windowExtY = 5000;
+    int m_windowExtX = kInitialExtent;
+    int m_windowExtY = kInitialExtent;
     int m_panX = 0;
     int m_panY = 0;
     int m_viewportOrgX = 0;
