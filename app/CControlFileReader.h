@@ -3,9 +3,9 @@
 // and the redline objects in their drawing order. A file from before the
 // 16-byte header ("RukC", version, two zero words) is read as version 0.
 //
-// All or nothing: only a file read to its end, whose lists hold objects of
-// the right classes each once, reaches the document. Anything else leaves
-// the document as it was.
+// All or nothing: only a file whose two lists read through, holding
+// objects of the right classes each once, reaches the document. Anything
+// else leaves the document as it was.
 
 #include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"

@@ -287,7 +287,8 @@ void CZumeoDoc::AddRecordEntity(CRukEntity* entity) {
 void CZumeoDoc::FileLoadedRedlines() {
     // Old files stored thousandths of a unit; a unit below 1000 gives a
     // factor below 1, which must not be cut to 0.
-    const bool rescale = m_fileVersion < kUnitScaledVersion && m_unit != kStoredUnit;
+    // A unit of 0 (a broken header) counts as 1000.
+    const bool rescale = m_fileVersion < kUnitScaledVersion && m_unit != 0 && m_unit != kStoredUnit;
     const double factor = static_cast<double>(m_unit) / kStoredUnit;
     for (POSITION position = m_drawOrder.GetHeadPosition(); position;) {
         // The parts of an old markup join the list before it, behind the walk.

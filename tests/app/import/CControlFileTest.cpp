@@ -1,6 +1,7 @@
 #include "ImportFixture.h"
 
 #include "app/CControlFileReader.h"
+#include "entities/CRukGroup.h"
 #include "entities/CRukLine.h"
 #include "entities/CRukSaveGroup.h"
 #include "platform/mfc/CArchive.h"
@@ -113,6 +114,31 @@ TEST_F(ControlFileTest, RedlinesOfTheControlFileJoinTheDrawing) {
     EXPECT_EQ(m_document.m_objects.GetCount(), 1);
     EXPECT_EQ(m_document.m_controlFileUnread, 0);
     EXPECT_EQ(m_document.m_redlineModified, 0);
+}
+
+TEST_F(ControlFileTest, GroupsAreTopObjectsAndCutOutPartsStayOffTheLayers) {
+    WriteControlFile(ControlPath(), kCurrentVersion, [this](CObList&, CObList& order) {
+        CRukLine* member = m_owned.Add(Redline(1, 2, 3, 4));
+        CRukLine* outline = m_owned.Add(Redline(5, 6, 7, 8));
+        outline->m_childFlag = 3;
+        auto* group = m_owned.Add(std::make_unique<CRukGroup>());
+        group->AddChild(member);
+        order.AddTail(member);
+        order.AddTail(outline);
+        order.AddTail(group);
+    });
+    ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), Drawing()), 1);
+    ASSERT_EQ(m_document.m_drawOrder.GetCount(), 3);
+    const CObject* group = m_document.m_drawOrder.GetTail();
+    ASSERT_EQ(m_document.m_topObjects.GetCount(), 1);
+    EXPECT_EQ(m_document.m_topObjects.GetHead(), group);
+    const CRukLayer* red = m_document.FindLayer("Red");
+    ASSERT_NE(red, nullptr);
+    // The member and its group; the outline belongs to its cut-out alone.
+    EXPECT_EQ(red->m_entities.GetCount(), 2);
+    EXPECT_EQ(
+        red->m_entities.Find(m_document.m_drawOrder.GetAt(m_document.m_drawOrder.FindIndex(1))),
+        nullptr);
 }
 
 struct RescaleCase {
