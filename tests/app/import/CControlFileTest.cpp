@@ -10,6 +10,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -148,6 +149,11 @@ struct RescaleCase {
     std::vector<int> points;
 };
 
+// Failures name the case, not its bytes.
+void PrintTo(const RescaleCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
 class RescaleTest : public ControlFileTest, public ::testing::WithParamInterface<RescaleCase> {};
 
 // Files of old versions hold thousandths of a unit.
@@ -174,6 +180,11 @@ struct UnreadableCase {
     const char* name;
     std::function<void(const CString& path, OwnedObjects& owned)> write;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const UnreadableCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
 
 class UnreadableTest : public ControlFileTest,
                        public ::testing::WithParamInterface<UnreadableCase> {};

@@ -8,6 +8,8 @@
 
 #include <gmock/gmock.h>
 
+#include <ostream>
+
 using ::testing::ElementsAre;
 
 namespace {
@@ -114,6 +116,11 @@ struct RefusedCase {
     bool withLibrary;
 };
 
+// Failures name the case, not its bytes.
+void PrintTo(const RefusedCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
 class RefusedBlockTest : public ImportFixture, public ::testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(RefusedBlockTest, OpenDocumentStaysAsItWas) {
@@ -160,6 +167,11 @@ struct StopCase {
     std::vector<BYTE> rest;
     int objects;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const StopCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
 
 class StoppedBlockTest : public ImportFixture, public ::testing::WithParamInterface<StopCase> {};
 
@@ -233,6 +245,11 @@ struct MergeCase {
     const char* layerName;
     std::vector<std::string> layers; // of the merged lines
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const MergeCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
 
 class MergeTest : public ImportFixture, public ::testing::WithParamInterface<MergeCase> {};
 
