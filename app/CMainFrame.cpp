@@ -1,0 +1,265 @@
+#include "app/CMainFrame.h"
+
+#include "app/CLayerBar.h"
+#include "app/CSplashWnd.h"
+#include "app/CToolBarState.h"
+#include "app/CToolDlgBar.h"
+#include "app/CWindowPlacement.h"
+#include "app/CZumeoApp.h"
+#include "app/CZumeoDoc.h"
+#include "app/CZumeoView.h"
+#include "app/CommandIds.h"
+#include "app/MainMenuTemplate.h"
+#include "controls/CBkStatusBar.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QToolBar>
+
+namespace {
+
+constexpr int kIdleMilliseconds = 200;
+constexpr int kLayerBarWidth = 180;
+constexpr UINT kShiftJisCharset = 128;
+constexpr UINT kAnsiCharset = 0;
+
+// The tool-bar buttons that stand for a menu command.
+UINT MenuCommandOf(UINT id) {
+    switch (id) {
+    case CToolDlgBar::kOpen:
+        return CommandIds::kFileOpen;
+    case CToolDlgBar::kSave:
+        return CommandIds::kFileSave;
+    case CToolDlgBar::kPrint:
+        return CommandIds::kFilePrint;
+    case CToolDlgBar::kPreview:
+        return CommandIds::kFilePrintPreview;
+    case CToolDlgBar::kContinuousPrint:
+        return CommandIds::kContinuousPrint;
+    case CToolDlgBar::kCopyAll:
+        return CommandIds::kCopyAll;
+    case CToolDlgBar::kCopyVisible:
+        return CommandIds::kEditCopy;
+    case CToolDlgBar::kSettings:
+        return CommandIds::kSettings;
+    case CToolDlgBar::kHelp:
+        return CommandIds::kHelp;
+    case CToolDlgBar::kUndo:
+        return CommandIds::kEditUndo;
+    case CToolDlgBar::kRedo:
+        return CommandIds::kEditRedo;
+    case CLayerBar::kWindowZoom:
+        return CommandIds::kWindowZoom;
+    case CLayerBar::kZoom:
+        return CommandIds::kZoom;
+    case CLayerBar::kPan:
+        return CommandIds::kPan;
+    case CLayerBar::kFit:
+        return CommandIds::kFit;
+    default:
+        return id;
+    }
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CZumeoApp& app)
+    : m_app(app), m_view(new CZumeoView(app.m_settings, this)), m_toolBarHost(new QToolBar(this)),
+      m_wndToolBar(new CToolDlgBar), m_layerDock(new QDockWidget(this)),
+      m_wndLayerBar(new CLayerBar(app.m_settings)) {
+    m_app.LoadSettings();
+    setWindowTitle(QStringLiteral("Zumeo"));
+    setWindowIcon(QIcon(QStringLiteral(":/zumeo.xpm")));
+    setAcceptDrops(true);
+    setCentralWidget(m_view);
+
+    CreateStatusBar();
+
+    m_toolBarHost->setObjectName(QStringLiteral("ToolBar"));
+    m_toolBarHost->setMovable(false);
+    m_toolBarHost->addWidget(m_wndToolBar);
+    addToolBar(Qt::TopToolBarArea, m_toolBarHost);
+    m_wndToolBar->SetCommandHandler([this](UINT id) { OnCommand(id); });
+
+    m_layerDock->setObjectName(QStringLiteral("LayerBar"));
+    m_layerDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    m_layerDock->setTitleBarWidget(new QWidget(m_layerDock));
+    m_layerDock->setWidget(m_wndLayerBar);
+    addDockWidget(Qt::RightDockWidgetArea, m_layerDock);
+    resizeDocks({m_layerDock}, {kLayerBarWidth}, Qt::Horizontal);
+    m_wndLayerBar->SetCommandHandler([this](UINT id) { OnCommand(id); });
+    m_wndLayerBar->SetLayerChangedHandler([this](CRukLayer&) { m_view->Redraw(); });
+    m_wndLayerBar->SetRedlinesChangedHandler([this] { m_view->Redraw(); });
+
+    m_menu.LoadMenu(menuBar(), MainMenuTemplate());
+    m_menu.SetCommandHandler([this](UINT id) { OnCommand(id); });
+    m_menu.SetUpdateHandler([this](CBitmapMenu& menu) { UpdateMenu(menu); });
+    UpdateMenu(m_menu);
+
+    FillFontList();
+
+    connect(&m_idleUpdate, &QTimer::timeout, this, [this] { UpdateBars(); });
+    m_idleUpdate.start(kIdleMilliseconds);
+    UpdateBars();
+
+    CSplashWnd::ShowSplashScreen(this);
+}
+
+CMainFrame::~CMainFrame() {
+    CWindowPlacement::FromWindow(*this).Save();
+    m_app.SaveSettings();
+}
+
+void CMainFrame::CreateStatusBar() {
+    auto* bar = new CBkStatusBar(this);
+    m_secondPane = new QLabel(bar);
+    m_secondPane->setMinimumWidth(120);
+    bar->addPermanentWidget(m_secondPane);
+    setStatusBar(bar);
+}
+
+void CMainFrame::FillFontList() {
+    std::vector<CString> names;
+    std::vector<UINT> charSets;
+    for (const QString& family : QFontDatabase::families()) {
+        // Vertical-writing faces and bitmap faces are no choice for a drawing.
+        if (family.startsWith(QLatin1Char('@')) || !QFontDatabase::isScalable(family))
+            continue;
+        names.push_back(CString::FromQString(family));
+        charSets.push_back(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese)
+                               ? kShiftJisCharset
+                               : kAnsiCharset);
+    }
+    m_app.SetFontList(std::move(names), std::move(charSets));
+}
+
+void CMainFrame::SetDocument(CZumeoDoc* document) {
+    m_document = document;
+    m_view->SetDocument(document);
+    m_wndLayerBar->SetDocument(document);
+    UpdateBars();
+}
+
+void CMainFrame::ActivateFrame() {
+    if (m_bFirstShow) {
+        m_bFirstShow = false;
+        CWindowPlacement::Load().Apply(*this);
+    }
+    show();
+}
+
+void CMainFrame::SetStatusText(int pane, const CString& text) {
+    if (pane == 0)
+        statusBar()->showMessage(text.ToQString());
+    else if (pane == 1)
+        m_secondPane->setText(text.ToQString());
+}
+
+QString CMainFrame::GetStatusText(int pane) const {
+    if (pane == 0)
+        return statusBar()->currentMessage();
+    return pane == 1 ? m_secondPane->text() : QString();
+}
+
+QWidget* CMainFrame::ToolBarWindow() const {
+    return m_toolBarHost;
+}
+
+QWidget* CMainFrame::LayerBarWindow() const {
+    return m_layerDock;
+}
+
+void CMainFrame::UpdateBars() {
+    if (!m_document)
+        return;
+    m_wndToolBar->UpdateButtons(CToolBarState::FromDocument(*m_document));
+    m_wndLayerBar->UpdateControls();
+}
+
+void CMainFrame::UpdateMenu(CBitmapMenu& menu) {
+    menu.CheckItem(CommandIds::kViewToolBar, m_toolBarHost->isVisibleTo(this));
+    menu.CheckItem(CommandIds::kViewLayerBar, m_layerDock->isVisibleTo(this));
+    menu.CheckItem(CommandIds::kViewStatusBar, statusBar()->isVisibleTo(this));
+    const bool drawing = m_view->HasDrawing();
+    for (UINT id : {CommandIds::kFit, CommandIds::kPan, CommandIds::kZoom, CommandIds::kWindowZoom,
+                    CommandIds::kRedraw})
+        menu.EnableItem(id, drawing);
+    menu.EnableItem(CommandIds::kPreviousView, m_view->CanPreviousView());
+    menu.CheckItem(CommandIds::kPan, m_view->IsToolChecked(CZumeoView::kToolPan));
+    menu.CheckItem(CommandIds::kZoom, m_view->IsToolChecked(CZumeoView::kToolDragZoom));
+    menu.CheckItem(CommandIds::kWindowZoom, m_view->IsToolChecked(CZumeoView::kToolWindowZoom));
+    const CRecentFileList& recent = m_app.m_recentFiles;
+    for (int i = 0; i < CommandIds::kMruCount; ++i) {
+        QAction* item = menu.FindItem(CommandIds::kFileMru1 + static_cast<UINT>(i));
+        item->setVisible(i < recent.GetSize());
+        if (i < recent.GetSize())
+            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(recent[i].ToQString()));
+    }
+}
+
+void CMainFrame::ToggleBar(QWidget* bar) {
+    bar->setVisible(!bar->isVisible());
+}
+
+void CMainFrame::OnCommand(UINT id) {
+    id = MenuCommandOf(id);
+    if (id >= CommandIds::kFileMru1 &&
+        id < CommandIds::kFileMru1 + static_cast<UINT>(CommandIds::kMruCount)) {
+        m_app.OnOpenRecentFile(id);
+        return;
+    }
+    switch (id) {
+    case CommandIds::kFileOpen:
+        m_app.OnFileOpen();
+        break;
+    case CommandIds::kAppExit:
+        close();
+        break;
+    case CommandIds::kHelp:
+        m_app.OnHelp();
+        break;
+    case CommandIds::kAppAbout:
+        m_app.OnAppAbout();
+        break;
+    case CommandIds::kViewToolBar:
+        ToggleBar(m_toolBarHost);
+        break;
+    case CommandIds::kViewLayerBar:
+        ToggleBar(m_layerDock);
+        break;
+    case CommandIds::kViewStatusBar:
+        ToggleBar(statusBar());
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_bCanClose) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+// Only the first of several dropped files opens.
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    m_app.OpenDocumentFile(CString::FromQString(urls.first().toLocalFile()));
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The dialog service of the running program: real message boxes over the
+// active window.
+#include "platform/win/CDialogService.h"
+
+class CMessageBoxService final : public CDialogService {
+public:
+    int MessageBox(const CString& text, const CString& caption, UINT type) override;
+};

@@ -1,0 +1,85 @@
+#include "app/CShellRegistration.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace {
+
+struct FileType {
+    const char* mimeType;
+    const char* comment;
+    const char* pattern;
+};
+
+// The program's own drawings and control files, and the drawings its
+// plug-ins read.
+const FileType kFileTypes[] = {
+    {"application/x-zumeo-drawing", "Zumeo 図面", "*.zmd"},
+    {"application/x-zumeo-control", "Zumeo 朱書きデータ", "*.zcd"},
+    {"image/vnd.dxf", "DXF 図面", "*.dxf"},
+    {"application/x-sxf-sfc", "SXF 図面 (SFC)", "*.sfc"},
+    {"application/x-sxf-p21", "SXF 図面 (P21)", "*.p21"},
+};
+
+bool WriteFile(const QString& path, const QByteArray& contents) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(contents);
+    return file.commit();
+}
+
+// Desktop entries quote arguments with spaces or specials in double quotes.
+QString QuotedExec(const QString& programPath) {
+    QString escaped = programPath;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    escaped.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    escaped.replace(QLatin1Char('`'), QLatin1String("\\`"));
+    escaped.replace(QLatin1Char('$'), QLatin1String("\\$"));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+} // namespace
+
+QString CShellRegistration::DataFolder() {
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!xdg.isEmpty())
+        return xdg;
+    return QDir::homePath() + QStringLiteral("/.local/share");
+}
+
+QString CShellRegistration::DesktopEntryPath(const QString& dataFolder) {
+    return dataFolder + QStringLiteral("/applications/zumeo.desktop");
+}
+
+QString CShellRegistration::MimePackagePath(const QString& dataFolder) {
+    return dataFolder + QStringLiteral("/mime/packages/zumeo.xml");
+}
+
+bool CShellRegistration::Register(const QString& dataFolder, const QString& programPath) {
+    QStringList mimeTypes;
+    QByteArray mime =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
+    for (const FileType& type : kFileTypes) {
+        mimeTypes << QString::fromUtf8(type.mimeType);
+        mime += QByteArray("  <mime-type type=\"") + type.mimeType + "\">\n    <comment>" +
+                type.comment + "</comment>\n    <glob pattern=\"" + type.pattern +
+                "\"/>\n  </mime-type>\n";
+    }
+    mime += "</mime-info>\n";
+
+    const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Application\n"
+                                         "Name=Zumeo\n"
+                                         "Comment=図面の表示と朱書き\n"
+                                         "Exec=%1 %f\n"
+                                         "Terminal=false\n"
+                                         "Categories=Graphics;Viewer;\n"
+                                         "MimeType=%2;\n")
+                              .arg(QuotedExec(programPath), mimeTypes.join(QLatin1Char(';')));
+    return WriteFile(MimePackagePath(dataFolder), mime) &&
+           WriteFile(DesktopEntryPath(dataFolder), entry.toUtf8());
+}

@@ -1,0 +1,250 @@
+#include "app/CZumeoApp.h"
+
+#include "app/CCommandLineInfo.h"
+#include "app/CMainFrame.h"
+#include "app/CQtPrinterInfoSource.h"
+#include "app/CSettingsProfile.h"
+#include "app/CShellRegistration.h"
+#include "app/CSplashWnd.h"
+#include "app/CZumeoDoc.h"
+#include "app/CZumeoView.h"
+#include "app/CommandIds.h"
+#include "app/KeyMapping.h"
+#include "app/PathFunctions.h"
+#include "platform/mfc/Cp932.h"
+#include "platform/win/CDialogService.h"
+#include "platform/win/CKeyState.h"
+#include "platform/win/CProfile.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QUrl>
+#include <algorithm>
+
+namespace {
+
+CZumeoApp* g_app = nullptr;
+
+constexpr UINT kShiftJisCharset = 128;
+// "¶" in CP932: a multi-line text kept on one line.
+constexpr const char* kPilcrow = "\x81\xF7";
+
+CString FromUtf8(const char* text) {
+    return CString(Cp932::FromUtf8(text));
+}
+
+void ReplaceAll(CString& text, const char* from, const char* to) {
+    std::string value = text.c_str();
+    const std::string what = from;
+    for (std::size_t pos = value.find(what); pos != std::string::npos;
+         pos = value.find(what, pos + std::char_traits<char>::length(to)))
+        value.replace(pos, what.size(), to);
+    text = CString(value);
+}
+
+} // namespace
+
+CZumeoApp::CZumeoApp()
+    : m_recentFiles(CommandIds::kMruCount),
+      m_printer(std::make_unique<CPrinterDefaults>(std::make_unique<CQtPrinterInfoSource>())) {
+    g_app = this;
+    if (qApp)
+        qApp->installEventFilter(this);
+}
+
+CZumeoApp::~CZumeoApp() {
+    m_frame.reset();
+    m_document.reset();
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+CZumeoApp* CZumeoApp::Instance() {
+    return g_app;
+}
+
+CZumeoApp::StartResult CZumeoApp::InitInstance(const QStringList& arguments) {
+    CCommandLineInfo splashInfo;
+    splashInfo.ParseCommandLine(arguments);
+    CSplashWnd::EnableSplashScreen(splashInfo.m_bShowSplash);
+
+    m_recentFiles.ReadList();
+
+    CCommandLineInfo cmdInfo;
+    cmdInfo.ParseCommandLine(arguments);
+    if (!cmdInfo.m_strFileName.isEmpty() &&
+        !FileExists(CString::FromQString(cmdInfo.m_strFileName))) {
+        AfxMessageBox(CString::FromQString(cmdInfo.m_strFileName) + FromUtf8(" は存在しません。"));
+        cmdInfo.m_strFileName.clear();
+        cmdInfo.m_nShellCommand = CCommandLineInfo::FileNew;
+    }
+
+    if (cmdInfo.m_bRunEmbedded || cmdInfo.m_bRunAutomated)
+        return kEnd;
+
+    if (arguments.join(QLatin1Char(' ')).toUpper() == QLatin1String("/REGSERVER")) {
+        const QString program = GetProgramDir().ToQString() + QStringLiteral("zumeo");
+        return CShellRegistration::Register(CShellRegistration::DataFolder(), program) ? kEnd
+                                                                                       : kFail;
+    }
+
+    m_plugIns.Scan(GetProgramDir());
+
+    m_document = std::make_unique<CZumeoDoc>();
+    m_frame = std::make_unique<CMainFrame>(*this);
+    m_frame->SetDocument(m_document.get());
+
+    CSplashWnd::WaitUntilHidden();
+
+    m_frame->ActivateFrame();
+    m_printer->SetPrinterOrientation(m_settings, TRUE);
+    // The drawing opens in the shown window, so its progress can be seen and
+    // it fits the window's real size.
+    if (cmdInfo.m_nShellCommand != CCommandLineInfo::FileNew && !cmdInfo.m_strFileName.isEmpty())
+        OpenDocumentFile(CString::FromQString(cmdInfo.m_strFileName));
+    return kRun;
+}
+
+void CZumeoApp::ExitInstance() {
+    m_recentFiles.WriteList();
+    m_frame.reset();
+    CProfile::Flush();
+}
+
+void CZumeoApp::LoadSettings() {
+    CSettingsProfile::Load(m_settings, m_recentTexts);
+}
+
+void CZumeoApp::SaveSettings() {
+    CSettingsProfile::Save(m_settings, m_recentTexts);
+}
+
+void CZumeoApp::AddRecentText(std::vector<CString>& list, CString text, bool joinLines,
+                              bool acceptEmpty) {
+    if (joinLines) {
+        ReplaceAll(text, "\r\n", kPilcrow);
+        ReplaceAll(text, "\n", kPilcrow);
+        ReplaceAll(text, "\r", kPilcrow);
+    }
+    if (text.IsEmpty() && !acceptEmpty)
+        return;
+    if (!list.empty() && list.front() == text)
+        return;
+    list.erase(std::remove(list.begin(), list.end(), text), list.end());
+    list.insert(list.begin(), text);
+    if (list.size() > static_cast<std::size_t>(CRecentTexts::kMaxEntries))
+        list.pop_back();
+}
+
+void CZumeoApp::AddRecentMarkupText(CString text) {
+    AddRecentText(m_recentTexts.m_recentMarkupTexts, std::move(text), false, true);
+}
+
+void CZumeoApp::AddRecentRedlineText(CString text) {
+    AddRecentText(m_recentTexts.m_recentRedlineTexts, std::move(text), true, true);
+}
+
+void CZumeoApp::AddRecentTooltipText(CString text) {
+    AddRecentText(m_recentTexts.m_recentTooltipTexts, std::move(text), true, false);
+}
+
+void CZumeoApp::AddRecentLayerName(CString text) {
+    AddRecentText(m_recentTexts.m_recentLayerNames, std::move(text), false, true);
+}
+
+void CZumeoApp::SetFontList(std::vector<CString> names, std::vector<UINT> charSets) {
+    m_fontNames = std::move(names);
+    m_fontCharSets = std::move(charSets);
+}
+
+UINT CZumeoApp::GetFontCharSet(const CString& face) const {
+    const auto found = std::find(m_fontNames.begin(), m_fontNames.end(), face);
+    if (found == m_fontNames.end())
+        return kShiftJisCharset;
+    const auto index = static_cast<std::size_t>(found - m_fontNames.begin());
+    return index < m_fontCharSets.size() ? m_fontCharSets[index] : kShiftJisCharset;
+}
+
+QString CZumeoApp::GetFileVersionString() {
+    const QStringList parts = QStringLiteral(ZUMEO_VERSION).split(QLatin1Char('.'));
+    int numbers[4] = {0, 0, 0, 0};
+    for (qsizetype i = 0; i < 4 && i < parts.size(); ++i)
+        numbers[i] = parts[i].toInt();
+    return QString::asprintf("%d.%d.%d.%d", numbers[0], numbers[1], numbers[2], numbers[3]);
+}
+
+bool CZumeoApp::OpenDocumentFile(const CString& path) {
+    const CPlugIn* plugIn = m_plugIns.FindByExt(path);
+    if (!m_document || !m_frame || !plugIn)
+        return false;
+    m_document->SetSettings(&m_settings);
+    m_document->SetStatusBar(m_frame->statusBar());
+    if (!m_document->ImportByPlugin(plugIn->GetPath(), path))
+        return false;
+    m_recentFiles.Add(path);
+    m_frame->SetDocument(m_document.get());
+    m_frame->GetActiveView()->OnZoomFit();
+    m_frame->setWindowTitle(GetFileTitleExt(path).ToQString() + QStringLiteral(" - Zumeo"));
+    return true;
+}
+
+bool CZumeoApp::OnOpenRecentFile(UINT id) {
+    const int index = static_cast<int>(id - CommandIds::kFileMru1);
+    if (index < 0 || index >= m_recentFiles.GetSize())
+        return false;
+    const CString path = m_recentFiles[index];
+    if (!OpenDocumentFile(path))
+        m_recentFiles.Remove(index);
+    return true;
+}
+
+void CZumeoApp::OnFileOpen() {
+    QStringList filters;
+    for (int i = 0; i < m_plugIns.GetCount(); ++i) {
+        const QStringList parts =
+            m_plugIns.GetAt(i).GetFilter().ToQString().split(QLatin1Char('|'));
+        for (qsizetype j = 0; j + 1 < parts.size(); j += 2)
+            if (!parts[j].isEmpty())
+                filters << parts[j] + QStringLiteral(" (") + parts[j + 1] + QLatin1Char(')');
+    }
+    filters << QStringLiteral("すべてのファイル (*)");
+    const QString path = QFileDialog::getOpenFileName(m_frame.get(), QString(), QString(),
+                                                      filters.join(QStringLiteral(";;")));
+    if (!path.isEmpty())
+        OpenDocumentFile(CString::FromQString(path));
+}
+
+void CZumeoApp::OnHelp() {
+    const QString folder = GetProgramDir().ToQString() + QStringLiteral("help/");
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder + QStringLiteral("index.html")));
+}
+
+void CZumeoApp::OnAppAbout() {
+    AfxMessageBox(FromUtf8("Zumeo バージョン ") + CString::FromQString(GetFileVersionString()),
+                  MB_OK | MB_ICONINFORMATION);
+}
+
+void CZumeoApp::SetPrinterInfoSource(std::unique_ptr<CPrinterInfoSource> source) {
+    m_printer = std::make_unique<CPrinterDefaults>(std::move(source));
+}
+
+bool CZumeoApp::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        CKeyState::SetKeyDown(VirtualKeyFromQt(key->key()), event->type() == QEvent::KeyPress);
+        break;
+    }
+    case QEvent::ApplicationDeactivate:
+        CKeyState::Clear();
+        break;
+    default:
+        break;
+    }
+    if (CSplashWnd::PreTranslateAppMessage(event))
+        return true;
+    return QObject::eventFilter(watched, event);
+}

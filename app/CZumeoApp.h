@@ -1,0 +1,87 @@
+#pragma once
+// The application: its settings and recent lists, the plug-in table, the
+// installed fonts, the printer defaults, the open document and its main
+// window, and the start-up that brings them up from the command line.
+#include "app/CDrawDefaults.h"
+#include "app/CPlugInList.h"
+#include "app/CPrinterDefaults.h"
+#include "app/CRecentFileList.h"
+#include "app/CRecentTexts.h"
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class CMainFrame;
+class CZumeoDoc;
+
+class CZumeoApp : public QObject {
+public:
+    enum StartResult { kRun, kEnd, kFail };
+
+    CZumeoApp();
+    ~CZumeoApp() override;
+    CZumeoApp(const CZumeoApp&) = delete;
+    CZumeoApp& operator=(const CZumeoApp&) = delete;
+
+    // The one application object; null before it is made.
+    static CZumeoApp* Instance();
+
+    // Start-up from the arguments after the program name: kRun when the
+    // main window is up and the event loop is to run, kEnd when the start
+    // has done all it was asked (the desktop registration), kFail when it
+    // could not.
+    StartResult InitInstance(const QStringList& arguments);
+    // Keeps the recent files and lets the main window go (it saves the
+    // settings).
+    void ExitInstance();
+
+    void LoadSettings();
+    void SaveSettings();
+
+    void AddRecentMarkupText(CString text);
+    void AddRecentRedlineText(CString text);
+    void AddRecentTooltipText(CString text);
+    void AddRecentLayerName(CString text);
+
+    void SetFontList(std::vector<CString> names, std::vector<UINT> charSets);
+    // The character set of an installed face; 128 (Shift-JIS) for a face
+    // that is not installed.
+    UINT GetFontCharSet(const CString& face) const;
+    // The program's version as "major.minor.patch.build".
+    static QString GetFileVersionString();
+
+    // Opens a drawing into the document; false when it cannot be read.
+    bool OpenDocumentFile(const CString& path);
+    bool OnOpenRecentFile(UINT id);
+    void OnFileOpen();
+    void OnHelp();
+    void OnAppAbout();
+
+    // Printers as the source tells (the program's default asks Qt).
+    void SetPrinterInfoSource(std::unique_ptr<CPrinterInfoSource> source);
+    CPrinterDefaults& Printer() { return *m_printer; }
+
+    CZumeoDoc* GetDocument() const { return m_document.get(); }
+    CMainFrame* GetMainFrame() const { return m_frame.get(); }
+
+    CDrawDefaults m_settings;
+    CRecentTexts m_recentTexts;
+    CPlugInList m_plugIns;
+    CRecentFileList m_recentFiles;
+
+protected:
+    // Feeds the key state and lets the splash see the first key or press.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static void AddRecentText(std::vector<CString>& list, CString text, bool joinLines,
+                              bool acceptEmpty);
+
+    std::unique_ptr<CPrinterDefaults> m_printer;
+    std::vector<CString> m_fontNames;
+    std::vector<UINT> m_fontCharSets;
+    std::unique_ptr<CZumeoDoc> m_document;
+    std::unique_ptr<CMainFrame> m_frame;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// Command ids of the menu and bars that the frame and the application
+// handle themselves.
+#include "platform/win/WinTypes.h"
+
+namespace CommandIds {
+constexpr UINT kFileNew = 57600;
+constexpr UINT kFileOpen = 57601;
+constexpr UINT kFileSave = 57603;
+constexpr UINT kFileSaveAs = 57604;
+constexpr UINT kFilePrintSetup = 57606;
+constexpr UINT kFilePrint = 57607;
+constexpr UINT kFilePrintPreview = 57609;
+constexpr UINT kFileMru1 = 57616;
+constexpr int kMruCount = 4;
+constexpr UINT kEditDelete = 57632;
+constexpr UINT kEditCopy = 57634;
+constexpr UINT kEditSelectAll = 57642;
+constexpr UINT kEditUndo = 57643;
+constexpr UINT kEditRedo = 57644;
+constexpr UINT kAppAbout = 57664;
+constexpr UINT kAppExit = 57665;
+constexpr UINT kHelp = 57670;
+constexpr UINT kViewToolBar = 59392;
+constexpr UINT kViewStatusBar = 59393;
+constexpr UINT kViewLayerBar = 32784;
+constexpr UINT kContinuousPrint = 32783;
+constexpr UINT kCopyAll = 32782;
+constexpr UINT kSettings = 32775;
+constexpr UINT kRedraw = 32772;
+constexpr UINT kPan = 32777;
+constexpr UINT kZoom = 32778;
+constexpr UINT kPreviousView = 32779;
+constexpr UINT kWindowZoom = 32780;
+constexpr UINT kFit = 32781;
+} // namespace CommandIds

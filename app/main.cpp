@@ -1,0 +1,35 @@
+// The program: a Qt application with the real message boxes, the font
+// substitutions and the application object's start-up.
+#include "app/CMessageBoxService.h"
+#include "app/CZumeoApp.h"
+#include "app/FontSubstitutions.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zumeo"));
+    InstallFontSubstitutions();
+    CMessageBoxService messageBoxes;
+    CDialogService::Install(&messageBoxes);
+
+    int exitCode = 0;
+    {
+        CZumeoApp app;
+        QStringList arguments = QApplication::arguments();
+        arguments.removeFirst();
+        switch (app.InitInstance(arguments)) {
+        case CZumeoApp::kRun:
+            exitCode = QApplication::exec();
+            app.ExitInstance();
+            break;
+        case CZumeoApp::kEnd:
+            break;
+        case CZumeoApp::kFail:
+            exitCode = 1;
+            break;
+        }
+    }
+    CDialogService::Install(nullptr);
+    return exitCode;
+}

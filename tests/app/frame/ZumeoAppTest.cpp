@@ -1,0 +1,148 @@
+#include "app/CLayerBar.h"
+#include "app/CMainFrame.h"
+#include "app/CToolDlgBar.h"
+#include "app/CZumeoApp.h"
+#include "app/CZumeoDoc.h"
+#include "controls/CHoverButton.h"
+#include "controls/CLayerCheckListBox.h"
+#include "platform/mfc/Cp932.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempProfile.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+CString Sjis(const char* utf8) {
+    return CString(Cp932::FromUtf8(utf8));
+}
+
+class FakePrinters final : public CPrinterInfoSource {
+public:
+    explicit FakePrinters(QString name) : m_name(std::move(name)) {}
+    QString DefaultPrinterName() const override { return m_name; }
+    std::vector<CPaperInfo> Papers(const QString&) const override {
+        return {{9, QStringLiteral("A4"), POINT{2100, 2970}},
+                {8, QStringLiteral("A3"), POINT{2970, 4200}}};
+    }
+    QMarginsF Margins(const QString&) const override { return QMarginsF(4, 5, 6, 7); }
+
+private:
+    QString m_name;
+};
+
+class ZumeoAppTest : public ::testing::Test {
+protected:
+    TempProfile profile;
+    ScriptedDialogs dialogs;
+    CZumeoApp app;
+};
+
+TEST_F(ZumeoAppTest, AMissingFileIsReportedOnceAndAnEmptyDocumentOpens) {
+    const QString missing = QStringLiteral("/nonexistent/図面.dxf");
+    ASSERT_EQ(app.InitInstance({missing}), CZumeoApp::kRun);
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].text.ToQString(),
+              missing + QStringLiteral(" は存在しません。"));
+    ASSERT_NE(app.GetDocument(), nullptr);
+    EXPECT_TRUE(app.GetDocument()->m_objects.IsEmpty());
+    EXPECT_TRUE(app.GetDocument()->m_drawingPath.IsEmpty());
+    ASSERT_NE(app.GetMainFrame(), nullptr);
+    EXPECT_TRUE(app.GetMainFrame()->isVisible());
+    app.ExitInstance();
+}
+
+// The DXF plug-in is built beside this test program.
+TEST_F(ZumeoAppTest, ADrawingOnTheCommandLineOpensThroughItsPlugIn) {
+    QTemporaryDir folder;
+    const QString drawing = folder.path() + QStringLiteral("/simple.dxf");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/dxf/simple_entities.dxf"), drawing));
+    ASSERT_EQ(app.InitInstance({drawing}), CZumeoApp::kRun);
+    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_FALSE(app.GetDocument()->m_objects.IsEmpty());
+    CMainFrame* frame = app.GetMainFrame();
+    EXPECT_GT(frame->LayerBar()->LayerList()->count(), 0);
+    EXPECT_TRUE(frame->ToolBar()->Button(CToolDlgBar::kPrint)->isEnabled());
+    EXPECT_EQ(app.m_recentFiles.GetSize(), 1);
+    app.ExitInstance();
+}
+
+TEST_F(ZumeoAppTest, EmbeddingStartsNothing) {
+    EXPECT_EQ(app.InitInstance({QStringLiteral("/Embedding")}), CZumeoApp::kEnd);
+    EXPECT_EQ(app.GetMainFrame(), nullptr);
+    EXPECT_TRUE(dialogs.Messages().empty());
+}
+
+TEST_F(ZumeoAppTest, RecentListsKeepTenNewestFirst) {
+    for (int i = 0; i < 11; ++i)
+        app.AddRecentMarkupText(CString(std::to_string(i)));
+    const std::vector<CString>& list = app.m_recentTexts.m_recentMarkupTexts;
+    ASSERT_EQ(list.size(), 10u);
+    EXPECT_EQ(list.front(), "10");
+    EXPECT_EQ(list.back(), "1");
+    app.AddRecentMarkupText("5");
+    EXPECT_EQ(list.front(), "5");
+    EXPECT_EQ(list.size(), 10u);
+    EXPECT_EQ(list[1], "10");
+}
+
+TEST_F(ZumeoAppTest, RedlineTextsAreKeptOnOneLine) {
+    app.AddRecentRedlineText(Sjis("一行目\r\n二行目\n三\r四"));
+    EXPECT_EQ(app.m_recentTexts.m_recentRedlineTexts.front(), Sjis("一行目¶二行目¶三¶四"));
+}
+
+TEST_F(ZumeoAppTest, EmptyTextsCountExceptTooltips) {
+    app.AddRecentTooltipText("");
+    EXPECT_TRUE(app.m_recentTexts.m_recentTooltipTexts.empty());
+    app.AddRecentLayerName("");
+    EXPECT_EQ(app.m_recentTexts.m_recentLayerNames.size(), 1u);
+}
+
+TEST_F(ZumeoAppTest, FontCharSetsOfListedAndUnknownFaces) {
+    app.SetFontList({"Arial", Sjis("ＭＳ ゴシック")}, {0, 128});
+    EXPECT_EQ(app.GetFontCharSet("Arial"), 0u);
+    EXPECT_EQ(app.GetFontCharSet("arial"), 128u);
+    EXPECT_EQ(app.GetFontCharSet("Nothing"), 128u);
+}
+
+TEST_F(ZumeoAppTest, VersionHasFourParts) {
+    EXPECT_TRUE(CZumeoApp::GetFileVersionString().contains(
+        QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$"))));
+}
+
+TEST_F(ZumeoAppTest, PrinterDefaultsWithAPrinter) {
+    app.SetPrinterInfoSource(std::make_unique<FakePrinters>(QStringLiteral("office")));
+    CPrinterDefaults& printer = app.Printer();
+    EXPECT_EQ(printer.SetPrinterPaper(app.m_settings, 9, 0, 0), 1);
+    EXPECT_EQ(printer.GetPrinterPaper(), 9);
+    EXPECT_EQ(printer.GetPrinterPaperSize().x, 0);
+    EXPECT_EQ(printer.SetPrinterPaper(app.m_settings, 256, 1000, 2000), 1);
+    EXPECT_EQ(printer.GetPrinterPaperSize().y, 2000);
+    EXPECT_EQ(printer.SetPrinterOrientation(app.m_settings, TRUE), 1);
+    EXPECT_EQ(printer.GetPrinterOrientation(), CPrinterDefaults::kLandscape);
+    EXPECT_EQ(printer.GetPaperCount(QStringLiteral("office")), 2);
+    EXPECT_EQ(printer.GetPapers(QStringLiteral("office")), (std::vector<WORD>{9, 8}));
+    double left = 0, top = 0, right = 0, bottom = 0;
+    EXPECT_TRUE(printer.GetPrinterMargins(left, top, right, bottom));
+    EXPECT_EQ(bottom, 7.0);
+}
+
+TEST_F(ZumeoAppTest, WithoutAPrinterNothingChangesButTheSettings) {
+    app.SetPrinterInfoSource(std::make_unique<FakePrinters>(QString()));
+    CPrinterDefaults& printer = app.Printer();
+    EXPECT_EQ(printer.SetPrinterOrientation(app.m_settings, TRUE), 0);
+    EXPECT_EQ(app.m_settings.m_printLandscape, 1);
+    EXPECT_EQ(printer.SetPrinterPaper(app.m_settings, 8, 0, 0), 0);
+    EXPECT_EQ(app.m_settings.m_paperSize, 8);
+    EXPECT_EQ(printer.GetPrinterPaper(), 0);
+    EXPECT_EQ(printer.GetPrinterName(), QString());
+    EXPECT_EQ(printer.GetPaperCount(QStringLiteral("x")), 0);
+    double left = -1, top = -1, right = -1, bottom = -1;
+    EXPECT_FALSE(printer.GetPrinterMargins(left, top, right, bottom));
+    EXPECT_EQ(left, -1);
+}
+
+} // namespace
