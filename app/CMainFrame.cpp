@@ -187,6 +187,14 @@ void CMainFrame::UpdateMenu(CBitmapMenu& menu) {
     menu.CheckItem(CommandIds::kViewToolBar, m_toolBarHost->isVisibleTo(this));
     menu.CheckItem(CommandIds::kViewLayerBar, m_layerDock->isVisibleTo(this));
     menu.CheckItem(CommandIds::kViewStatusBar, statusBar()->isVisibleTo(this));
+    const CToolBarState state =
+        m_document ? CToolBarState::FromDocument(*m_document) : CToolBarState{};
+    for (UINT id : {CommandIds::kFilePrint, CommandIds::kFilePrintPreview, CommandIds::kEditCopy,
+                    CommandIds::kCopyAll})
+        menu.EnableItem(id, state.m_hasObjects);
+    menu.EnableItem(CommandIds::kFileSave, state.m_hasObjects && !state.m_readOnly);
+    menu.EnableItem(CommandIds::kEditUndo, state.m_hasObjects && state.m_canUndo);
+    menu.EnableItem(CommandIds::kEditRedo, state.m_hasObjects && state.m_canRedo);
     const bool drawing = m_view->HasDrawing();
     for (UINT id : {CommandIds::kFit, CommandIds::kPan, CommandIds::kZoom, CommandIds::kWindowZoom,
                     CommandIds::kRedraw})

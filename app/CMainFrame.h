@@ -33,6 +33,8 @@ public:
     void OnCommand(UINT id);
     // Brings the bars' enabling up to date with the document.
     void UpdateBars();
+    // The same for the menu items, as before a popup opens.
+    void UpdateMenu(CBitmapMenu& menu);
 
     CToolDlgBar* ToolBar() const { return m_wndToolBar; }
     CLayerBar* LayerBar() const { return m_wndLayerBar; }
@@ -52,7 +54,6 @@ protected:
 private:
     void CreateStatusBar();
     void FillFontList();
-    void UpdateMenu(CBitmapMenu& menu);
     static void ToggleBar(QWidget* bar);
 
     CZumeoApp& m_app;

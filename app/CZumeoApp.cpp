@@ -1,13 +1,13 @@
 #include "app/CZumeoApp.h"
 
 #include "app/CCommandLineInfo.h"
+#include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
 #include "app/CQtPrinterInfoSource.h"
 #include "app/CSettingsProfile.h"
 #include "app/CShellRegistration.h"
 #include "app/CSplashWnd.h"
 #include "app/CZumeoDoc.h"
-#include "app/CZumeoView.h"
 #include "app/CommandIds.h"
 #include "app/KeyMapping.h"
 #include "app/PathFunctions.h"
@@ -184,8 +184,8 @@ bool CZumeoApp::OpenDocumentFile(const CString& path) {
     if (!m_document->ImportByPlugin(plugIn->GetPath(), path))
         return false;
     m_recentFiles.Add(path);
-    m_frame->SetDocument(m_document.get());
-    m_frame->GetActiveView()->OnZoomFit();
+    m_frame->LayerBar()->FillLayers();
+    m_frame->UpdateBars();
     m_frame->setWindowTitle(GetFileTitleExt(path).ToQString() + QStringLiteral(" - Zumeo"));
     return true;
 }

@@ -1,5 +1,9 @@
 #include "controls/CBitmapMenu.h"
+#include "controls/CBkDialog.h"
 #include "controls/CBkDialogBar.h"
+#include "controls/CBkProppertyPage.h"
+#include "controls/CBkStatusBar.h"
+#include "controls/CBkTabCtrl.h"
 #include "controls/CHoverButtonEx.h"
 #include "controls/CLayerCheckListBox.h"
 #include "tests/app/frame/FrameTestSupport.h"
@@ -37,20 +41,33 @@ TEST(HoverButton, ShowsTheImageOfItsState) {
     EXPECT_EQ(button.CurrentImage(), CHoverButton::kDisabled);
 }
 
-TEST(BkDialogBar, TilesItsBitmapOverTheWholeWindow) {
-    CBkDialogBar bar;
+template <class Window> class BkWindow : public ::testing::Test {};
+
+using BkWindows =
+    ::testing::Types<CBkDialog, CBkDialogBar, CBkProppertyPage, CBkStatusBar, CBkTabCtrl>;
+TYPED_TEST_SUITE(BkWindow, BkWindows);
+
+TYPED_TEST(BkWindow, TilesItsBitmapAcrossTheWindow) {
+    TypeParam window;
     QPixmap tile(4, 4);
     tile.fill(Qt::white);
     {
         QPainter painter(&tile);
         painter.fillRect(0, 0, 1, 1, Qt::red);
     }
-    bar.SetBkBitmapHandle(tile);
-    bar.resize(20, 12);
-    const QImage shot = bar.grab().toImage();
-    EXPECT_EQ(shot.pixelColor(16, 8), QColor(Qt::red));
-    EXPECT_EQ(shot.pixelColor(17, 8), QColor(Qt::white));
-    EXPECT_EQ(bar.SetBkBitmap(QStringLiteral("/nonexistent.png")), 1);
+    window.SetBkBitmapHandle(tile);
+    window.resize(40, 30);
+    const QImage shot = window.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(16, 12), QColor(Qt::red));
+    EXPECT_EQ(shot.pixelColor(17, 12), QColor(Qt::white));
+}
+
+TYPED_TEST(BkWindow, WithoutABitmapPaintsAsItsBase) {
+    TypeParam window;
+    EXPECT_EQ(window.SetBkBitmap(QStringLiteral("/nonexistent.png")), 1);
+    EXPECT_TRUE(window.GetBkBitmap().isNull());
+    window.resize(40, 30);
+    EXPECT_NE(window.grab().toImage().pixelColor(16, 12), QColor(Qt::red));
 }
 
 struct HitCase {

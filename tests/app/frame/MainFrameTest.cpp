@@ -1,0 +1,76 @@
+#include "app/CMainFrame.h"
+#include "app/CSplashWnd.h"
+#include "app/CZumeoApp.h"
+#include "app/CommandIds.h"
+#include "platform/win/CProfile.h"
+#include "tests/app/frame/FrameTestSupport.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempProfile.h"
+
+#include <QAction>
+#include <QStatusBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    MainFrameTest() {
+        CSplashWnd::EnableSplashScreen(false);
+        frame = std::make_unique<CMainFrame>(app);
+        frame->SetDocument(&document);
+    }
+    ~MainFrameTest() override { CSplashWnd::EnableSplashScreen(true); }
+
+    bool MenuEnabled(UINT id) {
+        frame->UpdateMenu(frame->Menu());
+        return frame->Menu().FindItem(id)->isEnabled();
+    }
+
+    TempProfile profile;
+    ScriptedDialogs dialogs;
+    CZumeoApp app;
+    CZumeoDoc document;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(MainFrameTest, MenuFollowsTheDocument) {
+    EXPECT_FALSE(MenuEnabled(CommandIds::kFilePrint));
+    EXPECT_FALSE(MenuEnabled(CommandIds::kFileSave));
+    EXPECT_TRUE(MenuEnabled(CommandIds::kFileOpen));
+    AddObject(document);
+    EXPECT_TRUE(MenuEnabled(CommandIds::kFilePrint));
+    EXPECT_FALSE(MenuEnabled(CommandIds::kFileSave));
+}
+
+TEST_F(MainFrameTest, BarCommandsToggleTheBarAndItsCheck) {
+    frame->show();
+    ASSERT_TRUE(frame->ToolBarWindow()->isVisible());
+    frame->OnCommand(CommandIds::kViewToolBar);
+    EXPECT_FALSE(frame->ToolBarWindow()->isVisible());
+    frame->UpdateMenu(frame->Menu());
+    EXPECT_FALSE(frame->Menu().FindItem(CommandIds::kViewToolBar)->isChecked());
+    EXPECT_TRUE(frame->Menu().FindItem(CommandIds::kViewLayerBar)->isChecked());
+    frame->OnCommand(CommandIds::kViewLayerBar);
+    EXPECT_FALSE(frame->LayerBarWindow()->isVisible());
+}
+
+TEST_F(MainFrameTest, StatusPanesHoldTheirTexts) {
+    frame->SetStatusText(0, "ready");
+    frame->SetStatusText(1, "1:100");
+    EXPECT_EQ(frame->GetStatusText(0), QStringLiteral("ready"));
+    EXPECT_EQ(frame->GetStatusText(1), QStringLiteral("1:100"));
+}
+
+TEST_F(MainFrameTest, PlacementIsSavedWhenTheFrameGoes) {
+    frame->ActivateFrame();
+    frame->setWindowState(Qt::WindowNoState);
+    frame->setGeometry(30, 40, 500, 300);
+    frame.reset();
+    EXPECT_EQ(CProfile::GetProfileString("MAINWINDOW", "RECT").ToQString(),
+              QStringLiteral("0030 0040 0530 0340"));
+    EXPECT_EQ(CProfile::GetProfileInt("MAINWINDOW", "MAX", 1), 0u);
+    EXPECT_EQ(CProfile::GetProfileInt("MAINWINDOW", "ICON", 1), 0u);
+}
+
+} // namespace
