@@ -1,15 +1,21 @@
 #include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
+#include "app/CSplashWnd.h"
 #include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
+#include "app/FontSubstitutions.h"
 #include "controls/CHoverButton.h"
 #include "controls/CLayerCheckListBox.h"
 #include "platform/mfc/Cp932.h"
+#include "platform/win/CKeyState.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFont>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -68,6 +74,27 @@ TEST_F(ZumeoAppTest, ADrawingOnTheCommandLineOpensThroughItsPlugIn) {
     EXPECT_TRUE(frame->ToolBar()->Button(CToolDlgBar::kPrint)->isEnabled());
     EXPECT_EQ(app.m_recentFiles.GetSize(), 1);
     app.ExitInstance();
+}
+
+TEST_F(ZumeoAppTest, KeysReachTheKeyStateAndTheFirstHidesTheSplash) {
+    QWidget target;
+    CSplashWnd::EnableSplashScreen(true);
+    CSplashWnd::ShowSplashScreen(&target);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &press);
+    EXPECT_FALSE(CSplashWnd::IsActive());
+    EXPECT_NE(GetAsyncKeyState(VK_ESCAPE) & 0x8000, 0);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &release);
+    EXPECT_EQ(GetAsyncKeyState(VK_ESCAPE) & 0x8000, 0);
+}
+
+// Qt keeps substitutes in lower case.
+TEST(FontSubstitutions, WindowsFacesAreDrawnWithTheIpaFaces) {
+    InstallFontSubstitutions();
+    EXPECT_EQ(QFont::substitute(QStringLiteral("ＭＳ Ｐゴシック")), QStringLiteral("ipapgothic"));
+    EXPECT_EQ(QFont::substitute(QStringLiteral("ＭＳ 明朝")), QStringLiteral("ipamincho"));
+    EXPECT_EQ(QFont::substitute(QStringLiteral("MS Gothic")), QStringLiteral("ipagothic"));
 }
 
 TEST_F(ZumeoAppTest, EmbeddingStartsNothing) {
