@@ -17,7 +17,6 @@ bool IsSwitch(const QString& argument) {
 } // namespace
 
 void CCommandLineInfo::ParseCommandLine(const QStringList& arguments) {
-    int printToParameters = 0;
     for (const QString& argument : arguments) {
         if (IsSwitch(argument)) {
             const QString name = argument.mid(1).toLower();
@@ -44,8 +43,6 @@ void CCommandLineInfo::ParseCommandLine(const QStringList& arguments) {
             m_strFileName = argument;
             if (m_nShellCommand == FileNew)
                 m_nShellCommand = FileOpen;
-        } else if (m_nShellCommand == FilePrintTo && printToParameters++ == 0) {
-            m_strPrinterName = argument;
         }
     }
 }

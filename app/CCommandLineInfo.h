@@ -17,6 +17,6 @@ public:
     bool m_bRunEmbedded = false;
     bool m_bRunAutomated = false;
     ShellCommand m_nShellCommand = FileNew;
+    // Only the first file counts; a printer named after it is not used.
     QString m_strFileName;
-    QString m_strPrinterName;
 };

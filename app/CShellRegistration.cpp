@@ -1,6 +1,7 @@
 #include "app/CShellRegistration.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
 namespace {
@@ -48,6 +49,13 @@ QString CShellRegistration::DataFolder() {
     if (!xdg.isEmpty())
         return xdg;
     return QDir::homePath() + QStringLiteral("/.local/share");
+}
+
+bool CShellRegistration::Unregister(const QString& dataFolder) {
+    bool removed = true;
+    for (const QString& path : {MimePackagePath(dataFolder), DesktopEntryPath(dataFolder)})
+        removed = (!QFile::exists(path) || QFile::remove(path)) && removed;
+    return removed;
 }
 
 QString CShellRegistration::DesktopEntryPath(const QString& dataFolder) {

@@ -11,6 +11,8 @@ public:
     // Writes the MIME types and the desktop entry; false when a file cannot
     // be written.
     static bool Register(const QString& dataFolder, const QString& programPath);
+    // Removes both files; false when one stays.
+    static bool Unregister(const QString& dataFolder);
     static QString DesktopEntryPath(const QString& dataFolder);
     static QString MimePackagePath(const QString& dataFolder);
 };

@@ -90,6 +90,9 @@ CZumeoApp::StartResult CZumeoApp::InitInstance(const QStringList& arguments) {
                                                                                        : kFail;
     }
 
+    if (cmdInfo.m_nShellCommand == CCommandLineInfo::AppUnregister)
+        return CShellRegistration::Unregister(CShellRegistration::DataFolder()) ? kEnd : kFail;
+
     m_plugIns.Scan(GetProgramDir());
 
     m_document = std::make_unique<CZumeoDoc>();

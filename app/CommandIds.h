@@ -4,7 +4,6 @@
 #include "platform/win/WinTypes.h"
 
 namespace CommandIds {
-constexpr UINT kFileNew = 57600;
 constexpr UINT kFileOpen = 57601;
 constexpr UINT kFileSave = 57603;
 constexpr UINT kFileSaveAs = 57604;

@@ -175,8 +175,6 @@ void CToolImages::DrawGlyph(QPainter& p, Glyph glyph, const QColor& ink) {
         p.drawLine(QPointF(0.5, 15.5), QPointF(3.5, 12.5));
         p.drawLine(QPointF(15.5, 15.5), QPointF(12.5, 12.5));
         break;
-    case kGlyphCount:
-        break;
     }
 }
 

@@ -25,7 +25,6 @@ public:
         kPan,
         kZoom,
         kFit,
-        kGlyphCount
     };
 
     // A button face of side size in one of the four looks.

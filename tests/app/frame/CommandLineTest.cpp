@@ -116,6 +116,16 @@ TEST_F(ProgramRun, AutomationStartsEndWithoutAWindow) {
     EXPECT_FALSE(QFile::exists(DesktopEntry()));
 }
 
+TEST_F(ProgramRun, UnregisterRemovesWhatRegisterWrote) {
+    Start({QStringLiteral("/regserver")});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    ASSERT_TRUE(QFile::exists(DesktopEntry()));
+    Start({QStringLiteral("/UnregServer")});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(DesktopEntry()));
+}
+
 // With more on the line it is an ordinary start: the window stays up.
 TEST_F(ProgramRun, RegserverWithAFileIsAnOrdinaryStart) {
     Start({QStringLiteral("/REGSERVER"), QStringLiteral("x")});

@@ -6,6 +6,7 @@
 #include "controls/CBkTabCtrl.h"
 #include "controls/CHoverButtonEx.h"
 #include "controls/CLayerCheckListBox.h"
+#include "controls/LayeredWindow.h"
 #include "tests/app/frame/FrameTestSupport.h"
 
 #include <QAction>
@@ -68,6 +69,13 @@ TYPED_TEST(BkWindow, WithoutABitmapPaintsAsItsBase) {
     EXPECT_TRUE(window.GetBkBitmap().isNull());
     window.resize(40, 30);
     EXPECT_NE(window.grab().toImage().pixelColor(16, 12), QColor(Qt::red));
+}
+
+TEST(LayeredWindow, AlphaSetsTheOpacity) {
+    QWidget window;
+    SetWindowAlpha(51, &window);
+    EXPECT_NEAR(window.windowOpacity(), 0.2, 0.005);
+    SetWindowAlpha(0, nullptr);
 }
 
 struct HitCase {
