@@ -11,6 +11,7 @@
 #include "app/CommandIds.h"
 #include "app/MainMenuTemplate.h"
 #include "controls/CBkStatusBar.h"
+#include "entities/CRukEntity.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -95,7 +96,10 @@ CMainFrame::CMainFrame(CZumeoApp& app)
     addDockWidget(Qt::RightDockWidgetArea, m_layerDock);
     resizeDocks({m_layerDock}, {kLayerBarWidth}, Qt::Horizontal);
     m_wndLayerBar->SetCommandHandler([this](UINT id) { OnCommand(id); });
-    m_wndLayerBar->SetLayerChangedHandler([this](CRukLayer&) { m_view->Redraw(); });
+    m_wndLayerBar->SetLayerChangedHandler([this](CRukLayer&) {
+        m_view->m_pTool.reset();
+        m_view->Redraw();
+    });
     m_wndLayerBar->SetRedlinesChangedHandler([this] { m_view->Redraw(); });
 
     m_menu.LoadMenu(menuBar(), MainMenuTemplate());
@@ -212,7 +216,9 @@ void CMainFrame::UpdateMenu(CBitmapMenu& menu) {
     }
 }
 
+// A half-drawn markup would not survive the change of the view's size.
 void CMainFrame::ToggleBar(QWidget* bar) {
+    m_view->m_pTool.reset();
     bar->setVisible(!bar->isVisible());
 }
 

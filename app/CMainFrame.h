@@ -54,7 +54,7 @@ protected:
 private:
     void CreateStatusBar();
     void FillFontList();
-    static void ToggleBar(QWidget* bar);
+    void ToggleBar(QWidget* bar);
 
     CZumeoApp& m_app;
     bool m_bFirstShow = true;

@@ -8,9 +8,11 @@
 #include "app/CShellRegistration.h"
 #include "app/CSplashWnd.h"
 #include "app/CZumeoDoc.h"
+#include "app/CZumeoView.h"
 #include "app/CommandIds.h"
 #include "app/KeyMapping.h"
 #include "app/PathFunctions.h"
+#include "entities/CRukEntity.h"
 #include "platform/mfc/Cp932.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/CKeyState.h"
@@ -197,6 +199,8 @@ bool CZumeoApp::OnOpenRecentFile(UINT id) {
     const int index = static_cast<int>(id - CommandIds::kFileMru1);
     if (index < 0 || index >= m_recentFiles.GetSize())
         return false;
+    if (m_frame)
+        m_frame->GetActiveView()->m_pTool.reset();
     const CString path = m_recentFiles[index];
     if (!OpenDocumentFile(path))
         m_recentFiles.Remove(index);
