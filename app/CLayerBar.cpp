@@ -48,15 +48,15 @@ CLayerBar::CLayerBar(CDrawDefaults& settings, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
     auto* buttons = new QGridLayout;
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        const ViewButton& spec = kViewButtons[i];
+        const ViewButton& entry = kViewButtons[i];
         auto* button = new CHoverButton(this);
-        button->setObjectName(QStringLiteral("id_%1").arg(spec.id));
-        button->setToolTip(QString::fromUtf8(spec.tip));
-        button->LoadBitmaps(CToolImages::Button(spec.glyph, CHoverButton::kNormal),
-                            CToolImages::Button(spec.glyph, CHoverButton::kHover),
-                            CToolImages::Button(spec.glyph, CHoverButton::kPressed),
-                            CToolImages::Button(spec.glyph, CHoverButton::kDisabled));
-        const UINT id = spec.id;
+        button->setObjectName(QStringLiteral("id_%1").arg(entry.id));
+        button->setToolTip(QString::fromUtf8(entry.tip));
+        button->LoadBitmaps(CToolImages::Button(entry.glyph, CHoverButton::kNormal),
+                            CToolImages::Button(entry.glyph, CHoverButton::kHover),
+                            CToolImages::Button(entry.glyph, CHoverButton::kPressed),
+                            CToolImages::Button(entry.glyph, CHoverButton::kDisabled));
+        const UINT id = entry.id;
         connect(button, &QAbstractButton::clicked, this, [this, id] {
             if (m_onCommand)
                 m_onCommand(id);

@@ -32,7 +32,7 @@ bool WriteFile(const QString& path, const QByteArray& contents) {
     return file.commit();
 }
 
-// Desktop entries quote arguments with spaces or specials in double quotes.
+// Desktop entries quote arguments with spaces or special characters in double quotes.
 QString QuotedExec(const QString& programPath) {
     QString escaped = programPath;
     escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));

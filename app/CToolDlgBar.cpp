@@ -8,13 +8,13 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ToolButton {
     UINT id;
     CToolImages::Glyph glyph;
     const char* tip;
 };
 
-const ButtonSpec kButtons[CToolDlgBar::kButtonCount] = {
+const ToolButton kButtons[CToolDlgBar::kButtonCount] = {
     {CToolDlgBar::kOpen, CToolImages::kOpen, "開く"},
     {CToolDlgBar::kSave, CToolImages::kSave, "朱書きデータを保存"},
     {CToolDlgBar::kPrint, CToolImages::kPrint, "印刷"},
@@ -38,15 +38,15 @@ CToolDlgBar::CToolDlgBar(QWidget* parent) : CBkDialogBar(parent) {
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
     for (int i = 0; i < kButtonCount; ++i) {
-        const ButtonSpec& spec = kButtons[i];
+        const ToolButton& entry = kButtons[i];
         auto* button = new CHoverButton(this);
-        button->setObjectName(QStringLiteral("id_%1").arg(spec.id));
-        button->setToolTip(QString::fromUtf8(spec.tip));
-        button->LoadBitmaps(CToolImages::Button(spec.glyph, CHoverButton::kNormal),
-                            CToolImages::Button(spec.glyph, CHoverButton::kHover),
-                            CToolImages::Button(spec.glyph, CHoverButton::kPressed),
-                            CToolImages::Button(spec.glyph, CHoverButton::kDisabled));
-        const UINT id = spec.id;
+        button->setObjectName(QStringLiteral("id_%1").arg(entry.id));
+        button->setToolTip(QString::fromUtf8(entry.tip));
+        button->LoadBitmaps(CToolImages::Button(entry.glyph, CHoverButton::kNormal),
+                            CToolImages::Button(entry.glyph, CHoverButton::kHover),
+                            CToolImages::Button(entry.glyph, CHoverButton::kPressed),
+                            CToolImages::Button(entry.glyph, CHoverButton::kDisabled));
+        const UINT id = entry.id;
         connect(button, &QAbstractButton::clicked, this, [this, id] {
             if (m_onCommand)
                 m_onCommand(id);
