@@ -46,19 +46,29 @@ CRukLine::CRukLine() {
 
 void CRukLine::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar << m_x1 << m_y1 << m_x2 << m_y2 << m_layerName << static_cast<WORD>(m_lineType)
-           << m_lineTypeScale << static_cast<WORD>(m_lineWidth) << static_cast<UINT>(m_savedColor)
-           << static_cast<BYTE>(m_childFlag) << m_tag;
+        ar << m_x1 << m_y1 << m_x2 << m_y2;
+        StoreAttributes(ar);
         return;
     }
     const UINT schema = ar.GetObjectSchema();
     if (schema > 2)
         AfxThrowArchiveException(CArchiveException::badSchema);
+    ar >> m_x1 >> m_y1 >> m_x2 >> m_y2;
+    LoadAttributes(ar, schema);
+}
+
+void CRukLine::StoreAttributes(CArchive& ar) const {
+    ar << m_layerName << static_cast<WORD>(m_lineType) << m_lineTypeScale
+       << static_cast<WORD>(m_lineWidth) << static_cast<UINT>(m_savedColor)
+       << static_cast<BYTE>(m_childFlag) << m_tag;
+}
+
+void CRukLine::LoadAttributes(CArchive& ar, UINT schema) {
     WORD lineType = 0;
     WORD width = 0;
     UINT color = 0;
     BYTE childFlag = 0;
-    ar >> m_x1 >> m_y1 >> m_x2 >> m_y2 >> m_layerName >> lineType;
+    ar >> m_layerName >> lineType;
     if (schema >= 1)
         ar >> m_lineTypeScale;
     ar >> width >> color >> childFlag >> m_tag;

@@ -43,6 +43,13 @@ public:
     static constexpr int kWideLineType = 100;
 
 protected:
+    // The fields after the geometry, shared with the polyline's body: layer
+    // name, line type (16 bits), line-type scale (from schema 1), line width
+    // (16 bits), colour, child flag (8 bits) and tag. Loading also brings
+    // the saved colour and the extents up to date.
+    void StoreAttributes(CArchive& ar) const;
+    void LoadAttributes(CArchive& ar, UINT schema);
+
     // The pen rules of the open shapes. styledPens: the line type's own pen
     // is used (dashed pens are trusted on this output); emulateFineDots:
     // types 5 to 7 are dashed by the emulation under a solid pen instead;

@@ -1,5 +1,4 @@
 #include "entities/CRukPolyline.h"
-#include "entities/ArchiveFields.h"
 
 #include "app/CDrawDefaults.h"
 #include "entities/CDashedChain.h"
@@ -27,32 +26,14 @@ CRukPolyline::CRukPolyline() {
 void CRukPolyline::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         m_points.Serialize(ar);
-        ar << m_layerName << static_cast<WORD>(m_lineType) << m_lineTypeScale
-           << static_cast<WORD>(m_lineWidth) << static_cast<UINT>(m_savedColor)
-           << static_cast<BYTE>(m_childFlag) << m_tag;
+        StoreAttributes(ar);
         return;
     }
     const UINT schema = ar.GetObjectSchema();
     if (schema > 2)
         AfxThrowArchiveException(CArchiveException::badSchema);
-    WORD lineType = 0;
-    WORD width = 0;
-    UINT color = 0;
-    BYTE childFlag = 0;
     m_points.Serialize(ar);
-    ar >> m_layerName >> lineType;
-    if (schema >= 1)
-        ar >> m_lineTypeScale;
-    ar >> width >> color >> childFlag >> m_tag;
-    m_lineType = WithLowWord(m_lineType, lineType);
-    m_lineWidth = WithLowWord(m_lineWidth, width);
-    m_color = color;
-    m_childFlag = childFlag;
-    // Older files had no invisible line type.
-    if (schema < 2 && m_lineType == 0)
-        m_lineType = 1;
-    m_savedColor = m_color;
-    RecalcExtents();
+    LoadAttributes(ar, schema);
 }
 
 void CRukPolyline::RecalcExtents() {
