@@ -1,5 +1,7 @@
 #include "entities/CRukEntity.h"
 
+#include "entities/CFillBrushScope.h"
+
 #include "app/CDrawDefaults.h"
 #include "entities/CDashWalker.h"
 #include "entities/CEntityDocument.h"
@@ -41,14 +43,6 @@ int Span(int a, int b) {
 // y as a metafile takes it: negated (saturating).
 LONG MetafileY(LONG y, bool metafile) {
     return metafile ? TruncInt(-static_cast<double>(y)) : y;
-}
-
-bool IsHatchFill(int fillType) {
-    return fillType >= 4 && fillType <= 9;
-}
-
-bool IsSolidFill(int fillType) {
-    return fillType == 1 || fillType == 3;
 }
 
 } // namespace
@@ -310,23 +304,7 @@ void CRukEntity::DrawStyled(CEntityDocument* document, CDC* dc, int originX, int
     const int width = GetDeviceLineWidth(dc, m_lineWidth, settings);
     const COLORREF oldTextColor = dc->SetTextColor(penColor);
 
-    CBrush brush;
-    CGdiObject* oldBrush = nullptr;
-    bool bkColorChanged = false;
-    COLORREF oldBkColor = 0;
-    if (IsSolidFill(m_fillType)) {
-        brush.CreateSolidBrush(fillColor);
-        oldBrush = dc->SelectObject(&brush);
-    } else if (IsHatchFill(m_fillType)) {
-        if (m_transparent == 0) {
-            oldBkColor = dc->SetBkColor(fillColor);
-            bkColorChanged = true;
-        }
-        CreateFillBrush(&brush, m_fillType, thirdColor);
-        oldBrush = dc->SelectObject(&brush);
-    } else {
-        oldBrush = dc->SelectStockObject(NULL_BRUSH);
-    }
+    CFillBrushScope brush(dc, m_fillType, m_transparent, fillColor, thirdColor);
 
     // Set before any pass: the emulation's fill pass must mask a
     // translucent fill as the outline pass does.
@@ -364,18 +342,15 @@ void CRukEntity::DrawStyled(CEntityDocument* document, CDC* dc, int originX, int
     if (translucent) {
         // The outline once more, unmasked, over the masked fill.
         dc->SetROP2(R2_COPYPEN);
-        dc->SelectStockObject(NULL_BRUSH);
-        brush.DeleteObject();
+        brush.DropBrush();
         TraceA(dc, originX, originY, scale, settings, clip, FALSE);
     }
 
     dc->SetTextColor(oldTextColor);
     dc->SetBkMode(oldBkMode);
     dc->SetROP2(oldRop);
-    if (bkColorChanged)
-        dc->SetBkColor(oldBkColor);
+    brush.RestoreBkColor();
     dc->SelectObject(oldPen);
-    dc->SelectObject(oldBrush);
 }
 
 // ---- Transformations

@@ -1,5 +1,7 @@
 #include "entities/CRukPolygon.h"
+
 #include "entities/ArchiveFields.h"
+#include "entities/CFillBrushScope.h"
 
 #include "app/CDrawDefaults.h"
 #include "entities/CDashedChain.h"
@@ -22,10 +24,6 @@ constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kTranslucentFill = 1;
 constexpr int kSolidFill = 3;
 constexpr int kSpecialFill = 99;
-
-bool IsHatchFill(int fillType) {
-    return fillType >= 4 && fillType <= 9;
-}
 
 bool AllEqual(const std::vector<POINT>& points) {
     for (const POINT& point : points)
@@ -122,23 +120,7 @@ void CRukPolygon::DrawFilled(CDC* dc, const CDrawDefaults* settings, COLORREF pe
                              const CShapeOutput& output) {
     const COLORREF oldTextColor = dc->SetTextColor(thirdColor);
     const bool translucent = m_fillType == kTranslucentFill;
-    CBrush brush;
-    CGdiObject* oldBrush = nullptr;
-    bool bkColorChanged = false;
-    COLORREF oldBkColor = 0;
-    if (translucent || m_fillType == kSolidFill) {
-        brush.CreateSolidBrush(fillColor);
-        oldBrush = dc->SelectObject(&brush);
-    } else if (IsHatchFill(m_fillType)) {
-        if (m_transparent == 0) {
-            oldBkColor = dc->SetBkColor(fillColor);
-            bkColorChanged = true;
-        }
-        CreateFillBrush(&brush, m_fillType, thirdColor);
-        oldBrush = dc->SelectObject(&brush);
-    } else {
-        oldBrush = dc->SelectStockObject(NULL_BRUSH);
-    }
+    CFillBrushScope brush(dc, m_fillType, m_transparent, fillColor, thirdColor);
 
     const int oldBkMode = dc->SetBkMode(translucent || m_transparent != 0 ? TRANSPARENT : OPAQUE);
     const int oldRop = dc->SetROP2(translucent ? R2_MASKPEN : R2_COPYPEN);
@@ -171,7 +153,7 @@ void CRukPolygon::DrawFilled(CDC* dc, const CDrawDefaults* settings, COLORREF pe
     if (translucent) {
         // The outline once more, unmasked, over the masked fill.
         dc->SetROP2(R2_COPYPEN);
-        dc->SelectStockObject(NULL_BRUSH);
+        brush.DropBrush();
         if (dashed)
             output.dashed();
         else
@@ -181,10 +163,8 @@ void CRukPolygon::DrawFilled(CDC* dc, const CDrawDefaults* settings, COLORREF pe
     dc->SetTextColor(oldTextColor);
     dc->SetBkMode(oldBkMode);
     dc->SetROP2(oldRop);
-    if (bkColorChanged)
-        dc->SetBkColor(oldBkColor);
+    brush.RestoreBkColor();
     dc->SelectObject(oldPen);
-    dc->SelectObject(oldBrush);
 }
 
 void CRukPolygon::DrawA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
