@@ -2,6 +2,7 @@
 
 #include "app/CDrawDefaults.h"
 #include "app/CZumeoDoc.h"
+#include "controls/CCommandButton.h"
 #include "controls/CHoverButton.h"
 #include "controls/CLayerCheckListBox.h"
 #include "controls/CToolImages.h"
@@ -15,13 +16,7 @@
 
 namespace {
 
-struct ViewButton {
-    UINT id;
-    CToolImages::Glyph glyph;
-    const char* tip;
-};
-
-const ViewButton kViewButtons[4] = {
+const CCommandButton kViewButtons[4] = {
     {CLayerBar::kWindowZoom, CToolImages::kWindowZoom, "窓ズーム"},
     {CLayerBar::kZoom, CToolImages::kZoom, "ズーム＋-"},
     {CLayerBar::kPan, CToolImages::kPan, "画面移動"},
@@ -48,16 +43,7 @@ CLayerBar::CLayerBar(CDrawDefaults& settings, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
     auto* buttons = new QGridLayout;
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        const ViewButton& entry = kViewButtons[i];
-        auto* button = new CHoverButton(this);
-        button->setObjectName(QStringLiteral("id_%1").arg(entry.id));
-        button->setToolTip(QString::fromUtf8(entry.tip));
-        button->LoadBitmaps(CToolImages::Button(entry.glyph, CHoverButton::kNormal),
-                            CToolImages::Button(entry.glyph, CHoverButton::kHover),
-                            CToolImages::Button(entry.glyph, CHoverButton::kPressed),
-                            CToolImages::Button(entry.glyph, CHoverButton::kDisabled));
-        const UINT id = entry.id;
-        connect(button, &QAbstractButton::clicked, this, [this, id] {
+        auto* button = kViewButtons[i].Create(this, [this](UINT id) {
             if (m_onCommand)
                 m_onCommand(id);
         });

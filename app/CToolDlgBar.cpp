@@ -1,6 +1,7 @@
 #include "app/CToolDlgBar.h"
 
 #include "app/CToolBarState.h"
+#include "controls/CCommandButton.h"
 #include "controls/CHoverButton.h"
 #include "controls/CToolImages.h"
 
@@ -8,13 +9,7 @@
 
 namespace {
 
-struct ToolButton {
-    UINT id;
-    CToolImages::Glyph glyph;
-    const char* tip;
-};
-
-const ToolButton kButtons[CToolDlgBar::kButtonCount] = {
+const CCommandButton kButtons[CToolDlgBar::kButtonCount] = {
     {CToolDlgBar::kOpen, CToolImages::kOpen, "開く"},
     {CToolDlgBar::kSave, CToolImages::kSave, "朱書きデータを保存"},
     {CToolDlgBar::kPrint, CToolImages::kPrint, "印刷"},
@@ -38,16 +33,7 @@ CToolDlgBar::CToolDlgBar(QWidget* parent) : CBkDialogBar(parent) {
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
     for (int i = 0; i < kButtonCount; ++i) {
-        const ToolButton& entry = kButtons[i];
-        auto* button = new CHoverButton(this);
-        button->setObjectName(QStringLiteral("id_%1").arg(entry.id));
-        button->setToolTip(QString::fromUtf8(entry.tip));
-        button->LoadBitmaps(CToolImages::Button(entry.glyph, CHoverButton::kNormal),
-                            CToolImages::Button(entry.glyph, CHoverButton::kHover),
-                            CToolImages::Button(entry.glyph, CHoverButton::kPressed),
-                            CToolImages::Button(entry.glyph, CHoverButton::kDisabled));
-        const UINT id = entry.id;
-        connect(button, &QAbstractButton::clicked, this, [this, id] {
+        auto* button = kButtons[i].Create(this, [this](UINT id) {
             if (m_onCommand)
                 m_onCommand(id);
         });
