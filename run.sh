@@ -10,9 +10,4 @@ build=build
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build"
 
-drawing="${1:-samples/sample.dxf}"
-if [ ! -x "$build/bin/zumeo" ]; then
-  echo "The program zumeo is not there yet: the build holds its libraries and tests only."
-  exit 0
-fi
-exec "$build/bin/zumeo" "$drawing"
+exec "$build/bin/zumeo" "${1:-samples/sample.dxf}"
