@@ -42,6 +42,22 @@ bool CChildList::Remove(const CRukEntity* child) {
     return true;
 }
 
+void CChildList::SetColor(COLORREF color) const {
+    ForEach([color](CRukEntity& child) { child.SetColor(color); });
+}
+
+void CChildList::RestoreColor() const {
+    ForEach([](CRukEntity& child) { child.RestoreColor(); });
+}
+
+void CChildList::SetFillColor(COLORREF color) const {
+    ForEach([color](CRukEntity& child) { child.SetFillColor(color); });
+}
+
+void CChildList::RestoreFillColor() const {
+    ForEach([](CRukEntity& child) { child.RestoreFillColor(); });
+}
+
 CRukEntity* CChildList::GetFirst() const {
     return m_list.IsEmpty() ? nullptr : static_cast<CRukEntity*>(m_list.GetHead());
 }

@@ -31,6 +31,12 @@ public:
 
     // The union of the children's extents: the first child's extents,
     // widened by the others. False, with the outputs untouched, when empty.
+    // Colour operations passed on to every child.
+    void SetColor(COLORREF color) const;
+    void RestoreColor() const;
+    void SetFillColor(COLORREF color) const;
+    void RestoreFillColor() const;
+
     bool UnionExtents(int* minX, int* minY, int* maxX, int* maxY) const;
     // The same over the children whose layer the document shows.
     bool UnionShownExtents(const CEntityDocument& document, int* minX, int* minY, int* maxX,

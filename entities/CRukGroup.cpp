@@ -67,22 +67,22 @@ int CRukGroup::GetLineType() const {
 }
 
 void CRukGroup::SetColor(COLORREF color) {
-    m_children.ForEach([color](CRukEntity& child) { child.SetColor(color); });
+    m_children.SetColor(color);
     m_color = color;
 }
 
 void CRukGroup::RestoreColor() {
-    m_children.ForEach([](CRukEntity& child) { child.RestoreColor(); });
+    m_children.RestoreColor();
     m_color = kNoColor;
 }
 
 void CRukGroup::SetFillColor(COLORREF color) {
-    m_children.ForEach([color](CRukEntity& child) { child.SetFillColor(color); });
+    m_children.SetFillColor(color);
     m_fillColor = color;
 }
 
 void CRukGroup::RestoreFillColor() {
-    m_children.ForEach([](CRukEntity& child) { child.RestoreFillColor(); });
+    m_children.RestoreFillColor();
     m_fillColor = kNoColor;
 }
 

@@ -43,22 +43,22 @@ void CRukInsert::Serialize(CArchive& ar) {
 }
 
 void CRukInsert::SetColor(COLORREF color) {
-    m_children.ForEach([color](CRukEntity& child) { child.SetColor(color); });
+    m_children.SetColor(color);
     m_color = color;
 }
 
 void CRukInsert::RestoreColor() {
-    m_children.ForEach([](CRukEntity& child) { child.RestoreColor(); });
+    m_children.RestoreColor();
     m_color = kNoColor;
 }
 
 void CRukInsert::SetFillColor(COLORREF color) {
-    m_children.ForEach([color](CRukEntity& child) { child.SetFillColor(color); });
+    m_children.SetFillColor(color);
     m_fillColor = color;
 }
 
 void CRukInsert::RestoreFillColor() {
-    m_children.ForEach([](CRukEntity& child) { child.RestoreFillColor(); });
+    m_children.RestoreFillColor();
     m_fillColor = kNoColor;
 }
 
