@@ -1,6 +1,5 @@
 #include "app/CCommonDoc.h"
 
-#include "app/CDrawDefaults.h"
 #include "app/PathFunctions.h"
 #include "entities/CLineType.h"
 #include "entities/CRukEntity.h"
@@ -9,6 +8,7 @@
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
 #include "platform/mfc/CFile.h"
+#include "settings/CDrawDefaults.h"
 
 #include <algorithm>
 #include <cmath>

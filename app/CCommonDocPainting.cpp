@@ -2,7 +2,6 @@
 // copy. Every pass culls by the object's view-space box before drawing.
 
 #include "app/CCommonDoc.h"
-#include "app/CDrawDefaults.h"
 #include "entities/CDashRules.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukLayer.h"
@@ -12,6 +11,7 @@
 #include "platform/gdi/CMetaFileDC.h"
 #include "platform/gdi/CPen.h"
 #include "platform/gdi/RectFunctions.h"
+#include "settings/CDrawDefaults.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,5 @@
 #include "app/CLayerBar.h"
 
-#include "app/CDrawDefaults.h"
 #include "app/CZumeoDoc.h"
 #include "controls/CCommandButton.h"
 #include "controls/CHoverButton.h"
@@ -9,6 +8,7 @@
 #include "entities/CRukLayer.h"
 #include "platform/mfc/Cp932.h"
 #include "platform/win/CDialogService.h"
+#include "settings/CDrawDefaults.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

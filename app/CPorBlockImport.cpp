@@ -1,12 +1,12 @@
 #include "app/CPorBlockImport.h"
 
-#include "app/CDrawDefaults.h"
 #include "app/CStatusProgress.h"
 #include "app/CZumeoDoc.h"
 #include "entities/CLineType.h"
 #include "entities/CRukLayer.h"
 #include "por/PorBlockReader.h"
 #include "por/PorRecords.h"
+#include "settings/CDrawDefaults.h"
 
 namespace {
 

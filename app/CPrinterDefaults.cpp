@@ -1,6 +1,6 @@
 #include "app/CPrinterDefaults.h"
 
-#include "app/CDrawDefaults.h"
+#include "settings/CDrawDefaults.h"
 
 CPrinterDefaults::CPrinterDefaults(std::unique_ptr<CPrinterInfoSource> source)
     : m_source(std::move(source)) {}

@@ -1,10 +1,10 @@
 #include "app/CSettingsProfile.h"
 
-#include "app/CDrawDefaults.h"
 #include "app/CRecentTexts.h"
 #include "app/PathFunctions.h"
 #include "platform/win/CNumberFormat.h"
 #include "platform/win/CProfile.h"
+#include "settings/CDrawDefaults.h"
 
 #include <cmath>
 #include <cstdio>

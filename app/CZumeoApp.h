@@ -2,11 +2,11 @@
 // The application: its settings and recent lists, the plug-in table, the
 // installed fonts, the printer defaults, the open document and its main
 // window, and the start-up that brings them up from the command line.
-#include "app/CDrawDefaults.h"
 #include "app/CPlugInList.h"
 #include "app/CPrinterDefaults.h"
 #include "app/CRecentFileList.h"
 #include "app/CRecentTexts.h"
+#include "settings/CDrawDefaults.h"
 
 #include <QObject>
 #include <QStringList>

@@ -2,7 +2,6 @@
 
 #include "app/CControlFileReader.h"
 #include "app/CDocViewHook.h"
-#include "app/CDrawDefaults.h"
 #include "app/CPlugInReader.h"
 #include "app/CPorBlockImport.h"
 #include "app/PathFunctions.h"
@@ -15,6 +14,7 @@
 #include "platform/win/CDialogService.h"
 #include "platform/win/GlobalMemory.h"
 #include "por/PorRecord.h"
+#include "settings/CDrawDefaults.h"
 
 #include <QStatusBar>
 

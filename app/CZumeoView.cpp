@@ -1,10 +1,10 @@
 #include "app/CZumeoView.h"
 
-#include "app/CDrawDefaults.h"
 #include "app/CZumeoDoc.h"
 #include "entities/CRukRubberBand.h"
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/gdi/CImageDC.h"
+#include "settings/CDrawDefaults.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -2,7 +2,6 @@
 
 #include "entities/CFillBrushScope.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/CDashWalker.h"
 #include "entities/CEntityDocument.h"
 #include "entities/CRingPolygon.h"
@@ -15,6 +14,7 @@
 #include "platform/gdi/CRect.h"
 #include "platform/gdi/CRgn.h"
 #include "platform/gdi/RectFunctions.h"
+#include "settings/CDrawDefaults.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
 #include "entities/CRukGroup.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/CEntityDocument.h"
 #include "entities/EntityKinds.h"
 #include "platform/mfc/CArchive.h"
 #include "por/PorRecord.h"
 #include "por/PorRecords.h"
+#include "settings/CDrawDefaults.h"
 
 #include <unordered_set>
 

@@ -1,6 +1,5 @@
 #include "entities/CRukInsert.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/CEntityDocument.h"
 #include "entities/CEntityFactory.h"
 #include "entities/EntityKinds.h"
@@ -8,6 +7,7 @@
 #include "por/PorRecord.h"
 #include "por/PorRecordWalker.h"
 #include "por/PorRecords.h"
+#include "settings/CDrawDefaults.h"
 
 IMPLEMENT_SERIAL(CRukInsert, CObject, VERSIONABLE_SCHEMA | 0)
 

@@ -1,11 +1,11 @@
 #include "entities/CRukLayer.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/CDashRules.h"
 #include "entities/CEntityDocument.h"
 #include "entities/CRukEntity.h"
 #include "platform/gdi/RectFunctions.h"
 #include "platform/mfc/CArchive.h"
+#include "settings/CDrawDefaults.h"
 
 IMPLEMENT_SERIAL(CRukLayer, CObject, 0)
 

@@ -1,7 +1,6 @@
 #include "entities/CRukLine.h"
 #include "entities/ArchiveFields.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/CDashedChain.h"
 #include "entities/CEntityDocument.h"
 #include "entities/ColorRules.h"
@@ -12,6 +11,7 @@
 #include "platform/mfc/CArchive.h"
 #include "por/PorRecord.h"
 #include "por/PorRecords.h"
+#include "settings/CDrawDefaults.h"
 
 #include <algorithm>
 

@@ -3,7 +3,6 @@
 #include "entities/ArchiveFields.h"
 #include "entities/CFillBrushScope.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/CDashedChain.h"
 #include "entities/CEntityDocument.h"
 #include "entities/CVertexChain.h"
@@ -15,6 +14,7 @@
 #include "platform/mfc/CArchive.h"
 #include "por/PorRecord.h"
 #include "por/PorRecords.h"
+#include "settings/CDrawDefaults.h"
 
 IMPLEMENT_SERIAL(CRukPolygon, CObject, VERSIONABLE_SCHEMA | 3)
 

@@ -1,6 +1,5 @@
 #include "entities/CRukPolyline.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/CDashedChain.h"
 #include "entities/CEntityDocument.h"
 #include "entities/CVertexChain.h"
@@ -10,6 +9,7 @@
 #include "platform/mfc/CArchive.h"
 #include "por/PorRecord.h"
 #include "por/PorRecords.h"
+#include "settings/CDrawDefaults.h"
 
 IMPLEMENT_SERIAL(CRukPolyline, CObject, VERSIONABLE_SCHEMA | 2)
 

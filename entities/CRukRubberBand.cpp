@@ -1,9 +1,9 @@
 #include "entities/CRukRubberBand.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/ColorRules.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CPen.h"
+#include "settings/CDrawDefaults.h"
 
 void CRukRubberBand::Track(CEntityDocument*, CDC* dc, int oldX, int oldY, int newX, int newY,
                            const CDrawDefaults* settings, UINT) {

@@ -1,7 +1,6 @@
 // The drawing pipeline of the entity base: line widths, colours, pens, the
 // styled recipe, the colour drawing entry, the dash emulation and grips, as
 // recorded calls and as pixels.
-#include "app/CDrawDefaults.h"
 #include "entities/CRukEntity.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDeviceCaps.h"
@@ -10,6 +9,7 @@
 #include "platform/gdi/CPen.h"
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/gdi/CRgn.h"
+#include "settings/CDrawDefaults.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/TestGroup.h"
 #include "tests/entities/TestShape.h"

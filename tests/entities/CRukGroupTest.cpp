@@ -2,13 +2,13 @@
 // operations it passes on to its members, and its archive body.
 #include "entities/CRukGroup.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/CRukLine.h"
 #include "entities/CRukPolygon.h"
 #include "entities/EntityKinds.h"
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/mfc/CArchiveException.h"
 #include "platform/mfc/CObList.h"
+#include "settings/CDrawDefaults.h"
 #include "tests/entities/ContainerRecords.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"

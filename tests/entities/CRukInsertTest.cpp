@@ -2,12 +2,12 @@
 // the document, the layer they take, malformed nesting, and its archive body.
 #include "entities/CRukInsert.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/CEntityFactory.h"
 #include "entities/CRukLine.h"
 #include "entities/EntityKinds.h"
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/mfc/CArchiveException.h"
+#include "settings/CDrawDefaults.h"
 #include "tests/entities/ContainerRecords.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"

@@ -2,9 +2,9 @@
 // skipping rules and colour modes.
 #include "entities/CRukLayer.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/CRukLine.h"
 #include "platform/gdi/CRecordingDC.h"
+#include "settings/CDrawDefaults.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 

@@ -2,7 +2,6 @@
 // chain, the pen choice, hit tests and editing.
 #include "entities/CRukLine.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/EntityKinds.h"
 #include "platform/gdi/CMetaFileDC.h"
 #include "platform/gdi/CRecordingDC.h"
@@ -10,6 +9,7 @@
 #include "por/PorRecord.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
+#include "settings/CDrawDefaults.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 

@@ -2,13 +2,13 @@
 // geometry on each output, hit tests and vertex editing.
 #include "entities/CRukPolyline.h"
 
-#include "app/CDrawDefaults.h"
 #include "entities/EntityKinds.h"
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/mfc/CArchiveException.h"
 #include "por/PorRecord.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
+#include "settings/CDrawDefaults.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 

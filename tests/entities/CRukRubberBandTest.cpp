@@ -1,9 +1,9 @@
 // The view's rubber-band frame.
 #include "entities/CRukRubberBand.h"
 
-#include "app/CDrawDefaults.h"
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CRecordingDC.h"
+#include "settings/CDrawDefaults.h"
 #include "tests/entities/FakeDocument.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "DocumentBuilder.h"
 
-#include "app/CDrawDefaults.h"
+#include "settings/CDrawDefaults.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/CDrawDefaults.h"
 #include "app/CLayerBar.h"
 #include "controls/CLayerCheckListBox.h"
+#include "settings/CDrawDefaults.h"
 #include "tests/app/frame/FrameTestSupport.h"
 #include "tests/support/ScriptedDialogs.h"
 

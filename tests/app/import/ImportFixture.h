@@ -3,11 +3,11 @@
 // message boxes and a status bar, and POR blocks written as drawings that
 // the stand-in plug-in hands over as they are.
 
-#include "app/CDrawDefaults.h"
 #include "app/CZumeoDoc.h"
 #include "app/PathFunctions.h"
 #include "entities/CRukLayer.h"
 #include "por/PorBlockWriter.h"
+#include "settings/CDrawDefaults.h"
 #include "tests/por/PorTestData.h"
 #include "tests/support/ScriptedDialogs.h"
 

@@ -1,7 +1,7 @@
 #include "app/CSettingsProfile.h"
-#include "app/CDrawDefaults.h"
 #include "app/CRecentTexts.h"
 #include "platform/win/CProfile.h"
+#include "settings/CDrawDefaults.h"
 #include "tests/support/TempProfile.h"
 
 #include <gtest/gtest.h>

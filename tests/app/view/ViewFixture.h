@@ -5,13 +5,13 @@
 // drawing area is 200 pixels square with view-space (0, 0) at pixel
 // (10, 209) and 25 view units to the pixel, so both lines pass pixel 109/110.
 
-#include "app/CDrawDefaults.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "entities/CRukLayer.h"
 #include "entities/CRukLine.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CDeviceCaps.h"
+#include "settings/CDrawDefaults.h"
 
 #include <QColor>
 
