@@ -339,3 +339,11 @@ CDocViewHook& CZumeoDoc::View() const {
     static CDocViewHook none;
     return m_view ? *m_view : none;
 }
+
+void CZumeoDoc::ShowCursorPosition(LONG x, LONG y) {
+    const POINT point = DeviceToLogicalPoint(x, y);
+    const double unit = UnitDivisor();
+    const QString text = QString::number(point.x / unit, 'f', 3) + QLatin1Char(' ') +
+                         QString::number(point.y / unit, 'f', 3);
+    View().SetStatusText(1, CString::FromQString(text));
+}

@@ -65,6 +65,8 @@ public:
     // Flags, files and adapts the redline objects a control file gave, as
     // every load does once the drawing is in.
     void FileLoadedRedlines();
+    // Shows a view-space point in drawing units in the second status pane.
+    void ShowCursorPosition(LONG x, LONG y);
 
     // ---- What the document needs of the program around it; without them
     // it uses the default settings, shows no progress and has no view.

@@ -343,6 +343,22 @@ bool CZumeoView::CopyToClipboard() {
     return m_document->CopyToClipboard(&dc, m_settings);
 }
 
+bool CZumeoView::CopyVisibleToClipboard() {
+    if (!m_document)
+        return false;
+    CDC dc(CDeviceCaps(std::max(width(), 1), std::max(height(), 1), logicalDpiX(), logicalDpiY()));
+    if (!PrepareDC(&dc))
+        return false;
+    RECT visible{0, 0, width(), height()};
+    dc.DPtoLP(&visible);
+    return m_document->CopyAreaToClipboard(&dc, visible, m_settings);
+}
+
+void CZumeoView::SetStatusText(int pane, const CString& text) {
+    if (m_onStatusText)
+        m_onStatusText(pane, text);
+}
+
 // ---- Commands
 
 bool CZumeoView::HasDrawing() const {
@@ -455,6 +471,10 @@ void CZumeoView::mousePressEvent(QMouseEvent* event) {
 
 void CZumeoView::mouseMoveEvent(QMouseEvent* event) {
     const POINT point = ToPoint(event->position());
+    if (m_document && m_dragButton != Qt::MiddleButton && HasDrawingArea()) {
+        const POINT viewPoint = ToViewSpace(point);
+        m_document->ShowCursorPosition(viewPoint.x, viewPoint.y);
+    }
     if (m_dragButton == Qt::MiddleButton ||
         (m_dragButton == Qt::LeftButton && m_toolMode == kToolPan)) {
         m_dragOffset = {m_dragStart.x - point.x, m_dragStart.y - point.y};

@@ -1,15 +1,23 @@
 // The program: a Qt application with the real message boxes, the font
-// substitutions and the application object's start-up.
+// substitutions, Qt's own Japanese texts and the application object's
+// start-up.
 #include "app/CMessageBoxService.h"
 #include "app/CZumeoApp.h"
 #include "app/FontSubstitutions.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zumeo"));
     InstallFontSubstitutions();
+    // The dialogs Qt makes (file dialog, buttons) speak the program's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     CMessageBoxService messageBoxes;
     CDialogService::Install(&messageBoxes);
 
