@@ -205,6 +205,7 @@ bool CZumeoApp::OpenDocumentFile(const CString& path) {
     }
     m_document->SetSettings(&m_settings);
     m_document->SetStatusBar(m_frame->statusBar());
+    m_document->SetFontCharSetSource([this](const CString& face) { return GetFontCharSet(face); });
     if (!m_document->ImportByPlugin(plugIn->GetPath(), path))
         return false;
     m_recentFiles.Add(path);

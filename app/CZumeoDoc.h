@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <functional>
+
 class CDocViewHook;
 class CDrawDefaults;
 class PorRecord;
@@ -74,6 +76,11 @@ public:
     void SetSettings(const CDrawDefaults* settings) { m_settings = settings; }
     void SetStatusBar(QStatusBar* statusBar);
     void SetViewHook(CDocViewHook* view) { m_view = view; }
+    // The character set of an installed font face; without it, markups
+    // read from a control file keep the character set they were stored with.
+    void SetFontCharSetSource(std::function<UINT(const CString&)> source) {
+        m_fontCharSet = std::move(source);
+    }
 
     enum OpenState { kOpenNew = 0, kOpenOwnFile = 1, kOpenImported = 2, kOpenBaseImage = 3 };
     int m_openState = kOpenNew;
@@ -97,4 +104,5 @@ private:
     const CDrawDefaults* m_settings = nullptr;
     QPointer<QStatusBar> m_statusBar;
     CDocViewHook* m_view = nullptr;
+    std::function<UINT(const CString&)> m_fontCharSet;
 };
