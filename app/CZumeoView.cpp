@@ -524,15 +524,15 @@ void CZumeoView::FinishPan(POINT windowPoint) {
 void CZumeoView::FinishWindowZoom(POINT viewPoint) {
     m_pTool->SetCorner2(viewPoint.x, viewPoint.y);
     // A frame dragged right to left or top to bottom has the same size.
-    const double frameWidth = std::abs(double{viewPoint.x} - m_pTool->m_x1);
-    const double frameHeight = std::abs(double{viewPoint.y} - m_pTool->m_y1);
+    const double frameWidth = std::abs(static_cast<double>(viewPoint.x) - m_pTool->m_x1);
+    const double frameHeight = std::abs(static_cast<double>(viewPoint.y) - m_pTool->m_y1);
     if (frameWidth == 0.0 || frameHeight == 0.0)
         return;
     SaveView();
     const POINT topLeft = ToViewSpace({0, 0});
     const POINT bottomRight = ToViewSpace({width(), height()});
-    const double clientWidth = std::abs(double{bottomRight.x} - topLeft.x);
-    const double clientHeight = std::abs(double{bottomRight.y} - topLeft.y);
+    const double clientWidth = std::abs(static_cast<double>(bottomRight.x) - topLeft.x);
+    const double clientHeight = std::abs(static_cast<double>(bottomRight.y) - topLeft.y);
     if (clientWidth == 0.0 || clientHeight == 0.0)
         return;
     const double factor = frameWidth / frameHeight > clientWidth / clientHeight
