@@ -11,6 +11,9 @@
 #include "tests/support/TempProfile.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <gtest/gtest.h>
 
@@ -71,6 +74,21 @@ TEST_F(MainFrameTest, HiddenBarsStayHiddenAtTheNextStart) {
     EXPECT_TRUE(frame->ToolBarWindow()->isVisible());
     EXPECT_FALSE(frame->LayerBarWindow()->isVisible());
     EXPECT_FALSE(frame->statusBar()->isVisible());
+}
+
+TEST_F(MainFrameTest, MovingTheMouseOverTheDrawingShowsWhereItIs) {
+    AddObject(document);
+    frame->resize(800, 600);
+    frame->show();
+    QWidget* view = frame->GetActiveView();
+    const QPointF point(view->width() / 2.0, view->height() / 2.0);
+    QMouseEvent move(QEvent::MouseMove, point, view->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &move);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^-?\\d+\\.\\d{3} -?\\d+\\.\\d{3}$"))
+                    .match(frame->GetStatusText(1))
+                    .hasMatch())
+        << frame->GetStatusText(1).toStdString();
 }
 
 TEST_F(MainFrameTest, TheViewsStatusTextReachesTheSecondPane) {
