@@ -4,20 +4,15 @@
 #include "app/CMessageBoxService.h"
 #include "app/CZumeoApp.h"
 #include "app/FontSubstitutions.h"
+#include "app/QtTranslations.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zumeo"));
     InstallFontSubstitutions();
-    // The dialogs Qt makes (file dialog, buttons) speak the program's language.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    InstallQtTranslations();
     CMessageBoxService messageBoxes;
     CDialogService::Install(&messageBoxes);
 

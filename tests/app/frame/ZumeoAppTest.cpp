@@ -5,6 +5,7 @@
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/FontSubstitutions.h"
+#include "app/QtTranslations.h"
 #include "controls/CHoverButton.h"
 #include "controls/CLayerCheckListBox.h"
 #include "platform/mfc/Cp932.h"
@@ -224,6 +225,12 @@ TEST_F(ZumeoAppTest, HelpWithoutItsFolderSaysSo) {
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_TRUE(dialogs.Messages()[0].text.ToQString().startsWith(
         QStringLiteral("ヘルプが見つかりません。")));
+}
+
+TEST(QtTranslationsTest, QtsOwnButtonsSpeakJapanese) {
+    ASSERT_TRUE(InstallQtTranslations());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+              QStringLiteral("キャンセル"));
 }
 
 } // namespace
