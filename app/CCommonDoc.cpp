@@ -133,7 +133,7 @@ void CCommonDoc::ResetDocument() {
     m_headerWord = 0;
     m_importLayerName.Empty();
     m_scaleMarkups = 1;
-    m_curLayerName = "0";
+    m_curLayerName = CString("0");
     m_noteText = kDefaultNoteText;
     m_textSize = 0.2;
     m_markupKind = 0;

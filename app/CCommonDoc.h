@@ -145,6 +145,8 @@ public:
     // and as a picture; false when nothing could be made. The extent and
     // the scales stay as they were.
     bool CopyToClipboard(CDC* source, const CDrawDefaults& settings);
+    // Puts a view-space rectangle on the clipboard in the same two forms.
+    bool CopyAreaToClipboard(CDC* source, const RECT& rect, const CDrawDefaults& settings);
 
     // ---- Markups of old control files, whose parts stood only in their
     // child list: the parts join the drawing order before position (the
@@ -235,6 +237,8 @@ public:
 
 protected:
     CRukLayer* FindLayerNoCase(const CString& name) const;
+    // The drawing units per shown unit; a unit of 0 counts as 1000.
+    double UnitDivisor() const;
     // The box of the entities of shown layers, dots and invisible ones left out.
     CDocExtent VisibleBox() const;
     // The loaded extent widened by the top objects.
@@ -253,8 +257,9 @@ private:
     void ListPart(CRukEntity* part, POSITION position);
     CDocExtent PaperExtent() const;
     bool HasPaper() const;
-    double UnitDivisor() const;
     // The children of an object in list order.
     static std::vector<CRukEntity*> ChildrenOf(const CRukEntity* object);
+    // Hands the metafile to the clipboard and deletes it; false for none.
+    static bool PutOnClipboard(HENHMETAFILE metafile);
     static void DeleteAll(CObList& list);
 };

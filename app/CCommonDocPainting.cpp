@@ -290,8 +290,7 @@ HENHMETAFILE CCommonDoc::RenderToMetafile(CDC* source, const RECT& rect,
 }
 
 bool CCommonDoc::CopyToClipboard(CDC* source, const CDrawDefaults& settings) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
+    if (!QGuiApplication::clipboard())
         return false;
     // The copy measures the shown drawing, but the view keeps mapping the
     // extent it was set up with.
@@ -312,9 +311,18 @@ bool CCommonDoc::CopyToClipboard(CDC* source, const CDrawDefaults& settings) {
     m_extent = extent;
     m_scaleX = scaleX;
     m_scaleY = scaleY;
+    return PutOnClipboard(metafile);
+}
+
+bool CCommonDoc::CopyAreaToClipboard(CDC* source, const RECT& rect, const CDrawDefaults& settings) {
+    if (!QGuiApplication::clipboard())
+        return false;
+    return PutOnClipboard(RenderToMetafile(source, rect, settings));
+}
+
+bool CCommonDoc::PutOnClipboard(HENHMETAFILE metafile) {
     if (!metafile)
         return false;
-
     const std::vector<BYTE>& bytes = metafile->Bytes();
     auto* data = new QMimeData;
     data->setData("image/emf", QByteArray(reinterpret_cast<const char*>(bytes.data()),
@@ -323,6 +331,6 @@ bool CCommonDoc::CopyToClipboard(CDC* source, const CDrawDefaults& settings) {
     if (!picture.isNull())
         data->setImageData(picture);
     DeleteEnhMetaFile(metafile);
-    clipboard->setMimeData(data);
+    QGuiApplication::clipboard()->setMimeData(data);
     return true;
 }

@@ -25,4 +25,6 @@ public:
     virtual void ShowLoadedDrawing() {}
     // Refills the frame's layer bar from the document's layers.
     virtual void RefreshLayerBar() {}
+    // Shows a text in a pane of the frame's status bar.
+    virtual void SetStatusText(int, const CString&) {}
 };

@@ -170,3 +170,17 @@ void CLayerBar::OnLayerCheckChanged(int row) {
     if (m_onLayerChanged)
         m_onLayerChanged(*layer);
 }
+
+CHoverButton* CLayerBar::Button(UINT id) const {
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        if (kViewButtons[i].id == id)
+            return m_buttons[i];
+    return nullptr;
+}
+
+std::vector<UINT> CLayerBar::ButtonIds() {
+    std::vector<UINT> ids;
+    for (const CCommandButton& button : kViewButtons)
+        ids.push_back(button.id);
+    return ids;
+}

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class CDrawDefaults;
 class CHoverButton;
@@ -56,6 +57,10 @@ public:
     }
 
     CLayerCheckListBox* LayerList() const { return m_list; }
+    // The view button of a control id; null for another id.
+    CHoverButton* Button(UINT id) const;
+    // The control ids of the view buttons, in bar order.
+    static std::vector<UINT> ButtonIds();
     QCheckBox* ShowRedlinesBox() const { return m_showRedlines; }
     QCheckBox* BlinkBox() const { return m_blink; }
 

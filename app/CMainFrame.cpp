@@ -12,6 +12,7 @@
 #include "app/MainMenuTemplate.h"
 #include "controls/CBkStatusBar.h"
 #include "entities/CRukEntity.h"
+#include "platform/win/CProfile.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -30,6 +31,8 @@ constexpr int kIdleMilliseconds = 200;
 constexpr int kLayerBarWidth = 180;
 constexpr UINT kShiftJisCharset = 128;
 constexpr UINT kAnsiCharset = 0;
+// The profile section of the bars' visibility.
+constexpr const char* kBarStateSection = "ToolBarState";
 
 // The tool-bar buttons that stand for a menu command.
 UINT MenuCommandOf(UINT id) {
@@ -101,6 +104,7 @@ CMainFrame::CMainFrame(CZumeoApp& app)
         m_view->Redraw();
     });
     m_wndLayerBar->SetRedlinesChangedHandler([this] { m_view->Redraw(); });
+    m_view->SetStatusHandler([this](int pane, const CString& text) { SetStatusText(pane, text); });
 
     m_menu.LoadMenu(menuBar(), MainMenuTemplate());
     m_menu.SetCommandHandler([this](UINT id) { OnCommand(id); });
@@ -118,7 +122,23 @@ CMainFrame::CMainFrame(CZumeoApp& app)
 
 CMainFrame::~CMainFrame() {
     CWindowPlacement::FromWindow(*this).Save();
+    SaveBarState();
     m_app.SaveSettings();
+}
+
+std::vector<CMainFrame::BarKey> CMainFrame::BarKeys() const {
+    return {{"ToolBar", m_toolBarHost}, {"LayerBar", m_layerDock}, {"StatusBar", statusBar()}};
+}
+
+void CMainFrame::LoadBarState() {
+    for (const BarKey& entry : BarKeys())
+        entry.bar->setVisible(CProfile::GetProfileInt(kBarStateSection, entry.key, 1) != 0);
+}
+
+void CMainFrame::SaveBarState() const {
+    for (const BarKey& entry : BarKeys())
+        CProfile::WriteProfileInt(kBarStateSection, entry.key,
+                                  entry.bar->isVisibleTo(this) ? 1 : 0);
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -154,6 +174,7 @@ void CMainFrame::SetDocument(CZumeoDoc* document) {
 void CMainFrame::ActivateFrame() {
     if (m_bFirstShow) {
         m_bFirstShow = false;
+        LoadBarState();
         CWindowPlacement::Load().Apply(*this);
     }
     show();
@@ -181,35 +202,28 @@ QWidget* CMainFrame::LayerBarWindow() const {
 }
 
 void CMainFrame::UpdateBars() {
+    UpdateMenu(m_menu);
     if (!m_document)
         return;
     m_wndToolBar->UpdateButtons(CToolBarState::FromDocument(*m_document));
+    m_wndToolBar->KeepEnabledOnly([this](UINT id) { return IsCommandEnabled(MenuCommandOf(id)); });
     m_wndLayerBar->UpdateControls();
 }
 
 void CMainFrame::UpdateMenu(CBitmapMenu& menu) {
+    for (UINT id : menu.ItemIds())
+        menu.EnableItem(id, IsCommandEnabled(id));
     menu.CheckItem(CommandIds::kViewToolBar, m_toolBarHost->isVisibleTo(this));
     menu.CheckItem(CommandIds::kViewLayerBar, m_layerDock->isVisibleTo(this));
     menu.CheckItem(CommandIds::kViewStatusBar, statusBar()->isVisibleTo(this));
-    const CToolBarState state =
-        m_document ? CToolBarState::FromDocument(*m_document) : CToolBarState{};
-    for (UINT id : {CommandIds::kFilePrint, CommandIds::kFilePrintPreview, CommandIds::kEditCopy,
-                    CommandIds::kCopyAll})
-        menu.EnableItem(id, state.m_hasObjects);
-    menu.EnableItem(CommandIds::kFileSave, state.m_hasObjects && !state.m_readOnly);
-    menu.EnableItem(CommandIds::kEditUndo, state.m_hasObjects && state.m_canUndo);
-    menu.EnableItem(CommandIds::kEditRedo, state.m_hasObjects && state.m_canRedo);
-    const bool drawing = m_view->HasDrawing();
-    for (UINT id : {CommandIds::kFit, CommandIds::kPan, CommandIds::kZoom, CommandIds::kWindowZoom,
-                    CommandIds::kRedraw})
-        menu.EnableItem(id, drawing);
-    menu.EnableItem(CommandIds::kPreviousView, m_view->CanPreviousView());
     menu.CheckItem(CommandIds::kPan, m_view->IsToolChecked(CZumeoView::kToolPan));
     menu.CheckItem(CommandIds::kZoom, m_view->IsToolChecked(CZumeoView::kToolDragZoom));
     menu.CheckItem(CommandIds::kWindowZoom, m_view->IsToolChecked(CZumeoView::kToolWindowZoom));
     const CRecentFileList& recent = m_app.m_recentFiles;
     for (int i = 0; i < CommandIds::kMruCount; ++i) {
         QAction* item = menu.FindItem(CommandIds::kFileMru1 + static_cast<UINT>(i));
+        if (!item)
+            continue;
         item->setVisible(i < recent.GetSize());
         if (i < recent.GetSize())
             item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(recent[i].ToQString()));
@@ -222,38 +236,121 @@ void CMainFrame::ToggleBar(QWidget* bar) {
     bar->setVisible(!bar->isVisible());
 }
 
+const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
+    {CommandIds::kFileOpen, &CMainFrame::OnFileOpen, &CMainFrame::Always},
+    {CommandIds::kFileMru1, &CMainFrame::OnOpenRecentFile, &CMainFrame::HasRecentFile},
+    {CommandIds::kFileMru1 + 1, &CMainFrame::OnOpenRecentFile, &CMainFrame::HasRecentFile},
+    {CommandIds::kFileMru1 + 2, &CMainFrame::OnOpenRecentFile, &CMainFrame::HasRecentFile},
+    {CommandIds::kFileMru1 + 3, &CMainFrame::OnOpenRecentFile, &CMainFrame::HasRecentFile},
+    {CommandIds::kAppExit, &CMainFrame::OnAppExit, &CMainFrame::Always},
+    {CommandIds::kHelp, &CMainFrame::OnHelp, &CMainFrame::Always},
+    {CommandIds::kAppAbout, &CMainFrame::OnAppAbout, &CMainFrame::Always},
+    {CommandIds::kViewToolBar, &CMainFrame::OnViewToolBar, &CMainFrame::Always},
+    {CommandIds::kViewLayerBar, &CMainFrame::OnViewLayerBar, &CMainFrame::Always},
+    {CommandIds::kViewStatusBar, &CMainFrame::OnViewStatusBar, &CMainFrame::Always},
+    {CommandIds::kFit, &CMainFrame::OnZoomFit, &CMainFrame::HasDrawing},
+    {CommandIds::kPan, &CMainFrame::OnPanTool, &CMainFrame::HasDrawing},
+    {CommandIds::kZoom, &CMainFrame::OnZoomTool, &CMainFrame::HasDrawing},
+    {CommandIds::kWindowZoom, &CMainFrame::OnWindowZoomTool, &CMainFrame::HasDrawing},
+    {CommandIds::kPreviousView, &CMainFrame::OnPreviousView, &CMainFrame::CanPreviousView},
+    {CommandIds::kRedraw, &CMainFrame::OnRedraw, &CMainFrame::HasDrawing},
+    {CommandIds::kCopyAll, &CMainFrame::OnCopyAll, &CMainFrame::HasDrawing},
+    {CommandIds::kEditCopy, &CMainFrame::OnCopyVisible, &CMainFrame::HasDrawing},
+};
+
+const CMainFrame::CommandRoute* CMainFrame::FindRoute(UINT id) {
+    for (const CommandRoute& route : kCommandRoutes)
+        if (route.id == id)
+            return &route;
+    return nullptr;
+}
+
+bool CMainFrame::IsCommandEnabled(UINT id) const {
+    const CommandRoute* route = FindRoute(id);
+    return route && (this->*route->enabled)(id);
+}
+
 void CMainFrame::OnCommand(UINT id) {
     id = MenuCommandOf(id);
-    if (id >= CommandIds::kFileMru1 &&
-        id < CommandIds::kFileMru1 + static_cast<UINT>(CommandIds::kMruCount)) {
-        m_app.OnOpenRecentFile(id);
-        return;
-    }
-    switch (id) {
-    case CommandIds::kFileOpen:
-        m_app.OnFileOpen();
-        break;
-    case CommandIds::kAppExit:
-        close();
-        break;
-    case CommandIds::kHelp:
-        m_app.OnHelp();
-        break;
-    case CommandIds::kAppAbout:
-        m_app.OnAppAbout();
-        break;
-    case CommandIds::kViewToolBar:
-        ToggleBar(m_toolBarHost);
-        break;
-    case CommandIds::kViewLayerBar:
-        ToggleBar(m_layerDock);
-        break;
-    case CommandIds::kViewStatusBar:
-        ToggleBar(statusBar());
-        break;
-    default:
-        break;
-    }
+    const CommandRoute* route = FindRoute(id);
+    if (route && (this->*route->enabled)(id))
+        (this->*route->handler)(id);
+}
+
+bool CMainFrame::HasRecentFile(UINT id) const {
+    return static_cast<int>(id - CommandIds::kFileMru1) < m_app.m_recentFiles.GetSize();
+}
+
+bool CMainFrame::HasDrawing(UINT) const {
+    return m_view->HasDrawing();
+}
+
+bool CMainFrame::CanPreviousView(UINT) const {
+    return m_view->CanPreviousView();
+}
+
+void CMainFrame::OnFileOpen(UINT) {
+    m_app.OnFileOpen();
+}
+
+void CMainFrame::OnOpenRecentFile(UINT id) {
+    m_app.OnOpenRecentFile(id);
+}
+
+void CMainFrame::OnAppExit(UINT) {
+    close();
+}
+
+void CMainFrame::OnHelp(UINT) {
+    m_app.OnHelp();
+}
+
+void CMainFrame::OnAppAbout(UINT) {
+    m_app.OnAppAbout();
+}
+
+void CMainFrame::OnViewToolBar(UINT) {
+    ToggleBar(m_toolBarHost);
+}
+
+void CMainFrame::OnViewLayerBar(UINT) {
+    ToggleBar(m_layerDock);
+}
+
+void CMainFrame::OnViewStatusBar(UINT) {
+    ToggleBar(statusBar());
+}
+
+void CMainFrame::OnZoomFit(UINT) {
+    m_view->OnZoomFit();
+}
+
+void CMainFrame::OnPanTool(UINT) {
+    m_view->OnPanTool();
+}
+
+void CMainFrame::OnZoomTool(UINT) {
+    m_view->OnZoomTool();
+}
+
+void CMainFrame::OnWindowZoomTool(UINT) {
+    m_view->OnWindowZoomTool();
+}
+
+void CMainFrame::OnPreviousView(UINT) {
+    m_view->OnPreviousView();
+}
+
+void CMainFrame::OnRedraw(UINT) {
+    m_view->OnRedraw();
+}
+
+void CMainFrame::OnCopyAll(UINT) {
+    m_view->CopyToClipboard();
+}
+
+void CMainFrame::OnCopyVisible(UINT) {
+    m_view->CopyVisibleToClipboard();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <vector>
+
 class CLayerBar;
 class CToolDlgBar;
 class CZumeoApp;
@@ -30,7 +32,11 @@ public:
     // Pane 0 is the message pane, pane 1 the one beside it.
     void SetStatusText(int pane, const CString& text);
     QString GetStatusText(int pane) const;
+    // Carries out a command of the menu or a bar when its route allows it.
     void OnCommand(UINT id);
+    // A command runs only through a route that allows it now; one without a
+    // route is always disabled.
+    bool IsCommandEnabled(UINT id) const;
     // Brings the bars' enabling up to date with the document.
     void UpdateBars();
     // The same for the menu items, as before a popup opens.
@@ -52,9 +58,49 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // One row per command the frame carries out: what it does and when.
+    struct CommandRoute {
+        UINT id;
+        void (CMainFrame::*handler)(UINT id);
+        bool (CMainFrame::*enabled)(UINT id) const;
+    };
+    static const CommandRoute kCommandRoutes[];
+    // The bars whose visibility the profile keeps, by key.
+    struct BarKey {
+        const char* key;
+        QWidget* bar;
+    };
+
+    static const CommandRoute* FindRoute(UINT id);
+    std::vector<BarKey> BarKeys() const;
+    void LoadBarState();
+    void SaveBarState() const;
     void CreateStatusBar();
     void FillFontList();
     void ToggleBar(QWidget* bar);
+
+    // Handlers of the routes.
+    void OnFileOpen(UINT id);
+    void OnOpenRecentFile(UINT id);
+    void OnAppExit(UINT id);
+    void OnHelp(UINT id);
+    void OnAppAbout(UINT id);
+    void OnViewToolBar(UINT id);
+    void OnViewLayerBar(UINT id);
+    void OnViewStatusBar(UINT id);
+    void OnZoomFit(UINT id);
+    void OnPanTool(UINT id);
+    void OnZoomTool(UINT id);
+    void OnWindowZoomTool(UINT id);
+    void OnPreviousView(UINT id);
+    void OnRedraw(UINT id);
+    void OnCopyAll(UINT id);
+    void OnCopyVisible(UINT id);
+    // Enablers of the routes.
+    bool Always(UINT) const { return true; }
+    bool HasRecentFile(UINT id) const;
+    bool HasDrawing(UINT id) const;
+    bool CanPreviousView(UINT id) const;
 
     CZumeoApp& m_app;
     bool m_bFirstShow = true;

@@ -1,6 +1,7 @@
 #include "app/CMessageBoxService.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -48,4 +49,8 @@ int CMessageBoxService::MessageBox(const CString& text, const CString& caption, 
     default:
         return CautiousAnswer(type);
     }
+}
+
+QString CMessageBoxService::GetOpenFileName(const QString& folder, const QString& filters) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filters);
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The dialog service of the running program: real message boxes over the
-// active window.
+// active window, and the file dialog.
 #include "platform/win/CDialogService.h"
 
 class CMessageBoxService final : public CDialogService {
 public:
     int MessageBox(const CString& text, const CString& caption, UINT type) override;
+    QString GetOpenFileName(const QString& folder, const QString& filters) override;
 };

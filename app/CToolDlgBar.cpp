@@ -70,3 +70,16 @@ void CToolDlgBar::UpdateButtons(const CToolBarState& state) {
     for (const auto& [id, enable] : enabling)
         Button(id)->Enable(enable);
 }
+
+void CToolDlgBar::KeepEnabledOnly(const std::function<bool(UINT)>& allowed) {
+    for (int i = 0; i < kButtonCount; ++i)
+        if (!allowed(kButtons[i].id))
+            m_buttons[static_cast<std::size_t>(i)]->Enable(false);
+}
+
+std::vector<UINT> CToolDlgBar::ButtonIds() {
+    std::vector<UINT> ids;
+    for (const CCommandButton& button : kButtons)
+        ids.push_back(button.id);
+    return ids;
+}

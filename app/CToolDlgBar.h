@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class CHoverButton;
 struct CToolBarState;
@@ -34,7 +35,11 @@ public:
     void SetCommandHandler(std::function<void(UINT)> handler) { m_onCommand = std::move(handler); }
     // Enables the buttons for the open document.
     void UpdateButtons(const CToolBarState& state);
+    // Disables the buttons whose command may not run now.
+    void KeepEnabledOnly(const std::function<bool(UINT)>& allowed);
     CHoverButton* Button(UINT id) const;
+    // The control ids of the buttons, in bar order.
+    static std::vector<UINT> ButtonIds();
 
 private:
     std::array<CHoverButton*, kButtonCount> m_buttons{};

@@ -20,7 +20,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QUrl>
 #include <algorithm>
@@ -32,6 +32,19 @@ CZumeoApp* g_app = nullptr;
 constexpr UINT kShiftJisCharset = 128;
 // "¶" in CP932: a multi-line text kept on one line.
 constexpr const char* kPilcrow = "\x81\xF7";
+
+constexpr const char* kFileSection = "FILE";
+constexpr const char* kPathKey = "PATH";
+
+// A filter as the Qt file dialog reads it: a caption that already ends in
+// its patterns keeps them once, and the patterns are separated by spaces.
+QString QtNameFilter(const QString& caption, const QString& patterns) {
+    const QString spaced = QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' '));
+    const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
+    if (caption.endsWith(shown))
+        return caption.chopped(shown.size()) + QLatin1Char('(') + spaced + QLatin1Char(')');
+    return caption + QStringLiteral(" (") + spaced + QLatin1Char(')');
+}
 
 CString FromUtf8(const char* text) {
     return CString(Cp932::FromUtf8(text));
@@ -182,10 +195,17 @@ QString CZumeoApp::GetFileVersionString() {
 
 bool CZumeoApp::OpenDocumentFile(const CString& path) {
     const CPlugIn* plugIn = m_plugIns.FindByExt(path);
-    if (!m_document || !m_frame || !plugIn)
+    if (!m_document || !m_frame)
         return false;
+    if (!plugIn) {
+        AfxMessageBox(
+            path + FromUtf8(" を開けません。\nこの種類のファイルを読み込む手段がありません。"),
+            MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     m_document->SetSettings(&m_settings);
     m_document->SetStatusBar(m_frame->statusBar());
+    m_document->SetFontCharSetSource([this](const CString& face) { return GetFontCharSet(face); });
     if (!m_document->ImportByPlugin(plugIn->GetPath(), path))
         return false;
     m_recentFiles.Add(path);
@@ -214,18 +234,28 @@ void CZumeoApp::OnFileOpen() {
             m_plugIns.GetAt(i).GetFilter().ToQString().split(QLatin1Char('|'));
         for (qsizetype j = 0; j + 1 < parts.size(); j += 2)
             if (!parts[j].isEmpty())
-                filters << parts[j] + QStringLiteral(" (") + parts[j + 1] + QLatin1Char(')');
+                filters << QtNameFilter(parts[j], parts[j + 1]);
     }
     filters << QStringLiteral("すべてのファイル (*)");
-    const QString path = QFileDialog::getOpenFileName(m_frame.get(), QString(), QString(),
-                                                      filters.join(QStringLiteral(";;")));
-    if (!path.isEmpty())
-        OpenDocumentFile(CString::FromQString(path));
+    const QString folder = CProfile::GetProfileString(kFileSection, kPathKey, "").ToQString();
+    const QString path =
+        CDialogService::Current().GetOpenFileName(folder, filters.join(QStringLiteral(";;")));
+    if (path.isEmpty())
+        return;
+    const CString chosen = CString::FromQString(path);
+    CProfile::WriteProfileString(kFileSection, kPathKey, GetFileDir(chosen).c_str());
+    OpenDocumentFile(chosen);
 }
 
 void CZumeoApp::OnHelp() {
     const QString folder = GetProgramDir().ToQString() + QStringLiteral("help/");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder + QStringLiteral("index.html")));
+    const QString index = folder + QStringLiteral("index.html");
+    if (!QFileInfo::exists(index)) {
+        AfxMessageBox(FromUtf8("ヘルプが見つかりません。\n") + CString::FromQString(index),
+                      MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(index));
 }
 
 void CZumeoApp::OnAppAbout() {

@@ -84,6 +84,12 @@ bool IsPathPart(const CRukEntity* object) {
 
 // The leader markups: their parts are listed since kMarkupPartsVersion,
 // and they carry a label and a leader.
+// The markups whose text follows a font face of this machine.
+bool HasFontFace(int kind) {
+    return (kind >= MarkupKind(0x00) && kind <= MarkupKind(0x02)) || kind == MarkupKind(0x04) ||
+           kind == MarkupKind(0x05);
+}
+
 bool IsLeaderMarkup(int kind) {
     return kind >= MarkupKind(0x00) && kind <= MarkupKind(0x02);
 }
@@ -309,6 +315,8 @@ void CZumeoDoc::FileLoadedRedlines() {
                     (IsLeaderMarkup(kind) || kind == MarkupKind(0x04)))
                     ExpandMarkupParts(markup, here);
             }
+            if (HasFontFace(kind) && m_fontCharSet)
+                object->SetCharSet(static_cast<int>(m_fontCharSet(object->GetFaceName())));
             if (IsLeaderMarkup(kind)) {
                 View().AddLabelText(object->GetLabelText());
                 object->UpdateLeader(this);
@@ -338,4 +346,12 @@ const CDrawDefaults& CZumeoDoc::Settings() const {
 CDocViewHook& CZumeoDoc::View() const {
     static CDocViewHook none;
     return m_view ? *m_view : none;
+}
+
+void CZumeoDoc::ShowCursorPosition(LONG x, LONG y) {
+    const POINT point = DeviceToLogicalPoint(x, y);
+    const double unit = UnitDivisor();
+    const QString text = QString::number(point.x / unit, 'f', 3) + QLatin1Char(' ') +
+                         QString::number(point.y / unit, 'f', 3);
+    View().SetStatusText(1, CString::FromQString(text));
 }

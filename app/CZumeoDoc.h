@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <functional>
+
 class CDocViewHook;
 class CDrawDefaults;
 class PorRecord;
@@ -65,6 +67,8 @@ public:
     // Flags, files and adapts the redline objects a control file gave, as
     // every load does once the drawing is in.
     void FileLoadedRedlines();
+    // Shows a view-space point in drawing units in the second status pane.
+    void ShowCursorPosition(LONG x, LONG y);
 
     // ---- What the document needs of the program around it; without them
     // it uses the default settings, shows no progress and has no view.
@@ -72,6 +76,11 @@ public:
     void SetSettings(const CDrawDefaults* settings) { m_settings = settings; }
     void SetStatusBar(QStatusBar* statusBar);
     void SetViewHook(CDocViewHook* view) { m_view = view; }
+    // The character set of an installed font face; without it, markups
+    // read from a control file keep the character set they were stored with.
+    void SetFontCharSetSource(std::function<UINT(const CString&)> source) {
+        m_fontCharSet = std::move(source);
+    }
 
     enum OpenState { kOpenNew = 0, kOpenOwnFile = 1, kOpenImported = 2, kOpenBaseImage = 3 };
     int m_openState = kOpenNew;
@@ -95,4 +104,5 @@ private:
     const CDrawDefaults* m_settings = nullptr;
     QPointer<QStatusBar> m_statusBar;
     CDocViewHook* m_view = nullptr;
+    std::function<UINT(const CString&)> m_fontCharSet;
 };

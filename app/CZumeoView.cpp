@@ -343,6 +343,22 @@ bool CZumeoView::CopyToClipboard() {
     return m_document->CopyToClipboard(&dc, m_settings);
 }
 
+bool CZumeoView::CopyVisibleToClipboard() {
+    if (!m_document)
+        return false;
+    CDC dc(CDeviceCaps(std::max(width(), 1), std::max(height(), 1), logicalDpiX(), logicalDpiY()));
+    if (!PrepareDC(&dc))
+        return false;
+    RECT visible{0, 0, width(), height()};
+    dc.DPtoLP(&visible);
+    return m_document->CopyAreaToClipboard(&dc, visible, m_settings);
+}
+
+void CZumeoView::SetStatusText(int pane, const CString& text) {
+    if (m_onStatusText)
+        m_onStatusText(pane, text);
+}
+
 // ---- Commands
 
 bool CZumeoView::HasDrawing() const {
@@ -455,6 +471,10 @@ void CZumeoView::mousePressEvent(QMouseEvent* event) {
 
 void CZumeoView::mouseMoveEvent(QMouseEvent* event) {
     const POINT point = ToPoint(event->position());
+    if (m_document && m_dragButton != Qt::MiddleButton && HasDrawingArea()) {
+        const POINT viewPoint = ToViewSpace(point);
+        m_document->ShowCursorPosition(viewPoint.x, viewPoint.y);
+    }
     if (m_dragButton == Qt::MiddleButton ||
         (m_dragButton == Qt::LeftButton && m_toolMode == kToolPan)) {
         m_dragOffset = {m_dragStart.x - point.x, m_dragStart.y - point.y};
@@ -504,15 +524,15 @@ void CZumeoView::FinishPan(POINT windowPoint) {
 void CZumeoView::FinishWindowZoom(POINT viewPoint) {
     m_pTool->SetCorner2(viewPoint.x, viewPoint.y);
     // A frame dragged right to left or top to bottom has the same size.
-    const double frameWidth = std::abs(double{viewPoint.x} - m_pTool->m_x1);
-    const double frameHeight = std::abs(double{viewPoint.y} - m_pTool->m_y1);
+    const double frameWidth = std::abs(static_cast<double>(viewPoint.x) - m_pTool->m_x1);
+    const double frameHeight = std::abs(static_cast<double>(viewPoint.y) - m_pTool->m_y1);
     if (frameWidth == 0.0 || frameHeight == 0.0)
         return;
     SaveView();
     const POINT topLeft = ToViewSpace({0, 0});
     const POINT bottomRight = ToViewSpace({width(), height()});
-    const double clientWidth = std::abs(double{bottomRight.x} - topLeft.x);
-    const double clientHeight = std::abs(double{bottomRight.y} - topLeft.y);
+    const double clientWidth = std::abs(static_cast<double>(bottomRight.x) - topLeft.x);
+    const double clientHeight = std::abs(static_cast<double>(bottomRight.y) - topLeft.y);
     if (clientWidth == 0.0 || clientHeight == 0.0)
         return;
     const double factor = frameWidth / frameHeight > clientWidth / clientHeight

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -35,6 +36,11 @@ public:
     void SetDocument(CZumeoDoc* document);
     // After a load: no tool, the zoom state of a new view, then the fit.
     void ShowLoadedDrawing() override;
+    void SetStatusText(int pane, const CString& text) override;
+    // Where the status texts of the document go; none drops them.
+    void SetStatusHandler(std::function<void(int, const CString&)> handler) {
+        m_onStatusText = std::move(handler);
+    }
     CZumeoDoc* GetDocument() const { return m_document; }
 
     // ---- Mapping.
@@ -68,6 +74,8 @@ public:
     void ClearSelection();
     // Puts the shown drawing on the clipboard.
     bool CopyToClipboard();
+    // Puts the visible area on the clipboard.
+    bool CopyVisibleToClipboard();
 
     // ---- Commands of the menu and the tool bar, and their enablers.
 
@@ -142,4 +150,5 @@ private:
     // The button whose drag is in progress; Qt::NoButton when none.
     Qt::MouseButton m_dragButton = Qt::NoButton;
     int m_lastDragY = 0;
+    std::function<void(int, const CString&)> m_onStatusText;
 };

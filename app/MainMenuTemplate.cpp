@@ -72,7 +72,7 @@ std::vector<CMenuTemplateItem> MainMenuTemplate() {
                   Item(kZoom, "ズーム＋-(&Z)", CToolImages::kZoom),
                   Item(kPreviousView, "前のビュー(&B)"),
                   Item(kWindowZoom, "窓ズーム(&R)", CToolImages::kWindowZoom),
-                  Item(kRedraw, "再描画(&D)"),
+                  Item(kRedraw, "再描画(&D)\tF5"),
               }),
         Popup("朱書き(&R)",
               {

@@ -30,6 +30,10 @@ bool FileExists(const CString& path) {
            std::filesystem::exists(std::filesystem::path(Cp932::ToUtf8(path.view())), ec);
 }
 
+CString GetTruePathName(const CString& path) {
+    return FileExists(path) ? path : CString();
+}
+
 CString ReplaceExtension(const CString& path, const char* extension) {
     int start = NameStart(path);
     int dot = path.Mid(start).ReverseFind('.');

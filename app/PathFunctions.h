@@ -5,6 +5,10 @@
 #include "platform/mfc/CString.h"
 
 bool FileExists(const CString& path);
+// The path of an existing file as the file system spells it; empty for a
+// missing file. Names are case-sensitive here, so a path that exists comes
+// back as given.
+CString GetTruePathName(const CString& path);
 // The path with the extension of its file name replaced by extension (which
 // brings its own dot); a name without one gets the extension appended.
 CString ReplaceExtension(const CString& path, const char* extension);

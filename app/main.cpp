@@ -1,8 +1,10 @@
 // The program: a Qt application with the real message boxes, the font
-// substitutions and the application object's start-up.
+// substitutions, Qt's own Japanese texts and the application object's
+// start-up.
 #include "app/CMessageBoxService.h"
 #include "app/CZumeoApp.h"
 #include "app/FontSubstitutions.h"
+#include "app/QtTranslations.h"
 
 #include <QApplication>
 
@@ -10,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zumeo"));
     InstallFontSubstitutions();
+    InstallQtTranslations();
     CMessageBoxService messageBoxes;
     CDialogService::Install(&messageBoxes);
 

@@ -1,5 +1,7 @@
 #include "controls/CBitmapMenu.h"
 
+#include "controls/CFlatMenuStyle.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +18,7 @@ void CBitmapMenu::LoadPopup(QMenu* popup, const std::vector<CMenuTemplateItem>& 
 }
 
 void CBitmapMenu::Fill(QMenu* popup, const std::vector<CMenuTemplateItem>& items) {
+    popup->setStyle(CFlatMenuStyle::Instance());
     QObject::connect(popup, &QMenu::aboutToShow, popup, [this] {
         if (m_onUpdate)
             m_onUpdate(*this);

@@ -39,6 +39,8 @@ public:
 
     // The item of a command; null when the menu has none.
     QAction* FindItem(UINT id) const { return m_items.value(id); }
+    // The commands of all items.
+    QList<UINT> ItemIds() const { return m_items.keys(); }
     // Changes an item's text (same form as the template's); false when the
     // menu has no item of that command.
     bool ModifyODMenu(const QString& text, UINT id);

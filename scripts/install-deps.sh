@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   ghostscript poppler-utils xvfb xauth
-  clang-format locales
+  clang-format locales qt6-translations-l10n
 )
 
 missing=()

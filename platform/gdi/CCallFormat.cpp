@@ -87,8 +87,11 @@ std::string Pen(const CPen& object) {
                                        : BrushOf(pen.brushStyle, pen.color, pen.hatch);
     if (!pen.userStyle.empty()) {
         text += " {";
-        for (std::size_t i = 0; i < pen.userStyle.size(); ++i)
-            text += (i ? "," : "") + std::to_string(pen.userStyle[i]);
+        for (std::size_t i = 0; i < pen.userStyle.size(); ++i) {
+            if (i)
+                text += ',';
+            text += std::to_string(pen.userStyle[i]);
+        }
         text += "}";
     }
     return text;
@@ -156,7 +159,10 @@ std::string CCallFormat::Region(const CRgn* region) {
 std::string CCallFormat::Text(const char* text, int count) {
     if (!text || count <= 0)
         return "\"\"";
-    return "\"" + Cp932::ToUtf8(std::string_view(text, static_cast<std::size_t>(count))) + "\"";
+    std::string quoted(1, '"');
+    quoted += Cp932::ToUtf8(std::string_view(text, static_cast<std::size_t>(count)));
+    quoted += '"';
+    return quoted;
 }
 
 std::string CCallFormat::Rop2(int rop2) {

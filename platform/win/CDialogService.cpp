@@ -31,6 +31,10 @@ int CautiousAnswer(UINT type) {
     }
 }
 
+QString CDialogService::GetOpenFileName(const QString&, const QString&) {
+    return QString();
+}
+
 CDialogService& CDialogService::Current() {
     static CConsoleDialogService console;
     return g_installed ? *g_installed : console;

@@ -6,6 +6,8 @@
 #include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"
 
+#include <QString>
+
 class CDialogService {
 public:
     virtual ~CDialogService() = default;
@@ -13,6 +15,9 @@ public:
     // Shows the text with the MB_ buttons and icon of type; returns the IDOK,
     // IDCANCEL, IDYES or IDNO answer.
     virtual int MessageBox(const CString& text, const CString& caption, UINT type) = 0;
+    // Asks for an existing file to open, starting in folder, with Qt name
+    // filters separated by ";;". Empty when the user cancels.
+    virtual QString GetOpenFileName(const QString& folder, const QString& filters);
 
     // The service in force; never null. Without an installed one, messages go
     // to standard error and get the answer that changes nothing.

@@ -46,15 +46,34 @@ bool CDxfFile::ReadLine(std::string_view& line) {
         return false;
     }
     const auto begin = m_bytes.begin() + static_cast<std::ptrdiff_t>(m_position);
-    const auto end =
-        std::find_if(begin, m_bytes.end(), [](char c) { return c == '\n' || c == '\r'; });
+    const auto end = std::find_if(begin, m_bytes.end(), IsLineEnd);
     line = std::string_view(&*begin, static_cast<std::size_t>(end - begin));
     m_position += line.size();
-    if (end != m_bytes.end()) {
+    if (end == m_bytes.end()) {
+        return true;
+    }
+    if (!m_terminatorLearned) {
+        LearnTerminator(end);
+    }
+    if (m_terminatorLength > 0) {
+        m_position = std::min(m_position + m_terminatorLength, m_bytes.size());
+    } else {
         const bool crLf = *end == '\r' && end + 1 != m_bytes.end() && end[1] == '\n';
         m_position += crLf ? 2 : 1;
     }
     return true;
+}
+
+bool CDxfFile::IsLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+void CDxfFile::LearnTerminator(std::string::const_iterator end) {
+    m_terminatorLearned = true;
+    // A lone CR after LF would otherwise read as an empty line and shift
+    // every group.
+    if (std::string_view(&*end, static_cast<std::size_t>(m_bytes.cend() - end)).starts_with("\n\r"))
+        m_terminatorLength = 2;
 }
 
 bool CDxfFile::ReadGroup(CDxfGroup& group) {

@@ -2,7 +2,8 @@
 // The groups of an ASCII DXF file. The whole file is read into memory at
 // once, so lines of any length come back as views of it without a system
 // call or an allocation per line. Each line ends at CR LF, LF or CR, which is
-// not part of it; a last line may lack its terminator.
+// not part of it; a last line may lack its terminator. A file whose first
+// line ends in LF CR ends every line in those two bytes.
 
 #include "plugins/dxf/CDxfGroup.h"
 
@@ -33,7 +34,14 @@ public:
     void UngetGroup() { m_position = m_groupStart; }
 
 private:
+    static bool IsLineEnd(char c);
+    // Takes LF CR after the first line as the terminator of every line.
+    void LearnTerminator(std::string::const_iterator end);
+
     std::string m_bytes;
     std::size_t m_position = 0;
     std::size_t m_groupStart = 0;
+    bool m_terminatorLearned = false;
+    // 0 while lines end at CR LF, LF or CR; else the bytes after a line.
+    std::size_t m_terminatorLength = 0;
 };

@@ -3,6 +3,7 @@
 // to a finite line.
 
 #include "platform/win/WinTypes.h"
+#include "plugins/dxf/CDxfEntityTag.h"
 #include "plugins/dxf/DxfGeometry.h"
 
 struct CDxfInfiniteLine {
@@ -13,4 +14,5 @@ struct CDxfInfiniteLine {
     COLORREF color = 0;
     int lineType = 1;
     Kind kind = XLine;
+    CDxfEntityTag tag;
 };

@@ -129,12 +129,15 @@ void CDxfInfiniteLineClipper::Clip(CPorStream& stream, unsigned unit) {
         }
         const POINT p1{TruncInt(u * start.x), TruncInt(u * start.y)};
         const POINT p2{TruncInt(u * end.x), TruncInt(u * end.y)};
-        // No identifier and no layer; the pattern at its nominal size.
+        // The pattern at its nominal size. The line keeps its handle and
+        // layer, so it is listed under the layer it was drawn on.
         PorRecordBuilder record(PorLine::Type);
         record.Set(PorLine::Start, p1);
         record.Set(PorLine::End, p2);
         record.Set(PorLine::Pen, PorPen{line.lineType, TruncInt(u), 0, line.color});
         record.PadTo(LineRecordSize);
+        record.Set(PorObjectRecord::Id, line.tag.handle);
+        record.Set(PorLine::Layer, line.tag.layer);
         stream.AppendRecord(record);
         stream.ExtendBounds(p1.x, p1.y);
         stream.ExtendBounds(p2.x, p2.y);

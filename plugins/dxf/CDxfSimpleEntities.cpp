@@ -159,6 +159,7 @@ void CDxfSimpleEntities::InfiniteLine(const CDxfEntityGroups& groups, CDxfInfini
     line.color = m_style.Color(groups);
     line.lineType = m_style.LineType(groups);
     line.kind = kind;
+    line.tag = TagOf(groups);
     target.AddInfiniteLine(line);
     const POINT base = m_emitter.ToUnits(groups.points[0]);
     target.ExtendBounds(base.x, base.y);

@@ -1,18 +1,23 @@
 // The main window on a real X display (run under xvfb-run): what a reviewer
 // sees after starting the program on the sample drawing.
+#include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
 #include "app/CSplashWnd.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
+#include "app/CommandIds.h"
+#include "controls/CHoverButton.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -97,6 +102,79 @@ TEST(MainWindowScreenshotTest, ShowsTheBarsAndTheSampleDrawing) {
     EXPECT_GT(
         CountPixels(view, [](QRgb c) { return qGreen(c) > 150 && qRed(c) < 80 && qBlue(c) < 80; }),
         50);
+    app.ExitInstance();
+}
+
+// What the view shows on the screen now, after the window has painted.
+QImage ShownView(CMainFrame* frame) {
+    QDeadlineTimer settle(300);
+    WaitFor([&] { return settle.hasExpired(); });
+    const QImage shot = frame->screen()->grabWindow(frame->winId()).toImage();
+    return Part(shot, frame, frame->GetActiveView());
+}
+
+// A drag of the left button upwards: the zoom tool zooms in.
+void DragUp(QWidget* view) {
+    const QPointF start(view->width() / 2.0, view->height() / 2.0);
+    const QPointF end(start.x(), start.y() - 60);
+    QMouseEvent press(QEvent::MouseButtonPress, start, view->mapToGlobal(start), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &press);
+    QMouseEvent move(QEvent::MouseMove, end, view->mapToGlobal(end), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, end, view->mapToGlobal(end), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &release);
+}
+
+TEST(MainWindowScreenshotTest, MenuAndLayerBarZoomAndFitChangeTheView) {
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
+        << "run this test under xvfb-run with QT_QPA_PLATFORM=xcb";
+    TempProfile profile;
+    ScriptedDialogs dialogs;
+    QTemporaryDir folder;
+    const QString drawing = folder.path() + QStringLiteral("/sample.dxf");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_SOURCE_DIR "/samples/sample.dxf"), drawing));
+
+    CSplashWnd::EnableSplashScreen(false);
+    CZumeoApp app;
+    ASSERT_EQ(app.InitInstance({drawing}), CZumeoApp::kRun);
+    CMainFrame* frame = app.GetMainFrame();
+    frame->resize(1000, 700);
+    ASSERT_TRUE(
+        WaitFor([&] { return frame->windowHandle() && frame->windowHandle()->isExposed(); }));
+    ASSERT_TRUE(WaitFor([&] { return !app.GetDocument()->m_objects.IsEmpty(); }));
+    CZumeoView* view = frame->GetActiveView();
+    const QImage fitted = ShownView(frame);
+
+    // The layer bar's zoom button, then a drag: the drawing grows.
+    frame->UpdateBars();
+    CHoverButton* zoom = frame->LayerBar()->Button(CLayerBar::kZoom);
+    ASSERT_TRUE(zoom->isEnabled());
+    zoom->click();
+    DragUp(view);
+    const QImage zoomed = ShownView(frame);
+    EXPECT_NE(zoomed, fitted);
+
+    // The menu's fit shows the whole drawing again.
+    frame->UpdateMenu(frame->Menu());
+    QAction* fit = frame->Menu().FindItem(CommandIds::kFit);
+    ASSERT_TRUE(fit->isEnabled());
+    fit->trigger();
+    EXPECT_EQ(ShownView(frame), fitted);
+
+    // The zoom tool is still on from the layer bar: the menu's zoom ends it
+    // and starts it again. A drag, then the layer bar's fit.
+    frame->UpdateMenu(frame->Menu());
+    frame->Menu().FindItem(CommandIds::kZoom)->trigger();
+    frame->Menu().FindItem(CommandIds::kZoom)->trigger();
+    DragUp(view);
+    EXPECT_NE(ShownView(frame), fitted);
+    frame->UpdateBars();
+    frame->LayerBar()->Button(CLayerBar::kFit)->click();
+    EXPECT_EQ(ShownView(frame), fitted);
+    EXPECT_TRUE(dialogs.Messages().empty());
     app.ExitInstance();
 }
 

@@ -21,6 +21,13 @@ public:
     ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
     void Answer(int answer) { m_answers.push_back(answer); }
+    // The file the next open dialog gives; none cancels it.
+    void AnswerOpenFile(const QString& path) { m_openFiles.push_back(path); }
+    struct OpenRequest {
+        QString folder;
+        QString filters;
+    };
+    const std::vector<OpenRequest>& OpenRequests() const { return m_openRequests; }
     const std::vector<Message>& Messages() const { return m_messages; }
 
     int MessageBox(const CString& text, const CString& caption, UINT type) override {
@@ -32,8 +39,19 @@ public:
         return answer;
     }
 
+    QString GetOpenFileName(const QString& folder, const QString& filters) override {
+        m_openRequests.push_back({folder, filters});
+        if (m_openFiles.empty())
+            return QString();
+        QString path = m_openFiles.front();
+        m_openFiles.pop_front();
+        return path;
+    }
+
 private:
     CDialogService* m_previous;
+    std::deque<QString> m_openFiles;
+    std::vector<OpenRequest> m_openRequests;
     std::deque<int> m_answers;
     std::vector<Message> m_messages;
 };

@@ -9,8 +9,10 @@
 
 #include <charconv>
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -25,6 +27,16 @@ std::string Hex(DWORD value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%08X", value);
     return text;
+}
+
+// Appends the parts in turn; "literal" + temporary string chains set off
+// false overflow warnings in GCC 12's optimiser.
+std::string Join(std::initializer_list<std::string_view> parts) {
+    std::string out;
+    for (std::string_view part : parts) {
+        out += part;
+    }
+    return out;
 }
 
 std::string Quoted(const CString& cp932) {
@@ -45,13 +57,20 @@ std::string Quoted(const CString& cp932) {
 }
 
 std::string Point(const POINT& point) {
-    return "(" + Number(point.x) + "," + Number(point.y) + ")";
+    std::string out(1, '(');
+    out += Number(point.x);
+    out += ',';
+    out += Number(point.y);
+    return out + ')';
 }
 
 std::string Points(const std::vector<POINT>& points) {
     std::string out;
     for (const POINT& point : points) {
-        out += (out.empty() ? "" : " ") + Point(point);
+        if (!out.empty()) {
+            out += ' ';
+        }
+        out += Point(point);
     }
     return out;
 }
@@ -117,7 +136,7 @@ private:
         }
         case PorFieldKind::Points: {
             const auto points = record.Get(PorPointsField{w, field.count});
-            return points ? "[" + Points(*points) + "]" : "?";
+            return points ? Join({"[", Points(*points), "]"}) : "?";
         }
         case PorFieldKind::Pen:
             return "(lt=" + Word(record, w, false) + ",lts=" + Word(record, w + 1, false) +
@@ -126,8 +145,8 @@ private:
             return "(type=" + Word(record, w, false) + ",c=" + Word(record, w + 1, true) + ")";
         case PorFieldKind::PointList: {
             const auto points = record.Get(PorPointListField{w});
-            return points ? "[" + Number(static_cast<long long>(points->size())) + ":" +
-                                (points->empty() ? "" : " ") + Points(*points) + "]"
+            return points ? Join({"[", Number(static_cast<long long>(points->size())), ":",
+                                  points->empty() ? "" : " ", Points(*points), "]"})
                           : "?";
         }
         case PorFieldKind::ValueList: {
@@ -135,22 +154,27 @@ private:
             if (!values) {
                 return "?";
             }
-            std::string out = "[" + Number(static_cast<long long>(values->size())) + ":";
+            std::string out = Join({"[", Number(static_cast<long long>(values->size())), ":"});
             for (LONG value : *values) {
-                out += " " + Number(value);
+                out += ' ';
+                out += Number(value);
             }
             return out + "]";
         }
         case PorFieldKind::Bytes: {
             const auto bytes = record.Get(PorBytesField{w});
-            return bytes ? "<" + Number(static_cast<long long>(bytes->size())) + " bytes>" : "?";
+            return bytes ? Join({"<", Number(static_cast<long long>(bytes->size())), " bytes>"})
+                         : "?";
         }
         case PorFieldKind::RecordList:
             return Word(record, w, false);
         case PorFieldKind::GroupItems: {
             std::string out = "[";
             for (const CString& id : record.Get(PorGroupItemsField{w})) {
-                out += (out.size() > 1 ? " " : "") + Quoted(id);
+                if (out.size() > 1) {
+                    out += ' ';
+                }
+                out += Quoted(id);
             }
             return out + "]";
         }

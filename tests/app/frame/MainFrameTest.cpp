@@ -1,13 +1,19 @@
 #include "app/CMainFrame.h"
 #include "app/CSplashWnd.h"
+#include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
+#include "app/CZumeoView.h"
 #include "app/CommandIds.h"
+#include "controls/CHoverButton.h"
 #include "platform/win/CProfile.h"
 #include "tests/app/frame/FrameTestSupport.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <gtest/gtest.h>
 
@@ -35,12 +41,59 @@ protected:
 };
 
 TEST_F(MainFrameTest, MenuFollowsTheDocument) {
-    EXPECT_FALSE(MenuEnabled(CommandIds::kFilePrint));
+    EXPECT_FALSE(MenuEnabled(CommandIds::kCopyAll));
+    EXPECT_FALSE(MenuEnabled(CommandIds::kFit));
     EXPECT_FALSE(MenuEnabled(CommandIds::kFileSave));
     EXPECT_TRUE(MenuEnabled(CommandIds::kFileOpen));
     AddObject(document);
-    EXPECT_TRUE(MenuEnabled(CommandIds::kFilePrint));
+    EXPECT_TRUE(MenuEnabled(CommandIds::kCopyAll));
+    EXPECT_TRUE(MenuEnabled(CommandIds::kFit));
     EXPECT_FALSE(MenuEnabled(CommandIds::kFileSave));
+}
+
+// Printing is not built: its item and button stay grey with a drawing.
+TEST_F(MainFrameTest, CommandsWithoutAHandlerAreGrey) {
+    AddObject(document);
+    EXPECT_FALSE(MenuEnabled(CommandIds::kFilePrint));
+    frame->UpdateBars();
+    EXPECT_FALSE(frame->ToolBar()->Button(CToolDlgBar::kPrint)->isEnabled());
+    EXPECT_TRUE(frame->ToolBar()->Button(CToolDlgBar::kCopyAll)->isEnabled());
+}
+
+TEST_F(MainFrameTest, HiddenBarsStayHiddenAtTheNextStart) {
+    frame->ActivateFrame();
+    frame->OnCommand(CommandIds::kViewLayerBar);
+    frame->OnCommand(CommandIds::kViewStatusBar);
+    frame.reset();
+    EXPECT_EQ(CProfile::GetProfileInt("ToolBarState", "ToolBar", 9), 1u);
+    EXPECT_EQ(CProfile::GetProfileInt("ToolBarState", "LayerBar", 9), 0u);
+    EXPECT_EQ(CProfile::GetProfileInt("ToolBarState", "StatusBar", 9), 0u);
+
+    frame = std::make_unique<CMainFrame>(app);
+    frame->ActivateFrame();
+    EXPECT_TRUE(frame->ToolBarWindow()->isVisible());
+    EXPECT_FALSE(frame->LayerBarWindow()->isVisible());
+    EXPECT_FALSE(frame->statusBar()->isVisible());
+}
+
+TEST_F(MainFrameTest, MovingTheMouseOverTheDrawingShowsWhereItIs) {
+    AddObject(document);
+    frame->resize(800, 600);
+    frame->show();
+    QWidget* view = frame->GetActiveView();
+    const QPointF point(view->width() / 2.0, view->height() / 2.0);
+    QMouseEvent move(QEvent::MouseMove, point, view->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &move);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^-?\\d+\\.\\d{3} -?\\d+\\.\\d{3}$"))
+                    .match(frame->GetStatusText(1))
+                    .hasMatch())
+        << frame->GetStatusText(1).toStdString();
+}
+
+TEST_F(MainFrameTest, TheViewsStatusTextReachesTheSecondPane) {
+    frame->GetActiveView()->SetStatusText(1, "12.500 3.000");
+    EXPECT_EQ(frame->GetStatusText(1), QStringLiteral("12.500 3.000"));
 }
 
 TEST_F(MainFrameTest, BarCommandsToggleTheBarAndItsCheck) {

@@ -5,10 +5,12 @@
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/FontSubstitutions.h"
+#include "app/QtTranslations.h"
 #include "controls/CHoverButton.h"
 #include "controls/CLayerCheckListBox.h"
 #include "platform/mfc/Cp932.h"
 #include "platform/win/CKeyState.h"
+#include "platform/win/CProfile.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 
@@ -71,7 +73,7 @@ TEST_F(ZumeoAppTest, ADrawingOnTheCommandLineOpensThroughItsPlugIn) {
     EXPECT_FALSE(app.GetDocument()->m_objects.IsEmpty());
     CMainFrame* frame = app.GetMainFrame();
     EXPECT_GT(frame->LayerBar()->LayerList()->count(), 0);
-    EXPECT_TRUE(frame->ToolBar()->Button(CToolDlgBar::kPrint)->isEnabled());
+    EXPECT_TRUE(frame->ToolBar()->Button(CToolDlgBar::kCopyAll)->isEnabled());
     EXPECT_EQ(app.m_recentFiles.GetSize(), 1);
     app.ExitInstance();
 }
@@ -170,6 +172,65 @@ TEST_F(ZumeoAppTest, WithoutAPrinterNothingChangesButTheSettings) {
     double left = -1, top = -1, right = -1, bottom = -1;
     EXPECT_FALSE(printer.GetPrinterMargins(left, top, right, bottom));
     EXPECT_EQ(left, -1);
+}
+
+TEST_F(ZumeoAppTest, OpenDialogStartsInTheLastFolderAndShowsEachPatternOnce) {
+    QTemporaryDir folder;
+    const QString drawing = folder.path() + QStringLiteral("/simple.dxf");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/dxf/simple_entities.dxf"), drawing));
+    ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+    CProfile::WriteProfileString("FILE", "PATH", "/earlier/folder/");
+    dialogs.AnswerOpenFile(drawing);
+    app.OnFileOpen();
+
+    ASSERT_EQ(dialogs.OpenRequests().size(), 1u);
+    EXPECT_EQ(dialogs.OpenRequests()[0].folder, QStringLiteral("/earlier/folder/"));
+    const QStringList filters = dialogs.OpenRequests()[0].filters.split(QStringLiteral(";;"));
+    EXPECT_TRUE(filters.contains(QStringLiteral("DXF ファイル(*.dxf)")))
+        << filters.join('|').toStdString();
+    EXPECT_FALSE(app.GetDocument()->m_objects.IsEmpty());
+    EXPECT_EQ(CProfile::GetProfileString("FILE", "PATH").ToQString(), folder.path() + '/');
+    app.ExitInstance();
+}
+
+TEST_F(ZumeoAppTest, ACancelledOpenDialogKeepsTheFolder) {
+    ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+    CProfile::WriteProfileString("FILE", "PATH", "/earlier/folder/");
+    app.OnFileOpen();
+    EXPECT_EQ(dialogs.OpenRequests().size(), 1u);
+    EXPECT_EQ(CProfile::GetProfileString("FILE", "PATH").ToQString(),
+              QStringLiteral("/earlier/folder/"));
+    app.ExitInstance();
+}
+
+TEST_F(ZumeoAppTest, AFileNoRouteCanOpenIsNamedInAMessage) {
+    QTemporaryDir folder;
+    const QString image = folder.path() + QStringLiteral("/scan.bmp");
+    QFile file(image);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BM");
+    file.close();
+    ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+    EXPECT_FALSE(app.OpenDocumentFile(CString::FromQString(image)));
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(
+        dialogs.Messages()[0].text.ToQString(),
+        image + QStringLiteral(" を開けません。\nこの種類のファイルを読み込む手段がありません。"));
+    app.ExitInstance();
+}
+
+// The test program's folder has no help beside it.
+TEST_F(ZumeoAppTest, HelpWithoutItsFolderSaysSo) {
+    app.OnHelp();
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_TRUE(dialogs.Messages()[0].text.ToQString().startsWith(
+        QStringLiteral("ヘルプが見つかりません。")));
+}
+
+TEST(QtTranslationsTest, QtsOwnButtonsSpeakJapanese) {
+    ASSERT_TRUE(InstallQtTranslations());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+              QStringLiteral("キャンセル"));
 }
 
 } // namespace

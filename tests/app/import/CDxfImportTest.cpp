@@ -49,7 +49,8 @@ TEST_F(DxfImportTest, DrawingOfTheDxfPlugIn) {
     EXPECT_EQ(first->GetLayerName(), "Walls");
 
     EXPECT_THAT(LayerNames(m_document.m_drawingLayers), UnorderedElementsAre("0", "Walls", "Off"));
-    EXPECT_THAT(LayerNames(m_document.m_layers), UnorderedElementsAre("0", "Walls", ""));
+    // The XLINE and the RAY stay on their layers: no layer without a name.
+    EXPECT_THAT(LayerNames(m_document.m_layers), UnorderedElementsAre("0", "Walls"));
     EXPECT_EQ(m_document.m_unit, 1000u);
     EXPECT_DOUBLE_EQ(m_document.m_scale, 2.0);
     EXPECT_EQ(m_document.m_scaleMode, 1);

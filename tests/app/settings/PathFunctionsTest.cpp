@@ -45,4 +45,16 @@ TEST(PathFunctionsTest, FileExistsConvertsTheNameForTheFileSystem) {
     EXPECT_FALSE(FileExists(""));
 }
 
+TEST(PathFunctionsTest, TruePathNameIsTheExistingPathOrNothing) {
+    QTemporaryDir dir;
+    const QString name = dir.path() + QString::fromUtf8("/Plan.dxf");
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(GetTruePathName(CString::FromQString(name)).ToQString(), name);
+    // Another spelling names another file, which does not exist.
+    EXPECT_TRUE(GetTruePathName(CString::FromQString(dir.path() + "/plan.DXF")).IsEmpty());
+    EXPECT_TRUE(GetTruePathName("").IsEmpty());
+}
+
 } // namespace

@@ -39,6 +39,22 @@ TEST_F(ClipboardCopyTest, OffersTheMetafileAndAPicture) {
     EXPECT_EQ(QColor(picture.pixel(0, 0)), QColor(Qt::white));
 }
 
+// The visible area is the whole window: a wide window gives a wide picture,
+// while the whole drawing would give a flat strip or a square.
+TEST_F(ClipboardCopyTest, VisibleCopyTakesTheWindowsArea) {
+    m_view.resize(440, 220);
+    m_view.ZoomFit(1);
+    QGuiApplication::clipboard()->clear();
+    ASSERT_TRUE(m_view.CopyVisibleToClipboard());
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_GE(data->data("image/emf").size(), 88);
+    const QImage picture = qvariant_cast<QImage>(data->imageData());
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_NEAR(static_cast<double>(picture.width()) / picture.height(), 2.0, 0.05);
+    EXPECT_TRUE(Shows(picture, QColor(Qt::red)));
+}
+
 TEST_F(ClipboardCopyTest, HiddenLayerIsLeftOut) {
     m_view.ZoomFit(1);
     Hide("up");

@@ -41,6 +41,10 @@ INSTANTIATE_TEST_SUITE_P(
         LineEndCase{"CrLf",
                     "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n999\r\n\r\n 10\r\n1.5\r\n  0\r\nEOF\r\n"},
         LineEndCase{"Cr", "  0\rSECTION\r  2\rENTITIES\r999\r\r 10\r1.5\r  0\rEOF\r"},
+        LineEndCase{"LfCr",
+                    "  0\n\rSECTION\n\r  2\n\rENTITIES\n\r999\n\r\n\r 10\n\r1.5\n\r  0\n\rEOF\n\r"},
+        LineEndCase{"LfCrWithoutTheLastCr",
+                    "  0\n\rSECTION\n\r  2\n\rENTITIES\n\r999\n\r\n\r 10\n\r1.5\n\r  0\n\rEOF\n"},
         LineEndCase{"Mixed", "  0\r\nSECTION\n  2\rENTITIES\r\n999\n\r 10\n1.5\r\n  0\nEOF"},
         LineEndCase{"NoLastTerminator", "  0\nSECTION\n  2\nENTITIES\n999\n\n 10\n1.5\n  0\nEOF"}),
     [](const auto& info) { return info.param.name; });

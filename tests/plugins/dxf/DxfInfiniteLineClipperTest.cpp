@@ -34,7 +34,8 @@ TEST_P(InfiniteLineClip, EndsOnTheWidenedExtent) {
     const auto records = DxfTest::Records(stream);
     ASSERT_EQ(records.size(), 1u);
     const PorRecord& r = records[0];
-    EXPECT_EQ(r.Size(), 92u);
+    // An empty handle and layer, each with its terminating zero.
+    EXPECT_EQ(r.Size(), 94u);
     std::vector<LONG> ends;
     for (int word = 4; word < 8; ++word) {
         ends.push_back(*r.Long(word));
@@ -71,6 +72,25 @@ INSTANTIATE_TEST_SUITE_P(
                  {-1, -3, 0},
                  {-20, 40, -50, -50}}),
     [](const auto& info) { return info.param.name; });
+
+// A line on layer "0" must not come out on a layer without a name.
+TEST(DxfInfiniteLines, KeepTheirHandleAndLayer) {
+    CPorStream stream;
+    stream.ExtendBounds(0, 0);
+    stream.ExtendBounds(100, 50);
+    CDxfInfiniteLine line;
+    line.base = {10, 20, 0};
+    line.direction = {1, 0, 0};
+    line.tag = {CString("2F"), CString("0")};
+    stream.AddInfiniteLine(line);
+    CDxfInfiniteLineClipper::Clip(stream, 1);
+
+    const auto records = DxfTest::Records(stream);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Get(PorObjectRecord::Id), CString("2F"));
+    EXPECT_EQ(records[0].Get(PorLine::Layer), CString("0"));
+    EXPECT_EQ(records[0].Size(), 94u + 2u + 1u);
+}
 
 TEST(DxfInfiniteLines, BoxIsFixedBeforeTheFirstLine) {
     CPorStream stream;

@@ -74,10 +74,13 @@ TEST_P(DrawingLineEnds, GiveTheSameDump) {
     EXPECT_EQ(DumpText(WithLineEnds(lf, GetParam())), ReadBytes(Fixture("simple_entities.dump")));
 }
 
-INSTANTIATE_TEST_SUITE_P(DxfReader, DrawingLineEnds, ::testing::Values("\n", "\r\n", "\r"),
+INSTANTIATE_TEST_SUITE_P(DxfReader, DrawingLineEnds, ::testing::Values("\n", "\r\n", "\r", "\n\r"),
                          [](const auto& info) {
                              const std::string end = info.param;
-                             return end == "\n" ? "Lf" : end == "\r\n" ? "CrLf" : "Cr";
+                             return end == "\n"     ? "Lf"
+                                    : end == "\r\n" ? "CrLf"
+                                    : end == "\r"   ? "Cr"
+                                                    : "LfCr";
                          });
 
 TEST(DxfReader, RecordsComeInTheirOrder) {
