@@ -23,6 +23,8 @@ enum Kind {
     Insert,
     Dimension,
     Leader,
+    Text,
+    MText,
 };
 
 struct Entry {
@@ -36,6 +38,7 @@ constexpr Entry Readers[] = {
     {"TRACE", Trace}, {"SOLID", Solid},   {"ELLIPSE", Ellipse},     {"XLINE", XLine},
     {"RAY", Ray},     {"3DFACE", Face},   {"POLYLINE", Polyline},   {"LWPOLYLINE", LwPolyline},
     {"MLINE", MLine}, {"INSERT", Insert}, {"DIMENSION", Dimension}, {"LEADER", Leader},
+    {"TEXT", Text},   {"MTEXT", MText},
 };
 
 } // namespace
@@ -64,6 +67,12 @@ bool CDxfEntityReader::Read(std::string_view name, CDxfFile& file, CPorStream& t
         break;
     case Leader:
         m_inserts.Leader(file, target, base);
+        break;
+    case Text:
+        m_texts.Text(file, target, base);
+        break;
+    case MText:
+        m_texts.MText(file, target, base);
         break;
     default:
         ReadSimple(entry->kind, file, target, base);

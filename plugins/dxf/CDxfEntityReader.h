@@ -7,6 +7,7 @@
 #include "plugins/dxf/CDxfInsertReader.h"
 #include "plugins/dxf/CDxfPolylineReader.h"
 #include "plugins/dxf/CDxfSimpleEntities.h"
+#include "plugins/dxf/CDxfTextReader.h"
 
 #include <string_view>
 
@@ -17,9 +18,10 @@ class CDxfEntityReader {
 public:
     CDxfEntityReader(const CDxfPrimitiveEmitter& emitter, CDxfEntityStyle& style,
                      const CDxfTextDecoder& decoder, CDxfInsertEmitter& inserts,
-                     const CDxfStyleTables& tables)
+                     const CDxfStyleTables& tables, const CDxfTextEmitter& texts)
         : m_simple(emitter, style), m_polylines(emitter, style, decoder),
-          m_inserts(emitter, style, decoder, inserts, tables), m_decoder(decoder) {}
+          m_inserts(emitter, style, decoder, inserts, tables),
+          m_texts(texts, style, decoder, tables), m_decoder(decoder) {}
 
     // The entity whose code-0 name group was just read; false, with nothing
     // read, when the name has no reader.
@@ -32,5 +34,6 @@ private:
     CDxfSimpleEntities m_simple;
     CDxfPolylineReader m_polylines;
     CDxfInsertReader m_inserts;
+    CDxfTextReader m_texts;
     const CDxfTextDecoder& m_decoder;
 };

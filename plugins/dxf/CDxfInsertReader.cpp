@@ -224,7 +224,7 @@ void CDxfInsertReader::Leader(CDxfFile& file, CPorStream& target, const DPOINT& 
         arrow.y = tip.y;
         arrow.xScale = values.arrowSize;
         arrow.yScale = values.arrowSize;
-        arrow.rotation = angle * kRadToDeg;
+        arrow.rotation = DirectionDegrees(tip.x - second.x, tip.y - second.y);
         arrow.lineType = CDxfLineTypeTable::Solid;
         arrow.color = pen.color;
         m_inserts.WriteInsert(arrow, tag.layer, tag.handle, target);

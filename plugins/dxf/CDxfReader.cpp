@@ -9,8 +9,8 @@
 
 CDxfReader::CDxfReader(HWND progressWindow)
     : m_progress(progressWindow), m_emitter(m_header), m_style(m_layers, m_lineTypes),
-      m_inserts(m_header, m_blocks),
-      m_entities(m_emitter, m_style, m_decoder, m_inserts, m_styles) {}
+      m_inserts(m_header, m_blocks), m_texts(m_header),
+      m_entities(m_emitter, m_style, m_decoder, m_inserts, m_styles, m_texts) {}
 
 HGLOBAL CDxfReader::GetPORData(const char* path) {
     auto file = CDxfFile::Load(path);

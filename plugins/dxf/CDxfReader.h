@@ -15,6 +15,7 @@
 #include "plugins/dxf/CDxfProgress.h"
 #include "plugins/dxf/CDxfStyleTables.h"
 #include "plugins/dxf/CDxfTextDecoder.h"
+#include "plugins/dxf/CDxfTextEmitter.h"
 #include "plugins/dxf/CPorStream.h"
 
 #include <string_view>
@@ -52,5 +53,6 @@ private:
     CDxfPrimitiveEmitter m_emitter;
     CDxfEntityStyle m_style;
     CDxfInsertEmitter m_inserts;
+    CDxfTextEmitter m_texts;
     CDxfEntityReader m_entities;
 };

@@ -28,6 +28,8 @@ public:
 
     // Appends one record and counts it.
     void AppendRecord(const PorRecordBuilder& record);
+    // Appends one complete record taken as it is and counts it.
+    void AppendRecordBytes(std::span<const BYTE> record);
     std::span<const BYTE> Data() const { return m_body.Data(); }
     std::size_t ByteCount() const { return m_body.Data().size(); }
     unsigned RecordCount() const { return m_recordCount; }

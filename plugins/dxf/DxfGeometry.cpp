@@ -90,3 +90,11 @@ int BulgeArcPoints(std::vector<DPOINT>& points, const DPOINT& p1, const DPOINT& 
     }
     return added;
 }
+
+double DirectionDegrees(double dx, double dy) {
+    if (!(PointDistance(0.0, 0.0, dx, dy) > 0.0001)) {
+        return 0.0;
+    }
+    const double degrees = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+    return degrees < 0.0 ? degrees + 360.0 : degrees;
+}

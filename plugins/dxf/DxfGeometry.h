@@ -38,3 +38,7 @@ void RotateScalePoint(POINT& point, double baseX, double baseY, double xScale, d
 // The number of points added.
 int BulgeArcPoints(std::vector<DPOINT>& points, const DPOINT& p1, const DPOINT& p2, double bulge,
                    double stepDegrees);
+
+// The direction of the vector (dx, dy) in degrees, 0 <= angle < 360, exact
+// for the axis directions; 0 for a vector not longer than 0.0001.
+double DirectionDegrees(double dx, double dy);

@@ -10,6 +10,7 @@
 #include "plugins/dxf/CDxfPrimitiveEmitter.h"
 #include "plugins/dxf/CDxfStyleTables.h"
 #include "plugins/dxf/CDxfTextDecoder.h"
+#include "plugins/dxf/CDxfTextEmitter.h"
 #include "plugins/dxf/CPorStream.h"
 #include "por/PorRecords.h"
 
@@ -57,7 +58,8 @@ protected:
     CDxfBlockList blocks;
     CDxfStyleTables tables;
     CDxfInsertEmitter inserts{header, blocks};
-    CDxfEntityReader reader{emitter, style, decoder, inserts, tables};
+    CDxfTextEmitter texts{header};
+    CDxfEntityReader reader{emitter, style, decoder, inserts, tables, texts};
     std::unique_ptr<CDxfFile> file;
     CPorStream stream;
 };
