@@ -4,6 +4,7 @@
 #include "plugins/dxf/CDxfFile.h"
 #include "plugins/dxf/CDxfHeaderReader.h"
 #include "plugins/dxf/CDxfInfiniteLineClipper.h"
+#include "plugins/dxf/CDxfObjectsReader.h"
 #include "plugins/dxf/CDxfPorWriter.h"
 #include "plugins/dxf/CDxfTablesReader.h"
 
@@ -59,8 +60,10 @@ void CDxfReader::ReadSection(std::string_view name, CDxfFile& file) {
         m_inserts.ResolveBlocks();
     } else if (name == "ENTITIES") {
         ReadEntities(file);
+    } else if (name == "OBJECTS") {
+        CDxfObjectsReader(file, m_progress, m_decoder, m_drawing).Read();
     }
-    // OBJECTS and the sections the conversion does not use are
+    // The sections the conversion does not use are
     // skipped group by group by the section loop.
 }
 
