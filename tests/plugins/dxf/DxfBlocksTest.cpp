@@ -1,11 +1,15 @@
 #include "plugins/dxf/CDxfInsertEmitter.h"
 
 #include "DxfTestSupport.h"
+#include "plugins/dxf/CDxfBlockList.h"
+#include "plugins/dxf/CDxfHeader.h"
+#include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -164,6 +168,35 @@ TEST(Blocks, ByBlockColourComesFromTheInsert) {
     EXPECT_EQ(Children(nested[2])[0].Get(PorLine::Pen)->color, 0x0000FFu);
     // Outside any block the marker becomes the foreground colour.
     EXPECT_EQ(drawing.records[1].Get(PorLine::Pen)->color, 0x000000u);
+}
+
+} // namespace
+
+namespace {
+
+TEST(InsertEmitter, RotatedInsertIsBoundedByAllFourCorners) {
+    CDxfHeader header;
+    CDxfBlockList blocks;
+    auto block = std::make_unique<CPorStream>();
+    block->SetName(CString("B"));
+    PorRecordBuilder line(PorLine::Type);
+    block->AppendRecord(line);
+    block->ExtendBounds(0, 0);
+    block->ExtendBounds(2000, 1000);
+    blocks.Add(std::move(block));
+    CDxfInsertEmitter emitter(header, blocks);
+    CPorStream target;
+    CDxfPendingInsert insert;
+    insert.blockName = CString("B");
+    insert.rotation = 45.0;
+    emitter.WriteInsert(insert, CString("0"), CString(), target);
+    const CPorBounds& b = target.Bounds();
+    // The corners (2, 0) and (0, 1) turn to (1.41, 1.41) and (-0.71, 0.71):
+    // outside the box of the other two, (0, 0) and (0.71, 2.12).
+    EXPECT_NEAR(b.minX, -707, 1);
+    EXPECT_NEAR(b.maxX, 1414, 1);
+    EXPECT_NEAR(b.minY, 0, 1);
+    EXPECT_NEAR(b.maxY, 2121, 1);
 }
 
 } // namespace
