@@ -32,7 +32,7 @@ void CDxfInsertEmitter::ResolveBlocks() {
 }
 
 void CDxfInsertEmitter::Resolve(CPorStream& block, int depth) {
-    if (std::ranges::find(m_done, &block) != m_done.end()) {
+    if (m_done.contains(&block)) {
         return;
     }
     m_open.push_back(&block);
@@ -47,7 +47,7 @@ void CDxfInsertEmitter::Resolve(CPorStream& block, int depth) {
         }
     }
     m_open.pop_back();
-    m_done.push_back(&block);
+    m_done.insert(&block);
 }
 
 void CDxfInsertEmitter::Write(const CDxfPendingInsert& insert, const CPorStream& block,

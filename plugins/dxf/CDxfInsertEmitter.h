@@ -8,6 +8,7 @@
 #include "plugins/dxf/CDxfPendingInsert.h"
 
 #include <cstddef>
+#include <unordered_set>
 #include <vector>
 
 class CDxfBlockList;
@@ -47,5 +48,5 @@ private:
     std::size_t m_copied = 0;
     // Blocks being resolved (a cycle) and those already done.
     std::vector<const CPorStream*> m_open;
-    std::vector<const CPorStream*> m_done;
+    std::unordered_set<const CPorStream*> m_done;
 };

@@ -68,6 +68,22 @@ CString FontFace(std::string_view name) {
     return CString(name);
 }
 
+// Removes every occurrence of the mark; true when there was one.
+bool RemoveAll(std::string& text, std::string_view mark) {
+    std::string kept;
+    std::size_t from = 0;
+    for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, from)) {
+        kept.append(text, from, at - from);
+        from = at + mark.size();
+    }
+    if (from == 0) {
+        return false;
+    }
+    kept.append(text, from);
+    text = std::move(kept);
+    return true;
+}
+
 struct Level {
     CString face;
 };
@@ -179,15 +195,8 @@ private:
     LaidLine Finish(std::string out) {
         LaidLine laid;
         laid.face = m_face;
-        for (const auto& [marks, flag] : {std::pair{std::string_view("%%u%%U"), &laid.underline},
-                                          std::pair{std::string_view("%%o%%O"), &laid.overline}}) {
-            for (const std::string_view mark : {marks.substr(0, 3), marks.substr(3)}) {
-                for (auto at = out.find(mark); at != std::string::npos; at = out.find(mark)) {
-                    out.erase(at, mark.size());
-                    *flag = true;
-                }
-            }
-        }
+        laid.underline = RemoveAll(out, "%%u") | RemoveAll(out, "%%U");
+        laid.overline = RemoveAll(out, "%%o") | RemoveAll(out, "%%O");
         laid.text = std::move(out);
         return laid;
     }

@@ -29,16 +29,22 @@ constexpr Code Signs[] = {
 } // namespace
 
 void ReplaceSpecialChars(std::string& text) {
-    // Each replacement is shorter than its code, so this ends.
-    for (bool replaced = true; replaced;) {
-        replaced = false;
-        for (const Code& code : Codes) {
-            const auto at = text.find(code.code);
-            if (at != std::string::npos) {
-                text.replace(at, code.code.size(), code.replacement);
-                replaced = true;
-                break;
-            }
+    // A replacement is made of bytes no code contains, so it never forms a
+    // new code with its neighbours: replacing all of one code, then all of
+    // the next, gives what replacing the first code of the table that
+    // occurs, one at a time, would give, in linear time.
+    for (const Code& code : Codes) {
+        std::string out;
+        std::size_t from = 0;
+        for (auto at = text.find(code.code); at != std::string::npos;
+             at = text.find(code.code, from)) {
+            out.append(text, from, at - from);
+            out += code.replacement;
+            from = at + code.code.size();
+        }
+        if (from != 0) {
+            out.append(text, from);
+            text = std::move(out);
         }
     }
 }

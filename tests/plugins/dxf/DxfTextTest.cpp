@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 namespace {
@@ -261,6 +262,19 @@ TEST(Text, JapaneseTextInBothEncodings) {
                              EntitiesSection(MText("\xE5\x9B\xB3\xE9\x9D\xA2\\U+2205"));
     const auto utf8Drawing = DrawingOf(utf8);
     EXPECT_EQ(Single(utf8Drawing).Get(PorText::Text), "\x90\x7D\x96\xCA\x83\xB3");
+}
+
+TEST(Text, ManyCodesTakeLinearTime) {
+    std::string text;
+    for (int i = 0; i < 200000; ++i) {
+        text += "%%d%%u";
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const auto drawing = DrawingOf(EntitiesSection("  0\nTEXT\n 40\n1\n  1\n" + text + "\n"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    const PorRecord r = Single(drawing);
+    EXPECT_EQ(r.Get(PorText::Text).GetLength(), 400000);
+    EXPECT_EQ(r.Get(PorText::Underline), 1);
 }
 
 } // namespace
