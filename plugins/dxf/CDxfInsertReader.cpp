@@ -8,6 +8,7 @@
 #include "plugins/dxf/CDxfPrimitiveEmitter.h"
 #include "plugins/dxf/CDxfStyleTables.h"
 #include "plugins/dxf/CDxfTextDecoder.h"
+#include "plugins/dxf/DxfFieldTable.h"
 #include "plugins/dxf/DxfGeometry.h"
 #include "plugins/dxf/DxfNumber.h"
 
@@ -35,6 +36,21 @@ struct LeaderValues {
     int textAbove = 0;
     CString arrowBlock;
     const CDxfDimStyle* dimStyle = nullptr;
+};
+
+// The groups of INSERT and LEADER kept as they are; the common ones go to
+// the entity's groups, the others are read by hand. Array groups (44, 45,
+// 70, 71) are not read: a multiple insertion places its block once.
+constexpr DxfField<CDxfPendingInsert> InsertFields[] = {
+    {2, &CDxfPendingInsert::blockName},
+    {41, &CDxfPendingInsert::xScale},
+    {42, &CDxfPendingInsert::yScale},
+    {50, &CDxfPendingInsert::rotation},
+};
+constexpr DxfField<LeaderValues> LeaderFields[] = {
+    {41, &LeaderValues::hook},
+    {71, &LeaderValues::arrowhead},
+    {73, &LeaderValues::creation},
 };
 
 // The DSTYLE overrides of a leader's extended data: pairs of a 1070 naming
@@ -86,22 +102,8 @@ void CDxfInsertReader::Insert(CDxfFile& file, CPorStream& target, const DPOINT& 
             file.UngetGroup();
             break;
         }
-        switch (group.code) {
-        case 2:
-            insert.blockName = m_decoder.Decode(group.value);
-            break;
-        case 41:
-            insert.xScale = DxfToDouble(group.value);
-            break;
-        case 42:
-            insert.yScale = DxfToDouble(group.value);
-            break;
-        case 50:
-            insert.rotation = DxfToDouble(group.value);
-            break;
-        default:
+        if (!TakeField<CDxfPendingInsert>(InsertFields, group, m_decoder, insert)) {
             groups.Take(group, m_decoder);
-            break;
         }
     }
     insert.x = groups.points[0].x - base.x;
@@ -151,6 +153,9 @@ void CDxfInsertReader::Leader(CDxfFile& file, CPorStream& target, const DPOINT& 
             overrides.Take(group, values);
             continue;
         }
+        if (TakeField<LeaderValues>(LeaderFields, group, m_decoder, values)) {
+            continue;
+        }
         switch (group.code) {
         case 3:
             values.dimStyle = m_tables.FindDimStyle(m_decoder.Decode(group.value).view());
@@ -164,15 +169,6 @@ void CDxfInsertReader::Leader(CDxfFile& file, CPorStream& target, const DPOINT& 
             break;
         case 20:
             values.vertices.push_back({x - base.x, DxfToDouble(group.value) - base.y});
-            break;
-        case 41:
-            values.hook = DxfToDouble(group.value);
-            break;
-        case 71:
-            values.arrowhead = DxfToInt(group.value);
-            break;
-        case 73:
-            values.creation = DxfToInt(group.value);
             break;
         default:
             values.groups.Take(group, m_decoder);

@@ -4,6 +4,7 @@
 #include "plugins/dxf/CDxfEntityStyle.h"
 #include "plugins/dxf/CDxfFile.h"
 #include "plugins/dxf/CDxfPrimitiveEmitter.h"
+#include "plugins/dxf/DxfFieldTable.h"
 #include "plugins/dxf/DxfGeometry.h"
 #include "plugins/dxf/DxfNumber.h"
 
@@ -17,34 +18,28 @@ constexpr int FrameVertex = 16;
 constexpr int FaceRecord = 128;
 
 struct Vertex {
-    DPOINT point{0.0, 0.0};
+    double x = 0.0;
+    double y = 0.0;
     double bulge = 0.0;
     int flags = 0;
 };
 
-Vertex ReadVertex(CDxfFile& file) {
+constexpr DxfField<Vertex> VertexFields[] = {
+    {10, &Vertex::x},
+    {20, &Vertex::y},
+    {42, &Vertex::bulge},
+    {70, &Vertex::flags},
+};
+
+Vertex ReadVertex(CDxfFile& file, const CDxfTextDecoder& decoder) {
     Vertex vertex;
     CDxfGroup group;
     while (file.ReadGroup(group)) {
-        switch (group.code) {
-        case 0:
+        if (group.code == 0) {
             file.UngetGroup();
-            return vertex;
-        case 10:
-            vertex.point.x = DxfToDouble(group.value);
-            break;
-        case 20:
-            vertex.point.y = DxfToDouble(group.value);
-            break;
-        case 42:
-            vertex.bulge = DxfToDouble(group.value);
-            break;
-        case 70:
-            vertex.flags = DxfToInt(group.value);
-            break;
-        default:
             break;
         }
+        TakeField<Vertex>(VertexFields, group, decoder, vertex);
     }
     return vertex;
 }
@@ -97,11 +92,11 @@ void CDxfPolylineReader::Polyline(CDxfFile& file, CPorStream& target, const DPOI
             }
             break;
         }
-        const Vertex vertex = ReadVertex(file);
+        const Vertex vertex = ReadVertex(file, m_decoder);
         if (Skipped(groups.flags, vertex.flags)) {
             continue;
         }
-        AddVertex(points, {vertex.point.x - base.x, vertex.point.y - base.y}, pendingBulge);
+        AddVertex(points, {vertex.x - base.x, vertex.y - base.y}, pendingBulge);
         pendingBulge = vertex.bulge;
     }
     CloseArc(points, groups.flags, pendingBulge);

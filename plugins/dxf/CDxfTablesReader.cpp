@@ -6,6 +6,7 @@
 #include "plugins/dxf/CDxfStyleTables.h"
 #include "plugins/dxf/CDxfTextDecoder.h"
 #include "plugins/dxf/DxfColor.h"
+#include "plugins/dxf/DxfFieldTable.h"
 #include "plugins/dxf/DxfNumber.h"
 
 #include <algorithm>
@@ -21,6 +22,31 @@ CString FontFileStem(const CString& file) {
     const auto dot = name.find('.');
     return CString(name.substr(0, dot));
 }
+
+// The groups each entry keeps as they are; the others are read by hand.
+constexpr DxfField<CDxfLayer> LayerFields[] = {
+    {2, &CDxfLayer::name},
+    {370, &CDxfLayer::lineWeight},
+};
+constexpr DxfField<CDxfLineType> LineTypeFields[] = {
+    {2, &CDxfLineType::name},
+};
+constexpr DxfField<CDxfTextStyle> TextStyleFields[] = {
+    {2, &CDxfTextStyle::name},
+    {41, &CDxfTextStyle::widthFactor},
+    {50, &CDxfTextStyle::obliqueAngle},
+};
+constexpr DxfField<CDxfDimStyle> DimStyleFields[] = {
+    {2, &CDxfDimStyle::name},
+    {140, &CDxfDimStyle::textHeight},
+    {41, &CDxfDimStyle::arrowSize},
+    {40, &CDxfDimStyle::overallScale},
+    {341, DxfRawText<CDxfDimStyle>{&CDxfDimStyle::leaderArrowBlock}},
+};
+constexpr DxfField<CDxfBlockRecord> BlockRecordFields[] = {
+    {2, &CDxfBlockRecord::name},
+    {5, DxfRawText<CDxfBlockRecord>{&CDxfBlockRecord::handle}},
+};
 
 } // namespace
 
@@ -70,21 +96,13 @@ template <typename Take> void CDxfTablesReader::ReadEntry(Take take) {
 void CDxfTablesReader::ReadLayer() {
     CDxfLayer layer;
     ReadEntry([&](const CDxfGroup& group) {
-        switch (group.code) {
-        case 2:
-            layer.name = m_decoder.Decode(group.value);
-            break;
-        case 6:
+        if (TakeField<CDxfLayer>(LayerFields, group, m_decoder, layer)) {
+            return;
+        }
+        if (group.code == 6) {
             layer.lineType = m_lineTypes.GetLineTypeNo(m_decoder.Decode(group.value).view());
-            break;
-        case 62:
+        } else if (group.code == 62) {
             layer.color = AciToColor(DxfToInt(group.value), &layer.visible);
-            break;
-        case 370:
-            layer.lineWeight = DxfToInt(group.value);
-            break;
-        default:
-            break;
         }
     });
     if (!layer.name.IsEmpty()) {
@@ -96,22 +114,15 @@ void CDxfTablesReader::ReadLineType() {
     CDxfLineType lineType;
     std::size_t announced = 0;
     ReadEntry([&](const CDxfGroup& group) {
-        switch (group.code) {
-        case 2:
-            lineType.name = m_decoder.Decode(group.value);
-            break;
-        case 73:
+        if (TakeField<CDxfLineType>(LineTypeFields, group, m_decoder, lineType)) {
+            return;
+        }
+        if (group.code == 73) {
             announced = static_cast<std::size_t>(std::max(0, DxfToInt(group.value)));
-            break;
-        case 49:
+        } else if (group.code == 49 && lineType.elements.size() < announced) {
             // Only lengths announced before them are kept; the count is never
             // taken on trust beyond the lengths that follow.
-            if (lineType.elements.size() < announced) {
-                lineType.elements.push_back(DxfToDouble(group.value));
-            }
-            break;
-        default:
-            break;
+            lineType.elements.push_back(DxfToDouble(group.value));
         }
     });
     if (!lineType.name.IsEmpty()) {
@@ -123,24 +134,13 @@ void CDxfTablesReader::ReadLineType() {
 void CDxfTablesReader::ReadTextStyle() {
     CDxfTextStyle style;
     ReadEntry([&](const CDxfGroup& group) {
-        switch (group.code) {
-        case 2:
-            style.name = m_decoder.Decode(group.value);
-            break;
-        case 3:
+        if (TakeField<CDxfTextStyle>(TextStyleFields, group, m_decoder, style)) {
+            return;
+        }
+        if (group.code == 3) {
             style.fontFile = FontFileStem(m_decoder.Decode(group.value));
-            break;
-        case 41:
-            style.widthFactor = DxfToDouble(group.value);
-            break;
-        case 50:
-            style.obliqueAngle = DxfToDouble(group.value);
-            break;
-        case 70:
+        } else if (group.code == 70) {
             style.vertical = (DxfToInt(group.value) & VerticalStyleFlag) != 0 ? 1 : 0;
-            break;
-        default:
-            break;
         }
     });
     if (!style.name.IsEmpty()) {
@@ -151,27 +151,9 @@ void CDxfTablesReader::ReadTextStyle() {
 void CDxfTablesReader::ReadDimStyle() {
     CDxfDimStyle style;
     ReadEntry([&](const CDxfGroup& group) {
-        switch (group.code) {
-        case 2:
-            style.name = m_decoder.Decode(group.value);
-            break;
-        case 140:
-            style.textHeight = DxfToDouble(group.value);
-            break;
-        case 41:
-            style.arrowSize = DxfToDouble(group.value);
-            break;
-        case 40:
-            style.overallScale = DxfToDouble(group.value);
-            break;
-        case 176:
+        if (!TakeField<CDxfDimStyle>(DimStyleFields, group, m_decoder, style) &&
+            group.code == 176) {
             style.lineColor = AciToColor(DxfToInt(group.value));
-            break;
-        case 341:
-            style.leaderArrowBlock = CString(group.value);
-            break;
-        default:
-            break;
         }
     });
     if (!style.name.IsEmpty()) {
@@ -182,11 +164,7 @@ void CDxfTablesReader::ReadDimStyle() {
 void CDxfTablesReader::ReadBlockRecord() {
     CDxfBlockRecord record;
     ReadEntry([&](const CDxfGroup& group) {
-        if (group.code == 2) {
-            record.name = m_decoder.Decode(group.value);
-        } else if (group.code == 5) {
-            record.handle = CString(group.value);
-        }
+        TakeField<CDxfBlockRecord>(BlockRecordFields, group, m_decoder, record);
     });
     if (!record.name.IsEmpty()) {
         m_styles.Add(std::move(record));

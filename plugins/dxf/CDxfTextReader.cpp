@@ -7,10 +7,12 @@
 #include "plugins/dxf/CDxfText.h"
 #include "plugins/dxf/CDxfTextDecoder.h"
 #include "plugins/dxf/CDxfTextEmitter.h"
+#include "plugins/dxf/DxfFieldTable.h"
 #include "plugins/dxf/DxfGeometry.h"
 #include "plugins/dxf/DxfNumber.h"
 #include "plugins/dxf/DxfSpecialChars.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -32,6 +34,19 @@ struct Alignment {
 constexpr Alignment Attachments[] = {
     {3, 0}, {3, 1}, {3, 2}, {2, 0}, {2, 1}, {2, 2}, {1, 0}, {1, 1}, {1, 2},
 };
+
+// The groups of TEXT and MTEXT kept as they are; position, layer, colour and
+// handle go to the entity's common groups, the others are read by hand.
+constexpr DxfField<CDxfText> TextFields[] = {
+    {41, &CDxfText::widthFactor},     {50, &CDxfText::rotation},      {51, &CDxfText::obliqueAngle},
+    {72, &CDxfText::horizontalAlign}, {73, &CDxfText::verticalAlign},
+};
+constexpr DxfField<CDxfText> MTextFields[] = {
+    {44, &CDxfText::lineSpacing},
+    {73, &CDxfText::lineSpacingStyle},
+};
+// The common groups MTEXT reads; its others, 50 among them, are ignored.
+constexpr int MTextCommonCodes[] = {5, 6, 8, 10, 11, 20, 21, 40, 62};
 
 DPOINT Relative(const DPOINT& point, double z, const DxfVector& extrusion, const DPOINT& base) {
     const DxfVector world = OcsToWcs({point.x, point.y, z}, extrusion);
@@ -74,23 +89,14 @@ void CDxfTextReader::Text(CDxfFile& file, CPorStream& target, const DPOINT& base
             file.UngetGroup();
             break;
         }
-        switch (group.code) {
-        case 1:
+        if (TakeField<CDxfText>(TextFields, group, m_decoder, text)) {
+            continue;
+        }
+        if (group.code == 1) {
             raw = group.value;
-            break;
-        case 7:
+        } else if (group.code == 7) {
             ApplyStyle(m_decoder.Decode(group.value).view(), text);
-            break;
-        case 41:
-            text.widthFactor = DxfToDouble(group.value);
-            break;
-        case 50:
-            text.rotation = DxfToDouble(group.value);
-            break;
-        case 51:
-            text.obliqueAngle = DxfToDouble(group.value);
-            break;
-        case 71:
+        } else if (group.code == 71) {
             generation = DxfToInt(group.value);
             if (generation == UpsideDownAndBackwards) {
                 text.rotation += 180.0;
@@ -98,16 +104,8 @@ void CDxfTextReader::Text(CDxfFile& file, CPorStream& target, const DPOINT& base
                     text.rotation -= 360.0;
                 }
             }
-            break;
-        case 72:
-            text.horizontalAlign = DxfToInt(group.value);
-            break;
-        case 73:
-            text.verticalAlign = DxfToInt(group.value);
-            break;
-        default:
+        } else {
             groups.Take(group, m_decoder);
-            break;
         }
     }
     if (generation == Backwards && text.widthFactor < 0) {
@@ -140,41 +138,20 @@ void CDxfTextReader::MText(CDxfFile& file, CPorStream& target, const DPOINT& bas
             file.UngetGroup();
             break;
         }
-        switch (group.code) {
-        case 1:
-        case 3:
+        if (TakeField<CDxfText>(MTextFields, group, m_decoder, text)) {
+            continue;
+        }
+        if (group.code == 1 || group.code == 3) {
             // Chunks of a long text, in file order; decoded whole, as a
             // chunk may end inside a character.
             raw += group.value;
-            break;
-        case 7:
+        } else if (group.code == 7) {
             ApplyStyle(m_decoder.Decode(group.value).view(), text);
-            break;
-        case 21:
-            hasDirection = true;
-            groups.Take(group, m_decoder);
-            break;
-        case 44:
-            text.lineSpacing = DxfToDouble(group.value);
-            break;
-        case 71:
+        } else if (group.code == 71) {
             attachment = DxfToInt(group.value);
-            break;
-        case 73:
-            text.lineSpacingStyle = DxfToInt(group.value);
-            break;
-        case 5:
-        case 6:
-        case 8:
-        case 10:
-        case 11:
-        case 20:
-        case 40:
-        case 62:
+        } else if (std::ranges::find(MTextCommonCodes, group.code) != std::end(MTextCommonCodes)) {
+            hasDirection = hasDirection || group.code == 21;
             groups.Take(group, m_decoder);
-            break;
-        default:
-            break;
         }
     }
     if (hasDirection) {
