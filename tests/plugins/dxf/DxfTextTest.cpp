@@ -208,7 +208,7 @@ TEST(Text, MTextAttachmentAndDirection) {
 TEST(Text, LongMTextInChunksWithManyParagraphs) {
     std::string text;
     for (int i = 0; i < 500; ++i) {
-        text += "line" + std::string(12, static_cast<char>('a' + i % 26)) + "\\P";
+        text += "line" + std::string(16, static_cast<char>('a' + i % 26)) + "\\P";
     }
     text += "end";
     std::string groups;
@@ -221,7 +221,8 @@ TEST(Text, LongMTextInChunksWithManyParagraphs) {
     const PorRecord r = Single(drawing);
     const auto lines = Children(r);
     ASSERT_EQ(lines.size(), 501u);
-    EXPECT_EQ(lines[0].Get(PorText::Text), "lineaaaaaaaaaaaa");
+    EXPECT_EQ(lines[0].Get(PorText::Text), "line" + std::string(16, 'a'));
+    EXPECT_GT(text.size(), 10000u);
     EXPECT_EQ(lines[500].Get(PorText::Text), " end");
 }
 
