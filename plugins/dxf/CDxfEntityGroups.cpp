@@ -2,37 +2,25 @@
 
 #include "plugins/dxf/CDxfFile.h"
 #include "plugins/dxf/CDxfTextDecoder.h"
+#include "plugins/dxf/DxfFieldTable.h"
 #include "plugins/dxf/DxfNumber.h"
 
 namespace {
 
-enum class Kind { Real, Int, Text, OptionalText, OptionalInt, Raw };
-
-// Where each kept code goes: the member it fills and how its value is read.
-struct Slot {
-    int code;
-    Kind kind;
-    double CDxfEntityGroups::*real = nullptr;
-    int CDxfEntityGroups::*integer = nullptr;
-    CString CDxfEntityGroups::*text = nullptr;
-    std::optional<CString> CDxfEntityGroups::*optionalText = nullptr;
-    std::optional<int> CDxfEntityGroups::*optionalInt = nullptr;
-};
-
-const Slot Slots[] = {
-    {5, Kind::Raw, nullptr, nullptr, &CDxfEntityGroups::handle},
-    {6, Kind::OptionalText, nullptr, nullptr, nullptr, &CDxfEntityGroups::lineType},
-    {8, Kind::Text, nullptr, nullptr, &CDxfEntityGroups::layer},
-    {30, Kind::Real, &CDxfEntityGroups::z},
-    {40, Kind::Real, &CDxfEntityGroups::real40},
-    {41, Kind::Real, &CDxfEntityGroups::real41},
-    {42, Kind::Real, &CDxfEntityGroups::real42},
-    {48, Kind::Real, &CDxfEntityGroups::lineTypeScale},
-    {50, Kind::Real, &CDxfEntityGroups::angle50},
-    {51, Kind::Real, &CDxfEntityGroups::angle51},
-    {62, Kind::OptionalInt, nullptr, nullptr, nullptr, nullptr, &CDxfEntityGroups::aci},
-    {70, Kind::Int, nullptr, &CDxfEntityGroups::flags},
-    {370, Kind::OptionalInt, nullptr, nullptr, nullptr, nullptr, &CDxfEntityGroups::lineWeight},
+constexpr DxfField<CDxfEntityGroups> Fields[] = {
+    {5, DxfRawText<CDxfEntityGroups>{&CDxfEntityGroups::handle}},
+    {6, &CDxfEntityGroups::lineType},
+    {8, &CDxfEntityGroups::layer},
+    {30, &CDxfEntityGroups::z},
+    {40, &CDxfEntityGroups::real40},
+    {41, &CDxfEntityGroups::real41},
+    {42, &CDxfEntityGroups::real42},
+    {48, &CDxfEntityGroups::lineTypeScale},
+    {50, &CDxfEntityGroups::angle50},
+    {51, &CDxfEntityGroups::angle51},
+    {62, &CDxfEntityGroups::aci},
+    {70, &CDxfEntityGroups::flags},
+    {370, &CDxfEntityGroups::lineWeight},
 };
 
 } // namespace
@@ -54,33 +42,7 @@ bool CDxfEntityGroups::Take(const CDxfGroup& group, const CDxfTextDecoder& decod
         extrusion.*axis = DxfToDouble(group.value);
         return true;
     }
-    for (const Slot& slot : Slots) {
-        if (slot.code != code) {
-            continue;
-        }
-        switch (slot.kind) {
-        case Kind::Real:
-            this->*slot.real = DxfToDouble(group.value);
-            break;
-        case Kind::Int:
-            this->*slot.integer = DxfToInt(group.value);
-            break;
-        case Kind::Text:
-            this->*slot.text = decoder.Decode(group.value);
-            break;
-        case Kind::Raw:
-            this->*slot.text = CString(group.value);
-            break;
-        case Kind::OptionalText:
-            this->*slot.optionalText = decoder.Decode(group.value);
-            break;
-        case Kind::OptionalInt:
-            this->*slot.optionalInt = DxfToInt(group.value);
-            break;
-        }
-        return true;
-    }
-    return false;
+    return TakeField<CDxfEntityGroups>(Fields, group, decoder, *this);
 }
 
 void CDxfEntityGroups::Read(CDxfFile& file, const CDxfTextDecoder& decoder) {
