@@ -11,6 +11,7 @@
 #include <optional>
 
 class CDxfFile;
+struct CDxfGroup;
 class CDxfTextDecoder;
 
 struct CDxfEntityGroups {
@@ -33,4 +34,6 @@ struct CDxfEntityGroups {
     // Reads up to the next code-0 group, which is pushed back, or the end of
     // the file.
     void Read(CDxfFile& file, const CDxfTextDecoder& decoder);
+    // Takes one group of the list above; false for a code it does not keep.
+    bool Take(const CDxfGroup& group, const CDxfTextDecoder& decoder);
 };

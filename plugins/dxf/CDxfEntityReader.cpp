@@ -2,9 +2,30 @@
 
 #include "plugins/dxf/CDxfEntityGroups.h"
 
+#include <algorithm>
+
 namespace {
 
-enum class Kind { Line, Point, Circle, Arc, Trace, Solid, Ellipse, XLine, Ray, Face };
+enum Kind {
+    Line,
+    Point,
+    Circle,
+    Arc,
+    Trace,
+    Solid,
+    Ellipse,
+    XLine,
+    Ray,
+    Face,
+    Polyline,
+    LwPolyline,
+    MLine,
+    Insert,
+    Dimension,
+    Leader,
+    Text,
+    MText,
+};
 
 struct Entry {
     std::string_view name;
@@ -13,59 +34,89 @@ struct Entry {
 
 // Exact, case-sensitive names.
 constexpr Entry Readers[] = {
-    {"LINE", Kind::Line},       {"POINT", Kind::Point}, {"CIRCLE", Kind::Circle},
-    {"ARC", Kind::Arc},         {"TRACE", Kind::Trace}, {"SOLID", Kind::Solid},
-    {"ELLIPSE", Kind::Ellipse}, {"XLINE", Kind::XLine}, {"RAY", Kind::Ray},
-    {"3DFACE", Kind::Face},
+    {"LINE", Line},   {"POINT", Point},   {"CIRCLE", Circle},       {"ARC", Arc},
+    {"TRACE", Trace}, {"SOLID", Solid},   {"ELLIPSE", Ellipse},     {"XLINE", XLine},
+    {"RAY", Ray},     {"3DFACE", Face},   {"POLYLINE", Polyline},   {"LWPOLYLINE", LwPolyline},
+    {"MLINE", MLine}, {"INSERT", Insert}, {"DIMENSION", Dimension}, {"LEADER", Leader},
+    {"TEXT", Text},   {"MTEXT", MText},
 };
 
 } // namespace
 
 bool CDxfEntityReader::Read(std::string_view name, CDxfFile& file, CPorStream& target,
                             const DPOINT& base) {
-    const Entry* entry = nullptr;
-    for (const Entry& candidate : Readers) {
-        if (candidate.name == name) {
-            entry = &candidate;
-            break;
-        }
-    }
-    if (!entry) {
+    const auto entry = std::ranges::find(Readers, name, &Entry::name);
+    if (entry == std::end(Readers)) {
         return false;
     }
-    CDxfEntityGroups groups;
-    groups.Read(file, m_decoder);
     switch (entry->kind) {
-    case Kind::Line:
-        m_simple.Line(groups, target, base);
+    case Polyline:
+        m_polylines.Polyline(file, target, base);
         break;
-    case Kind::Point:
-        m_simple.Point(groups, target, base);
+    case LwPolyline:
+        m_polylines.LwPolyline(file, target, base);
         break;
-    case Kind::Circle:
-        m_simple.Circle(groups, target, base);
+    case MLine:
+        m_polylines.MLine(file, target, base);
         break;
-    case Kind::Arc:
-        m_simple.Arc(groups, target, base);
+    case Insert:
+        m_inserts.Insert(file, target, base);
         break;
-    case Kind::Trace:
-        m_simple.Trace(groups, target, base);
+    case Dimension:
+        m_inserts.Dimension(file, target, base);
         break;
-    case Kind::Solid:
-        m_simple.Solid(groups, target, base);
+    case Leader:
+        m_inserts.Leader(file, target, base);
         break;
-    case Kind::Ellipse:
-        m_simple.Ellipse(groups, target, base);
+    case Text:
+        m_texts.Text(file, target, base);
         break;
-    case Kind::XLine:
-        m_simple.InfiniteLine(groups, CDxfInfiniteLine::XLine, target);
+    case MText:
+        m_texts.MText(file, target, base);
         break;
-    case Kind::Ray:
-        m_simple.InfiniteLine(groups, CDxfInfiniteLine::Ray, target);
-        break;
-    case Kind::Face:
-        m_simple.Face(groups, target, base);
+    default:
+        ReadSimple(entry->kind, file, target, base);
         break;
     }
     return true;
+}
+
+void CDxfEntityReader::ReadSimple(int kind, CDxfFile& file, CPorStream& target,
+                                  const DPOINT& base) {
+    CDxfEntityGroups groups;
+    groups.Read(file, m_decoder);
+    switch (kind) {
+    case Line:
+        m_simple.Line(groups, target, base);
+        break;
+    case Point:
+        m_simple.Point(groups, target, base);
+        break;
+    case Circle:
+        m_simple.Circle(groups, target, base);
+        break;
+    case Arc:
+        m_simple.Arc(groups, target, base);
+        break;
+    case Trace:
+        m_simple.Trace(groups, target, base);
+        break;
+    case Solid:
+        m_simple.Solid(groups, target, base);
+        break;
+    case Ellipse:
+        m_simple.Ellipse(groups, target, base);
+        break;
+    case XLine:
+        m_simple.InfiniteLine(groups, CDxfInfiniteLine::XLine, target);
+        break;
+    case Ray:
+        m_simple.InfiniteLine(groups, CDxfInfiniteLine::Ray, target);
+        break;
+    case Face:
+        m_simple.Face(groups, target, base);
+        break;
+    default:
+        break;
+    }
 }

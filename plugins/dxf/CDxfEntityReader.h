@@ -4,7 +4,10 @@
 // caller, which skips their groups.
 
 #include "geometry/Geometry.h"
+#include "plugins/dxf/CDxfInsertReader.h"
+#include "plugins/dxf/CDxfPolylineReader.h"
 #include "plugins/dxf/CDxfSimpleEntities.h"
+#include "plugins/dxf/CDxfTextReader.h"
 
 #include <string_view>
 
@@ -14,14 +17,23 @@ class CDxfTextDecoder;
 class CDxfEntityReader {
 public:
     CDxfEntityReader(const CDxfPrimitiveEmitter& emitter, CDxfEntityStyle& style,
-                     const CDxfTextDecoder& decoder)
-        : m_simple(emitter, style), m_decoder(decoder) {}
+                     const CDxfTextDecoder& decoder, CDxfInsertEmitter& inserts,
+                     const CDxfStyleTables& tables, const CDxfTextEmitter& texts)
+        : m_simple(emitter, style), m_polylines(emitter, style, decoder),
+          m_inserts(emitter, style, decoder, inserts, tables),
+          m_texts(texts, style, decoder, tables), m_decoder(decoder) {}
 
     // The entity whose code-0 name group was just read; false, with nothing
     // read, when the name has no reader.
     bool Read(std::string_view name, CDxfFile& file, CPorStream& target, const DPOINT& base);
 
 private:
+    // Entities whose groups are collected at once.
+    void ReadSimple(int kind, CDxfFile& file, CPorStream& target, const DPOINT& base);
+
     CDxfSimpleEntities m_simple;
+    CDxfPolylineReader m_polylines;
+    CDxfInsertReader m_inserts;
+    CDxfTextReader m_texts;
     const CDxfTextDecoder& m_decoder;
 };

@@ -35,11 +35,16 @@ int CDxfLineTypeTable::GetLineTypeNo(std::string_view name) {
             return standard.number;
         }
     }
-    const auto own = std::ranges::find_if(m_lineTypes, [name](const CDxfLineType& lineType) {
+    const auto named = [name](const CDxfLineType& lineType) {
         return SameNoCase(lineType.name.view(), name);
-    });
-    if (own != m_lineTypes.end()) {
+    };
+    if (const auto own = std::ranges::find_if(m_lineTypes, named); own != m_lineTypes.end()) {
         return own->number;
     }
-    return FirstOwn + m_handedOut++;
+    if (const auto given = std::ranges::find_if(m_handedOut, named); given != m_handedOut.end()) {
+        return given->number;
+    }
+    const int number = FirstOwn + static_cast<int>(m_handedOut.size());
+    m_handedOut.push_back({CString(name), {}, number});
+    return number;
 }

@@ -15,7 +15,8 @@ public:
 
     // CONTINUOUS, BYLAYER and BYBLOCK in any case give 1; a standard name
     // spelt exactly gives its number; an LTYPE entry of the same name in any
-    // case gives its number; any other name a new number at every call.
+    // case gives its number; any other name the number handed to it at its
+    // first call (names compared without regard to case).
     int GetLineTypeNo(std::string_view name);
 
     void Add(CDxfLineType lineType) { m_lineTypes.push_back(std::move(lineType)); }
@@ -23,5 +24,6 @@ public:
 
 private:
     std::vector<CDxfLineType> m_lineTypes;
-    int m_handedOut = 0;
+    // Names in no table and the numbers they were given.
+    std::vector<CDxfLineType> m_handedOut;
 };

@@ -6,7 +6,10 @@
 #include "plugins/dxf/CDxfLayerTable.h"
 #include "plugins/dxf/CDxfLineTypeTable.h"
 #include "plugins/dxf/CPorStream.h"
+#include "plugins/dxf/DxfBlockColor.h"
+#include "plugins/dxf/DxfColor.h"
 #include "por/PorBlockWriter.h"
+#include "por/PorRecord.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
 
@@ -57,6 +60,17 @@ PorRecordBuilder LayerRecord(const CDxfLayer& layer) {
     return record;
 }
 
+// Outside every block reference a by-block colour has no block to take its
+// colour from: it becomes the foreground colour, as the marker would read as
+// white on the program's white sheet.
+void ResolveByBlock(std::span<BYTE> records) {
+    const COLORREF foreground = AciToColor(7);
+    while (const auto record = PorRecord::Frame(records)) {
+        PushDownBlockColor(foreground, records.first(record->Size()), false);
+        records = records.subspan(record->Size());
+    }
+}
+
 } // namespace
 
 HGLOBAL CDxfPorWriter::Write(const CDxfHeader& header, const CDxfLineTypeTable& lineTypes,
@@ -89,7 +103,9 @@ HGLOBAL CDxfPorWriter::Write(const CDxfHeader& header, const CDxfLineTypeTable& 
         return nullptr;
     }
     data = std::ranges::copy(head.Data(), data).out;
+    BYTE* const records = data;
     data = std::ranges::copy(drawing.Data(), data).out;
+    ResolveByBlock(std::span<BYTE>(records, data));
     std::ranges::copy(end.Bytes(), data);
     GlobalUnlock(block);
     return block;

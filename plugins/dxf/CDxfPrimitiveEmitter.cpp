@@ -260,12 +260,16 @@ void CDxfPrimitiveEmitter::WriteEllipse(const DPOINT& centre, const DPOINT& majo
         return;
     }
 
+    const POINT start = place(a * std::cos(startParameter), b * std::sin(startParameter));
+    const POINT end = place(a * std::cos(endParameter), b * std::sin(endParameter));
+    // The arc's own ends bound it as well as the axis points it passes.
+    target.ExtendBounds(start.x, start.y);
+    target.ExtendBounds(end.x, end.y);
     if (a != 0.0 && b != 0.0) {
         PorRecordBuilder record(PorEArc::Type);
         record.Set(PorEArc::Corners, corners);
-        record.Set(PorEArc::Start,
-                   place(a * std::cos(startParameter), b * std::sin(startParameter)));
-        record.Set(PorEArc::End, place(a * std::cos(endParameter), b * std::sin(endParameter)));
+        record.Set(PorEArc::Start, start);
+        record.Set(PorEArc::End, end);
         record.Set(PorEArc::Pen, ToPorPen(pen));
         SetStrings(record, ArcStrings, PorEArc::Layer, tag);
         target.AppendRecord(record);

@@ -1,14 +1,17 @@
 #include "plugins/dxf/CDxfReader.h"
 
+#include "plugins/dxf/CDxfBlocksReader.h"
 #include "plugins/dxf/CDxfFile.h"
 #include "plugins/dxf/CDxfHeaderReader.h"
 #include "plugins/dxf/CDxfInfiniteLineClipper.h"
+#include "plugins/dxf/CDxfObjectsReader.h"
 #include "plugins/dxf/CDxfPorWriter.h"
 #include "plugins/dxf/CDxfTablesReader.h"
 
 CDxfReader::CDxfReader(HWND progressWindow)
     : m_progress(progressWindow), m_emitter(m_header), m_style(m_layers, m_lineTypes),
-      m_entities(m_emitter, m_style, m_decoder) {}
+      m_inserts(m_header, m_blocks), m_texts(m_header),
+      m_entities(m_emitter, m_style, m_decoder, m_inserts, m_styles, m_texts) {}
 
 HGLOBAL CDxfReader::GetPORData(const char* path) {
     auto file = CDxfFile::Load(path);
@@ -51,11 +54,16 @@ void CDxfReader::ReadSection(std::string_view name, CDxfFile& file) {
         CDxfHeaderReader::Read(file, m_progress, m_header);
         m_decoder.SetUtf8(m_header.utf8);
     } else if (name == "TABLES") {
-        CDxfTablesReader(file, m_decoder, m_layers, m_lineTypes).Read();
+        CDxfTablesReader(file, m_decoder, m_layers, m_lineTypes, m_styles).Read();
+    } else if (name == "BLOCKS") {
+        CDxfBlocksReader(file, m_progress, m_decoder, m_entities, m_blocks).Read();
+        m_inserts.ResolveBlocks();
     } else if (name == "ENTITIES") {
         ReadEntities(file);
+    } else if (name == "OBJECTS") {
+        CDxfObjectsReader(file, m_progress, m_decoder, m_drawing).Read();
     }
-    // BLOCKS, OBJECTS and the sections the conversion does not use are
+    // The sections the conversion does not use are
     // skipped group by group by the section loop.
 }
 

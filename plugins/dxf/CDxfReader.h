@@ -4,14 +4,18 @@
 // one conversion.
 
 #include "platform/win/WinTypes.h"
+#include "plugins/dxf/CDxfBlockList.h"
 #include "plugins/dxf/CDxfEntityReader.h"
 #include "plugins/dxf/CDxfEntityStyle.h"
 #include "plugins/dxf/CDxfHeader.h"
+#include "plugins/dxf/CDxfInsertEmitter.h"
 #include "plugins/dxf/CDxfLayerTable.h"
 #include "plugins/dxf/CDxfLineTypeTable.h"
 #include "plugins/dxf/CDxfPrimitiveEmitter.h"
 #include "plugins/dxf/CDxfProgress.h"
+#include "plugins/dxf/CDxfStyleTables.h"
 #include "plugins/dxf/CDxfTextDecoder.h"
+#include "plugins/dxf/CDxfTextEmitter.h"
 #include "plugins/dxf/CPorStream.h"
 
 #include <string_view>
@@ -28,7 +32,8 @@ public:
     // The POR block of the file at the CP932 path, as an unlocked global
     // memory block the caller owns; null when the file cannot be read, is
     // binary DXF or yields no records. Escape ends the reading early and
-    // what was read is converted.
+    // what was read is converted. Block references that would expand beyond
+    // the memory budget throw std::length_error.
     HGLOBAL GetPORData(const char* path);
     HGLOBAL Convert(CDxfFile& file);
 
@@ -42,8 +47,12 @@ private:
     CDxfTextDecoder m_decoder;
     CDxfLayerTable m_layers;
     CDxfLineTypeTable m_lineTypes;
+    CDxfStyleTables m_styles;
+    CDxfBlockList m_blocks;
     CPorStream m_drawing;
     CDxfPrimitiveEmitter m_emitter;
     CDxfEntityStyle m_style;
+    CDxfInsertEmitter m_inserts;
+    CDxfTextEmitter m_texts;
     CDxfEntityReader m_entities;
 };

@@ -9,6 +9,11 @@ void CPorStream::AppendRecord(const PorRecordBuilder& record) {
     ++m_recordCount;
 }
 
+void CPorStream::AppendRecordBytes(std::span<const BYTE> record) {
+    m_body.Append(record);
+    ++m_recordCount;
+}
+
 void CPorStream::AddPendingInsert(CDxfPendingInsert insert) {
     const std::string_view name = insert.blockName.view();
     std::size_t kept = 0;

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 class CPorTransform;
@@ -22,10 +23,13 @@ class CPorTransform;
 class CPorStream {
 public:
     void SetName(const CString& name) { m_name = name; }
+    const CString& Name() const { return m_name; }
     bool IsBlock() const { return !m_name.IsEmpty(); }
 
     // Appends one record and counts it.
     void AppendRecord(const PorRecordBuilder& record);
+    // Appends one complete record taken as it is and counts it.
+    void AppendRecordBytes(std::span<const BYTE> record);
     std::span<const BYTE> Data() const { return m_body.Data(); }
     std::size_t ByteCount() const { return m_body.Data().size(); }
     unsigned RecordCount() const { return m_recordCount; }
@@ -39,6 +43,8 @@ public:
     // The block name is cut to CDxfPendingInsert::MaxNameLength bytes.
     void AddPendingInsert(CDxfPendingInsert insert);
     const std::vector<CDxfPendingInsert>& PendingInserts() const { return m_pending; }
+    // Hands the pending references over to the caller, which resolves them.
+    std::vector<CDxfPendingInsert> TakePendingInserts() { return std::exchange(m_pending, {}); }
 
     // The colour a BLOCK gives its layer-0 lines that have none of their own.
     void SetBlockColor(COLORREF color) { m_blockColor = color; }

@@ -3,6 +3,7 @@
 #include "geometry/Geometry.h"
 
 #include <cmath>
+#include <numbers>
 
 double VectorAngle(double x1, double y1, double x2, double y2) {
     const double length = PointDistance(x1, y1, x2, y2);
@@ -63,4 +64,37 @@ void RotateScalePoint(POINT& point, double baseX, double baseY, double xScale, d
     const double y = point.y / u * yScale;
     point.x = TruncInt(u * (x * std::cos(theta) - y * std::sin(theta)) + baseX);
     point.y = TruncInt(u * (x * std::sin(theta) + y * std::cos(theta)) + baseY);
+}
+
+int BulgeArcPoints(std::vector<DPOINT>& points, const DPOINT& p1, const DPOINT& p2, double bulge,
+                   double stepDegrees) {
+    const double theta = 4.0 * std::atan(bulge);
+    const double step = stepDegrees * kDegToRad;
+    if (!std::isfinite(bulge) || std::fabs(theta) < kDegToRad || !(step > 0.0)) {
+        return 0;
+    }
+    const double chord = PointDistance(p1.x, p1.y, p2.x, p2.y);
+    const double radius = chord * 0.5 / std::sin(theta * 0.5);
+    const double d = std::numbers::pi / 2.0 - theta * 0.5 + VectorAngle(p1.x, p1.y, p2.x, p2.y);
+    const DPOINT centre{p1.x + radius * std::cos(d), p1.y + radius * std::sin(d)};
+    const double start = std::atan2(p1.y - centre.y, p1.x - centre.x);
+    const double r = std::fabs(radius);
+    const double turn = theta > 0 ? 1.0 : -1.0;
+    // A point closer to p2 than a thousandth of a step counts as p2.
+    const double span = std::fabs(theta) - step * 0.001;
+    int added = 0;
+    for (int k = 1; k * step < span; ++k) {
+        const double a = start + turn * k * step;
+        points.push_back({centre.x + r * std::cos(a), centre.y + r * std::sin(a)});
+        ++added;
+    }
+    return added;
+}
+
+double DirectionDegrees(double dx, double dy) {
+    if (!(PointDistance(0.0, 0.0, dx, dy) > 0.0001)) {
+        return 0.0;
+    }
+    const double degrees = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+    return degrees < 0.0 ? degrees + 360.0 : degrees;
 }

@@ -2,7 +2,10 @@
 // Geometry shared by the DXF entity readers, the emitters and the block
 // transform.
 
+#include "geometry/Geometry.h"
 #include "platform/win/WinTypes.h"
+
+#include <vector>
 
 struct DxfVector {
     double x = 0.0;
@@ -27,3 +30,15 @@ DxfVector OcsToWcs(const DxfVector& point, const DxfVector& extrusion);
 // toward zero and saturate at the int32 range.
 void RotateScalePoint(POINT& point, double baseX, double baseY, double xScale, double yScale,
                       double angleDegrees, unsigned unit);
+
+// Appends the points of the arc from p1 to p2 that the bulge gives (included
+// angle 4 atan(bulge), counter-clockwise when positive), one every step
+// degrees, leaving out both ends: the caller holds p1 and appends p2. A
+// bulge turning less than a degree, or one that is not finite, adds nothing.
+// The number of points added.
+int BulgeArcPoints(std::vector<DPOINT>& points, const DPOINT& p1, const DPOINT& p2, double bulge,
+                   double stepDegrees);
+
+// The direction of the vector (dx, dy) in degrees, 0 <= angle < 360, exact
+// for the axis directions; 0 for a vector not longer than 0.0001.
+double DirectionDegrees(double dx, double dy);

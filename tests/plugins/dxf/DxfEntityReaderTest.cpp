@@ -1,12 +1,16 @@
 #include "plugins/dxf/CDxfEntityReader.h"
 
 #include "DxfTestSupport.h"
+#include "plugins/dxf/CDxfBlockList.h"
 #include "plugins/dxf/CDxfEntityStyle.h"
 #include "plugins/dxf/CDxfFile.h"
+#include "plugins/dxf/CDxfInsertEmitter.h"
 #include "plugins/dxf/CDxfLayerTable.h"
 #include "plugins/dxf/CDxfLineTypeTable.h"
 #include "plugins/dxf/CDxfPrimitiveEmitter.h"
+#include "plugins/dxf/CDxfStyleTables.h"
 #include "plugins/dxf/CDxfTextDecoder.h"
+#include "plugins/dxf/CDxfTextEmitter.h"
 #include "plugins/dxf/CPorStream.h"
 #include "por/PorRecords.h"
 
@@ -51,7 +55,11 @@ protected:
     CDxfLineTypeTable lineTypes;
     CDxfPrimitiveEmitter emitter{header};
     CDxfEntityStyle style{layers, lineTypes};
-    CDxfEntityReader reader{emitter, style, decoder};
+    CDxfBlockList blocks;
+    CDxfStyleTables tables;
+    CDxfInsertEmitter inserts{header, blocks};
+    CDxfTextEmitter texts{header};
+    CDxfEntityReader reader{emitter, style, decoder, inserts, tables, texts};
     std::unique_ptr<CDxfFile> file;
     CPorStream stream;
 };

@@ -29,11 +29,13 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"BORDERX2", 22}, NameCase{"DIVIDE2", 23}, NameCase{"DIVIDE", 24},
                       NameCase{"DIVIDEX2", 25}));
 
-TEST(DxfLineTypes, UnknownNameGetsANewNumberAtEveryCall) {
+TEST(DxfLineTypes, UnknownNameKeepsTheNumberOfItsFirstCall) {
     CDxfLineTypeTable table;
     EXPECT_EQ(table.GetLineTypeNo("dashed"), 1000);
-    EXPECT_EQ(table.GetLineTypeNo("dashed"), 1001);
-    EXPECT_EQ(table.GetLineTypeNo("ZIGZAG"), 1002);
+    EXPECT_EQ(table.GetLineTypeNo("ZIGZAG"), 1001);
+    EXPECT_EQ(table.GetLineTypeNo("Dashed"), 1000);
+    EXPECT_EQ(table.GetLineTypeNo("zigzag"), 1001);
+    EXPECT_EQ(table.GetLineTypeNo("WAVE"), 1002);
 }
 
 TEST(DxfLineTypes, TableEntryIsFoundInAnyCase) {

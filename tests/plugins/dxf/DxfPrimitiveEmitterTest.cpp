@@ -242,12 +242,21 @@ TEST_F(PrimitiveEmitter, EllipticArcIsTurnedWithItsMajorAxis) {
     }
 }
 
+TEST_F(PrimitiveEmitter, EllipticArcIsBoundedByItsOwnEnds) {
+    // From 30 to 60 degrees of parameter: the axis point of the start's
+    // quadrant, (2, 0), and the ends (1.73, 0.5) and (1, 0.87).
+    emitter.WriteEllipse({0, 0}, {2, 0}, 0.5, 0.5235987755982988, 1.0471975511965976, pen, tag,
+                         false, stream);
+    ExpectBounds(1000, 0, 2000, 866);
+}
+
 TEST_F(PrimitiveEmitter, DegenerateEllipticArcIsLeftOutButBounded) {
     emitter.WriteEllipse({1, 1}, {2, 0}, 0.0, 0, 1.0, pen, tag, false, stream);
     EXPECT_EQ(stream.ByteCount(), 0u);
     EXPECT_EQ(stream.RecordCount(), 0u);
-    // The axis point at 0 degrees: the middle of the box's right side.
-    ExpectBounds(3000, 1000, 3000, 1000);
+    // The axis point at 0 degrees (the middle of the box's right side) and
+    // the arc's end at parameter 1.
+    ExpectBounds(2080, 1000, 3000, 1000);
 }
 
 const DPOINT Path[] = {{0, 0}, {1, 2}, {-3, 4.5}};

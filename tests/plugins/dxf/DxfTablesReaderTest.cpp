@@ -3,6 +3,7 @@
 #include "plugins/dxf/CDxfFile.h"
 #include "plugins/dxf/CDxfLayerTable.h"
 #include "plugins/dxf/CDxfLineTypeTable.h"
+#include "plugins/dxf/CDxfStyleTables.h"
 #include "plugins/dxf/CDxfTextDecoder.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ class TablesReader : public ::testing::Test {
 protected:
     void Read(const std::string& text) {
         CDxfFile file(text);
-        CDxfTablesReader(file, decoder, layers, lineTypes).Read();
+        CDxfTablesReader(file, decoder, layers, lineTypes, styles).Read();
         CDxfGroup group;
         rest = file.ReadGroup(group) ? std::string(group.value) : std::string();
     }
@@ -21,6 +22,7 @@ protected:
     CDxfTextDecoder decoder;
     CDxfLayerTable layers;
     CDxfLineTypeTable lineTypes;
+    CDxfStyleTables styles;
     std::string rest;
 };
 
@@ -64,8 +66,47 @@ TEST_F(TablesReader, LineTypeKeepsOnlyTheAnnouncedLengths) {
 }
 
 TEST_F(TablesReader, OtherTablesAreSkipped) {
-    Read("  0\nTABLE\n  2\nSTYLE\n  0\nSTYLE\n  2\nLAYER\n 62\n3\n  0\nENDTAB\n  0\nENDSEC\n");
+    Read("  0\nTABLE\n  2\nAPPID\n  0\nAPPID\n  2\nLAYER\n 62\n3\n  0\nENDTAB\n  0\nENDSEC\n");
     EXPECT_TRUE(layers.Layers().empty());
+}
+
+TEST_F(TablesReader, TextStyles) {
+    Read("  0\nSTYLE\n  2\nSimplex\n  3\nromans.shx\n 41\n0.8\n 50\n15\n 70\n4\n 62\n1\n"
+         "  0\nSTYLE\n  2\nSTANDARD\n  3\nmsgothic.ttc\n"
+         "  0\nSTYLE\n  3\nnameless.shx\n  0\nENDSEC\n");
+    const CDxfTextStyle* simplex = styles.FindTextStyle("SIMPLEX");
+    ASSERT_TRUE(simplex);
+    EXPECT_EQ(simplex->fontFile, "romans");
+    EXPECT_DOUBLE_EQ(simplex->widthFactor, 0.8);
+    EXPECT_DOUBLE_EQ(simplex->obliqueAngle, 15.0);
+    EXPECT_EQ(simplex->vertical, 1);
+    const CDxfTextStyle* standard = styles.FindTextStyle("standard");
+    ASSERT_TRUE(standard);
+    EXPECT_EQ(standard->fontFile, "msgothic");
+    EXPECT_EQ(standard->vertical, 0);
+    EXPECT_DOUBLE_EQ(standard->widthFactor, 1.0);
+    EXPECT_FALSE(styles.FindTextStyle(""));
+}
+
+TEST_F(TablesReader, DimensionStylesAndBlockRecords) {
+    Read("  0\nDIMSTYLE\n  2\nISO\n 41\n2.5\n 40\n10\n176\n1\n341\n1F\n"
+         "  0\nDIMSTYLE\n  2\nBare\n"
+         "  0\nBLOCK_RECORD\n  5\n1F\n  2\n_ArchTick\n"
+         "  0\nBLOCK_RECORD\n  5\n20\n  0\nENDSEC\n");
+    const CDxfDimStyle* iso = styles.FindDimStyle("ISO");
+    ASSERT_TRUE(iso);
+    EXPECT_DOUBLE_EQ(iso->arrowSize, 2.5);
+    EXPECT_DOUBLE_EQ(iso->overallScale, 10.0);
+    EXPECT_EQ(iso->lineColor, 0x0000FFu);
+    EXPECT_EQ(iso->leaderArrowBlock, "1F");
+    EXPECT_FALSE(styles.FindDimStyle("iso"));
+    const CDxfDimStyle* bare = styles.FindDimStyle("Bare");
+    ASSERT_TRUE(bare);
+    EXPECT_DOUBLE_EQ(bare->textHeight, 0.1);
+    EXPECT_EQ(bare->lineColor, PorByLayerColor);
+    EXPECT_EQ(styles.GetBlockNameByHandle("1F"), "_ArchTick");
+    EXPECT_EQ(styles.GetBlockNameByHandle("20"), "");
+    EXPECT_EQ(styles.GetBlockNameByHandle("1f"), "");
 }
 
 } // namespace

@@ -52,6 +52,12 @@ TEST_F(RukDxfModule, ExportsItsFiveFunctions) {
                  Cp932::FromUtf8("DXF ファイル").c_str());
 }
 
+TEST_F(RukDxfModule, BlocksFanningOutBeyondTheMemoryBudgetGiveNoBlock) {
+    // Thirty blocks, each inserting the next twice: a billion lines.
+    ASSERT_TRUE(library) << dlerror();
+    EXPECT_FALSE(GetPorData(Fixture("block_fan_out.dxf").c_str()));
+}
+
 TEST_F(RukDxfModule, GetPorDataGivesAMovableSharedBlock) {
     ASSERT_TRUE(library) << dlerror();
     const OwnedBlock block = GetPorData(Fixture("simple_entities.dxf").c_str());

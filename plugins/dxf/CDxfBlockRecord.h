@@ -1,0 +1,9 @@
+#pragma once
+// One BLOCK_RECORD table entry: how a handle names a block.
+
+#include "platform/mfc/CString.h"
+
+struct CDxfBlockRecord {
+    CString name;
+    CString handle;
+};

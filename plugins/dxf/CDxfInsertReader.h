@@ -1,0 +1,36 @@
+#pragma once
+// Reads the entities that place a block: INSERT, DIMENSION (drawn through
+// its anonymous block) and LEADER (a polyline with an arrowhead that is a
+// block reference or a small filled triangle).
+
+#include "geometry/Geometry.h"
+
+class CDxfEntityStyle;
+class CDxfFile;
+class CDxfInsertEmitter;
+class CDxfPrimitiveEmitter;
+class CDxfStyleTables;
+class CDxfTextDecoder;
+class CPorStream;
+
+class CDxfInsertReader {
+public:
+    CDxfInsertReader(const CDxfPrimitiveEmitter& emitter, CDxfEntityStyle& style,
+                     const CDxfTextDecoder& decoder, CDxfInsertEmitter& inserts,
+                     const CDxfStyleTables& tables)
+        : m_emitter(emitter), m_style(style), m_decoder(decoder), m_inserts(inserts),
+          m_tables(tables) {}
+
+    // Each reads the groups after the entity's name up to the next code-0
+    // group, which is pushed back.
+    void Insert(CDxfFile& file, CPorStream& target, const DPOINT& base);
+    void Dimension(CDxfFile& file, CPorStream& target, const DPOINT& base);
+    void Leader(CDxfFile& file, CPorStream& target, const DPOINT& base);
+
+private:
+    const CDxfPrimitiveEmitter& m_emitter;
+    CDxfEntityStyle& m_style;
+    const CDxfTextDecoder& m_decoder;
+    CDxfInsertEmitter& m_inserts;
+    const CDxfStyleTables& m_tables;
+};

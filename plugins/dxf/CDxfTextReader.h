@@ -1,0 +1,41 @@
+#pragma once
+// Reads TEXT and MTEXT: position, height, angles, alignment, style and
+// colour, and the string with its special-character codes replaced, and
+// hands them to the text emitter. An empty string writes nothing.
+
+#include "geometry/Geometry.h"
+#include "platform/mfc/CString.h"
+
+#include <string_view>
+
+class CDxfEntityStyle;
+class CDxfFile;
+class CDxfStyleTables;
+class CDxfTextDecoder;
+class CDxfTextEmitter;
+class CPorStream;
+struct CDxfText;
+
+class CDxfTextReader {
+public:
+    CDxfTextReader(const CDxfTextEmitter& emitter, CDxfEntityStyle& style,
+                   const CDxfTextDecoder& decoder, const CDxfStyleTables& tables)
+        : m_emitter(emitter), m_style(style), m_decoder(decoder), m_tables(tables) {}
+
+    // Each reads the groups after the entity's name up to the next code-0
+    // group, which is pushed back.
+    void Text(CDxfFile& file, CPorStream& target, const DPOINT& base);
+    void MText(CDxfFile& file, CPorStream& target, const DPOINT& base);
+
+private:
+    // The face, oblique angle, width factor and vertical flag of the named
+    // style, where the text has not set its own.
+    void ApplyStyle(std::string_view name, CDxfText& text) const;
+    // The raw DXF string as CP932 text with its special characters replaced.
+    CString DecodeString(std::string_view raw) const;
+
+    const CDxfTextEmitter& m_emitter;
+    CDxfEntityStyle& m_style;
+    const CDxfTextDecoder& m_decoder;
+    const CDxfStyleTables& m_tables;
+};

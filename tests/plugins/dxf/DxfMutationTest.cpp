@@ -1,0 +1,86 @@
+#include "plugins/dxf/CDxfReader.h"
+
+#include "DxfTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using DxfTest::Fixture;
+using DxfTest::ReadBytes;
+
+// Values that stress the number readers and the counts taken from a file.
+const std::string Hostile[] = {"-1",     "0",    "2147483647", "-2147483648", "1e308",
+                               "-1e308", "nan",  "inf",        "99999999999", "",
+                               "\\",     "{",    "}",          "\\P",         "%%",
+                               "\\F",    "\x81", "BLOCK",      "ENDBLK",      "SEQEND"};
+
+// Converts the bytes; a drawing refused for its size is a sound answer,
+// anything else thrown or a crash is not.
+void Convert(std::string bytes) {
+    try {
+        DxfTest::ConvertText(std::move(bytes));
+    } catch (const std::length_error&) {
+    }
+}
+
+std::string Mutate(const std::string& original, std::mt19937& random) {
+    std::string bytes = original;
+    if (bytes.empty()) {
+        return bytes;
+    }
+    std::uniform_int_distribution<std::size_t> position(0, bytes.size() - 1);
+    switch (random() % 4) {
+    case 0:
+        bytes.resize(position(random));
+        break;
+    case 1:
+        for (int i = 0; i < 4; ++i) {
+            bytes[position(random)] = static_cast<char>(random() % 256);
+        }
+        break;
+    case 2: {
+        // A whole line replaced by a hostile value.
+        const std::size_t at = bytes.rfind('\n', position(random));
+        const std::size_t start = at == std::string::npos ? 0 : at + 1;
+        const std::size_t end = bytes.find('\n', start);
+        bytes.replace(start, end == std::string::npos ? bytes.size() - start : end - start,
+                      Hostile[random() % std::size(Hostile)]);
+        break;
+    }
+    default: {
+        // A stretch of the file repeated, as a writer that lost its place.
+        const std::size_t from = position(random);
+        const std::size_t length = std::min<std::size_t>(bytes.size() - from, random() % 400);
+        bytes.insert(position(random), bytes.substr(from, length));
+        break;
+    }
+    }
+    return bytes;
+}
+
+class Mutations : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(Mutations, NeverCrashOrHang) {
+    const std::string original = ReadBytes(Fixture(std::string(GetParam()) + ".dxf"));
+    ASSERT_FALSE(original.empty());
+    std::mt19937 random(20261210);
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 1500; ++i) {
+        Convert(Mutate(original, random));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
+INSTANTIATE_TEST_SUITE_P(DxfReader, Mutations,
+                         ::testing::Values("simple_entities", "tables_and_blocks", "polylines",
+                                           "texts_cp932", "texts_utf8", "dimensions_leaders",
+                                           "groups", "ac1021_japanese"),
+                         [](const auto& info) { return std::string(info.param); });
+
+} // namespace
