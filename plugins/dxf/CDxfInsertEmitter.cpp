@@ -11,7 +11,18 @@
 #include "por/PorRecords.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
+#include <unordered_map>
+
+namespace {
+
+std::size_t SaturatingAdd(std::size_t a, std::size_t b) {
+    return b > std::numeric_limits<std::size_t>::max() - a ? std::numeric_limits<std::size_t>::max()
+                                                           : a + b;
+}
+
+} // namespace
 
 void CDxfInsertEmitter::WriteInsert(const CDxfPendingInsert& insert, const CString& layer,
                                     const CString& id, CPorStream& target) {
@@ -26,9 +37,49 @@ void CDxfInsertEmitter::WriteInsert(const CDxfPendingInsert& insert, const CStri
 }
 
 void CDxfInsertEmitter::ResolveBlocks() {
+    RefuseExpansionBeyondBudget();
     for (const auto& block : m_blocks.Blocks()) {
         Resolve(*block, 0);
     }
+}
+
+// Blocks that insert the next many times over are refused from their sizes
+// alone, before a byte is copied; copying up to the budget first would take
+// seconds.
+void CDxfInsertEmitter::RefuseExpansionBeyondBudget() const {
+    std::unordered_map<const CPorStream*, std::size_t> expanded;
+    std::vector<const CPorStream*> open;
+    std::size_t copied = 0;
+    for (const auto& block : m_blocks.Blocks()) {
+        copied =
+            SaturatingAdd(copied, ExpandedBytes(*block, 0, expanded, open) - block->ByteCount());
+        if (copied > m_budget) {
+            throw std::length_error("block references expand beyond the memory budget");
+        }
+    }
+}
+
+// The bytes the block will hold once its references are resolved, cut where
+// Resolve cuts them; a lower bound, as the reference records are left out.
+std::size_t
+CDxfInsertEmitter::ExpandedBytes(const CPorStream& block, int depth,
+                                 std::unordered_map<const CPorStream*, std::size_t>& expanded,
+                                 std::vector<const CPorStream*>& open) const {
+    if (const auto known = expanded.find(&block); known != expanded.end()) {
+        return known->second;
+    }
+    std::size_t total = block.ByteCount();
+    open.push_back(&block);
+    for (const CDxfPendingInsert& insert : block.PendingInserts()) {
+        const CPorStream* inserted = m_blocks.Find(insert.blockName.view());
+        if (!inserted || depth >= MaxDepth || std::ranges::find(open, inserted) != open.end()) {
+            continue;
+        }
+        total = SaturatingAdd(total, ExpandedBytes(*inserted, depth + 1, expanded, open));
+    }
+    open.pop_back();
+    expanded.emplace(&block, total);
+    return total;
 }
 
 void CDxfInsertEmitter::Resolve(CPorStream& block, int depth) {

@@ -8,6 +8,7 @@
 #include "plugins/dxf/CDxfPendingInsert.h"
 
 #include <cstddef>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -38,6 +39,10 @@ public:
     void ResolveBlocks();
 
 private:
+    void RefuseExpansionBeyondBudget() const;
+    std::size_t ExpandedBytes(const CPorStream& block, int depth,
+                              std::unordered_map<const CPorStream*, std::size_t>& expanded,
+                              std::vector<const CPorStream*>& open) const;
     void Resolve(CPorStream& block, int depth);
     void Write(const CDxfPendingInsert& insert, const CPorStream& block, const CString& layer,
                const CString& id, CPorStream& target);
