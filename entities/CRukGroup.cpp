@@ -40,7 +40,7 @@ void CRukGroup::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_x1 << m_y1 << m_x2 << m_y2 << m_layerName << static_cast<UINT>(m_color)
            << m_groupName << static_cast<BYTE>(m_childFlag) << m_tag << m_name << m_childCount;
-        m_children.Serialize(ar, *this);
+        m_children.Serialize(ar);
         return;
     }
     if (ar.GetObjectSchema() > 0)
@@ -51,7 +51,7 @@ void CRukGroup::Serialize(CArchive& ar) {
         m_tag >> m_name >> m_childCount;
     m_color = color;
     m_childFlag = childFlag;
-    m_children.Serialize(ar, *this);
+    m_children.Serialize(ar);
     RecalcExtents();
 }
 
