@@ -8,6 +8,8 @@
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
 #include "platform/mfc/CFile.h"
+#include "platform/mfc/Cp932.h"
+#include "platform/win/CDialogService.h"
 #include "settings/CDrawDefaults.h"
 
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <unordered_set>
 
 IMPLEMENT_DYNCREATE(CCommonDoc, CDocument)
 
@@ -155,15 +158,42 @@ void CCommonDoc::ClearContents() {
     m_topObjects.RemoveAll();
     m_selection.RemoveAll();
     m_idIndex.Clear();
+    const std::vector<CRukEntity*> strays = StrayChildren();
     DeleteAll(m_objects);
     DeleteAll(m_drawOrder);
     DeleteAll(m_layers);
     DeleteAll(m_drawingLayers);
     DeleteAll(m_lineTypes);
     DeleteAll(m_saveGroups);
+    for (CRukEntity* stray : strays)
+        delete stray;
     m_linePatterns.clear();
     RemoveWorkFile();
     ResetLinePatterns();
+}
+
+std::vector<CRukEntity*> CCommonDoc::StrayChildren() const {
+    std::unordered_set<const CObject*> listed;
+    for (const CObList* list : {&m_objects, &m_drawOrder, &m_saveGroups})
+        for (POSITION position = list->GetHeadPosition(); position;)
+            listed.insert(list->GetNext(position));
+    std::vector<CRukEntity*> strays;
+    std::unordered_set<const CRukEntity*> seen;
+    std::vector<const CRukEntity*> pending;
+    for (POSITION position = m_drawOrder.GetHeadPosition(); position;)
+        pending.push_back(static_cast<const CRukEntity*>(m_drawOrder.GetNext(position)));
+    while (!pending.empty()) {
+        const CRukEntity* object = pending.back();
+        pending.pop_back();
+        for (CRukEntity* child : ChildrenOf(object)) {
+            if (!seen.insert(child).second)
+                continue;
+            if (!listed.count(child))
+                strays.push_back(child);
+            pending.push_back(child);
+        }
+    }
+    return strays;
 }
 
 void CCommonDoc::DeleteAll(CObList& list) {
@@ -276,8 +306,9 @@ BOOL CCommonDoc::DeleteEntity(CRukEntity* object) {
 void CCommonDoc::DeleteChildren(CRukEntity* object) {
     for (CRukEntity* child : ChildrenOf(object)) {
         // A child outside the drawing order belongs to the drawing, which
-        // still lists it.
-        if (!IsRedlineObject(child))
+        // still lists it; one that no list holds (a part an old control file
+        // kept only in its markup) goes with its owner.
+        if (!IsRedlineObject(child) && m_objects.Find(child))
             continue;
         if (IsMarkup(child)) {
             DeleteEntity(child);
@@ -638,7 +669,13 @@ int CCommonDoc::GetFileKind(const CString& path) {
 }
 
 BOOL CCommonDoc::CreateWorkFile() {
-    return m_workFile.Create(m_workPath);
+    if (m_workFile.Create(m_workPath))
+        return TRUE;
+    if (m_workFile.IsNameTaken())
+        AfxMessageBox(CString(Cp932::FromUtf8("作業ファイルの名前は別のファイルが使っています。"
+                                              "図面は読み取り専用で開きます。\n")) +
+                      PathForDisplay(m_workPath));
+    return FALSE;
 }
 
 void CCommonDoc::RemoveWorkFile() {

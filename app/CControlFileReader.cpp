@@ -2,6 +2,7 @@
 
 #include "app/CCommonDoc.h"
 #include "app/PathFunctions.h"
+#include "entities/CChildForest.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukSaveGroup.h"
 #include "platform/mfc/CArchive.h"
@@ -34,9 +35,8 @@ UINT ReadHeader(CFile& file) {
     return 0;
 }
 
-void ReadLists(CFile& file, UINT version, CCommonDoc& document, CObList& saveGroups,
+void ReadLists(CArchive& ar, UINT version, CCommonDoc& document, CObList& saveGroups,
                CObList& drawOrder) {
-    CArchive ar(&file, CArchive::load);
     ar.m_pDocument = &document;
     if (version >= CControlFileReader::kPreambleVersion) {
         int unit = 0;
@@ -69,25 +69,13 @@ bool ListsAreSound(const CObList& saveGroups, const CObList& drawOrder) {
     return true;
 }
 
-// Everything read: the listed objects and the children they hold, which
-// the archive made too.
-void DeleteRead(const CObList& saveGroups, const CObList& drawOrder) {
-    std::unordered_set<CObject*> doomed;
-    std::vector<CObject*> pending;
-    for (const CObList* list : {&saveGroups, &drawOrder})
-        for (POSITION position = list->GetHeadPosition(); position;)
-            pending.push_back(list->GetNext(position));
-    while (!pending.empty()) {
-        CObject* object = pending.back();
-        pending.pop_back();
-        if (!object || !doomed.insert(object).second)
-            continue;
+// The entities among the objects read, for the check of their child lists.
+std::vector<const CRukEntity*> EntitiesOf(const std::vector<CObject*>& objects) {
+    std::vector<const CRukEntity*> entities;
+    for (const CObject* object : objects)
         if (const auto* entity = dynamic_cast<const CRukEntity*>(object))
-            for (POSITION position = entity->GetHeadPosition(); position;)
-                pending.push_back(entity->GetNext(position));
-    }
-    for (CObject* object : doomed)
-        delete object;
+            entities.push_back(entity);
+    return entities;
 }
 
 } // namespace
@@ -102,15 +90,20 @@ CControlFileReader::Result CControlFileReader::Read(const CString& path, CCommon
     CObList drawOrder;
     UINT version = 0;
     bool read = false;
+    CArchive ar(&file, CArchive::load);
     try {
         version = ReadHeader(file);
-        ReadLists(file, version, document, saveGroups, drawOrder);
-        read = ListsAreSound(saveGroups, drawOrder);
+        ReadLists(ar, version, document, saveGroups, drawOrder);
+        read = ListsAreSound(saveGroups, drawOrder) &&
+               CChildForest::IsSound(EntitiesOf(ar.GetLoadedObjects()));
     } catch (const CException&) {
         read = false;
     }
     if (!read) {
-        DeleteRead(saveGroups, drawOrder);
+        // Whichever lists hold them, and whether or not a list does: no
+        // object of a control file owns another, so each is freed once here.
+        for (CObject* object : ar.GetLoadedObjects())
+            delete object;
         return Result::Failed;
     }
     document.m_saveGroups.AddTail(&saveGroups);

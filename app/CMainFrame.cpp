@@ -226,7 +226,7 @@ void CMainFrame::UpdateMenu(CBitmapMenu& menu) {
             continue;
         item->setVisible(i < recent.GetSize());
         if (i < recent.GetSize())
-            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(recent[i].ToQString()));
+            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(recent[i].ToFilePath()));
     }
 }
 
@@ -372,5 +372,5 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return;
     event->acceptProposedAction();
-    m_app.OpenDocumentFile(CString::FromQString(urls.first().toLocalFile()));
+    m_app.OpenDocumentFile(CString::FromFilePath(urls.first().toLocalFile()));
 }

@@ -4,23 +4,27 @@
 
 #include <QDir>
 
+#include <string>
+
 void CPlugInList::Scan(const CString& folder) {
     m_plugIns.clear();
     const QFileInfoList files =
-        QDir(folder.ToQString()).entryInfoList({QStringLiteral("*.so")}, QDir::Files, QDir::Name);
+        QDir(folder.ToFilePath()).entryInfoList({QStringLiteral("*.so")}, QDir::Files, QDir::Name);
     for (const QFileInfo& file : files) {
         auto plugIn = std::make_unique<CPlugIn>();
-        plugIn->Init(CString::FromQString(file.absoluteFilePath()));
+        plugIn->Init(CString::FromFilePath(file.absoluteFilePath()));
         m_plugIns.push_back(std::move(plugIn));
     }
 }
 
 const CPlugIn* CPlugInList::FindByExt(const CString& path) const {
-    const CString name = GetFileTitleExt(path);
-    const int dot = name.ReverseFind('.');
-    if (dot < 0)
+    // The name's bytes: a file name need not be CP932, whose lead bytes
+    // would swallow the dot.
+    const std::string name = GetFileTitleExt(path).str();
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
         return nullptr;
-    CString extension = name.Mid(dot);
+    CString extension(name.substr(dot));
     extension.MakeLower();
     for (const auto& plugIn : m_plugIns) {
         if (plugIn->MatchesExtension(extension))

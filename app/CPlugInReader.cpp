@@ -41,7 +41,9 @@ HGLOBAL CPlugInReader::GetPORData(const CString& libraryName, const CString& dra
     progress.SetPaneText(0, "");
     progress.DestroyWindow();
     FreeLibrary(module);
+    // The text stays first; the file follows, so that a user who opened
+    // several knows which one failed.
     if (!block)
-        AfxMessageBox(kReadError);
+        AfxMessageBox(kReadError + ("\n" + PathForDisplay(drawingPath)));
     return block;
 }

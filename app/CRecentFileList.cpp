@@ -18,7 +18,7 @@ std::string KeyOf(int index) {
 void CRecentFileList::ReadList() {
     m_paths.clear();
     for (int i = 0; i < m_maxEntries; ++i) {
-        CString path = CProfile::GetProfileString(kSection, KeyOf(i).c_str());
+        CString path = CProfile::GetProfilePath(kSection, KeyOf(i).c_str());
         if (!path.IsEmpty())
             m_paths.push_back(path);
     }
@@ -26,8 +26,8 @@ void CRecentFileList::ReadList() {
 
 void CRecentFileList::WriteList() const {
     for (int i = 0; i < m_maxEntries; ++i) {
-        const char* value = i < GetSize() ? (*this)[i].c_str() : "";
-        CProfile::WriteProfileString(kSection, KeyOf(i).c_str(), value);
+        CProfile::WriteProfilePath(kSection, KeyOf(i).c_str(),
+                                   i < GetSize() ? (*this)[i] : CString());
     }
 }
 

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 struct FileType {
@@ -32,14 +34,27 @@ bool WriteFile(const QString& path, const QByteArray& contents) {
     return file.commit();
 }
 
-// Desktop entries quote arguments with spaces or special characters in double quotes.
+// The program as the Exec key of a desktop entry names it: quoted, with the
+// quoting's own escapes, a literal '%' doubled so that it is no field code,
+// and then the string escapes every value takes, which double each
+// backslash once more.
 QString QuotedExec(const QString& programPath) {
     QString escaped = programPath;
     escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     escaped.replace(QLatin1Char('"'), QLatin1String("\\\""));
     escaped.replace(QLatin1Char('`'), QLatin1String("\\`"));
     escaped.replace(QLatin1Char('$'), QLatin1String("\\$"));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
+    escaped.replace(QLatin1Char('%'), QLatin1String("%%"));
+    QString quoted = QLatin1Char('"') + escaped + QLatin1Char('"');
+    quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    return quoted;
+}
+
+// A line break or other control character would end the key early or
+// could not be written at all.
+bool HasControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
 }
 
 } // namespace
@@ -67,6 +82,8 @@ QString CShellRegistration::MimePackagePath(const QString& dataFolder) {
 }
 
 bool CShellRegistration::Register(const QString& dataFolder, const QString& programPath) {
+    if (HasControlCharacter(programPath))
+        return false;
     QStringList mimeTypes;
     QByteArray mime =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

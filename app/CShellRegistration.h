@@ -9,7 +9,8 @@ public:
     // The data folder the entries go to.
     static QString DataFolder();
     // Writes the MIME types and the desktop entry; false when a file cannot
-    // be written.
+    // be written, and, writing nothing, for a program path with a control
+    // character (a line break in a folder name would add lines to the entry).
     static bool Register(const QString& dataFolder, const QString& programPath);
     // Removes both files; false when one stays.
     static bool Unregister(const QString& dataFolder);

@@ -1,7 +1,6 @@
 #include "app/CTempFolder.h"
 
 #include "app/PathFunctions.h"
-#include "platform/mfc/Cp932.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -19,13 +18,13 @@ constexpr std::string_view kPrefix = "zumeo-";
 constexpr std::string_view kRandomPart = "XXXXXX";
 
 std::string TempDirUtf8() {
-    return Cp932::ToUtf8(GetTempDir().view());
+    return GetTempDir().str();
 }
 
 // The folder's name when the path is "<temp dir>/zumeo-XXXXXX" (with or
 // without a trailing '/'); empty otherwise.
 std::string OwnFolderName(const CString& path) {
-    std::string full = Cp932::ToUtf8(path.view());
+    std::string full = path.str();
     while (full.size() > 1 && full.back() == '/')
         full.pop_back();
     const std::string dir = TempDirUtf8();
@@ -45,7 +44,7 @@ CString CTempFolder::Create() {
     std::string templ = TempDirUtf8() + std::string(kPrefix) + std::string(kRandomPart);
     if (!::mkdtemp(templ.data()))
         return {};
-    return CString(Cp932::FromUtf8(templ)) + '/';
+    return CString(templ) + '/';
 }
 
 BOOL CTempFolder::DeleteFolder(const CString& path) {

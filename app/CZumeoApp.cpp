@@ -22,6 +22,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QStringList>
 #include <QUrl>
 #include <algorithm>
 
@@ -80,7 +81,7 @@ CZumeoApp* CZumeoApp::Instance() {
     return g_app;
 }
 
-CZumeoApp::StartResult CZumeoApp::InitInstance(const QStringList& arguments) {
+CZumeoApp::StartResult CZumeoApp::InitInstance(const QByteArrayList& arguments) {
     CCommandLineInfo splashInfo;
     splashInfo.ParseCommandLine(arguments);
     CSplashWnd::EnableSplashScreen(splashInfo.m_bShowSplash);
@@ -89,18 +90,22 @@ CZumeoApp::StartResult CZumeoApp::InitInstance(const QStringList& arguments) {
 
     CCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(arguments);
-    if (!cmdInfo.m_strFileName.isEmpty() &&
-        !FileExists(CString::FromQString(cmdInfo.m_strFileName))) {
-        AfxMessageBox(CString::FromQString(cmdInfo.m_strFileName) + FromUtf8(" は存在しません。"));
-        cmdInfo.m_strFileName.clear();
+    if (!cmdInfo.m_strFileName.IsEmpty() && !FileExists(cmdInfo.m_strFileName)) {
+        AfxMessageBox(PathForDisplay(cmdInfo.m_strFileName) + FromUtf8(" は存在しません。"));
+        cmdInfo.m_strFileName.Empty();
         cmdInfo.m_nShellCommand = CCommandLineInfo::FileNew;
     }
 
     if (cmdInfo.m_bRunEmbedded || cmdInfo.m_bRunAutomated)
         return kEnd;
 
-    if (arguments.join(QLatin1Char(' ')).toUpper() == QLatin1String("/REGSERVER")) {
-        const QString program = GetProgramDir().ToQString() + QStringLiteral("zumeo");
+    if (arguments.join(' ').toUpper() == "/REGSERVER") {
+        // The entry is UTF-8 text: a folder whose name is no text cannot be
+        // written into it as itself.
+        const CString folder = GetProgramDir();
+        if (CString::FromFilePath(folder.ToFilePath()) != folder)
+            return kFail;
+        const QString program = folder.ToFilePath() + QStringLiteral("zumeo");
         return CShellRegistration::Register(CShellRegistration::DataFolder(), program) ? kEnd
                                                                                        : kFail;
     }
@@ -120,8 +125,8 @@ CZumeoApp::StartResult CZumeoApp::InitInstance(const QStringList& arguments) {
     m_printer->SetPrinterOrientation(m_settings, TRUE);
     // The drawing opens in the shown window, so its progress can be seen and
     // it fits the window's real size.
-    if (cmdInfo.m_nShellCommand != CCommandLineInfo::FileNew && !cmdInfo.m_strFileName.isEmpty())
-        OpenDocumentFile(CString::FromQString(cmdInfo.m_strFileName));
+    if (cmdInfo.m_nShellCommand != CCommandLineInfo::FileNew && !cmdInfo.m_strFileName.IsEmpty())
+        OpenDocumentFile(cmdInfo.m_strFileName);
     return kRun;
 }
 
@@ -199,7 +204,8 @@ bool CZumeoApp::OpenDocumentFile(const CString& path) {
         return false;
     if (!plugIn) {
         AfxMessageBox(
-            path + FromUtf8(" を開けません。\nこの種類のファイルを読み込む手段がありません。"),
+            PathForDisplay(path) +
+                FromUtf8(" を開けません。\nこの種類のファイルを読み込む手段がありません。"),
             MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
@@ -211,7 +217,7 @@ bool CZumeoApp::OpenDocumentFile(const CString& path) {
     m_recentFiles.Add(path);
     m_frame->LayerBar()->FillLayers();
     m_frame->UpdateBars();
-    m_frame->setWindowTitle(GetFileTitleExt(path).ToQString() + QStringLiteral(" - Zumeo"));
+    m_frame->setWindowTitle(GetFileTitleExt(path).ToFilePath() + QStringLiteral(" - Zumeo"));
     return true;
 }
 
@@ -237,21 +243,22 @@ void CZumeoApp::OnFileOpen() {
                 filters << QtNameFilter(parts[j], parts[j + 1]);
     }
     filters << QStringLiteral("すべてのファイル (*)");
-    const QString folder = CProfile::GetProfileString(kFileSection, kPathKey, "").ToQString();
+    const QString folder = CProfile::GetProfilePath(kFileSection, kPathKey).ToFilePath();
     const QString path =
         CDialogService::Current().GetOpenFileName(folder, filters.join(QStringLiteral(";;")));
     if (path.isEmpty())
         return;
-    const CString chosen = CString::FromQString(path);
-    CProfile::WriteProfileString(kFileSection, kPathKey, GetFileDir(chosen).c_str());
+    const CString chosen = CString::FromFilePath(path);
+    CProfile::WriteProfilePath(kFileSection, kPathKey, GetFileDir(chosen));
     OpenDocumentFile(chosen);
 }
 
 void CZumeoApp::OnHelp() {
-    const QString folder = GetProgramDir().ToQString() + QStringLiteral("help/");
+    const QString folder = GetProgramDir().ToFilePath() + QStringLiteral("help/");
     const QString index = folder + QStringLiteral("index.html");
     if (!QFileInfo::exists(index)) {
-        AfxMessageBox(FromUtf8("ヘルプが見つかりません。\n") + CString::FromQString(index),
+        AfxMessageBox(FromUtf8("ヘルプが見つかりません。\n") +
+                          PathForDisplay(CString::FromFilePath(index)),
                       MB_OK | MB_ICONEXCLAMATION);
         return;
     }

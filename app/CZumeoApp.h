@@ -8,8 +8,8 @@
 #include "app/CRecentTexts.h"
 #include "settings/CDrawDefaults.h"
 
+#include <QByteArrayList>
 #include <QObject>
-#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -32,7 +32,7 @@ public:
     // main window is up and the event loop is to run, kEnd when the start
     // has done all it was asked (the desktop registration), kFail when it
     // could not.
-    StartResult InitInstance(const QStringList& arguments);
+    StartResult InitInstance(const QByteArrayList& arguments);
     // Keeps the recent files and lets the main window go (it saves the
     // settings).
     void ExitInstance();

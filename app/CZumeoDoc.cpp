@@ -70,12 +70,12 @@ std::span<const BYTE> Bytes(GlobalBlock* block) {
     return data ? std::span<const BYTE>(data, GlobalSize(block)) : std::span<const BYTE>();
 }
 
-// Tells why the block cannot be used.
-void RefuseBlock(const CPorBlockImport& import, const CString& library) {
+// Tells why the block of that drawing cannot be used.
+void RefuseBlock(const CPorBlockImport& import, const CString& library, const CString& path) {
     if (import.StopReason() == PorStopReason::BadVersion)
         AfxMessageBox(kVersionError + library + "]");
     else
-        AfxMessageBox(kReadError);
+        AfxMessageBox(kReadError + ("\n" + PathForDisplay(path)));
 }
 
 bool IsPathPart(const CRukEntity* object) {
@@ -203,7 +203,7 @@ int CZumeoDoc::Import(const CString& library, const CString& filePath,
         return 0;
     const CPorBlockImport import(Bytes(block.get()));
     if (import.Refused()) {
-        RefuseBlock(import, library);
+        RefuseBlock(import, library, filePath);
         return 0;
     }
     ClearContents();
@@ -237,7 +237,7 @@ int CZumeoDoc::MergeByPlugin(const CString& library, const CString& path) {
         return 0;
     const CPorBlockImport import(Bytes(block.get()));
     if (import.Refused()) {
-        RefuseBlock(import, library);
+        RefuseBlock(import, library, path);
         return 0;
     }
     // Each merge decides its own layer; a plain import never has one.
@@ -256,7 +256,7 @@ void CZumeoDoc::ReadControlFile() {
     if (CControlFileReader::Read(m_controlPath, *this) != CControlFileReader::Result::Failed)
         return;
     m_controlFileUnread = 1;
-    AfxMessageBox(kControlUnread + ("\n" + m_controlPath));
+    AfxMessageBox(kControlUnread + ("\n" + PathForDisplay(m_controlPath)));
 }
 
 void CZumeoDoc::RefitExtent() {

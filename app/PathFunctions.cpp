@@ -1,7 +1,5 @@
 #include "app/PathFunctions.h"
 
-#include "platform/mfc/Cp932.h"
-
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,12 +9,13 @@
 namespace {
 
 // Byte offset just past the last '/', 0 when there is none.
-int NameStart(const CString& path) {
-    return path.ReverseFind('/') + 1;
+std::size_t NameStart(const CString& path) {
+    const std::size_t slash = path.str().rfind('/');
+    return slash == std::string::npos ? 0 : slash + 1;
 }
 
 CString WithSlash(const QString& folder) {
-    CString out = CString::FromQString(QDir::cleanPath(folder));
+    CString out = CString::FromFilePath(QDir::cleanPath(folder));
     if (out.IsEmpty() || out[out.GetLength() - 1] != '/')
         out += '/';
     return out;
@@ -26,8 +25,7 @@ CString WithSlash(const QString& folder) {
 
 bool FileExists(const CString& path) {
     std::error_code ec;
-    return !path.IsEmpty() &&
-           std::filesystem::exists(std::filesystem::path(Cp932::ToUtf8(path.view())), ec);
+    return !path.IsEmpty() && std::filesystem::exists(std::filesystem::path(path.str()), ec);
 }
 
 CString GetTruePathName(const CString& path) {
@@ -35,18 +33,22 @@ CString GetTruePathName(const CString& path) {
 }
 
 CString ReplaceExtension(const CString& path, const char* extension) {
-    int start = NameStart(path);
-    int dot = path.Mid(start).ReverseFind('.');
-    CString stem = dot < 0 ? path : path.Left(start + dot);
-    return stem + extension;
+    const std::string& bytes = path.str();
+    const std::size_t dot = bytes.rfind('.');
+    const bool hasDot = dot != std::string::npos && dot >= NameStart(path);
+    return CString(hasDot ? bytes.substr(0, dot) : bytes) + extension;
 }
 
 CString GetFileTitleExt(const CString& path) {
-    return path.Mid(NameStart(path));
+    return CString(path.str().substr(NameStart(path)));
 }
 
 CString GetFileDir(const CString& path) {
-    return path.Left(NameStart(path));
+    return CString(path.str().substr(0, NameStart(path)));
+}
+
+CString PathForDisplay(const CString& path) {
+    return CString::FromQString(path.ToFilePath());
 }
 
 CString GetTempDir() {
@@ -58,5 +60,9 @@ CString GetProgramDir() {
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec)
         return WithSlash(QDir::currentPath());
-    return WithSlash(QString::fromStdString(exe.parent_path().string()));
+    // The link's own bytes: a folder name need not be valid UTF-8.
+    std::string folder = exe.parent_path().string();
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return CString(std::move(folder));
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Path helpers used across the program. Paths are CP932 like every other
-// text of the program (UTF-8 only at the file system); folders end in '/'.
+// Path helpers used across the program. Paths are the file system's own
+// bytes, never converted (CP932 is for the texts of drawings); folders end
+// in '/'. The helpers look at bytes: '/' and '.' never stand inside another
+// character of a file system name.
 
 #include "platform/mfc/CString.h"
 
@@ -20,3 +22,6 @@ CString GetFileDir(const CString& path);
 CString GetTempDir();
 // The folder of the running program, ending in '/'.
 CString GetProgramDir();
+// The path as a message shows it: CP932, with what CP932 cannot show
+// replaced. For messages only; never to open a file by.
+CString PathForDisplay(const CString& path);

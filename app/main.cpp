@@ -19,8 +19,11 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     {
         CZumeoApp app;
-        QStringList arguments = QApplication::arguments();
-        arguments.removeFirst();
+        // The arguments as the system gave them (Qt has taken its own out):
+        // a file name need not be valid text.
+        QByteArrayList arguments;
+        for (int i = 1; i < argc; ++i)
+            arguments.append(QByteArray(argv[i]));
         switch (app.InitInstance(arguments)) {
         case CZumeoApp::kRun:
             exitCode = QApplication::exec();

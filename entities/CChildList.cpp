@@ -4,32 +4,6 @@
 #include "entities/CRukEntity.h"
 #include "platform/mfc/CArchive.h"
 
-#include <unordered_set>
-#include <vector>
-
-namespace {
-
-// True when the entity is the target or holds it below itself.
-bool Reaches(const CRukEntity& entity, const CRukEntity& target) {
-    std::vector<const CRukEntity*> pending{&entity};
-    std::unordered_set<const CRukEntity*> seen;
-    while (!pending.empty()) {
-        const CRukEntity* next = pending.back();
-        pending.pop_back();
-        if (next == &target)
-            return true;
-        if (!seen.insert(next).second)
-            continue;
-        for (POSITION position = next->GetHeadPosition(); position;) {
-            if (const CRukEntity* child = next->GetNext(position))
-                pending.push_back(child);
-        }
-    }
-    return false;
-}
-
-} // namespace
-
 void CChildList::Add(CRukEntity* child) {
     m_list.AddTail(child);
 }
@@ -98,7 +72,7 @@ bool CChildList::UnionShownExtents(const CEntityDocument& document, int* minX, i
         minX, minY, maxX, maxY);
 }
 
-void CChildList::Serialize(CArchive& ar, const CRukEntity& owner) {
+void CChildList::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar.WriteCount(static_cast<DWORD_PTR>(m_list.GetCount()));
         ForEach([&](const CRukEntity& child) { ar << &child; });
@@ -107,7 +81,7 @@ void CChildList::Serialize(CArchive& ar, const CRukEntity& owner) {
     for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
         CRukEntity* child = nullptr;
         ar >> child;
-        if (child && !Reaches(*child, owner))
+        if (child)
             m_list.AddTail(child);
     }
 }

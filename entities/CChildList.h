@@ -44,10 +44,10 @@ public:
 
     // As CObList::Serialize writes the list: a count, then each child as
     // an object or a reference back. Loading appends; an object that is not
-    // an entity is refused (badClass). Left out are null entries and a child
-    // that is its owner or holds it among its own children, at any depth:
-    // operations passed on to the children would never end.
-    void Serialize(CArchive& ar, const CRukEntity& owner);
+    // an entity is refused (badClass) and null entries are left out. The
+    // reader of a file checks the lists it read as a whole (CChildForest):
+    // a child met twice or one that holds its owner is only seen there.
+    void Serialize(CArchive& ar);
 
 private:
     template <class Counts>

@@ -1,5 +1,6 @@
 #include "entities/CRukGroup.h"
 
+#include "entities/CChildForest.h"
 #include "entities/CEntityDocument.h"
 #include "entities/EntityKinds.h"
 #include "platform/mfc/CArchive.h"
@@ -7,7 +8,10 @@
 #include "por/PorRecords.h"
 #include "settings/CDrawDefaults.h"
 
+#include <algorithm>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 IMPLEMENT_SERIAL(CRukGroup, CObject, VERSIONABLE_SCHEMA | 0)
 
@@ -22,6 +26,33 @@ constexpr const char* kAnonymousPrefix = "*A";
 int ScaledFrom(int value, int fixed, double factor) {
     return TruncInt(static_cast<double>(fixed) +
                     TruncInt((static_cast<double>(value) - fixed) * factor));
+}
+
+// How many groups stand one inside the other at and below the group,
+// counting it; the walk gives up beyond CChildForest::kMaxDepth.
+int NestedGroups(const CRukEntity& group) {
+    int deepest = 0;
+    std::vector<std::pair<const CRukEntity*, int>> pending{{&group, 1}};
+    while (!pending.empty() && deepest <= CChildForest::kMaxDepth) {
+        const auto [node, depth] = pending.back();
+        pending.pop_back();
+        deepest = std::max(deepest, depth);
+        for (POSITION position = node->GetHeadPosition(); position;) {
+            const CRukEntity* child = node->GetNext(position);
+            if (child && child->GetKind() == kKindGroup)
+                pending.emplace_back(child, depth + 1);
+        }
+    }
+    return deepest;
+}
+
+// A group of the drawing may hold another group, but only one that no other
+// group holds yet and that keeps the nesting shallow: operations passed on
+// to members would visit a shared group once per path to it (twice as often
+// with each level) and recurse once per level.
+bool MayJoin(const CRukEntity& member) {
+    return member.GetKind() != kKindGroup ||
+           (member.m_childFlag != 2 && NestedGroups(member) < CChildForest::kMaxDepth);
 }
 
 bool HasFill(int kind) {
@@ -40,7 +71,7 @@ void CRukGroup::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_x1 << m_y1 << m_x2 << m_y2 << m_layerName << static_cast<UINT>(m_color)
            << m_groupName << static_cast<BYTE>(m_childFlag) << m_tag << m_name << m_childCount;
-        m_children.Serialize(ar, *this);
+        m_children.Serialize(ar);
         return;
     }
     if (ar.GetObjectSchema() > 0)
@@ -51,7 +82,7 @@ void CRukGroup::Serialize(CArchive& ar) {
         m_tag >> m_name >> m_childCount;
     m_color = color;
     m_childFlag = childFlag;
-    m_children.Serialize(ar, *this);
+    m_children.Serialize(ar);
     RecalcExtents();
 }
 
@@ -224,7 +255,7 @@ int CRukGroup::CreateFromRecord(const PorRecord* record, CEntityDocument* docume
     std::unordered_set<const CRukEntity*> taken;
     for (const CString& id : record->Get(PorGroup::Members)) {
         CRukEntity* member = document ? document->FindEntityById(id) : nullptr;
-        if (!member || !taken.insert(member).second)
+        if (!member || !MayJoin(*member) || !taken.insert(member).second)
             continue;
         member->m_childFlag = 2;
         AddChild(member);

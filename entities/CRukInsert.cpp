@@ -27,7 +27,7 @@ void CRukInsert::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_x1 << m_y1 << m_x2 << m_y2 << m_layerName << static_cast<UINT>(m_color)
            << static_cast<BYTE>(m_childFlag) << m_tag << m_name << m_childCount;
-        m_children.Serialize(ar, *this);
+        m_children.Serialize(ar);
         return;
     }
     if (ar.GetObjectSchema() > 0)
@@ -38,7 +38,7 @@ void CRukInsert::Serialize(CArchive& ar) {
         m_childCount;
     m_color = color;
     m_childFlag = childFlag;
-    m_children.Serialize(ar, *this);
+    m_children.Serialize(ar);
     RecalcExtents();
 }
 

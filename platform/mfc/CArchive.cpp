@@ -371,6 +371,8 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(
         return object;
     }
 
+    if (m_nDepth >= kMaxObjectDepth)
+        Throw(CArchiveException::badIndex);
     CObject* object = cls->CreateObject();
     if (!object)
         Throw(CArchiveException::badClass);
@@ -385,21 +387,32 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(
         throw;
     }
     std::size_t index = m_loadArray.size();
-    m_loadArray.push_back({EntryKind::Object, 0, object}); // before Serialize
+    m_loadArray.push_back({EntryKind::Object, 0, object, true}); // before Serialize
 
     UINT savedSchema = m_nObjectSchema;
     m_nObjectSchema = schema;
+    ++m_nDepth;
     try {
         object->Serialize(*this);
     } catch (...) {
+        --m_nDepth;
         m_nObjectSchema = savedSchema;
         if (index < m_loadArray.size())
             m_loadArray[index] = {EntryKind::Failed, 0, nullptr};
         delete object;
         throw;
     }
+    --m_nDepth;
     m_nObjectSchema = savedSchema;
     return object;
+}
+
+std::vector<CObject*> CArchive::GetLoadedObjects() const {
+    std::vector<CObject*> objects;
+    for (const LoadEntry& entry : m_loadArray)
+        if (entry.kind == EntryKind::Object && entry.created)
+            objects.push_back(static_cast<CObject*>(const_cast<void*>(entry.ptr)));
+    return objects;
 }
 
 // ---- strings ----

@@ -28,7 +28,11 @@
 // throws badIndex. A new object is entered in the load map before its
 // Serialize runs, so references back to it resolve. When an object's
 // Serialize throws, the archive deletes that object (it was never handed out)
-// and rethrows; objects already returned belong to their receivers.
+// and rethrows; objects already returned belong to their receivers, and
+// GetLoadedObjects names every one of them, so that a reader whose load
+// failed can free what it would otherwise lose. Objects read inside objects
+// being read nest at most kMaxObjectDepth deep (badIndex beyond): deeper
+// nesting would only exhaust the stack.
 //
 // Writing to a loading archive throws readOnly, reading from a storing one
 // writeOnly. The archive buffers; a loading archive reads ahead, and Flush
@@ -52,6 +56,9 @@ static_assert(std::endian::native == std::endian::little,
 class CArchive {
 public:
     enum Mode : UINT { store = 0, load = 1, bNoFlushOnDelete = 2, bNoByteSwap = 4 };
+
+    // Far above the few levels of groups and markups a drawing holds.
+    static constexpr int kMaxObjectDepth = 256;
 
     // The archive does not own the file. bufferSize below 16 is taken as 16;
     // buffer is accepted and not used.
@@ -106,6 +113,9 @@ public:
     // Reads an object that `accept` approves of (the test runs on a new object
     // before its Serialize, or on the object referred back to); badClass else.
     CObject* ReadObjectIf(bool (*accept)(const CObject*));
+    // The objects this archive created and handed out while loading, in the
+    // order they were read (objects given by MapObject are not among them).
+    std::vector<CObject*> GetLoadedObjects() const;
 
     CArchive& operator<<(BYTE v) { return PutValue(v); }
     CArchive& operator<<(char v) { return PutValue(v); }
@@ -151,6 +161,7 @@ private:
         EntryKind kind;
         UINT schema;     // classes: the stored schema
         const void* ptr; // CRuntimeClass or CObject
+        bool created = false;
     };
 
     template <class V> CArchive& PutValue(V v) {
@@ -185,6 +196,7 @@ private:
     DWORD m_nStoreCount = 1;
     std::unordered_map<const void*, DWORD> m_storeMap;
     std::vector<LoadEntry> m_loadArray;
+    int m_nDepth = 0; // objects being read, one inside the other
 };
 
 // Length prefixes of strings, as the class library writes and reads them.

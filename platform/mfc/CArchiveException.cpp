@@ -1,5 +1,4 @@
 #include "platform/mfc/CArchiveException.h"
-#include "platform/mfc/Cp932.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ std::string Describe(int cause, const char* fileName) {
     std::string text =
         std::string("archive error ") + std::to_string(cause) + ": " + CauseText(cause);
     if (fileName && *fileName)
-        text += " (" + Cp932::ToUtf8(fileName) + ")";
+        text += " (" + std::string(fileName) + ")";
     return text;
 }
 

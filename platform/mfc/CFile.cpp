@@ -1,6 +1,6 @@
 #include "platform/mfc/CFile.h"
-#include "platform/mfc/Cp932.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -46,15 +46,18 @@ BOOL CFile::Open(const char* fileName, UINT openFlags, CFileException* error) {
             flags |= O_TRUNC;
     }
 
-    std::string path = Cp932::ToUtf8(fileName ? fileName : "");
-    int fd = path.empty() ? -1 : ::open(path.c_str(), flags, 0666);
+    // Without O_NONBLOCK, opening a pipe waits for the other end for ever.
+    const std::string path = fileName ? fileName : "";
+    int fd = path.empty() ? -1 : ::open(path.c_str(), flags | O_NONBLOCK, 0666);
     int err = path.empty() ? ENOENT : errno;
+    struct stat opened {};
     if (fd >= 0) {
-        struct stat st;
-        if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            err = S_ISDIR(opened.st_mode) ? EISDIR : EACCES;
             ::close(fd);
             fd = -1;
-            err = EISDIR;
+        } else {
+            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         }
     }
     if (fd < 0) {
@@ -71,6 +74,8 @@ BOOL CFile::Open(const char* fileName, UINT openFlags, CFileException* error) {
             *error = CFileException(cause, err, fileName);
         return FALSE;
     }
+    m_readLimit =
+        (openFlags & 3) == modeRead ? static_cast<ULONGLONG>(opened.st_size) : kNoReadLimit;
     m_hFile = fd;
     m_bCloseOnDelete = TRUE;
     return TRUE;
@@ -83,6 +88,11 @@ void CFile::ThrowLastError() const {
 UINT CFile::Read(void* buffer, UINT count) {
     if (m_hFile == hFileNull)
         CFileException::ThrowOsError(EBADF, m_strFileName);
+    if (m_readLimit != kNoReadLimit) {
+        const ULONGLONG position = GetPosition();
+        const ULONGLONG left = position < m_readLimit ? m_readLimit - position : 0;
+        count = static_cast<UINT>(std::min<ULONGLONG>(count, left));
+    }
     auto* p = static_cast<char*>(buffer);
     UINT done = 0;
     while (done < count) {
@@ -179,11 +189,6 @@ void CFile::Abort() {
 
 CString CFile::GetFileName() const {
     const std::string& path = m_strFileName.str();
-    // Scan by characters so that a trail byte 0x5C is not taken for '\\'.
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < path.size(); i += Cp932::CharLength(path, i)) {
-        if (path[i] == '/' || path[i] == '\\')
-            start = i + 1;
-    }
-    return CString(path.substr(start));
+    const std::size_t slash = path.rfind('/');
+    return CString(slash == std::string::npos ? path : path.substr(slash + 1));
 }

@@ -1,9 +1,14 @@
 #pragma once
-// A file of the class library on a POSIX file descriptor. Paths are CP932
-// like every text of the program; they become UTF-8 only at the system call.
+// A file of the class library on a POSIX file descriptor. Paths are the
+// file system's own bytes, passed to the system as they are: a name is never
+// converted, so every name the file system allows opens as itself.
 //
 // Differences from Windows: the share modes are accepted and not enforced
-// (Linux has no mandatory sharing); opening a folder fails with accessDenied.
+// (Linux has no mandatory sharing); only regular files open: a folder fails
+// with accessDenied, and a pipe, socket or device with accessDenied too,
+// without waiting for a writer or reader at the other end. A file opened for
+// reading only reads as far as the size it had when it was opened, so a
+// file that grows meanwhile cannot make a reader run on without end.
 // Every operation is virtual so that the memory files derive from it.
 
 #include "platform/mfc/CFileException.h"
@@ -42,7 +47,8 @@ public:
     // closed first.
     virtual BOOL Open(const char* fileName, UINT openFlags, CFileException* error = nullptr);
 
-    // Reads up to count bytes; returns how many were read (fewer only at the end).
+    // Reads up to count bytes; returns how many were read (fewer only at the
+    // end, or at the size a file opened for reading only had when opened).
     virtual UINT Read(void* buffer, UINT count);
     // Writes all count bytes or throws CFileException.
     virtual void Write(const void* buffer, UINT count);
@@ -64,7 +70,7 @@ public:
     virtual void Abort();
 
     virtual CString GetFilePath() const { return m_strFileName; }
-    // The name after the last '/' or '\\'.
+    // The name after the last '/'.
     virtual CString GetFileName() const;
     virtual void SetFilePath(const char* path) { m_strFileName = path; }
 
@@ -77,4 +83,9 @@ protected:
     void ThrowLastError() const;
 
     CString m_strFileName;
+
+private:
+    // Where reading stops in a file opened for reading only; none for others.
+    static constexpr ULONGLONG kNoReadLimit = ~0ULL;
+    ULONGLONG m_readLimit = kNoReadLimit;
 };

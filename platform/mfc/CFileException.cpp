@@ -1,5 +1,4 @@
 #include "platform/mfc/CFileException.h"
-#include "platform/mfc/Cp932.h"
 
 #include <cerrno>
 #include <cstring>
@@ -48,7 +47,7 @@ std::string Describe(int cause, LONG osError, const char* fileName) {
     if (osError > 0)
         text += std::string(" [") + std::strerror(osError) + "]";
     if (fileName && *fileName)
-        text += " (" + Cp932::ToUtf8(fileName) + ")";
+        text += " (" + std::string(fileName) + ")";
     return text;
 }
 

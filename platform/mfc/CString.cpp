@@ -3,6 +3,7 @@
 #include "platform/mfc/Cp932.h"
 #include "platform/win/CNumberFormat.h"
 
+#include <QFile>
 #include <QString>
 
 #include <algorithm>
@@ -236,4 +237,12 @@ QString CString::ToQString() const {
 
 CString CString::FromQString(const QString& text) {
     return CString(Cp932::FromQString(text));
+}
+
+QString CString::ToFilePath() const {
+    return QFile::decodeName(QByteArray::fromStdString(m_data));
+}
+
+CString CString::FromFilePath(const QString& path) {
+    return CString(QFile::encodeName(path).toStdString());
 }

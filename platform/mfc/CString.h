@@ -104,6 +104,11 @@ public:
 
     QString ToQString() const;
     static CString FromQString(const QString& text);
+    // A file path holds the file system's bytes, not CP932: these carry it
+    // from and to Qt's file names. A Qt name that no bytes stand for comes
+    // out as bytes that name no file, never as another file's name.
+    QString ToFilePath() const;
+    static CString FromFilePath(const QString& path);
 
 private:
     std::string m_data;

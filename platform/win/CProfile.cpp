@@ -57,6 +57,22 @@ BOOL CProfile::WriteProfileString(const char* section, const char* key, const ch
     return Settings().status() == QSettings::NoError;
 }
 
+CString CProfile::GetProfilePath(const char* section, const char* key) {
+    const QVariant value = Settings().value(KeyPath(section, key));
+    if (value.typeId() == QMetaType::QByteArray)
+        return CString(value.toByteArray().toStdString());
+    return CString::FromFilePath(value.toString());
+}
+
+BOOL CProfile::WriteProfilePath(const char* section, const char* key, const CString& path) {
+    const QString text = path.ToFilePath();
+    if (CString::FromFilePath(text) == path)
+        Settings().setValue(KeyPath(section, key), text);
+    else
+        Settings().setValue(KeyPath(section, key), QByteArray::fromStdString(path.str()));
+    return Settings().status() == QSettings::NoError;
+}
+
 void CProfile::Flush() {
     Settings().sync();
 }

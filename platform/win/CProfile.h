@@ -17,6 +17,11 @@ public:
                                     const char* defaultValue = "");
     static BOOL WriteProfileInt(const char* section, const char* key, int value);
     static BOOL WriteProfileString(const char* section, const char* key, const char* value);
+    // A file path, as the file system's bytes (not CP932): kept as text when
+    // the bytes are text, else as the bytes themselves, so that every name
+    // comes back as it went in. Empty for a missing key.
+    static CString GetProfilePath(const char* section, const char* key);
+    static BOOL WriteProfilePath(const char* section, const char* key, const CString& path);
 
     // Writes pending changes to the file.
     static void Flush();

@@ -1,7 +1,5 @@
 #include "platform/win/Modules.h"
 
-#include "platform/mfc/Cp932.h"
-
 #include <dlfcn.h>
 #include <strings.h>
 
@@ -17,7 +15,7 @@ std::filesystem::path ProgramFolder() {
 }
 
 std::filesystem::path LibraryPath(const char* fileName) {
-    std::filesystem::path path(Cp932::ToUtf8(fileName));
+    std::filesystem::path path(fileName);
     if (strcasecmp(path.extension().c_str(), ".dll") == 0)
         path.replace_extension(".so");
     // dlopen would search the system's folders for a bare name.

@@ -13,7 +13,7 @@ using HMODULE = LoadedModule*;
 // to the export's real type without a warning.
 using FARPROC = void (*)();
 
-// Loads the library (a CP932 name), or counts one more use of it when it is
+// Loads the library (a file system path), or counts one more use of it when it is
 // already loaded; null when it cannot be loaded.
 HMODULE LoadLibraryA(const char* fileName);
 

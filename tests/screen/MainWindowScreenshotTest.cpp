@@ -72,7 +72,7 @@ TEST(MainWindowScreenshotTest, ShowsTheBarsAndTheSampleDrawing) {
 
     CSplashWnd::EnableSplashScreen(false);
     CZumeoApp app;
-    ASSERT_EQ(app.InitInstance({drawing}), CZumeoApp::kRun);
+    ASSERT_EQ(app.InitInstance({QFile::encodeName(drawing)}), CZumeoApp::kRun);
     CMainFrame* frame = app.GetMainFrame();
     ASSERT_NE(frame, nullptr);
     frame->resize(1000, 700);
@@ -139,7 +139,7 @@ TEST(MainWindowScreenshotTest, MenuAndLayerBarZoomAndFitChangeTheView) {
 
     CSplashWnd::EnableSplashScreen(false);
     CZumeoApp app;
-    ASSERT_EQ(app.InitInstance({drawing}), CZumeoApp::kRun);
+    ASSERT_EQ(app.InitInstance({QFile::encodeName(drawing)}), CZumeoApp::kRun);
     CMainFrame* frame = app.GetMainFrame();
     frame->resize(1000, 700);
     ASSERT_TRUE(

@@ -40,10 +40,10 @@ TEST(DocumentFileTest, FileKindFromTheHeader) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(c.bytes.data(), static_cast<qint64>(c.bytes.size()));
         file.close();
-        EXPECT_EQ(CCommonDoc::GetFileKind(CString::FromQString(file.fileName())), c.kind);
+        EXPECT_EQ(CCommonDoc::GetFileKind(CString::FromFilePath(file.fileName())), c.kind);
     }
-    EXPECT_EQ(CCommonDoc::GetFileKind(CString::FromQString(dir.filePath("none.zcd"))), 0);
-    EXPECT_EQ(CCommonDoc::GetFileKind(CString::FromQString(dir.path())), -1);
+    EXPECT_EQ(CCommonDoc::GetFileKind(CString::FromFilePath(dir.filePath("none.zcd"))), 0);
+    EXPECT_EQ(CCommonDoc::GetFileKind(CString::FromFilePath(dir.path())), -1);
 }
 
 CLineType* LineType(int id, std::vector<double> dashes) {

@@ -19,8 +19,8 @@ void Touch(const QString& path) {
 TEST(TempFolderTest, DeletesTheFilesOfItsOwnFolderAndTheFolder) {
     const CString folder = CTempFolder::Create();
     ASSERT_FALSE(folder.IsEmpty());
-    const QString dir = folder.ToQString();
-    EXPECT_TRUE(dir.startsWith(GetTempDir().ToQString() + "zumeo-"));
+    const QString dir = folder.ToFilePath();
+    EXPECT_TRUE(dir.startsWith(GetTempDir().ToFilePath() + "zumeo-"));
     Touch(dir + "plan.dwg");
     Touch(dir + "plan.dwg.err");
     EXPECT_TRUE(CTempFolder::DeleteFolder(folder));
@@ -29,7 +29,7 @@ TEST(TempFolderTest, DeletesTheFilesOfItsOwnFolderAndTheFolder) {
 
 TEST(TempFolderTest, LeavesSubfoldersAndReportsTheFolderKept) {
     const CString folder = CTempFolder::Create();
-    const QString dir = folder.ToQString();
+    const QString dir = folder.ToFilePath();
     ASSERT_TRUE(QDir(dir).mkdir("sub"));
     Touch(dir + "sub/keep.txt");
     Touch(dir + "plan.dwg");
@@ -43,9 +43,9 @@ TEST(TempFolderTest, RefusesEveryOtherFolder) {
     QTemporaryDir user;
     Touch(user.filePath("drawing.dxf"));
     const CString own = CTempFolder::Create();
-    const QString ownDir = own.ToQString();
+    const QString ownDir = own.ToFilePath();
     Touch(ownDir + "kept");
-    const QString temp = GetTempDir().ToQString();
+    const QString temp = GetTempDir().ToFilePath();
     const QString lookalike =
         temp + "zumeo-" +
         QString::number(QCoreApplication::applicationPid() % 1000000).rightJustified(6, '0');
@@ -62,7 +62,7 @@ TEST(TempFolderTest, RefusesEveryOtherFolder) {
     };
     for (const QString& other : others) {
         SCOPED_TRACE(other.toStdString());
-        EXPECT_FALSE(CTempFolder::DeleteFolder(CString::FromQString(other)));
+        EXPECT_FALSE(CTempFolder::DeleteFolder(CString::FromFilePath(other)));
     }
     EXPECT_TRUE(QFile::exists(user.filePath("drawing.dxf")));
     EXPECT_TRUE(QFile::exists(ownDir + "kept"));

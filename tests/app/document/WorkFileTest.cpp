@@ -1,6 +1,7 @@
 #include "app/CCommonDoc.h"
 #include "app/CWorkFile.h"
 #include "app/PathFunctions.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,10 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
+#include <ostream>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,7 +22,7 @@ namespace {
 
 class WorkFileTest : public ::testing::Test {
 protected:
-    CString WorkPath() const { return CString::FromQString(m_dir.filePath("plan.$$$")); }
+    CString WorkPath() const { return CString::FromFilePath(m_dir.filePath("plan.$$$")); }
     bool Exists() const { return QFile::exists(m_dir.filePath("plan.$$$")); }
 
     QTemporaryDir m_dir;
@@ -92,11 +96,77 @@ TEST_F(WorkFileTest, TheLockOfAKilledProgramDiesWithIt) {
 
 TEST_F(WorkFileTest, AMissingFolderOrNoPathGivesReadOnly) {
     CCommonDoc doc;
-    doc.m_workPath = CString::FromQString(m_dir.filePath("missing/plan.$$$"));
+    doc.m_workPath = CString::FromFilePath(m_dir.filePath("missing/plan.$$$"));
     EXPECT_FALSE(doc.CreateWorkFile());
     EXPECT_TRUE(doc.IsReadOnly());
     doc.m_workPath.Empty();
     EXPECT_FALSE(doc.CreateWorkFile());
 }
+
+struct TakenCase {
+    const char* name;
+    // Makes "plan.$$$" in the folder; the path it points to for a link.
+    std::function<void(const std::string& path, const std::string& folder)> make;
+};
+
+// Failures name the case.
+void PrintTo(const TakenCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class WorkFileNameTaken : public WorkFileTest, public ::testing::WithParamInterface<TakenCase> {};
+
+// What holds the name is not ours: it is neither written, followed, nor
+// removed, and the drawing is read-only with the reason told.
+TEST_P(WorkFileNameTaken, TheDrawingIsReadOnlyAndTheFileStays_Mended) {
+    const std::string path = WorkPath().str();
+    const std::string folder = m_dir.path().toStdString();
+    GetParam().make(path, folder);
+    struct stat before {};
+    ASSERT_EQ(::lstat(path.c_str(), &before), 0);
+    ScriptedDialogs dialogs;
+    {
+        CCommonDoc doc;
+        doc.m_workPath = WorkPath();
+        EXPECT_FALSE(doc.CreateWorkFile());
+        EXPECT_TRUE(doc.IsReadOnly());
+        ASSERT_EQ(dialogs.Messages().size(), 1u);
+        EXPECT_TRUE(dialogs.Messages()[0].text.str().ends_with("\n" + path));
+    }
+    struct stat after {};
+    ASSERT_EQ(::lstat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_size, before.st_size);
+    // Nothing was created through a link.
+    EXPECT_FALSE(QFile::exists(m_dir.filePath("target")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, WorkFileNameTaken,
+    ::testing::Values(
+        TakenCase{"FileWithContent",
+                  [](const std::string& path, const std::string&) {
+                      QFile file(QString::fromStdString(path));
+                      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                      file.write("the user's notes");
+                  }},
+        TakenCase{"DanglingLink",
+                  [](const std::string& path, const std::string& folder) {
+                      ASSERT_EQ(::symlink((folder + "/target").c_str(), path.c_str()), 0);
+                  }},
+        TakenCase{"LinkToAnEmptyFile",
+                  [](const std::string& path, const std::string& folder) {
+                      const std::string other = folder + "/other";
+                      QFile file(QString::fromStdString(other));
+                      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                      file.close();
+                      ASSERT_EQ(::symlink(other.c_str(), path.c_str()), 0);
+                  }},
+        TakenCase{"Folder", [](const std::string& path,
+                               const std::string&) { ASSERT_EQ(::mkdir(path.c_str(), 0700), 0); }},
+        TakenCase{"Pipe", [](const std::string& path,
+                             const std::string&) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }}),
+    [](const ::testing::TestParamInfo<TakenCase>& info) { return std::string(info.param.name); });
 
 } // namespace

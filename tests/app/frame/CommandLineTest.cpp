@@ -1,21 +1,29 @@
 #include "app/CCommandLineInfo.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct ParseCase {
     const char* name;
-    QStringList arguments;
+    QByteArrayList arguments;
     CCommandLineInfo::ShellCommand command;
     const char* fileName;
     bool showSplash;
     bool automation;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const ParseCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
 
 class CommandLineParse : public ::testing::TestWithParam<ParseCase> {};
 
@@ -23,7 +31,7 @@ TEST_P(CommandLineParse, ReadsSwitchesAndTheFile) {
     CCommandLineInfo info;
     info.ParseCommandLine(GetParam().arguments);
     EXPECT_EQ(info.m_nShellCommand, GetParam().command);
-    EXPECT_EQ(info.m_strFileName, QString::fromUtf8(GetParam().fileName));
+    EXPECT_EQ(info.m_strFileName.str(), GetParam().fileName);
     EXPECT_EQ(info.m_bShowSplash, GetParam().showSplash);
     EXPECT_EQ(info.m_bRunEmbedded || info.m_bRunAutomated, GetParam().automation);
 }
@@ -42,14 +50,46 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"Embedding", {"/Embedding"}, C::FileNew, "", false, true},
         ParseCase{"Automation", {"-automation"}, C::FileNew, "", false, true},
         ParseCase{"Unregister", {"/UnregServer"}, C::AppUnregister, "", true, false},
-        ParseCase{"UnknownSwitch", {"/regserver", "x"}, C::FileOpen, "x", true, false},
+        ParseCase{"Regserver", {"/regserver", "x"}, C::FileOpen, "x", true, false},
         ParseCase{"AbsolutePath",
                   {"/p", "/home/user/a.dxf"},
                   C::FilePrint,
                   "/home/user/a.dxf",
                   true,
+                  false},
+        ParseCase{"LeadingDashIsAFileNotASwitch_Mended",
+                  {"-plan.dxf"},
+                  C::FileOpen,
+                  "-plan.dxf",
+                  true,
+                  false},
+        ParseCase{"UnknownSlashWordIsAFile_Mended", {"/plan"}, C::FileOpen, "/plan", true, false},
+        ParseCase{"DoubleDashEndsTheSwitches_Mended",
+                  {"--", "-p", "b.dxf"},
+                  C::FileOpen,
+                  "-p",
+                  true,
+                  false},
+        ParseCase{"NotUtf8KeepsItsBytes_Mended",
+                  {"caf\xE9 \"x\".dxf"},
+                  C::FileOpen,
+                  "caf\xE9 \"x\".dxf",
+                  true,
                   false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLineFile, AnExistingFileNamedLikeASwitchIsAFile_Mended) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    QFile file(QStringLiteral("-p"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    CCommandLineInfo info;
+    info.ParseCommandLine({"-p"});
+    EXPECT_EQ(info.m_nShellCommand, C::FileOpen);
+    EXPECT_EQ(info.m_strFileName.str(), "-p");
+    ASSERT_TRUE(QDir::setCurrent(QDir::tempPath()));
+}
 
 // The built program, beside this test program.
 QString ProgramPath() {

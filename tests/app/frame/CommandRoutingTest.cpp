@@ -86,7 +86,7 @@ protected:
     // The program on the drawing.
     std::unique_ptr<CZumeoApp> OpenDrawing() {
         auto app = std::make_unique<CZumeoApp>();
-        EXPECT_EQ(app->InitInstance({m_drawing}), CZumeoApp::kRun);
+        EXPECT_EQ(app->InitInstance({QFile::encodeName(m_drawing)}), CZumeoApp::kRun);
         return app;
     }
 

@@ -64,7 +64,7 @@ TEST(ToolBarState, FollowsTheDocument) {
 
     AddObject(document);
     QTemporaryDir folder;
-    document.m_workPath = CString::FromQString(folder.path() + QStringLiteral("/drawing.$$$"));
+    document.m_workPath = CString::FromFilePath(folder.path() + QStringLiteral("/drawing.$$$"));
     ASSERT_TRUE(document.CreateWorkFile());
     CToolBarState open = CToolBarState::FromDocument(document);
     EXPECT_TRUE(open.m_hasObjects);

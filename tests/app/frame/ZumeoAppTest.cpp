@@ -22,6 +22,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <ostream>
+#include <unistd.h>
+
 namespace {
 
 CString Sjis(const char* utf8) {
@@ -51,7 +56,7 @@ protected:
 
 TEST_F(ZumeoAppTest, AMissingFileIsReportedOnceAndAnEmptyDocumentOpens) {
     const QString missing = QStringLiteral("/nonexistent/図面.dxf");
-    ASSERT_EQ(app.InitInstance({missing}), CZumeoApp::kRun);
+    ASSERT_EQ(app.InitInstance({QFile::encodeName(missing)}), CZumeoApp::kRun);
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dialogs.Messages()[0].text.ToQString(),
               missing + QStringLiteral(" は存在しません。"));
@@ -68,7 +73,7 @@ TEST_F(ZumeoAppTest, ADrawingOnTheCommandLineOpensThroughItsPlugIn) {
     QTemporaryDir folder;
     const QString drawing = folder.path() + QStringLiteral("/simple.dxf");
     ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/dxf/simple_entities.dxf"), drawing));
-    ASSERT_EQ(app.InitInstance({drawing}), CZumeoApp::kRun);
+    ASSERT_EQ(app.InitInstance({QFile::encodeName(drawing)}), CZumeoApp::kRun);
     EXPECT_TRUE(dialogs.Messages().empty());
     EXPECT_FALSE(app.GetDocument()->m_objects.IsEmpty());
     CMainFrame* frame = app.GetMainFrame();
@@ -77,6 +82,59 @@ TEST_F(ZumeoAppTest, ADrawingOnTheCommandLineOpensThroughItsPlugIn) {
     EXPECT_EQ(app.m_recentFiles.GetSize(), 1);
     app.ExitInstance();
 }
+
+struct NameCase {
+    const char* name;
+    QByteArray fileName;
+};
+
+// Failures name the case, not its bytes.
+void PrintTo(const NameCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class ZumeoAppNameTest : public ZumeoAppTest, public ::testing::WithParamInterface<NameCase> {};
+
+// Every file the program touches is the one named: the drawing opens, and
+// its work file takes the drawing's own name, not one squeezed through CP932.
+TEST_P(ZumeoAppNameTest, ADrawingOfAnyNameOpensAsItself_Mended) {
+    QTemporaryDir folder;
+    const QByteArray base = QFile::encodeName(folder.path()) + '/';
+    const QByteArray drawing = base + GetParam().fileName + ".dxf";
+    {
+        QFile source(QStringLiteral(ZUMEO_TEST_DATA "/dxf/simple_entities.dxf"));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        const QByteArray bytes = source.readAll();
+        FILE* out = std::fopen(drawing.constData(), "wb");
+        ASSERT_NE(out, nullptr);
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out);
+        std::fclose(out);
+    }
+    ASSERT_EQ(app.InitInstance({drawing}), CZumeoApp::kRun);
+    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_FALSE(app.GetDocument()->m_objects.IsEmpty());
+    EXPECT_EQ(app.GetDocument()->m_drawingPath.str(), drawing.toStdString());
+    EXPECT_FALSE(app.GetDocument()->IsReadOnly());
+    const std::string work = (base + GetParam().fileName + ".$$$").toStdString();
+    EXPECT_EQ(::access(work.c_str(), F_OK), 0);
+    // Nothing else was made beside them.
+    std::size_t entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(base.toStdString())) {
+        EXPECT_TRUE(
+            entry.path().filename().string().starts_with(GetParam().fileName.toStdString()));
+        ++entries;
+    }
+    EXPECT_EQ(entries, 2u);
+    app.ExitInstance();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, ZumeoAppNameTest,
+    ::testing::Values(NameCase{"Accent", "caf\xC3\xA9"}, NameCase{"Emoji", "plan\xF0\x9F\x93\x90"},
+                      NameCase{"Korean", "\xEB\x8F\x84\xEB\xA9\xB4"},
+                      NameCase{"InvalidUtf8", "caf\xE9"}, NameCase{"LeadingDash", "-plan"},
+                      NameCase{"SpacesAndQuotes", "my \"plan\" 'a'"}),
+    [](const ::testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ZumeoAppTest, KeysReachTheKeyStateAndTheFirstHidesTheSplash) {
     QWidget target;
@@ -100,7 +158,7 @@ TEST(FontSubstitutions, WindowsFacesAreDrawnWithTheIpaFaces) {
 }
 
 TEST_F(ZumeoAppTest, EmbeddingStartsNothing) {
-    EXPECT_EQ(app.InitInstance({QStringLiteral("/Embedding")}), CZumeoApp::kEnd);
+    EXPECT_EQ(app.InitInstance({"/Embedding"}), CZumeoApp::kEnd);
     EXPECT_EQ(app.GetMainFrame(), nullptr);
     EXPECT_TRUE(dialogs.Messages().empty());
 }
@@ -189,7 +247,7 @@ TEST_F(ZumeoAppTest, OpenDialogStartsInTheLastFolderAndShowsEachPatternOnce) {
     EXPECT_TRUE(filters.contains(QStringLiteral("DXF ファイル(*.dxf)")))
         << filters.join('|').toStdString();
     EXPECT_FALSE(app.GetDocument()->m_objects.IsEmpty());
-    EXPECT_EQ(CProfile::GetProfileString("FILE", "PATH").ToQString(), folder.path() + '/');
+    EXPECT_EQ(CProfile::GetProfilePath("FILE", "PATH").ToFilePath(), folder.path() + '/');
     app.ExitInstance();
 }
 
@@ -198,7 +256,7 @@ TEST_F(ZumeoAppTest, ACancelledOpenDialogKeepsTheFolder) {
     CProfile::WriteProfileString("FILE", "PATH", "/earlier/folder/");
     app.OnFileOpen();
     EXPECT_EQ(dialogs.OpenRequests().size(), 1u);
-    EXPECT_EQ(CProfile::GetProfileString("FILE", "PATH").ToQString(),
+    EXPECT_EQ(CProfile::GetProfilePath("FILE", "PATH").ToFilePath(),
               QStringLiteral("/earlier/folder/"));
     app.ExitInstance();
 }
@@ -211,7 +269,7 @@ TEST_F(ZumeoAppTest, AFileNoRouteCanOpenIsNamedInAMessage) {
     file.write("BM");
     file.close();
     ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
-    EXPECT_FALSE(app.OpenDocumentFile(CString::FromQString(image)));
+    EXPECT_FALSE(app.OpenDocumentFile(CString::FromFilePath(image)));
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(
         dialogs.Messages()[0].text.ToQString(),

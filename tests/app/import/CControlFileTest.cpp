@@ -7,6 +7,7 @@
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CFile.h"
 
+#include <chrono>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -256,6 +257,166 @@ INSTANTIATE_TEST_SUITE_P(
                                             });
                        }}),
     [](const ::testing::TestParamInfo<UnreadableCase>& info) { return info.param.name; });
+
+// A control file built byte by byte: the header, the preamble, no save
+// groups, then the drawing order's entries as the cases write them.
+class HostileFile {
+public:
+    explicit HostileFile(WORD count) {
+        const UINT version = kCurrentVersion;
+        Raw({'R', 'u', 'k', 'C'});
+        Raw({static_cast<BYTE>(version), static_cast<BYTE>(version >> 8),
+             static_cast<BYTE>(version >> 16), static_cast<BYTE>(version >> 24)});
+        Raw(std::vector<BYTE>(8, 0));
+        Raw(std::vector<BYTE>(12, 0)); // unit, two reserved words
+        Raw({0, 0});                   // two empty texts
+        Word(0);                       // no save groups
+        Word(count);
+    }
+
+    // A group whose child list follows (its count first): the class record
+    // the first time, a reference to it after.
+    HostileFile& GroupHead(WORD childCount) {
+        if (m_groupClassWritten) {
+            Word(0x8001);
+        } else {
+            Word(0xFFFF).Word(0).Word(9);
+            Raw({'C', 'R', 'u', 'k', 'G', 'r', 'o', 'u', 'p'});
+            m_groupClassWritten = true;
+        }
+        Raw(std::vector<BYTE>(16, 0)); // the box
+        Raw({0});                      // layer
+        Raw({0xFF, 0xFF, 0xFF, 0xFF}); // colour
+        Raw({0, 0, 0, 0});             // name, child flag, tag, name
+        Raw({static_cast<BYTE>(childCount), static_cast<BYTE>(childCount >> 8), 0, 0});
+        return Word(childCount);
+    }
+    // A reference back to the object of that index (the class is index 1).
+    HostileFile& Reference(DWORD index) {
+        if (index < 0x7FFF)
+            return Word(static_cast<WORD>(index));
+        Word(0x7FFF);
+        return Raw({static_cast<BYTE>(index), static_cast<BYTE>(index >> 8),
+                    static_cast<BYTE>(index >> 16), static_cast<BYTE>(index >> 24)});
+    }
+    HostileFile& Word(WORD value) {
+        return Raw({static_cast<BYTE>(value), static_cast<BYTE>(value >> 8)});
+    }
+    HostileFile& Raw(const std::vector<BYTE>& bytes) {
+        m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+        return *this;
+    }
+    const std::vector<BYTE>& Bytes() const { return m_bytes; }
+
+private:
+    std::vector<BYTE> m_bytes;
+    bool m_groupClassWritten = false;
+};
+
+struct HostileCase {
+    const char* name;
+    std::function<HostileFile()> build;
+    bool read;
+};
+
+// Failures name the case, not its bytes.
+void PrintTo(const HostileCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class HostileControlFileTest : public ControlFileTest,
+                               public ::testing::WithParamInterface<HostileCase> {};
+
+// Each file is refused or read at once, and what was read is freed once
+// (the sanitizer build sees a leak or a second delete).
+TEST_P(HostileControlFileTest, IsJudgedAtOnceWithNothingLeaked_Mended) {
+    WriteBytes(ControlPath(), GetParam().build().Bytes());
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), Drawing()), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(m_document.m_controlFileUnread, GetParam().read ? 0 : 1);
+    EXPECT_EQ(m_dialogs.Messages().size(), GetParam().read ? 0u : 1u);
+    EXPECT_EQ(m_document.m_drawOrder.IsEmpty(), !GetParam().read);
+}
+
+// Groups nested one inside the other, as deep as given.
+HostileFile Nested(int depth) {
+    HostileFile file(1);
+    for (int i = 1; i < depth; ++i)
+        file.GroupHead(1);
+    file.GroupHead(0);
+    return file;
+}
+
+// Groups in the drawing order, each holding the one before.
+HostileFile Chain(int length) {
+    HostileFile file(static_cast<WORD>(length));
+    file.GroupHead(0);
+    for (int i = 1; i < length; ++i)
+        file.GroupHead(1).Reference(static_cast<DWORD>(i + 1));
+    return file;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HostileControlFileTest,
+    ::testing::Values(HostileCase{"NestingAtTheArchivesLimit",
+                                  [] { return Nested(CArchive::kMaxObjectDepth); }, true},
+                      HostileCase{"DeepNestingIsRefusedInsteadOfOverflowingTheStack",
+                                  [] { return Nested(50000); }, false},
+                      HostileCase{"SharedChildrenFortyDeepAreRefusedInsteadOfFanningOut",
+                                  [] {
+                                      // Each group lists the one inside it twice.
+                                      HostileFile file(1);
+                                      for (DWORD level = 0; level < 40; ++level)
+                                          file.GroupHead(2);
+                                      file.GroupHead(0);
+                                      for (DWORD level = 40; level > 0; --level)
+                                          file.Reference(level + 2);
+                                      return file;
+                                  },
+                                  false},
+                      HostileCase{"ChildTwiceInOneListIsRefused",
+                                  [] {
+                                      HostileFile file(2);
+                                      file.GroupHead(0);
+                                      file.GroupHead(2).Reference(2).Reference(2);
+                                      return file;
+                                  },
+                                  false},
+                      HostileCase{"ChildOfTwoGroupsIsRefused",
+                                  [] {
+                                      HostileFile file(3);
+                                      file.GroupHead(0);
+                                      file.GroupHead(1).Reference(2);
+                                      file.GroupHead(1).Reference(2);
+                                      return file;
+                                  },
+                                  false},
+                      HostileCase{"GroupInItselfIsRefused",
+                                  [] {
+                                      HostileFile file(1);
+                                      file.GroupHead(1).Reference(2);
+                                      return file;
+                                  },
+                                  false},
+                      HostileCase{"ShortChainIsRead", [] { return Chain(50); }, true},
+                      HostileCase{"LongChainIsRefusedInLinearTime", [] { return Chain(20000); },
+                                  false},
+                      HostileCase{"ChildOnlyInItsGroupIsReadAndFreedWithIt",
+                                  [] {
+                                      HostileFile file(1);
+                                      file.GroupHead(1).GroupHead(0);
+                                      return file;
+                                  },
+                                  true},
+                      HostileCase{"BodyEndingHalfwayFreesTheChildrenItRead",
+                                  [] {
+                                      HostileFile file(1);
+                                      file.GroupHead(2).GroupHead(0).Word(0xFFFF);
+                                      return file;
+                                  },
+                                  false}),
+    [](const ::testing::TestParamInfo<HostileCase>& info) { return info.param.name; });
 
 TEST_F(ControlFileTest, NextDrawingForgetsTheUnreadFile) {
     WriteBytes(ControlPath(), std::vector<BYTE>{'R', 'u', 'k', 'C', 0x14, 0x00, 0x01});

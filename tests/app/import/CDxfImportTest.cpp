@@ -8,6 +8,11 @@
 
 #include <gmock/gmock.h>
 
+#include <chrono>
+#include <ostream>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using ::testing::UnorderedElementsAre;
 
 namespace {
@@ -18,7 +23,7 @@ protected:
     CString CopyFixture(const char* fixture, const char* name) const {
         const CString path = PathOf(name);
         EXPECT_TRUE(
-            QFile::copy(QString::fromUtf8(ZUMEO_TEST_DATA "/dxf/") + fixture, path.ToQString()));
+            QFile::copy(QString::fromUtf8(ZUMEO_TEST_DATA "/dxf/") + fixture, path.ToFilePath()));
         return path;
     }
 
@@ -85,5 +90,44 @@ TEST_F(DxfImportTest, SecondImportReplacesTheFirst) {
     EXPECT_FALSE(FileExists(PathOf("plan.$$$")));
     EXPECT_TRUE(FileExists(PathOf("line.$$$")));
 }
+
+struct SpecialCase {
+    const char* name;
+    bool drawing; // else the control file is the special one
+    bool fifo;    // else a link to /dev/zero
+};
+
+// Failures name the case.
+void PrintTo(const SpecialCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class SpecialFileTest : public DxfImportTest, public ::testing::WithParamInterface<SpecialCase> {};
+
+// Neither waits for a writer nor reads without end: refused at once with a
+// message that names the file.
+TEST_P(SpecialFileTest, IsRefusedAtOnceAndNamed_Mended) {
+    const CString drawing =
+        GetParam().drawing ? PathOf("plan.dxf") : CopyFixture("simple_entities.dxf", "plan.dxf");
+    const CString special = GetParam().drawing ? drawing : PathOf("plan.zcd");
+    if (GetParam().fifo)
+        ASSERT_EQ(::mkfifo(special.c_str(), 0600), 0);
+    else
+        ASSERT_EQ(::symlink("/dev/zero", special.c_str()), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const int opened = m_document.ImportByPlugin(CZumeoDoc::kDxfLibrary, drawing);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(opened, GetParam().drawing ? 0 : 1);
+    ASSERT_EQ(m_dialogs.Messages().size(), 1u);
+    EXPECT_TRUE(m_dialogs.Messages()[0].text.str().ends_with("\n" + special.str()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SpecialFileTest,
+    ::testing::Values(SpecialCase{"DrawingIsAPipe", true, true},
+                      SpecialCase{"DrawingIsALinkToDevZero", true, false},
+                      SpecialCase{"ControlFileIsAPipe", false, true},
+                      SpecialCase{"ControlFileIsALinkToDevZero", false, false}),
+    [](const ::testing::TestParamInfo<SpecialCase>& info) { return std::string(info.param.name); });
 
 } // namespace

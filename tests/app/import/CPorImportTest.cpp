@@ -132,9 +132,10 @@ TEST_P(RefusedBlockTest, OpenDocumentStaysAsItWas) {
     Add(block, MakeEnd().Bytes());
     EXPECT_EQ(Import("refused.por", block), 0);
 
+    // A block that could not be read names its drawing after the text.
     const CString expected = GetParam().withLibrary
                                  ? CString(GetParam().message) + PorPlugIn() + "]"
-                                 : CString(GetParam().message);
+                                 : CString(GetParam().message) + "\n" + PathOf("refused.por");
     ASSERT_EQ(m_dialogs.Messages().size(), 1u);
     EXPECT_EQ(m_dialogs.Messages()[0].text, expected);
     EXPECT_EQ(m_document.m_drawingPath, openPath);

@@ -52,7 +52,7 @@ inline std::vector<std::string> LayerNames(const CObList& layers) {
 }
 
 inline std::vector<BYTE> ReadBytes(const CString& path) {
-    QFile file(path.ToQString());
+    QFile file(path.ToFilePath());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray data = file.readAll();
@@ -60,7 +60,7 @@ inline std::vector<BYTE> ReadBytes(const CString& path) {
 }
 
 inline void WriteBytes(const CString& path, std::span<const BYTE> bytes) {
-    QFile file(path.ToQString());
+    QFile file(path.ToFilePath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
 }
@@ -71,7 +71,7 @@ protected:
 
     // "<folder>/<name>".
     CString PathOf(const char* name) const {
-        return CString::FromQString(m_folder.path()) + "/" + name;
+        return CString::FromFilePath(m_folder.path()) + "/" + name;
     }
 
     // The block as the drawing "<folder>/<name>".

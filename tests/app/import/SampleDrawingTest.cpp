@@ -46,7 +46,7 @@ protected:
 TEST_F(SampleDrawingTest, EveryBuiltKindOfRecordBecomesAnEntity) {
     const CString path = PathOf("sample.dxf");
     ASSERT_TRUE(
-        QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/../../samples/sample.dxf"), path.ToQString()));
+        QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/../../samples/sample.dxf"), path.ToFilePath()));
     const std::map<LONG, int> counts = RecordCounts(path);
     ASSERT_FALSE(counts.empty());
 

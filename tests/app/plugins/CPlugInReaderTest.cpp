@@ -1,4 +1,5 @@
 #include "app/CPlugInReader.h"
+#include "app/PathFunctions.h"
 
 #include "tests/app/plugins/PlugInTestFiles.h"
 #include "tests/app/plugins/fakes/FakeReport.h"
@@ -28,7 +29,7 @@ protected:
         const QString name = m_folder.path() + QString::fromUtf8("/図面.pln");
         QFile file(name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        m_drawing = CString::FromQString(name);
+        m_drawing = CString::FromFilePath(name);
     }
 
     // What FakeAlpha saw; the block is freed.
@@ -95,7 +96,11 @@ TEST_F(CPlugInReaderTest, FailuresTellTheUserAndLeaveNothingLoaded) {
         EXPECT_EQ(reader.GetPORData(library, drawing), nullptr);
         if (c.message) {
             ASSERT_EQ(dialogs.Messages().size(), 1u);
-            EXPECT_EQ(dialogs.Messages()[0].text.str(), c.message);
+            // A read error names the drawing after the text.
+            const std::string expected =
+                std::string(c.message) +
+                (c.message == kReadError ? "\n" + PathForDisplay(drawing).str() : "");
+            EXPECT_EQ(dialogs.Messages()[0].text.str(), expected);
             EXPECT_EQ(dialogs.Messages()[0].type, MB_OK);
         } else {
             EXPECT_TRUE(dialogs.Messages().empty());

@@ -196,4 +196,18 @@ TEST(CProfileTest, IntegersThatAreNotNumbersGiveTheDefault) {
     EXPECT_TRUE(QFile::exists(profile.IniPath()));
 }
 
+// A path keeps its bytes through the profile, whether or not they are
+// text; CP932 could hold neither the accent nor the emoji.
+TEST(ProfilePathTest, EveryPathComesBackAsItWentIn_Mended) {
+    TempProfile profile;
+    for (const char* path : {"/home/u/caf\xC3\xA9/", "/home/u/plan\xF0\x9F\x93\x90/",
+                             "/home/u/caf\xE9/", "/home/u/\x90\x7D\x96\xCA/", ""}) {
+        SCOPED_TRACE(path);
+        ASSERT_TRUE(CProfile::WriteProfilePath("FILE", "PATH", CString(path)));
+        CProfile::Flush();
+        EXPECT_EQ(CProfile::GetProfilePath("FILE", "PATH").str(), path);
+    }
+    EXPECT_TRUE(CProfile::GetProfilePath("FILE", "NONE").IsEmpty());
+}
+
 } // namespace

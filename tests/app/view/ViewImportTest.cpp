@@ -21,7 +21,7 @@ TEST_F(ViewImportTest, DrawingIsFitAfterTheImport) {
     m_view.OnPanTool();
     m_view.ZoomByFactor(0.5);
 
-    ASSERT_EQ(m_document.ImportByPlugin(CZumeoDoc::kDxfLibrary, CString::FromQString(path)), 1);
+    ASSERT_EQ(m_document.ImportByPlugin(CZumeoDoc::kDxfLibrary, CString::FromFilePath(path)), 1);
     EXPECT_TRUE(dialogs.Messages().empty());
     EXPECT_TRUE(m_view.IsToolChecked(CZumeoView::kToolNone));
     // 1500 x 2000 units from (0, -2000): the height spans the area, the

@@ -1,5 +1,6 @@
 // Files on file descriptors: opening modes, errors, reading and writing,
-// CP932 names, and an archive over a real file.
+// names as the file system's bytes, special files, and an archive over a
+// real file.
 #include "platform/mfc/CFile.h"
 #include "platform/mfc/CArchive.h"
 
@@ -8,7 +9,9 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -110,16 +113,95 @@ TEST_F(CFileTest, CreateTruncatesUnlessNoTruncate) {
     EXPECT_THROW(file.Read(&c, 1), CFileException);
 }
 
-TEST_F(CFileTest, Cp932NamesBecomeUtf8OnDisk) {
-    // "図面.zmd" in CP932.
-    std::string name = "\x90\x7D\x96\xCA.zmd";
-    std::string path = Path(name);
+struct NameCase {
+    const char* name;
+    std::string bytes;
+};
+
+// Failures name the case, not its bytes.
+void PrintTo(const NameCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class FileNameTest : public CFileTest, public ::testing::WithParamInterface<NameCase> {};
+
+// The name given is the name on disk, byte for byte, whatever it holds;
+// CP932 could hold neither the accent, the emoji nor Hangul.
+TEST_P(FileNameTest, NamesAreTheFileSystemsOwnBytes) {
+    const std::string path = Path(GetParam().bytes);
     {
         CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
         file.Write("x", 1);
-        EXPECT_EQ(file.GetFileName().str(), name);
+        EXPECT_EQ(file.GetFileName().str(), GetParam().bytes);
     }
-    EXPECT_TRUE(fs::exists(m_dir / std::string("\xE5\x9B\xB3\xE9\x9D\xA2.zmd")));
+    EXPECT_TRUE(fs::exists(fs::path(path)));
+    std::size_t entries = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(m_dir)) {
+        EXPECT_EQ(entry.path().filename().string(), GetParam().bytes);
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1u);
+    CFile file(path.c_str(), CFile::modeRead);
+    char c = 0;
+    EXPECT_EQ(file.Read(&c, 1), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, FileNameTest,
+                         ::testing::Values(NameCase{"Accent", "caf\xC3\xA9.dxf"},
+                                           NameCase{"Emoji", "plan\xF0\x9F\x93\x90.dxf"},
+                                           NameCase{"Korean", "\xEB\x8F\x84\xEB\xA9\xB4.dxf"},
+                                           NameCase{"Japanese", "\xE5\x9B\xB3\xE9\x9D\xA2.zmd"},
+                                           NameCase{"InvalidUtf8", "caf\xE9.dxf"},
+                                           NameCase{"Cp932Bytes", "\x90\x7D\x96\xCA.zmd"},
+                                           NameCase{"LeadingDash", "-plan.dxf"},
+                                           NameCase{"SpacesAndQuotes", "my \"plan\" 'a'.dxf"},
+                                           NameCase{"Backslash", "a\\b.dxf"}),
+                         [](const ::testing::TestParamInfo<NameCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(CFileTest, APipeIsRefusedWithoutWaitingForAWriter) {
+    const std::string path = Path("pipe.dxf");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    for (UINT mode : {UINT{CFile::modeRead}, UINT{CFile::modeWrite},
+                      UINT{CFile::modeCreate | CFile::modeWrite}}) {
+        CFile file;
+        CFileException error;
+        EXPECT_FALSE(file.Open(path.c_str(), mode, &error)) << mode;
+        EXPECT_FALSE(file.IsOpen());
+    }
+}
+
+TEST_F(CFileTest, ADeviceIsRefusedEvenThroughALink) {
+    const std::string link = Path("zero.dxf");
+    fs::create_symlink("/dev/zero", link);
+    CFile file;
+    CFileException error;
+    EXPECT_FALSE(file.Open(link.c_str(), CFile::modeRead, &error));
+    EXPECT_EQ(error.m_cause, CFileException::accessDenied);
+}
+
+TEST_F(CFileTest, ReadingStopsAtTheSizeTheFileHadWhenOpened) {
+    const std::string path = Path("growing.dxf");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "12345";
+    }
+    CFile file(path.c_str(), CFile::modeRead);
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::app);
+        out << "678";
+    }
+    char buf[16] = {};
+    EXPECT_EQ(file.Read(buf, sizeof buf), 5u);
+    EXPECT_EQ(std::string(buf, 5), "12345");
+    EXPECT_EQ(file.Read(buf, sizeof buf), 0u);
+    // A file open for writing as well sees what it wrote itself.
+    CFile both(path.c_str(), CFile::modeReadWrite);
+    both.SeekToEnd();
+    both.Write("9", 1);
+    both.SeekToBegin();
+    EXPECT_EQ(both.Read(buf, sizeof buf), 9u);
 }
 
 TEST_F(CFileTest, ArchiveOverAFile) {

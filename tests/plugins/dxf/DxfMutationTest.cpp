@@ -1,10 +1,16 @@
 #include "plugins/dxf/CDxfReader.h"
 
 #include "DxfTestSupport.h"
+#include "platform/win/GlobalMemory.h"
+#include "platform/win/Modules.h"
+#include "tests/support/ByteMutator.h"
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <chrono>
+#include <fstream>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -82,5 +88,33 @@ INSTANTIATE_TEST_SUITE_P(DxfReader, Mutations,
                                            "texts_cp932", "texts_utf8", "dimensions_leaders",
                                            "groups", "ac1021_japanese"),
                          [](const auto& info) { return std::string(info.param); });
+
+// The export as the program calls it, on mutated files: truncations, bit
+// flips, huge counts and repeated stretches that nest blocks deeper.
+TEST(ExportMutations, NeverCrashLeakOrHang) {
+    HMODULE module = LoadLibraryA("RukDXF.DLL");
+    ASSERT_NE(module, nullptr);
+    using GetPORData = HGLOBAL (*)(const char*, HWND);
+    const auto convert = reinterpret_cast<GetPORData>(GetProcAddress(module, "VP_GetPORData"));
+    ASSERT_NE(convert, nullptr);
+    std::vector<ByteMutator::Bytes> seeds;
+    for (const char* name : {"simple_entities", "tables_and_blocks", "groups", "block_fan_out"}) {
+        const std::string bytes = ReadBytes(Fixture(std::string(name) + ".dxf"));
+        seeds.emplace_back(bytes.begin(), bytes.end());
+    }
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("plan.dxf")).toStdString();
+    ByteMutator mutator(20261213);
+    const int fed = mutator.FeedFor(seeds, std::chrono::milliseconds(3000), 2000,
+                                    [&](const ByteMutator::Bytes& bytes) {
+                                        std::ofstream(path, std::ios::binary)
+                                            .write(reinterpret_cast<const char*>(bytes.data()),
+                                                   static_cast<std::streamsize>(bytes.size()));
+                                        if (HGLOBAL block = convert(path.c_str(), nullptr))
+                                            GlobalFree(block);
+                                    });
+    EXPECT_GT(fed, 0);
+    FreeLibrary(module);
+}
 
 } // namespace
