@@ -6,6 +6,8 @@
 namespace {
 
 constexpr int kSmallAxis = 90;
+// Sides closer to parallel than this make no ellipse to measure on.
+constexpr double kFlatSine = 1e-9;
 
 int Mid(LONG a, LONG b) {
     return static_cast<int>((static_cast<long long>(a) + b) / 2);
@@ -54,8 +56,9 @@ std::optional<int> CEllipseFrame::ParameterOf(POINT point) const {
                                     static_cast<double>(point.y) - m_center.y},
                              -theta);
     const DPOINT v = Rotated(m_v, -theta);
-    // Flat or pointlike: no frame to measure the parameter in.
-    if (m_a == 0 || m_b == 0 || v.y == 0.0)
+    // Flat or pointlike: no frame to measure the parameter in. Parallel
+    // sides leave rounding noise in the sine of the angle between them.
+    if (m_a == 0 || m_b == 0 || std::fabs(v.y) < kFlatSine)
         return std::nullopt;
     const double s = -d.y / v.y;
     const double u = d.x + s * v.x;
