@@ -75,6 +75,20 @@ BYTE CEntityBody::LoadFilled(CRukEntity& entity, CArchive& ar, Layout layout) {
     return transparent;
 }
 
+void CEntityBody::LoadFilledSchema(CRukEntity& entity, CArchive& ar, UINT schema) {
+    const BYTE transparent = LoadFilled(entity, ar, {schema >= 1, schema >= 2, schema >= 3});
+    if (schema >= 3) {
+        SettleTransparent(entity, transparent);
+    } else if (schema == 2) {
+        entity.m_transparent = entity.m_fillType == 0 ? 1 : 0;
+    } else {
+        entity.m_fillType = 0;
+        entity.m_transparent = 1;
+        MendInvisibleLineType(entity);
+    }
+    SaveColors(entity);
+}
+
 void CEntityBody::SettleTransparent(CRukEntity& entity, BYTE stored) {
     if (entity.m_fillType == 0)
         entity.m_transparent = 1;

@@ -31,6 +31,12 @@ public:
     // when the body has none).
     static BYTE LoadFilled(CRukEntity& entity, CArchive& ar, Layout layout);
 
+    // A filled shape's body of schemas 0 to 3 after its geometry: the
+    // fields that schema has, then the flag settled as that schema asks
+    // (older bodies had no flag, and before schema 2 neither fills nor the
+    // invisible line type); saved colours brought up to date.
+    static void LoadFilledSchema(CRukEntity& entity, CArchive& ar, UINT schema);
+
     // The transparent flag of a current body: none for no fill, none for the
     // translucent, opaque and special fills, the stored byte for hatches.
     static void SettleTransparent(CRukEntity& entity, BYTE stored);

@@ -1,7 +1,6 @@
 #include "entities/CRukArc.h"
 
 #include "entities/CCurveChain.h"
-#include "entities/CEntityBody.h"
 #include "entities/CEntityDocument.h"
 #include "entities/CShapeOutput.h"
 #include "entities/ColorRules.h"
@@ -33,22 +32,9 @@ CRukArc::CRukArc() {
 }
 
 void CRukArc::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        m_points.Serialize(ar);
-        ar << m_x1 << m_y1 << m_x2 << m_y2;
-        CEntityBody::StoreOpen(*this, ar);
-        return;
-    }
-    const UINT schema = ar.GetObjectSchema();
-    if (schema > 2)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    m_points.Serialize(ar);
-    ar >> m_x1 >> m_y1 >> m_x2 >> m_y2;
-    CEntityBody::LoadOpen(*this, ar, schema >= 1);
-    if (schema < 2)
-        CEntityBody::MendInvisibleLineType(*this);
-    m_savedColor = m_color;
-    RecalcExtents();
+    SerializeArcBody(ar);
+    if (ar.IsLoading())
+        RecalcExtents();
 }
 
 std::vector<POINT> CRukArc::Chain(int step) const {
@@ -107,11 +93,7 @@ int CRukArc::CreateFromRecord(const PorRecord* record, CEntityDocument*, int def
     m_sourceLayer = m_layerName;
     for (const POINT& corner : *corners)
         m_points.Add(corner);
-    m_lineType = pen->lineType;
-    m_lineTypeScale = pen->lineTypeScale;
-    m_lineWidth = pen->width < 0 ? defaultWidth : pen->width;
-    m_color = pen->color;
-    m_savedColor = m_color;
+    TakePen(*pen, defaultWidth);
     m_x1 = start->x;
     m_y1 = start->y;
     m_x2 = end->x;

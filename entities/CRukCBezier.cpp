@@ -13,14 +13,9 @@ CRukCBezier::CRukCBezier() {
 }
 
 void CRukCBezier::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        StoreCurveBody(ar);
-        return;
-    }
-    if (ar.GetObjectSchema() != 0)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    LoadCurveBody(ar);
-    RecalcExtents();
+    SerializeCurveBody(ar);
+    if (ar.IsLoading())
+        RecalcExtents();
 }
 
 void CRukCBezier::RecalcExtents() {

@@ -15,14 +15,11 @@ CRukCNurbs::CRukCNurbs() {
 }
 
 void CRukCNurbs::Serialize(CArchive& ar) {
+    SerializeCurveBody(ar);
     if (ar.IsStoring()) {
-        StoreCurveBody(ar);
         StoreTail(ar);
         return;
     }
-    if (ar.GetObjectSchema() != 0)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    LoadCurveBody(ar);
     LoadTail(ar, static_cast<std::size_t>(m_points.GetSize()));
     RecalcExtents();
 }

@@ -14,14 +14,9 @@ CRukCSpline::CRukCSpline() {
 }
 
 void CRukCSpline::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        StoreCurveBody(ar);
-        return;
-    }
-    if (ar.GetObjectSchema() != 0)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    LoadCurveBody(ar);
-    RecalcExtents();
+    SerializeCurveBody(ar);
+    if (ar.IsLoading())
+        RecalcExtents();
 }
 
 void CRukCSpline::RecalcExtents() {

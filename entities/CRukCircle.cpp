@@ -3,10 +3,7 @@
 #include "entities/CCurveChain.h"
 #include "entities/CEntityBody.h"
 #include "entities/CEntityDocument.h"
-#include "entities/CFilledShape.h"
-#include "entities/CShapeOutput.h"
 #include "entities/EntityKinds.h"
-#include "platform/gdi/CDC.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/win/Cursors.h"
 #include "por/PorRecord.h"
@@ -40,19 +37,10 @@ void CRukCircle::Serialize(CArchive& ar) {
     if (schema > 3)
         AfxThrowArchiveException(CArchiveException::badSchema);
     m_points.Serialize(ar);
-    const BYTE transparent =
-        CEntityBody::LoadFilled(*this, ar, {schema >= 1, schema >= 2, schema >= 3});
-    if (schema == 3) {
-        CEntityBody::SettleTransparent(*this, transparent);
-    } else if (schema == 2) {
+    CEntityBody::LoadFilledSchema(*this, ar, schema);
+    // Bodies before the third colour hatch in the outline's colour.
+    if (schema < 3)
         m_thirdColor = m_color;
-        m_transparent = m_fillType != 0 ? 0 : 1;
-    } else {
-        CEntityBody::MendInvisibleLineType(*this);
-        m_transparent = 1;
-        m_thirdColor = m_color;
-    }
-    CEntityBody::SaveColors(*this);
     RecalcExtents();
 }
 
@@ -147,11 +135,7 @@ int CRukCircle::CreateFromRecord(const PorRecord* record, CEntityDocument*, int 
     m_sourceLayer = m_layerName;
     for (const POINT& corner : *corners)
         m_points.Add(corner);
-    m_lineType = pen->lineType;
-    m_lineTypeScale = pen->lineTypeScale;
-    m_lineWidth = pen->width < 0 ? defaultWidth : pen->width;
-    m_color = pen->color;
-    m_savedColor = m_color;
+    TakePen(*pen, defaultWidth);
     m_fillType = fill->type;
     m_fillColor = fill->color;
     m_savedFillColor = m_fillColor;
@@ -161,52 +145,6 @@ int CRukCircle::CreateFromRecord(const PorRecord* record, CEntityDocument*, int 
 }
 
 // ---- Drawing
-
-void CRukCircle::DrawA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
-                       double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
-                       const RECT& clip) {
-    CFilledShape::DrawA(*this, dc, settings, drawBlack,
-                        CShapeOutput::Screen(*this, document, dc, originX, originY, scale,
-                                             patternFactor, settings, clip));
-}
-
-void CRukCircle::DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
-                       double patternFactor, const CDrawDefaults* settings, BOOL drawBlack) {
-    CFilledShape::DrawB(
-        *this, dc, settings, drawBlack,
-        CShapeOutput::Printer(*this, document, dc, unitDivisor, scale, patternFactor, settings));
-}
-
-void CRukCircle::Draw(CDC* dc, const std::vector<POINT>& chain) const {
-    if (IsClosed())
-        CCurveChain::Polygon(dc, chain);
-    else
-        CCurveChain::Polyline(dc, chain);
-}
-
-void CRukCircle::TraceA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults*,
-                        const RECT&, BOOL) {
-    Draw(dc, CCurveChain::ToView(Outline(), originX, originY, scale, dc->IsMetafile()));
-}
-
-void CRukCircle::TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults*) {
-    Draw(dc, CCurveChain::ToPrint(Outline(), unitDivisor, scale));
-}
-
-void CRukCircle::LineTypeA(CEntityDocument* document, CDC* dc, int originX, int originY,
-                           double scale, double patternFactor, const CDrawDefaults* settings,
-                           const RECT& clip) {
-    if (!CCurveChain::DashedA(*this, document, dc, Outline(), IsClosed(), originX, originY, scale,
-                              patternFactor, settings))
-        TraceA(dc, originX, originY, scale, settings, clip, FALSE);
-}
-
-void CRukCircle::LineTypeB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
-                           double patternFactor, const CDrawDefaults* settings) {
-    if (!CCurveChain::DashedB(*this, document, dc, Outline(), IsClosed(), unitDivisor, scale,
-                              patternFactor))
-        TraceB(dc, unitDivisor, scale, settings);
-}
 
 void CRukCircle::DrawMoved(CEntityDocument* document, CDC* dc, int dx, int dy,
                            const CDrawDefaults*) {
@@ -227,15 +165,7 @@ int CRukCircle::HitTest(CDC*, CEntityDocument* document, int x, int y) {
 }
 
 int CRukCircle::HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip) {
-    const POINT test = document->LogicalToDevicePoint(x, y);
-    const std::vector<POINT> grips = CCurveChain::ToDocumentView(GripPoints(), document, 0, 0);
-    for (std::size_t i = 0; i < grips.size(); ++i) {
-        if (HitGripBox(dc, grips[i], test)) {
-            *grip = static_cast<int>(i);
-            return 1;
-        }
-    }
-    return 0;
+    return HitGripAt(dc, document, GripPoints(), x, y, grip);
 }
 
 void CRukCircle::SetGripCursor(int grip) {

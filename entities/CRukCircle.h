@@ -3,11 +3,11 @@
 // bounding square; drawn as a polygon of points 5 degrees apart up to a
 // radius of 180 units and 1 degree apart above. The arc derives from it.
 
-#include "entities/CRukEntity.h"
+#include "entities/CRukConic.h"
 
 #include <vector>
 
-class CRukCircle : public CRukEntity {
+class CRukCircle : public CRukConic {
     DECLARE_SERIAL(CRukCircle)
 
 public:
@@ -20,18 +20,6 @@ public:
     int AppendPoint(int x, int y) override;
     int CreateFromRecord(const PorRecord* record, CEntityDocument* document,
                          int defaultWidth) override;
-    void DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
-               double patternFactor, const CDrawDefaults* settings, BOOL drawBlack) override;
-    void DrawA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
-               double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
-               const RECT& clip) override;
-    void TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults* settings) override;
-    void TraceA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults* settings,
-                const RECT& clip, BOOL boxOnly) override;
-    void LineTypeB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
-                   double patternFactor, const CDrawDefaults* settings) override;
-    void LineTypeA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
-                   double patternFactor, const CDrawDefaults* settings, const RECT& clip) override;
     // Red boxes at the midpoints of the square's sides.
     void DrawGrips(CDC* dc, int originX, int originY, double scale,
                    const CDrawDefaults* settings) override;
@@ -58,13 +46,9 @@ public:
     int m_centerY = 0;
 
 protected:
-    // The outline in drawing units: the closed ring (none for radius 0), or
-    // the open chain of an arc.
-    virtual std::vector<POINT> Outline() const;
-    virtual bool IsClosed() const { return true; }
-    // The pen-and-geometry part of the outline: a filled polygon here, an
-    // open polyline for the arc.
-    void Draw(CDC* dc, const std::vector<POINT>& chain) const;
+    // The closed ring (none for radius 0); an arc's open chain.
+    std::vector<POINT> Outline() const override;
+    bool IsClosed() const override { return true; }
     // The four grip points in drawing units.
     std::vector<POINT> GripPoints() const;
 };

@@ -1,7 +1,6 @@
 #include "entities/CRukEArc.h"
 
 #include "entities/CCurveChain.h"
-#include "entities/CEntityBody.h"
 #include "entities/EntityKinds.h"
 #include "platform/mfc/CArchive.h"
 #include "por/PorRecord.h"
@@ -14,22 +13,9 @@ CRukEArc::CRukEArc() {
 }
 
 void CRukEArc::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        m_points.Serialize(ar);
-        ar << m_x1 << m_y1 << m_x2 << m_y2;
-        CEntityBody::StoreOpen(*this, ar);
-        return;
-    }
-    const UINT schema = ar.GetObjectSchema();
-    if (schema > 2)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    m_points.Serialize(ar);
-    ar >> m_x1 >> m_y1 >> m_x2 >> m_y2;
-    CEntityBody::LoadOpen(*this, ar, schema >= 1);
-    if (schema < 2)
-        CEntityBody::MendInvisibleLineType(*this);
-    m_savedColor = m_color;
-    RecalcExtents();
+    SerializeArcBody(ar);
+    if (ar.IsLoading())
+        RecalcExtents();
 }
 
 std::vector<POINT> CRukEArc::Outline() const {
@@ -54,11 +40,7 @@ int CRukEArc::CreateFromRecord(const PorRecord* record, CEntityDocument*, int de
     if (!corners || !start || !end || !pen)
         return 0;
     m_id = record->Get(PorEArc::Id);
-    m_lineType = pen->lineType;
-    m_lineTypeScale = pen->lineTypeScale;
-    m_lineWidth = pen->width < 0 ? defaultWidth : pen->width;
-    m_color = pen->color;
-    m_savedColor = m_color;
+    TakePen(*pen, defaultWidth);
     m_layerName = record->Get(PorEArc::Layer);
     m_sourceLayer = m_layerName;
     for (const POINT& corner : *corners)

@@ -3,8 +3,6 @@
 #include "entities/CCurveChain.h"
 #include "entities/CEntityBody.h"
 #include "entities/CEntityDocument.h"
-#include "entities/CFilledShape.h"
-#include "entities/CShapeOutput.h"
 #include "entities/EntityKinds.h"
 #include "platform/gdi/CDC.h"
 #include "platform/mfc/CArchive.h"
@@ -30,17 +28,7 @@ void CRukEllipse::Serialize(CArchive& ar) {
     if (schema > 3)
         AfxThrowArchiveException(CArchiveException::badSchema);
     m_points.Serialize(ar);
-    const BYTE transparent =
-        CEntityBody::LoadFilled(*this, ar, {schema >= 1, schema >= 2, schema >= 3});
-    if (schema == 3) {
-        CEntityBody::SettleTransparent(*this, transparent);
-    } else if (schema == 2) {
-        m_transparent = m_fillType == 0 ? 1 : 0;
-    } else {
-        CEntityBody::MendInvisibleLineType(*this);
-        m_transparent = 1;
-    }
-    CEntityBody::SaveColors(*this);
+    CEntityBody::LoadFilledSchema(*this, ar, schema);
     RecalcExtents();
 }
 
@@ -107,11 +95,7 @@ int CRukEllipse::CreateFromRecord(const PorRecord* record, CEntityDocument*, int
     if (!corners || !pen || !fill || !transparent)
         return 0;
     m_id = record->Get(PorEllipse::Id);
-    m_lineType = pen->lineType;
-    m_lineTypeScale = pen->lineTypeScale;
-    m_lineWidth = pen->width < 0 ? defaultWidth : pen->width;
-    m_color = pen->color;
-    m_savedColor = m_color;
+    TakePen(*pen, defaultWidth);
     m_fillType = fill->type;
     m_fillColor = fill->color;
     m_savedFillColor = m_fillColor;
@@ -125,52 +109,6 @@ int CRukEllipse::CreateFromRecord(const PorRecord* record, CEntityDocument*, int
 }
 
 // ---- Drawing
-
-void CRukEllipse::DrawA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
-                        double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
-                        const RECT& clip) {
-    CFilledShape::DrawA(*this, dc, settings, drawBlack,
-                        CShapeOutput::Screen(*this, document, dc, originX, originY, scale,
-                                             patternFactor, settings, clip));
-}
-
-void CRukEllipse::DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
-                        double patternFactor, const CDrawDefaults* settings, BOOL drawBlack) {
-    CFilledShape::DrawB(
-        *this, dc, settings, drawBlack,
-        CShapeOutput::Printer(*this, document, dc, unitDivisor, scale, patternFactor, settings));
-}
-
-void CRukEllipse::Draw(CDC* dc, const std::vector<POINT>& chain) const {
-    if (IsClosed())
-        CCurveChain::Polygon(dc, chain);
-    else
-        CCurveChain::Polyline(dc, chain);
-}
-
-void CRukEllipse::TraceA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults*,
-                         const RECT&, BOOL) {
-    Draw(dc, CCurveChain::ToView(Outline(), originX, originY, scale, dc->IsMetafile()));
-}
-
-void CRukEllipse::TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults*) {
-    Draw(dc, CCurveChain::ToPrint(Outline(), unitDivisor, scale));
-}
-
-void CRukEllipse::LineTypeA(CEntityDocument* document, CDC* dc, int originX, int originY,
-                            double scale, double patternFactor, const CDrawDefaults* settings,
-                            const RECT& clip) {
-    if (!CCurveChain::DashedA(*this, document, dc, Outline(), IsClosed(), originX, originY, scale,
-                              patternFactor, settings))
-        TraceA(dc, originX, originY, scale, settings, clip, FALSE);
-}
-
-void CRukEllipse::LineTypeB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
-                            double patternFactor, const CDrawDefaults* settings) {
-    if (!CCurveChain::DashedB(*this, document, dc, Outline(), IsClosed(), unitDivisor, scale,
-                              patternFactor))
-        TraceB(dc, unitDivisor, scale, settings);
-}
 
 void CRukEllipse::DrawMoved(CEntityDocument* document, CDC* dc, int dx, int dy,
                             const CDrawDefaults*) {
@@ -195,15 +133,7 @@ int CRukEllipse::HitTest(CDC*, CEntityDocument* document, int x, int y) {
 }
 
 int CRukEllipse::HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip) {
-    const POINT test = document->LogicalToDevicePoint(x, y);
-    const std::vector<POINT> corners = CCurveChain::ToDocumentView(Corners(), document, 0, 0);
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        if (HitGripBox(dc, corners[i], test)) {
-            *grip = static_cast<int>(i);
-            return 1;
-        }
-    }
-    return 0;
+    return HitGripAt(dc, document, Corners(), x, y, grip);
 }
 
 void CRukEllipse::SetGripCursor(int grip) {

@@ -4,12 +4,12 @@
 // shape. The elliptical arc derives from it.
 
 #include "entities/CEllipseFrame.h"
-#include "entities/CRukEntity.h"
+#include "entities/CRukConic.h"
 
 #include <optional>
 #include <vector>
 
-class CRukEllipse : public CRukEntity {
+class CRukEllipse : public CRukConic {
     DECLARE_SERIAL(CRukEllipse)
 
 public:
@@ -21,18 +21,6 @@ public:
     int AppendPoint(int x, int y) override;
     int CreateFromRecord(const PorRecord* record, CEntityDocument* document,
                          int defaultWidth) override;
-    void DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
-               double patternFactor, const CDrawDefaults* settings, BOOL drawBlack) override;
-    void DrawA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
-               double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
-               const RECT& clip) override;
-    void TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults* settings) override;
-    void TraceA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults* settings,
-                const RECT& clip, BOOL boxOnly) override;
-    void LineTypeB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
-                   double patternFactor, const CDrawDefaults* settings) override;
-    void LineTypeA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
-                   double patternFactor, const CDrawDefaults* settings, const RECT& clip) override;
     // Red boxes at the four corners.
     void DrawGrips(CDC* dc, int originX, int originY, double scale,
                    const CDrawDefaults* settings) override;
@@ -49,9 +37,8 @@ public:
     std::optional<CEllipseFrame> Frame() const;
 
 protected:
-    // What is drawn: the ring here, the arc points of an arc.
-    virtual std::vector<POINT> Outline() const;
-    virtual bool IsClosed() const { return true; }
-    void Draw(CDC* dc, const std::vector<POINT>& chain) const;
+    // The ring; an arc's points from start to end.
+    std::vector<POINT> Outline() const override;
+    bool IsClosed() const override { return true; }
     std::vector<POINT> Corners() const;
 };

@@ -43,28 +43,18 @@ void CRukPolygon::Serialize(CArchive& ar) {
     if (schema > 3)
         AfxThrowArchiveException(CArchiveException::badSchema);
     m_points.Serialize(ar);
-    const BYTE transparent =
-        CEntityBody::LoadFilled(*this, ar, {schema >= 1, schema >= 2, schema >= 3});
-    if (schema == 3) {
-        CEntityBody::SettleTransparent(*this, transparent);
-    } else if (schema == 2) {
-        m_transparent = m_fillType == 0 ? 1 : 0;
-    } else {
-        // Older files had neither fills nor an invisible line type.
-        m_fillType = 0;
-        m_transparent = 1;
-        CEntityBody::MendInvisibleLineType(*this);
-    }
-    CEntityBody::SaveColors(*this);
+    CEntityBody::LoadFilledSchema(*this, ar, schema);
     RecalcExtents();
 }
 
-void CRukPolygon::StoreCurveBody(CArchive& ar) {
-    m_points.Serialize(ar);
-    CEntityBody::StoreFilled(*this, ar, {true, true, false});
-}
-
-void CRukPolygon::LoadCurveBody(CArchive& ar) {
+void CRukPolygon::SerializeCurveBody(CArchive& ar) {
+    if (ar.IsStoring()) {
+        m_points.Serialize(ar);
+        CEntityBody::StoreFilled(*this, ar, {true, true, false});
+        return;
+    }
+    if (ar.GetObjectSchema() != 0)
+        AfxThrowArchiveException(CArchiveException::badSchema);
     m_points.Serialize(ar);
     CEntityBody::LoadFilled(*this, ar, {true, true, false});
     CEntityBody::SaveColors(*this);

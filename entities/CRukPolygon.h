@@ -47,11 +47,11 @@ protected:
     // too short for its fields.
     int FillFromRecord(const PorRecord* record, LONG type, PorPointListField pointsField,
                        int defaultWidth);
-    // The body of the closed curves: the vertices and the fields up to the
-    // tag, without third colour and transparent flag (those keep their
-    // defaults when read). Loading brings the saved colours up to date.
-    void StoreCurveBody(CArchive& ar);
-    void LoadCurveBody(CArchive& ar);
+    // The body of the closed curves, schema 0 alone: the vertices and the
+    // fields up to the tag, without third colour and transparent flag (those
+    // keep their defaults when read). Loading brings the saved colours up to
+    // date; the caller's part follows.
+    void SerializeCurveBody(CArchive& ar);
     // The box of the vertices united with the closed spline through them;
     // unchanged without vertices.
     void RecalcClosedSplineExtents();
