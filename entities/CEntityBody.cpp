@@ -89,6 +89,20 @@ void CEntityBody::LoadFilledSchema(CRukEntity& entity, CArchive& ar, UINT schema
     SaveColors(entity);
 }
 
+std::optional<UINT> CEntityBody::SerializeFilled(CRukEntity& entity, CArchive& ar) {
+    if (ar.IsStoring()) {
+        entity.m_points.Serialize(ar);
+        StoreFilled(entity, ar, {});
+        return std::nullopt;
+    }
+    const UINT schema = ar.GetObjectSchema();
+    if (schema > 3)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    entity.m_points.Serialize(ar);
+    LoadFilledSchema(entity, ar, schema);
+    return schema;
+}
+
 void CEntityBody::SettleTransparent(CRukEntity& entity, BYTE stored) {
     if (entity.m_fillType == 0)
         entity.m_transparent = 1;

@@ -7,6 +7,8 @@
 
 #include "platform/win/WinTypes.h"
 
+#include <optional>
+
 class CArchive;
 class CRukEntity;
 
@@ -36,6 +38,11 @@ public:
     // (older bodies had no flag, and before schema 2 neither fills nor the
     // invisible line type); saved colours brought up to date.
     static void LoadFilledSchema(CRukEntity& entity, CArchive& ar, UINT schema);
+
+    // A filled shape's whole body of the current schema 3: its vertices, then
+    // its fields; read back from schemas 0 to 3 (a newer one throws bad
+    // schema). The schema read, nothing when storing.
+    static std::optional<UINT> SerializeFilled(CRukEntity& entity, CArchive& ar);
 
     // The transparent flag of a current body: none for no fill, none for the
     // translucent, opaque and special fills, the stored byte for hatches.

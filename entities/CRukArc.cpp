@@ -80,26 +80,7 @@ void CRukArc::SetEndPoint(int x, int y) {
 }
 
 int CRukArc::CreateFromRecord(const PorRecord* record, CEntityDocument*, int defaultWidth) {
-    if (!record || record->Type() != PorArc::Type)
-        return 0;
-    const auto corners = record->Get(PorArc::Corners);
-    const auto start = record->Get(PorArc::Start);
-    const auto end = record->Get(PorArc::End);
-    const auto pen = record->Get(PorArc::Pen);
-    if (!corners || !start || !end || !pen)
-        return 0;
-    m_id = record->Get(PorArc::Id);
-    m_layerName = record->Get(PorArc::Layer);
-    m_sourceLayer = m_layerName;
-    for (const POINT& corner : *corners)
-        m_points.Add(corner);
-    TakePen(*pen, defaultWidth);
-    m_x1 = start->x;
-    m_y1 = start->y;
-    m_x2 = end->x;
-    m_y2 = end->y;
-    RecalcExtents();
-    return 1;
+    return FillFromArcRecord(record, PorArc::Type, defaultWidth);
 }
 
 // ---- Drawing

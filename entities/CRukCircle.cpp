@@ -28,18 +28,11 @@ CRukCircle::CRukCircle() {
 }
 
 void CRukCircle::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        m_points.Serialize(ar);
-        CEntityBody::StoreFilled(*this, ar, {});
+    const std::optional<UINT> schema = CEntityBody::SerializeFilled(*this, ar);
+    if (!schema)
         return;
-    }
-    const UINT schema = ar.GetObjectSchema();
-    if (schema > 3)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    m_points.Serialize(ar);
-    CEntityBody::LoadFilledSchema(*this, ar, schema);
     // Bodies before the third colour hatch in the outline's colour.
-    if (schema < 3)
+    if (*schema < 3)
         m_thirdColor = m_color;
     RecalcExtents();
 }

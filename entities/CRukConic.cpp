@@ -8,6 +8,8 @@
 #include "platform/gdi/CDC.h"
 #include "platform/mfc/CArchive.h"
 #include "por/PorPen.h"
+#include "por/PorRecord.h"
+#include "por/PorRecords.h"
 
 void CRukConic::DrawA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
                       double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
@@ -79,6 +81,29 @@ void CRukConic::TakePen(const PorPen& pen, int defaultWidth) {
     m_lineWidth = pen.width < 0 ? defaultWidth : pen.width;
     m_color = pen.color;
     m_savedColor = m_color;
+}
+
+int CRukConic::FillFromArcRecord(const PorRecord* record, LONG type, int defaultWidth) {
+    if (!record || record->Type() != type)
+        return 0;
+    const auto corners = record->Get(PorArcBase::Corners);
+    const auto start = record->Get(PorArcBase::Start);
+    const auto end = record->Get(PorArcBase::End);
+    const auto pen = record->Get(PorArcBase::Pen);
+    if (!corners || !start || !end || !pen)
+        return 0;
+    m_id = record->Get(PorArcBase::Id);
+    m_layerName = record->Get(PorArcBase::Layer);
+    m_sourceLayer = m_layerName;
+    for (const POINT& corner : *corners)
+        m_points.Add(corner);
+    TakePen(*pen, defaultWidth);
+    m_x1 = start->x;
+    m_y1 = start->y;
+    m_x2 = end->x;
+    m_y2 = end->y;
+    RecalcExtents();
+    return 1;
 }
 
 void CRukConic::DrawGripsAt(CDC* dc, const std::vector<POINT>& grips, int originX, int originY,

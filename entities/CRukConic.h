@@ -39,6 +39,9 @@ protected:
     void SerializeArcBody(CArchive& ar);
     // The pen block of a record: a negative width takes the default.
     void TakePen(const PorPen& pen, int defaultWidth);
+    // An arc record of that type: corners, ends, pen, names; 0 for another
+    // type or a record too short for its fields.
+    int FillFromArcRecord(const PorRecord* record, LONG type, int defaultWidth);
     // Red grip boxes at the points, and the index of the first whose box
     // lies under the point.
     void DrawGripsAt(CDC* dc, const std::vector<POINT>& grips, int originX, int originY,

@@ -31,24 +31,5 @@ void CRukEArc::RecalcExtents() {
 }
 
 int CRukEArc::CreateFromRecord(const PorRecord* record, CEntityDocument*, int defaultWidth) {
-    if (!record || record->Type() != PorEArc::Type)
-        return 0;
-    const auto corners = record->Get(PorEArc::Corners);
-    const auto start = record->Get(PorEArc::Start);
-    const auto end = record->Get(PorEArc::End);
-    const auto pen = record->Get(PorEArc::Pen);
-    if (!corners || !start || !end || !pen)
-        return 0;
-    m_id = record->Get(PorEArc::Id);
-    TakePen(*pen, defaultWidth);
-    m_layerName = record->Get(PorEArc::Layer);
-    m_sourceLayer = m_layerName;
-    for (const POINT& corner : *corners)
-        m_points.Add(corner);
-    m_x1 = start->x;
-    m_y1 = start->y;
-    m_x2 = end->x;
-    m_y2 = end->y;
-    RecalcExtents();
-    return 1;
+    return FillFromArcRecord(record, PorEArc::Type, defaultWidth);
 }

@@ -19,17 +19,8 @@ CRukEllipse::CRukEllipse() {
 }
 
 void CRukEllipse::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        m_points.Serialize(ar);
-        CEntityBody::StoreFilled(*this, ar, {});
-        return;
-    }
-    const UINT schema = ar.GetObjectSchema();
-    if (schema > 3)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    m_points.Serialize(ar);
-    CEntityBody::LoadFilledSchema(*this, ar, schema);
-    RecalcExtents();
+    if (CEntityBody::SerializeFilled(*this, ar))
+        RecalcExtents();
 }
 
 // ---- Geometry

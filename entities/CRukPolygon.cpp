@@ -34,17 +34,8 @@ CRukPolygon::CRukPolygon() {
 }
 
 void CRukPolygon::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        m_points.Serialize(ar);
-        CEntityBody::StoreFilled(*this, ar, {});
-        return;
-    }
-    const UINT schema = ar.GetObjectSchema();
-    if (schema > 3)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    m_points.Serialize(ar);
-    CEntityBody::LoadFilledSchema(*this, ar, schema);
-    RecalcExtents();
+    if (CEntityBody::SerializeFilled(*this, ar))
+        RecalcExtents();
 }
 
 void CRukPolygon::SerializeCurveBody(CArchive& ar) {
