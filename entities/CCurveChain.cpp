@@ -22,6 +22,15 @@ int CountOf(const std::vector<POINT>& points) {
     return static_cast<int>(points.size());
 }
 
+template <typename Point, typename Map>
+std::vector<POINT> Mapped(const std::vector<Point>& points, Map map) {
+    std::vector<POINT> out;
+    out.reserve(points.size());
+    for (const Point& point : points)
+        out.push_back(map(point));
+    return out;
+}
+
 std::vector<POINT> ClosedIf(std::vector<POINT> chain, bool closed) {
     if (closed && !chain.empty())
         chain.push_back(chain.front());
@@ -53,63 +62,43 @@ bool DashPrinter(CRukEntity& entity, CEntityDocument* document, CDC* dc,
 
 std::vector<POINT> CCurveChain::ToView(const std::vector<POINT>& points, int originX, int originY,
                                        double scale, bool metafile) {
-    std::vector<POINT> out;
-    out.reserve(points.size());
-    for (const POINT& point : points) {
-        POINT mapped = ToViewPoint(point.x, point.y, originX, originY, scale);
-        if (metafile)
-            mapped.y = Negated(mapped.y);
-        out.push_back(mapped);
-    }
-    return out;
+    return Mapped(points, [&](const POINT& p) {
+        POINT mapped = ToViewPoint(p.x, p.y, originX, originY, scale);
+        mapped.y = metafile ? Negated(mapped.y) : mapped.y;
+        return mapped;
+    });
 }
 
 std::vector<POINT> CCurveChain::ToView(const std::vector<DPOINT>& points, int originX, int originY,
                                        double scale, bool metafile) {
-    std::vector<POINT> out;
-    out.reserve(points.size());
-    for (const DPOINT& point : points) {
-        POINT mapped = ToViewPointD(point.x, point.y, originX, originY, scale);
-        if (metafile)
-            mapped.y = Negated(mapped.y);
-        out.push_back(mapped);
-    }
-    return out;
+    return Mapped(points, [&](const DPOINT& p) {
+        POINT mapped = ToViewPointD(p.x, p.y, originX, originY, scale);
+        mapped.y = metafile ? Negated(mapped.y) : mapped.y;
+        return mapped;
+    });
 }
 
 std::vector<POINT> CCurveChain::ToPrint(const std::vector<POINT>& points, int unitDivisor,
                                         double scale) {
-    std::vector<POINT> out;
-    out.reserve(points.size());
-    for (const POINT& point : points)
-        out.push_back(ToPrintPoint(point.x, point.y, unitDivisor, scale));
-    return out;
+    return Mapped(points,
+                  [&](const POINT& p) { return ToPrintPoint(p.x, p.y, unitDivisor, scale); });
 }
 
 std::vector<POINT> CCurveChain::ToPrint(const std::vector<DPOINT>& points, int unitDivisor,
                                         double scale) {
-    std::vector<POINT> out;
-    out.reserve(points.size());
-    for (const DPOINT& point : points)
-        out.push_back(ToPrintPointD(point.x, point.y, unitDivisor, scale));
-    return out;
+    return Mapped(points,
+                  [&](const DPOINT& p) { return ToPrintPointD(p.x, p.y, unitDivisor, scale); });
 }
 
 std::vector<POINT> CCurveChain::ToDocumentView(const std::vector<POINT>& points,
                                                CEntityDocument* document, int dx, int dy) {
-    std::vector<POINT> out;
-    out.reserve(points.size());
-    for (const POINT& point : points)
-        out.push_back(document->LogicalToDevicePoint(Shifted(point.x, dx), Shifted(point.y, dy)));
-    return out;
+    return Mapped(points, [&](const POINT& p) {
+        return document->LogicalToDevicePoint(Shifted(p.x, dx), Shifted(p.y, dy));
+    });
 }
 
 std::vector<POINT> CCurveChain::Truncated(const std::vector<DPOINT>& points) {
-    std::vector<POINT> out;
-    out.reserve(points.size());
-    for (const DPOINT& point : points)
-        out.push_back(POINT{TruncInt(point.x), TruncInt(point.y)});
-    return out;
+    return Mapped(points, [](const DPOINT& p) { return POINT{TruncInt(p.x), TruncInt(p.y)}; });
 }
 
 void CCurveChain::Polygon(CDC* dc, const std::vector<POINT>& chain) {

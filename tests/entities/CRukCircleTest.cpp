@@ -5,7 +5,6 @@
 #include "entities/CRukArc.h"
 
 #include "entities/EntityKinds.h"
-#include "platform/gdi/CImageDC.h"
 #include "platform/mfc/CArchiveException.h"
 #include "platform/win/Cursors.h"
 #include "por/PorRecord.h"
@@ -14,6 +13,7 @@
 #include "por/PorWord.h"
 #include "settings/CDrawDefaults.h"
 #include "tests/entities/CapturingDC.h"
+#include "tests/entities/DrawnImage.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 
@@ -454,21 +454,12 @@ COLORREF At(const QImage& image, int x, int y) {
 }
 
 TEST(CRukCircleTest, DrawsItsRingAndFillOnAnImage) {
-    QImage image(80, 80, QImage::Format_RGB32);
-    image.fill(Qt::white);
     CRukCircle circle = Around<CRukCircle>(40, 40, 30);
     circle.m_color = 0x0000FF;
     circle.m_savedColor = 0x0000FF;
     CRukArc arc = ArcOf(40, 40, 10, {50, 40}, {30, 40});
     arc.m_color = 0xFF0000;
-    FakeDocument document;
-    CDrawDefaults settings;
-    settings.m_bkColor = 0xFFFFFF;
-    {
-        CImageDC dc(image);
-        circle.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
-        arc.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
-    }
+    const QImage image = DrawnImage(80, 80, {&circle, &arc});
     EXPECT_EQ(At(image, 70, 40), 0x0000FFu);
     // rnd() truncates toward zero: the left side is a pixel inside.
     EXPECT_EQ(At(image, 11, 40), 0x0000FFu);

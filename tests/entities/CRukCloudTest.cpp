@@ -4,10 +4,10 @@
 #include "entities/CRukCloud.h"
 
 #include "entities/EntityKinds.h"
-#include "platform/gdi/CImageDC.h"
 #include "platform/mfc/CArchiveException.h"
 #include "settings/CDrawDefaults.h"
 #include "tests/entities/CapturingDC.h"
+#include "tests/entities/DrawnImage.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 
@@ -211,18 +211,10 @@ TEST(CRukCloudTest, SchemaOneRoundTripsAndSchemaZeroSettlesTheFlag) {
 // ---- Pixels
 
 TEST(CRukCloudTest, DrawsBulgingArcsOnAnImage) {
-    QImage image(120, 120, QImage::Format_RGB32);
-    image.fill(Qt::white);
     CRukCloud cloud = CloudOf({{20, 20}, {100, 20}, {100, 100}, {20, 100}});
     cloud.SetArcSize(40.0);
     cloud.m_color = 0x000000;
-    FakeDocument document;
-    CDrawDefaults settings;
-    settings.m_bkColor = 0xFFFFFF;
-    {
-        CImageDC dc(image);
-        cloud.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
-    }
+    const QImage image = DrawnImage(120, 120, {&cloud});
     // The corners are on the outline; the straight edges between are not.
     EXPECT_EQ(image.pixel(20, 20), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(40, 20), qRgb(255, 255, 255));

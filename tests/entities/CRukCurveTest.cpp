@@ -7,7 +7,6 @@
 
 #include "entities/EntityKinds.h"
 #include "geometry/CurveMath.h"
-#include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CMetaFileDC.h"
 #include "platform/mfc/CArchiveException.h"
 #include "por/PorRecord.h"
@@ -15,6 +14,7 @@
 #include "por/PorRecords.h"
 #include "settings/CDrawDefaults.h"
 #include "tests/entities/CapturingDC.h"
+#include "tests/entities/DrawnImage.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 
@@ -260,22 +260,13 @@ TEST(CRukCurveTest, ClosedSplineOfTwoDistinctPointsStaysFinite) {
 }
 
 TEST(CRukCurveTest, CurvesDrawOnAnImage) {
-    QImage image(120, 120, QImage::Format_RGB32);
-    image.fill(Qt::white);
     CRukBezier bezier = CurveOf<CRukBezier>({{10, 10}, {10, 60}, {60, 60}, {60, 10}});
     CRukCSpline spline = CurveOf<CRukCSpline>({{70, 70}, {110, 70}, {110, 110}, {70, 110}});
     spline.m_fillType = 3;
     spline.m_fillColor = 0x0000FF;
-    FakeDocument document;
-    CDrawDefaults settings;
-    settings.m_bkColor = 0xFFFFFF;
     bezier.m_color = 0;
     spline.m_color = 0;
-    {
-        CImageDC dc(image);
-        bezier.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
-        spline.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
-    }
+    const QImage image = DrawnImage(120, 120, {&bezier, &spline});
     EXPECT_EQ(image.pixel(10, 10), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(35, 10), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(90, 90), qRgb(255, 0, 0));

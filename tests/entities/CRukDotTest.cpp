@@ -3,12 +3,12 @@
 #include "entities/CRukDot.h"
 
 #include "entities/EntityKinds.h"
-#include "platform/gdi/CImageDC.h"
 #include "platform/mfc/CArchiveException.h"
 #include "por/PorRecord.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
 #include "settings/CDrawDefaults.h"
+#include "tests/entities/DrawnImage.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 
@@ -18,8 +18,6 @@
 #include <memory>
 
 namespace {
-
-constexpr RECT kClip{0, 0, 100, 100};
 
 PorRecordBuilder DotRecord(COLORREF color) {
     PorRecordBuilder record(PorDot::Type);
@@ -113,19 +111,11 @@ TEST(CRukDotTest, SchemaZeroReadsNoBytesAndNewerIsRefused) {
 }
 
 TEST(CRukDotTest, DrawsOnePixelInItsColour) {
-    QImage image(20, 20, QImage::Format_RGB32);
-    image.fill(Qt::white);
     CRukDot dot;
     dot.m_x1 = 7;
     dot.m_y1 = 9;
     dot.m_color = 0x0000FF;
-    FakeDocument document;
-    CDrawDefaults settings;
-    settings.m_bkColor = 0xFFFFFF;
-    {
-        CImageDC dc(image);
-        dot.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
-    }
+    const QImage image = DrawnImage(20, 20, {&dot});
     int marked = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

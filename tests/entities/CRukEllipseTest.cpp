@@ -6,7 +6,6 @@
 #include "entities/CRukEArc.h"
 
 #include "entities/EntityKinds.h"
-#include "platform/gdi/CImageDC.h"
 #include "platform/mfc/CArchiveException.h"
 #include "platform/win/Cursors.h"
 #include "por/PorRecord.h"
@@ -14,6 +13,7 @@
 #include "por/PorRecords.h"
 #include "settings/CDrawDefaults.h"
 #include "tests/entities/CapturingDC.h"
+#include "tests/entities/DrawnImage.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 
@@ -356,19 +356,11 @@ TEST(CRukEllipseTest, GripsAreTheCornersWithDiagonalCursors) {
 // ---- Pixels
 
 TEST(CRukEllipseTest, DrawsItsOutlineOnAnImage) {
-    QImage image(100, 60, QImage::Format_RGB32);
-    image.fill(Qt::white);
     CRukEllipse ellipse;
     ellipse.SetFirstPoint(10, 10);
     ellipse.AppendPoint(90, 50);
     ellipse.m_color = 0x000000;
-    FakeDocument document;
-    CDrawDefaults settings;
-    settings.m_bkColor = 0xFFFFFF;
-    {
-        CImageDC dc(image);
-        ellipse.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
-    }
+    const QImage image = DrawnImage(100, 60, {&ellipse});
     EXPECT_EQ(image.pixel(50, 50), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(90, 30), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(50, 30), qRgb(255, 255, 255));

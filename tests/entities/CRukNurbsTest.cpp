@@ -5,13 +5,13 @@
 #include "entities/CRukCNurbs.h"
 
 #include "entities/EntityKinds.h"
-#include "platform/gdi/CImageDC.h"
 #include "platform/mfc/CArchiveException.h"
 #include "por/PorRecord.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
 #include "settings/CDrawDefaults.h"
 #include "tests/entities/CapturingDC.h"
+#include "tests/entities/DrawnImage.h"
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/ShapeTestSupport.h"
 
@@ -284,20 +284,12 @@ TEST(CRukNurbsTest, ClosedBodyCarriesTheFillAndNewerSchemasAreRefused) {
 // ---- Pixels
 
 TEST(CRukNurbsTest, DrawsItsEvaluatedPolylineOnAnImage) {
-    QImage image(60, 60, QImage::Format_RGB32);
-    image.fill(Qt::white);
     CRukNurbs nurbs;
     ASSERT_EQ(Create(nurbs, NurbsRecord(PorNurbs::Type, 1, {{10, 30}, {50, 30}}, {1000, 1000},
                                         {0, 0, 40000, 40000})),
               1);
     nurbs.m_color = 0;
-    FakeDocument document;
-    CDrawDefaults settings;
-    settings.m_bkColor = 0xFFFFFF;
-    {
-        CImageDC dc(image);
-        nurbs.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
-    }
+    const QImage image = DrawnImage(60, 60, {&nurbs});
     EXPECT_EQ(image.pixel(10, 30), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(30, 30), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(30, 20), qRgb(255, 255, 255));
