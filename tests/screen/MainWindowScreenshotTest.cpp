@@ -105,7 +105,7 @@ TEST(MainWindowScreenshotTest, ShowsTheBarsAndTheSampleDrawing) {
     const int red =
         CountPixels(view, [](QRgb c) { return qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80; });
     // The three door leaves alone give about 190 green pixels, their quarter
-    // arcs half as many again and more; the four columns about 440 red ones.
+    // arcs half as many again and more; the six columns about 440 red ones.
     EXPECT_GT(green, 350);
     EXPECT_GT(red, 250);
     app.ExitInstance();
