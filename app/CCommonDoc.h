@@ -108,6 +108,7 @@ public:
     int LogicalToDevice(int value) const;
     int DeviceToLogical(int value) const;
     POINT LogicalToDevicePoint(LONG x, LONG y) const override;
+    UINT GetUnit() const override { return m_unit; }
     POINT DeviceToLogicalPoint(LONG x, LONG y) const;
     // The drawing's height in units.
     double GetExtentRatio() const;

@@ -36,6 +36,10 @@ public:
     // (CEntityIdIndex).
     virtual CRukEntity* FindEntityById(const CString& id) const = 0;
 
+    // The drawing unit: POR units per source unit, the scale of the POR
+    // header the drawing was read from.
+    virtual UINT GetUnit() const = 0;
+
     // The own line type of that number; null when the drawing has none.
     const CLinePattern* FindLinePattern(int id) const;
 

@@ -1,5 +1,5 @@
 #include "entities/CRukLine.h"
-#include "entities/ArchiveFields.h"
+#include "entities/CEntityBody.h"
 
 #include "entities/CDashedChain.h"
 #include "entities/CEntityDocument.h"
@@ -58,27 +58,13 @@ void CRukLine::Serialize(CArchive& ar) {
 }
 
 void CRukLine::StoreAttributes(CArchive& ar) const {
-    ar << m_layerName << static_cast<WORD>(m_lineType) << m_lineTypeScale
-       << static_cast<WORD>(m_lineWidth) << static_cast<UINT>(m_savedColor)
-       << static_cast<BYTE>(m_childFlag) << m_tag;
+    CEntityBody::StoreOpen(*this, ar);
 }
 
 void CRukLine::LoadAttributes(CArchive& ar, UINT schema) {
-    WORD lineType = 0;
-    WORD width = 0;
-    UINT color = 0;
-    BYTE childFlag = 0;
-    ar >> m_layerName >> lineType;
-    if (schema >= 1)
-        ar >> m_lineTypeScale;
-    ar >> width >> color >> childFlag >> m_tag;
-    m_lineType = WithLowWord(m_lineType, lineType);
-    m_lineWidth = WithLowWord(m_lineWidth, width);
-    m_color = color;
-    m_childFlag = childFlag;
-    // Older files had no invisible line type.
-    if (schema < 2 && m_lineType == 0)
-        m_lineType = 1;
+    CEntityBody::LoadOpen(*this, ar, schema >= 1);
+    if (schema < 2)
+        CEntityBody::MendInvisibleLineType(*this);
     m_savedColor = m_color;
     RecalcExtents();
 }

@@ -1,10 +1,10 @@
 #include "entities/CRukPolygon.h"
 
-#include "entities/ArchiveFields.h"
-#include "entities/CFillBrushScope.h"
-
+#include "entities/CCurveChain.h"
 #include "entities/CDashedChain.h"
+#include "entities/CEntityBody.h"
 #include "entities/CEntityDocument.h"
+#include "entities/CFilledShape.h"
 #include "entities/CVertexChain.h"
 #include "entities/EntityKinds.h"
 #include "platform/gdi/CBrush.h"
@@ -20,11 +20,6 @@ IMPLEMENT_SERIAL(CRukPolygon, CObject, VERSIONABLE_SCHEMA | 3)
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr int kTranslucentFill = 1;
-constexpr int kSolidFill = 3;
-constexpr int kSpecialFill = 99;
-
 bool AllEqual(const std::vector<POINT>& points) {
     for (const POINT& point : points)
         if (point.x != points.front().x || point.y != points.front().y)
@@ -39,65 +34,29 @@ CRukPolygon::CRukPolygon() {
 }
 
 void CRukPolygon::Serialize(CArchive& ar) {
+    if (CEntityBody::SerializeFilled(*this, ar))
+        RecalcExtents();
+}
+
+void CRukPolygon::SerializeCurveBody(CArchive& ar) {
     if (ar.IsStoring()) {
         m_points.Serialize(ar);
-        ar << m_layerName << static_cast<WORD>(m_lineType) << m_lineTypeScale
-           << static_cast<WORD>(m_lineWidth) << static_cast<UINT>(m_savedColor)
-           << static_cast<WORD>(m_fillType) << static_cast<UINT>(m_savedFillColor)
-           << static_cast<UINT>(m_thirdColor) << static_cast<BYTE>(m_transparent)
-           << static_cast<BYTE>(m_childFlag) << m_tag;
+        CEntityBody::StoreFilled(*this, ar, {true, true, false});
         return;
     }
-    const UINT schema = ar.GetObjectSchema();
-    if (schema > 3)
+    if (ar.GetObjectSchema() != 0)
         AfxThrowArchiveException(CArchiveException::badSchema);
-    WORD lineType = 0;
-    WORD width = 0;
-    UINT color = 0;
-    WORD fillType = 0;
-    UINT fillColor = 0;
-    UINT thirdColor = 0;
-    BYTE transparent = 0;
-    BYTE childFlag = 0;
     m_points.Serialize(ar);
-    ar >> m_layerName >> lineType;
-    if (schema >= 1)
-        ar >> m_lineTypeScale;
-    ar >> width >> color;
-    if (schema >= 2) {
-        ar >> fillType >> fillColor;
-        m_fillType = WithLowWord(m_fillType, fillType);
-        m_fillColor = fillColor;
-    }
-    if (schema >= 3) {
-        ar >> thirdColor >> transparent;
-        m_thirdColor = thirdColor;
-    }
-    ar >> childFlag >> m_tag;
-    m_lineType = WithLowWord(m_lineType, lineType);
-    m_lineWidth = WithLowWord(m_lineWidth, width);
-    m_color = color;
-    m_childFlag = childFlag;
-    if (schema == 3) {
-        if (m_fillType == 0)
-            m_transparent = 1;
-        else if (m_fillType == kTranslucentFill || m_fillType == kSolidFill ||
-                 m_fillType == kSpecialFill)
-            m_transparent = 0;
-        else
-            m_transparent = transparent;
-    } else if (schema == 2) {
-        m_transparent = m_fillType == 0 ? 1 : 0;
-    } else {
-        // Older files had neither fills nor an invisible line type.
-        m_fillType = 0;
-        m_transparent = 1;
-        if (m_lineType == 0)
-            m_lineType = 1;
-    }
-    m_savedColor = m_color;
-    m_savedFillColor = m_fillColor;
-    RecalcExtents();
+    CEntityBody::LoadFilled(*this, ar, {true, true, false});
+    CEntityBody::SaveColors(*this);
+}
+
+void CRukPolygon::RecalcClosedSplineExtents() {
+    if (m_points.GetSize() == 0)
+        return;
+    std::vector<POINT> points = CCurveChain::Truncated(SampleClosedSpline());
+    points.insert(points.end(), m_points.GetData(), m_points.GetData() + m_points.GetSize());
+    CCurveChain::SetExtents(*this, points);
 }
 
 void CRukPolygon::RecalcExtents() {
@@ -115,79 +74,18 @@ int CRukPolygon::AppendPoint(int x, int y) {
 
 // ---- Drawing
 
-void CRukPolygon::DrawFilled(CDC* dc, const CDrawDefaults* settings, COLORREF penColor,
-                             COLORREF fillColor, COLORREF thirdColor, int width,
-                             const CShapeOutput& output) {
-    const COLORREF oldTextColor = dc->SetTextColor(thirdColor);
-    const bool translucent = m_fillType == kTranslucentFill;
-    CFillBrushScope brush(dc, m_fillType, m_transparent, fillColor, thirdColor);
-
-    const int oldBkMode = dc->SetBkMode(translucent || m_transparent != 0 ? TRANSPARENT : OPAQUE);
-    const int oldRop = dc->SetROP2(translucent ? R2_MASKPEN : R2_COPYPEN);
-    const bool showInvisible = settings->m_outlineInvisibleLines != 0;
-    const bool styledPens = settings->m_bWindowsNT && !dc->IsMetafile();
-    CPen pen;
-    if (styledPens) {
-        if (m_lineType == 0 && showInvisible)
-            pen.CreatePen(PS_SOLID, width, penColor);
-        else
-            output.linePen(&pen, penColor, width);
-    } else {
-        if ((translucent || (m_fillType >= kSolidFill && m_fillType <= 9)) && m_lineType != 1) {
-            // The interior first: the emulated outline does not fill it.
-            CPen fillPen;
-            fillPen.CreatePen(PS_NULL, width, penColor);
-            CPen* previous = dc->SelectObject(&fillPen);
-            output.trace();
-            dc->SelectObject(previous);
-        }
-        pen.CreatePen(m_lineType != 0 || showInvisible ? PS_SOLID : PS_NULL, width, penColor);
-    }
-    CPen* oldPen = dc->SelectObject(&pen);
-    const bool dashed = !styledPens && m_lineType != 0;
-    if (dashed)
-        output.dashed();
-    else
-        output.trace();
-
-    if (translucent) {
-        // The outline once more, unmasked, over the masked fill.
-        dc->SetROP2(R2_COPYPEN);
-        brush.DropBrush();
-        if (dashed)
-            output.dashed();
-        else
-            output.trace();
-    }
-
-    dc->SetTextColor(oldTextColor);
-    dc->SetBkMode(oldBkMode);
-    dc->SetROP2(oldRop);
-    brush.RestoreBkColor();
-    dc->SelectObject(oldPen);
-}
-
 void CRukPolygon::DrawA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
                         double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
                         const RECT& clip) {
-    COLORREF penColor = 0;
-    COLORREF fillColor = 0;
-    COLORREF thirdColor = 0;
-    ResolveColors(dc, &penColor, &fillColor, &thirdColor, settings->m_bkColor, drawBlack);
-    DrawFilled(dc, settings, penColor, fillColor, thirdColor,
-               GetDeviceLineWidth(dc, m_lineWidth, settings),
-               CShapeOutput::Screen(*this, document, dc, originX, originY, scale, patternFactor,
-                                    settings, clip));
+    CFilledShape::DrawA(*this, dc, settings, drawBlack,
+                        CShapeOutput::Screen(*this, document, dc, originX, originY, scale,
+                                             patternFactor, settings, clip));
 }
 
 void CRukPolygon::DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
                         double patternFactor, const CDrawDefaults* settings, BOOL drawBlack) {
-    COLORREF penColor = 0;
-    COLORREF fillColor = 0;
-    COLORREF thirdColor = 0;
-    ResolveColors(dc, &penColor, &fillColor, &thirdColor, kWhite, drawBlack);
-    DrawFilled(
-        dc, settings, penColor, fillColor, thirdColor, m_lineWidth,
+    CFilledShape::DrawB(
+        *this, dc, settings, drawBlack,
         CShapeOutput::Printer(*this, document, dc, unitDivisor, scale, patternFactor, settings));
 }
 
@@ -279,16 +177,21 @@ int CRukPolygon::SetPoint(int x, int y, int index) {
 }
 
 int CRukPolygon::CreateFromRecord(const PorRecord* record, CEntityDocument*, int defaultWidth) {
-    if (!record || record->Type() != PorPolygon::Type)
+    return FillFromRecord(record, PorPolygon::Type, PorPolygon::Points, defaultWidth);
+}
+
+int CRukPolygon::FillFromRecord(const PorRecord* record, LONG type, PorPointListField pointsField,
+                                int defaultWidth) {
+    if (!record || record->Type() != type)
         return 0;
-    const auto pen = record->Get(PorPolygon::Pen);
-    const auto fill = record->Get(PorPolygon::Fill);
-    const auto transparent = record->Get(PorPolygon::Transparent);
+    const auto pen = record->Get(PorClosedHead::Pen);
+    const auto fill = record->Get(PorClosedHead::Fill);
+    const auto transparent = record->Get(PorClosedHead::Transparent);
     // A count that claims more points than the record holds rejects it.
-    const auto points = record->Get(PorPolygon::Points);
+    const auto points = record->Get(pointsField);
     if (!pen || !fill || !transparent || !points)
         return 0;
-    m_id = record->Get(PorPolygon::Id);
+    m_id = record->Get(PorClosedHead::Id);
     m_lineType = pen->lineType;
     m_lineTypeScale = pen->lineTypeScale;
     m_lineWidth = pen->width < 0 ? defaultWidth : pen->width;
@@ -297,7 +200,7 @@ int CRukPolygon::CreateFromRecord(const PorRecord* record, CEntityDocument*, int
     m_fillType = fill->type;
     m_fillColor = fill->color;
     m_savedFillColor = m_fillColor;
-    m_layerName = record->Get(PorPolygon::Layer);
+    m_layerName = record->Get(PorClosedHead::Layer);
     m_sourceLayer = m_layerName;
     m_transparent = *transparent;
     for (const POINT& point : *points)

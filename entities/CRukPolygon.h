@@ -4,6 +4,7 @@
 
 #include "entities/CRukEntity.h"
 #include "entities/CShapeOutput.h"
+#include "por/PorField.h"
 
 #include <vector>
 
@@ -40,9 +41,22 @@ public:
     int HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip) override;
     int SetPoint(int x, int y, int index) override;
 
+protected:
+    // The fields every record of this layout shares, for a record of that
+    // type with its points in that field; 0 for another type or a record
+    // too short for its fields.
+    int FillFromRecord(const PorRecord* record, LONG type, PorPointListField pointsField,
+                       int defaultWidth);
+    // The body of the closed curves, schema 0 alone: the vertices and the
+    // fields up to the tag, without third colour and transparent flag (those
+    // keep their defaults when read). Loading brings the saved colours up to
+    // date; the caller's part follows.
+    void SerializeCurveBody(CArchive& ar);
+    // The box of the vertices united with the closed spline through them;
+    // unchanged without vertices.
+    void RecalcClosedSplineExtents();
+
 private:
-    void DrawFilled(CDC* dc, const CDrawDefaults* settings, COLORREF penColor, COLORREF fillColor,
-                    COLORREF thirdColor, int width, const CShapeOutput& output);
     // The chain with the first vertex again at its end.
     static std::vector<POINT> Closed(std::vector<POINT> chain);
 };

@@ -167,20 +167,25 @@ int CRukPolyline::SetPoint(int x, int y, int index) {
 }
 
 int CRukPolyline::CreateFromRecord(const PorRecord* record, CEntityDocument*, int defaultWidth) {
-    if (!record || record->Type() != PorPolyline::Type)
+    return FillFromRecord(record, PorPolyline::Type, PorPolyline::Points, defaultWidth);
+}
+
+int CRukPolyline::FillFromRecord(const PorRecord* record, LONG type, PorPointListField pointsField,
+                                 int defaultWidth) {
+    if (!record || record->Type() != type)
         return 0;
-    const auto pen = record->Get(PorPolyline::Pen);
+    const auto pen = record->Get(PorOpenHead::Pen);
     // A count that claims more points than the record holds rejects it.
-    const auto points = record->Get(PorPolyline::Points);
+    const auto points = record->Get(pointsField);
     if (!pen || !points)
         return 0;
-    m_id = record->Get(PorPolyline::Id);
+    m_id = record->Get(PorOpenHead::Id);
     m_lineType = pen->lineType;
     m_lineTypeScale = pen->lineTypeScale;
     m_lineWidth = pen->width < 0 ? defaultWidth : pen->width;
     m_color = pen->color;
     m_savedColor = m_color;
-    m_layerName = record->Get(PorPolyline::Layer);
+    m_layerName = record->Get(PorOpenHead::Layer);
     m_sourceLayer = m_layerName;
     for (const POINT& point : *points)
         AppendPoint(point.x, point.y);

@@ -3,6 +3,7 @@
 // but trusts the dashed pen for every line type.
 
 #include "entities/CRukLine.h"
+#include "por/PorField.h"
 
 class CRukPolyline : public CRukLine {
     DECLARE_SERIAL(CRukPolyline)
@@ -40,6 +41,13 @@ public:
     int HitTest(CDC* dc, CEntityDocument* document, int x, int y) override;
     int HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip) override;
     int SetPoint(int x, int y, int index) override;
+
+protected:
+    // The fields every record of this layout shares, for a record of that
+    // type with its points in that field; 0 for another type or a record
+    // too short for its fields.
+    int FillFromRecord(const PorRecord* record, LONG type, PorPointListField pointsField,
+                       int defaultWidth);
 
 private:
     void DrawChain(CDC* dc, const std::vector<POINT>& chain, const CDrawDefaults* settings);

@@ -523,13 +523,14 @@ std::vector<DPOINT> EvaluateNurbs(const std::vector<POINT>& control,
         const double hi = knots[i + 1];
         if (!(lo < hi))
             continue;
-        for (double u = lo; u < hi; u += kNurbsStep) {
+        const double step = std::max(kNurbsStep, (hi - lo) / kNurbsMaxSpanSamples);
+        for (double u = lo; u < hi; u += step) {
             if (out.size() >= limit) {
                 full = true;
                 break;
             }
             out.push_back(NurbsPoint(control, weights, knots, degree, u));
-            if (u + kNurbsStep == u)
+            if (u + step == u)
                 break; // the step no longer moves u
         }
     }

@@ -123,8 +123,12 @@ constexpr double kNurbsStep = 5.0;
 // knot[i] < knot[i + 1], u = knot[i], knot[i] + 5, ... while u < knot[i + 1];
 // then the last control point when appendLast is set. The entity passes
 // spanLimit = knot count - 1, the hatch edge knot count - degree - 1.
-// At most maxPoints evaluated points are produced (a guard against absurd knot
-// ranges in outside data), the appended last control point not counted.
+// A span longer than kNurbsMaxSpanSamples steps is sampled at that many
+// equal steps instead, so that one huge knot cannot ask for hundreds of
+// millions of points. At most maxPoints evaluated points are produced (a
+// guard against absurd knot vectors in outside data), the appended last
+// control point not counted.
+constexpr int kNurbsMaxSpanSamples = 1000;
 constexpr int kNurbsMaxPoints = 1000000;
 std::vector<DPOINT> EvaluateNurbs(const std::vector<POINT>& control,
                                   const std::vector<double>& weights,

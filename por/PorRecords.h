@@ -265,7 +265,8 @@ struct PorHatch : PorObjectRecord {
 };
 
 // NURBS curves: after the control points come a count and that many weights,
-// then a count and that many knots, all unsigned and times the header scale.
+// then a count and that many knots, each a signed word: the value times the
+// header scale, truncated toward zero (a negative knot stays negative).
 struct PorNurbs : PorOpenHead {
     static constexpr LONG Type = 38;
     static constexpr std::size_t FixedSize = 84;

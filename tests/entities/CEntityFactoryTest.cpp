@@ -2,11 +2,22 @@
 // how a built entity reaches the document.
 #include "entities/CEntityFactory.h"
 
+#include "entities/CRukArc.h"
+#include "entities/CRukBezier.h"
+#include "entities/CRukCBezier.h"
+#include "entities/CRukCNurbs.h"
+#include "entities/CRukCSpline.h"
+#include "entities/CRukCircle.h"
+#include "entities/CRukDot.h"
+#include "entities/CRukEArc.h"
+#include "entities/CRukEllipse.h"
 #include "entities/CRukGroup.h"
 #include "entities/CRukInsert.h"
 #include "entities/CRukLine.h"
+#include "entities/CRukNurbs.h"
 #include "entities/CRukPolygon.h"
 #include "entities/CRukPolyline.h"
+#include "entities/CRukSpline.h"
 #include "entities/EntityKinds.h"
 #include "tests/entities/ContainerRecords.h"
 #include "tests/entities/FakeDocument.h"
@@ -23,8 +34,19 @@ TEST(CEntityFactoryTest, RecordTypesBuildTheirClassesAndAllOthersNothing) {
         {PorLine::Type, RUNTIME_CLASS(CRukLine)},
         {PorPolyline::Type, RUNTIME_CLASS(CRukPolyline)},
         {PorPolygon::Type, RUNTIME_CLASS(CRukPolygon)},
+        {PorBezier::Type, RUNTIME_CLASS(CRukBezier)},
+        {PorCircle::Type, RUNTIME_CLASS(CRukCircle)},
+        {PorEllipse::Type, RUNTIME_CLASS(CRukEllipse)},
+        {PorArc::Type, RUNTIME_CLASS(CRukArc)},
+        {PorEArc::Type, RUNTIME_CLASS(CRukEArc)},
+        {PorDot::Type, RUNTIME_CLASS(CRukDot)},
         {PorGroup::Type, RUNTIME_CLASS(CRukGroup)},
+        {PorSpline::Type, RUNTIME_CLASS(CRukSpline)},
+        {PorCSpline::Type, RUNTIME_CLASS(CRukCSpline)},
         {PorInsert::Type, RUNTIME_CLASS(CRukInsert)},
+        {PorCBezier::Type, RUNTIME_CLASS(CRukCBezier)},
+        {PorNurbs::Type, RUNTIME_CLASS(CRukNurbs)},
+        {PorCNurbs::Type, RUNTIME_CLASS(CRukCNurbs)},
     };
     for (LONG type = -2; type <= 41; ++type) {
         SCOPED_TRACE(type);

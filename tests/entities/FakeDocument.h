@@ -28,6 +28,7 @@ public:
         m_ids.Add(entity);
     }
     CRukEntity* FindEntityById(const CString& id) const override { return m_ids.Find(id); }
+    UINT GetUnit() const override { return m_unit; }
 
     // Takes an entity made by the test as the drawing's own.
     CRukEntity* Own(std::unique_ptr<CRukEntity> entity) {
@@ -39,6 +40,7 @@ public:
     LONG m_originX = 0;
     LONG m_originY = 0;
     double m_viewScale = 1.0;
+    UINT m_unit = 1000;
     std::map<std::string, int> m_layerStates{{"0", 1}};
     std::vector<std::unique_ptr<CRukEntity>> m_entities;
     // The entities filed under each layer name, in filing order.

@@ -462,13 +462,24 @@ TEST(NurbsTest, AllKnotsEqualGiveOnlyTheLastControlPoint) {
 
 TEST(NurbsTest, PointCountIsBounded) {
     const std::vector<POINT> ctrl = {{0, 0}, {100, 0}};
+    const std::vector<double> knots = {0, 0, 1e12, 1e12, 2e12};
+    const std::vector<DPOINT> out = EvaluateNurbs(ctrl, {1, 1}, knots, 1, 4, false, 1500);
+    EXPECT_EQ(out.size(), 1500u);
+}
+
+TEST(NurbsTest, AHugeSpanIsSampledAtAThousandStepsMendsEndlessSampling) {
+    const std::vector<POINT> ctrl = {{0, 0}, {100, 0}};
     const std::vector<double> knots = {0, 0, 1e12, 1e12};
-    const std::vector<DPOINT> out = EvaluateNurbs(ctrl, {1, 1}, knots, 1, 3, false, 1000);
-    EXPECT_EQ(out.size(), 1000u);
+    const std::vector<DPOINT> out = EvaluateNurbs(ctrl, {1, 1}, knots, 1, 3, false);
+    EXPECT_EQ(out.size(), static_cast<std::size_t>(kNurbsMaxSpanSamples));
+    // A span of 5000 knot units still gets the 5-unit steps.
+    const std::vector<double> plain = {0, 0, 5000, 5000};
+    EXPECT_EQ(EvaluateNurbs(ctrl, {1, 1}, plain, 1, 3, false).size(), 1000u);
     // A step that no longer moves u ends the span instead of looping forever.
     const std::vector<double> huge = {1e300, 1e300, std::numeric_limits<double>::max(),
                                       std::numeric_limits<double>::max()};
-    EXPECT_EQ(EvaluateNurbs(ctrl, {1, 1}, huge, 1, 3, false).size(), 1u);
+    EXPECT_LE(EvaluateNurbs(ctrl, {1, 1}, huge, 1, 3, false).size(),
+              static_cast<std::size_t>(kNurbsMaxSpanSamples) + 1);
 }
 
 // --- Polygon area -------------------------------------------------------------------

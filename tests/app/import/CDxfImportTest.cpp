@@ -1,6 +1,9 @@
 #include "ImportFixture.h"
 
 #include "entities/CLineType.h"
+#include "entities/CRukArc.h"
+#include "entities/CRukDot.h"
+#include "entities/CRukEArc.h"
 #include "entities/CRukLine.h"
 #include "entities/CRukPolygon.h"
 
@@ -40,11 +43,15 @@ TEST_F(DxfImportTest, DrawingOfTheDxfPlugIn) {
     ASSERT_EQ(m_document.ImportByPlugin(CZumeoDoc::kDxfLibrary, path), 1);
 
     EXPECT_TRUE(m_dialogs.Messages().empty());
-    // Lines and polygons are the classes there are so far; the circles,
-    // arcs and the dot build nothing yet.
     EXPECT_EQ(Count<CRukLine>(), 5);
     EXPECT_EQ(Count<CRukPolygon>(), 2);
-    EXPECT_EQ(m_document.m_objects.GetCount(), 7);
+    EXPECT_EQ(Count<CRukDot>(), 1);
+    // Circle and arc, ellipse and elliptical arc.
+    EXPECT_EQ(Count<CRukCircle>(), 2);
+    EXPECT_EQ(Count<CRukArc>(), 1);
+    EXPECT_EQ(Count<CRukEllipse>(), 2);
+    EXPECT_EQ(Count<CRukEArc>(), 1);
+    EXPECT_EQ(m_document.m_objects.GetCount(), 12);
     const auto* first = dynamic_cast<const CRukLine*>(m_document.m_objects.GetHead());
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->m_x1, 10000);
@@ -55,7 +62,8 @@ TEST_F(DxfImportTest, DrawingOfTheDxfPlugIn) {
 
     EXPECT_THAT(LayerNames(m_document.m_drawingLayers), UnorderedElementsAre("0", "Walls", "Off"));
     // The XLINE and the RAY stay on their layers: no layer without a name.
-    EXPECT_THAT(LayerNames(m_document.m_layers), UnorderedElementsAre("0", "Walls"));
+    // The circle lies on the hidden layer.
+    EXPECT_THAT(LayerNames(m_document.m_layers), UnorderedElementsAre("0", "Walls", "Off"));
     EXPECT_EQ(m_document.m_unit, 1000u);
     EXPECT_DOUBLE_EQ(m_document.m_scale, 2.0);
     EXPECT_EQ(m_document.m_scaleMode, 1);
