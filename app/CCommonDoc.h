@@ -108,6 +108,7 @@ public:
     int LogicalToDevice(int value) const;
     int DeviceToLogical(int value) const;
     POINT LogicalToDevicePoint(LONG x, LONG y) const override;
+    double ViewScale() const override { return m_scaleX; }
     POINT DeviceToLogicalPoint(LONG x, LONG y) const;
     // The drawing's height in units.
     double GetExtentRatio() const;

@@ -36,6 +36,9 @@ public:
     // (CEntityIdIndex).
     virtual CRukEntity* FindEntityById(const CString& id) const = 0;
 
+    // View units per drawing unit: the scale of LogicalToDevicePoint.
+    virtual double ViewScale() const { return 1.0; }
+
     // The own line type of that number; null when the drawing has none.
     const CLinePattern* FindLinePattern(int id) const;
 

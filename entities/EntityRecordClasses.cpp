@@ -6,12 +6,14 @@
 #include "entities/CRukLine.h"
 #include "entities/CRukPolygon.h"
 #include "entities/CRukPolyline.h"
+#include "entities/CRukText.h"
 #include "por/PorRecords.h"
 
 void AddEntityRecordClasses(CRecordClassTable& table) {
     table.Add<CRukLine>(PorLine::Type);
     table.Add<CRukPolyline>(PorPolyline::Type);
     table.Add<CRukPolygon>(PorPolygon::Type);
+    table.Add<CRukText>(PorText::Type);
     table.Add<CRukGroup>(PorGroup::Type);
     table.Add<CRukInsert>(PorInsert::Type);
 }

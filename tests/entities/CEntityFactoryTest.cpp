@@ -7,6 +7,7 @@
 #include "entities/CRukLine.h"
 #include "entities/CRukPolygon.h"
 #include "entities/CRukPolyline.h"
+#include "entities/CRukText.h"
 #include "entities/EntityKinds.h"
 #include "tests/entities/ContainerRecords.h"
 #include "tests/entities/FakeDocument.h"
@@ -23,6 +24,7 @@ TEST(CEntityFactoryTest, RecordTypesBuildTheirClassesAndAllOthersNothing) {
         {PorLine::Type, RUNTIME_CLASS(CRukLine)},
         {PorPolyline::Type, RUNTIME_CLASS(CRukPolyline)},
         {PorPolygon::Type, RUNTIME_CLASS(CRukPolygon)},
+        {PorText::Type, RUNTIME_CLASS(CRukText)},
         {PorGroup::Type, RUNTIME_CLASS(CRukGroup)},
         {PorInsert::Type, RUNTIME_CLASS(CRukInsert)},
     };

@@ -28,6 +28,7 @@ public:
         m_ids.Add(entity);
     }
     CRukEntity* FindEntityById(const CString& id) const override { return m_ids.Find(id); }
+    double ViewScale() const override { return m_viewScale; }
 
     // Takes an entity made by the test as the drawing's own.
     CRukEntity* Own(std::unique_ptr<CRukEntity> entity) {
