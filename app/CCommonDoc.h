@@ -109,6 +109,7 @@ public:
     int DeviceToLogical(int value) const;
     POINT LogicalToDevicePoint(LONG x, LONG y) const override;
     UINT GetUnit() const override { return m_unit; }
+    double ViewScale() const override { return m_scaleX; }
     POINT DeviceToLogicalPoint(LONG x, LONG y) const;
     // The drawing's height in units.
     double GetExtentRatio() const;

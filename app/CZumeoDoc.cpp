@@ -338,6 +338,20 @@ void CZumeoDoc::SetStatusBar(QStatusBar* statusBar) {
     m_statusBar = statusBar;
 }
 
+void CZumeoDoc::PaintNames(CDC* dc) {
+    constexpr int kChildOfInsert = 1;
+    const double textScale = Settings().m_textScale;
+    for (POSITION position = m_objects.GetHeadPosition(); position;) {
+        auto* object = static_cast<CRukEntity*>(m_objects.GetNext(position));
+        if (object->m_childFlag == kChildOfInsert)
+            continue;
+        if (object->GetKind() == kKindGroup)
+            object->ComputeGroupExtents(dc, m_extent.m_minX, m_extent.m_minY, m_scaleX, textScale);
+        else if (object->GetKind() == kKindText)
+            object->GetTextExtent(dc, m_extent.m_minX, m_extent.m_minY, m_scaleX, textScale);
+    }
+}
+
 const CDrawDefaults& CZumeoDoc::Settings() const {
     static const CDrawDefaults defaults;
     return m_settings ? *m_settings : defaults;

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class CDC;
 class CDocViewHook;
 class CDrawDefaults;
 class PorRecord;
@@ -67,6 +68,9 @@ public:
     // Flags, files and adapts the redline objects a control file gave, as
     // every load does once the drawing is in.
     void FileLoadedRedlines();
+    // Measures every free text and group on the DC again, so that their
+    // boxes follow the fonts this output draws them with.
+    void PaintNames(CDC* dc);
     // Shows a view-space point in drawing units in the second status pane.
     void ShowCursorPosition(LONG x, LONG y);
 

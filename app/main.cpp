@@ -3,8 +3,8 @@
 // start-up.
 #include "app/CMessageBoxService.h"
 #include "app/CZumeoApp.h"
-#include "app/FontSubstitutions.h"
 #include "app/QtTranslations.h"
+#include "platform/gdi/FontSubstitutions.h"
 
 #include <QApplication>
 

@@ -39,6 +39,8 @@ public:
     // The drawing unit: POR units per source unit, the scale of the POR
     // header the drawing was read from.
     virtual UINT GetUnit() const = 0;
+    // View units per drawing unit: the scale of LogicalToDevicePoint.
+    virtual double ViewScale() const { return 1.0; }
 
     // The own line type of that number; null when the drawing has none.
     const CLinePattern* FindLinePattern(int id) const;

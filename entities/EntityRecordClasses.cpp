@@ -17,6 +17,7 @@
 #include "entities/CRukPolygon.h"
 #include "entities/CRukPolyline.h"
 #include "entities/CRukSpline.h"
+#include "entities/CRukText.h"
 #include "por/PorRecords.h"
 
 void AddEntityRecordClasses(CRecordClassTable& table) {
@@ -28,6 +29,7 @@ void AddEntityRecordClasses(CRecordClassTable& table) {
     table.Add<CRukEllipse>(PorEllipse::Type);
     table.Add<CRukArc>(PorArc::Type);
     table.Add<CRukEArc>(PorEArc::Type);
+    table.Add<CRukText>(PorText::Type);
     table.Add<CRukDot>(PorDot::Type);
     table.Add<CRukGroup>(PorGroup::Type);
     table.Add<CRukSpline>(PorSpline::Type);

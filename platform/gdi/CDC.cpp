@@ -7,9 +7,10 @@
 #include "platform/gdi/CRasterOps.h"
 #include "platform/gdi/CRgn.h"
 #include "platform/gdi/CStockObjects.h"
+#include "platform/gdi/CTextLayout.h"
+#include "platform/gdi/CTextMetrics.h"
 #include "platform/mfc/Cp932.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 
 #include <algorithm>
@@ -177,6 +178,9 @@ CFont* CDC::SelectFont(CFont* font) {
         return nullptr;
     CFont* previous = m_state.fontObject;
     m_state.font = font->GetQFont();
+    m_state.fontHeight = font->GetHeight();
+    m_state.fontEscapement = font->GetEscapement();
+    m_state.fontVertical = font->IsVertical();
     m_state.fontObject = font;
     return previous;
 }
@@ -650,46 +654,50 @@ bool CDC::IsInsideClip(const QPoint& point) const {
 
 // ---- Text
 
+namespace {
+
+// Device pixels of a logical font height, kept to what a font can have.
+int DevicePixels(double logical, double scale) {
+    constexpr double kMaxPixels = 32767;
+    return static_cast<int>(std::lround(std::clamp(logical * scale, 1.0, kMaxPixels)));
+}
+
+} // namespace
+
 QFont CDC::DeviceFont(const CMapping& mapping) const {
     QFont font = m_state.font;
-    if (font.pixelSize() > 0)
-        font.setPixelSize(
-            std::max(1, static_cast<int>(std::lround(font.pixelSize() * mapping.ScaleY()))));
-    if (m_state.charExtra != 0)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, m_state.charExtra * mapping.ScaleX());
+    if (m_state.fontHeight > 0)
+        font.setPixelSize(DevicePixels(m_state.fontHeight, mapping.ScaleY()));
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(DevicePixels(font.pixelSize(), mapping.ScaleY()));
     return font;
+}
+
+CTextLayout CDC::LayoutText(const CDC& measurer, POINT origin, std::string_view text) const {
+    const CMapping& mapping = measurer.m_state.mapping;
+    CTextLayout::Placement placement;
+    placement.origin = QPointF(origin.x, origin.y);
+    // Escapement counts counter-clockwise on the device when the mapping
+    // keeps the device's orientation; a clockwise QTransform turn is positive.
+    const double escapement = m_state.fontEscapement / 10.0;
+    placement.rotation = mapping.IsMirrored() ? escapement : -escapement;
+    placement.extra = m_state.charExtra * mapping.ScaleX();
+    placement.vertical = m_state.fontVertical;
+    placement.align = m_state.textAlign;
+    return CTextLayout(text, DeviceFont(mapping), placement, CTextMetrics::Current(),
+                       measurer.MetricsDevice());
 }
 
 BOOL CDC::TextOut(int x, int y, const char* text, int count) {
     if (count < 0 || (!text && count > 0))
         return FALSE;
-    const QString string = Cp932::ToQString(std::string_view(text ? text : "", count));
-    const QFont font = DeviceFont(m_state.mapping);
-    const QFontMetricsF metrics =
-        MetricsDevice() ? QFontMetricsF(font, MetricsDevice()) : QFontMetricsF(font);
-    const qreal width = metrics.horizontalAdvance(string);
-    const POINT origin = ToDevice(x, y);
-    const UINT horizontal = m_state.textAlign & TA_CENTER;
-    const UINT vertical = m_state.textAlign & TA_BASELINE;
-    qreal left = origin.x;
-    if (horizontal == TA_CENTER)
-        left -= width / 2;
-    else if (horizontal == TA_RIGHT)
-        left -= width;
-    qreal baseline = origin.y;
-    if (vertical == TA_TOP)
-        baseline += metrics.ascent();
-    else if (vertical == TA_BOTTOM)
-        baseline -= metrics.descent();
-    const QPointF start(left, baseline);
+    const CTextLayout layout =
+        LayoutText(*this, ToDevice(x, y), std::string_view(text ? text : "", count));
     if (m_pathState == PathState::Open) {
-        QPainterPath outline;
-        outline.addText(start, font, string);
-        m_path.AddClosedOutline(outline);
+        m_path.AddClosedOutline(layout.Outline());
         return TRUE;
     }
-    const QRectF cell(left, baseline - metrics.ascent(), width, metrics.height());
-    OnText(start, string, font, cell);
+    OnText(layout);
     return TRUE;
 }
 
@@ -701,17 +709,70 @@ CSize CDC::GetTextExtent(const char* text, int count) const {
     if (count <= 0 || !text)
         return CSize();
     const CDC& attribute = AttributeDC();
-    const QString string = Cp932::ToQString(std::string_view(text, count));
-    const QFont font = DeviceFont(attribute.m_state.mapping);
-    const QPaintDevice* device = attribute.MetricsDevice();
-    const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
-    const SIZE extent{static_cast<LONG>(std::ceil(metrics.horizontalAdvance(string))),
-                      static_cast<LONG>(std::ceil(metrics.height()))};
+    const CTextLayout layout =
+        attribute.LayoutText(attribute, POINT{0, 0}, std::string_view(text, count));
+    const SIZE extent{static_cast<LONG>(std::ceil(layout.Width())),
+                      static_cast<LONG>(std::ceil(layout.Height()))};
     return attribute.m_state.mapping.SizeToLogical(extent);
 }
 
 CSize CDC::GetTextExtent(const CString& text) const {
     return GetTextExtent(text.c_str(), text.GetLength());
+}
+
+BOOL CDC::GetTextExtentPoint32A(const char* text, int count, SIZE* size) const {
+    if (!size || count < 0 || (!text && count > 0))
+        return FALSE;
+    *size = GetTextExtent(text, count);
+    return TRUE;
+}
+
+int CDC::DrawTextA(const char* text, int count, RECT* rect, UINT format) {
+    if (!rect || (!text && count != 0))
+        return 0;
+    const std::string_view all =
+        count < 0 ? std::string_view(text) : std::string_view(text ? text : "", count);
+    std::vector<std::string_view> lines;
+    if (format & DT_SINGLELINE) {
+        lines.push_back(all);
+    } else {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= all.size(); ++i) {
+            if (i < all.size() && all[i] != '\r' && all[i] != '\n')
+                continue;
+            lines.push_back(all.substr(start, i - start));
+            if (i + 1 < all.size() && all[i] == '\r' && all[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    const CMapping& mapping = m_state.mapping;
+    const CTextLayout probe = LayoutText(*this, POINT{0, 0}, std::string_view());
+    const double lineHeight = probe.Height();
+    // Lines go down the device, turned with the text.
+    const QTransform turn = QTransform().rotate(
+        mapping.IsMirrored() ? m_state.fontEscapement / 10.0 : -m_state.fontEscapement / 10.0);
+    const QPointF down = turn.map(QPointF(0, lineHeight));
+    const POINT topLeft = ToDevice(rect->left, rect->top);
+    const bool clip = !(format & DT_NOCLIP);
+    if (clip) {
+        SaveDC();
+        IntersectClipRect(rect);
+    }
+    const UINT oldAlign = SetTextAlign(TA_LEFT | TA_TOP);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].empty())
+            continue;
+        const QPoint device =
+            (QPointF(topLeft.x, topLeft.y) + down * static_cast<double>(i)).toPoint();
+        const POINT origin = mapping.ToLogical(POINT{device.x(), device.y()});
+        TextOut(origin.x, origin.y, lines[i].data(), static_cast<int>(lines[i].size()));
+    }
+    SetTextAlign(oldAlign);
+    if (clip)
+        RestoreDC(-1);
+    const SIZE height{0, static_cast<LONG>(std::ceil(lineHeight * lines.size()))};
+    return mapping.SizeToLogical(height).cy;
 }
 
 // ---- Device hooks: a context without a device draws nothing.
@@ -732,7 +793,7 @@ COLORREF CDC::OnGetPixel(const QPoint&) const {
     return CLR_INVALID;
 }
 
-void CDC::OnText(const QPointF&, const QString&, const QFont&, const QRectF&) {}
+void CDC::OnText(const CTextLayout&) {}
 
 const QImage* CDC::SourceImage() const {
     return nullptr;

@@ -17,10 +17,12 @@
 
 #include <QPainter>
 
+#include <string_view>
 #include <vector>
 
 class CBrush;
 class CFont;
+class CTextLayout;
 class CGdiObject;
 class CPen;
 class CRgn;
@@ -166,11 +168,23 @@ public:
     // clip is set) and the region's kind.
     int GetClipBox(RECT* rect) const;
 
-    // Text in CP932 bytes, aligned by SetTextAlign, in the selected font.
+    // Text in CP932 bytes, aligned by SetTextAlign, in the selected font,
+    // turned by its escapement: counter-clockwise as the logical axes run,
+    // so that under a mapping whose y grows upwards a positive escapement
+    // turns the line clockwise on the device. Between BeginPath and EndPath
+    // the characters' outlines join the path.
     virtual BOOL TextOut(int x, int y, const char* text, int count);
     BOOL TextOut(int x, int y, const CString& text);
+    // The line's advance (character extras included) and cell height in
+    // logical units, whatever the escapement.
     CSize GetTextExtent(const char* text, int count) const;
     CSize GetTextExtent(const CString& text) const;
+    BOOL GetTextExtentPoint32A(const char* text, int count, SIZE* size) const;
+    // Lines broken at CR, LF and CR LF (one line with DT_SINGLELINE), from
+    // the rectangle's top-left corner down, clipped to it unless DT_NOCLIP.
+    // count -1 takes the text to its NUL. Returns the height drawn in
+    // logical units, 0 for a refused call.
+    virtual int DrawTextA(const char* text, int count, RECT* rect, UINT format);
 
 protected:
     // Painting in device pixels with the current pen, brush, raster
@@ -183,9 +197,8 @@ protected:
     // The colour set, or CLR_INVALID when the pixel lies outside.
     virtual COLORREF OnSetPixel(const QPoint& point, COLORREF color);
     virtual COLORREF OnGetPixel(const QPoint& point) const;
-    // cell: the text's background box, painted in OPAQUE mode.
-    virtual void OnText(const QPointF& baselineStart, const QString& text, const QFont& font,
-                        const QRectF& cell);
+    // A line of text; its cell is the background box painted in OPAQUE mode.
+    virtual void OnText(const CTextLayout& layout);
     // The image a block transfer from this context copies; null when none.
     virtual const QImage* SourceImage() const;
     // The device fonts are measured on; null for the screen.
@@ -211,6 +224,9 @@ private:
     QRect DeviceRect(int left, int top, int right, int bottom) const;
     Qt::FillRule FillRule() const;
     QFont DeviceFont(const CMapping& mapping) const;
+    // The line as this context places it (mapping, font, extra, alignment),
+    // measured on the device of the context that answers measures.
+    CTextLayout LayoutText(const CDC& measurer, POINT origin, std::string_view text) const;
     // Draws the figures now, or adds them to the open path.
     void Output(const CGdiPath& figures, bool fill, bool stroke);
     // The bodies shared by calls that are logged once each.

@@ -24,6 +24,11 @@ struct CDCState {
     LOGBRUSH brush{BS_SOLID, RGB(255, 255, 255), 0};
     CBrush* brushObject = nullptr;
     QFont font;
+    // The selected font's height in logical units (0: the Qt font's own
+    // size), its escapement and whether its face writes vertically.
+    LONG fontHeight = 0;
+    LONG fontEscapement = 0;
+    bool fontVertical = false;
     CFont* fontObject = nullptr;
     int rop2 = R2_COPYPEN;
     int bkMode = OPAQUE;

@@ -173,3 +173,9 @@ double CMapping::ScaleX() const {
 double CMapping::ScaleY() const {
     return std::abs(static_cast<double>(m_viewportExt.cy) / m_windowExt.cy);
 }
+
+bool CMapping::IsMirrored() const {
+    const bool flipX = (m_viewportExt.cx < 0) != (m_windowExt.cx < 0);
+    const bool flipY = (m_viewportExt.cy < 0) != (m_windowExt.cy < 0);
+    return flipX != flipY;
+}

@@ -38,6 +38,10 @@ public:
     // Device units per logical unit along each axis, without sign.
     double ScaleX() const;
     double ScaleY() const;
+    // True when exactly one axis runs against the device's, as in the
+    // metric modes where y grows upwards: turns seen on the device then go
+    // the other way round.
+    bool IsMirrored() const;
 
 private:
     void AdjustIsotropic();

@@ -8,6 +8,7 @@
 #include "platform/gdi/CPen.h"
 #include "platform/gdi/CRgn.h"
 #include "platform/gdi/CStockObjects.h"
+#include "platform/gdi/CTextLayout.h"
 #include "platform/gdi/EmfDefs.h"
 #include "platform/mfc/Cp932.h"
 
@@ -598,7 +599,7 @@ COLORREF CMetaFileDC::OnSetPixel(const QPoint& point, COLORREF color) {
     return set;
 }
 
-void CMetaFileDC::OnText(const QPointF&, const QString&, const QFont&, const QRectF& cell) {
-    m_painted = Covering(cell, 0);
+void CMetaFileDC::OnText(const CTextLayout& layout) {
+    m_painted = Covering(layout.Cell().boundingRect(), 0);
     AddBounds(*m_painted);
 }

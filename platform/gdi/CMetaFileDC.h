@@ -118,8 +118,7 @@ protected:
     void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                     QPainter::CompositionMode mode) override;
     COLORREF OnSetPixel(const QPoint& point, COLORREF color) override;
-    void OnText(const QPointF& baselineStart, const QString& text, const QFont& font,
-                const QRectF& cell) override;
+    void OnText(const CTextLayout& layout) override;
 
 private:
     void Write(const CEmfRecord& record);

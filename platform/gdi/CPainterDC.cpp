@@ -4,6 +4,7 @@
 #include "platform/gdi/CLineRasterizer.h"
 #include "platform/gdi/CPenConverter.h"
 #include "platform/gdi/CRasterOps.h"
+#include "platform/gdi/CTextLayout.h"
 
 #include <QPaintEngine>
 
@@ -111,13 +112,19 @@ COLORREF CPainterDC::OnSetPixel(const QPoint& point, COLORREF color) {
     return color;
 }
 
-void CPainterDC::OnText(const QPointF& baselineStart, const QString& text, const QFont& font,
-                        const QRectF& cell) {
+void CPainterDC::OnText(const CTextLayout& layout) {
     if (!Prepare(QPainter::CompositionMode_SourceOver))
         return;
-    if (State().bkMode == OPAQUE)
-        m_painter.fillRect(cell, CBrushConverter::ToQColor(State().bkColor));
-    m_painter.setFont(font);
+    if (State().bkMode == OPAQUE) {
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(CBrushConverter::ToQColor(State().bkColor));
+        m_painter.drawPolygon(layout.Cell());
+    }
+    m_painter.setFont(layout.Font());
     m_painter.setPen(CBrushConverter::ToQColor(State().textColor));
-    m_painter.drawText(baselineStart, text);
+    for (const CTextLayout::Glyph& glyph : layout.Glyphs()) {
+        m_painter.setTransform(glyph.transform);
+        m_painter.drawText(QPointF(0, 0), glyph.text);
+    }
+    m_painter.resetTransform();
 }

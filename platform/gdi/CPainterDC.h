@@ -22,8 +22,7 @@ protected:
     BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,
                bool smooth) override;
     COLORREF OnSetPixel(const QPoint& point, COLORREF color) override;
-    void OnText(const QPointF& baselineStart, const QString& text, const QFont& font,
-                const QRectF& cell) override;
+    void OnText(const CTextLayout& layout) override;
     const QPaintDevice* MetricsDevice() const override { return &m_device; }
 
     bool IsOnDevice(const QPoint& point) const;

@@ -5,6 +5,8 @@
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/CPen.h"
 
+#include <cstring>
+
 IMPLEMENT_DYNAMIC(CRecordingDC, CDC)
 
 namespace {
@@ -278,4 +280,10 @@ int CRecordingDC::ExcludeClipRect(int left, int top, int right, int bottom) {
 BOOL CRecordingDC::TextOut(int x, int y, const char* text, int count) {
     Log("TextOut", {Number(x), Number(y), CCallFormat::Text(text, count)});
     return CDC::TextOut(x, y, text, count);
+}
+
+int CRecordingDC::DrawTextA(const char* text, int count, RECT* rect, UINT format) {
+    const int length = count < 0 && text ? static_cast<int>(std::strlen(text)) : count;
+    Log("DrawTextA", {CCallFormat::Text(text, length), Rect(rect), Number(format)});
+    return CDC::DrawTextA(text, count, rect, format);
 }

@@ -91,6 +91,7 @@ public:
     int ExcludeClipRect(int left, int top, int right, int bottom) override;
 
     BOOL TextOut(int x, int y, const char* text, int count) override;
+    int DrawTextA(const char* text, int count, RECT* rect, UINT format) override;
 
 private:
     // Logs "name(argument,argument,...)".

@@ -113,6 +113,48 @@ constexpr UINT TA_TOP = 0;
 constexpr UINT TA_BOTTOM = 8;
 constexpr UINT TA_BASELINE = 24;
 
+// Font weights, character sets, precisions, qualities and pitches of a
+// LOGFONT.
+constexpr LONG FW_NORMAL = 400;
+constexpr LONG FW_BOLD = 700;
+constexpr BYTE ANSI_CHARSET = 0;
+constexpr BYTE SHIFTJIS_CHARSET = 128;
+constexpr BYTE OUT_DEFAULT_PRECIS = 0;
+constexpr BYTE OUT_TT_PRECIS = 4;
+constexpr BYTE CLIP_DEFAULT_PRECIS = 0;
+constexpr BYTE CLIP_LH_ANGLES = 16;
+constexpr BYTE DEFAULT_QUALITY = 0;
+constexpr BYTE ANTIALIASED_QUALITY = 4;
+constexpr BYTE CLEARTYPE_QUALITY = 5;
+constexpr BYTE DEFAULT_PITCH = 0;
+constexpr BYTE FIXED_PITCH = 1;
+constexpr BYTE VARIABLE_PITCH = 2;
+
+// The description a font is created from; the face is CP932 bytes and a
+// face that begins with "@" writes vertically.
+struct LOGFONT {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    char lfFaceName[32];
+};
+
+// DrawText formats.
+constexpr UINT DT_TOP = 0x0000;
+constexpr UINT DT_LEFT = 0x0000;
+constexpr UINT DT_SINGLELINE = 0x0020;
+constexpr UINT DT_NOCLIP = 0x0100;
+
 // Mapping modes.
 constexpr int MM_TEXT = 1;
 constexpr int MM_LOMETRIC = 2;

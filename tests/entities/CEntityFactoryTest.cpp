@@ -18,6 +18,7 @@
 #include "entities/CRukPolygon.h"
 #include "entities/CRukPolyline.h"
 #include "entities/CRukSpline.h"
+#include "entities/CRukText.h"
 #include "entities/EntityKinds.h"
 #include "tests/entities/ContainerRecords.h"
 #include "tests/entities/FakeDocument.h"
@@ -39,6 +40,7 @@ TEST(CEntityFactoryTest, RecordTypesBuildTheirClassesAndAllOthersNothing) {
         {PorEllipse::Type, RUNTIME_CLASS(CRukEllipse)},
         {PorArc::Type, RUNTIME_CLASS(CRukArc)},
         {PorEArc::Type, RUNTIME_CLASS(CRukEArc)},
+        {PorText::Type, RUNTIME_CLASS(CRukText)},
         {PorDot::Type, RUNTIME_CLASS(CRukDot)},
         {PorGroup::Type, RUNTIME_CLASS(CRukGroup)},
         {PorSpline::Type, RUNTIME_CLASS(CRukSpline)},

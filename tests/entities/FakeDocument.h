@@ -29,6 +29,7 @@ public:
     }
     CRukEntity* FindEntityById(const CString& id) const override { return m_ids.Find(id); }
     UINT GetUnit() const override { return m_unit; }
+    double ViewScale() const override { return m_viewScale; }
 
     // Takes an entity made by the test as the drawing's own.
     CRukEntity* Own(std::unique_ptr<CRukEntity> entity) {

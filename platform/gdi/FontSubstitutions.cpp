@@ -1,4 +1,4 @@
-#include "app/FontSubstitutions.h"
+#include "platform/gdi/FontSubstitutions.h"
 
 #include <QFont>
 
