@@ -7,6 +7,8 @@
 // one. Data handed out stay valid until their delete call or the close.
 // Open clears the four 260-byte information buffers it is given.
 
+#include "platform/sxf/SxfData.h"
+
 int SXFopen_part21(char* path, int mode, double tolerance, double angleTolerance, double zero,
                    int level, int fileKind, char* info1, char* info2, char* info3, char* info4);
 int SXFread_table(int kind, void* entry, int* end);
