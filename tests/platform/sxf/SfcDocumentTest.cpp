@@ -1,8 +1,8 @@
 // A whole ".sfc" text: table codes, groups and their members.
 
-#include "SfcText.h"
 #include "platform/sxf/CSfcDocument.h"
 #include "platform/sxf/CSfcParameters.h"
+#include "tests/support/SfcText.h"
 
 #include <gtest/gtest.h>
 

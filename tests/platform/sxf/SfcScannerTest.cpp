@@ -1,7 +1,7 @@
 // Splitting ".sfc" text into feature comments, Shift-JIS texts included.
 
-#include "SfcText.h"
 #include "platform/sxf/CSfcScanner.h"
+#include "tests/support/SfcText.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // tests.
 
 #include "platform/sxf/SxfCommonLib.h"
-#include "SfcText.h"
+#include "tests/support/SfcText.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
