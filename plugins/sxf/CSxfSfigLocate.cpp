@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <string_view>
 
 namespace {
@@ -24,11 +25,12 @@ CSxfSfigLocate::CSxfSfigLocate(int id, const CSxfReader* owner, const SxfSfigLoc
 }
 
 std::unique_ptr<CSxfObject> CSxfSfigLocate::Clone() const {
-    std::vector<std::string> chain;
-    return Expand(chain);
+    Expansion expansion;
+    return Expand(expansion);
 }
 
-std::unique_ptr<CSxfSfigLocate> CSxfSfigLocate::Expand(std::vector<std::string>& chain) const {
+std::unique_ptr<CSxfSfigLocate> CSxfSfigLocate::Expand(Expansion& expansion) const {
+    std::vector<std::string>& chain = expansion.chain;
     auto copy = std::make_unique<CSxfSfigLocate>(GetId(), GetOwner(), m_data);
     const CSxfSfigOrg* definition = GetOwner() ? GetOwner()->FindSfigOrg(m_data.name) : nullptr;
     // A definition that places itself, directly or through others, stops here.
@@ -38,7 +40,10 @@ std::unique_ptr<CSxfSfigLocate> CSxfSfigLocate::Expand(std::vector<std::string>&
     chain.emplace_back(m_data.name);
     for (const auto& member : definition->Members()) {
         const auto* nested = dynamic_cast<const CSxfSfigLocate*>(member.get());
-        std::unique_ptr<CSxfObject> placed = nested ? nested->Expand(chain) : member->Clone();
+        if (++expansion.copies > MaxCopies) {
+            throw std::length_error("sub-figures placed beyond the memory budget");
+        }
+        std::unique_ptr<CSxfObject> placed = nested ? nested->Expand(expansion) : member->Clone();
         placed->Transform(*this);
         if (m_data.layer != 0) {
             placed->SetLayer(m_data.layer);

@@ -2,7 +2,9 @@
 // A placement of a sub-figure definition ("SFIG_LOCATE"): position, angle
 // and scales. Its copy expands the definition: every member copied, moved
 // by the placement and kept; placements inside definitions nest, and a
-// definition that would place itself again is cut off. A placement whose
+// definition that would place itself again is cut off, and an expansion
+// that fans out beyond MaxCopies objects throws std::length_error. A
+// placement whose
 // name marks a raster image writes that image instead of its members.
 
 #include "platform/sxf/SxfData.h"
@@ -13,6 +15,8 @@
 
 class CSxfSfigLocate : public CSxfObject {
 public:
+    static constexpr std::size_t MaxCopies = 1'000'000;
+
     CSxfSfigLocate(int id, const CSxfReader* owner, const SxfSfigLocateData& data);
 
     std::unique_ptr<CSxfObject> Clone() const override;
@@ -33,8 +37,13 @@ public:
     const CSxfObjectList& Members() const { return m_members; }
 
 private:
-    // Expands a copy; `chain` names the definitions being expanded around it.
-    std::unique_ptr<CSxfSfigLocate> Expand(std::vector<std::string>& chain) const;
+    // The definitions being expanded around a copy, and the objects copied.
+    struct Expansion {
+        std::vector<std::string> chain;
+        std::size_t copies = 0;
+    };
+
+    std::unique_ptr<CSxfSfigLocate> Expand(Expansion& expansion) const;
     // The image file a raster placement names, empty for other placements.
     std::string ImageFileName() const;
     int WriteMembers(PorBlockWriter& stream) const;

@@ -100,6 +100,28 @@ TEST_F(RukSxfModule, MendedAUsersOutLogSurvivesAConversion) {
     EXPECT_EQ(ReadBytes(folder / "outAP202.log"), "mine too\n");
 }
 
+TEST_F(RukSxfModule, SubFiguresFanningOutBeyondTheBudgetGiveNoBlock) {
+    // Twenty-five definitions, each placing the one before twice: 2^25 lines.
+    ASSERT_TRUE(library) << dlerror();
+    std::string features = Feature(1, "line_feature('1','1','1','0','0','0','1','1')") +
+                           Feature(2, "sfig_org_feature('\\'D0\\'','4')");
+    for (int level = 1; level <= 25; ++level) {
+        const std::string inner = "'\\'D" + std::to_string(level - 1) + "\\''";
+        for (int copy = 0; copy < 2; ++copy) {
+            features += Feature(level * 10 + copy,
+                                "sfig_locate_feature('0'," + inner + ",'0','0','0','1','1')");
+        }
+        features +=
+            Feature(level * 10 + 5, "sfig_org_feature('\\'D" + std::to_string(level) + "\\'','4')");
+    }
+    features += Feature(1000, "sfig_locate_feature('0','\\'D25\\'','0','0','0','1','1')") +
+                SxfTest::Sheet();
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("fan.sfc").toStdString();
+    std::ofstream(path, std::ios::binary) << SfcText::File(features);
+    EXPECT_FALSE(GetPorData(path.c_str()));
+}
+
 // Records every progress message the conversion sends.
 class ProgressRecorder : public PlatformWindow {
 public:
