@@ -34,9 +34,9 @@ constexpr std::string_view PreDefinedLineTypes[] = {"continuous",
 // Codes 1 to 9 in this order, millimetres.
 constexpr double PreDefinedWidths[] = {0.13, 0.18, 0.25, 0.35, 0.5, 0.7, 1.0, 1.4, 2.0};
 
-template <typename Names> int CodeOf(const Names& names, std::string_view name) {
-    const auto found = std::find(std::begin(names), std::end(names), name);
-    return found == std::end(names) ? 0 : static_cast<int>(found - std::begin(names)) + 1;
+int CodeOf(std::span<const std::string_view> names, std::string_view name) {
+    const auto found = std::find(names.begin(), names.end(), name);
+    return found == names.end() ? 0 : static_cast<int>(found - names.begin()) + 1;
 }
 
 SxfTableEntry ZeroEntry() {
@@ -94,13 +94,18 @@ void CSfcTables::TakeLayer(const CSfcStatement& statement) {
     }
 }
 
-void CSfcTables::TakePreColour(const CSfcStatement& statement) {
+void CSfcTables::TakePreDefined(const CSfcStatement& statement, int kind,
+                                std::span<const std::string_view> names) {
     const CSfcParameters parameters(statement);
     SxfTableEntry entry = ZeroEntry();
     parameters.CopyText(0, entry.named.name, sizeof entry.named.name);
-    if (const int code = CodeOf(PreDefinedColours, entry.named.name)) {
-        Add(SxfTablePreColour, code, entry);
+    if (const int code = CodeOf(names, entry.named.name)) {
+        Add(kind, code, entry);
     }
+}
+
+void CSfcTables::TakePreColour(const CSfcStatement& statement) {
+    TakePreDefined(statement, SxfTablePreColour, PreDefinedColours);
 }
 
 void CSfcTables::TakeUserColour(const CSfcStatement& statement) {
@@ -113,12 +118,7 @@ void CSfcTables::TakeUserColour(const CSfcStatement& statement) {
 }
 
 void CSfcTables::TakePreLineType(const CSfcStatement& statement) {
-    const CSfcParameters parameters(statement);
-    SxfTableEntry entry = ZeroEntry();
-    parameters.CopyText(0, entry.named.name, sizeof entry.named.name);
-    if (const int code = CodeOf(PreDefinedLineTypes, entry.named.name)) {
-        Add(SxfTablePreLineType, code, entry);
-    }
+    TakePreDefined(statement, SxfTablePreLineType, PreDefinedLineTypes);
 }
 
 void CSfcTables::TakeUserLineType(const CSfcStatement& statement) {

@@ -9,6 +9,8 @@
 #include "platform/sxf/SxfData.h"
 
 #include <array>
+#include <span>
+#include <string_view>
 #include <vector>
 
 struct CSfcTableEntry {
@@ -37,6 +39,10 @@ public:
 
 private:
     void TakeLayer(const CSfcStatement& statement);
+    // A predefined entry whose name is one of `names` takes the name's place
+    // in that list as its code.
+    void TakePreDefined(const CSfcStatement& statement, int kind,
+                        std::span<const std::string_view> names);
     void TakePreColour(const CSfcStatement& statement);
     void TakeUserColour(const CSfcStatement& statement);
     void TakePreLineType(const CSfcStatement& statement);

@@ -3,21 +3,13 @@
 
 #include "platform/mfc/CString.h"
 #include "platform/win/CDialogService.h"
-#include "platform/win/WinTypes.h"
 #include "plugins/sxf/CSxfReader.h"
 #include "plugins/sxf/CSxfSettings.h"
 #include "plugins/sxf/SxfInputFolder.h"
+#include "por/PorPlugInExports.h"
 
 #include <dlfcn.h>
 #include <string>
-
-#define RUK_EXPORT extern "C" __attribute__((visibility("default")))
-
-RUK_EXPORT HGLOBAL VP_GetPORData(const char* path, HWND progressWindow);
-RUK_EXPORT int VP_Config();
-RUK_EXPORT const char* VP_GetVersion();
-RUK_EXPORT const char* VP_GetFilterExt();
-RUK_EXPORT const char* VP_GetFilterComment();
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "platform/win/GlobalMemory.h"
 #include "por/PorRecord.h"
 #include "por/PorRecordWalker.h"
+#include "tools/pordump/PorDumper.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -33,6 +34,11 @@ struct GlobalFreer {
     void operator()(GlobalBlock* block) const { GlobalFree(block); }
 };
 using OwnedBlock = std::unique_ptr<GlobalBlock, GlobalFreer>;
+
+// The dump pordump prints, "null\n" for no block.
+inline std::string DumpOf(const OwnedBlock& block) {
+    return block ? PorDumper::Dump(block.get()) : std::string("null\n");
+}
 
 inline std::span<const BYTE> BlockBytes(const OwnedBlock& block) {
     return std::span(static_cast<const BYTE*>(GlobalLock(block.get())), GlobalSize(block.get()));

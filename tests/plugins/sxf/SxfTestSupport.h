@@ -5,7 +5,6 @@
 #include "plugins/sxf/CSxfReader.h"
 #include "tests/support/PluginTestSupport.h"
 #include "tests/support/SfcText.h"
-#include "tools/pordump/PorDumper.h"
 
 #include <QTemporaryDir>
 
@@ -16,15 +15,12 @@
 
 namespace SxfTest {
 
+using PluginTest::DumpOf;
 using PluginTest::OwnedBlock;
 using SfcText::Feature;
 
 inline std::filesystem::path DataFolder() {
     return std::filesystem::path(ZUMEO_TEST_DATA) / "sxf";
-}
-
-inline std::string DumpOf(const OwnedBlock& block) {
-    return block ? PorDumper::Dump(block.get()) : std::string("null\n");
 }
 
 // ".sfc" text in a file of its own, converted with the given settings.
