@@ -1,16 +1,8 @@
 // The exports the program binds by name: the DXF import as a POR block.
 // Nothing thrown leaves them.
 
-#include "platform/win/WinTypes.h"
 #include "plugins/dxf/CDxfReader.h"
-
-#define RUK_EXPORT extern "C" __attribute__((visibility("default")))
-
-RUK_EXPORT HGLOBAL VP_GetPORData(const char* path, HWND progressWindow);
-RUK_EXPORT int VP_Config();
-RUK_EXPORT const char* VP_GetVersion();
-RUK_EXPORT const char* VP_GetFilterExt();
-RUK_EXPORT const char* VP_GetFilterComment();
+#include "por/PorPlugInExports.h"
 
 HGLOBAL VP_GetPORData(const char* path, HWND progressWindow) {
     try {

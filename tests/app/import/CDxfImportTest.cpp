@@ -7,8 +7,6 @@
 #include "entities/CRukLine.h"
 #include "entities/CRukPolygon.h"
 
-#include <QFile>
-
 #include <gmock/gmock.h>
 
 #include <chrono>
@@ -22,12 +20,8 @@ namespace {
 
 class DxfImportTest : public ImportFixture {
 protected:
-    // The fixture copied into the folder, so the side files go there too.
     CString CopyFixture(const char* fixture, const char* name) const {
-        const CString path = PathOf(name);
-        EXPECT_TRUE(
-            QFile::copy(QString::fromUtf8(ZUMEO_TEST_DATA "/dxf/") + fixture, path.ToFilePath()));
-        return path;
+        return ImportFixture::CopyFixture("dxf", fixture, name);
     }
 
     template <class T> int Count() const {

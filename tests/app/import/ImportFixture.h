@@ -74,6 +74,17 @@ protected:
         return CString::FromFilePath(m_folder.path()) + "/" + name;
     }
 
+    // The test data file "<dataFolder>/<fixture>" copied to "<folder>/<name>",
+    // so the side files of its import go there too.
+    CString CopyFixture(const char* dataFolder, const char* fixture, const char* name) const {
+        const CString path = PathOf(name);
+        EXPECT_TRUE(QFile::copy(QString::fromUtf8(ZUMEO_TEST_DATA "/") +
+                                    QString::fromUtf8(dataFolder) + QLatin1Char('/') +
+                                    QString::fromUtf8(fixture),
+                                path.ToFilePath()));
+        return path;
+    }
+
     // The block as the drawing "<folder>/<name>".
     CString WriteDrawing(const char* name, std::span<const BYTE> block) const {
         const CString path = PathOf(name);

@@ -8,6 +8,7 @@
 #include "plugins/dxf/CPorStream.h"
 #include "por/PorRecord.h"
 #include "por/PorRecordWalker.h"
+#include "tests/support/PluginTestSupport.h"
 #include "tools/pordump/PorDumper.h"
 
 #include <filesystem>
@@ -23,25 +24,11 @@ inline std::filesystem::path Fixture(const std::string& name) {
     return std::filesystem::path(ZUMEO_TEST_DATA) / "dxf" / name;
 }
 
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// The folder of the test program, where the module and the tools are built.
-inline std::filesystem::path BinFolder() {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
-}
-
-struct GlobalFreer {
-    void operator()(GlobalBlock* block) const { GlobalFree(block); }
-};
-using OwnedBlock = std::unique_ptr<GlobalBlock, GlobalFreer>;
-
-// The dump pordump prints, "null\n" for no block.
-inline std::string DumpOf(const OwnedBlock& block) {
-    return block ? PorDumper::Dump(block.get()) : std::string("null\n");
-}
+using PluginTest::BinFolder;
+using PluginTest::DumpOf;
+using PluginTest::OwnedBlock;
+using PluginTest::ReadBytes;
+using PluginTest::Records;
 
 inline OwnedBlock ConvertText(std::string dxf, HWND window = nullptr) {
     CDxfFile file(std::move(dxf));
@@ -51,15 +38,6 @@ inline OwnedBlock ConvertText(std::string dxf, HWND window = nullptr) {
 
 inline std::string DumpText(std::string dxf) {
     return DumpOf(ConvertText(std::move(dxf)));
-}
-
-inline std::vector<PorRecord> Records(std::span<const BYTE> data) {
-    std::vector<PorRecord> records;
-    PorRecordWalker walker(data);
-    while (const auto record = walker.Next()) {
-        records.push_back(*record);
-    }
-    return records;
 }
 
 inline std::vector<PorRecord> Records(const CPorStream& stream) {

@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <dlfcn.h>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
@@ -87,32 +85,9 @@ TEST_F(RukDxfModule, NoBlockForAMissingFileOrNoPath) {
     EXPECT_FALSE(GetPorData(ZUMEO_TEST_DATA));
 }
 
-struct ToolRun {
-    std::string output;
-    int status;
-};
-
-ToolRun RunPordump(const std::string& arguments) {
-    const std::string command =
-        "'" + (BinFolder() / "pordump").string() + "' " + arguments + " 2>/dev/null";
-    ToolRun run{std::string(), -1};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        return run;
-    }
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        run.output.append(buffer, got);
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::string Quoted(const std::filesystem::path& path) {
-    return "'" + path.string() + "'";
-}
+using PluginTest::Quoted;
+using PluginTest::RunPordump;
+using PluginTest::ToolRun;
 
 TEST(Pordump, PrintsTheDumpOfAFixture) {
     const ToolRun run = RunPordump(Quoted(BinFolder() / "RukDXF.so") + " " +

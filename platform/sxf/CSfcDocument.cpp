@@ -1,0 +1,126 @@
+#include "platform/sxf/CSfcDocument.h"
+
+#include "platform/sxf/CSfcFeatureDecoder.h"
+#include "platform/sxf/CSfcParameters.h"
+#include "platform/sxf/CSfcScanner.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+namespace {
+
+SxfSheetData Sheet(const CSfcParameters& p) {
+    SxfSheetData data{};
+    p.CopyText(0, data.name, sizeof data.name);
+    data.sizeType = p.Int(1);
+    data.orientation = p.Int(2);
+    data.width = p.Int(3);
+    data.height = p.Int(4);
+    return data;
+}
+
+SxfSfigOrgData SfigOrg(const CSfcParameters& p) {
+    SxfSfigOrgData data{};
+    p.CopyText(0, data.name, sizeof data.name);
+    data.flag = p.Int(1);
+    return data;
+}
+
+SxfCompositeCurveData CompositeCurve(const CSfcParameters& p) {
+    return {p.Int(0), p.Int(1), p.Int(2), p.Int(3)};
+}
+
+} // namespace
+
+CSfcDocument CSfcDocument::Load(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw CSfcError("cannot open " + path);
+    }
+    file.seekg(0, std::ios::end);
+    const auto size = static_cast<std::size_t>(file.tellg());
+    if (!file || size > MaxFileSize) {
+        throw CSfcError("cannot read " + path);
+    }
+    file.seekg(0);
+    std::string bytes(size, '\0');
+    if (!file.read(bytes.data(), static_cast<std::streamsize>(size))) {
+        throw CSfcError("cannot read " + path);
+    }
+    return Parse(bytes);
+}
+
+CSfcDocument CSfcDocument::Parse(std::string_view bytes) {
+    CSfcScanner scanner(bytes);
+    if (!scanner.IsPart21()) {
+        throw CSfcError("not an ISO-10303-21 file");
+    }
+    CSfcDocument document;
+    std::vector<CSfcFeature> pending;
+    for (const CSfcStatement& statement : scanner.Statements()) {
+        if (!statement.error.empty()) {
+            // Its group still reports it when the feature is read.
+            CSfcFeature broken;
+            broken.id = static_cast<int>(statement.id);
+            broken.error = "line " + std::to_string(statement.line) + ": " + statement.error;
+            pending.push_back(std::move(broken));
+            continue;
+        }
+        try {
+            if (document.m_tables.Take(statement)) {
+                continue;
+            }
+        } catch (const CSfcError&) {
+            // A wrong table entry is left out.
+            continue;
+        }
+        if (document.TakeGroup(statement, pending)) {
+            continue;
+        }
+        if (auto feature = CSfcFeatureDecoder::Decode(statement)) {
+            pending.push_back(std::move(*feature));
+        }
+    }
+    // Features after the last group belong to none and are not served.
+    return document;
+}
+
+std::vector<CSfcAssembly>& CSfcDocument::Assemblies(int kind) {
+    return m_assemblies.at(static_cast<std::size_t>(kind - 1));
+}
+
+bool CSfcDocument::TakeGroup(const CSfcStatement& statement, std::vector<CSfcFeature>& pending) {
+    struct GroupFeature {
+        std::string_view name;
+        int kind;
+        decltype(CSfcAssembly::data) (*decode)(const CSfcParameters&);
+    };
+    static constexpr GroupFeature Groups[] = {
+        {"drawing_sheet_feature", SxfAssemblySheet,
+         [](const CSfcParameters& p) { return decltype(CSfcAssembly::data)(Sheet(p)); }},
+        {"sfig_org_feature", SxfAssemblySfigOrg,
+         [](const CSfcParameters& p) { return decltype(CSfcAssembly::data)(SfigOrg(p)); }},
+        {"composite_curve_org_feature", SxfAssemblyCompositeCurve,
+         [](const CSfcParameters& p) { return decltype(CSfcAssembly::data)(CompositeCurve(p)); }},
+    };
+    const auto group =
+        std::find_if(std::begin(Groups), std::end(Groups),
+                     [&](const GroupFeature& g) { return g.name == statement.name; });
+    if (group == std::end(Groups)) {
+        return false;
+    }
+    CSfcAssembly assembly;
+    assembly.features = std::exchange(pending, {});
+    try {
+        assembly.data = group->decode(CSfcParameters(statement));
+    } catch (const CSfcError&) {
+        // A group that cannot be read is left out with its members.
+        return true;
+    }
+    auto& list = Assemblies(group->kind);
+    assembly.code = static_cast<int>(list.size()) + 1;
+    list.push_back(std::move(assembly));
+    return true;
+}

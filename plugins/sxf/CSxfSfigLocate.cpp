@@ -1,0 +1,149 @@
+#include "plugins/sxf/CSxfSfigLocate.h"
+
+#include "plugins/sxf/CSxfPolyLine.h"
+#include "plugins/sxf/CSxfRasterFrame.h"
+#include "plugins/sxf/CSxfReader.h"
+#include "plugins/sxf/CSxfSfigOrg.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view RasterPrefix = "$$RASTER$$";
+constexpr std::string_view UserAttributePrefix = "$$ATRU$$";
+// "画像$$" in CP932: a user attribute that names an image file after it.
+constexpr std::string_view ImageMark = "\x89\xE6\x91\x9C$$";
+
+} // namespace
+
+CSxfSfigLocate::CSxfSfigLocate(int id, const CSxfReader* owner, const SxfSfigLocateData& data)
+    : CSxfObject(id, owner), m_data(data) {
+    m_data.name[sizeof m_data.name - 1] = '\0';
+}
+
+std::unique_ptr<CSxfObject> CSxfSfigLocate::Clone() const {
+    Expansion expansion;
+    return Expand(expansion);
+}
+
+std::unique_ptr<CSxfSfigLocate> CSxfSfigLocate::Expand(Expansion& expansion) const {
+    std::vector<std::string>& chain = expansion.chain;
+    auto copy = std::make_unique<CSxfSfigLocate>(GetId(), GetOwner(), m_data);
+    const CSxfSfigOrg* definition = GetOwner() ? GetOwner()->FindSfigOrg(m_data.name) : nullptr;
+    // A definition that places itself, directly or through others, stops here.
+    if (!definition || std::find(chain.begin(), chain.end(), m_data.name) != chain.end()) {
+        return copy;
+    }
+    chain.emplace_back(m_data.name);
+    for (const auto& member : definition->Members()) {
+        const auto* nested = dynamic_cast<const CSxfSfigLocate*>(member.get());
+        if (++expansion.copies > MaxCopies) {
+            throw std::length_error("sub-figures placed beyond the memory budget");
+        }
+        std::unique_ptr<CSxfObject> placed = nested ? nested->Expand(expansion) : member->Clone();
+        placed->Transform(*this);
+        if (m_data.layer != 0) {
+            placed->SetLayer(m_data.layer);
+        }
+        copy->m_members.push_back(std::move(placed));
+    }
+    chain.pop_back();
+    return copy;
+}
+
+void CSxfSfigLocate::Transform(const CSxfSfigLocate& placement) {
+    for (const auto& member : m_members) {
+        member->Transform(placement);
+    }
+}
+
+void CSxfSfigLocate::SetLayer(int code) {
+    if (code == 0) {
+        return;
+    }
+    m_data.layer = code;
+    for (const auto& member : m_members) {
+        member->SetLayer(code);
+    }
+}
+
+void CSxfSfigLocate::TurnPoint(double& x, double& y) const {
+    const double t = m_data.angle * SxfRadiansPerDegree;
+    const double oldX = x;
+    const double oldY = y;
+    x = oldX * std::cos(t) - oldY * std::sin(t);
+    y = oldY * std::cos(t) + oldX * std::sin(t);
+}
+
+void CSxfSfigLocate::TurnAngle(double& angle) const {
+    // fmod first, so a huge angle cannot keep the loop below turning for long.
+    angle = std::fmod(angle + m_data.angle, 360.0);
+    while (angle < 0 || angle >= 360) {
+        angle += angle < 0 ? 360 : -360;
+    }
+}
+
+void CSxfSfigLocate::ScalePair(double& x, double& y) const {
+    x *= m_data.ratioX;
+    y *= m_data.ratioY;
+}
+
+void CSxfSfigLocate::Translate(double& x, double& y) const {
+    x += m_data.x;
+    y += m_data.y;
+}
+
+void CSxfSfigLocate::PlacePoint(double& x, double& y) const {
+    TurnPoint(x, y);
+    ScalePair(x, y);
+    Translate(x, y);
+}
+
+std::string CSxfSfigLocate::ImageFileName() const {
+    const std::string_view name = m_data.name;
+    if (name.starts_with(RasterPrefix)) {
+        return std::string(name.substr(RasterPrefix.size()));
+    }
+    if (name.starts_with(UserAttributePrefix)) {
+        const std::size_t mark = name.find(ImageMark);
+        if (mark != std::string_view::npos) {
+            return std::string(name.substr(mark + ImageMark.size()));
+        }
+    }
+    return {};
+}
+
+int CSxfSfigLocate::WritePOR(PorBlockWriter& stream) const {
+    const std::string fileName = ImageFileName();
+    if (fileName.empty()) {
+        return WriteMembers(stream);
+    }
+    const CSxfObject* first = m_members.empty() ? nullptr : m_members.front().get();
+    const auto* frame = first && first->IsKindOf(RUNTIME_CLASS(CSxfPolyLine))
+                            ? static_cast<const CSxfPolyLine*>(first)
+                            : nullptr;
+    if (!frame || frame->m_vertices.Count() < CSxfRasterFrame::Corners) {
+        // Without a whole frame the image has nowhere to go: its members are
+        // drawn instead.
+        return WriteMembers(stream);
+    }
+    const int layer = m_data.layer != 0 ? m_data.layer : m_members.front()->GetLayer();
+    const CSxfRasterFrame image(*frame, GetOwner() ? GetOwner()->LayerName(layer)
+                                                   : CString(CSxfReader::DefaultLayerName));
+    if (!image.Write(stream, fileName)) {
+        return WriteMembers(stream);
+    }
+    return 1;
+}
+
+int CSxfSfigLocate::WriteMembers(PorBlockWriter& stream) const {
+    for (const auto& member : m_members) {
+        if (member->WritePOR(stream) == 0) {
+            return 0;
+        }
+    }
+    return 1;
+}

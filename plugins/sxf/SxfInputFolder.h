@@ -1,0 +1,22 @@
+#pragma once
+// The folder of the file being converted, where the raster images a drawing
+// names are looked for. Process-wide: set by each conversion.
+
+#include <string>
+
+class SxfInputFolder {
+public:
+    // The path cut after its last "/"; a bare file name gives the current
+    // folder (empty).
+    static void SetFrom(const std::string& path) {
+        const std::size_t slash = path.find_last_of('/');
+        Folder() = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    }
+    static const std::string& Get() { return Folder(); }
+
+private:
+    static std::string& Folder() {
+        static std::string folder;
+        return folder;
+    }
+};

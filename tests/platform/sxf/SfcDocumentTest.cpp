@@ -1,0 +1,154 @@
+// A whole ".sfc" text: table codes, groups and their members.
+
+#include "platform/sxf/CSfcDocument.h"
+#include "platform/sxf/CSfcParameters.h"
+#include "tests/support/SfcText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using SfcText::Feature;
+
+std::vector<int> Codes(const CSfcDocument& document, int kind) {
+    std::vector<int> codes;
+    for (const CSfcTableEntry& entry : document.Tables().Entries(kind)) {
+        codes.push_back(entry.code);
+    }
+    return codes;
+}
+
+std::vector<int> Ids(const CSfcAssembly& assembly) {
+    std::vector<int> ids;
+    for (const CSfcFeature& feature : assembly.features) {
+        ids.push_back(feature.id);
+    }
+    return ids;
+}
+
+TEST(SfcDocument, PredefinedEntriesKeepTheirCodesAndUserEntriesFollowThem) {
+    CSfcDocument document = CSfcDocument::Parse(SfcText::File(
+        Feature(1, "pre_defined_colour_feature('\\'cyan\\'')") +
+        Feature(2, "user_defined_colour_feature('1','2','3')") +
+        Feature(3, "pre_defined_colour_feature('\\'black\\'')") +
+        Feature(4, "user_defined_colour_feature('4','5','6')") +
+        Feature(5, "pre_defined_font_feature('\\'chain\\'')") +
+        Feature(6, "user_defined_font_feature('\\'u\\'','2','(1.0,2.0)')") +
+        Feature(7, "width_feature('0.7')") + Feature(8, "width_feature('0.33')") +
+        Feature(9, "width_feature('0.13')") + Feature(10, "text_font_feature('\\'ＭＳ 明朝\\'')") +
+        Feature(11, "layer_feature('\\'a\\'','1')") + Feature(12, "layer_feature('\\'b\\'','0')")));
+    EXPECT_EQ(Codes(document, SxfTablePreColour), (std::vector<int>{7, 1}));
+    EXPECT_EQ(Codes(document, SxfTableUserColour), (std::vector<int>{17, 18}));
+    EXPECT_EQ(Codes(document, SxfTablePreLineType), (std::vector<int>{8}));
+    EXPECT_EQ(Codes(document, SxfTableUserLineType), (std::vector<int>{16}));
+    EXPECT_EQ(Codes(document, SxfTableLineWidth), (std::vector<int>{6, 10, 1}));
+    EXPECT_EQ(Codes(document, SxfTableTextFont), (std::vector<int>{1}));
+    EXPECT_EQ(Codes(document, SxfTableLayer), (std::vector<int>{1, 2}));
+
+    const SxfTableEntry& lineType = document.Tables().Entries(SxfTableUserLineType)[0].entry;
+    EXPECT_STREQ(lineType.userLineType.name, "u");
+    EXPECT_EQ(lineType.userLineType.count, 2);
+    EXPECT_EQ(lineType.userLineType.values[1], 2.0);
+    EXPECT_EQ(document.Tables().Entries(SxfTableLayer)[1].entry.layer.shown, 0);
+}
+
+TEST(SfcDocument, UnknownNamesWrongEntriesAndEntriesBeyondTheLimitsAreLeftOut) {
+    std::string features = Feature(1, "pre_defined_colour_feature('\\'Black\\'')") +
+                           Feature(2, "pre_defined_font_feature('\\'zigzag\\'')") +
+                           Feature(3, "user_defined_colour_feature('1','x','3')") +
+                           Feature(4, "user_defined_font_feature('\\'u\\'','3','(1.0,2.0)')") +
+                           Feature(5, "layer_feature('\\'a\\'')");
+    for (int i = 0; i < CSfcTables::MaxLayers + 1; ++i) {
+        features += Feature(100 + i, "layer_feature('\\'L" + std::to_string(i) + "\\'','1')");
+    }
+    for (int i = 0; i < 20; ++i) {
+        features += Feature(1000 + i, "user_defined_font_feature('\\'u\\'','0','()')");
+    }
+    CSfcDocument document = CSfcDocument::Parse(SfcText::File(features));
+    EXPECT_TRUE(document.Tables().Entries(SxfTablePreColour).empty());
+    EXPECT_TRUE(document.Tables().Entries(SxfTablePreLineType).empty());
+    EXPECT_TRUE(document.Tables().Entries(SxfTableUserColour).empty());
+    EXPECT_EQ(document.Tables().Entries(SxfTableLayer).size(),
+              static_cast<std::size_t>(CSfcTables::MaxLayers));
+    EXPECT_STREQ(document.Tables().Entries(SxfTableLayer).back().entry.layer.name, "L255");
+    // Codes 16 to 32 only.
+    EXPECT_EQ(document.Tables().Entries(SxfTableUserLineType).size(), 17u);
+    EXPECT_TRUE(document.Tables().Entries(0).empty());
+    EXPECT_TRUE(document.Tables().Entries(8).empty());
+}
+
+TEST(SfcDocument, FeaturesBelongToTheNextGroupAndTablesStandAnywhere) {
+    CSfcDocument document = CSfcDocument::Parse(
+        SfcText::File(Feature(10, "polyline_feature('1','1','1','1','2','(0,1)','(0,1)')") +
+                      Feature(20, "composite_curve_org_feature('1','1','1','0')") +
+                      Feature(30, "line_feature('1','1','1','1','0','0','1','1')") +
+                      Feature(40, "layer_feature('\\'a\\'','1')") +
+                      Feature(50, "line_feature('1','1','1','1','0','0','1','1')") +
+                      Feature(60, "sfig_org_feature('\\'part\\'','4')") +
+                      Feature(70, "sfig_locate_feature('0','\\'part\\'','1','2','3','4','5')") +
+                      Feature(80, "drawing_sheet_feature('\\'s\\'','9','0','100','200')") +
+                      Feature(90, "layer_feature('\\'b\\'','1')") +
+                      Feature(100, "line_feature('1','1','1','1','0','0','1','1')")));
+    ASSERT_EQ(document.Assemblies(SxfAssemblyCompositeCurve).size(), 1u);
+    EXPECT_EQ(Ids(document.Assemblies(SxfAssemblyCompositeCurve)[0]), (std::vector<int>{10}));
+    ASSERT_EQ(document.Assemblies(SxfAssemblySfigOrg).size(), 1u);
+    EXPECT_EQ(Ids(document.Assemblies(SxfAssemblySfigOrg)[0]), (std::vector<int>{30, 50}));
+    ASSERT_EQ(document.Assemblies(SxfAssemblySheet).size(), 1u);
+    const CSfcAssembly& sheet = document.Assemblies(SxfAssemblySheet)[0];
+    EXPECT_EQ(Ids(sheet), (std::vector<int>{70}));
+    EXPECT_EQ(std::get<SxfSheetData>(sheet.data).height, 200);
+    EXPECT_EQ(Codes(document, SxfTableLayer), (std::vector<int>{1, 2}));
+    const auto& locate = std::get<SxfSfigLocateData>(sheet.features[0].data);
+    EXPECT_STREQ(locate.name, "part");
+    EXPECT_EQ(locate.ratioY, 5.0);
+}
+
+TEST(SfcDocument, AGroupThatCannotBeReadIsLeftOutWithItsMembers) {
+    CSfcDocument document = CSfcDocument::Parse(
+        SfcText::File(Feature(10, "line_feature('1','1','1','1','0','0','1','1')") +
+                      Feature(20, "sfig_org_feature('\\'part\\'')") +
+                      Feature(30, "line_feature('1','1','1','1','0','0','1','1')") +
+                      Feature(40, "drawing_sheet_feature('\\'s\\'','9','0','100','200')")));
+    EXPECT_TRUE(document.Assemblies(SxfAssemblySfigOrg).empty());
+    EXPECT_EQ(Ids(document.Assemblies(SxfAssemblySheet)[0]), (std::vector<int>{30}));
+}
+
+TEST(SfcDocument, WrongFeaturesKeepTheirPlaceWithTheirErrors) {
+    CSfcDocument document = CSfcDocument::Parse(
+        SfcText::File(Feature(10, "line_feature('1','1','1','1','0','0','1')") +
+                      Feature(20, "polyline_feature('1','1','1','1','3','(0,1)','(0,1)')") +
+                      Feature(30, "circle_feature('1','1','1','1','0','0','1')") +
+                      Feature(40, "line_feature('1','1','1','1','0','0','1','x')") +
+                      "/*SXF\r\n#50 line_feature\r\nSXF*/\r\n" +
+                      Feature(60, "drawing_sheet_feature('\\'s\\'','9','0','100','200')")));
+    auto& features = document.Assemblies(SxfAssemblySheet)[0].features;
+    ASSERT_EQ(features.size(), 5u);
+    EXPECT_NE(features[0].error.find("8 parameters expected"), std::string::npos);
+    EXPECT_NE(features[1].error.find("vertex count 3"), std::string::npos);
+    // A feature whose data are not decoded yet is handed out by name only.
+    EXPECT_EQ(features[2].error, "");
+    EXPECT_EQ(features[2].typeName, "CIRCLE");
+    EXPECT_EQ(features[2].DataPointer(), nullptr);
+    EXPECT_NE(features[3].error.find("parameter 8 is not a number"), std::string::npos);
+    EXPECT_NE(features[4].error.find("line 20"), std::string::npos);
+}
+
+TEST(SfcDocument, ANameLongerThanItsBufferIsRefused) {
+    const std::string longName(SxfShortNameSize, 'n');
+    CSfcDocument document = CSfcDocument::Parse(SfcText::File(
+        Feature(10, "sfig_locate_feature('0','\\'" + longName + "\\'','0','0','0','1','1')") +
+        Feature(20, "drawing_sheet_feature('\\'s\\'','9','0','100','200')")));
+    const auto& features = document.Assemblies(SxfAssemblySheet)[0].features;
+    ASSERT_EQ(features.size(), 1u);
+    EXPECT_NE(features[0].error.find("at most 256 bytes"), std::string::npos);
+}
+
+TEST(SfcDocument, LoadRefusesMissingFilesAndOtherFormats) {
+    EXPECT_THROW(CSfcDocument::Load("/no/such/file.sfc"), CSfcError);
+    EXPECT_THROW(CSfcDocument::Parse("0\r\nSECTION\r\n"), CSfcError);
+}
+
+} // namespace
