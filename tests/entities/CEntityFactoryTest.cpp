@@ -3,6 +3,7 @@
 #include "entities/CEntityFactory.h"
 
 #include "entities/CRukGroup.h"
+#include "entities/CRukIFrame.h"
 #include "entities/CRukInsert.h"
 #include "entities/CRukLine.h"
 #include "entities/CRukPolygon.h"
@@ -23,6 +24,7 @@ TEST(CEntityFactoryTest, RecordTypesBuildTheirClassesAndAllOthersNothing) {
         {PorLine::Type, RUNTIME_CLASS(CRukLine)},
         {PorPolyline::Type, RUNTIME_CLASS(CRukPolyline)},
         {PorPolygon::Type, RUNTIME_CLASS(CRukPolygon)},
+        {PorIFrame::Type, RUNTIME_CLASS(CRukIFrame)},
         {PorGroup::Type, RUNTIME_CLASS(CRukGroup)},
         {PorInsert::Type, RUNTIME_CLASS(CRukInsert)},
     };
