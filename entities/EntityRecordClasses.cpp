@@ -11,6 +11,7 @@
 #include "entities/CRukEArc.h"
 #include "entities/CRukEllipse.h"
 #include "entities/CRukGroup.h"
+#include "entities/CRukIFrame.h"
 #include "entities/CRukInsert.h"
 #include "entities/CRukLine.h"
 #include "entities/CRukNurbs.h"
@@ -30,6 +31,7 @@ void AddEntityRecordClasses(CRecordClassTable& table) {
     table.Add<CRukArc>(PorArc::Type);
     table.Add<CRukEArc>(PorEArc::Type);
     table.Add<CRukText>(PorText::Type);
+    table.Add<CRukIFrame>(PorIFrame::Type);
     table.Add<CRukDot>(PorDot::Type);
     table.Add<CRukGroup>(PorGroup::Type);
     table.Add<CRukSpline>(PorSpline::Type);

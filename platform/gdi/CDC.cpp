@@ -1,6 +1,7 @@
 #include "platform/gdi/CDC.h"
 
 #include "platform/gdi/CBrush.h"
+#include "platform/gdi/CDibImage.h"
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/CMetaFileDC.h"
 #include "platform/gdi/CPen.h"
@@ -449,16 +450,50 @@ BOOL CDC::StretchBltImpl(int x, int y, int width, int height, CDC* source, int x
     const QImage* image = source ? source->SourceImage() : nullptr;
     if (!image)
         return FALSE;
-    const POINT to0 = ToDevice(x, y);
-    const POINT to1 = ToDevice(SaturatedSum(x, width), SaturatedSum(y, height));
     const POINT from0 = source->m_state.mapping.ToDevice(POINT{xSrc, ySrc});
     const POINT from1 = source->m_state.mapping.ToDevice(
         POINT{SaturatedSum(xSrc, srcWidth), SaturatedSum(ySrc, srcHeight)});
+    return BltImage(*image, POINT{x, y}, POINT{SaturatedSum(x, width), SaturatedSum(y, height)},
+                    from0, from1, operation->mode);
+}
+
+int CDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth,
+                       int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage,
+                       DWORD rop) {
+    const std::optional<CRasterOps::Rop3> operation = CRasterOps::ForRop3(rop);
+    if (!operation || !info || !bits || usage != DIB_RGB_COLORS)
+        return 0;
+    if (operation->operand != CRasterOps::Operand::Source)
+        return PatBltImpl(x, y, width, height, rop) ? 1 : 0;
+    // Like GDI, the header's own sizes are believed here.
+    const BITMAPINFOHEADER& header = info->bmiHeader;
+    const std::size_t infoBytes = CDibLayout::InfoBytes(header);
+    const auto rows = static_cast<std::size_t>(std::llabs(header.biHeight));
+    const QImage image = CDibImage::ToImage(
+        reinterpret_cast<const BYTE*>(info), infoBytes, static_cast<const BYTE*>(bits),
+        CDibLayout::RowBytes(header.biBitCount, header.biWidth) * rows);
+    if (image.isNull())
+        return 0;
+    const LONG left = std::min(xSrc, SaturatedSum(xSrc, srcWidth));
+    const LONG top = std::min(ySrc, SaturatedSum(ySrc, srcHeight));
+    const POINT from0{left, top};
+    const POINT from1{SaturatedSum(left, std::abs(srcWidth)),
+                      SaturatedSum(top, std::abs(srcHeight))};
+    if (!BltImage(image, POINT{x, y}, POINT{SaturatedSum(x, width), SaturatedSum(y, height)}, from0,
+                  from1, operation->mode))
+        return 0;
+    return image.height();
+}
+
+BOOL CDC::BltImage(const QImage& image, POINT to0Logical, POINT to1Logical, POINT from0,
+                   POINT from1, QPainter::CompositionMode mode) {
+    const POINT to0 = ToDevice(to0Logical.x, to0Logical.y);
+    const POINT to1 = ToDevice(to1Logical.x, to1Logical.y);
     const QRect target = NormalizedRect(to0, to1);
     const QRect from = NormalizedRect(from0, from1);
     // Only the part of the source inside its image is copied, to the part of
     // the target it covers.
-    const QRect inside = from.intersected(image->rect());
+    const QRect inside = from.intersected(image.rect());
     if (target.isEmpty() || inside.isEmpty())
         return TRUE;
     // Opposite directions on an axis mirror the picture.
@@ -470,8 +505,8 @@ BOOL CDC::StretchBltImpl(int x, int y, int width, int height, CDC* source, int x
     const int skipY = mirrorY ? from.bottom() - inside.bottom() : inside.top() - from.top();
     const QRectF covered(target.left() + skipX * scaleX, target.top() + skipY * scaleY,
                          inside.width() * scaleX, inside.height() * scaleY);
-    const QImage part = image->copy(inside).mirrored(mirrorX, mirrorY);
-    return OnBlt(covered, part, operation->mode, m_state.stretchMode == HALFTONE);
+    const QImage part = image.copy(inside).mirrored(mirrorX, mirrorY);
+    return OnBlt(covered, part, mode, m_state.stretchMode == HALFTONE);
 }
 
 // ---- State stack

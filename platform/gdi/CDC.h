@@ -9,6 +9,7 @@
 // (CPainterDC), a recording one leaves them empty (CRecordingDC). Every call
 // that draws or changes the state is virtual, so that a context can log it.
 
+#include "platform/gdi/BitmapDefs.h"
 #include "platform/gdi/CDCState.h"
 #include "platform/gdi/CGdiPath.h"
 #include "platform/gdi/CRect.h"
@@ -135,6 +136,14 @@ public:
                         DWORD rop);
     virtual BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc,
                             int srcWidth, int srcHeight, DWORD rop);
+    // A device-independent bitmap (header and colour table at info, pixel
+    // rows at bits, sized as the header says) stretched onto the rectangle.
+    // The source rectangle counts rows from the picture's top and is taken
+    // normalised: a negative source extent names the rectangle from its far
+    // edge and never mirrors. The rows drawn, 0 when nothing could be.
+    virtual int StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth,
+                              int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage,
+                              DWORD rop);
 
     // The state stack: SaveDC returns the new depth; RestoreDC takes a depth
     // or, when negative, a count back from the top.
@@ -234,6 +243,10 @@ private:
     BOOL PatBltImpl(int x, int y, int width, int height, DWORD rop);
     BOOL StretchBltImpl(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc,
                         int srcWidth, int srcHeight, DWORD rop);
+    // Copies the part of the image between the source corners (its pixels)
+    // to the logical rectangle between the target corners.
+    BOOL BltImage(const QImage& image, POINT to0Logical, POINT to1Logical, POINT from0, POINT from1,
+                  QPainter::CompositionMode mode);
     bool TakeClosedPath(CGdiPath* path);
     void ClearPath();
     void SelectDefaultObjects();

@@ -2,6 +2,8 @@
 
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDC.h"
+#include "platform/gdi/CDibLayout.h"
+#include "platform/gdi/CEmfBitmapRecord.h"
 #include "platform/gdi/CEmfReader.h"
 #include "platform/gdi/CEnhMetaFile.h"
 #include "platform/gdi/CFont.h"
@@ -132,6 +134,8 @@ bool CEnhMetaFilePlayer::Play(CDC& dc, const RECT& target) {
         }
         CEmfReader record(m_data + offset, size);
         record.Seek(kRecordHeaderSize);
+        m_record = m_data + offset;
+        m_recordSize = size;
         ended = type == EMR_EOF;
         sound = PlayRecord(type, record);
         offset += size;
@@ -228,7 +232,10 @@ bool CEnhMetaFilePlayer::PlayRecord(DWORD type, CEmfReader& record) {
     case EMR_EXTTEXTOUTW:
         return PlayText(record);
     case EMR_BITBLT:
-        return PlayPatBlt(record);
+    case EMR_STRETCHBLT:
+        return PlayBlt(type, record);
+    case EMR_STRETCHDIBITS:
+        return PlayStretchDIBits(record);
     case EMR_SETROP2:
     case EMR_SETBKMODE:
     case EMR_SETBKCOLOR:
@@ -555,21 +562,61 @@ bool CEnhMetaFilePlayer::PlayText(CEmfReader& record) {
     return true;
 }
 
-bool CEnhMetaFilePlayer::PlayPatBlt(CEmfReader& record) {
-    record.Rect();
-    const LONG x = record.I32();
-    const LONG y = record.I32();
-    const LONG width = record.I32();
-    const LONG height = record.I32();
-    const DWORD rop = record.U32();
-    // Source origin, transform, colour, usage and bitmap offset.
-    for (int i = 0; i < 2 + 6 + 1 + 1 + 1; ++i)
+bool CEnhMetaFilePlayer::PlayBlt(DWORD type, CEmfReader& record) {
+    CEmfBitmapRecord bitmap;
+    bitmap.bounds = record.Rect();
+    bitmap.x = record.I32();
+    bitmap.y = record.I32();
+    bitmap.width = record.I32();
+    bitmap.height = record.I32();
+    bitmap.rop = record.U32();
+    bitmap.xSrc = record.I32();
+    bitmap.ySrc = record.I32();
+    // The source transform and background colour are not used.
+    for (int i = 0; i < 6 + 1; ++i)
         record.U32();
-    const DWORD bitmapInfoSize = record.U32();
+    bitmap.usage = record.U32();
+    const DWORD infoOffset = record.U32();
+    const DWORD infoSize = record.U32();
+    const DWORD bitsOffset = record.U32();
+    const DWORD bitsSize = record.U32();
+    bitmap.srcWidth = bitmap.width;
+    bitmap.srcHeight = bitmap.height;
+    if (type == EMR_STRETCHBLT) {
+        bitmap.srcWidth = record.I32();
+        bitmap.srcHeight = record.I32();
+    }
     if (!record.Ok())
         return false;
-    // Only pattern transfers: one with a source bitmap is passed over.
-    if (bitmapInfoSize == 0)
-        m_dc->PatBlt(x, y, width, height, rop);
+    if (infoSize == 0) {
+        m_dc->PatBlt(bitmap.x, bitmap.y, bitmap.width, bitmap.height, bitmap.rop);
+        return true;
+    }
+    if (infoOffset > m_recordSize || infoSize > m_recordSize - infoOffset ||
+        bitsOffset > m_recordSize || bitsSize > m_recordSize - bitsOffset)
+        return false;
+    bitmap.info.assign(m_record + infoOffset, m_record + infoOffset + infoSize);
+    bitmap.bits.assign(m_record + bitsOffset, m_record + bitsOffset + bitsSize);
+    DrawBitmap(bitmap);
     return true;
+}
+
+bool CEnhMetaFilePlayer::PlayStretchDIBits(CEmfReader& record) {
+    const std::optional<CEmfBitmapRecord> bitmap =
+        CEmfBitmapRecord::Read(record, m_record, m_recordSize);
+    if (!bitmap)
+        return false;
+    DrawBitmap(*bitmap);
+    return true;
+}
+
+void CEnhMetaFilePlayer::DrawBitmap(const CEmfBitmapRecord& bitmap) {
+    // A bitmap the player cannot read is passed over, like an unknown record.
+    if (bitmap.usage != DIB_RGB_COLORS ||
+        !CDibLayout::ReadApart(bitmap.info.data(), bitmap.info.size(), bitmap.bits.size()))
+        return;
+    m_dc->StretchDIBits(bitmap.x, bitmap.y, bitmap.width, bitmap.height, bitmap.xSrc, bitmap.ySrc,
+                        bitmap.srcWidth, bitmap.srcHeight, bitmap.bits.data(),
+                        reinterpret_cast<const BITMAPINFO*>(bitmap.info.data()), bitmap.usage,
+                        bitmap.rop);
 }

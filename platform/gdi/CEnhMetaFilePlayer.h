@@ -16,6 +16,7 @@
 #include <vector>
 
 class CDC;
+class CEmfBitmapRecord;
 class CEmfReader;
 class CEnhMetaFile;
 class CGdiObject;
@@ -56,7 +57,10 @@ private:
     bool PlayPolyPolygon(DWORD type, CEmfReader& record);
     bool PlayClipRegion(CEmfReader& record);
     bool PlayText(CEmfReader& record);
-    bool PlayPatBlt(CEmfReader& record);
+    // Pattern transfers, and bitmaps given with the record.
+    bool PlayBlt(DWORD type, CEmfReader& record);
+    bool PlayStretchDIBits(CEmfReader& record);
+    void DrawBitmap(const CEmfBitmapRecord& bitmap);
     bool Store(DWORD index, std::unique_ptr<CGdiObject> object);
     void ApplyMapping();
     void ResetState();
@@ -68,6 +72,9 @@ private:
 
     // The state of one play.
     CDC* m_dc = nullptr;
+    // The record being played, head included.
+    const BYTE* m_record = nullptr;
+    std::size_t m_recordSize = 0;
     RECT m_target{};
     Axis m_x;
     Axis m_y;

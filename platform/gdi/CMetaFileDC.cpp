@@ -1,6 +1,8 @@
 #include "platform/gdi/CMetaFileDC.h"
 
 #include "platform/gdi/CBrush.h"
+#include "platform/gdi/CDibLayout.h"
+#include "platform/gdi/CEmfBitmapRecord.h"
 #include "platform/gdi/CEmfObjectRecord.h"
 #include "platform/gdi/CEmfRecord.h"
 #include "platform/gdi/CEmfWriter.h"
@@ -390,6 +392,39 @@ BOOL CMetaFileDC::PatBlt(int x, int y, int width, int height, DWORD rop) {
     return done;
 }
 
+int CMetaFileDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc,
+                               int srcWidth, int srcHeight, const void* bits,
+                               const BITMAPINFO* info, UINT usage, DWORD rop) {
+    m_painted.reset();
+    const int rows = CRecordingDC::StretchDIBits(x, y, width, height, xSrc, ySrc, srcWidth,
+                                                 srcHeight, bits, info, usage, rop);
+    if (rows == 0 || !m_writer)
+        return rows;
+    // The header was measured when the picture was drawn.
+    const BITMAPINFOHEADER& header = info->bmiHeader;
+    const std::size_t infoBytes = CDibLayout::InfoBytes(header);
+    const std::size_t bitsBytes =
+        CDibLayout::RowBytes(header.biBitCount, header.biWidth) * static_cast<std::size_t>(rows);
+    CEmfBitmapRecord record;
+    record.bounds = PaintedBounds();
+    record.x = x;
+    record.y = y;
+    record.width = width;
+    record.height = height;
+    record.xSrc = xSrc;
+    record.ySrc = ySrc;
+    record.srcWidth = srcWidth;
+    record.srcHeight = srcHeight;
+    record.usage = usage;
+    record.rop = rop;
+    const auto* infoData = reinterpret_cast<const BYTE*>(info);
+    record.info.assign(infoData, infoData + infoBytes);
+    const auto* bitsData = static_cast<const BYTE*>(bits);
+    record.bits.assign(bitsData, bitsData + bitsBytes);
+    Write(record.Build());
+    return rows;
+}
+
 void CMetaFileDC::FillRect(const RECT* rect, CBrush* brush) {
     m_painted.reset();
     CRecordingDC::FillRect(rect, brush);
@@ -597,6 +632,12 @@ COLORREF CMetaFileDC::OnSetPixel(const QPoint& point, COLORREF color) {
     if (set != CLR_INVALID)
         AddBounds(QRect(point, QSize(1, 1)));
     return set;
+}
+
+BOOL CMetaFileDC::OnBlt(const QRectF& target, const QImage&, QPainter::CompositionMode, bool) {
+    m_painted = Covering(target, 0);
+    AddBounds(*m_painted);
+    return TRUE;
 }
 
 void CMetaFileDC::OnText(const CTextLayout& layout) {

@@ -93,6 +93,9 @@ public:
     void FillRect(const RECT* rect, CBrush* brush) override;
     void FillSolidRect(const RECT* rect, COLORREF color) override;
     BOOL PatBlt(int x, int y, int width, int height, DWORD rop) override;
+    int StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth,
+                      int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage,
+                      DWORD rop) override;
 
     int SaveDC() override;
     BOOL RestoreDC(int savedDC) override;
@@ -118,6 +121,8 @@ protected:
     void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                     QPainter::CompositionMode mode) override;
     COLORREF OnSetPixel(const QPoint& point, COLORREF color) override;
+    BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,
+               bool smooth) override;
     void OnText(const CTextLayout& layout) override;
 
 private:

@@ -207,6 +207,17 @@ BOOL CRecordingDC::StretchBlt(int x, int y, int width, int height, CDC* source, 
     return CDC::StretchBlt(x, y, width, height, source, xSrc, ySrc, srcWidth, srcHeight, rop);
 }
 
+int CRecordingDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc,
+                                int srcWidth, int srcHeight, const void* bits,
+                                const BITMAPINFO* info, UINT usage, DWORD rop) {
+    const std::string depth = info ? Number(info->bmiHeader.biBitCount) + "bpp" : "null";
+    Log("StretchDIBits",
+        {Number(x), Number(y), Number(width), Number(height), Number(xSrc), Number(ySrc),
+         Number(srcWidth), Number(srcHeight), depth, CCallFormat::Rop3(rop)});
+    return CDC::StretchDIBits(x, y, width, height, xSrc, ySrc, srcWidth, srcHeight, bits, info,
+                              usage, rop);
+}
+
 int CRecordingDC::SaveDC() {
     Log("SaveDC");
     return CDC::SaveDC();

@@ -72,6 +72,9 @@ public:
                 DWORD rop) override;
     BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc,
                     int srcWidth, int srcHeight, DWORD rop) override;
+    int StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth,
+                      int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage,
+                      DWORD rop) override;
 
     int SaveDC() override;
     BOOL RestoreDC(int savedDC) override;

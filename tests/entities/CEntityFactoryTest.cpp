@@ -12,6 +12,7 @@
 #include "entities/CRukEArc.h"
 #include "entities/CRukEllipse.h"
 #include "entities/CRukGroup.h"
+#include "entities/CRukIFrame.h"
 #include "entities/CRukInsert.h"
 #include "entities/CRukLine.h"
 #include "entities/CRukNurbs.h"
@@ -41,6 +42,7 @@ TEST(CEntityFactoryTest, RecordTypesBuildTheirClassesAndAllOthersNothing) {
         {PorArc::Type, RUNTIME_CLASS(CRukArc)},
         {PorEArc::Type, RUNTIME_CLASS(CRukEArc)},
         {PorText::Type, RUNTIME_CLASS(CRukText)},
+        {PorIFrame::Type, RUNTIME_CLASS(CRukIFrame)},
         {PorDot::Type, RUNTIME_CLASS(CRukDot)},
         {PorGroup::Type, RUNTIME_CLASS(CRukGroup)},
         {PorSpline::Type, RUNTIME_CLASS(CRukSpline)},

@@ -1,0 +1,307 @@
+// Metafiles and metafile frames: enhanced metafiles from our own writer
+// (shapes and bitmaps), Windows metafiles plain and placeable, sizes, the
+// archive form and its checks, drawing and hit testing.
+#include "entities/CMetaFile.h"
+
+#include "entities/CRukIFrame.h"
+#include "entities/CRukMFrame.h"
+#include "entities/EntityKinds.h"
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CEnhMetaFile.h"
+#include "platform/gdi/CEnhMetaFilePlayer.h"
+#include "platform/gdi/CImageDC.h"
+#include "platform/gdi/CMetaFileDC.h"
+#include "platform/gdi/CPen.h"
+#include "platform/mfc/CArchiveException.h"
+#include "settings/CDrawDefaults.h"
+#include "tests/entities/FakeDocument.h"
+#include "tests/support/ImageTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+
+using namespace imagetest;
+
+namespace {
+
+template <class T> void Append(Bytes& bytes, T value) {
+    const auto* data = reinterpret_cast<const BYTE*>(&value);
+    bytes.insert(bytes.end(), data, data + sizeof value);
+}
+
+// An enhanced metafile of our writer: a frame of 2540 x 2540 (0.01 mm),
+// red on the left half, and a 2 x 1 bitmap (green, blue) on the right.
+Bytes OurMetafile() {
+    CMetaFileDC dc;
+    const RECT frame{0, 0, 2540, 2540};
+    dc.CreateEnhanced(nullptr, nullptr, &frame, nullptr);
+    CBrush red;
+    red.CreateSolidBrush(RGB(255, 0, 0));
+    CPen none;
+    none.CreatePen(PS_NULL, 0, 0);
+    dc.SelectObject(&red);
+    dc.SelectObject(&none);
+    dc.Rectangle(0, 0, 49, 97);
+    CRasterImage image;
+    image.Create(2, 1, 24);
+    const BYTE pixels[] = {0, 0xFF, 0, 0xFF, 0, 0};
+    std::memcpy(image.GetBits(), pixels, sizeof pixels);
+    dc.StretchDIBits(48, 0, 48, 96, 0, 0, 2, 1, image.GetBits(),
+                     reinterpret_cast<const BITMAPINFO*>(image.GetHeader()), DIB_RGB_COLORS,
+                     SRCCOPY);
+    HENHMETAFILE metafile = dc.CloseEnhanced();
+    Bytes bytes = metafile->Bytes();
+    DeleteEnhMetaFile(metafile);
+    return bytes;
+}
+
+// A Windows metafile: a window of 100 x 100 filled blue by a rectangle.
+Bytes BlueWindowsMetafile() {
+    Bytes records;
+    const auto record = [&](WORD function, std::initializer_list<WORD> params) {
+        Append<DWORD>(records, static_cast<DWORD>(3 + params.size()));
+        Append<WORD>(records, function);
+        for (WORD param : params)
+            Append<WORD>(records, param);
+    };
+    record(0x020C, {100, 100});                          // SetWindowExt
+    record(0x02FC, {0 /*BS_SOLID*/, 0x0000, 0x00FF, 0}); // blue brush, slot 0
+    record(0x012D, {0});                                 // SelectObject
+    record(0x02FA, {5 /*PS_NULL*/, 0, 0, 0, 0});         // pen, slot 1
+    record(0x012D, {1});
+    record(0x041B, {101, 101, 0, 0}); // Rectangle
+    record(0x0000, {});
+    Bytes bytes;
+    Append<WORD>(bytes, 1);
+    Append<WORD>(bytes, 9);
+    Append<WORD>(bytes, 0x0300);
+    Append<DWORD>(bytes, static_cast<DWORD>((18 + records.size()) / 2));
+    Append<WORD>(bytes, 2);
+    Append<DWORD>(bytes, 8);
+    Append<WORD>(bytes, 0);
+    bytes.insert(bytes.end(), records.begin(), records.end());
+    return bytes;
+}
+
+Bytes Placeable(const Bytes& metafile, std::int16_t width, WORD inch) {
+    Bytes bytes;
+    Append<DWORD>(bytes, 0x9AC6CDD7);
+    Append<WORD>(bytes, 0);
+    for (std::int16_t value : {std::int16_t{0}, std::int16_t{0}, width, width})
+        Append<std::int16_t>(bytes, value);
+    Append<WORD>(bytes, inch);
+    Append<DWORD>(bytes, 0);
+    Append<WORD>(bytes, 0);
+    bytes.insert(bytes.end(), metafile.begin(), metafile.end());
+    return bytes;
+}
+
+QImage DrawFrame(CRukMFrame& frame, int size) {
+    QImage surface(size, size, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    CDrawDefaults settings;
+    FakeDocument document;
+    CImageDC dc(surface);
+    const double scale = static_cast<double>(size) / (frame.m_maxX - frame.m_minX);
+    frame.DrawA(&document, &dc, 0, 0, scale, 1.0, &settings, FALSE, RECT{0, 0, size, size});
+    return surface;
+}
+
+TEST(CMetaFileTest, FrameOfAnInchMeasuresNinetySevenScreenPixels) {
+    CMetaFile metafile;
+    ASSERT_TRUE(metafile.SetBits(OurMetafile()));
+    EXPECT_EQ(metafile.GetSizePixels().cx, 97);
+    EXPECT_EQ(metafile.GetSizePixels().cy, 97);
+    EXPECT_EQ(CMetaFile().GetSizePixels().cx, 0);
+}
+
+TEST(CMetaFileTest, OurMetafileWithABitmapPlaysIntoAFrame) {
+    TempFolder folder;
+    const std::string path = folder.Path("ours.emf");
+    WriteAll(path, OurMetafile());
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFile(path.c_str()), 1);
+    EXPECT_EQ(frame.GetKind(), kKindMFrame);
+    EXPECT_EQ(frame.m_maxX, 97000);
+    const QImage surface = DrawFrame(frame, 97);
+    EXPECT_EQ(surface.pixel(20, 50), qRgb(255, 0, 0));
+    EXPECT_EQ(surface.pixel(60, 50), qRgb(0, 255, 0));
+    EXPECT_EQ(surface.pixel(85, 50), qRgb(0, 0, 255));
+}
+
+TEST(CMetaFileTest, PlainWindowsMetafileIsConvertedAndDrawn) {
+    TempFolder folder;
+    const std::string path = folder.Path("blue.wmf");
+    WriteAll(path, BlueWindowsMetafile());
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFile(path.c_str()), 1);
+    // 10 x 10 mm.
+    EXPECT_EQ(frame.GetMetaFile().GetHeader()->frame.right, 1000);
+    const QImage surface = DrawFrame(frame, 60);
+    EXPECT_EQ(surface.pixel(30, 30), qRgb(0, 0, 255));
+}
+
+TEST(CMetaFileTest, PlaceableHeaderGivesThePictureSize) {
+    TempFolder folder;
+    const std::string path = folder.Path("placed.wmf");
+    WriteAll(path, Placeable(BlueWindowsMetafile(), 2880, 1440));
+    CMetaFile metafile;
+    ASSERT_EQ(metafile.LoadFile(path.c_str()), 1);
+    EXPECT_EQ(metafile.GetHeader()->frame.right, 5080);
+}
+
+TEST(CMetaFileTest, PlaceableHeaderWithoutUnitsPerInchIsRefused_Mended) {
+    TempFolder folder;
+    const std::string path = folder.Path("zero.wmf");
+    WriteAll(path, Placeable(BlueWindowsMetafile(), 2880, 0));
+    CMetaFile metafile;
+    EXPECT_EQ(metafile.LoadFile(path.c_str()), 0);
+    EXPECT_TRUE(metafile.IsEmpty());
+}
+
+TEST(CMetaFileTest, UnreadableFilesGiveZero) {
+    TempFolder folder;
+    WriteAll(folder.Path("junk.emf"), Bytes{1, 2, 3, 4, 5, 6, 7, 8});
+    Bytes cut = BlueWindowsMetafile();
+    cut.erase(cut.begin() + 10, cut.end());
+    WriteAll(folder.Path("cut.wmf"), cut);
+    CRukMFrame frame;
+    EXPECT_EQ(frame.LoadMetaFile(folder.Path("junk.emf").c_str()), 0);
+    EXPECT_EQ(frame.LoadMetaFile(folder.Path("cut.wmf").c_str()), 0);
+    EXPECT_EQ(frame.LoadMetaFile(folder.Path("missing.emf").c_str()), 0);
+}
+
+TEST(CMetaFileTest, EmptyMetafileArchivesAsASingleZeroAndDrawsNothing) {
+    CMetaFile empty;
+    const Bytes stored = Store([&](CArchive& ar) { empty.Serialize(ar); });
+    EXPECT_EQ(stored, (Bytes{0, 0, 0, 0}));
+    QImage surface(4, 4, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    CImageDC dc(surface);
+    EXPECT_EQ(empty.Draw(&dc, 0, 0, 4, 4), 1);
+    EXPECT_EQ(surface.pixel(1, 1), qRgb(255, 255, 255));
+}
+
+TEST(CMetaFileTest, FrameArchiveRoundTripKeepsThePicture) {
+    TempFolder folder;
+    const std::string path = folder.Path("round.emf");
+    WriteAll(path, OurMetafile());
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFileAt(path.c_str(), RECT{0, 0, 2000, 1000}), 1);
+    EXPECT_EQ(frame.m_maxX, 1000);
+    const Bytes stored = Store([&](CArchive& ar) { ar << &frame; });
+    CObject* object = nullptr;
+    Load(stored, [&](CArchive& ar) { object = ar.ReadObject(RUNTIME_CLASS(CRukMFrame)); });
+    std::unique_ptr<CRukMFrame> read(static_cast<CRukMFrame*>(object));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->GetMetaFile().GetBits(), frame.GetMetaFile().GetBits());
+    EXPECT_EQ(read->m_maxY, 1000);
+    EXPECT_TRUE(read->GetFilePath().IsEmpty());
+}
+
+struct BadCount {
+    const char* name;
+    LONG delta;
+};
+
+class BadCountTest : public ::testing::TestWithParam<BadCount> {};
+
+// The stored count must be the metafile's own size, so that the document's
+// reader never goes on from a wrong position.
+TEST_P(BadCountTest, FailsTheArchive_Mended) {
+    const Bytes metafile = OurMetafile();
+    Bytes stored;
+    Append<LONG>(stored, static_cast<LONG>(metafile.size()) + GetParam().delta);
+    stored.insert(stored.end(), metafile.begin(), metafile.end());
+    stored.insert(stored.end(), 8, 0);
+    CMetaFile read;
+    EXPECT_THROW(Load(stored, [&](CArchive& ar) { read.Serialize(ar); }), CArchiveException);
+    EXPECT_TRUE(read.IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, BadCountTest,
+                         ::testing::Values(BadCount{"Shorter", -4}, BadCount{"Longer", 4},
+                                           BadCount{"PastTheEnd", 1000},
+                                           BadCount{"Negative", -100000}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CMetaFileTest, FrameHitInsideAndNearItsEdges) {
+    TempFolder folder;
+    const std::string path = folder.Path("hit.emf");
+    WriteAll(path, OurMetafile());
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFileAt(path.c_str(), RECT{0, 0, 1000, 1000}), 1);
+    FakeDocument document;
+    EXPECT_EQ(frame.HitTest(nullptr, &document, 500, 500), 1);
+    EXPECT_EQ(frame.HitTest(nullptr, &document, 1010, 500), 1);
+    EXPECT_EQ(frame.HitTest(nullptr, &document, 3000, 500), 0);
+}
+
+// An image frame painted into a metafile the way the clipboard copy sets it
+// up (y upwards) comes back upright when the metafile is played.
+TEST(CMetaFileTest, ImageFrameDrawnIntoAMetafilePlaysBackUpright) {
+    TempFolder folder;
+    CRasterImage image;
+    image.Create(1, 2, 24);
+    const BYTE rows[] = {0xFF, 0, 0, 0, 0, 0, 0xFF, 0}; // bottom blue, top red
+    std::memcpy(image.GetBits(), rows, sizeof rows);
+    const std::string path = folder.Path("column.bmp");
+    {
+        CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+        image.WriteBmpFile(file);
+    }
+    CRukIFrame frame;
+    ASSERT_EQ(frame.LoadImageFile(path.c_str(), 0, 0, 50, 100), 1);
+
+    CMetaFileDC dc;
+    const RECT picture{0, 0, 1323, 2646};
+    dc.CreateEnhanced(nullptr, nullptr, &picture, nullptr);
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(50, -100);
+    dc.SetWindowOrg(0, 0);
+    dc.SetViewportExt(50, 100);
+    CDrawDefaults settings;
+    FakeDocument document;
+    frame.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, RECT{0, 0, 50, 100});
+    HENHMETAFILE metafile = dc.CloseEnhanced();
+    ASSERT_TRUE(metafile);
+    QImage surface(50, 100, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    {
+        CImageDC target(surface);
+        CEnhMetaFilePlayer(*metafile).Play(target, RECT{0, 0, 50, 100});
+    }
+    DeleteEnhMetaFile(metafile);
+    EXPECT_EQ(surface.pixel(25, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(surface.pixel(25, 80), qRgb(0, 0, 255));
+}
+
+// A metafile made by a real program on this machine, when one is there.
+TEST(CMetaFileTest, MetafileOfAnOfficeProgramPlaysIntoAFrame) {
+    const QString office = QStandardPaths::findExecutable("soffice");
+    const QString inkscape = QStandardPaths::findExecutable("inkscape");
+    if (office.isEmpty() && inkscape.isEmpty())
+        GTEST_SKIP() << "neither LibreOffice nor Inkscape is installed";
+    TempFolder folder;
+    const std::string svg = folder.Path("square.svg");
+    const std::string text = "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='100'>"
+                             "<rect x='0' y='0' width='100' height='100' fill='#0000ff'/></svg>";
+    WriteAll(svg, Bytes(text.begin(), text.end()));
+    QProcess process;
+    if (!inkscape.isEmpty())
+        process.start(inkscape, {QString::fromStdString(svg), "--export-type=emf"});
+    else
+        process.start(office,
+                      {"--headless", "--convert-to", "emf", "--outdir",
+                       QString::fromStdString(folder.Path("")), QString::fromStdString(svg)});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFile(folder.Path("square.emf").c_str()), 1);
+    const QImage surface = DrawFrame(frame, 80);
+    EXPECT_EQ(surface.pixel(40, 40), qRgb(0, 0, 255));
+}
+
+} // namespace
