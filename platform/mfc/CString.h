@@ -104,6 +104,8 @@ public:
 
     QString ToQString() const;
     static CString FromQString(const QString& text);
+    // A text written in UTF-8 in the program's source, in CP932.
+    static CString FromUtf8(const char* text);
 
 private:
     std::string m_data;
