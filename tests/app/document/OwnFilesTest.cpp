@@ -81,6 +81,17 @@ protected:
         doc.FindLayer("B")->m_visible = 0;
     }
 
+    // A drawing in a writable folder with its control file "plan.zcd"
+    // saved, then a redline added and recorded.
+    void EditAfterSave(CZumeoDoc& doc) {
+        doc.m_controlPath = PathOf("plan.zcd");
+        doc.m_workPath = PathOf("plan.$$$");
+        ASSERT_TRUE(doc.CreateWorkFile());
+        ASSERT_TRUE(doc.SaveControlFile(doc.m_controlPath));
+        doc.AddMarkup(MakeLine("Red", 1, 2, 3, 4));
+        doc.m_undo.Push(new CUndoRecord(&doc, "x"));
+    }
+
     TempProfile m_profile;
     ScriptedDialogs m_dialogs;
     QTemporaryDir m_folder;
@@ -325,13 +336,8 @@ TEST_F(OwnFilesTest, NotAnOwnDrawingFileIsARefusedRead) {
 TEST_F(OwnFilesTest, MendedFailedControlSaveKeepsTheOldFileAndTheFlag) {
     const CString path = PathOf("plan.zcd");
     CZumeoDoc doc;
-    doc.m_controlPath = path;
-    doc.m_workPath = PathOf("plan.$$$");
-    ASSERT_TRUE(doc.CreateWorkFile());
-    ASSERT_TRUE(doc.SaveControlFile(path));
+    EditAfterSave(doc);
     const QByteArray good = ReadAll(path);
-    doc.AddMarkup(MakeLine("Red", 1, 2, 3, 4));
-    doc.m_undo.Push(new CUndoRecord(&doc, "x"));
     // Something that is not a file stands where the new copy would be written.
     ASSERT_TRUE(QDir().mkpath((path + ".tmp").ToQString()));
     EXPECT_FALSE(doc.OnFileSave());
@@ -346,12 +352,7 @@ TEST_F(OwnFilesTest, MendedFailedControlSaveKeepsTheOldFileAndTheFlag) {
 TEST_F(OwnFilesTest, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
     const CString path = PathOf("plan.zcd");
     CZumeoDoc doc;
-    doc.m_controlPath = path;
-    doc.m_workPath = PathOf("plan.$$$");
-    ASSERT_TRUE(doc.CreateWorkFile());
-    ASSERT_TRUE(doc.SaveControlFile(path));
-    doc.AddMarkup(MakeLine("Red", 1, 2, 3, 4));
-    doc.m_undo.Push(new CUndoRecord(&doc, "x"));
+    EditAfterSave(doc);
     EXPECT_TRUE(doc.OnFileSave());
     EXPECT_EQ(doc.m_redlineModified, 0);
     // After Ctrl+S nothing can be undone.

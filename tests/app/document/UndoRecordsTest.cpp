@@ -95,6 +95,19 @@ protected:
         }
     }
 
+    // The markup brought to the front or sent to the back, recorded.
+    void ExpectReorderUndone(SerialMarkup* markup, void (CCommonDoc::*reorder)(CRukEntity*)) {
+        const auto before = Describe();
+        const Selection selection(markup);
+        auto* record = new CUndoReorder(&m_doc, "reorder", selection.list);
+        (m_doc.*reorder)(markup);
+        record->CaptureResult();
+        m_doc.m_undo.Push(record);
+        const auto after = Describe();
+        ASSERT_NE(after, before);
+        ExpectUndoRedo(before, after);
+    }
+
     TempProfile m_profile;
     CZumeoDoc m_doc;
     SerialMarkup* m_a;
@@ -147,27 +160,11 @@ TEST_F(UndoRecordsTest, ModifyExchangesTheStates) {
 }
 
 TEST_F(UndoRecordsTest, BringToFrontIsTakenBack) {
-    const auto before = Describe();
-    const Selection selection(m_a);
-    auto* record = new CUndoReorder(&m_doc, "front", selection.list);
-    m_doc.BringToFront(m_a);
-    record->CaptureResult();
-    m_doc.m_undo.Push(record);
-    const auto after = Describe();
-    ASSERT_NE(after, before);
-    ExpectUndoRedo(before, after);
+    ExpectReorderUndone(m_a, &CCommonDoc::BringToFront);
 }
 
 TEST_F(UndoRecordsTest, SendToBackIsTakenBack) {
-    const auto before = Describe();
-    const Selection selection(m_c);
-    auto* record = new CUndoReorder(&m_doc, "back", selection.list);
-    m_doc.SendToBack(m_c);
-    record->CaptureResult();
-    m_doc.m_undo.Push(record);
-    const auto after = Describe();
-    ASSERT_NE(after, before);
-    ExpectUndoRedo(before, after);
+    ExpectReorderUndone(m_c, &CCommonDoc::SendToBack);
 }
 
 TEST_F(UndoRecordsTest, CutOutGivesBackItsTwoSources) {
