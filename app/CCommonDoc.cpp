@@ -646,6 +646,12 @@ void CCommonDoc::SendToBack(CRukEntity* object) {
 
 // ---- Files and sizes
 
+// Own drawing files from before the header are only their entity list; they
+// are known by their extension.
+bool CCommonDoc::IsOwnDrawingName(const CString& path) {
+    return path.Right(4).CompareNoCase(".zmd") == 0;
+}
+
 int CCommonDoc::GetFileKind(const CString& path) {
     if (!FileExists(path))
         return 0;
@@ -659,13 +665,13 @@ int CCommonDoc::GetFileKind(const CString& path) {
     } catch (const CFileException&) {
         return -1;
     }
-    if (read < sizeof header || ReadUInt32(header + 4) <= kLegacyVersionMax)
-        return -1;
-    if (std::memcmp(header, "RukD", 4) == 0)
-        return 1;
-    if (std::memcmp(header, "RukC", 4) == 0)
-        return 2;
-    return -1;
+    if (read == sizeof header && ReadUInt32(header + 4) > kLegacyVersionMax) {
+        if (std::memcmp(header, "RukD", 4) == 0)
+            return 1;
+        if (std::memcmp(header, "RukC", 4) == 0)
+            return 2;
+    }
+    return IsOwnDrawingName(path) ? 1 : -1;
 }
 
 BOOL CCommonDoc::CreateWorkFile() {

@@ -161,8 +161,10 @@ public:
 
     // ---- Files and sizes.
 
-    // 0 missing, 1 own drawing file, 2 control file, -1 anything else.
+    // 0 missing, 1 own drawing file, 2 control file, -1 anything else. A
+    // ".zmd" file without the header is an own drawing file of version 0.
     static int GetFileKind(const CString& path);
+    static bool IsOwnDrawingName(const CString& path);
     // Takes the work file; without it the drawing is read-only.
     BOOL CreateWorkFile();
     void RemoveWorkFile();

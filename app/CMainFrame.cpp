@@ -165,7 +165,18 @@ void CMainFrame::FillFontList() {
 }
 
 void CMainFrame::SetDocument(CZumeoDoc* document) {
+    if (m_document)
+        m_document->m_undo.SetMenu(nullptr, 0, 0);
     m_document = document;
+    if (m_document) {
+        m_document->m_undo.SetMenu(
+            [this](UINT id, const CString& text, bool enabled) {
+                m_menu.ModifyODMenu(text.ToQString(), id);
+                m_menu.EnableItem(id, enabled);
+            },
+            CommandIds::kEditUndo, CommandIds::kEditRedo);
+        m_document->m_undo.UpdateMenu();
+    }
     m_view->SetDocument(document);
     m_wndLayerBar->SetDocument(document);
     UpdateBars();
@@ -201,10 +212,25 @@ QWidget* CMainFrame::LayerBarWindow() const {
     return m_layerDock;
 }
 
+QString CMainFrame::TitleText() const {
+    QString title = QStringLiteral("Zumeo");
+    if (!m_document || m_document->GetPathName().IsEmpty())
+        return title;
+    title += QStringLiteral(" - ") + m_document->GetTitle().ToFilePath();
+    if (!m_document->m_objects.IsEmpty() && m_document->IsReadOnly())
+        title += QStringLiteral(" （読み取り専用）");
+    return title;
+}
+
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(TitleText());
+}
+
 void CMainFrame::UpdateBars() {
     UpdateMenu(m_menu);
     if (!m_document)
         return;
+    UpdateTitle();
     m_wndToolBar->UpdateButtons(CToolBarState::FromDocument(*m_document));
     m_wndToolBar->KeepEnabledOnly([this](UINT id) { return IsCommandEnabled(MenuCommandOf(id)); });
     m_wndLayerBar->UpdateControls();
@@ -256,6 +282,11 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kRedraw, &CMainFrame::OnRedraw, &CMainFrame::HasDrawing},
     {CommandIds::kCopyAll, &CMainFrame::OnCopyAll, &CMainFrame::HasDrawing},
     {CommandIds::kEditCopy, &CMainFrame::OnCopyVisible, &CMainFrame::HasDrawing},
+    {CommandIds::kFileSave, &CMainFrame::OnFileSave, &CMainFrame::HasSidePaths},
+    {CommandIds::kFileSaveAs, &CMainFrame::OnFileSaveAs, &CMainFrame::HasSidePaths},
+    {CommandIds::kConvertToOwn, &CMainFrame::OnConvertToOwn, &CMainFrame::CanConvert},
+    {CommandIds::kEditUndo, &CMainFrame::OnEditUndo, &CMainFrame::CanUndo},
+    {CommandIds::kEditRedo, &CMainFrame::OnEditRedo, &CMainFrame::CanRedo},
 };
 
 const CMainFrame::CommandRoute* CMainFrame::FindRoute(UINT id) {
@@ -287,6 +318,22 @@ bool CMainFrame::HasDrawing(UINT) const {
 
 bool CMainFrame::CanPreviousView(UINT) const {
     return m_view->CanPreviousView();
+}
+
+bool CMainFrame::HasSidePaths(UINT) const {
+    return m_document && !m_document->m_controlPath.IsEmpty();
+}
+
+bool CMainFrame::CanConvert(UINT) const {
+    return m_document && m_document->CanConvert();
+}
+
+bool CMainFrame::CanUndo(UINT) const {
+    return m_document && m_document->m_undo.CanUndo();
+}
+
+bool CMainFrame::CanRedo(UINT) const {
+    return m_document && m_document->m_undo.CanRedo();
 }
 
 void CMainFrame::OnFileOpen(UINT) {
@@ -353,8 +400,39 @@ void CMainFrame::OnCopyVisible(UINT) {
     m_view->CopyVisibleToClipboard();
 }
 
+void CMainFrame::OnFileSave(UINT) {
+    m_document->OnFileSave();
+}
+
+void CMainFrame::OnFileSaveAs(UINT) {
+    m_document->SaveControlFileAs();
+}
+
+void CMainFrame::OnConvertToOwn(UINT) {
+    m_document->ConvertToOwnDocument();
+    UpdateTitle();
+}
+
+void CMainFrame::ShowChangedRedlines() {
+    m_view->Redraw();
+    m_wndLayerBar->FillLayers();
+    UpdateBars();
+}
+
+void CMainFrame::OnEditUndo(UINT) {
+    m_view->m_pTool.reset();
+    if (m_document->m_undo.Undo())
+        ShowChangedRedlines();
+}
+
+void CMainFrame::OnEditRedo(UINT) {
+    m_view->m_pTool.reset();
+    if (m_document->m_undo.Redo())
+        ShowChangedRedlines();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!m_bCanClose) {
+    if (!m_bCanClose || !m_app.QueryCloseDrawing()) {
         event->ignore();
         return;
     }
@@ -372,5 +450,6 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return;
     event->acceptProposedAction();
-    m_app.OpenDocumentFile(CString::FromFilePath(urls.first().toLocalFile()));
+    if (m_app.QueryCloseDrawing())
+        m_app.OpenDocumentFile(CString::FromFilePath(urls.first().toLocalFile()));
 }

@@ -37,6 +37,10 @@ public:
     // A command runs only through a route that allows it now; one without a
     // route is always disabled.
     bool IsCommandEnabled(UINT id) const;
+    // The main window's title: the program and the document's file name,
+    // marked read-only when its folder is.
+    QString TitleText() const;
+    void UpdateTitle();
     // Brings the bars' enabling up to date with the document.
     void UpdateBars();
     // The same for the menu items, as before a popup opens.
@@ -96,11 +100,22 @@ private:
     void OnRedraw(UINT id);
     void OnCopyAll(UINT id);
     void OnCopyVisible(UINT id);
+    void OnFileSave(UINT id);
+    void OnFileSaveAs(UINT id);
+    void OnConvertToOwn(UINT id);
+    void OnEditUndo(UINT id);
+    void OnEditRedo(UINT id);
     // Enablers of the routes.
     bool Always(UINT) const { return true; }
     bool HasRecentFile(UINT id) const;
     bool HasDrawing(UINT id) const;
     bool CanPreviousView(UINT id) const;
+    bool HasSidePaths(UINT id) const;
+    bool CanConvert(UINT id) const;
+    bool CanUndo(UINT id) const;
+    bool CanRedo(UINT id) const;
+    // The redlines changed under the view: repaint them, refill the layers.
+    void ShowChangedRedlines();
 
     CZumeoApp& m_app;
     bool m_bFirstShow = true;

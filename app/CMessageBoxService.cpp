@@ -1,6 +1,7 @@
 #include "app/CMessageBoxService.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -34,12 +35,8 @@ QMessageBox::StandardButtons ButtonsOf(UINT type) {
     }
 }
 
-} // namespace
-
-int CMessageBoxService::MessageBox(const CString& text, const CString& caption, UINT type) {
-    QMessageBox box(IconOf(type), caption.ToQString(), text.ToQString(), ButtonsOf(type),
-                    QApplication::activeWindow());
-    switch (box.exec()) {
+int AnswerOf(int button, UINT type) {
+    switch (button) {
     case QMessageBox::Ok:
         return IDOK;
     case QMessageBox::Yes:
@@ -51,6 +48,29 @@ int CMessageBoxService::MessageBox(const CString& text, const CString& caption, 
     }
 }
 
+} // namespace
+
+int CMessageBoxService::MessageBox(const CString& text, const CString& caption, UINT type) {
+    QMessageBox box(IconOf(type), caption.ToQString(), text.ToQString(), ButtonsOf(type),
+                    QApplication::activeWindow());
+    return AnswerOf(box.exec(), type);
+}
+
+int CMessageBoxService::MessageBoxWithCheck(const CString& text, const CString& checkText,
+                                            const CString& caption, UINT type, BOOL* checked) {
+    QMessageBox box(IconOf(type), caption.ToQString(), text.ToQString(), ButtonsOf(type),
+                    QApplication::activeWindow());
+    auto* check = new QCheckBox(checkText.ToQString(), &box);
+    box.setCheckBox(check);
+    const int answer = AnswerOf(box.exec(), type);
+    *checked = check->isChecked() ? TRUE : FALSE;
+    return answer;
+}
+
 QString CMessageBoxService::GetOpenFileName(const QString& folder, const QString& filters) {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filters);
+}
+
+QString CMessageBoxService::GetSaveFileName(const QString& path, const QString& filters) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), path, filters);
 }

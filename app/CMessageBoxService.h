@@ -7,4 +7,7 @@ class CMessageBoxService final : public CDialogService {
 public:
     int MessageBox(const CString& text, const CString& caption, UINT type) override;
     QString GetOpenFileName(const QString& folder, const QString& filters) override;
+    QString GetSaveFileName(const QString& path, const QString& filters) override;
+    int MessageBoxWithCheck(const CString& text, const CString& checkText, const CString& caption,
+                            UINT type, BOOL* checked) override;
 };

@@ -202,7 +202,8 @@ bool CZumeoApp::OpenDocumentFile(const CString& path) {
     const CPlugIn* plugIn = m_plugIns.FindByExt(path);
     if (!m_document || !m_frame)
         return false;
-    if (!plugIn) {
+    const bool ownDrawing = !plugIn && CCommonDoc::GetFileKind(path) == 1;
+    if (!plugIn && !ownDrawing) {
         AfxMessageBox(
             PathForDisplay(path) +
                 FromUtf8(" を開けません。\nこの種類のファイルを読み込む手段がありません。"),
@@ -212,12 +213,13 @@ bool CZumeoApp::OpenDocumentFile(const CString& path) {
     m_document->SetSettings(&m_settings);
     m_document->SetStatusBar(m_frame->statusBar());
     m_document->SetFontCharSetSource([this](const CString& face) { return GetFontCharSet(face); });
-    if (!m_document->ImportByPlugin(plugIn->GetPath(), path))
+    if (!(ownDrawing ? m_document->OnOpenDocument(path.c_str())
+                     : m_document->ImportByPlugin(plugIn->GetPath(), path)))
         return false;
     m_recentFiles.Add(path);
     m_frame->LayerBar()->FillLayers();
     m_frame->UpdateBars();
-    m_frame->setWindowTitle(GetFileTitleExt(path).ToFilePath() + QStringLiteral(" - Zumeo"));
+    m_frame->UpdateTitle();
     return true;
 }
 
@@ -227,14 +229,24 @@ bool CZumeoApp::OnOpenRecentFile(UINT id) {
         return false;
     if (m_frame)
         m_frame->GetActiveView()->m_pTool.reset();
+    if (!QueryCloseDrawing())
+        return false;
     const CString path = m_recentFiles[index];
     if (!OpenDocumentFile(path))
         m_recentFiles.Remove(index);
     return true;
 }
 
+bool CZumeoApp::QueryCloseDrawing() {
+    return !m_document || m_document->QueryCloseDrawing(m_settings);
+}
+
 void CZumeoApp::OnFileOpen() {
-    QStringList filters;
+    if (m_frame)
+        m_frame->GetActiveView()->m_pTool.reset();
+    if (!QueryCloseDrawing())
+        return;
+    QStringList filters{QStringLiteral("Zumeo ファイル (*.zmd)")};
     for (int i = 0; i < m_plugIns.GetCount(); ++i) {
         const QStringList parts =
             m_plugIns.GetAt(i).GetFilter().ToQString().split(QLatin1Char('|'));

@@ -54,6 +54,9 @@ public:
 
     // Opens a drawing into the document; false when it cannot be read.
     bool OpenDocumentFile(const CString& path);
+    // The close check of the open drawing: the conversion offer and the
+    // save question; false when the user cancels.
+    bool QueryCloseDrawing();
     bool OnOpenRecentFile(UINT id);
     void OnFileOpen();
     void OnHelp();

@@ -1,7 +1,10 @@
 #include "app/CZumeoDoc.h"
 
 #include "app/CControlFileReader.h"
+#include "app/CControlFileWriter.h"
+#include "app/CConvertOnCloseDlg.h"
 #include "app/CDocViewHook.h"
+#include "app/COwnDrawingFile.h"
 #include "app/CPlugInReader.h"
 #include "app/CPorBlockImport.h"
 #include "app/PathFunctions.h"
@@ -9,8 +12,10 @@
 #include "entities/CRukEntity.h"
 #include "entities/CRukGroup.h"
 #include "entities/CRukLayer.h"
+#include "entities/CRukSaveGroup.h"
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
+#include "platform/mfc/CArchive.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/GlobalMemory.h"
 #include "por/PorRecord.h"
@@ -78,6 +83,17 @@ void RefuseBlock(const CPorBlockImport& import, const CString& library, const CS
         AfxMessageBox(kReadError + ("\n" + PathForDisplay(path)));
 }
 
+// Before this version a group's saved attributes were keyed by its block name.
+constexpr UINT kGroupNameKeyVersion = 0x10007;
+
+// A read-only folder keeps the redlines only under another name.
+bool AskToSaveElsewhere() {
+    return AfxMessageBox(
+               CString::FromUtf8("読み取り専用フォルダのため朱書きデータを保存できません。\n"
+                                 "名前を付けて保存しますか？"),
+               MB_YESNO) == IDYES;
+}
+
 bool IsPathPart(const CRukEntity* object) {
     return object->m_childFlag == kOutlineOfPath || object->m_childFlag == kHoleOfPath;
 }
@@ -95,6 +111,12 @@ bool IsLeaderMarkup(int kind) {
 }
 
 } // namespace
+
+void CZumeoDoc::ClearContents() {
+    CCommonDoc::ClearContents();
+    m_undo.RemoveAll();
+    m_undo.UpdateMenu();
+}
 
 BOOL CZumeoDoc::MoveToLayer(CRukEntity* object, const CString& name) {
     if (!CCommonDoc::MoveToLayer(object, name))
@@ -206,28 +228,11 @@ int CZumeoDoc::Import(const CString& library, const CString& filePath,
         RefuseBlock(import, library, filePath);
         return 0;
     }
-    ClearContents();
-    ResetDocument();
-    m_drawingPath = documentPath;
-    m_controlPath = ReplaceExtension(documentPath, ".zcd");
-    m_ownDocPath = ReplaceExtension(documentPath, ".zmd");
-    m_workPath = ReplaceExtension(documentPath, ".$$$");
-    if (m_createWorkFile)
-        CreateWorkFile();
-    else
-        m_createWorkFile = 1;
-    // The redlines are in before the drawing.
-    ReadControlFile();
+    BeginLoad(documentPath);
     import.Run(*this, CPorBlockImport::Mode::Import, Settings(), m_statusBar);
     BuildLinePatterns();
-    RefitExtent();
-    FileLoadedRedlines();
-    UpdateLayerStates();
-    View().ShowLoadedDrawing();
-    View().RefreshLayerBar();
-    m_openState = kOpenImported;
-    RecalcMarkupSizes(Settings());
-    m_redlineModified = 0;
+    SetPathName(documentPath);
+    FinishLoad(kOpenImported);
     return 1;
 }
 
@@ -249,6 +254,251 @@ int CZumeoDoc::MergeByPlugin(const CString& library, const CString& path) {
     View().RefreshLayerBar();
     RecalcMarkupSizes(Settings());
     return 1;
+}
+
+// ---- The own files
+
+void CZumeoDoc::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        if (m_saveAsControl) {
+            BuildSaveGroups();
+            CControlFileWriter::Write(ar, *this);
+        } else {
+            COwnDrawingFile::Write(ar, *this);
+        }
+        return;
+    }
+    const CString path = ar.GetFile()->GetFilePath();
+    if (path.CompareNoCase(m_controlPath.c_str()) != 0) {
+        COwnDrawingFile::Read(ar, *this);
+        return;
+    }
+    // The control file reader reads all or nothing, from the file itself.
+    if (CControlFileReader::Read(path, *this) == CControlFileReader::Result::Failed)
+        AfxThrowArchiveException(CArchiveException::genericException, path.c_str());
+}
+
+BOOL CZumeoDoc::OnOpenDocument(const char* pathName) {
+    const CString path(pathName);
+    if (!FileExists(path))
+        return FALSE;
+    if (GetFileKind(path) != 1) {
+        AfxMessageBox(kReadError + ("\n" + path));
+        return FALSE;
+    }
+    BeginLoad(path);
+    m_openState = kOpenNew;
+    m_ownDocPath = path;
+    if (!CDocument::OnOpenDocument(pathName)) {
+        ClearContents();
+        ResetDocument();
+        return FALSE;
+    }
+    SetPathName(path);
+    FinishLoad(kOpenOwnFile);
+    return TRUE;
+}
+
+void CZumeoDoc::SetPathName(const CString& pathName) {
+    CDocument::SetPathName(pathName);
+    SetTitle(GetFileTitleExt(pathName));
+}
+
+void CZumeoDoc::DeleteSaveGroups() {
+    for (POSITION position = m_saveGroups.GetHeadPosition(); position;)
+        delete m_saveGroups.GetNext(position);
+    m_saveGroups.RemoveAll();
+}
+
+void CZumeoDoc::BuildSaveGroups() {
+    DeleteSaveGroups();
+    for (POSITION position = m_topObjects.GetHeadPosition(); position;) {
+        const auto* group = dynamic_cast<const CRukGroup*>(m_topObjects.GetNext(position));
+        if (!group || group->GetKind() != kKindGroup || group->m_groupName.IsEmpty())
+            continue;
+        auto* saved = new CRukSaveGroup;
+        saved->m_groupName = group->m_groupName;
+        saved->m_tag = group->m_tag;
+        saved->m_name = group->m_name;
+        saved->m_color = group->m_color;
+        saved->m_layerName = group->m_layerName;
+        saved->m_fillColor = group->m_fillColor;
+        m_saveGroups.AddTail(saved);
+    }
+}
+
+void CZumeoDoc::ApplySaveGroups() {
+    for (POSITION position = m_topObjects.GetHeadPosition(); position;) {
+        auto* group = dynamic_cast<CRukGroup*>(m_topObjects.GetNext(position));
+        if (!group || group->GetKind() != kKindGroup)
+            continue;
+        const CString& key =
+            m_fileVersion < kGroupNameKeyVersion ? group->m_blockName : group->m_groupName;
+        for (POSITION saved = m_saveGroups.GetHeadPosition(); saved;) {
+            const auto* attributes = static_cast<const CRukSaveGroup*>(m_saveGroups.GetNext(saved));
+            if (attributes->m_groupName == key) {
+                group->m_tag = attributes->m_tag;
+                group->m_name = attributes->m_name;
+                break;
+            }
+        }
+    }
+}
+
+// ---- Saving
+
+BOOL CZumeoDoc::WriteControlFile(const CString& path) {
+    if (m_controlFileUnread && path == m_controlPath &&
+        AfxMessageBox(
+            CString::FromUtf8("開いたときに読み込めなかった朱書きファイルがあります。\n") + path +
+                CString::FromUtf8("\n上書きしますか？"),
+            MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return FALSE;
+    m_saveAsControl = 1;
+    const BOOL written = CDocument::OnSaveDocument(path.c_str());
+    m_saveAsControl = 0;
+    if (!written)
+        return FALSE;
+    if (path == m_controlPath)
+        m_controlFileUnread = 0;
+    m_redlineModified = 0;
+    return TRUE;
+}
+
+BOOL CZumeoDoc::OnFileSave() {
+    if (IsReadOnly()) {
+        if (!AskToSaveElsewhere())
+            return FALSE;
+        return SaveControlFileAs();
+    }
+    if (!WriteControlFile(m_controlPath))
+        return FALSE;
+    m_undo.RemoveAll();
+    m_undo.UpdateMenu();
+    return TRUE;
+}
+
+BOOL CZumeoDoc::SaveControlFile(const CString& path) {
+    return WriteControlFile(path);
+}
+
+BOOL CZumeoDoc::SaveRedlines() {
+    return WriteControlFile(m_controlPath);
+}
+
+BOOL CZumeoDoc::SaveControlFileAs() {
+    const QString chosen = CDialogService::Current().GetSaveFileName(
+        m_controlPath.ToFilePath(),
+        QStringLiteral("Zumeo コントロールファイル (*.zcd);;すべてのファイル (*)"));
+    if (chosen.isEmpty())
+        return FALSE;
+    return SaveControlFile(CString::FromFilePath(chosen));
+}
+
+BOOL CZumeoDoc::SaveOwnDocument() {
+    m_saveAsControl = 0;
+    return CDocument::OnSaveDocument(m_ownDocPath.c_str());
+}
+
+void CZumeoDoc::BecomeOwnDocument() {
+    SetPathName(m_ownDocPath);
+    m_openState = kOpenOwnFile;
+}
+
+BOOL CZumeoDoc::ConvertToOwnDocument() {
+    if (!SaveOwnDocument())
+        return FALSE;
+    if (m_openState == kOpenImported)
+        BecomeOwnDocument();
+    return TRUE;
+}
+
+bool CZumeoDoc::CanConvert() const {
+    return !IsReadOnly() && m_openState != kOpenBaseImage && !m_objects.IsEmpty();
+}
+
+// ---- Closing
+
+BOOL CZumeoDoc::OfferConversionOnClose(CDrawDefaults& settings) {
+    if (m_openState != kOpenImported || settings.m_saveConfirm == 0 || IsReadOnly())
+        return TRUE;
+    CConvertOnCloseDlg dialog(GetFileTitleExt(m_ownDocPath));
+    const int answer = dialog.DoModal();
+    if (answer == IDCANCEL)
+        return FALSE;
+    if (dialog.m_dontAskAgain)
+        settings.m_saveConfirm = 0;
+    // A conversion that failed was reported; the drawing still closes.
+    if (answer == IDYES && SaveOwnDocument())
+        BecomeOwnDocument();
+    return TRUE;
+}
+
+BOOL CZumeoDoc::SaveModifiedRedlines() {
+    if (!m_redlineModified)
+        return TRUE;
+    switch (AfxMessageBox(CString::FromUtf8("朱書きは変更されています。保存しますか？"),
+                          MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        break;
+    case IDNO:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+    if (IsReadOnly()) {
+        if (!AskToSaveElsewhere())
+            return TRUE;
+        return SaveControlFileAs();
+    }
+    // Redlines that could not be written are not given up silently: the
+    // drawing stays open.
+    return SaveRedlines();
+}
+
+BOOL CZumeoDoc::QueryCloseDrawing(CDrawDefaults& settings) {
+    if (m_ownDocPath.IsEmpty())
+        return TRUE;
+    return OfferConversionOnClose(settings) && SaveModifiedRedlines();
+}
+
+void CZumeoDoc::RefreshLayerBar() {
+    View().RefreshLayerBar();
+}
+
+void CZumeoDoc::DerivePaths(const CString& documentPath) {
+    m_controlPath = ReplaceExtension(documentPath, ".zcd");
+    m_ownDocPath = ReplaceExtension(documentPath, ".zmd");
+    m_workPath = ReplaceExtension(documentPath, ".$$$");
+}
+
+void CZumeoDoc::TakeWorkFile() {
+    if (m_createWorkFile)
+        CreateWorkFile();
+    else
+        m_createWorkFile = 1;
+}
+
+void CZumeoDoc::BeginLoad(const CString& documentPath) {
+    ClearContents();
+    ResetDocument();
+    m_drawingPath = documentPath;
+    DerivePaths(documentPath);
+    TakeWorkFile();
+    // The redlines are in before the drawing.
+    ReadControlFile();
+}
+
+void CZumeoDoc::FinishLoad(int openState) {
+    RefitExtent();
+    ApplySaveGroups();
+    FileLoadedRedlines();
+    UpdateLayerStates();
+    View().ShowLoadedDrawing();
+    View().RefreshLayerBar();
+    m_openState = openState;
+    RecalcMarkupSizes(Settings());
+    m_redlineModified = 0;
 }
 
 void CZumeoDoc::ReadControlFile() {

@@ -4,6 +4,7 @@
 
 #include "app/CCommonDoc.h"
 #include "app/CListCursor.h"
+#include "app/CUndoManager.h"
 
 #include <QPointer>
 
@@ -20,6 +21,56 @@ class CZumeoDoc : public CCommonDoc {
 
 public:
     CZumeoDoc() = default;
+
+    // As the common document's, and the undo history ends.
+    void ClearContents();
+
+    // ---- The own files beside the drawing.
+
+    // Storing: the control file while m_saveAsControl is set, else the own
+    // drawing file. Loading: the control file when the archive's file is
+    // m_controlPath, else the own drawing file.
+    void Serialize(CArchive& ar) override;
+    // Opens an own drawing file with the redlines of its control file;
+    // FALSE, the document emptied, when it cannot be read.
+    BOOL OnOpenDocument(const char* pathName) override;
+    void SetPathName(const CString& pathName) override;
+
+    // The save groups: one per named top-level group, rebuilt before every
+    // control-file save; put back onto the groups after a load.
+    void DeleteSaveGroups();
+    void BuildSaveGroups();
+    void ApplySaveGroups();
+
+    // ---- Saving. Each returns TRUE only when the file was written; the
+    // document's state changes only then.
+
+    // Ctrl+S: the control file, which ends the undo history. In a read-only
+    // folder it offers to save under another name.
+    BOOL OnFileSave();
+    BOOL SaveControlFile(const CString& path);
+    BOOL SaveRedlines();
+    // Asks for a name and saves the control file there.
+    BOOL SaveControlFileAs();
+    BOOL SaveOwnDocument();
+    // Stores the drawing as an own drawing file; an imported drawing then
+    // becomes that file.
+    BOOL ConvertToOwnDocument();
+    // The conversion needs a writable folder, a drawing with entities, and
+    // one that is not an image or a metafile.
+    bool CanConvert() const;
+
+    // ---- Closing: FALSE when the user cancels.
+
+    // Offers to keep an imported drawing as an own drawing file; a ticked
+    // box stops the offer (settings' SAVE/CONFIRM).
+    BOOL OfferConversionOnClose(CDrawDefaults& settings);
+    // Asks to save modified redlines.
+    BOOL SaveModifiedRedlines();
+    // Both, in that order, for a drawing with an own path.
+    BOOL QueryCloseDrawing(CDrawDefaults& settings);
+
+    void RefreshLayerBar();
 
     // As the common document's, and the redlines count as modified.
     BOOL MoveToLayer(CRukEntity* object, const CString& name) override;
@@ -92,6 +143,7 @@ public:
     // read: the file is kept as it is, and saving must ask before it writes
     // over it.
     int m_controlFileUnread = 0;
+    CUndoManager m_undo;
 
     static constexpr const char* kDxfLibrary = "RukDXF.DLL";
     static constexpr const char* kJwcLibrary = "RukJWC.DLL";
@@ -100,6 +152,20 @@ public:
 private:
     int Import(const CString& library, const CString& filePath, const CString& documentPath);
     void ReadControlFile();
+    // Empties the document for the drawing, takes the work file beside it
+    // and reads its control file.
+    void BeginLoad(const CString& documentPath);
+    // The steps every load of a drawing ends with, once the control file
+    // and the drawing are in.
+    void FinishLoad(int openState);
+    // The side paths of a drawing.
+    void DerivePaths(const CString& documentPath);
+    // Takes the work file, or makes the next opener take it.
+    void TakeWorkFile();
+    // The save of the control file to the path; FALSE when it was not written.
+    BOOL WriteControlFile(const CString& path);
+    // The own file becomes the document's file.
+    void BecomeOwnDocument();
     // The view's share of the end of a load: mapping, extent, fit.
     void RefitExtent();
     const CDrawDefaults& Settings() const;

@@ -32,4 +32,5 @@ constexpr UINT kZoom = 32778;
 constexpr UINT kPreviousView = 32779;
 constexpr UINT kWindowZoom = 32780;
 constexpr UINT kFit = 32781;
+constexpr UINT kConvertToOwn = 32816;
 } // namespace CommandIds

@@ -32,6 +32,7 @@ std::vector<CMenuTemplateItem> MainMenuTemplate() {
         Separator(),
         Item(kFileSave, "朱書きデータを保存(&S)\tCtrl+S", CToolImages::kSave),
         Item(kFileSaveAs, "名前を付けて保存(&A)..."),
+        Item(kConvertToOwn, "オリジナルデータに変換(&C)"),
         Separator(),
         Item(kFilePrint, "印刷(&P)...\tCtrl+P", CToolImages::kPrint),
         Item(kFilePrintPreview, "印刷プレビュー(&V)", CToolImages::kPreview),

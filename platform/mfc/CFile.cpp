@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -191,4 +192,17 @@ CString CFile::GetFileName() const {
     const std::string& path = m_strFileName.str();
     const std::size_t slash = path.rfind('/');
     return CString(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+void CFile::Rename(const char* oldName, const char* newName) {
+    const std::string from = Cp932::ToUtf8(oldName ? oldName : "");
+    const std::string to = Cp932::ToUtf8(newName ? newName : "");
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        CFileException::ThrowOsError(errno, oldName);
+}
+
+void CFile::Remove(const char* fileName) {
+    const std::string path = Cp932::ToUtf8(fileName ? fileName : "");
+    if (::unlink(path.c_str()) != 0)
+        CFileException::ThrowOsError(errno, fileName);
 }

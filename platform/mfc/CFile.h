@@ -76,6 +76,11 @@ public:
 
     bool IsOpen() const { return m_hFile != hFileNull; }
 
+    // Renames a file, replacing a file of the new name; throws CFileException.
+    static void Rename(const char* oldName, const char* newName);
+    // Removes a file; throws CFileException.
+    static void Remove(const char* fileName);
+
     int m_hFile = hFileNull; // the descriptor
     BOOL m_bCloseOnDelete = FALSE;
 

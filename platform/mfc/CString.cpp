@@ -235,6 +235,10 @@ QString CString::ToQString() const {
     return Cp932::ToQString(m_data);
 }
 
+CString CString::FromUtf8(const char* text) {
+    return CString(Cp932::FromUtf8(text));
+}
+
 CString CString::FromQString(const QString& text) {
     return CString(Cp932::FromQString(text));
 }

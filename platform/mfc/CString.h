@@ -109,6 +109,8 @@ public:
     // out as bytes that name no file, never as another file's name.
     QString ToFilePath() const;
     static CString FromFilePath(const QString& path);
+    // A text written in UTF-8 in the program's source, in CP932.
+    static CString FromUtf8(const char* text);
 
 private:
     std::string m_data;

@@ -35,6 +35,16 @@ QString CDialogService::GetOpenFileName(const QString&, const QString&) {
     return QString();
 }
 
+QString CDialogService::GetSaveFileName(const QString&, const QString&) {
+    return QString();
+}
+
+int CDialogService::MessageBoxWithCheck(const CString& text, const CString&, const CString& caption,
+                                        UINT type, BOOL* checked) {
+    *checked = FALSE;
+    return MessageBox(text, caption, type);
+}
+
 CDialogService& CDialogService::Current() {
     static CConsoleDialogService console;
     return g_installed ? *g_installed : console;

@@ -18,6 +18,14 @@ public:
     // Asks for an existing file to open, starting in folder, with Qt name
     // filters separated by ";;". Empty when the user cancels.
     virtual QString GetOpenFileName(const QString& folder, const QString& filters);
+    // Asks for a file to save into, proposing the path. Empty when the user
+    // cancels.
+    virtual QString GetSaveFileName(const QString& path, const QString& filters);
+    // A message box with a check box of checkText below the text; *checked
+    // receives the box's state. Without a box of its own, a service asks the
+    // plain question and leaves the box clear.
+    virtual int MessageBoxWithCheck(const CString& text, const CString& checkText,
+                                    const CString& caption, UINT type, BOOL* checked);
 
     // The service in force; never null. Without an installed one, messages go
     // to standard error and get the answer that changes nothing.

@@ -23,6 +23,10 @@ public:
     void Answer(int answer) { m_answers.push_back(answer); }
     // The file the next open dialog gives; none cancels it.
     void AnswerOpenFile(const QString& path) { m_openFiles.push_back(path); }
+    // The file the next save dialog gives; none cancels it.
+    void AnswerSaveFile(const QString& path) { m_saveFiles.push_back(path); }
+    // The state the check box of the next question with one is left in.
+    void AnswerCheck(BOOL checked) { m_checks.push_back(checked); }
     struct OpenRequest {
         QString folder;
         QString filters;
@@ -39,6 +43,28 @@ public:
         return answer;
     }
 
+    int MessageBoxWithCheck(const CString& text, const CString& checkText, const CString& caption,
+                            UINT type, BOOL* checked) override {
+        *checked = FALSE;
+        if (!m_checks.empty()) {
+            *checked = m_checks.front();
+            m_checks.pop_front();
+        }
+        m_checkTexts.push_back(checkText);
+        return MessageBox(text, caption, type);
+    }
+    const std::vector<CString>& CheckTexts() const { return m_checkTexts; }
+
+    QString GetSaveFileName(const QString& path, const QString& filters) override {
+        m_saveRequests.push_back({path, filters});
+        if (m_saveFiles.empty())
+            return QString();
+        QString chosen = m_saveFiles.front();
+        m_saveFiles.pop_front();
+        return chosen;
+    }
+    const std::vector<OpenRequest>& SaveRequests() const { return m_saveRequests; }
+
     QString GetOpenFileName(const QString& folder, const QString& filters) override {
         m_openRequests.push_back({folder, filters});
         if (m_openFiles.empty())
@@ -51,6 +77,10 @@ public:
 private:
     CDialogService* m_previous;
     std::deque<QString> m_openFiles;
+    std::deque<QString> m_saveFiles;
+    std::vector<OpenRequest> m_saveRequests;
+    std::deque<BOOL> m_checks;
+    std::vector<CString> m_checkTexts;
     std::vector<OpenRequest> m_openRequests;
     std::deque<int> m_answers;
     std::vector<Message> m_messages;

@@ -32,13 +32,16 @@ struct Landing {
     int windowExtX, windowExtY, panX, panY, toolMode, savedView;
     bool hasTool;
     QStringList clipboardFormats;
-    std::size_t messages, openRequests;
+    std::size_t messages, openRequests, saveRequests;
     bool toolBar, layerBar, statusBar, frameShown;
+    // The side files beside the drawing, and the window's title.
+    bool controlFile, ownFile;
+    QString title;
 
     auto Tie() const {
         return std::tie(windowExtX, windowExtY, panX, panY, toolMode, savedView, hasTool,
-                        clipboardFormats, messages, openRequests, toolBar, layerBar, statusBar,
-                        frameShown);
+                        clipboardFormats, messages, openRequests, saveRequests, toolBar, layerBar,
+                        statusBar, frameShown, controlFile, ownFile, title);
     }
     bool operator==(const Landing& other) const { return Tie() == other.Tie(); }
 };
@@ -91,8 +94,12 @@ protected:
     }
 
     // Every bar shown, the view zoomed away from the fit with the fit kept
-    // as the previous view, a tool object in progress, an empty clipboard.
+    // as the previous view, a tool object in progress, an empty clipboard,
+    // no side files.
     static void Prepare(CMainFrame& frame) {
+        const CZumeoDoc* document = frame.GetActiveView()->GetDocument();
+        QFile::remove(document->m_controlPath.ToQString());
+        QFile::remove(document->m_ownDocPath.ToQString());
         frame.show();
         for (QWidget* bar : {frame.ToolBarWindow(), frame.LayerBarWindow(),
                              static_cast<QWidget*>(frame.statusBar())})
@@ -118,10 +125,14 @@ protected:
                        data ? data->formats() : QStringList(),
                        m_dialogs.Messages().size(),
                        m_dialogs.OpenRequests().size(),
+                       m_dialogs.SaveRequests().size(),
                        frame.ToolBarWindow()->isVisibleTo(&frame),
                        frame.LayerBarWindow()->isVisibleTo(&frame),
                        frame.statusBar()->isVisibleTo(&frame),
-                       frame.isVisible()};
+                       frame.isVisible(),
+                       QFile::exists(view->GetDocument()->m_controlPath.ToQString()),
+                       QFile::exists(view->GetDocument()->m_ownDocPath.ToQString()),
+                       frame.windowTitle()};
     }
 
     void SetUp() override {
