@@ -39,14 +39,7 @@ void CRukMemo::Serialize(CArchive& ar) {
     const UINT schema = ar.GetObjectSchema();
     if (schema > 1)
         AfxThrowArchiveException(CArchiveException::badSchema);
-    ar >> m_x1 >> m_y1 >> m_x2 >> m_y2 >> m_layerName >> m_faceName;
-    if (schema >= 1) {
-        ar >> m_height;
-    } else {
-        WORD height = 0;
-        ar >> height;
-        m_height = height;
-    }
+    LoadHead(ar, schema >= 1);
     UINT color = 0;
     BYTE childFlag = 0;
     ar >> color >> m_text >> childFlag >> m_tag;

@@ -77,14 +77,7 @@ void CRukText::Serialize(CArchive& ar) {
     const UINT schema = ar.GetObjectSchema();
     if (schema > 4)
         AfxThrowArchiveException(CArchiveException::badSchema);
-    ar >> m_x1 >> m_y1 >> m_x2 >> m_y2 >> m_layerName >> m_faceName;
-    if (schema >= 2) {
-        ar >> m_height;
-    } else {
-        WORD height = 0;
-        ar >> height;
-        m_height = height;
-    }
+    LoadHead(ar, schema >= 2);
     UINT color = 0;
     WORD angle = 0;
     ar >> color >> angle >> m_text;
@@ -120,6 +113,17 @@ void CRukText::Serialize(CArchive& ar) {
         m_height = TruncInt(m_height * kPointsToHundredthsMm);
     m_savedColor = m_color;
     UpdateLayout();
+}
+
+void CRukText::LoadHead(CArchive& ar, bool wideHeight) {
+    ar >> m_x1 >> m_y1 >> m_x2 >> m_y2 >> m_layerName >> m_faceName;
+    if (wideHeight) {
+        ar >> m_height;
+    } else {
+        WORD height = 0;
+        ar >> height;
+        m_height = height;
+    }
 }
 
 // ---- Record

@@ -83,6 +83,9 @@ public:
     int m_fitWidth = 0;
 
 protected:
+    // The archived fields both bodies start with: the defining points,
+    // layer, face and height (16 bits in older bodies).
+    void LoadHead(CArchive& ar, bool wideHeight);
     // The one font rule of the texts and memos.
     void CreateTextFont(CFont* font, int height, int escapement, BYTE underline) const;
     // The share of the fit width each gap gets, in the DC's logical units,

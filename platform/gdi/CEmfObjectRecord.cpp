@@ -30,16 +30,18 @@ CEmfRecord CEmfObjectRecord::Brush(DWORD handle, const LOGBRUSH& brush) {
     return record;
 }
 
-CEmfRecord CEmfObjectRecord::Font(DWORD handle, const QFont& font, int dpiY) {
+CEmfRecord CEmfObjectRecord::Font(DWORD handle, const QFont& font, int dpiY, LONG escapement,
+                                  bool vertical) {
     LONG height = -font.pixelSize();
     if (font.pixelSize() <= 0)
         height = -static_cast<LONG>(std::lround(font.pointSizeF() * dpiY / 72));
     CEmfRecord record(EMR_EXTCREATEFONTINDIRECTW);
-    record.U32(handle).I32(height).I32(0).I32(0).I32(0).I32(font.weight());
+    record.U32(handle).I32(height).I32(0).I32(escapement).I32(escapement).I32(font.weight());
     record.U8(font.italic() ? 1 : 0).U8(font.underline() ? 1 : 0).U8(font.strikeOut() ? 1 : 0);
     record.U8(DEFAULT_CHARSET).U8(0).U8(0);
     record.U8(font.styleStrategy() & QFont::NoAntialias ? NONANTIALIASED_QUALITY : 0).U8(0);
-    std::u16string face = font.family().toStdU16String().substr(0, LF_FACESIZE - 1);
+    std::u16string face =
+        ((vertical ? u"@" : u"") + font.family().toStdU16String()).substr(0, LF_FACESIZE - 1);
     face.resize(LF_FACESIZE, u'\0');
     record.Utf16(face);
     return record;

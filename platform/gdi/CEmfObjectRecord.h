@@ -13,6 +13,8 @@ public:
     // one with its user style.
     static CEmfRecord Pen(DWORD handle, const ExtLogPen& pen);
     static CEmfRecord Brush(DWORD handle, const LOGBRUSH& brush);
-    // A point size becomes pixels at dpiY.
-    static CEmfRecord Font(DWORD handle, const QFont& font, int dpiY);
+    // A point size becomes pixels at dpiY; a vertical face is written with
+    // its "@".
+    static CEmfRecord Font(DWORD handle, const QFont& font, int dpiY, LONG escapement,
+                           bool vertical);
 };

@@ -440,8 +440,9 @@ bool CEnhMetaFilePlayer::PlayObject(DWORD type, CEmfReader& record) {
         return Store(index, std::move(brush));
     }
     const LONG height = record.I32();
-    for (int i = 0; i < 3; ++i)
-        record.I32();
+    record.I32();
+    const LONG escapement = record.I32();
+    record.I32();
     const LONG weight = record.I32();
     const BYTE italic = record.U8();
     const BYTE underline = record.U8();
@@ -450,11 +451,15 @@ bool CEnhMetaFilePlayer::PlayObject(DWORD type, CEmfReader& record) {
         record.U8();
     const BYTE quality = record.U8();
     record.U8();
-    const std::u16string face = record.Utf16(LF_FACESIZE);
+    std::u16string face = record.Utf16(LF_FACESIZE);
     if (!record.Ok())
         return false;
+    const bool vertical = face.starts_with(u'@');
+    if (vertical)
+        face.erase(0, 1);
     auto font = std::make_unique<CFont>();
-    font->CreateFromQFont(FontOf(height, weight, italic, underline, strikeOut, quality, face));
+    font->CreateFromQFont(FontOf(height, weight, italic, underline, strikeOut, quality, face),
+                          escapement, vertical);
     return Store(index, std::move(font));
 }
 

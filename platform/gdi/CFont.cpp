@@ -44,19 +44,21 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
     return TRUE;
 }
 
-BOOL CFont::CreateFromQFont(const QFont& font) {
+BOOL CFont::CreateFromQFont(const QFont& font, LONG escapement, bool vertical) {
     m_logFont = LOGFONT{};
     m_logFont.lfHeight = font.pixelSize() > 0 ? -font.pixelSize() : 0;
+    m_logFont.lfEscapement = escapement;
+    m_logFont.lfOrientation = escapement;
     m_logFont.lfWeight = font.weight();
     m_logFont.lfItalic = font.italic() ? 1 : 0;
     m_logFont.lfUnderline = font.underline() ? 1 : 0;
     m_logFont.lfStrikeOut = font.strikeOut() ? 1 : 0;
-    const std::string face = Cp932::FromQString(font.family());
+    const std::string face = (vertical ? "@" : "") + Cp932::FromQString(font.family());
     std::memcpy(m_logFont.lfFaceName, face.data(),
                 std::min(face.size(), sizeof m_logFont.lfFaceName - 1));
     m_font = font;
     m_height = 0;
-    m_vertical = false;
+    m_vertical = vertical;
     MarkCreated();
     return TRUE;
 }

@@ -19,7 +19,8 @@ public:
                      BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
                      BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily, const char* faceName);
     BOOL CreateFontIndirect(const LOGFONT* logFont);
-    BOOL CreateFromQFont(const QFont& font);
+    // A metafile's font keeps the escapement and vertical face it was written with.
+    BOOL CreateFromQFont(const QFont& font, LONG escapement = 0, bool vertical = false);
 
     // The description the font was created from (that of the Qt font for
     // one made from it); 0 while the font is empty.

@@ -211,7 +211,8 @@ void CMetaFileDC::WriteSelection(CEmfSelection::Kind kind, const CGdiObject* obj
     else if (kind == CEmfSelection::kBrush)
         Write(CEmfObjectRecord::Brush(handle, State().brush));
     else
-        Write(CEmfObjectRecord::Font(handle, State().font, GetDeviceCaps(LOGPIXELSY)));
+        Write(CEmfObjectRecord::Font(handle, State().font, GetDeviceCaps(LOGPIXELSY),
+                                     State().fontEscapement, State().fontVertical));
     Write(WithValue(EMR_SELECTOBJECT, handle));
     Delete(m_selection.Select(kind, handle));
 }

@@ -184,4 +184,31 @@ TEST(MainWindowScreenshotTest, MenuAndLayerBarZoomAndFitChangeTheView) {
     app.ExitInstance();
 }
 
+TEST(MainWindowScreenshotTest, ShowsTheTextsOfADxfDrawing) {
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
+        << "run this test under xvfb-run with QT_QPA_PLATFORM=xcb";
+    TempProfile profile;
+    ScriptedDialogs dialogs;
+    QTemporaryDir folder;
+    const QString drawing = folder.path() + QStringLiteral("/texts.dxf");
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(ZUMEO_SOURCE_DIR "/tests/data/dxf/texts_cp932.dxf"), drawing));
+    CSplashWnd::EnableSplashScreen(false);
+    CZumeoApp app;
+    ASSERT_EQ(app.InitInstance({drawing}), CZumeoApp::kRun);
+    CMainFrame* frame = app.GetMainFrame();
+    ASSERT_NE(frame, nullptr);
+    frame->resize(1000, 700);
+    ASSERT_TRUE(
+        WaitFor([&] { return frame->windowHandle() && frame->windowHandle()->isExposed(); }));
+    ASSERT_TRUE(WaitFor([&] { return !app.GetDocument()->m_objects.IsEmpty(); }));
+    // The drawing holds texts only (horizontal, turned, vertical, Japanese):
+    // whatever is not background is text.
+    const QImage view = ShownView(frame);
+    const QRgb background = view.pixel(0, 0);
+    EXPECT_GT(CountPixels(view, [background](QRgb c) { return c != background; }), 500);
+    EXPECT_TRUE(dialogs.Messages().empty());
+    app.ExitInstance();
+}
+
 } // namespace

@@ -1,5 +1,8 @@
+#include "platform/gdi/CEnhMetaFile.h"
+#include "platform/gdi/CEnhMetaFilePlayer.h"
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/CImageDC.h"
+#include "platform/gdi/CMetaFileDC.h"
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/gdi/CTextLayout.h"
 #include "tests/platform/gdi/GdiTestImages.h"
@@ -303,6 +306,31 @@ TEST(TextPathTest, TextBecomesClosedFiguresOfLines) {
     EXPECT_EQ(figures, 3);
     EXPECT_EQ(types[count - 1] & PT_CLOSEFIGURE, PT_CLOSEFIGURE);
     EXPECT_EQ(InkBox(image), QRect()) << "a path draws nothing";
+}
+
+TEST(MetafileTextTest, ATurnedTextPlaysBackTurned) {
+    // 200 x 200 pixels at 96 dpi: 53 x 53 mm.
+    CMetaFileDC dc(CDeviceCaps(200, 200, 96, 96));
+    const RECT frame{0, 0, 5300, 5300};
+    dc.CreateEnhanced(nullptr, nullptr, &frame, "Ruk");
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextAlign(TA_LEFT | TA_BASELINE);
+    CFont font;
+    MakeFont(&font, -20, 900, kGothic);
+    dc.SelectObject(&font);
+    dc.TextOut(100, 150, "HHHHHH", 6);
+    HENHMETAFILE metafile = dc.CloseEnhanced();
+    ASSERT_NE(metafile, nullptr);
+    QImage image = Filled(200, 200, kWhite);
+    {
+        CImageDC target(image);
+        CEnhMetaFilePlayer player(*metafile);
+        ASSERT_TRUE(player.Play(target, RECT{0, 0, 200, 200}));
+    }
+    DeleteEnhMetaFile(metafile);
+    const QRect ink = InkBox(image);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_EQ(Direction(ink, QPoint(100, 150)), "up");
 }
 
 } // namespace
