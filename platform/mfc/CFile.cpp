@@ -195,14 +195,11 @@ CString CFile::GetFileName() const {
 }
 
 void CFile::Rename(const char* oldName, const char* newName) {
-    const std::string from = Cp932::ToUtf8(oldName ? oldName : "");
-    const std::string to = Cp932::ToUtf8(newName ? newName : "");
-    if (::rename(from.c_str(), to.c_str()) != 0)
+    if (::rename(oldName ? oldName : "", newName ? newName : "") != 0)
         CFileException::ThrowOsError(errno, oldName);
 }
 
 void CFile::Remove(const char* fileName) {
-    const std::string path = Cp932::ToUtf8(fileName ? fileName : "");
-    if (::unlink(path.c_str()) != 0)
+    if (::unlink(fileName ? fileName : "") != 0)
         CFileException::ThrowOsError(errno, fileName);
 }

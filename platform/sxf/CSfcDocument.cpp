@@ -1,11 +1,12 @@
 #include "platform/sxf/CSfcDocument.h"
 
+#include "platform/mfc/CFile.h"
+
 #include "platform/sxf/CSfcFeatureDecoder.h"
 #include "platform/sxf/CSfcParameters.h"
 #include "platform/sxf/CSfcScanner.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <utility>
 
@@ -35,18 +36,17 @@ SxfCompositeCurveData CompositeCurve(const CSfcParameters& p) {
 } // namespace
 
 CSfcDocument CSfcDocument::Load(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // CFile refuses pipes and devices, which would block or never end.
+    CFile file;
+    if (!file.Open(path.c_str(), CFile::modeRead)) {
         throw CSfcError("cannot open " + path);
     }
-    file.seekg(0, std::ios::end);
-    const auto size = static_cast<std::size_t>(file.tellg());
-    if (!file || size > MaxFileSize) {
+    const ULONGLONG size = file.GetLength();
+    if (size > MaxFileSize) {
         throw CSfcError("cannot read " + path);
     }
-    file.seekg(0);
-    std::string bytes(size, '\0');
-    if (!file.read(bytes.data(), static_cast<std::streamsize>(size))) {
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (file.Read(bytes.data(), static_cast<UINT>(size)) != size) {
         throw CSfcError("cannot read " + path);
     }
     return Parse(bytes);

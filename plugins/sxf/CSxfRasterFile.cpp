@@ -1,9 +1,9 @@
 #include "plugins/sxf/CSxfRasterFile.h"
 
+#include "platform/mfc/CFile.h"
 #include "por/PorWord.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <memory>
 #include <tiffio.h>
@@ -57,21 +57,20 @@ bool FitsSize(std::size_t width, std::size_t height, unsigned bitsPerPixel) {
 } // namespace
 
 std::optional<std::vector<BYTE>> CSxfRasterFile::LoadPackedDib(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    // CFile refuses pipes and devices, which would block or never end.
+    CFile in;
+    if (!in.Open(path.c_str(), CFile::modeRead)) {
         return std::nullopt;
     }
     char magic[2] = {};
-    in.read(magic, 2);
-    if (in && magic[0] == 'B' && magic[1] == 'M') {
-        in.seekg(0, std::ios::end);
-        const auto size = static_cast<std::size_t>(in.tellg());
+    if (in.Read(magic, 2) == 2 && magic[0] == 'B' && magic[1] == 'M') {
+        const ULONGLONG size = in.GetLength();
         if (size > MaxFileSize) {
             return std::nullopt;
         }
-        in.seekg(0);
-        std::vector<BYTE> file(size);
-        in.read(reinterpret_cast<char*>(file.data()), static_cast<std::streamsize>(size));
+        in.SeekToBegin();
+        std::vector<BYTE> file(static_cast<std::size_t>(size));
+        file.resize(in.Read(file.data(), static_cast<UINT>(size)));
         return FromBmp(file);
     }
     return FromTiff(path);

@@ -195,7 +195,7 @@ TEST(MainWindowScreenshotTest, ShowsTheTextsOfADxfDrawing) {
         QFile::copy(QStringLiteral(ZUMEO_SOURCE_DIR "/tests/data/dxf/texts_cp932.dxf"), drawing));
     CSplashWnd::EnableSplashScreen(false);
     CZumeoApp app;
-    ASSERT_EQ(app.InitInstance({drawing}), CZumeoApp::kRun);
+    ASSERT_EQ(app.InitInstance({QFile::encodeName(drawing)}), CZumeoApp::kRun);
     CMainFrame* frame = app.GetMainFrame();
     ASSERT_NE(frame, nullptr);
     frame->resize(1000, 700);

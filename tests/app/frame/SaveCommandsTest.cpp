@@ -44,7 +44,7 @@ protected:
         ASSERT_TRUE(
             QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/dxf/simple_entities.dxf"), m_drawing));
         m_app = std::make_unique<CZumeoApp>();
-        ASSERT_EQ(m_app->InitInstance({m_drawing}), CZumeoApp::kRun);
+        ASSERT_EQ(m_app->InitInstance({QFile::encodeName(m_drawing)}), CZumeoApp::kRun);
         m_frame = m_app->GetMainFrame();
         m_document = m_app->GetDocument();
         // Closing would offer the conversion first.

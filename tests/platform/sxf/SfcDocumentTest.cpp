@@ -4,9 +4,14 @@
 #include "platform/sxf/CSfcParameters.h"
 #include "tests/support/SfcText.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -149,6 +154,19 @@ TEST(SfcDocument, ANameLongerThanItsBufferIsRefused) {
 TEST(SfcDocument, LoadRefusesMissingFilesAndOtherFormats) {
     EXPECT_THROW(CSfcDocument::Load("/no/such/file.sfc"), CSfcError);
     EXPECT_THROW(CSfcDocument::Parse("0\r\nSECTION\r\n"), CSfcError);
+}
+
+// A pipe would wait for a writer for ever, a device would never end.
+TEST(SfcDocument, LoadRefusesAPipeAndADeviceAtOnce_Mended) {
+    QTemporaryDir folder;
+    const std::string pipe = folder.path().toStdString() + "/plan.sfc";
+    const std::string device = folder.path().toStdString() + "/zero.sfc";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", device.c_str()), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_THROW(CSfcDocument::Load(pipe), CSfcError);
+    EXPECT_THROW(CSfcDocument::Load(device), CSfcError);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 } // namespace
