@@ -5,7 +5,6 @@
 #include "entities/CVertexChain.h"
 #include "entities/EntityKinds.h"
 #include "platform/gdi/CDC.h"
-#include "platform/gdi/CRgn.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CArchiveException.h"
 #include "platform/mfc/CFile.h"
@@ -157,15 +156,7 @@ int CRukIFrame::HitTest(CDC*, CEntityDocument* document, int x, int y) {
     const std::vector<POINT> points = CVertexChain::ToDocumentView(*this, document, 0, 0);
     if (points.size() < kCorners)
         return 0;
-    const std::vector<POINT> outline = Outline(points);
-    const POINT test = document->LogicalToDevicePoint(x, y);
-    CRgn inside;
-    inside.CreatePolygonRgn(outline.data(), static_cast<int>(outline.size()), ALTERNATE);
-    if (inside.PtInRegion(test))
-        return 1;
-    std::vector<POINT> edges{outline.back()};
-    edges.insert(edges.end(), outline.begin(), outline.end());
-    return CVertexChain::HitEdges(*this, edges, test);
+    return CVertexChain::HitOutline(*this, Outline(points), document->LogicalToDevicePoint(x, y));
 }
 
 // ---- Drawing

@@ -5,7 +5,6 @@
 #include "entities/CVertexChain.h"
 #include "entities/EntityKinds.h"
 #include "platform/gdi/CDC.h"
-#include "platform/gdi/CRgn.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CArchiveException.h"
 
@@ -87,17 +86,8 @@ void CRukMFrame::DrawB(CEntityDocument*, CDC* dc, int unitDivisor, double scale,
 }
 
 int CRukMFrame::HitTest(CDC*, CEntityDocument* document, int x, int y) {
-    const std::vector<POINT> points = CVertexChain::ToDocumentView(*this, document, 0, 0);
-    if (points.size() < 3)
-        return 0;
-    const POINT test = document->LogicalToDevicePoint(x, y);
-    CRgn inside;
-    inside.CreatePolygonRgn(points.data(), static_cast<int>(points.size()), ALTERNATE);
-    if (inside.PtInRegion(test))
-        return 1;
-    std::vector<POINT> edges{points.back()};
-    edges.insert(edges.end(), points.begin(), points.end());
-    return CVertexChain::HitEdges(*this, edges, test);
+    return CVertexChain::HitOutline(*this, CVertexChain::ToDocumentView(*this, document, 0, 0),
+                                    document->LogicalToDevicePoint(x, y));
 }
 
 void CRukMFrame::Serialize(CArchive& ar) {

@@ -101,6 +101,19 @@ int CVertexChain::HitEdges(const CRukEntity& entity, const std::vector<POINT>& c
     return 0;
 }
 
+int CVertexChain::HitOutline(const CRukEntity& entity, const std::vector<POINT>& outline,
+                             POINT test) {
+    if (outline.size() < 3)
+        return 0;
+    CRgn inside;
+    inside.CreatePolygonRgn(outline.data(), static_cast<int>(outline.size()), ALTERNATE);
+    if (inside.PtInRegion(test))
+        return 1;
+    std::vector<POINT> edges{outline.back()};
+    edges.insert(edges.end(), outline.begin(), outline.end());
+    return HitEdges(entity, edges, test);
+}
+
 int CVertexChain::HitGrip(const CRukEntity& entity, CDC* dc, CEntityDocument* document, int x,
                           int y, int* grip) {
     const POINT test = document->LogicalToDevicePoint(x, y);

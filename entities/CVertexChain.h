@@ -32,6 +32,9 @@ public:
     // 1 when the test point lies in the hit band of an edge between two
     // different consecutive points of the chain.
     static int HitEdges(const CRukEntity& entity, const std::vector<POINT>& chain, POINT test);
+    // 1 when the test point lies inside the closed outline (alternate fill)
+    // or in the hit band of one of its edges, the closing one included.
+    static int HitOutline(const CRukEntity& entity, const std::vector<POINT>& outline, POINT test);
     // 1 and the index of the first vertex whose grip lies under the point.
     static int HitGrip(const CRukEntity& entity, CDC* dc, CEntityDocument* document, int x, int y,
                        int* grip);

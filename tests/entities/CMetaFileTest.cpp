@@ -58,8 +58,9 @@ Bytes OurMetafile() {
     return bytes;
 }
 
-// A Windows metafile: a window of 100 x 100 filled blue by a rectangle.
-Bytes BlueWindowsMetafile() {
+// A Windows metafile: a window of 100 x 100 filled blue by a rectangle,
+// followed by the extra records given.
+Bytes BlueWindowsMetafile(const Bytes& extra = {}) {
     Bytes records;
     const auto record = [&](WORD function, std::initializer_list<WORD> params) {
         Append<DWORD>(records, static_cast<DWORD>(3 + params.size()));
@@ -172,6 +173,61 @@ TEST(CMetaFileTest, UnreadableFilesGiveZero) {
     EXPECT_EQ(frame.LoadMetaFile(folder.Path("junk.emf").c_str()), 0);
     EXPECT_EQ(frame.LoadMetaFile(folder.Path("cut.wmf").c_str()), 0);
     EXPECT_EQ(frame.LoadMetaFile(folder.Path("missing.emf").c_str()), 0);
+}
+
+// Records that claim more than they hold, or name objects that do not
+// exist, end the picture; what came before them stays.
+class BadWindowsRecordTest : public ::testing::TestWithParam<Bytes> {};
+
+TEST_P(BadWindowsRecordTest, EndsThePictureWithoutHarm) {
+    TempFolder folder;
+    const std::string path = folder.Path("bad.wmf");
+    WriteAll(path, BlueWindowsMetafile(GetParam()));
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFile(path.c_str()), 1);
+    const QImage surface = DrawFrame(frame, 60);
+    EXPECT_EQ(surface.pixel(30, 30), qRgb(0, 0, 255));
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, BadWindowsRecordTest,
+                         ::testing::Values(
+                             // Polyline of 1000 points in a record of 2.
+                             Bytes{6, 0, 0, 0, 0x25, 0x03, 0xE8, 0x03, 0, 0, 0, 0},
+                             // SelectObject of slot 7 in a table of 2.
+                             Bytes{4, 0, 0, 0, 0x2D, 0x01, 7, 0},
+                             // A record longer than the file.
+                             Bytes{0xFF, 0xFF, 0, 0, 0x13, 0x02, 0, 0},
+                             // Text whose length runs past its record.
+                             Bytes{5, 0, 0, 0, 0x21, 0x05, 0x40, 0, 'a', 'b'}),
+                         [](const auto& info) { return "Record" + std::to_string(info.index); });
+
+TEST(CMetaFileTest, BitmapRecordWithOffsetsOutsideItStopsPlaying) {
+    Bytes bytes = OurMetafile();
+    // Find the bitmap record and send its header offset past its end.
+    std::size_t offset = 108;
+    while (offset + 8 <= bytes.size()) {
+        DWORD type = 0;
+        DWORD size = 0;
+        std::memcpy(&type, bytes.data() + offset, 4);
+        std::memcpy(&size, bytes.data() + offset + 4, 4);
+        if (type == 81)
+            break;
+        offset += size;
+    }
+    ASSERT_LT(offset + 56, bytes.size());
+    const DWORD past = 0x7FFFFFF0;
+    std::memcpy(bytes.data() + offset + 48, &past, 4);
+    CEnhMetaFilePlayer player(bytes.data(), bytes.size());
+    QImage surface(97, 97, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    bool played = true;
+    {
+        CImageDC dc(surface);
+        played = player.Play(dc, RECT{0, 0, 97, 97});
+    }
+    EXPECT_FALSE(played);
+    EXPECT_EQ(surface.pixel(20, 50), qRgb(255, 0, 0));
+    EXPECT_EQ(surface.pixel(60, 50), qRgb(255, 255, 255));
 }
 
 TEST(CMetaFileTest, EmptyMetafileArchivesAsASingleZeroAndDrawsNothing) {
