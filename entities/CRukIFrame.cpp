@@ -8,7 +8,6 @@
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CArchiveException.h"
 #include "platform/mfc/CFile.h"
-#include "platform/mfc/Cp932.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/GlobalMemory.h"
 #include "por/PorRecord.h"
@@ -16,8 +15,8 @@
 #include "settings/CDrawDefaults.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -62,10 +61,11 @@ CRukIFrame::~CRukIFrame() {
 void CRukIFrame::RemoveTemporaryFile() {
     if (m_keepFile != 0 || m_tempFile != 1)
         return;
-    const QString path = Cp932::ToQString(m_imagePath.c_str());
-    QFile::remove(path);
-    const QString folder = path.left(path.lastIndexOf('/'));
-    QDir().rmdir(folder);
+    // The name is the file system's bytes (a stored CP932 name need not be
+    // valid UTF-8), so it goes to the system as it is.
+    const std::string& path = m_imagePath.str();
+    ::unlink(path.c_str());
+    ::rmdir(path.substr(0, path.rfind('/')).c_str());
     m_tempFile = 0;
 }
 
@@ -305,7 +305,7 @@ void CRukIFrame::ReadStoredFile(CArchive& ar, const CString& name) {
     if (!folder.isValid())
         return;
     folder.setAutoRemove(false);
-    const CString path = CString(Cp932::FromQString(folder.path()).c_str()) + "/" + base;
+    const CString path = CString::FromFilePath(folder.path()) + "/" + base;
     m_imagePath = path;
     m_tempFile = 1;
     try {

@@ -2,7 +2,6 @@
 
 #include "image/CRasterImage.h"
 #include "platform/gdi/CDibLayout.h"
-#include "platform/mfc/Cp932.h"
 #include "platform/win/CReplacingFile.h"
 #include "platform/win/GlobalMemory.h"
 
@@ -34,7 +33,7 @@ struct JpegError {
 void Silent(j_common_ptr) {}
 
 FILE* OpenFile(const char* path, const char* mode) {
-    return std::fopen(Cp932::ToUtf8(path).c_str(), mode);
+    return std::fopen(path, mode);
 }
 
 // One decoded row into a DIB row: B, G, R for colour, indexes for grey.

@@ -40,8 +40,8 @@ CEmfRecord CEmfObjectRecord::Font(DWORD handle, const QFont& font, int dpiY, LON
     record.U8(font.italic() ? 1 : 0).U8(font.underline() ? 1 : 0).U8(font.strikeOut() ? 1 : 0);
     record.U8(DEFAULT_CHARSET).U8(0).U8(0);
     record.U8(font.styleStrategy() & QFont::NoAntialias ? NONANTIALIASED_QUALITY : 0).U8(0);
-    std::u16string face =
-        ((vertical ? u"@" : u"") + font.family().toStdU16String()).substr(0, LF_FACESIZE - 1);
+    const QString name = vertical ? QLatin1Char('@') + font.family() : font.family();
+    std::u16string face = name.left(LF_FACESIZE - 1).toStdU16String();
     face.resize(LF_FACESIZE, u'\0');
     record.Utf16(face);
     return record;

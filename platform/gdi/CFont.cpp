@@ -53,7 +53,8 @@ BOOL CFont::CreateFromQFont(const QFont& font, LONG escapement, bool vertical) {
     m_logFont.lfItalic = font.italic() ? 1 : 0;
     m_logFont.lfUnderline = font.underline() ? 1 : 0;
     m_logFont.lfStrikeOut = font.strikeOut() ? 1 : 0;
-    const std::string face = (vertical ? "@" : "") + Cp932::FromQString(font.family());
+    std::string face = vertical ? "@" : "";
+    face += Cp932::FromQString(font.family());
     std::memcpy(m_logFont.lfFaceName, face.data(),
                 std::min(face.size(), sizeof m_logFont.lfFaceName - 1));
     m_font = font;

@@ -2,7 +2,6 @@
 
 #include "platform/gdi/CDibImage.h"
 #include "platform/gdi/CDibLayout.h"
-#include "platform/mfc/Cp932.h"
 #include "platform/win/CReplacingFile.h"
 #include "platform/win/GlobalMemory.h"
 
@@ -98,7 +97,7 @@ HGLOBAL TiffReadDib(const char* path, int) {
     if (!path)
         return nullptr;
     QuietHandlers();
-    TiffFile tiff(TIFFOpen(Cp932::ToUtf8(path).c_str(), "r"));
+    TiffFile tiff(TIFFOpen(path, "r"));
     if (!tiff)
         return nullptr;
     uint32_t width = 0;

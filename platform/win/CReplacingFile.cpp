@@ -1,7 +1,5 @@
 #include "platform/win/CReplacingFile.h"
 
-#include "platform/mfc/Cp932.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-CReplacingFile::CReplacingFile(const char* path) : m_target(Cp932::ToUtf8(path ? path : "")) {
+CReplacingFile::CReplacingFile(const char* path) : m_target(path ? path : "") {
     if (m_target.empty())
         return;
     std::string name = m_target + ".XXXXXX";
