@@ -41,17 +41,6 @@ std::optional<std::vector<LONG>> PorCursor::Longs(LONG count) {
     return values;
 }
 
-std::optional<std::vector<DWORD>> PorCursor::ULongs(LONG count) {
-    if (!Fits(count, PorWordSize)) {
-        return std::nullopt;
-    }
-    std::vector<DWORD> values(static_cast<std::size_t>(count));
-    for (DWORD& value : values) {
-        value = *ULong();
-    }
-    return values;
-}
-
 std::optional<std::vector<POINT>> PorCursor::Points(LONG count) {
     if (!Fits(count, 2 * PorWordSize)) {
         return std::nullopt;
@@ -78,10 +67,6 @@ template <typename T, typename Read> std::optional<std::vector<T>> PorCursor::Li
 
 std::optional<std::vector<LONG>> PorCursor::LongList() {
     return List<LONG>([this](LONG count) { return Longs(count); });
-}
-
-std::optional<std::vector<DWORD>> PorCursor::ULongList() {
-    return List<DWORD>([this](LONG count) { return ULongs(count); });
 }
 
 std::optional<std::vector<POINT>> PorCursor::PointList() {

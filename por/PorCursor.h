@@ -28,11 +28,9 @@ public:
     // count words or (x, y) pairs; a negative count or one that runs past
     // the record gives nothing.
     std::optional<std::vector<LONG>> Longs(LONG count);
-    std::optional<std::vector<DWORD>> ULongs(LONG count);
     std::optional<std::vector<POINT>> Points(LONG count);
     // A count word followed by that many items.
     std::optional<std::vector<LONG>> LongList();
-    std::optional<std::vector<DWORD>> ULongList();
     std::optional<std::vector<POINT>> PointList();
 
 private:

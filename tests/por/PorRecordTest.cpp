@@ -205,13 +205,13 @@ TEST(PorRecordTest, NurbsTailIsReadWithACursorAfterThePoints) {
 
     PorCursor cursor = record.CursorAt(PorNurbs::ControlPoints.word * 4);
     EXPECT_EQ(cursor.PointList()->size(), 2u);
-    EXPECT_EQ(*cursor.ULongList(), (std::vector<DWORD>{0x80000001u, 1000}));
+    EXPECT_EQ(*cursor.LongList(), (std::vector<LONG>{static_cast<LONG>(0x80000001u), 1000}));
     const std::size_t knots = cursor.Offset();
     // Three knots are claimed and two are held: nothing, and the cursor stays.
-    EXPECT_FALSE(cursor.ULongList().has_value());
+    EXPECT_FALSE(cursor.LongList().has_value());
     EXPECT_EQ(cursor.Offset(), knots);
     EXPECT_EQ(*cursor.Long(), 3);
-    EXPECT_EQ(*cursor.ULongs(2), (std::vector<DWORD>{0, 500}));
+    EXPECT_EQ(*cursor.Longs(2), (std::vector<LONG>{0, 500}));
     EXPECT_FALSE(cursor.Long().has_value());
 }
 
