@@ -40,8 +40,8 @@ protected:
 
 TEST_F(SampleDrawingTest, EveryKindOfRecordBecomesAnEntity) {
     const CString path = PathOf("sample.dxf");
-    ASSERT_TRUE(
-        QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/../../samples/sample.dxf"), path.ToFilePath()));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/../../samples/sample.dxf"),
+                            path.ToFilePath()));
     const std::map<LONG, int> counts = RecordCounts(path);
     ASSERT_FALSE(counts.empty());
 
