@@ -43,6 +43,12 @@ void CDxfInsertEmitter::ResolveBlocks() {
     }
 }
 
+// A reference to no block, nested too deep, or closing a cycle is dropped.
+bool CDxfInsertEmitter::IsCut(const CPorStream* inserted, int depth,
+                              const std::vector<const CPorStream*>& open) {
+    return !inserted || depth >= MaxDepth || std::ranges::find(open, inserted) != open.end();
+}
+
 // Blocks that insert the next many times over are refused from their sizes
 // alone, before a byte is copied; copying up to the budget first would take
 // seconds.
@@ -72,7 +78,7 @@ CDxfInsertEmitter::ExpandedBytes(const CPorStream& block, int depth,
     open.push_back(&block);
     for (const CDxfPendingInsert& insert : block.PendingInserts()) {
         const CPorStream* inserted = m_blocks.Find(insert.blockName.view());
-        if (!inserted || depth >= MaxDepth || std::ranges::find(open, inserted) != open.end()) {
+        if (IsCut(inserted, depth, open)) {
             continue;
         }
         total = SaturatingAdd(total, ExpandedBytes(*inserted, depth + 1, expanded, open));
@@ -89,7 +95,7 @@ void CDxfInsertEmitter::Resolve(CPorStream& block, int depth) {
     m_open.push_back(&block);
     for (const CDxfPendingInsert& insert : block.TakePendingInserts()) {
         CPorStream* inserted = m_blocks.Find(insert.blockName.view());
-        if (!inserted || depth >= MaxDepth || std::ranges::find(m_open, inserted) != m_open.end()) {
+        if (IsCut(inserted, depth, m_open)) {
             continue;
         }
         Resolve(*inserted, depth + 1);

@@ -39,6 +39,8 @@ public:
     void ResolveBlocks();
 
 private:
+    static bool IsCut(const CPorStream* inserted, int depth,
+                      const std::vector<const CPorStream*>& open);
     void RefuseExpansionBeyondBudget() const;
     std::size_t ExpandedBytes(const CPorStream& block, int depth,
                               std::unordered_map<const CPorStream*, std::size_t>& expanded,
