@@ -1,0 +1,635 @@
+#include "platform/sxf/CP21Mapper.h"
+
+#include "platform/sxf/CP21Statement.h"
+#include "platform/sxf/CP21Styles.h"
+#include "platform/sxf/CSfcParameters.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <numbers>
+#include <string_view>
+#include <unordered_map>
+
+namespace {
+
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+
+// A placement: its origin and the angle of its reference direction.
+struct Placement {
+    Point origin;
+    double angle = 0;
+};
+
+// Angles come from directions: kept to nine decimals so that 30 degrees
+// written as a direction reads back as 30.
+double Degrees(double dy, double dx) {
+    return std::round(std::atan2(dy, dx) * 180 / std::numbers::pi * 1e9) / 1e9;
+}
+
+double Radians(double degrees) {
+    return degrees * std::numbers::pi / 180;
+}
+
+// Sheet sizes A0 to A4, in millimetres (long side, short side).
+constexpr struct {
+    double longSide;
+    double shortSide;
+} SheetSizes[] = {{1189, 841}, {841, 594}, {594, 420}, {420, 297}, {297, 210}};
+constexpr int FreeSheet = 9;
+
+// Text alignment points 1 to 9.
+constexpr std::string_view Alignments[] = {"bottom left", "bottom centre", "bottom right",
+                                           "centre left", "centre centre", "centre right",
+                                           "top left",    "top centre",    "top right"};
+
+constexpr std::string_view SfigFlagPrefix = "$$SXF_G_";
+constexpr int DrawingPart = 4;
+
+class Mapper {
+public:
+    explicit Mapper(const CP21Model& model) : m_model(model), m_styles(model) {}
+
+    std::vector<CSfcStatement> Run() {
+        m_out = m_styles.Statements();
+        for (const CP21Instance& instance : m_model.Instances()) {
+            if (CP21Model::Is(instance, "COMPOSITE_CURVE")) {
+                m_compositeNumbers[instance.id] = static_cast<int>(m_compositeNumbers.size()) + 1;
+            } else if (CP21Model::Is(instance, "PRESENTATION_SIZE")) {
+                Guard(instance.id, [&] {
+                    const CP21Attributes size =
+                        CP21Model::Attributes(instance, "PRESENTATION_SIZE");
+                    m_sheetSizes.emplace(size.Ref(0), size.Ref(1));
+                });
+            } else if (CP21Model::Is(instance, "SYMBOL_REPRESENTATION_MAP") ||
+                       CP21Model::Is(instance, "REPRESENTATION_MAP")) {
+                Guard(instance.id, [&] { TakeMap(instance); });
+            }
+        }
+        for (const CP21Instance& instance : m_model.Instances()) {
+            if (CP21Model::Is(instance, "COMPOSITE_CURVE")) {
+                Guard(instance.id, [&] { CompositeCurve(instance); });
+            }
+        }
+        for (const CP21Instance& instance : m_model.Instances()) {
+            if (CP21Model::Is(instance, "DRAUGHTING_SUBFIGURE_REPRESENTATION")) {
+                Guard(instance.id, [&] { SfigOrg(instance); });
+            }
+        }
+        for (const CP21Instance& instance : m_model.Instances()) {
+            if (CP21Model::Is(instance, "DRAWING_SHEET_REVISION")) {
+                Guard(instance.id, [&] { Sheet(instance); });
+            }
+        }
+        return std::move(m_out);
+    }
+
+private:
+    // Runs one mapping step; a step that fails leaves a broken feature.
+    template <typename Step> void Guard(long long id, Step step) {
+        try {
+            step();
+        } catch (const CSfcError& error) {
+            CSfcStatement broken;
+            broken.id = id;
+            broken.error = error.what();
+            m_out.push_back(std::move(broken));
+        }
+    }
+
+    void Add(CP21Statement statement) { m_out.push_back(statement.Take()); }
+
+    Point PointAt(long long id) const {
+        const CP21Attributes point = m_model.Attributes(id, "CARTESIAN_POINT");
+        const auto& coordinates = point.List(1);
+        if (coordinates.size() < 2 ||
+            (coordinates[0].kind != CP21Value::Real && coordinates[0].kind != CP21Value::Integer) ||
+            (coordinates[1].kind != CP21Value::Real && coordinates[1].kind != CP21Value::Integer)) {
+            point.Refuse("two coordinates expected");
+        }
+        return {coordinates[0].number, coordinates[1].number};
+    }
+
+    // A direction's ratios, of length 1.
+    Point DirectionAt(long long id) const {
+        const CP21Attributes direction = m_model.Attributes(id, "DIRECTION");
+        const auto& ratios = direction.List(1);
+        if (ratios.size() < 2 ||
+            (ratios[0].kind != CP21Value::Real && ratios[0].kind != CP21Value::Integer) ||
+            (ratios[1].kind != CP21Value::Real && ratios[1].kind != CP21Value::Integer)) {
+            direction.Refuse("two direction ratios expected");
+        }
+        const double length = std::hypot(ratios[0].number, ratios[1].number);
+        if (length == 0) {
+            direction.Refuse("a direction of length 0");
+        }
+        return {ratios[0].number / length, ratios[1].number / length};
+    }
+
+    Placement PlacementAt(long long id) const {
+        const CP21Attributes placement = m_model.Attributes(id, "AXIS2_PLACEMENT_2D");
+        Placement result{PointAt(placement.Ref(1)), 0};
+        if (placement.Count() > 2 && !placement.IsUnset(2)) {
+            const Point direction = DirectionAt(placement.Ref(2));
+            result.angle = Degrees(direction.y, direction.x);
+        }
+        return result;
+    }
+
+    std::vector<Point> PointList(const CP21Attributes& owner, std::size_t index) const {
+        std::vector<Point> points;
+        for (long long id : owner.RefList(index)) {
+            points.push_back(PointAt(id));
+        }
+        return points;
+    }
+
+    static std::vector<double> Xs(const std::vector<Point>& points) {
+        std::vector<double> xs;
+        std::transform(points.begin(), points.end(), std::back_inserter(xs),
+                       [](const Point& p) { return p.x; });
+        return xs;
+    }
+
+    static std::vector<double> Ys(const std::vector<Point>& points) {
+        std::vector<double> ys;
+        std::transform(points.begin(), points.end(), std::back_inserter(ys),
+                       [](const Point& p) { return p.y; });
+        return ys;
+    }
+
+    // The layer, colour, line-type and width codes of a styled item.
+    SxfStyleCodes CurveCodes(long long styledItem, long long item) const {
+        SxfStyleCodes codes = m_styles.CurveCodes(m_styles.StyleOf(styledItem, "CURVE_STYLE"));
+        codes.layer = m_styles.Layer(styledItem, item);
+        return codes;
+    }
+
+    static CP21Statement& Codes(CP21Statement& statement, const SxfStyleCodes& codes) {
+        return statement.Int(codes.layer).Int(codes.colour).Int(codes.lineType).Int(codes.width);
+    }
+
+    // One trim of a trimmed curve: a point when the trim names one, else the
+    // parameter value.
+    struct Trim {
+        bool isPoint = false;
+        Point point;
+        double parameter = 0;
+    };
+
+    Trim TrimAt(const CP21Attributes& curve, std::size_t index) const {
+        const auto& values = curve.List(index);
+        Trim trim;
+        for (const CP21Value& value : values) {
+            if (value.kind == CP21Value::Reference) {
+                trim.isPoint = true;
+                trim.point = PointAt(value.id);
+                return trim;
+            }
+        }
+        for (const CP21Value& value : values) {
+            if (value.kind == CP21Value::Typed && value.text == "PARAMETER_VALUE" &&
+                (value.items[0].kind == CP21Value::Real ||
+                 value.items[0].kind == CP21Value::Integer)) {
+                trim.parameter = value.items[0].number;
+                return trim;
+            }
+        }
+        curve.Refuse("attribute " + std::to_string(index + 1) + " trims nothing");
+    }
+
+    // Maps a curve with its style codes; false for a curve no feature stands for.
+    bool Curve(long long id, long long featureId, const SxfStyleCodes& codes) {
+        const CP21Instance& curve = m_model.At(id);
+        if (CP21Model::Is(curve, "TRIMMED_CURVE")) {
+            TrimmedCurve(CP21Model::Attributes(curve, "TRIMMED_CURVE"), featureId, codes);
+        } else if (CP21Model::Is(curve, "POLYLINE")) {
+            const std::vector<Point> points =
+                PointList(CP21Model::Attributes(curve, "POLYLINE"), 1);
+            CP21Statement statement(featureId, "polyline_feature");
+            Add(Codes(statement, codes)
+                    .Int(static_cast<long long>(points.size()))
+                    .Numbers(Xs(points))
+                    .Numbers(Ys(points)));
+        } else if (CP21Model::Is(curve, "CIRCLE")) {
+            const CP21Attributes circle = CP21Model::Attributes(curve, "CIRCLE");
+            const Placement centre = PlacementAt(circle.Ref(1));
+            CP21Statement statement(featureId, "circle_feature");
+            Add(Codes(statement, codes)
+                    .Number(centre.origin.x)
+                    .Number(centre.origin.y)
+                    .Number(circle.Real(2)));
+        } else if (CP21Model::Is(curve, "ELLIPSE")) {
+            const CP21Attributes ellipse = CP21Model::Attributes(curve, "ELLIPSE");
+            const Placement centre = PlacementAt(ellipse.Ref(1));
+            CP21Statement statement(featureId, "ellipse_feature");
+            Add(Codes(statement, codes)
+                    .Number(centre.origin.x)
+                    .Number(centre.origin.y)
+                    .Number(ellipse.Real(2))
+                    .Number(ellipse.Real(3))
+                    .Number(centre.angle));
+        } else if (CP21Model::Is(curve, "B_SPLINE_CURVE_WITH_KNOTS") ||
+                   CP21Model::Is(curve, "B_SPLINE_CURVE")) {
+            Spline(curve, featureId, codes);
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    void TrimmedCurve(const CP21Attributes& trimmed, long long featureId,
+                      const SxfStyleCodes& codes) {
+        const CP21Instance& basis = m_model.At(trimmed.Ref(1));
+        const Trim first = TrimAt(trimmed, 2);
+        const Trim second = TrimAt(trimmed, 3);
+        const int direction = trimmed.Logical(4) ? 0 : 1;
+        if (CP21Model::Is(basis, "LINE")) {
+            const CP21Attributes line = CP21Model::Attributes(basis, "LINE");
+            const Point origin = PointAt(line.Ref(1));
+            const CP21Attributes vector = m_model.Attributes(line.Ref(2), "VECTOR");
+            const Point unit = DirectionAt(vector.Ref(1));
+            const double magnitude = vector.Real(2);
+            const auto at = [&](const Trim& trim) {
+                return trim.isPoint ? trim.point
+                                    : Point{origin.x + trim.parameter * magnitude * unit.x,
+                                            origin.y + trim.parameter * magnitude * unit.y};
+            };
+            const Point start = at(first);
+            const Point end = at(second);
+            CP21Statement statement(featureId, "line_feature");
+            Add(Codes(statement, codes)
+                    .Number(start.x)
+                    .Number(start.y)
+                    .Number(end.x)
+                    .Number(end.y));
+        } else if (CP21Model::Is(basis, "CIRCLE")) {
+            const CP21Attributes circle = CP21Model::Attributes(basis, "CIRCLE");
+            const Placement centre = PlacementAt(circle.Ref(1));
+            const auto angle = [&](const Trim& trim) {
+                return trim.isPoint
+                           ? Degrees(trim.point.y - centre.origin.y, trim.point.x - centre.origin.x)
+                           : trim.parameter + centre.angle;
+            };
+            CP21Statement statement(featureId, "arc_feature");
+            Add(Codes(statement, codes)
+                    .Number(centre.origin.x)
+                    .Number(centre.origin.y)
+                    .Number(circle.Real(2))
+                    .Int(direction)
+                    .Number(angle(first))
+                    .Number(angle(second)));
+        } else if (CP21Model::Is(basis, "ELLIPSE")) {
+            const CP21Attributes ellipse = CP21Model::Attributes(basis, "ELLIPSE");
+            const Placement centre = PlacementAt(ellipse.Ref(1));
+            const double rx = ellipse.Real(2);
+            const double ry = ellipse.Real(3);
+            // A trim point gives its parametric angle on the ellipse.
+            const auto angle = [&](const Trim& trim) {
+                if (!trim.isPoint) {
+                    return trim.parameter;
+                }
+                const double dx = trim.point.x - centre.origin.x;
+                const double dy = trim.point.y - centre.origin.y;
+                const double turn = Radians(centre.angle);
+                const double u = dx * std::cos(turn) + dy * std::sin(turn);
+                const double v = -dx * std::sin(turn) + dy * std::cos(turn);
+                return Degrees(v / ry, u / rx);
+            };
+            CP21Statement statement(featureId, "ellipse_arc_feature");
+            Add(Codes(statement, codes)
+                    .Number(centre.origin.x)
+                    .Number(centre.origin.y)
+                    .Number(rx)
+                    .Number(ry)
+                    .Int(direction)
+                    .Number(centre.angle)
+                    .Number(angle(first))
+                    .Number(angle(second)));
+        } else {
+            trimmed.Refuse("trims a curve that is no line, circle or ellipse");
+        }
+    }
+
+    void Spline(const CP21Instance& curve, long long featureId, const SxfStyleCodes& codes) {
+        // A simple instance names the curve first; the B_SPLINE_CURVE part of
+        // a complex one starts with the degree.
+        const bool simple = curve.records.size() == 1;
+        const CP21Attributes spline(curve, simple ? curve.records[0]
+                                                  : *CP21Model::Find(curve, "B_SPLINE_CURVE"));
+        const std::size_t first = simple ? 1 : 0;
+        const std::vector<Point> points = PointList(spline, first + 1);
+        CP21Statement statement(featureId, "spline_feature");
+        Add(Codes(statement, codes)
+                .Int(spline.Logical(first + 3) ? 0 : 1)
+                .Int(static_cast<long long>(points.size()))
+                .Numbers(Xs(points))
+                .Numbers(Ys(points)));
+    }
+
+    void CompositeCurve(const CP21Instance& instance) {
+        const CP21Attributes composite = CP21Model::Attributes(instance, "COMPOSITE_CURVE");
+        const long long styled = m_styles.StyledItemOf(instance.id);
+        const SxfStyleCodes codes = styled ? CurveCodes(styled, instance.id) : SxfStyleCodes{};
+        for (long long segment : composite.RefList(1)) {
+            const CP21Attributes part = m_model.Attributes(segment, "COMPOSITE_CURVE_SEGMENT");
+            const long long curve = part.Ref(2);
+            Guard(curve, [&] {
+                if (!Curve(curve, curve, codes)) {
+                    part.Refuse("joins a curve no composite curve holds");
+                }
+            });
+        }
+        const bool invisible = !styled || m_styles.IsInvisible(styled);
+        Add(CP21Statement(instance.id, "composite_curve_org_feature")
+                .Int(codes.colour)
+                .Int(codes.lineType)
+                .Int(codes.width)
+                .Int(invisible ? 1 : 0));
+    }
+
+    void TakeMap(const CP21Instance& instance) {
+        const CP21Record& record = instance.records[0];
+        const CP21Attributes map(instance, record);
+        // The SXF form names its symbol maps before their two attributes.
+        const bool named = map.Count() == 3 && map.At(0).kind == CP21Value::String;
+        int flag = DrawingPart;
+        if (named && map.Text(0).starts_with(SfigFlagPrefix)) {
+            const std::string digits = map.Text(0).substr(SfigFlagPrefix.size());
+            if (!digits.empty() && digits.size() < 4 &&
+                std::all_of(digits.begin(), digits.end(),
+                            [](char c) { return c >= '0' && c <= '9'; })) {
+                flag = std::stoi(digits);
+            }
+        }
+        const long long representation = map.Ref(named ? 2 : 1);
+        m_mapped[instance.id] = representation;
+        m_sfigFlags.emplace(representation, flag);
+    }
+
+    std::string RepresentationName(long long id) const {
+        const CP21Instance& representation = m_model.At(id);
+        return CP21Attributes(representation, representation.records[0]).Text(0);
+    }
+
+    void SfigOrg(const CP21Instance& instance) {
+        const CP21Attributes definition =
+            CP21Model::Attributes(instance, "DRAUGHTING_SUBFIGURE_REPRESENTATION");
+        Items(definition.RefList(1));
+        const auto flag = m_sfigFlags.find(instance.id);
+        Add(CP21Statement(instance.id, "sfig_org_feature")
+                .Text(definition.Text(0))
+                .Int(flag == m_sfigFlags.end() ? DrawingPart : flag->second));
+    }
+
+    void Sheet(const CP21Instance& instance) {
+        const CP21Attributes sheet = CP21Model::Attributes(instance, "DRAWING_SHEET_REVISION");
+        Items(sheet.RefList(1));
+        double x = 0;
+        double y = 0;
+        if (const auto size = m_sheetSizes.find(instance.id); size != m_sheetSizes.end()) {
+            const CP21Attributes box = m_model.Attributes(size->second, "PLANAR_BOX");
+            x = box.Real(1);
+            y = box.Real(2);
+        }
+        const double longSide = std::max(x, y);
+        const double shortSide = std::min(x, y);
+        const auto standard =
+            std::find_if(std::begin(SheetSizes), std::end(SheetSizes), [&](const auto& size) {
+                return std::fabs(size.longSide - longSide) < 0.5 &&
+                       std::fabs(size.shortSide - shortSide) < 0.5;
+            });
+        const int sizeType = standard == std::end(SheetSizes)
+                                 ? FreeSheet
+                                 : static_cast<int>(standard - std::begin(SheetSizes));
+        Add(CP21Statement(instance.id, "drawing_sheet_feature")
+                .Text(sheet.Text(0))
+                .Int(sizeType)
+                .Int(x > y ? 1 : 0)
+                .Number(x)
+                .Number(y));
+    }
+
+    void Items(const std::vector<long long>& items) {
+        for (long long id : items) {
+            Guard(id, [&] { Item(m_model.At(id)); });
+        }
+    }
+
+    void Item(const CP21Instance& instance) {
+        if (CP21Model::Is(instance, "MAPPED_ITEM")) {
+            SfigLocate(instance);
+            return;
+        }
+        if (!CP21Styles::IsStyledItem(instance)) {
+            return;
+        }
+        std::size_t styles = 0;
+        std::size_t itemIndex = 0;
+        const CP21Attributes styled = CP21Styles::StyledItem(instance, styles, itemIndex);
+        const long long item = styled.Ref(itemIndex);
+        const CP21Instance& target = m_model.At(item);
+        if (CP21Model::Is(target, "TEXT_LITERAL_WITH_EXTENT") ||
+            CP21Model::Is(target, "TEXT_LITERAL")) {
+            Text(instance.id, target);
+        } else if (CP21Model::Is(target, "ANNOTATION_FILL_AREA")) {
+            Fill(instance.id, target);
+        } else if (!CP21Model::Is(target, "COMPOSITE_CURVE")) {
+            Curve(item, instance.id, CurveCodes(instance.id, item));
+        }
+    }
+
+    void SfigLocate(const CP21Instance& instance) {
+        const CP21Attributes mapped = CP21Model::Attributes(instance, "MAPPED_ITEM");
+        const auto representation = m_mapped.find(mapped.Ref(1));
+        if (representation == m_mapped.end()) {
+            mapped.Refuse("places no representation map");
+        }
+        const CP21Instance& target = m_model.At(mapped.Ref(2));
+        Placement placement;
+        double ratioX = 1;
+        double ratioY = 1;
+        if (CP21Model::Is(target, "AXIS2_PLACEMENT_2D")) {
+            placement = PlacementAt(target.id);
+        } else {
+            const CP21Attributes transform =
+                CP21Model::Attributes(target, "CARTESIAN_TRANSFORMATION_OPERATOR_2D");
+            placement.origin = PointAt(transform.Ref(4));
+            Point axis1{1, 0};
+            if (!transform.IsUnset(2)) {
+                axis1 = DirectionAt(transform.Ref(2));
+                placement.angle = Degrees(axis1.y, axis1.x);
+            }
+            if (transform.Count() > 5 && !transform.IsUnset(5)) {
+                ratioX = ratioY = transform.Real(5);
+            }
+            // A second axis turned clockwise from the first mirrors the figure.
+            if (!transform.IsUnset(3)) {
+                const Point axis2 = DirectionAt(transform.Ref(3));
+                if (axis1.x * axis2.y - axis1.y * axis2.x < 0) {
+                    ratioY = -ratioY;
+                }
+            }
+        }
+        Add(CP21Statement(instance.id, "sfig_locate_feature")
+                .Int(m_styles.Layer(instance.id, instance.id))
+                .Text(RepresentationName(representation->second))
+                .Number(placement.origin.x)
+                .Number(placement.origin.y)
+                .Number(placement.angle)
+                .Number(ratioX)
+                .Number(ratioY));
+    }
+
+    void Text(long long styledItem, const CP21Instance& literal) {
+        const CP21Attributes text = CP21Model::Attributes(literal, literal.records[0].name);
+        const Placement placement = PlacementAt(text.Ref(2));
+        const std::string& alignment = text.Text(3);
+        const auto anchor = std::find(std::begin(Alignments), std::end(Alignments), alignment);
+        if (anchor == std::end(Alignments)) {
+            text.Refuse("alignment \"" + alignment + "\" is none of the nine points");
+        }
+        const int direction = text.Enum(4) == "DOWN" ? 2 : 1;
+        double width = 0;
+        double height = 0;
+        if (text.Count() > 6) {
+            const CP21Attributes extent = m_model.Attributes(text.Ref(6), "PLANAR_EXTENT");
+            width = extent.Real(1);
+            height = extent.Real(2);
+        }
+        int colour = 0;
+        double spacing = 0;
+        double slant = 0;
+        if (const long long style = TextStyle(styledItem)) {
+            const CP21Instance& textStyle = m_model.At(style);
+            const CP21Attributes appearance(textStyle, textStyle.records[0]);
+            const CP21Attributes font =
+                m_model.Attributes(appearance.Ref(1), "TEXT_STYLE_FOR_DEFINED_FONT");
+            colour = m_styles.Colour(font.Ref(0));
+            if (const CP21Record* box =
+                    CP21Model::Find(textStyle, "TEXT_STYLE_WITH_BOX_CHARACTERISTICS")) {
+                const CP21Attributes characteristics(textStyle, *box);
+                for (const CP21Value& value : characteristics.List(characteristics.Count() - 1)) {
+                    if (value.kind == CP21Value::Typed && value.text == "BOX_SLANT_ANGLE") {
+                        slant = value.items[0].number;
+                    }
+                }
+            }
+            if (const CP21Record* spaced = CP21Model::Find(textStyle, "TEXT_STYLE_WITH_SPACING")) {
+                const CP21Attributes spacingOf(textStyle, *spaced);
+                spacing = spacingOf.Real(spacingOf.Count() - 1);
+            }
+        }
+        Add(CP21Statement(styledItem, "text_string_feature")
+                .Int(m_styles.Layer(styledItem, literal.id))
+                .Int(colour)
+                .Int(m_styles.TextFont(text.Ref(5)))
+                .Text(text.Text(1))
+                .Number(placement.origin.x)
+                .Number(placement.origin.y)
+                .Number(height)
+                .Number(width)
+                .Number(spacing)
+                .Number(placement.angle)
+                .Number(slant)
+                .Int(static_cast<long long>(anchor - std::begin(Alignments)) + 1)
+                .Int(direction));
+    }
+
+    // The text style of a styled item, whichever of its forms it takes.
+    long long TextStyle(long long styledItem) const {
+        for (std::string_view entity :
+             {"TEXT_STYLE", "TEXT_STYLE_WITH_BOX_CHARACTERISTICS", "TEXT_STYLE_WITH_SPACING"}) {
+            if (const long long style = m_styles.StyleOf(styledItem, entity)) {
+                return style;
+            }
+        }
+        return 0;
+    }
+
+    int CompositeNumber(const CP21Attributes& owner, long long curve) const {
+        const auto found = m_compositeNumbers.find(curve);
+        if (found == m_compositeNumbers.end()) {
+            owner.Refuse("#" + std::to_string(curve) + " bounds it but is no composite curve");
+        }
+        return found->second;
+    }
+
+    void Fill(long long styledItem, const CP21Instance& area) {
+        const CP21Attributes fillArea = CP21Model::Attributes(area, "ANNOTATION_FILL_AREA");
+        const std::vector<long long> boundaries = fillArea.RefList(1);
+        if (boundaries.empty()) {
+            fillArea.Refuse("no boundary");
+        }
+        const int outer = CompositeNumber(fillArea, boundaries.front());
+        std::vector<double> inner;
+        for (std::size_t i = 1; i < boundaries.size(); ++i) {
+            inner.push_back(CompositeNumber(fillArea, boundaries[i]));
+        }
+        const auto bounded = [&](CP21Statement& statement) {
+            Add(statement.Int(outer).Int(static_cast<long long>(inner.size())).Numbers(inner));
+        };
+        const int layer = m_styles.Layer(styledItem, area.id);
+        const long long style = m_styles.StyleOf(styledItem, "FILL_AREA_STYLE");
+        if (!style) {
+            fillArea.Refuse("no fill area style");
+        }
+        const CP21Attributes fillStyle = m_model.Attributes(style, "FILL_AREA_STYLE");
+        std::vector<long long> hatchings;
+        for (long long element : fillStyle.RefList(1)) {
+            const CP21Instance& styleElement = m_model.At(element);
+            if (CP21Model::Is(styleElement, "FILL_AREA_STYLE_COLOUR")) {
+                const CP21Attributes colour =
+                    CP21Model::Attributes(styleElement, "FILL_AREA_STYLE_COLOUR");
+                CP21Statement statement(styledItem, "fill_area_style_colour_feature");
+                bounded(statement.Int(layer).Int(m_styles.Colour(colour.Ref(1))));
+                return;
+            }
+            if (CP21Model::Is(styleElement, "EXTERNALLY_DEFINED_HATCH_STYLE")) {
+                const CP21Attributes hatch =
+                    CP21Model::Attributes(styleElement, "EXTERNALLY_DEFINED_HATCH_STYLE");
+                CP21Statement statement(styledItem, "externally_defined_hatch_feature");
+                bounded(statement.Int(layer).Text(hatch.Text(0)));
+                return;
+            }
+            if (CP21Model::Is(styleElement, "FILL_AREA_STYLE_HATCHING")) {
+                hatchings.push_back(element);
+            }
+        }
+        if (hatchings.empty()) {
+            fillArea.Refuse("a fill area style of no known kind");
+        }
+        CP21Statement statement(styledItem, "fill_area_style_hatching_feature");
+        statement.Int(layer).Int(static_cast<long long>(hatchings.size()));
+        for (long long element : hatchings) {
+            const CP21Attributes hatching = m_model.Attributes(element, "FILL_AREA_STYLE_HATCHING");
+            const SxfStyleCodes codes = m_styles.CurveCodes(hatching.Ref(1));
+            const CP21Attributes repeat =
+                m_model.Attributes(hatching.Ref(2), "ONE_DIRECTION_REPEAT_FACTOR");
+            const CP21Attributes vector = m_model.Attributes(repeat.Ref(1), "VECTOR");
+            const Point base = PointAt(hatching.Ref(3));
+            statement.Numbers({static_cast<double>(codes.colour),
+                               static_cast<double>(codes.lineType),
+                               static_cast<double>(codes.width), base.x, base.y,
+                               std::fabs(vector.Real(2)), hatching.Real(5)});
+        }
+        bounded(statement);
+    }
+
+    const CP21Model& m_model;
+    CP21Styles m_styles;
+    std::vector<CSfcStatement> m_out;
+    std::unordered_map<long long, int> m_compositeNumbers;
+    std::unordered_map<long long, long long> m_sheetSizes;
+    std::unordered_map<long long, long long> m_mapped;
+    std::unordered_map<long long, int> m_sfigFlags;
+};
+
+} // namespace
+
+std::vector<CSfcStatement> CP21Mapper::Map(const CP21Model& model) {
+    return Mapper(model).Run();
+}
