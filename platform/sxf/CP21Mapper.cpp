@@ -8,6 +8,7 @@
 #include <cmath>
 #include <iterator>
 #include <numbers>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -46,6 +47,16 @@ constexpr std::string_view Alignments[] = {"bottom left", "bottom centre", "bott
                                            "centre left", "centre centre", "centre right",
                                            "top left",    "top centre",    "top right"};
 
+// Point marker codes 1 to 7.
+constexpr std::string_view PointMarkers[] = {"asterisk", "circle",   "dot", "plus",
+                                             "square",   "triangle", "x"};
+
+// Arrowhead codes 1 to 11 of dimension terminators.
+constexpr std::string_view Terminators[] = {
+    "blanked arrow", "blanked box",  "blanked dot",   "dimension origin",
+    "filled box",    "filled arrow", "filled dot",    "integral symbol",
+    "open arrow",    "slash",        "unfilled arrow"};
+
 constexpr std::string_view SfigFlagPrefix = "$$SXF_G_";
 constexpr int DrawingPart = 4;
 
@@ -63,6 +74,12 @@ public:
                     const CP21Attributes size =
                         CP21Model::Attributes(instance, "PRESENTATION_SIZE");
                     m_sheetSizes.emplace(size.Ref(0), size.Ref(1));
+                });
+            } else if (CP21Model::Is(instance, "DIMENSION_CALLOUT_RELATIONSHIP")) {
+                Guard(instance.id, [&] {
+                    const CP21Attributes relation =
+                        CP21Model::Attributes(instance, "DIMENSION_CALLOUT_RELATIONSHIP");
+                    m_projections.emplace(relation.Ref(2), relation.Ref(3));
                 });
             } else if (CP21Model::Is(instance, "SYMBOL_REPRESENTATION_MAP") ||
                        CP21Model::Is(instance, "REPRESENTATION_MAP")) {
@@ -241,6 +258,21 @@ private:
         return true;
     }
 
+    // One end of a trimmed line: its trim point, or the point at the trim
+    // parameter along the line's vector.
+    Point LineEnd(const CP21Attributes& trimmed, std::size_t index) const {
+        const CP21Attributes line = m_model.Attributes(trimmed.Ref(1), "LINE");
+        const Trim trim = TrimAt(trimmed, index);
+        if (trim.isPoint) {
+            return trim.point;
+        }
+        const Point origin = PointAt(line.Ref(1));
+        const CP21Attributes vector = m_model.Attributes(line.Ref(2), "VECTOR");
+        const Point unit = DirectionAt(vector.Ref(1));
+        const double length = trim.parameter * vector.Real(2);
+        return {origin.x + length * unit.x, origin.y + length * unit.y};
+    }
+
     void TrimmedCurve(const CP21Attributes& trimmed, long long featureId,
                       const SxfStyleCodes& codes) {
         const CP21Instance& basis = m_model.At(trimmed.Ref(1));
@@ -248,18 +280,8 @@ private:
         const Trim second = TrimAt(trimmed, 3);
         const int direction = trimmed.Logical(4) ? 0 : 1;
         if (CP21Model::Is(basis, "LINE")) {
-            const CP21Attributes line = CP21Model::Attributes(basis, "LINE");
-            const Point origin = PointAt(line.Ref(1));
-            const CP21Attributes vector = m_model.Attributes(line.Ref(2), "VECTOR");
-            const Point unit = DirectionAt(vector.Ref(1));
-            const double magnitude = vector.Real(2);
-            const auto at = [&](const Trim& trim) {
-                return trim.isPoint ? trim.point
-                                    : Point{origin.x + trim.parameter * magnitude * unit.x,
-                                            origin.y + trim.parameter * magnitude * unit.y};
-            };
-            const Point start = at(first);
-            const Point end = at(second);
+            const Point start = LineEnd(trimmed, 2);
+            const Point end = LineEnd(trimmed, 3);
             CP21Statement statement(featureId, "line_feature");
             Add(Codes(statement, codes)
                     .Number(start.x)
@@ -424,6 +446,10 @@ private:
             SfigLocate(instance);
             return;
         }
+        if (CP21Model::Is(instance, "LINEAR_DIMENSION")) {
+            LinearDimension(instance);
+            return;
+        }
         if (!CP21Styles::IsStyledItem(instance)) {
             return;
         }
@@ -437,6 +463,8 @@ private:
             Text(instance.id, target);
         } else if (CP21Model::Is(target, "ANNOTATION_FILL_AREA")) {
             Fill(instance.id, target);
+        } else if (CP21Model::Is(target, "DEFINED_SYMBOL")) {
+            Symbol(instance.id, target);
         } else if (!CP21Model::Is(target, "COMPOSITE_CURVE")) {
             Curve(item, instance.id, CurveCodes(instance.id, item));
         }
@@ -485,6 +513,27 @@ private:
     }
 
     void Text(long long styledItem, const CP21Instance& literal) {
+        CP21Statement statement(styledItem, "text_string_feature");
+        statement.Int(m_styles.Layer(styledItem, literal.id)).Int(TextColour(styledItem));
+        Add(TextBlock(statement, styledItem, literal));
+    }
+
+    int TextColour(long long styledItem) const {
+        const long long style = TextStyle(styledItem);
+        if (!style) {
+            return 0;
+        }
+        const CP21Instance& textStyle = m_model.At(style);
+        const CP21Attributes appearance(textStyle, textStyle.records[0]);
+        const CP21Attributes font =
+            m_model.Attributes(appearance.Ref(1), "TEXT_STYLE_FOR_DEFINED_FONT");
+        return m_styles.Colour(font.Ref(0));
+    }
+
+    // Font code, text, position, height, width, spacing, angle, slant,
+    // alignment point and direction of a text literal.
+    CP21Statement& TextBlock(CP21Statement& statement, long long styledItem,
+                             const CP21Instance& literal) const {
         const CP21Attributes text = CP21Model::Attributes(literal, literal.records[0].name);
         const Placement placement = PlacementAt(text.Ref(2));
         const std::string& alignment = text.Text(3);
@@ -500,15 +549,10 @@ private:
             width = extent.Real(1);
             height = extent.Real(2);
         }
-        int colour = 0;
         double spacing = 0;
         double slant = 0;
         if (const long long style = TextStyle(styledItem)) {
             const CP21Instance& textStyle = m_model.At(style);
-            const CP21Attributes appearance(textStyle, textStyle.records[0]);
-            const CP21Attributes font =
-                m_model.Attributes(appearance.Ref(1), "TEXT_STYLE_FOR_DEFINED_FONT");
-            colour = m_styles.Colour(font.Ref(0));
             if (const CP21Record* box =
                     CP21Model::Find(textStyle, "TEXT_STYLE_WITH_BOX_CHARACTERISTICS")) {
                 const CP21Attributes characteristics(textStyle, *box);
@@ -523,20 +567,199 @@ private:
                 spacing = spacingOf.Real(spacingOf.Count() - 1);
             }
         }
-        Add(CP21Statement(styledItem, "text_string_feature")
-                .Int(m_styles.Layer(styledItem, literal.id))
-                .Int(colour)
-                .Int(m_styles.TextFont(text.Ref(5)))
-                .Text(text.Text(1))
-                .Number(placement.origin.x)
-                .Number(placement.origin.y)
-                .Number(height)
-                .Number(width)
-                .Number(spacing)
-                .Number(placement.angle)
-                .Number(slant)
-                .Int(static_cast<long long>(anchor - std::begin(Alignments)) + 1)
-                .Int(direction));
+        return statement.Int(text.IsUnset(5) ? 0 : m_styles.TextFont(text.Ref(5)))
+            .Text(text.Text(1))
+            .Number(placement.origin.x)
+            .Number(placement.origin.y)
+            .Number(height)
+            .Number(width)
+            .Number(spacing)
+            .Number(placement.angle)
+            .Number(slant)
+            .Int(static_cast<long long>(anchor - std::begin(Alignments)) + 1)
+            .Int(direction);
+    }
+
+    // A defined symbol's definition, placement and scale.
+    struct SymbolPlacement {
+        const CP21Instance* definition = nullptr;
+        Placement placement;
+        double scale = 1;
+    };
+
+    SymbolPlacement SymbolAt(const CP21Instance& symbol) const {
+        const CP21Attributes defined = CP21Model::Attributes(symbol, "DEFINED_SYMBOL");
+        const CP21Attributes target = m_model.Attributes(defined.Ref(2), "SYMBOL_TARGET");
+        return {&m_model.At(defined.Ref(1)), PlacementAt(target.Ref(1)), target.Real(2)};
+    }
+
+    // The colour of a symbol's SYMBOL_STYLE, if it has one.
+    std::optional<int> SymbolColour(long long styledItem) const {
+        const long long style = m_styles.StyleOf(styledItem, "SYMBOL_STYLE");
+        if (!style) {
+            return std::nullopt;
+        }
+        const CP21Attributes symbolStyle = m_model.Attributes(style, "SYMBOL_STYLE");
+        const CP21Attributes colour = m_model.Attributes(symbolStyle.Ref(1), "SYMBOL_COLOUR");
+        return m_styles.Colour(colour.Ref(0));
+    }
+
+    void Symbol(long long styledItem, const CP21Instance& symbol) {
+        const SymbolPlacement placed = SymbolAt(symbol);
+        const CP21Instance& definition = *placed.definition;
+        const int layer = m_styles.Layer(styledItem, symbol.id);
+        const std::optional<int> colour = SymbolColour(styledItem);
+        if (CP21Model::Is(definition, "PRE_DEFINED_POINT_MARKER_SYMBOL")) {
+            const CP21Attributes marker =
+                CP21Model::Attributes(definition, "PRE_DEFINED_POINT_MARKER_SYMBOL");
+            const auto code =
+                std::find(std::begin(PointMarkers), std::end(PointMarkers), marker.Text(0));
+            if (code == std::end(PointMarkers)) {
+                marker.Refuse("no point marker is named \"" + marker.Text(0) + "\"");
+            }
+            Add(CP21Statement(styledItem, "point_marker_feature")
+                    .Int(layer)
+                    .Int(colour.value_or(0))
+                    .Number(placed.placement.origin.x)
+                    .Number(placed.placement.origin.y)
+                    .Int(static_cast<long long>(code - std::begin(PointMarkers)) + 1)
+                    .Number(placed.placement.angle)
+                    .Number(placed.scale));
+        } else if (CP21Model::Is(definition, "EXTERNALLY_DEFINED_SYMBOL")) {
+            const CP21Attributes external =
+                CP21Model::Attributes(definition, "EXTERNALLY_DEFINED_SYMBOL");
+            Add(CP21Statement(styledItem, "externally_defined_symbol_feature")
+                    .Int(layer)
+                    .Int(colour ? 1 : 0)
+                    .Int(colour.value_or(0))
+                    .Text(external.Text(0))
+                    .Number(placed.placement.origin.x)
+                    .Number(placed.placement.origin.y)
+                    .Number(placed.placement.angle)
+                    .Number(placed.scale));
+        }
+    }
+
+    // The first element of a callout's contents that is the entity, or null.
+    const CP21Instance* Element(const std::vector<long long>& contents,
+                                std::string_view entity) const {
+        for (long long id : contents) {
+            const CP21Instance& element = m_model.At(id);
+            if (CP21Model::Is(element, entity)) {
+                return &element;
+            }
+        }
+        return nullptr;
+    }
+
+    // The item a styled element presents.
+    const CP21Instance& Presented(const CP21Instance& element) const {
+        std::size_t styles = 0;
+        std::size_t item = 0;
+        return m_model.At(CP21Styles::StyledItem(element, styles, item).Ref(item));
+    }
+
+    // Shown flag and three points of a projection line; a missing one is
+    // not shown.
+    void ProjectionLine(CP21Statement& statement, const CP21Instance* curve) const {
+        if (!curve) {
+            statement.Int(0);
+            for (int i = 0; i < 6; ++i) {
+                statement.Number(0);
+            }
+            return;
+        }
+        const CP21Instance& polyline = Presented(*curve);
+        const std::vector<Point> points = PointList(CP21Model::Attributes(polyline, "POLYLINE"), 1);
+        if (points.size() != 3) {
+            CP21Model::Attributes(polyline, "POLYLINE")
+                .Refuse("a projection line has three points");
+        }
+        statement.Int(m_styles.IsInvisible(curve->id) ? 0 : 1);
+        for (const Point& point : points) {
+            statement.Number(point.x).Number(point.y);
+        }
+    }
+
+    // Marker code, placement code, position and size of the arrowhead at
+    // one end of a dimension line: the placement code is 1 when the
+    // arrowhead points from the line's end towards its start, else 2, and 0
+    // without an arrowhead.
+    void Arrow(CP21Statement& statement, const std::vector<long long>& contents,
+               std::string_view role, Point start, Point end) const {
+        for (long long id : contents) {
+            const CP21Instance& element = m_model.At(id);
+            const CP21Record* record = CP21Model::Find(element, "DIMENSION_CURVE_TERMINATOR");
+            if (!record) {
+                continue;
+            }
+            const CP21Attributes terminator(element, *record);
+            if (terminator.Enum(terminator.Count() - 1) != role) {
+                continue;
+            }
+            const SymbolPlacement placed = SymbolAt(Presented(element));
+            const CP21Attributes symbol =
+                CP21Model::Attributes(*placed.definition, "PRE_DEFINED_TERMINATOR_SYMBOL");
+            const auto code =
+                std::find(std::begin(Terminators), std::end(Terminators), symbol.Text(0));
+            if (code == std::end(Terminators)) {
+                symbol.Refuse("no arrowhead is named \"" + symbol.Text(0) + "\"");
+            }
+            const double turn = Radians(placed.placement.angle);
+            const bool backwards =
+                std::cos(turn) * (start.x - end.x) + std::sin(turn) * (start.y - end.y) > 0;
+            statement.Int(static_cast<long long>(code - std::begin(Terminators)) + 1)
+                .Int(backwards ? 1 : 2)
+                .Number(placed.placement.origin.x)
+                .Number(placed.placement.origin.y)
+                .Number(placed.scale);
+            return;
+        }
+        statement.Int(0).Int(0).Number(0).Number(0).Number(0);
+    }
+
+    void LinearDimension(const CP21Instance& instance) {
+        const std::vector<long long> contents =
+            CP21Model::Attributes(instance, "LINEAR_DIMENSION").RefList(1);
+        const CP21Instance* curve = Element(contents, "DIMENSION_CURVE");
+        if (!curve) {
+            CP21Model::Attributes(instance, "LINEAR_DIMENSION").Refuse("no dimension curve");
+        }
+        const CP21Instance& line = Presented(*curve);
+        const CP21Attributes trimmed = CP21Model::Attributes(line, "TRIMMED_CURVE");
+        const Point start = LineEnd(trimmed, 2);
+        const Point end = LineEnd(trimmed, 3);
+        CP21Statement statement(instance.id, "linear_dim_feature");
+        Codes(statement, CurveCodes(curve->id, instance.id))
+            .Number(start.x)
+            .Number(start.y)
+            .Number(end.x)
+            .Number(end.y);
+        std::vector<const CP21Instance*> projections;
+        if (const auto callout = m_projections.find(instance.id); callout != m_projections.end()) {
+            for (long long id :
+                 m_model.Attributes(callout->second, "PROJECTION_DIRECTED_CALLOUT").RefList(1)) {
+                if (CP21Model::Is(m_model.At(id), "PROJECTION_CURVE")) {
+                    projections.push_back(&m_model.At(id));
+                }
+            }
+        }
+        projections.resize(2);
+        ProjectionLine(statement, projections[0]);
+        ProjectionLine(statement, projections[1]);
+        Arrow(statement, contents, "ORIGIN", start, end);
+        Arrow(statement, contents, "TARGET", start, end);
+        if (const CP21Instance* text = Element(contents, "ANNOTATION_TEXT_OCCURRENCE")) {
+            statement.Int(1);
+            TextBlock(statement, text->id, Presented(*text));
+        } else {
+            statement.Int(0).Int(0).Text("");
+            for (int i = 0; i < 7; ++i) {
+                statement.Number(0);
+            }
+            statement.Int(0).Int(0);
+        }
+        Add(statement);
     }
 
     // The text style of a styled item, whichever of its forms it takes.
@@ -626,6 +849,7 @@ private:
     std::unordered_map<long long, long long> m_sheetSizes;
     std::unordered_map<long long, long long> m_mapped;
     std::unordered_map<long long, int> m_sfigFlags;
+    std::unordered_map<long long, long long> m_projections;
 };
 
 } // namespace

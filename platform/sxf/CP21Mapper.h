@@ -13,8 +13,14 @@
 //   over a LINE (line), CIRCLE (arc) or ELLIPSE (elliptic arc); a CIRCLE,
 //   ELLIPSE, POLYLINE or B-spline curve; a TEXT_LITERAL(_WITH_EXTENT); an
 //   ANNOTATION_FILL_AREA of composite curves (colour, hatching or an
-//   externally defined hatch). A MAPPED_ITEM places a sub-figure. Anything
-//   else is skipped.
+//   externally defined hatch); a DEFINED_SYMBOL of a pre-defined point
+//   marker or an externally defined symbol, placed and scaled by its
+//   SYMBOL_TARGET and coloured by its SYMBOL_STYLE. A MAPPED_ITEM places a
+//   sub-figure. A LINEAR_DIMENSION holds its DIMENSION_CURVE (a trimmed
+//   line), its DIMENSION_CURVE_TERMINATORs (origin: arrow 1, target:
+//   arrow 2) and its text; its PROJECTION_CURVEs (three-point polylines)
+//   stand in the PROJECTION_DIRECTED_CALLOUT that a
+//   DIMENSION_CALLOUT_RELATIONSHIP relates to it. Anything else is skipped.
 // - A COMPOSITE_CURVE is a composite curve; its segments take its style,
 //   and it is invisible when an INVISIBILITY names its styled item or it has
 //   none. Fills name composite curves by their number in file order.

@@ -163,7 +163,8 @@ TEST_P(P21Twins, GiveTheSameAssembliesAndFeatureKinds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Drawings, P21Twins,
-                         ::testing::Values(Twin{"twin_basic"}, Twin{"twin_groups"}),
+                         ::testing::Values(Twin{"twin_basic"}, Twin{"twin_groups"},
+                                           Twin{"twin_annotations"}),
                          [](const ::testing::TestParamInfo<Twin>& info) {
                              return std::string(info.param.name);
                          });

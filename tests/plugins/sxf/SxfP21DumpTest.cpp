@@ -39,7 +39,8 @@ TEST_P(SxfP21Dumps, AreThoseOfTheSfcTwin) {
 
 INSTANTIATE_TEST_SUITE_P(Drawings, SxfP21Dumps,
                          ::testing::Values(Twin{"twin_basic", "PorEllipse"},
-                                           Twin{"twin_groups", "PorLine"}),
+                                           Twin{"twin_groups", "PorLine"},
+                                           Twin{"twin_annotations", "PorLayer"}),
                          [](const ::testing::TestParamInfo<Twin>& info) {
                              return std::string(info.param.name);
                          });
