@@ -446,9 +446,19 @@ private:
             SfigLocate(instance);
             return;
         }
-        if (CP21Model::Is(instance, "LINEAR_DIMENSION")) {
-            LinearDimension(instance);
-            return;
+        // Callouts: dimensions and leaders.
+        using Callout = void (Mapper::*)(const CP21Instance&);
+        static constexpr std::pair<std::string_view, Callout> Callouts[] = {
+            {"LINEAR_DIMENSION", &Mapper::LinearDimension},
+            {"RADIUS_DIMENSION", &Mapper::RadiusDimension},
+            {"DIAMETER_DIMENSION", &Mapper::DiameterDimension},
+            {"LEADER_DIRECTED_CALLOUT", &Mapper::Leader},
+        };
+        for (const auto& [entity, map] : Callouts) {
+            if (CP21Model::Is(instance, entity)) {
+                (this->*map)(instance);
+                return;
+            }
         }
         if (!CP21Styles::IsStyledItem(instance)) {
             return;
@@ -681,60 +691,154 @@ private:
         }
     }
 
-    // Marker code, placement code, position and size of the arrowhead at
-    // one end of a dimension line: the placement code is 1 when the
-    // arrowhead points from the line's end towards its start, else 2, and 0
-    // without an arrowhead.
-    void Arrow(CP21Statement& statement, const std::vector<long long>& contents,
-               std::string_view role, Point start, Point end) const {
+    // The dimension terminator of that role (any role when empty), or null.
+    const CP21Instance* Terminator(const std::vector<long long>& contents,
+                                   std::string_view role) const {
         for (long long id : contents) {
             const CP21Instance& element = m_model.At(id);
             const CP21Record* record = CP21Model::Find(element, "DIMENSION_CURVE_TERMINATOR");
-            if (!record) {
-                continue;
+            if (record &&
+                (role.empty() ||
+                 CP21Attributes(element, *record).Enum(record->parameters.size() - 1) == role)) {
+                return &element;
             }
-            const CP21Attributes terminator(element, *record);
-            if (terminator.Enum(terminator.Count() - 1) != role) {
-                continue;
-            }
-            const SymbolPlacement placed = SymbolAt(Presented(element));
-            const CP21Attributes symbol =
-                CP21Model::Attributes(*placed.definition, "PRE_DEFINED_TERMINATOR_SYMBOL");
-            const auto code =
-                std::find(std::begin(Terminators), std::end(Terminators), symbol.Text(0));
-            if (code == std::end(Terminators)) {
-                symbol.Refuse("no arrowhead is named \"" + symbol.Text(0) + "\"");
-            }
-            const double turn = Radians(placed.placement.angle);
-            const bool backwards =
-                std::cos(turn) * (start.x - end.x) + std::sin(turn) * (start.y - end.y) > 0;
-            statement.Int(static_cast<long long>(code - std::begin(Terminators)) + 1)
-                .Int(backwards ? 1 : 2)
-                .Number(placed.placement.origin.x)
-                .Number(placed.placement.origin.y)
-                .Number(placed.scale);
+        }
+        return nullptr;
+    }
+
+    // The arrowhead code and the placement and scale of a terminator.
+    std::pair<int, SymbolPlacement> ArrowHead(const CP21Instance& terminator) const {
+        const SymbolPlacement placed = SymbolAt(Presented(terminator));
+        const CP21Attributes symbol =
+            CP21Model::Attributes(*placed.definition, "PRE_DEFINED_TERMINATOR_SYMBOL");
+        const auto code = std::find(std::begin(Terminators), std::end(Terminators), symbol.Text(0));
+        if (code == std::end(Terminators)) {
+            symbol.Refuse("no arrowhead is named \"" + symbol.Text(0) + "\"");
+        }
+        return {static_cast<int>(code - std::begin(Terminators)) + 1, placed};
+    }
+
+    // Marker code, placement code, position and size of an arrowhead: the
+    // placement code is 1 when the arrowhead points along `along`, else 2,
+    // and 0 without an arrowhead.
+    void Arrow(CP21Statement& statement, const CP21Instance* terminator, Point along) const {
+        if (!terminator) {
+            statement.Int(0).Int(0).Number(0).Number(0).Number(0);
             return;
         }
-        statement.Int(0).Int(0).Number(0).Number(0).Number(0);
+        const auto [code, placed] = ArrowHead(*terminator);
+        const double turn = Radians(placed.placement.angle);
+        const bool forwards = std::cos(turn) * along.x + std::sin(turn) * along.y > 0;
+        statement.Int(code)
+            .Int(forwards ? 1 : 2)
+            .Number(placed.placement.origin.x)
+            .Number(placed.placement.origin.y)
+            .Number(placed.scale);
+    }
+
+    // Text flag and text block of a callout; an empty block without a text.
+    void CalloutText(CP21Statement& statement, const std::vector<long long>& contents) const {
+        if (const CP21Instance* text = Element(contents, "ANNOTATION_TEXT_OCCURRENCE")) {
+            statement.Int(1);
+            TextBlock(statement, text->id, Presented(*text));
+            return;
+        }
+        statement.Int(0).Int(0).Text("");
+        for (int i = 0; i < 7; ++i) {
+            statement.Number(0);
+        }
+        statement.Int(0).Int(0);
+    }
+
+    // The styled curve of a callout, its presented item and its codes.
+    const CP21Instance& CalloutCurve(const CP21Instance& callout,
+                                     const std::vector<long long>& contents,
+                                     std::string_view entity) const {
+        const CP21Instance* curve = Element(contents, entity);
+        if (!curve) {
+            CP21Attributes(callout, callout.records[0]).Refuse("no " + std::string(entity));
+        }
+        return *curve;
+    }
+
+    // Codes and the two ends of a dimension's line.
+    std::pair<Point, Point> DimensionLine(CP21Statement& statement, const CP21Instance& dimension,
+                                          const std::vector<long long>& contents) const {
+        const CP21Instance& curve = CalloutCurve(dimension, contents, "DIMENSION_CURVE");
+        const CP21Attributes trimmed = CP21Model::Attributes(Presented(curve), "TRIMMED_CURVE");
+        const Point start = LineEnd(trimmed, 2);
+        const Point end = LineEnd(trimmed, 3);
+        Codes(statement, CurveCodes(curve.id, dimension.id))
+            .Number(start.x)
+            .Number(start.y)
+            .Number(end.x)
+            .Number(end.y);
+        return {start, end};
+    }
+
+    static Point Minus(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
+
+    void RadiusDimension(const CP21Instance& instance) {
+        const std::vector<long long> contents =
+            CP21Model::Attributes(instance, "RADIUS_DIMENSION").RefList(1);
+        CP21Statement statement(instance.id, "radius_dim_feature");
+        const auto [start, end] = DimensionLine(statement, instance, contents);
+        Arrow(statement, Terminator(contents, ""), Minus(end, start));
+        CalloutText(statement, contents);
+        Add(statement);
+    }
+
+    void DiameterDimension(const CP21Instance& instance) {
+        const std::vector<long long> contents =
+            CP21Model::Attributes(instance, "DIAMETER_DIMENSION").RefList(1);
+        CP21Statement statement(instance.id, "diameter_dim_feature");
+        const auto [start, end] = DimensionLine(statement, instance, contents);
+        Arrow(statement, Terminator(contents, "ORIGIN"), Minus(start, end));
+        Arrow(statement, Terminator(contents, "TARGET"), Minus(start, end));
+        CalloutText(statement, contents);
+        Add(statement);
+    }
+
+    // A label, or a balloon when a circle stands among the callout's curves.
+    void Leader(const CP21Instance& instance) {
+        const std::vector<long long> contents =
+            CP21Model::Attributes(instance, "LEADER_DIRECTED_CALLOUT").RefList(1);
+        const CP21Instance& curve = CalloutCurve(instance, contents, "LEADER_CURVE");
+        const std::vector<Point> points =
+            PointList(CP21Model::Attributes(Presented(curve), "POLYLINE"), 1);
+        const CP21Instance* circle = nullptr;
+        for (long long id : contents) {
+            const CP21Instance& element = m_model.At(id);
+            if (CP21Model::Is(element, "ANNOTATION_CURVE_OCCURRENCE") &&
+                CP21Model::Is(Presented(element), "CIRCLE")) {
+                circle = &Presented(element);
+            }
+        }
+        CP21Statement statement(instance.id, circle ? "balloon_feature" : "label_feature");
+        Codes(statement, CurveCodes(curve.id, instance.id))
+            .Int(static_cast<long long>(points.size()))
+            .Numbers(Xs(points))
+            .Numbers(Ys(points));
+        if (circle) {
+            const CP21Attributes attributes = CP21Model::Attributes(*circle, "CIRCLE");
+            const Placement centre = PlacementAt(attributes.Ref(1));
+            statement.Number(centre.origin.x).Number(centre.origin.y).Number(attributes.Real(2));
+        }
+        if (const CP21Instance* terminator = Element(contents, "LEADER_TERMINATOR")) {
+            const auto [code, placed] = ArrowHead(*terminator);
+            statement.Int(code).Number(placed.scale);
+        } else {
+            statement.Int(0).Number(0);
+        }
+        CalloutText(statement, contents);
+        Add(statement);
     }
 
     void LinearDimension(const CP21Instance& instance) {
         const std::vector<long long> contents =
             CP21Model::Attributes(instance, "LINEAR_DIMENSION").RefList(1);
-        const CP21Instance* curve = Element(contents, "DIMENSION_CURVE");
-        if (!curve) {
-            CP21Model::Attributes(instance, "LINEAR_DIMENSION").Refuse("no dimension curve");
-        }
-        const CP21Instance& line = Presented(*curve);
-        const CP21Attributes trimmed = CP21Model::Attributes(line, "TRIMMED_CURVE");
-        const Point start = LineEnd(trimmed, 2);
-        const Point end = LineEnd(trimmed, 3);
         CP21Statement statement(instance.id, "linear_dim_feature");
-        Codes(statement, CurveCodes(curve->id, instance.id))
-            .Number(start.x)
-            .Number(start.y)
-            .Number(end.x)
-            .Number(end.y);
+        const auto [start, end] = DimensionLine(statement, instance, contents);
         std::vector<const CP21Instance*> projections;
         if (const auto callout = m_projections.find(instance.id); callout != m_projections.end()) {
             for (long long id :
@@ -747,18 +851,9 @@ private:
         projections.resize(2);
         ProjectionLine(statement, projections[0]);
         ProjectionLine(statement, projections[1]);
-        Arrow(statement, contents, "ORIGIN", start, end);
-        Arrow(statement, contents, "TARGET", start, end);
-        if (const CP21Instance* text = Element(contents, "ANNOTATION_TEXT_OCCURRENCE")) {
-            statement.Int(1);
-            TextBlock(statement, text->id, Presented(*text));
-        } else {
-            statement.Int(0).Int(0).Text("");
-            for (int i = 0; i < 7; ++i) {
-                statement.Number(0);
-            }
-            statement.Int(0).Int(0);
-        }
+        Arrow(statement, Terminator(contents, "ORIGIN"), Minus(start, end));
+        Arrow(statement, Terminator(contents, "TARGET"), Minus(start, end));
+        CalloutText(statement, contents);
         Add(statement);
     }
 
