@@ -5,6 +5,7 @@
 #include "platform/sxf/CSfcParameters.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <numbers>
@@ -273,6 +274,26 @@ private:
         return {origin.x + length * unit.x, origin.y + length * unit.y};
     }
 
+    struct Arc {
+        Point centre;
+        double radius = 0;
+        double start = 0;
+        double end = 0;
+    };
+
+    // A circle trimmed by two angles or two points on it.
+    Arc ArcAt(const CP21Attributes& trimmed) const {
+        const CP21Attributes circle = m_model.Attributes(trimmed.Ref(1), "CIRCLE");
+        const Placement centre = PlacementAt(circle.Ref(1));
+        const auto angle = [&](const Trim& trim) {
+            return trim.isPoint
+                       ? Degrees(trim.point.y - centre.origin.y, trim.point.x - centre.origin.x)
+                       : trim.parameter + centre.angle;
+        };
+        return {centre.origin, circle.Real(2), angle(TrimAt(trimmed, 2)),
+                angle(TrimAt(trimmed, 3))};
+    }
+
     void TrimmedCurve(const CP21Attributes& trimmed, long long featureId,
                       const SxfStyleCodes& codes) {
         const CP21Instance& basis = m_model.At(trimmed.Ref(1));
@@ -289,21 +310,15 @@ private:
                     .Number(end.x)
                     .Number(end.y));
         } else if (CP21Model::Is(basis, "CIRCLE")) {
-            const CP21Attributes circle = CP21Model::Attributes(basis, "CIRCLE");
-            const Placement centre = PlacementAt(circle.Ref(1));
-            const auto angle = [&](const Trim& trim) {
-                return trim.isPoint
-                           ? Degrees(trim.point.y - centre.origin.y, trim.point.x - centre.origin.x)
-                           : trim.parameter + centre.angle;
-            };
+            const Arc arc = ArcAt(trimmed);
             CP21Statement statement(featureId, "arc_feature");
             Add(Codes(statement, codes)
-                    .Number(centre.origin.x)
-                    .Number(centre.origin.y)
-                    .Number(circle.Real(2))
+                    .Number(arc.centre.x)
+                    .Number(arc.centre.y)
+                    .Number(arc.radius)
                     .Int(direction)
-                    .Number(angle(first))
-                    .Number(angle(second)));
+                    .Number(arc.start)
+                    .Number(arc.end));
         } else if (CP21Model::Is(basis, "ELLIPSE")) {
             const CP21Attributes ellipse = CP21Model::Attributes(basis, "ELLIPSE");
             const Placement centre = PlacementAt(ellipse.Ref(1));
@@ -452,6 +467,8 @@ private:
             {"LINEAR_DIMENSION", &Mapper::LinearDimension},
             {"RADIUS_DIMENSION", &Mapper::RadiusDimension},
             {"DIAMETER_DIMENSION", &Mapper::DiameterDimension},
+            {"ANGULAR_DIMENSION", &Mapper::AngularDimension},
+            {"CURVE_DIMENSION", &Mapper::CurveDimension},
             {"LEADER_DIRECTED_CALLOUT", &Mapper::Leader},
         };
         for (const auto& [entity, map] : Callouts) {
@@ -834,27 +851,84 @@ private:
         Add(statement);
     }
 
+    // Projection lines 1 and 2 of a dimension, null where it has none.
+    std::array<const CP21Instance*, 2> Projections(const CP21Instance& dimension) const {
+        std::array<const CP21Instance*, 2> projections{};
+        const auto callout = m_projections.find(dimension.id);
+        if (callout == m_projections.end()) {
+            return projections;
+        }
+        std::size_t next = 0;
+        for (long long id :
+             m_model.Attributes(callout->second, "PROJECTION_DIRECTED_CALLOUT").RefList(1)) {
+            if (next < projections.size() && CP21Model::Is(m_model.At(id), "PROJECTION_CURVE")) {
+                projections[next++] = &m_model.At(id);
+            }
+        }
+        return projections;
+    }
+
     void LinearDimension(const CP21Instance& instance) {
         const std::vector<long long> contents =
             CP21Model::Attributes(instance, "LINEAR_DIMENSION").RefList(1);
         CP21Statement statement(instance.id, "linear_dim_feature");
         const auto [start, end] = DimensionLine(statement, instance, contents);
-        std::vector<const CP21Instance*> projections;
-        if (const auto callout = m_projections.find(instance.id); callout != m_projections.end()) {
-            for (long long id :
-                 m_model.Attributes(callout->second, "PROJECTION_DIRECTED_CALLOUT").RefList(1)) {
-                if (CP21Model::Is(m_model.At(id), "PROJECTION_CURVE")) {
-                    projections.push_back(&m_model.At(id));
-                }
-            }
+        for (const CP21Instance* projection : Projections(instance)) {
+            ProjectionLine(statement, projection);
         }
-        projections.resize(2);
-        ProjectionLine(statement, projections[0]);
-        ProjectionLine(statement, projections[1]);
         Arrow(statement, Terminator(contents, "ORIGIN"), Minus(start, end));
         Arrow(statement, Terminator(contents, "TARGET"), Minus(start, end));
         CalloutText(statement, contents);
         Add(statement);
+    }
+
+    // The way an arrowhead of an angular dimension counts as placement code
+    // 1: square to its projection line, turned a quarter from the way
+    // towards the centre.
+    Point AngularAlong(const CP21Instance* projection, Point centre) const {
+        if (!projection) {
+            return {};
+        }
+        const std::vector<Point> points =
+            PointList(CP21Model::Attributes(Presented(*projection), "POLYLINE"), 1);
+        if (points.size() != 3) {
+            return {};
+        }
+        const Point start = points[1];
+        const Point end = points[2];
+        const bool startNearer = std::hypot(start.x - centre.x, start.y - centre.y) <
+                                 std::hypot(end.x - centre.x, end.y - centre.y);
+        const Point inwards = startNearer ? Minus(start, end) : Minus(end, start);
+        return {-inwards.y, inwards.x};
+    }
+
+    void ArcDimension(const CP21Instance& instance, std::string_view entity, const char* feature) {
+        const std::vector<long long> contents = CP21Model::Attributes(instance, entity).RefList(1);
+        const CP21Instance& curve = CalloutCurve(instance, contents, "DIMENSION_CURVE");
+        const Arc arc = ArcAt(CP21Model::Attributes(Presented(curve), "TRIMMED_CURVE"));
+        CP21Statement statement(instance.id, feature);
+        Codes(statement, CurveCodes(curve.id, instance.id))
+            .Number(arc.centre.x)
+            .Number(arc.centre.y)
+            .Number(arc.radius)
+            .Number(arc.start)
+            .Number(arc.end);
+        const auto projections = Projections(instance);
+        for (const CP21Instance* projection : projections) {
+            ProjectionLine(statement, projection);
+        }
+        Arrow(statement, Terminator(contents, "ORIGIN"), AngularAlong(projections[0], arc.centre));
+        Arrow(statement, Terminator(contents, "TARGET"), AngularAlong(projections[1], arc.centre));
+        CalloutText(statement, contents);
+        Add(statement);
+    }
+
+    void AngularDimension(const CP21Instance& instance) {
+        ArcDimension(instance, "ANGULAR_DIMENSION", "angular_dim_feature");
+    }
+
+    void CurveDimension(const CP21Instance& instance) {
+        ArcDimension(instance, "CURVE_DIMENSION", "curve_dim_feature");
     }
 
     // The text style of a styled item, whichever of its forms it takes.

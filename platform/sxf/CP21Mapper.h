@@ -21,12 +21,15 @@
 //   arrow 2) and its text; its PROJECTION_CURVEs (three-point polylines)
 //   stand in the PROJECTION_DIRECTED_CALLOUT that a
 //   DIMENSION_CALLOUT_RELATIONSHIP relates to it. RADIUS_DIMENSION and
-//   DIAMETER_DIMENSION hold the same without projection lines. A
+//   DIAMETER_DIMENSION hold the same without projection lines;
+//   ANGULAR_DIMENSION and CURVE_DIMENSION a trimmed circle instead of a
+//   line. A
 //   LEADER_DIRECTED_CALLOUT holds a LEADER_CURVE (a polyline), its
 //   LEADER_TERMINATOR and its text: a label, or a balloon when a styled
 //   CIRCLE stands among them too. An arrowhead's placement code tells
 //   whether its SYMBOL_TARGET points along the way the feature counts
-//   (from the line's end to its start; for a radius from start to end).
+//   (from the line's end to its start; for a radius from start to end; for
+//   an arc a quarter turn from its projection line's way to the centre).
 //   Anything else is skipped.
 // - A COMPOSITE_CURVE is a composite curve; its segments take its style,
 //   and it is invisible when an INVISIBILITY names its styled item or it has
