@@ -612,12 +612,14 @@ private:
         const CP21Instance* definition = nullptr;
         Placement placement;
         double scale = 1;
+        double scaleY = 1;
     };
 
     SymbolPlacement SymbolAt(const CP21Instance& symbol) const {
         const CP21Attributes defined = CP21Model::Attributes(symbol, "DEFINED_SYMBOL");
         const CP21Attributes target = m_model.Attributes(defined.Ref(2), "SYMBOL_TARGET");
-        return {&m_model.At(defined.Ref(1)), PlacementAt(target.Ref(1)), target.Real(2)};
+        return {&m_model.At(defined.Ref(1)), PlacementAt(target.Ref(1)), target.Real(2),
+                target.Real(3)};
     }
 
     // The colour of a symbol's SYMBOL_STYLE, if it has one.
@@ -971,13 +973,25 @@ private:
         }
         const CP21Attributes fillStyle = m_model.Attributes(style, "FILL_AREA_STYLE");
         std::vector<long long> hatchings;
+        const CP21Instance* colour = nullptr;
         for (long long element : fillStyle.RefList(1)) {
             const CP21Instance& styleElement = m_model.At(element);
             if (CP21Model::Is(styleElement, "FILL_AREA_STYLE_COLOUR")) {
-                const CP21Attributes colour =
-                    CP21Model::Attributes(styleElement, "FILL_AREA_STYLE_COLOUR");
-                CP21Statement statement(styledItem, "fill_area_style_colour_feature");
-                bounded(statement.Int(layer).Int(m_styles.Colour(colour.Ref(1))));
+                colour = colour ? colour : &styleElement;
+            } else if (CP21Model::Is(styleElement, "FILL_AREA_STYLE_HATCHING")) {
+                hatchings.push_back(element);
+            }
+        }
+        const int colourCode =
+            colour
+                ? m_styles.Colour(CP21Model::Attributes(*colour, "FILL_AREA_STYLE_COLOUR").Ref(1))
+                : 0;
+        for (long long element : fillStyle.RefList(1)) {
+            const CP21Instance& styleElement = m_model.At(element);
+            if (CP21Model::Is(styleElement, "FILL_AREA_STYLE_TILES")) {
+                CP21Statement statement(styledItem, "fill_area_style_tiles_feature");
+                Tiles(statement.Int(layer), styleElement, colourCode);
+                bounded(statement);
                 return;
             }
             if (CP21Model::Is(styleElement, "EXTERNALLY_DEFINED_HATCH_STYLE")) {
@@ -987,12 +1001,14 @@ private:
                 bounded(statement.Int(layer).Text(hatch.Text(0)));
                 return;
             }
-            if (CP21Model::Is(styleElement, "FILL_AREA_STYLE_HATCHING")) {
-                hatchings.push_back(element);
-            }
         }
         if (hatchings.empty()) {
-            fillArea.Refuse("a fill area style of no known kind");
+            if (!colour) {
+                fillArea.Refuse("a fill area style of no known kind");
+            }
+            CP21Statement statement(styledItem, "fill_area_style_colour_feature");
+            bounded(statement.Int(layer).Int(colourCode));
+            return;
         }
         CP21Statement statement(styledItem, "fill_area_style_hatching_feature");
         statement.Int(layer).Int(static_cast<long long>(hatchings.size()));
@@ -1009,6 +1025,31 @@ private:
                                std::fabs(vector.Real(2)), hatching.Real(5)});
         }
         bounded(statement);
+    }
+
+    // Name, colour, base point, the two repeat vectors (length and angle),
+    // scales and angle of a tiling: its tile is a defined symbol.
+    void Tiles(CP21Statement& statement, const CP21Instance& element, int colour) const {
+        const CP21Attributes tiles = CP21Model::Attributes(element, "FILL_AREA_STYLE_TILES");
+        const CP21Attributes repeat =
+            m_model.Attributes(tiles.Ref(1), "TWO_DIRECTION_REPEAT_FACTOR");
+        const std::vector<long long> shapes = tiles.RefList(2);
+        if (shapes.empty()) {
+            tiles.Refuse("no tile");
+        }
+        const SymbolPlacement tile = SymbolAt(m_model.At(shapes.front()));
+        const CP21Attributes symbol =
+            CP21Model::Attributes(*tile.definition, "EXTERNALLY_DEFINED_SYMBOL");
+        statement.Text(symbol.Text(0))
+            .Int(colour)
+            .Number(tile.placement.origin.x)
+            .Number(tile.placement.origin.y);
+        for (std::size_t index : {1u, 2u}) {
+            const CP21Attributes vector = m_model.Attributes(repeat.Ref(index), "VECTOR");
+            const Point direction = DirectionAt(vector.Ref(1));
+            statement.Number(vector.Real(2)).Number(Degrees(direction.y, direction.x));
+        }
+        statement.Number(tile.scale).Number(tile.scaleY).Number(tile.placement.angle);
     }
 
     const CP21Model& m_model;

@@ -12,8 +12,10 @@
 // - An item is a styled item (annotation occurrence) over: a TRIMMED_CURVE
 //   over a LINE (line), CIRCLE (arc) or ELLIPSE (elliptic arc); a CIRCLE,
 //   ELLIPSE, POLYLINE or B-spline curve; a TEXT_LITERAL(_WITH_EXTENT); an
-//   ANNOTATION_FILL_AREA of composite curves (colour, hatching or an
-//   externally defined hatch); a DEFINED_SYMBOL of a pre-defined point
+//   ANNOTATION_FILL_AREA of composite curves (colour, hatching, an
+//   externally defined hatch, or tiles of a defined symbol repeated along a
+//   TWO_DIRECTION_REPEAT_FACTOR, coloured by the style's colour); a
+//   DEFINED_SYMBOL of a pre-defined point
 //   marker or an externally defined symbol, placed and scaled by its
 //   SYMBOL_TARGET and coloured by its SYMBOL_STYLE. A MAPPED_ITEM places a
 //   sub-figure. A LINEAR_DIMENSION holds its DIMENSION_CURVE (a trimmed
