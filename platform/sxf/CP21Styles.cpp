@@ -172,12 +172,15 @@ long long CP21Styles::StyleOf(long long styledItem, std::string_view entity) con
     std::size_t styles = 0;
     std::size_t item = 0;
     const CP21Attributes attributes = StyledItem(m_model.At(styledItem), styles, item);
-    for (long long assignment : attributes.RefList(styles)) {
-        const CP21Instance& psa = m_model.At(assignment);
-        const CP21Attributes assigned(psa, psa.records[0]);
-        for (long long style : assigned.RefList(0)) {
-            if (CP21Model::Is(m_model.At(style), entity)) {
-                return style;
+    // A style given by value, such as NULL_STYLE(.NULL.), styles nothing.
+    for (const CP21Value& assignment : attributes.List(styles)) {
+        if (assignment.kind != CP21Value::Reference) {
+            continue;
+        }
+        const CP21Instance& psa = m_model.At(assignment.id);
+        for (const CP21Value& style : CP21Attributes(psa, psa.records[0]).List(0)) {
+            if (style.kind == CP21Value::Reference && CP21Model::Is(m_model.At(style.id), entity)) {
+                return style.id;
             }
         }
     }

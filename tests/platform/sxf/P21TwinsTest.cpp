@@ -199,6 +199,22 @@ TEST(P21Drawing, AFeatureWithAMissingInstanceIsReportedAndTheOthersStay) {
     EXPECT_EQ(line.codes.colour, 0);
 }
 
+TEST(P21Drawing, StylesGivenByValueStyleNothing) {
+    CSfcDocument document = CSfcDocument::ParseP21(
+        Drawing(Line + "#7=DRAUGHTING_PRE_DEFINED_COLOUR('red');\r\n"
+                       "#8=CURVE_STYLE('',$,POSITIVE_LENGTH_MEASURE(0.35),#7);\r\n"
+                       "#9=PRESENTATION_STYLE_ASSIGNMENT((NULL_STYLE(.NULL.),#8));\r\n"
+                       "#11=ANNOTATION_CURVE_OCCURRENCE('',(#9),#6);\r\n",
+                "#11"));
+    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
+    ASSERT_EQ(features.size(), 1u);
+    EXPECT_EQ(features[0].error, "");
+    const auto& line = std::get<SxfLineData>(features[0].data);
+    EXPECT_EQ(line.codes.colour, 2);
+    EXPECT_EQ(line.codes.width, 4);
+    EXPECT_EQ(line.codes.lineType, 0);
+}
+
 TEST(P21Drawing, UnknownEntitiesAndItemsAreSkipped) {
     CSfcDocument document = CSfcDocument::ParseP21(Drawing(
         Line + "#20=SOMETHING_LATER('x',(#1,#2),.T.);\r\n#21=SOMETHING_LATER('y',(),.F.);\r\n",
