@@ -797,27 +797,6 @@ private:
 
     static Point Minus(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
 
-    void RadiusDimension(const CP21Instance& instance) {
-        const std::vector<long long> contents =
-            CP21Model::Attributes(instance, "RADIUS_DIMENSION").RefList(1);
-        CP21Statement statement(instance.id, "radius_dim_feature");
-        const auto [start, end] = DimensionLine(statement, instance, contents);
-        Arrow(statement, Terminator(contents, ""), Minus(end, start));
-        CalloutText(statement, contents);
-        Add(statement);
-    }
-
-    void DiameterDimension(const CP21Instance& instance) {
-        const std::vector<long long> contents =
-            CP21Model::Attributes(instance, "DIAMETER_DIMENSION").RefList(1);
-        CP21Statement statement(instance.id, "diameter_dim_feature");
-        const auto [start, end] = DimensionLine(statement, instance, contents);
-        Arrow(statement, Terminator(contents, "ORIGIN"), Minus(start, end));
-        Arrow(statement, Terminator(contents, "TARGET"), Minus(start, end));
-        CalloutText(statement, contents);
-        Add(statement);
-    }
-
     // A label, or a balloon when a circle stands among the callout's curves.
     void Leader(const CP21Instance& instance) {
         const std::vector<long long> contents =
@@ -870,18 +849,38 @@ private:
         return projections;
     }
 
-    void LinearDimension(const CP21Instance& instance) {
-        const std::vector<long long> contents =
-            CP21Model::Attributes(instance, "LINEAR_DIMENSION").RefList(1);
-        CP21Statement statement(instance.id, "linear_dim_feature");
+    // A dimension over a line: a linear one has projection lines and two
+    // arrowheads, a diameter two arrowheads, a radius one that counts from
+    // the line's start to its end.
+    void LineDimension(const CP21Instance& instance, std::string_view entity, const char* feature) {
+        const std::vector<long long> contents = CP21Model::Attributes(instance, entity).RefList(1);
+        CP21Statement statement(instance.id, feature);
         const auto [start, end] = DimensionLine(statement, instance, contents);
-        for (const CP21Instance* projection : Projections(instance)) {
-            ProjectionLine(statement, projection);
+        if (entity == "RADIUS_DIMENSION") {
+            Arrow(statement, Terminator(contents, ""), Minus(end, start));
+        } else {
+            if (entity == "LINEAR_DIMENSION") {
+                for (const CP21Instance* projection : Projections(instance)) {
+                    ProjectionLine(statement, projection);
+                }
+            }
+            Arrow(statement, Terminator(contents, "ORIGIN"), Minus(start, end));
+            Arrow(statement, Terminator(contents, "TARGET"), Minus(start, end));
         }
-        Arrow(statement, Terminator(contents, "ORIGIN"), Minus(start, end));
-        Arrow(statement, Terminator(contents, "TARGET"), Minus(start, end));
         CalloutText(statement, contents);
         Add(statement);
+    }
+
+    void LinearDimension(const CP21Instance& instance) {
+        LineDimension(instance, "LINEAR_DIMENSION", "linear_dim_feature");
+    }
+
+    void RadiusDimension(const CP21Instance& instance) {
+        LineDimension(instance, "RADIUS_DIMENSION", "radius_dim_feature");
+    }
+
+    void DiameterDimension(const CP21Instance& instance) {
+        LineDimension(instance, "DIAMETER_DIMENSION", "diameter_dim_feature");
     }
 
     // The way an arrowhead of an angular dimension counts as placement code

@@ -71,6 +71,9 @@ int CP21Styles::Take(CSfcStatement statement, int kind) {
 
 void CP21Styles::TakeInstance(const CP21Instance& instance) {
     const long long id = instance.id;
+    if (TakeNamed(instance)) {
+        return;
+    }
     if (const CP21Record* record = CP21Model::Find(instance, "PRESENTATION_LAYER_ASSIGNMENT")) {
         const CP21Attributes layer(instance, *record);
         const int code = Take(CP21Statement(id, "layer_feature")
@@ -81,12 +84,6 @@ void CP21Styles::TakeInstance(const CP21Instance& instance) {
         for (long long item : layer.RefList(2)) {
             m_layers.emplace(item, code);
         }
-    } else if (CP21Model::Is(instance, "DRAUGHTING_PRE_DEFINED_COLOUR")) {
-        const CP21Attributes colour =
-            CP21Model::Attributes(instance, "DRAUGHTING_PRE_DEFINED_COLOUR");
-        m_colours[id] =
-            Take(CP21Statement(id, "pre_defined_colour_feature").Text(colour.Text(0)).Take(),
-                 SxfTablePreColour);
     } else if (CP21Model::Is(instance, "COLOUR_RGB")) {
         const CP21Attributes colour = CP21Model::Attributes(instance, "COLOUR_RGB");
         m_colours[id] = Take(CP21Statement(id, "user_defined_colour_feature")
@@ -95,12 +92,6 @@ void CP21Styles::TakeInstance(const CP21Instance& instance) {
                                  .Int(ColourPart(colour, 3))
                                  .Take(),
                              SxfTableUserColour);
-    } else if (CP21Model::Is(instance, "DRAUGHTING_PRE_DEFINED_CURVE_FONT")) {
-        const CP21Attributes font =
-            CP21Model::Attributes(instance, "DRAUGHTING_PRE_DEFINED_CURVE_FONT");
-        m_lineTypes[id] =
-            Take(CP21Statement(id, "pre_defined_font_feature").Text(font.Text(0)).Take(),
-                 SxfTablePreLineType);
     } else if (CP21Model::Is(instance, "CURVE_STYLE_FONT")) {
         const CP21Attributes font = CP21Model::Attributes(instance, "CURVE_STYLE_FONT");
         std::vector<double> pitches;
@@ -121,12 +112,36 @@ void CP21Styles::TakeInstance(const CP21Instance& instance) {
             m_widths[width] =
                 Take(CP21Statement(id, "width_feature").Number(width).Take(), SxfTableLineWidth);
         }
-    } else if (CP21Model::Is(instance, "DRAUGHTING_PRE_DEFINED_TEXT_FONT") ||
-               CP21Model::Is(instance, "EXTERNALLY_DEFINED_TEXT_FONT")) {
-        const CP21Attributes font = CP21Model::Attributes(instance, instance.records[0].name);
-        m_textFonts[id] = Take(CP21Statement(id, "text_font_feature").Text(font.Text(0)).Take(),
-                               SxfTableTextFont);
     }
+}
+
+bool CP21Styles::TakeNamed(const CP21Instance& instance) {
+    // Table entries known by the name they carry first.
+    struct Named {
+        std::string_view entity;
+        const char* feature;
+        int kind;
+        std::unordered_map<long long, int> CP21Styles::*codes;
+    };
+    static const Named Entries[] = {
+        {"DRAUGHTING_PRE_DEFINED_COLOUR", "pre_defined_colour_feature", SxfTablePreColour,
+         &CP21Styles::m_colours},
+        {"DRAUGHTING_PRE_DEFINED_CURVE_FONT", "pre_defined_font_feature", SxfTablePreLineType,
+         &CP21Styles::m_lineTypes},
+        {"DRAUGHTING_PRE_DEFINED_TEXT_FONT", "text_font_feature", SxfTableTextFont,
+         &CP21Styles::m_textFonts},
+        {"EXTERNALLY_DEFINED_TEXT_FONT", "text_font_feature", SxfTableTextFont,
+         &CP21Styles::m_textFonts},
+    };
+    for (const Named& named : Entries) {
+        if (const CP21Record* record = CP21Model::Find(instance, named.entity)) {
+            const CP21Attributes entry(instance, *record);
+            (this->*named.codes)[instance.id] = Take(
+                CP21Statement(instance.id, named.feature).Text(entry.Text(0)).Take(), named.kind);
+            return true;
+        }
+    }
+    return false;
 }
 
 // A width written as a measure, or as an instance that holds one.

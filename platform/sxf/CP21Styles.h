@@ -52,6 +52,7 @@ private:
     // when it was left out.
     int Take(CSfcStatement statement, int kind);
     void TakeInstance(const CP21Instance& instance);
+    bool TakeNamed(const CP21Instance& instance);
 
     const CP21Model& m_model;
     CSfcTables m_tables;
