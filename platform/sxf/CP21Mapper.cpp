@@ -1,5 +1,6 @@
 #include "platform/sxf/CP21Mapper.h"
 
+#include "platform/sxf/CP21Geometry.h"
 #include "platform/sxf/CP21Statement.h"
 #include "platform/sxf/CP21Styles.h"
 #include "platform/sxf/CSfcParameters.h"
@@ -8,33 +9,16 @@
 #include <array>
 #include <cmath>
 #include <iterator>
-#include <numbers>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
 
 namespace {
 
-struct Point {
-    double x = 0;
-    double y = 0;
-};
-
-// A placement: its origin and the angle of its reference direction.
-struct Placement {
-    Point origin;
-    double angle = 0;
-};
-
-// Angles come from directions: kept to nine decimals so that 30 degrees
-// written as a direction reads back as 30.
-double Degrees(double dy, double dx) {
-    return std::round(std::atan2(dy, dx) * 180 / std::numbers::pi * 1e9) / 1e9;
-}
-
-double Radians(double degrees) {
-    return degrees * std::numbers::pi / 180;
-}
+using Point = CP21Geometry::Point;
+using Placement = CP21Geometry::Placement;
+using Trim = CP21Geometry::Trim;
+using Arc = CP21Geometry::Arc;
 
 // Sheet sizes A0 to A4, in millimetres (long side, short side).
 constexpr struct {
@@ -63,7 +47,7 @@ constexpr int DrawingPart = 4;
 
 class Mapper {
 public:
-    explicit Mapper(const CP21Model& model) : m_model(model), m_styles(model) {}
+    explicit Mapper(const CP21Model& model) : m_model(model), m_geometry(model), m_styles(model) {}
 
     std::vector<CSfcStatement> Run() {
         m_out = m_styles.Statements();
@@ -120,65 +104,6 @@ private:
 
     void Add(CP21Statement statement) { m_out.push_back(statement.Take()); }
 
-    Point PointAt(long long id) const {
-        const CP21Attributes point = m_model.Attributes(id, "CARTESIAN_POINT");
-        const auto& coordinates = point.List(1);
-        if (coordinates.size() < 2 ||
-            (coordinates[0].kind != CP21Value::Real && coordinates[0].kind != CP21Value::Integer) ||
-            (coordinates[1].kind != CP21Value::Real && coordinates[1].kind != CP21Value::Integer)) {
-            point.Refuse("two coordinates expected");
-        }
-        return {coordinates[0].number, coordinates[1].number};
-    }
-
-    // A direction's ratios, of length 1.
-    Point DirectionAt(long long id) const {
-        const CP21Attributes direction = m_model.Attributes(id, "DIRECTION");
-        const auto& ratios = direction.List(1);
-        if (ratios.size() < 2 ||
-            (ratios[0].kind != CP21Value::Real && ratios[0].kind != CP21Value::Integer) ||
-            (ratios[1].kind != CP21Value::Real && ratios[1].kind != CP21Value::Integer)) {
-            direction.Refuse("two direction ratios expected");
-        }
-        const double length = std::hypot(ratios[0].number, ratios[1].number);
-        if (length == 0) {
-            direction.Refuse("a direction of length 0");
-        }
-        return {ratios[0].number / length, ratios[1].number / length};
-    }
-
-    Placement PlacementAt(long long id) const {
-        const CP21Attributes placement = m_model.Attributes(id, "AXIS2_PLACEMENT_2D");
-        Placement result{PointAt(placement.Ref(1)), 0};
-        if (placement.Count() > 2 && !placement.IsUnset(2)) {
-            const Point direction = DirectionAt(placement.Ref(2));
-            result.angle = Degrees(direction.y, direction.x);
-        }
-        return result;
-    }
-
-    std::vector<Point> PointList(const CP21Attributes& owner, std::size_t index) const {
-        std::vector<Point> points;
-        for (long long id : owner.RefList(index)) {
-            points.push_back(PointAt(id));
-        }
-        return points;
-    }
-
-    static std::vector<double> Xs(const std::vector<Point>& points) {
-        std::vector<double> xs;
-        std::transform(points.begin(), points.end(), std::back_inserter(xs),
-                       [](const Point& p) { return p.x; });
-        return xs;
-    }
-
-    static std::vector<double> Ys(const std::vector<Point>& points) {
-        std::vector<double> ys;
-        std::transform(points.begin(), points.end(), std::back_inserter(ys),
-                       [](const Point& p) { return p.y; });
-        return ys;
-    }
-
     // The layer, colour, line-type and width codes of a styled item.
     SxfStyleCodes CurveCodes(long long styledItem, long long item) const {
         SxfStyleCodes codes = m_styles.CurveCodes(m_styles.StyleOf(styledItem, "CURVE_STYLE"));
@@ -190,35 +115,6 @@ private:
         return statement.Int(codes.layer).Int(codes.colour).Int(codes.lineType).Int(codes.width);
     }
 
-    // One trim of a trimmed curve: a point when the trim names one, else the
-    // parameter value.
-    struct Trim {
-        bool isPoint = false;
-        Point point;
-        double parameter = 0;
-    };
-
-    Trim TrimAt(const CP21Attributes& curve, std::size_t index) const {
-        const auto& values = curve.List(index);
-        Trim trim;
-        for (const CP21Value& value : values) {
-            if (value.kind == CP21Value::Reference) {
-                trim.isPoint = true;
-                trim.point = PointAt(value.id);
-                return trim;
-            }
-        }
-        for (const CP21Value& value : values) {
-            if (value.kind == CP21Value::Typed && value.text == "PARAMETER_VALUE" &&
-                (value.items[0].kind == CP21Value::Real ||
-                 value.items[0].kind == CP21Value::Integer)) {
-                trim.parameter = value.items[0].number;
-                return trim;
-            }
-        }
-        curve.Refuse("attribute " + std::to_string(index + 1) + " trims nothing");
-    }
-
     // Maps a curve with its style codes; false for a curve no feature stands for.
     bool Curve(long long id, long long featureId, const SxfStyleCodes& codes) {
         const CP21Instance& curve = m_model.At(id);
@@ -226,15 +122,15 @@ private:
             TrimmedCurve(CP21Model::Attributes(curve, "TRIMMED_CURVE"), featureId, codes);
         } else if (CP21Model::Is(curve, "POLYLINE")) {
             const std::vector<Point> points =
-                PointList(CP21Model::Attributes(curve, "POLYLINE"), 1);
+                m_geometry.PointList(CP21Model::Attributes(curve, "POLYLINE"), 1);
             CP21Statement statement(featureId, "polyline_feature");
             Add(Codes(statement, codes)
                     .Int(static_cast<long long>(points.size()))
-                    .Numbers(Xs(points))
-                    .Numbers(Ys(points)));
+                    .Numbers(CP21Geometry::Xs(points))
+                    .Numbers(CP21Geometry::Ys(points)));
         } else if (CP21Model::Is(curve, "CIRCLE")) {
             const CP21Attributes circle = CP21Model::Attributes(curve, "CIRCLE");
-            const Placement centre = PlacementAt(circle.Ref(1));
+            const Placement centre = m_geometry.PlacementAt(circle.Ref(1));
             CP21Statement statement(featureId, "circle_feature");
             Add(Codes(statement, codes)
                     .Number(centre.origin.x)
@@ -242,7 +138,7 @@ private:
                     .Number(circle.Real(2)));
         } else if (CP21Model::Is(curve, "ELLIPSE")) {
             const CP21Attributes ellipse = CP21Model::Attributes(curve, "ELLIPSE");
-            const Placement centre = PlacementAt(ellipse.Ref(1));
+            const Placement centre = m_geometry.PlacementAt(ellipse.Ref(1));
             CP21Statement statement(featureId, "ellipse_feature");
             Add(Codes(statement, codes)
                     .Number(centre.origin.x)
@@ -259,50 +155,15 @@ private:
         return true;
     }
 
-    // One end of a trimmed line: its trim point, or the point at the trim
-    // parameter along the line's vector.
-    Point LineEnd(const CP21Attributes& trimmed, std::size_t index) const {
-        const CP21Attributes line = m_model.Attributes(trimmed.Ref(1), "LINE");
-        const Trim trim = TrimAt(trimmed, index);
-        if (trim.isPoint) {
-            return trim.point;
-        }
-        const Point origin = PointAt(line.Ref(1));
-        const CP21Attributes vector = m_model.Attributes(line.Ref(2), "VECTOR");
-        const Point unit = DirectionAt(vector.Ref(1));
-        const double length = trim.parameter * vector.Real(2);
-        return {origin.x + length * unit.x, origin.y + length * unit.y};
-    }
-
-    struct Arc {
-        Point centre;
-        double radius = 0;
-        double start = 0;
-        double end = 0;
-    };
-
-    // A circle trimmed by two angles or two points on it.
-    Arc ArcAt(const CP21Attributes& trimmed) const {
-        const CP21Attributes circle = m_model.Attributes(trimmed.Ref(1), "CIRCLE");
-        const Placement centre = PlacementAt(circle.Ref(1));
-        const auto angle = [&](const Trim& trim) {
-            return trim.isPoint
-                       ? Degrees(trim.point.y - centre.origin.y, trim.point.x - centre.origin.x)
-                       : trim.parameter + centre.angle;
-        };
-        return {centre.origin, circle.Real(2), angle(TrimAt(trimmed, 2)),
-                angle(TrimAt(trimmed, 3))};
-    }
-
     void TrimmedCurve(const CP21Attributes& trimmed, long long featureId,
                       const SxfStyleCodes& codes) {
         const CP21Instance& basis = m_model.At(trimmed.Ref(1));
-        const Trim first = TrimAt(trimmed, 2);
-        const Trim second = TrimAt(trimmed, 3);
+        const Trim first = m_geometry.TrimAt(trimmed, 2);
+        const Trim second = m_geometry.TrimAt(trimmed, 3);
         const int direction = trimmed.Logical(4) ? 0 : 1;
         if (CP21Model::Is(basis, "LINE")) {
-            const Point start = LineEnd(trimmed, 2);
-            const Point end = LineEnd(trimmed, 3);
+            const Point start = m_geometry.LineEnd(trimmed, 2);
+            const Point end = m_geometry.LineEnd(trimmed, 3);
             CP21Statement statement(featureId, "line_feature");
             Add(Codes(statement, codes)
                     .Number(start.x)
@@ -310,7 +171,7 @@ private:
                     .Number(end.x)
                     .Number(end.y));
         } else if (CP21Model::Is(basis, "CIRCLE")) {
-            const Arc arc = ArcAt(trimmed);
+            const Arc arc = m_geometry.ArcAt(trimmed);
             CP21Statement statement(featureId, "arc_feature");
             Add(Codes(statement, codes)
                     .Number(arc.centre.x)
@@ -321,7 +182,7 @@ private:
                     .Number(arc.end));
         } else if (CP21Model::Is(basis, "ELLIPSE")) {
             const CP21Attributes ellipse = CP21Model::Attributes(basis, "ELLIPSE");
-            const Placement centre = PlacementAt(ellipse.Ref(1));
+            const Placement centre = m_geometry.PlacementAt(ellipse.Ref(1));
             const double rx = ellipse.Real(2);
             const double ry = ellipse.Real(3);
             // A trim point gives its parametric angle on the ellipse.
@@ -331,10 +192,10 @@ private:
                 }
                 const double dx = trim.point.x - centre.origin.x;
                 const double dy = trim.point.y - centre.origin.y;
-                const double turn = Radians(centre.angle);
+                const double turn = CP21Geometry::Radians(centre.angle);
                 const double u = dx * std::cos(turn) + dy * std::sin(turn);
                 const double v = -dx * std::sin(turn) + dy * std::cos(turn);
-                return Degrees(v / ry, u / rx);
+                return CP21Geometry::Degrees(v / ry, u / rx);
             };
             CP21Statement statement(featureId, "ellipse_arc_feature");
             Add(Codes(statement, codes)
@@ -358,13 +219,13 @@ private:
         const CP21Attributes spline(curve, simple ? curve.records[0]
                                                   : *CP21Model::Find(curve, "B_SPLINE_CURVE"));
         const std::size_t first = simple ? 1 : 0;
-        const std::vector<Point> points = PointList(spline, first + 1);
+        const std::vector<Point> points = m_geometry.PointList(spline, first + 1);
         CP21Statement statement(featureId, "spline_feature");
         Add(Codes(statement, codes)
                 .Int(spline.Logical(first + 3) ? 0 : 1)
                 .Int(static_cast<long long>(points.size()))
-                .Numbers(Xs(points))
-                .Numbers(Ys(points)));
+                .Numbers(CP21Geometry::Xs(points))
+                .Numbers(CP21Geometry::Ys(points)));
     }
 
     void CompositeCurve(const CP21Instance& instance) {
@@ -508,22 +369,22 @@ private:
         double ratioX = 1;
         double ratioY = 1;
         if (CP21Model::Is(target, "AXIS2_PLACEMENT_2D")) {
-            placement = PlacementAt(target.id);
+            placement = m_geometry.PlacementAt(target.id);
         } else {
             const CP21Attributes transform =
                 CP21Model::Attributes(target, "CARTESIAN_TRANSFORMATION_OPERATOR_2D");
-            placement.origin = PointAt(transform.Ref(4));
+            placement.origin = m_geometry.PointAt(transform.Ref(4));
             Point axis1{1, 0};
             if (!transform.IsUnset(2)) {
-                axis1 = DirectionAt(transform.Ref(2));
-                placement.angle = Degrees(axis1.y, axis1.x);
+                axis1 = m_geometry.DirectionAt(transform.Ref(2));
+                placement.angle = CP21Geometry::Degrees(axis1.y, axis1.x);
             }
             if (transform.Count() > 5 && !transform.IsUnset(5)) {
                 ratioX = ratioY = transform.Real(5);
             }
             // A second axis turned clockwise from the first mirrors the figure.
             if (!transform.IsUnset(3)) {
-                const Point axis2 = DirectionAt(transform.Ref(3));
+                const Point axis2 = m_geometry.DirectionAt(transform.Ref(3));
                 if (axis1.x * axis2.y - axis1.y * axis2.x < 0) {
                     ratioY = -ratioY;
                 }
@@ -562,7 +423,7 @@ private:
     CP21Statement& TextBlock(CP21Statement& statement, long long styledItem,
                              const CP21Instance& literal) const {
         const CP21Attributes text = CP21Model::Attributes(literal, literal.records[0].name);
-        const Placement placement = PlacementAt(text.Ref(2));
+        const Placement placement = m_geometry.PlacementAt(text.Ref(2));
         const std::string& alignment = text.Text(3);
         const auto anchor = std::find(std::begin(Alignments), std::end(Alignments), alignment);
         if (anchor == std::end(Alignments)) {
@@ -618,7 +479,7 @@ private:
     SymbolPlacement SymbolAt(const CP21Instance& symbol) const {
         const CP21Attributes defined = CP21Model::Attributes(symbol, "DEFINED_SYMBOL");
         const CP21Attributes target = m_model.Attributes(defined.Ref(2), "SYMBOL_TARGET");
-        return {&m_model.At(defined.Ref(1)), PlacementAt(target.Ref(1)), target.Real(2),
+        return {&m_model.At(defined.Ref(1)), m_geometry.PlacementAt(target.Ref(1)), target.Real(2),
                 target.Real(3)};
     }
 
@@ -699,7 +560,8 @@ private:
             return;
         }
         const CP21Instance& polyline = Presented(*curve);
-        const std::vector<Point> points = PointList(CP21Model::Attributes(polyline, "POLYLINE"), 1);
+        const std::vector<Point> points =
+            m_geometry.PointList(CP21Model::Attributes(polyline, "POLYLINE"), 1);
         if (points.size() != 3) {
             CP21Model::Attributes(polyline, "POLYLINE")
                 .Refuse("a projection line has three points");
@@ -746,7 +608,7 @@ private:
             return;
         }
         const auto [code, placed] = ArrowHead(*terminator);
-        const double turn = Radians(placed.placement.angle);
+        const double turn = CP21Geometry::Radians(placed.placement.angle);
         const bool forwards = std::cos(turn) * along.x + std::sin(turn) * along.y > 0;
         statement.Int(code)
             .Int(forwards ? 1 : 2)
@@ -785,8 +647,8 @@ private:
                                           const std::vector<long long>& contents) const {
         const CP21Instance& curve = CalloutCurve(dimension, contents, "DIMENSION_CURVE");
         const CP21Attributes trimmed = CP21Model::Attributes(Presented(curve), "TRIMMED_CURVE");
-        const Point start = LineEnd(trimmed, 2);
-        const Point end = LineEnd(trimmed, 3);
+        const Point start = m_geometry.LineEnd(trimmed, 2);
+        const Point end = m_geometry.LineEnd(trimmed, 3);
         Codes(statement, CurveCodes(curve.id, dimension.id))
             .Number(start.x)
             .Number(start.y)
@@ -795,15 +657,13 @@ private:
         return {start, end};
     }
 
-    static Point Minus(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
-
     // A label, or a balloon when a circle stands among the callout's curves.
     void Leader(const CP21Instance& instance) {
         const std::vector<long long> contents =
             CP21Model::Attributes(instance, "LEADER_DIRECTED_CALLOUT").RefList(1);
         const CP21Instance& curve = CalloutCurve(instance, contents, "LEADER_CURVE");
         const std::vector<Point> points =
-            PointList(CP21Model::Attributes(Presented(curve), "POLYLINE"), 1);
+            m_geometry.PointList(CP21Model::Attributes(Presented(curve), "POLYLINE"), 1);
         const CP21Instance* circle = nullptr;
         for (long long id : contents) {
             const CP21Instance& element = m_model.At(id);
@@ -815,11 +675,11 @@ private:
         CP21Statement statement(instance.id, circle ? "balloon_feature" : "label_feature");
         Codes(statement, CurveCodes(curve.id, instance.id))
             .Int(static_cast<long long>(points.size()))
-            .Numbers(Xs(points))
-            .Numbers(Ys(points));
+            .Numbers(CP21Geometry::Xs(points))
+            .Numbers(CP21Geometry::Ys(points));
         if (circle) {
             const CP21Attributes attributes = CP21Model::Attributes(*circle, "CIRCLE");
-            const Placement centre = PlacementAt(attributes.Ref(1));
+            const Placement centre = m_geometry.PlacementAt(attributes.Ref(1));
             statement.Number(centre.origin.x).Number(centre.origin.y).Number(attributes.Real(2));
         }
         if (const CP21Instance* terminator = Element(contents, "LEADER_TERMINATOR")) {
@@ -857,15 +717,15 @@ private:
         CP21Statement statement(instance.id, feature);
         const auto [start, end] = DimensionLine(statement, instance, contents);
         if (entity == "RADIUS_DIMENSION") {
-            Arrow(statement, Terminator(contents, ""), Minus(end, start));
+            Arrow(statement, Terminator(contents, ""), CP21Geometry::Minus(end, start));
         } else {
             if (entity == "LINEAR_DIMENSION") {
                 for (const CP21Instance* projection : Projections(instance)) {
                     ProjectionLine(statement, projection);
                 }
             }
-            Arrow(statement, Terminator(contents, "ORIGIN"), Minus(start, end));
-            Arrow(statement, Terminator(contents, "TARGET"), Minus(start, end));
+            Arrow(statement, Terminator(contents, "ORIGIN"), CP21Geometry::Minus(start, end));
+            Arrow(statement, Terminator(contents, "TARGET"), CP21Geometry::Minus(start, end));
         }
         CalloutText(statement, contents);
         Add(statement);
@@ -891,7 +751,7 @@ private:
             return {};
         }
         const std::vector<Point> points =
-            PointList(CP21Model::Attributes(Presented(*projection), "POLYLINE"), 1);
+            m_geometry.PointList(CP21Model::Attributes(Presented(*projection), "POLYLINE"), 1);
         if (points.size() != 3) {
             return {};
         }
@@ -899,14 +759,15 @@ private:
         const Point end = points[2];
         const bool startNearer = std::hypot(start.x - centre.x, start.y - centre.y) <
                                  std::hypot(end.x - centre.x, end.y - centre.y);
-        const Point inwards = startNearer ? Minus(start, end) : Minus(end, start);
+        const Point inwards =
+            startNearer ? CP21Geometry::Minus(start, end) : CP21Geometry::Minus(end, start);
         return {-inwards.y, inwards.x};
     }
 
     void ArcDimension(const CP21Instance& instance, std::string_view entity, const char* feature) {
         const std::vector<long long> contents = CP21Model::Attributes(instance, entity).RefList(1);
         const CP21Instance& curve = CalloutCurve(instance, contents, "DIMENSION_CURVE");
-        const Arc arc = ArcAt(CP21Model::Attributes(Presented(curve), "TRIMMED_CURVE"));
+        const Arc arc = m_geometry.ArcAt(CP21Model::Attributes(Presented(curve), "TRIMMED_CURVE"));
         CP21Statement statement(instance.id, feature);
         Codes(statement, CurveCodes(curve.id, instance.id))
             .Number(arc.centre.x)
@@ -1017,7 +878,7 @@ private:
             const CP21Attributes repeat =
                 m_model.Attributes(hatching.Ref(2), "ONE_DIRECTION_REPEAT_FACTOR");
             const CP21Attributes vector = m_model.Attributes(repeat.Ref(1), "VECTOR");
-            const Point base = PointAt(hatching.Ref(3));
+            const Point base = m_geometry.PointAt(hatching.Ref(3));
             statement.Numbers({static_cast<double>(codes.colour),
                                static_cast<double>(codes.lineType),
                                static_cast<double>(codes.width), base.x, base.y,
@@ -1045,13 +906,15 @@ private:
             .Number(tile.placement.origin.y);
         for (std::size_t index : {1u, 2u}) {
             const CP21Attributes vector = m_model.Attributes(repeat.Ref(index), "VECTOR");
-            const Point direction = DirectionAt(vector.Ref(1));
-            statement.Number(vector.Real(2)).Number(Degrees(direction.y, direction.x));
+            const Point direction = m_geometry.DirectionAt(vector.Ref(1));
+            statement.Number(vector.Real(2))
+                .Number(CP21Geometry::Degrees(direction.y, direction.x));
         }
         statement.Number(tile.scale).Number(tile.scaleY).Number(tile.placement.angle);
     }
 
     const CP21Model& m_model;
+    CP21Geometry m_geometry;
     CP21Styles m_styles;
     std::vector<CSfcStatement> m_out;
     std::unordered_map<long long, int> m_compositeNumbers;
