@@ -323,18 +323,22 @@ private:
             return;
         }
         // Callouts: dimensions and leaders.
-        using Callout = void (Mapper::*)(const CP21Instance&);
-        static constexpr std::pair<std::string_view, Callout> Callouts[] = {
-            {"LINEAR_DIMENSION", &Mapper::LinearDimension},
-            {"RADIUS_DIMENSION", &Mapper::RadiusDimension},
-            {"DIAMETER_DIMENSION", &Mapper::DiameterDimension},
-            {"ANGULAR_DIMENSION", &Mapper::AngularDimension},
-            {"CURVE_DIMENSION", &Mapper::CurveDimension},
-            {"LEADER_DIRECTED_CALLOUT", &Mapper::Leader},
+        using Callout = void (Mapper::*)(const CP21Instance&, std::string_view, const char*);
+        static constexpr struct {
+            std::string_view entity;
+            const char* feature;
+            Callout map;
+        } Callouts[] = {
+            {"LINEAR_DIMENSION", "linear_dim_feature", &Mapper::LineDimension},
+            {"RADIUS_DIMENSION", "radius_dim_feature", &Mapper::LineDimension},
+            {"DIAMETER_DIMENSION", "diameter_dim_feature", &Mapper::LineDimension},
+            {"ANGULAR_DIMENSION", "angular_dim_feature", &Mapper::ArcDimension},
+            {"CURVE_DIMENSION", "curve_dim_feature", &Mapper::ArcDimension},
+            {"LEADER_DIRECTED_CALLOUT", nullptr, &Mapper::Leader},
         };
-        for (const auto& [entity, map] : Callouts) {
-            if (CP21Model::Is(instance, entity)) {
-                (this->*map)(instance);
+        for (const auto& callout : Callouts) {
+            if (CP21Model::Is(instance, callout.entity)) {
+                (this->*callout.map)(instance, callout.entity, callout.feature);
                 return;
             }
         }
@@ -658,9 +662,8 @@ private:
     }
 
     // A label, or a balloon when a circle stands among the callout's curves.
-    void Leader(const CP21Instance& instance) {
-        const std::vector<long long> contents =
-            CP21Model::Attributes(instance, "LEADER_DIRECTED_CALLOUT").RefList(1);
+    void Leader(const CP21Instance& instance, std::string_view entity, const char*) {
+        const std::vector<long long> contents = CP21Model::Attributes(instance, entity).RefList(1);
         const CP21Instance& curve = CalloutCurve(instance, contents, "LEADER_CURVE");
         const std::vector<Point> points =
             m_geometry.PointList(CP21Model::Attributes(Presented(curve), "POLYLINE"), 1);
@@ -731,18 +734,6 @@ private:
         Add(statement);
     }
 
-    void LinearDimension(const CP21Instance& instance) {
-        LineDimension(instance, "LINEAR_DIMENSION", "linear_dim_feature");
-    }
-
-    void RadiusDimension(const CP21Instance& instance) {
-        LineDimension(instance, "RADIUS_DIMENSION", "radius_dim_feature");
-    }
-
-    void DiameterDimension(const CP21Instance& instance) {
-        LineDimension(instance, "DIAMETER_DIMENSION", "diameter_dim_feature");
-    }
-
     // The way an arrowhead of an angular dimension counts as placement code
     // 1: square to its projection line, turned a quarter from the way
     // towards the centre.
@@ -783,14 +774,6 @@ private:
         Arrow(statement, Terminator(contents, "TARGET"), AngularAlong(projections[1], arc.centre));
         CalloutText(statement, contents);
         Add(statement);
-    }
-
-    void AngularDimension(const CP21Instance& instance) {
-        ArcDimension(instance, "ANGULAR_DIMENSION", "angular_dim_feature");
-    }
-
-    void CurveDimension(const CP21Instance& instance) {
-        ArcDimension(instance, "CURVE_DIMENSION", "curve_dim_feature");
     }
 
     // The text style of a styled item, whichever of its forms it takes.

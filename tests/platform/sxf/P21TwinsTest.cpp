@@ -224,38 +224,73 @@ TEST(P21Drawing, UnknownEntitiesAndItemsAreSkipped) {
     EXPECT_EQ(features[0].typeName, "LINE");
 }
 
-TEST(P21Drawing, AWrongAttributeIsReportedWithItsInstance) {
-    CSfcDocument document = CSfcDocument::ParseP21(
-        Drawing("#1=CARTESIAN_POINT('',(0.,0.));\r\n#2=AXIS2_PLACEMENT_2D('',#1,$);\r\n"
-                "#3=CIRCLE('',#2,'big');\r\n#10=ANNOTATION_CURVE_OCCURRENCE('',(),#3);\r\n",
-                "#10"));
-    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
-    ASSERT_EQ(features.size(), 1u);
-    EXPECT_EQ(features[0].error, "#3 CIRCLE: attribute 3 is not a number");
+struct BrokenFeature {
+    const char* name;
+    std::string instances;
+    std::string error; // a part of the feature's error
+};
+
+void PrintTo(const BrokenFeature& c, std::ostream* out) {
+    *out << c.name;
 }
 
-TEST(P21Drawing, ATextAlignedToNoneOfTheNinePointsIsReported) {
-    CSfcDocument document = CSfcDocument::ParseP21(
-        Drawing("#1=CARTESIAN_POINT('',(0.,0.));\r\n#2=AXIS2_PLACEMENT_2D('',#1,$);\r\n"
-                "#3=TEXT_LITERAL('','a',#2,'middle',.RIGHT.,$);\r\n"
-                "#10=ANNOTATION_TEXT_OCCURRENCE('',(),#3);\r\n",
-                "#10"));
+class P21BrokenFeatures : public ::testing::TestWithParam<BrokenFeature> {};
+
+TEST_P(P21BrokenFeatures, AreReportedWithTheirInstance) {
+    CSfcDocument document = CSfcDocument::ParseP21(Drawing(GetParam().instances, "#10"));
     const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
     ASSERT_EQ(features.size(), 1u);
-    EXPECT_NE(features[0].error.find("alignment \"middle\""), std::string::npos);
+    EXPECT_EQ(features[0].id, 10);
+    EXPECT_NE(features[0].error.find(GetParam().error), std::string::npos) << features[0].error;
 }
 
-TEST(P21Drawing, AFillBoundedByNoCompositeCurveIsReported) {
-    CSfcDocument document = CSfcDocument::ParseP21(
-        Drawing(Line + "#7=FILL_AREA_STYLE_COLOUR('',$);\r\n#8=FILL_AREA_STYLE('',(#7));\r\n"
-                       "#9=PRESENTATION_STYLE_ASSIGNMENT((#8));\r\n"
-                       "#11=ANNOTATION_FILL_AREA('',(#6));\r\n"
-                       "#12=ANNOTATION_FILL_AREA_OCCURRENCE('',(#9),#11,#1);\r\n",
-                "#12"));
-    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
-    ASSERT_EQ(features.size(), 1u);
-    EXPECT_NE(features[0].error.find("#6 bounds it but is no composite curve"), std::string::npos);
-}
+const std::string Origin = "#1=CARTESIAN_POINT('',(0.,0.));\r\n#2=AXIS2_PLACEMENT_2D('',#1,$);\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Features, P21BrokenFeatures,
+    ::testing::Values(
+        BrokenFeature{"RadiusNoNumber",
+                      Origin + "#3=CIRCLE('',#2,'big');\r\n"
+                               "#10=ANNOTATION_CURVE_OCCURRENCE('',(),#3);\r\n",
+                      "#3 CIRCLE: attribute 3 is not a number"},
+        BrokenFeature{"PointWithOneCoordinate",
+                      "#1=CARTESIAN_POINT('',(0.));\r\n#3=POLYLINE('',(#1,#1));\r\n"
+                      "#10=ANNOTATION_CURVE_OCCURRENCE('',(),#3);\r\n",
+                      "#1 CARTESIAN_POINT: two coordinates expected"},
+        BrokenFeature{"DirectionOfLengthZero",
+                      "#1=CARTESIAN_POINT('',(0.,0.));\r\n#2=DIRECTION('',(0.,0.));\r\n"
+                      "#3=AXIS2_PLACEMENT_2D('',#1,#2);\r\n#4=ELLIPSE('',#3,2.,1.);\r\n"
+                      "#10=ANNOTATION_CURVE_OCCURRENCE('',(),#4);\r\n",
+                      "#2 DIRECTION: a direction of length 0"},
+        BrokenFeature{"TrimOfNothing",
+                      Origin + "#3=CIRCLE('',#2,1.);\r\n"
+                               "#4=TRIMMED_CURVE('',#3,(),(PARAMETER_VALUE(9.)),.T.,.PARAMETER.);"
+                               "\r\n#10=ANNOTATION_CURVE_OCCURRENCE('',(),#4);\r\n",
+                      "#4 TRIMMED_CURVE: attribute 3 trims nothing"},
+        BrokenFeature{"TextAlignedToNoneOfTheNinePoints",
+                      Origin + "#3=TEXT_LITERAL('','a',#2,'middle',.RIGHT.,$);\r\n"
+                               "#10=ANNOTATION_TEXT_OCCURRENCE('',(),#3);\r\n",
+                      "alignment \"middle\" is none of the nine points"},
+        BrokenFeature{"FillBoundedByNoCompositeCurve",
+                      Origin + "#3=CIRCLE('',#2,1.);\r\n#7=FILL_AREA_STYLE_COLOUR('',$);\r\n"
+                               "#8=FILL_AREA_STYLE('',(#7));\r\n"
+                               "#9=PRESENTATION_STYLE_ASSIGNMENT((#8));\r\n"
+                               "#11=ANNOTATION_FILL_AREA('',(#3));\r\n"
+                               "#10=ANNOTATION_FILL_AREA_OCCURRENCE('',(#9),#11,#1);\r\n",
+                      "#3 bounds it but is no composite curve"},
+        BrokenFeature{"UnknownPointMarker",
+                      Origin + "#3=SYMBOL_TARGET('',#2,1.,1.);\r\n"
+                               "#4=PRE_DEFINED_POINT_MARKER_SYMBOL('star');\r\n"
+                               "#5=DEFINED_SYMBOL('',#4,#3);\r\n"
+                               "#10=ANNOTATION_SYMBOL_OCCURRENCE('',(),#5);\r\n",
+                      "no point marker is named \"star\""},
+        BrokenFeature{"DimensionWithoutALine", "#10=LINEAR_DIMENSION('',());\r\n",
+                      "no DIMENSION_CURVE"},
+        BrokenFeature{"SubFigureOfNoMap", Origin + "#10=MAPPED_ITEM('',#2,#2);\r\n",
+                      "places no representation map"}),
+    [](const ::testing::TestParamInfo<BrokenFeature>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST(P21Drawing, UserColoursAreCutToTheirRangeAndRounded) {
     CSfcDocument document =
