@@ -91,6 +91,10 @@ CRukLeaderMark::CRukLeaderMark(int kind) : CRukMark(kind) {
     m_leaderAttached = 1;
 }
 
+POINT CRukLeaderMark::ShapeCentre(POINT p0, POINT p1) const {
+    return POINT{(p0.x + p1.x) / 2, (p0.y + p1.y) / 2};
+}
+
 // ---- Feedback
 
 POINT CRukLeaderMark::LegStart() const {
@@ -318,13 +322,36 @@ void CRukLeaderMark::UpdateLeader(CEntityDocument* document) {
     RecalcExtents();
 }
 
+bool CRukLeaderMark::ShapeBox(const CRukEntity& shape, SIZE* size) {
+    if (shape.m_points.GetSize() < 3)
+        return false;
+    *size = SIZE{std::abs(shape.m_points[0].x - shape.m_points[2].x),
+                 std::abs(shape.m_points[0].y - shape.m_points[2].y)};
+    return true;
+}
+
 int CRukLeaderMark::GetShapeSize(int* width, int* height) const {
     const CRukEntity* shape = ChildAt(kShape, ShapeKind());
-    if (!shape || shape->m_points.GetSize() < 3)
+    SIZE size{};
+    if (!shape || !ShapeBox(*shape, &size))
         return 0;
-    *width = std::abs(shape->m_points[0].x - shape->m_points[2].x);
-    *height = std::abs(shape->m_points[0].y - shape->m_points[2].y);
+    *width = size.cx;
+    *height = size.cy;
     return 1;
+}
+
+void CRukLeaderMark::FollowAnchor(int dx, int dy, int index, int leaderLast) {
+    int position = 0;
+    for (POSITION at = GetHeadPosition(); at; ++position) {
+        CRukEntity* child = GetNext(at);
+        if (!child)
+            continue;
+        const int kind = child->GetKind();
+        if (leaderLast >= 0 && position > kLeader && index == leaderLast &&
+            (kind == kKindCircle || kind == kKindPolygon || kind == kKindText))
+            child->Offset(dx, dy);
+        child->RecalcExtents();
+    }
 }
 
 void CRukLeaderMark::MoveVertex(int dx, int dy, int index, int x, int y, UINT flags) {
@@ -345,17 +372,7 @@ void CRukLeaderMark::MoveVertex(int dx, int dy, int index, int x, int y, UINT fl
         leader->m_points[0] = first;
         leader->MoveVertex(dx, dy, index, x, y, flags);
     }
-    int position = 0;
-    for (POSITION at = GetHeadPosition(); at; ++position) {
-        CRukEntity* child = GetNext(at);
-        if (!child)
-            continue;
-        const int kind = child->GetKind();
-        if (leader && position > kLeader && index == leaderLast &&
-            (kind == kKindCircle || kind == kKindPolygon || kind == kKindText))
-            child->Offset(dx, dy);
-        child->RecalcExtents();
-    }
+    FollowAnchor(dx, dy, index, leaderLast);
     RecalcExtents();
 }
 
@@ -376,17 +393,7 @@ int CRukLeaderMark::SetPoint(int x, int y, int index) {
         if (index <= leaderLast)
             leader->m_points[index] = POINT{x, y};
     }
-    int position = 0;
-    for (POSITION at = GetHeadPosition(); at; ++position) {
-        CRukEntity* child = GetNext(at);
-        if (!child)
-            continue;
-        const int kind = child->GetKind();
-        if (leader && position > kLeader && index == leaderLast &&
-            (kind == kKindCircle || kind == kKindPolygon || kind == kKindText))
-            child->Offset(dx, dy);
-        child->RecalcExtents();
-    }
+    FollowAnchor(dx, dy, index, leaderLast);
     m_points[index] = POINT{x, y};
     RecalcExtents();
     return 1;

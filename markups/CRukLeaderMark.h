@@ -45,8 +45,9 @@ protected:
 
     // The kind of the shape child.
     virtual int ShapeKind() const = 0;
-    // Where the shape's centre lies for its two defining points.
-    virtual POINT ShapeCentre(POINT p0, POINT p1) const = 0;
+    // Where the shape's centre lies for its two defining points: the
+    // middle of the box they span.
+    virtual POINT ShapeCentre(POINT p0, POINT p1) const;
     // The rubber shape for the two points, in view units.
     virtual std::vector<POINT> RubberShape(const CMarkupDocument& document, POINT p0,
                                            POINT p1) const = 0;
@@ -59,7 +60,15 @@ protected:
     // The new shape child of an old body's shape.
     virtual CRukEntity* RebuildShape(const CRukEntity& oldShape) const = 0;
 
+    // The width and height of a box shape: its points 0 and 2 are opposite
+    // corners. False for a shape with fewer points.
+    static bool ShapeBox(const CRukEntity& shape, SIZE* size);
+
 private:
+    // After point `index` moved by (dx, dy): the end circle, frame and
+    // text behind the leader follow when the leader's last point moved;
+    // every child recomputes its extents.
+    void FollowAnchor(int dx, int dy, int index, int leaderLast);
     // The label box and frame at a view point.
     void DrawLabelFigures(CTrackSurface& surface, const CMarkupDocument& document, POINT at,
                           const CDrawDefaults& settings);

@@ -243,40 +243,6 @@ void CRukMark::MoveVertex(int dx, int dy, int index, int x, int y, UINT flags) {
     RecalcExtents();
 }
 
-void CRukMark::ScaleFromCorner(int corner, double sx, double sy) {
-    int minX = 0, minY = 0, maxX = 0, maxY = 0;
-    GetExtents(&minX, &minY, &maxX, &maxY);
-    POINT fixed{};
-    switch (corner) {
-    case 0:
-        fixed = POINT{minX, maxY};
-        break;
-    case 1:
-        fixed = POINT{minX, minY};
-        break;
-    case 2:
-        fixed = POINT{maxX, minY};
-        break;
-    case 3:
-        fixed = POINT{maxX, maxY};
-        break;
-    default:
-        return;
-    }
-    m_children.ForEach(
-        [&fixed, sx, sy](CRukEntity& child) { child.ScaleAbout(fixed.x, fixed.y, sx, sy); });
-    const auto scaled = [](LONG value, LONG from, double factor) {
-        return TruncInt(from + (static_cast<double>(value) - from) * factor);
-    };
-    for (INT_PTR i = 0; i < m_points.GetSize(); ++i)
-        m_points[i] = POINT{scaled(m_points[i].x, fixed.x, sx), scaled(m_points[i].y, fixed.y, sy)};
-    m_x1 = scaled(m_x1, fixed.x, sx);
-    m_y1 = scaled(m_y1, fixed.y, sy);
-    m_x2 = scaled(m_x2, fixed.x, sx);
-    m_y2 = scaled(m_y2, fixed.y, sy);
-    RecalcExtents();
-}
-
 void CRukMark::DrawGrips(CDC* dc, int originX, int originY, double scale,
                          const CDrawDefaults* settings) {
     m_children.ForEach(

@@ -41,7 +41,6 @@ public:
                       const CDrawDefaults* settings, UINT flags) override;
     int AddPoint(int x, int y, int mode) override;
     void MoveVertex(int dx, int dy, int index, int x, int y, UINT flags) override;
-    void ScaleFromCorner(int corner, double sx, double sy) override;
     void DrawGrips(CDC* dc, int originX, int originY, double scale,
                    const CDrawDefaults* settings) override;
     int HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip) override;

@@ -5,18 +5,12 @@
 #include "entities/EntityKinds.h"
 #include "markups/CMarkupDocument.h"
 
-#include <cstdlib>
-
 IMPLEMENT_SERIAL(CRukMarkEllipse, CObject, VERSIONABLE_SCHEMA | 2)
 
 CRukMarkEllipse::CRukMarkEllipse() : CRukLeaderMark(MarkupKind(0x01)) {}
 
 int CRukMarkEllipse::ShapeKind() const {
     return kKindEllipse;
-}
-
-POINT CRukMarkEllipse::ShapeCentre(POINT p0, POINT p1) const {
-    return POINT{(p0.x + p1.x) / 2, (p0.y + p1.y) / 2};
 }
 
 std::vector<POINT> CRukMarkEllipse::RubberShape(const CMarkupDocument& document, POINT p0,
@@ -35,11 +29,9 @@ CRukEntity* CRukMarkEllipse::MakeShape(POINT p0, POINT p1) const {
 
 int CRukMarkEllipse::ClipToShape(const CRukEntity& shape, POINT p, POINT* out, POINT centre,
                                  UINT unit) const {
-    if (shape.m_points.GetSize() < 3)
-        return 0;
-    return ClipToEllipse(p, out, centre.x, centre.y,
-                         std::abs(shape.m_points[0].x - shape.m_points[2].x),
-                         std::abs(shape.m_points[0].y - shape.m_points[2].y), unit);
+    SIZE box{};
+    return ShapeBox(shape, &box) ? ClipToEllipse(p, out, centre.x, centre.y, box.cx, box.cy, unit)
+                                 : 0;
 }
 
 CRukEntity* CRukMarkEllipse::RebuildShape(const CRukEntity& oldShape) const {

@@ -4,18 +4,12 @@
 #include "entities/EntityKinds.h"
 #include "markups/CMarkupDocument.h"
 
-#include <cstdlib>
-
 IMPLEMENT_SERIAL(CRukMarkSquare, CObject, VERSIONABLE_SCHEMA | 2)
 
 CRukMarkSquare::CRukMarkSquare() : CRukLeaderMark(MarkupKind(0x02)) {}
 
 int CRukMarkSquare::ShapeKind() const {
     return kKindPolygon;
-}
-
-POINT CRukMarkSquare::ShapeCentre(POINT p0, POINT p1) const {
-    return POINT{(p0.x + p1.x) / 2, (p0.y + p1.y) / 2};
 }
 
 std::vector<POINT> CRukMarkSquare::RubberShape(const CMarkupDocument& document, POINT p0,
@@ -35,11 +29,8 @@ CRukEntity* CRukMarkSquare::MakeShape(POINT p0, POINT p1) const {
 
 int CRukMarkSquare::ClipToShape(const CRukEntity& shape, POINT p, POINT* out, POINT centre,
                                 UINT unit) const {
-    if (shape.m_points.GetSize() < 3)
-        return 0;
-    return ClipToRect(p, out, std::abs(shape.m_points[0].x - shape.m_points[2].x),
-                      std::abs(shape.m_points[0].y - shape.m_points[2].y), centre.x, centre.y,
-                      unit);
+    SIZE box{};
+    return ShapeBox(shape, &box) ? ClipToRect(p, out, box.cx, box.cy, centre.x, centre.y, unit) : 0;
 }
 
 CRukEntity* CRukMarkSquare::RebuildShape(const CRukEntity& oldShape) const {

@@ -12,7 +12,6 @@ public:
 
 protected:
     int ShapeKind() const override;
-    POINT ShapeCentre(POINT p0, POINT p1) const override;
     std::vector<POINT> RubberShape(const CMarkupDocument& document, POINT p0,
                                    POINT p1) const override;
     CRukEntity* MakeShape(POINT p0, POINT p1) const override;

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <ostream>
@@ -364,6 +365,72 @@ TEST_F(LeaderFixture, MendedShortLeaderIsEditedWithinItsBounds) {
     EXPECT_EQ(bare.SetPoint(3, 3, 0), 1);
 }
 
+// ---- Label fitting
+
+TEST_F(LeaderFixture, NewLabelTextRefitsTheCircleFrameAndLeader) {
+    m_document.m_style.m_labelFrame = kFrameCircle;
+    const auto mark = Finished(Shape::Ellipse, {kAnchor}, "ABCD");
+    EXPECT_EQ(mark->GetLabelMode(), 1);
+    CRecordingDC dc;
+    mark->SetLabelText(&m_document, &dc, "ABCDEFGH", &m_settings);
+    const std::vector<CRukEntity*> children = ChildrenOf(*mark);
+    EXPECT_EQ(mark->GetLabelText(), "ABCDEFGH");
+    // 1120 x 290 units: radius 784.
+    EXPECT_EQ(dynamic_cast<const CRukCircle&>(*children[2]).GetRadius(), 784);
+    EXPECT_EQ((POINT{children[4]->m_x2, children[4]->m_y2}), (POINT{6120, 1000}));
+    EXPECT_NEAR(children[1]->m_points[1].x, kAnchor.x - 784, 2);
+    EXPECT_EQ(mark->GetLabelMode(), 1);
+}
+
+TEST_F(LeaderFixture, RefitToARectangleCollapsesTheCircle) {
+    m_document.m_style.m_labelFrame = kFrameCircle;
+    const auto mark = Finished(Shape::Square, {kAnchor}, "ABCD");
+    CRecordingDC dc;
+    mark->RefitLabel(&m_document, &dc, 2, &m_settings);
+    const std::vector<CRukEntity*> children = ChildrenOf(*mark);
+    EXPECT_EQ(mark->GetLabelMode(), 2);
+    EXPECT_EQ(dynamic_cast<const CRukCircle&>(*children[2]).GetRadius(), 0);
+    EXPECT_EQ(children[3]->m_points[0], (POINT{4636, 1203}));
+    EXPECT_EQ(children[3]->m_points[2], (POINT{5364, 797}));
+    EXPECT_EQ(children[1]->m_points[1], (POINT{4636, 1000}));
+    EXPECT_EQ(mark->GetLabelText(), "ABCD");
+    // No outline: both frames collapse and the leader stops at the plain box.
+    mark->RefitLabel(&m_document, &dc, 0, &m_settings);
+    EXPECT_EQ(mark->GetLabelMode(), 0);
+    EXPECT_EQ(children[3]->m_points[0], kAnchor);
+    EXPECT_EQ(children[1]->m_points[1], (POINT{4692, 1000}));
+}
+
+TEST_F(LeaderFixture, GripsSitOnTheOwnPoints) {
+    const auto mark = Finished(Shape::Circle, {kAnchor}, "A");
+    CRecordingDC dc;
+    int grip = -1;
+    ASSERT_EQ(mark->HitGrip(&dc, &m_document, 5010, 990, &grip), 1);
+    EXPECT_EQ(grip, 1);
+    ASSERT_EQ(mark->HitGrip(&dc, &m_document, 1000, 1000, &grip), 1);
+    EXPECT_EQ(grip, 0);
+    EXPECT_EQ(mark->HitGrip(&dc, &m_document, 3000, 1000, &grip), 0);
+    mark->DrawGrips(&dc, 0, 0, 0.1, &m_settings);
+    const std::vector<std::string>& calls = dc.Calls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "Rectangle(95,95,105,105)"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "Rectangle(495,95,505,105)"), calls.end());
+}
+
+TEST_F(LeaderFixture, AdjustPointIsTheLegStartWhileTheShapeIsPlaced) {
+    CRukMarkEllipse mark;
+    CRecordingDC dc;
+    mark.OnButtonDown(nullptr, nullptr, 0, 2000, nullptr, 0);
+    EXPECT_EQ(mark.AdjustPoint(&m_document, &dc, 7, 7), (POINT{0, 200}));
+    mark.AddPoint(2000, 0, 0);
+    EXPECT_EQ(mark.AdjustPoint(&m_document, &dc, 7, 7), (POINT{100, 100}));
+    mark.AddPoint(3000, 0, 0);
+    EXPECT_EQ(mark.AdjustPoint(&m_document, &dc, 7, 7), (POINT{7, 7}));
+    CRukMarkCircle circle;
+    circle.OnButtonDown(nullptr, nullptr, 1000, 1000, nullptr, 0);
+    circle.AddPoint(2000, 1000, 0);
+    EXPECT_EQ(circle.AdjustPoint(&m_document, &dc, 7, 7), (POINT{100, 100}));
+}
+
 // ---- Feedback
 
 class LeaderTracking : public ::testing::Test {
@@ -459,6 +526,7 @@ TEST(LeaderTrackingPixels, GestureAndEraseLeaveTheSurfaceByteForByte) {
         mark.Track(&document, &dc, 150, 100, 220, 180, &settings, 0);
         mark.Track(&document, &dc, 220, 180, 250, 60, &settings, 0);
         mark.TrackPending(&document, &dc, 250, 60, &settings);
+        EXPECT_FALSE(image.copy() == before) << "the state drawn by TrackAt is on the surface";
         mark.TrackAt(&document, &dc, 150, 100, &settings);
     }
     EXPECT_TRUE(image == before);

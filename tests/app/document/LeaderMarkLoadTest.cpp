@@ -1,3 +1,5 @@
+#include "DocumentBuilder.h"
+
 #include "app/CControlFileReader.h"
 #include "app/CZumeoDoc.h"
 #include "entities/CRukCircle.h"
@@ -25,13 +27,6 @@ CString WriteControlFile(const QTemporaryDir& folder, const std::vector<BYTE>& o
     out.write(reinterpret_cast<const char*>(file.Get().data()),
               static_cast<qint64>(file.Get().size()));
     return CString::FromFilePath(path);
-}
-
-std::vector<CObject*> Listed(const CObList& list) {
-    std::vector<CObject*> out;
-    for (POSITION p = list.GetHeadPosition(); p;)
-        out.push_back(list.GetNext(p));
-    return out;
 }
 
 TEST(LeaderMarkLoadTest, OldLineLeaderBecomesFiveListedChildren) {
