@@ -3,6 +3,7 @@
 #include "platform/sxf/CSfcParameters.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <string_view>
 
@@ -75,285 +76,179 @@ SxfFeatureData ExternalSymbol(const CSfcParameters& p) {
     return data;
 }
 
-// Reads the parameters one after the other, for features of many fields.
+// Reads the parameters one after the other into the fields given, in their
+// order; a block (codes, text, arrow, projection line, boundaries) takes as
+// many parameters as it has fields.
 class Sequence {
 public:
     explicit Sequence(const CSfcParameters& p) : m_p(p) {}
 
-    int Int() { return m_p.Int(m_at++); }
-    double Double() { return m_p.Double(m_at++); }
-    void Text(char* buffer, std::size_t size) { m_p.CopyText(m_at++, buffer, size); }
-    SxfStyleCodes Codes() { return {Int(), Int(), Int(), Int()}; }
+    template <typename... Fields> void Read(Fields&... fields) { (ReadOne(fields), ...); }
 
-    int VertexLists(std::vector<double>& x, std::vector<double>& y) {
-        const int count = Vertices(m_p, m_at, x, y);
+    // The vertex count, then the x and the y list.
+    void Read(int& count, std::vector<double>& x, std::vector<double>& y) {
+        count = Vertices(m_p, m_at, x, y);
         m_at += 3;
-        return count;
-    }
-
-    SxfTextBlock TextBlock() {
-        SxfTextBlock block{};
-        block.font = Int();
-        Text(block.text, sizeof block.text);
-        block.x = Double();
-        block.y = Double();
-        block.height = Double();
-        block.width = Double();
-        block.spacing = Double();
-        block.angle = Double();
-        block.slant = Double();
-        block.anchor = Int();
-        block.direction = Int();
-        return block;
-    }
-
-    SxfArrowData Arrow() {
-        SxfArrowData arrow{};
-        arrow.code = Int();
-        arrow.placement = Int();
-        arrow.x = Double();
-        arrow.y = Double();
-        arrow.size = Double();
-        return arrow;
-    }
-
-    SxfProjectionData Projection() {
-        SxfProjectionData line{};
-        line.shown = Int();
-        line.baseX = Double();
-        line.baseY = Double();
-        line.startX = Double();
-        line.startY = Double();
-        line.endX = Double();
-        line.endY = Double();
-        return line;
-    }
-
-    // The outer curve, the hole count and the holes' list, agreeing.
-    SxfBoundaryIds Boundaries() {
-        SxfBoundaryIds ids{};
-        ids.outer = Int();
-        ids.holeCount = Int();
-        ids.holes = m_p.IntList(m_at++);
-        if (ids.holeCount < 0 || ids.holes.size() != static_cast<std::size_t>(ids.holeCount)) {
-            m_p.Refuse("hole count " + std::to_string(ids.holeCount) + " does not match its list");
-        }
-        return ids;
     }
 
     std::vector<double> List() { return m_p.DoubleList(m_at++); }
     void Refuse(const std::string& reason) const { m_p.Refuse(reason); }
 
 private:
+    void ReadOne(int& value) { value = m_p.Int(m_at++); }
+    void ReadOne(double& value) { value = m_p.Double(m_at++); }
+    template <std::size_t N> void ReadOne(char (&text)[N]) { m_p.CopyText(m_at++, text, N); }
+    void ReadOne(SxfStyleCodes& c) { Read(c.layer, c.colour, c.lineType, c.width); }
+    void ReadOne(SxfTextBlock& b) {
+        Read(b.font, b.text, b.x, b.y, b.height, b.width, b.spacing, b.angle, b.slant, b.anchor,
+             b.direction);
+    }
+    void ReadOne(SxfArrowData& a) { Read(a.code, a.placement, a.x, a.y, a.size); }
+    void ReadOne(SxfProjectionData& l) {
+        Read(l.shown, l.baseX, l.baseY, l.startX, l.startY, l.endX, l.endY);
+    }
+    // The outer curve, the hole count and the holes' list, agreeing.
+    void ReadOne(SxfBoundaryIds& ids) {
+        Read(ids.outer, ids.holeCount);
+        ids.holes = m_p.IntList(m_at++);
+        if (ids.holeCount < 0 || ids.holes.size() != static_cast<std::size_t>(ids.holeCount)) {
+            m_p.Refuse("hole count " + std::to_string(ids.holeCount) + " does not match its list");
+        }
+    }
+
     const CSfcParameters& m_p;
     std::size_t m_at = 0;
 };
 
-SxfFeatureData PointMarker(const CSfcParameters& p) {
-    Sequence s(p);
-    SxfPointMarkerData data{};
-    data.layer = s.Int();
-    data.colour = s.Int();
-    data.x = s.Double();
-    data.y = s.Double();
-    data.code = s.Int();
-    data.angle = s.Double();
-    data.scale = s.Double();
+// A feature whose parameters are its fields in order.
+template <typename Data, typename... Fields>
+SxfFeatureData ReadAll(const CSfcParameters& p, Data& data, Fields&... fields) {
+    Sequence(p).Read(fields...);
     return data;
+}
+
+SxfFeatureData PointMarker(const CSfcParameters& p) {
+    SxfPointMarkerData d{};
+    return ReadAll(p, d, d.layer, d.colour, d.x, d.y, d.code, d.angle, d.scale);
 }
 
 SxfFeatureData Circle(const CSfcParameters& p) {
-    return SxfCircleData{Codes(p), p.Double(4), p.Double(5), p.Double(6)};
+    SxfCircleData d{};
+    return ReadAll(p, d, d.codes, d.centreX, d.centreY, d.radius);
 }
 
 SxfFeatureData Arc(const CSfcParameters& p) {
-    return SxfArcData{Codes(p), p.Double(4), p.Double(5), p.Double(6),
-                      p.Int(7), p.Double(8), p.Double(9)};
+    SxfArcData d{};
+    return ReadAll(p, d, d.codes, d.centreX, d.centreY, d.radius, d.direction, d.startAngle,
+                   d.endAngle);
 }
 
 SxfFeatureData Clothoid(const CSfcParameters& p) {
-    return SxfClothoidData{Codes(p), p.Double(4), p.Double(5), p.Double(6),
-                           p.Int(7), p.Double(8), p.Double(9), p.Double(10)};
+    SxfClothoidData d{};
+    return ReadAll(p, d, d.codes, d.baseX, d.baseY, d.parameter, d.direction, d.angle,
+                   d.startLength, d.endLength);
 }
 
 SxfFeatureData Text(const CSfcParameters& p) {
-    Sequence s(p);
-    SxfTextData data{};
-    data.layer = s.Int();
-    data.colour = s.Int();
-    data.block = s.TextBlock();
-    return data;
+    SxfTextData d{};
+    return ReadAll(p, d, d.layer, d.colour, d.block);
 }
 
 SxfFeatureData LinearDim(const CSfcParameters& p) {
-    Sequence s(p);
-    SxfLinearDimData data{};
-    data.codes = s.Codes();
-    data.startX = s.Double();
-    data.startY = s.Double();
-    data.endX = s.Double();
-    data.endY = s.Double();
-    data.projection1 = s.Projection();
-    data.projection2 = s.Projection();
-    data.arrow1 = s.Arrow();
-    data.arrow2 = s.Arrow();
-    data.textFlag = s.Int();
-    data.text = s.TextBlock();
-    return data;
+    SxfLinearDimData d{};
+    return ReadAll(p, d, d.codes, d.startX, d.startY, d.endX, d.endY, d.projection1, d.projection2,
+                   d.arrow1, d.arrow2, d.textFlag, d.text);
 }
 
 SxfFeatureData AngularDim(const CSfcParameters& p) {
-    Sequence s(p);
-    SxfAngularDimData data{};
-    data.codes = s.Codes();
-    data.centreX = s.Double();
-    data.centreY = s.Double();
-    data.radius = s.Double();
-    data.startAngle = s.Double();
-    data.endAngle = s.Double();
-    data.projection1 = s.Projection();
-    data.projection2 = s.Projection();
-    data.arrow1 = s.Arrow();
-    data.arrow2 = s.Arrow();
-    data.textFlag = s.Int();
-    data.text = s.TextBlock();
-    return data;
+    SxfAngularDimData d{};
+    return ReadAll(p, d, d.codes, d.centreX, d.centreY, d.radius, d.startAngle, d.endAngle,
+                   d.projection1, d.projection2, d.arrow1, d.arrow2, d.textFlag, d.text);
 }
 
 SxfFeatureData RadiusDim(const CSfcParameters& p) {
-    Sequence s(p);
-    SxfRadiusDimData data{};
-    data.codes = s.Codes();
-    data.startX = s.Double();
-    data.startY = s.Double();
-    data.endX = s.Double();
-    data.endY = s.Double();
-    data.arrow = s.Arrow();
-    data.textFlag = s.Int();
-    data.text = s.TextBlock();
-    return data;
+    SxfRadiusDimData d{};
+    return ReadAll(p, d, d.codes, d.startX, d.startY, d.endX, d.endY, d.arrow, d.textFlag, d.text);
 }
 
 SxfFeatureData DiameterDim(const CSfcParameters& p) {
-    Sequence s(p);
-    SxfDiameterDimData data{};
-    data.codes = s.Codes();
-    data.startX = s.Double();
-    data.startY = s.Double();
-    data.endX = s.Double();
-    data.endY = s.Double();
-    data.arrow1 = s.Arrow();
-    data.arrow2 = s.Arrow();
-    data.textFlag = s.Int();
-    data.text = s.TextBlock();
-    return data;
+    SxfDiameterDimData d{};
+    return ReadAll(p, d, d.codes, d.startX, d.startY, d.endX, d.endY, d.arrow1, d.arrow2,
+                   d.textFlag, d.text);
 }
 
 SxfFeatureData Label(const CSfcParameters& p) {
     Sequence s(p);
-    SxfLabelData data{};
-    data.codes = s.Codes();
-    data.count = s.VertexLists(data.x, data.y);
-    data.arrowCode = s.Int();
-    data.arrowSize = s.Double();
-    data.textFlag = s.Int();
-    data.text = s.TextBlock();
-    return data;
+    SxfLabelData d{};
+    s.Read(d.codes);
+    s.Read(d.count, d.x, d.y);
+    s.Read(d.arrowCode, d.arrowSize, d.textFlag, d.text);
+    return d;
 }
 
 SxfFeatureData Balloon(const CSfcParameters& p) {
     Sequence s(p);
-    SxfBalloonData data{};
-    data.codes = s.Codes();
-    data.count = s.VertexLists(data.x, data.y);
-    data.centreX = s.Double();
-    data.centreY = s.Double();
-    data.radius = s.Double();
-    data.arrowCode = s.Int();
-    data.arrowSize = s.Double();
-    data.textFlag = s.Int();
-    data.text = s.TextBlock();
-    return data;
+    SxfBalloonData d{};
+    s.Read(d.codes);
+    s.Read(d.count, d.x, d.y);
+    s.Read(d.centreX, d.centreY, d.radius, d.arrowCode, d.arrowSize, d.textFlag, d.text);
+    return d;
 }
 
 SxfFeatureData ExternalHatch(const CSfcParameters& p) {
-    Sequence s(p);
-    SxfExternalHatchData data{};
-    data.layer = s.Int();
-    s.Text(data.name, sizeof data.name);
-    data.boundaries = s.Boundaries();
-    return data;
+    SxfExternalHatchData d{};
+    return ReadAll(p, d, d.layer, d.name, d.boundaries);
 }
 
 SxfFeatureData FillColour(const CSfcParameters& p) {
-    Sequence s(p);
-    SxfFillColourData data{};
-    data.layer = s.Int();
-    data.colour = s.Int();
-    data.boundaries = s.Boundaries();
-    return data;
+    SxfFillColourData d{};
+    return ReadAll(p, d, d.layer, d.colour, d.boundaries);
 }
 
 // Each hatch line is one list item: colour, line type, width, base x, base
 // y, spacing, angle. Lines past the fourth are read and dropped.
 SxfFeatureData FillHatching(const CSfcParameters& p) {
     Sequence s(p);
-    SxfFillHatchingData data{};
-    data.layer = s.Int();
-    data.count = s.Int();
-    if (data.count < 0) {
-        s.Refuse("hatch line count " + std::to_string(data.count) + " is negative");
+    SxfFillHatchingData d{};
+    s.Read(d.layer, d.count);
+    if (d.count < 0) {
+        s.Refuse("hatch line count " + std::to_string(d.count) + " is negative");
     }
-    for (int i = 0; i < data.count; ++i) {
+    for (int i = 0; i < d.count; ++i) {
         const std::vector<double> item = s.List();
-        if (item.size() != 7) {
-            s.Refuse("hatch line " + std::to_string(i + 1) + " does not have 7 values");
+        const auto code = [&](double value) {
+            return value == std::trunc(value) && std::fabs(value) <= 1e9;
+        };
+        if (item.size() != 7 || !code(item[0]) || !code(item[1]) || !code(item[2])) {
+            s.Refuse("hatch line " + std::to_string(i + 1) +
+                     " is not three codes and four numbers");
         }
         if (i < SxfMaxHatchLines) {
-            data.lines[i] = {static_cast<int>(item[0]),
-                             static_cast<int>(item[1]),
-                             static_cast<int>(item[2]),
-                             item[3],
-                             item[4],
-                             item[5],
-                             item[6]};
+            d.lines[i] = {static_cast<int>(item[0]),
+                          static_cast<int>(item[1]),
+                          static_cast<int>(item[2]),
+                          item[3],
+                          item[4],
+                          item[5],
+                          item[6]};
         }
     }
-    data.boundaries = s.Boundaries();
-    return data;
+    s.Read(d.boundaries);
+    return d;
 }
 
 SxfFeatureData FillTiles(const CSfcParameters& p) {
-    Sequence s(p);
-    SxfFillTilesData data{};
-    data.layer = s.Int();
-    s.Text(data.name, sizeof data.name);
-    data.colour = s.Int();
-    data.baseX = s.Double();
-    data.baseY = s.Double();
-    data.vector1Length = s.Double();
-    data.vector1Angle = s.Double();
-    data.vector2Length = s.Double();
-    data.vector2Angle = s.Double();
-    data.scaleX = s.Double();
-    data.scaleY = s.Double();
-    data.angle = s.Double();
-    data.boundaries = s.Boundaries();
-    return data;
+    SxfFillTilesData d{};
+    return ReadAll(p, d, d.layer, d.name, d.colour, d.baseX, d.baseY, d.vector1Length,
+                   d.vector1Angle, d.vector2Length, d.vector2Angle, d.scaleX, d.scaleY, d.angle,
+                   d.boundaries);
 }
 
 SxfFeatureData Attribute(const CSfcParameters& p) {
-    Sequence s(p);
-    SxfAttributeData data{};
-    for (auto& text : data.texts) {
-        s.Text(text, sizeof text);
-    }
-    data.year = s.Int();
-    data.month = s.Int();
-    data.day = s.Int();
-    s.Text(data.contractor, sizeof data.contractor);
-    s.Text(data.owner, sizeof data.owner);
-    return data;
+    SxfAttributeData d{};
+    auto& t = d.texts;
+    return ReadAll(p, d, t[0], t[1], t[2], t[3], t[4], t[5], t[6], d.year, d.month, d.day,
+                   d.contractor, d.owner);
 }
 
 struct FeatureKind {

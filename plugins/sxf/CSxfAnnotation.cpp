@@ -86,16 +86,6 @@ double CSxfAnnotation::LeaderAngle(const SxfVertices& leader) {
     return SxfVectorAngle(leader.x[0] - leader.x[1], leader.y[0] - leader.y[1]);
 }
 
-double CSxfAnnotation::EndArrowAngle(int placement, double outwardsX, double outwardsY) {
-    if (placement == 1) {
-        return SxfVectorAngle(outwardsX, outwardsY);
-    }
-    if (placement == 2) {
-        return SxfVectorAngle(-outwardsX, -outwardsY);
-    }
-    return 0;
-}
-
 void CSxfAnnotation::TransformLeader(const CSxfSfigLocate& placement, SxfVertices& leader,
                                      SxfTextBlock& text, double& arrowAngle) {
     for (std::size_t i = 0; i < leader.Count(); ++i) {

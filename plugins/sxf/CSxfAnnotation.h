@@ -49,10 +49,6 @@ protected:
     // under a placement.
     static void TransformLeader(const CSxfSfigLocate& placement, SxfVertices& leader,
                                 SxfTextBlock& text, double& arrowAngle);
-    // The direction of the arrowhead at one end of a dimension line, given
-    // the vector from the other end to it: placement 1 points along it, 2
-    // back, anything else 0.
-    static double EndArrowAngle(int placement, double outwardsX, double outwardsY);
 
 private:
     CSxfObjectList m_parts;

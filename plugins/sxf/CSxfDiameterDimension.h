@@ -1,25 +1,16 @@
 #pragma once
-// The SXF "DIAMETER_DIMENSION" feature: its text, the dimension line and
-// an arrowhead at each end whose flag is not 0, each turned by its own flag.
+// The SXF "DIAMETER_DIMENSION" feature: a line dimension with an arrowhead
+// at each end.
 
-#include "plugins/sxf/CSxfAnnotation.h"
+#include "plugins/sxf/CSxfLineDimension.h"
 
-class CSxfDiameterDimension : public CSxfAnnotation {
+class CSxfDiameterDimension : public CSxfLineDimension {
 public:
-    CSxfDiameterDimension(int id, const CSxfReader* owner, const SxfDiameterDimData& data);
+    CSxfDiameterDimension(int id, const CSxfReader* owner, const SxfDiameterDimData& data)
+        : CSxfLineDimension(id, owner, data.codes, {data.startX, data.startY, data.endX, data.endY},
+                            data.arrow1, data.arrow2, data.textFlag, data.text) {}
 
-    std::unique_ptr<CSxfObject> Clone() const override;
-
-    double Arrow1Angle() const { return m_arrow1Angle; }
-    double Arrow2Angle() const { return m_arrow2Angle; }
-
-protected:
-    void MakeParts() override;
-    void TransformOwn(const CSxfSfigLocate& placement) override;
-    void WriteArrows(PorBlockWriter& stream) const override;
-
-private:
-    SxfDiameterDimData m_data;
-    double m_arrow1Angle;
-    double m_arrow2Angle;
+    std::unique_ptr<CSxfObject> Clone() const override {
+        return WithParts(std::make_unique<CSxfDiameterDimension>(*this));
+    }
 };

@@ -1,8 +1,9 @@
 #include "plugins/sxf/CSxfPointMarker.h"
 
+#include "plugins/sxf/CSxfCircle.h"
+#include "plugins/sxf/CSxfLine.h"
 #include "plugins/sxf/CSxfReader.h"
 #include "plugins/sxf/CSxfSfigLocate.h"
-#include "plugins/sxf/SxfCircleBox.h"
 #include "plugins/sxf/SxfUnits.h"
 #include "por/PorBlockWriter.h"
 #include "por/PorRecords.h"
@@ -14,8 +15,6 @@
 
 namespace {
 
-constexpr std::size_t LineNameAt = 92;
-constexpr std::size_t CircleNameAt = 108;
 constexpr std::size_t DotNameAt = 64;
 constexpr double Radius = 1.25;
 
@@ -60,42 +59,32 @@ void CSxfPointMarker::Transform(const CSxfSfigLocate& placement) {
 }
 
 int CSxfPointMarker::WritePOR(PorBlockWriter& stream) const {
-    const int scale = UnitScale();
-    const CString layer = LayerName();
     const auto symbol = std::find_if(std::begin(LineSymbols), std::end(LineSymbols),
                                      [&](const Symbol& s) { return s.code == m_data.code; });
+    // Lines and the circle are written as the line and circle features
+    // write them, with the marker's codes.
     if (symbol != std::end(LineSymbols)) {
-        const auto at = [&](double direction) {
+        const auto at = [&](double direction, double& x, double& y) {
             const double t = (m_data.angle + direction) * SxfRadiansPerDegree;
-            return SxfToPor(m_data.x + symbol->radius * std::cos(t),
-                            m_data.y + symbol->radius * std::sin(t), scale);
+            x = m_data.x + symbol->radius * std::cos(t);
+            y = m_data.y + symbol->radius * std::sin(t);
         };
         for (const Stroke& stroke : symbol->strokes) {
-            PorRecordBuilder record(PorLine::Type);
-            record.Set(PorLine::Start, at(stroke.from));
-            record.Set(PorLine::End, at(stroke.to));
-            record.Set(PorLine::Pen, MakePen());
-            record.PadTo(LineNameAt);
-            record.Set(PorLine::Layer, layer);
-            record.PadTo(SxfPadded(record.Size()));
-            stream.Append(record);
+            SxfLineData line{Codes(), 0, 0, 0, 0};
+            at(stroke.from, line.startX, line.startY);
+            at(stroke.to, line.endX, line.endY);
+            CSxfLine(GetId(), GetOwner(), line).WritePOR(stream);
         }
     } else if (m_data.code == CircleCode) {
-        PorRecordBuilder record(PorCircle::Type);
-        record.Set(PorCircle::Corners, SxfCircleBox(m_data.x, m_data.y, Radius, scale));
-        record.Set(PorCircle::Pen, MakePen());
-        record.Set(PorCircle::Transparent, 1);
-        record.PadTo(CircleNameAt);
-        record.Set(PorCircle::Layer, layer);
-        record.PadTo(SxfPadded(record.Size()));
-        stream.Append(record);
+        CSxfCircle(GetId(), GetOwner(), SxfCircleData{Codes(), m_data.x, m_data.y, Radius})
+            .WritePOR(stream);
     } else {
         PorRecordBuilder record(PorDot::Type);
-        record.Set(PorDot::Position, SxfToPor(m_data.x, m_data.y, scale));
+        record.Set(PorDot::Position, SxfToPor(m_data.x, m_data.y, UnitScale()));
         // The dot takes the marker's colour like every other symbol.
         record.Set(PorDot::Color, GetOwner() ? GetOwner()->Colour(GetColour()) : COLORREF{0});
         record.PadTo(DotNameAt);
-        record.Set(PorDot::Layer, layer);
+        record.Set(PorDot::Layer, LayerName());
         record.PadTo(SxfPadded(record.Size()));
         stream.Append(record);
     }

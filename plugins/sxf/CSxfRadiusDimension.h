@@ -1,23 +1,16 @@
 #pragma once
-// The SXF "RADIUS_DIMENSION" feature: its text, the dimension line and one
-// arrowhead, pointing along the line (placement code 1) or back (2).
+// The SXF "RADIUS_DIMENSION" feature: a line dimension with one arrowhead,
+// at the line's end.
 
-#include "plugins/sxf/CSxfAnnotation.h"
+#include "plugins/sxf/CSxfLineDimension.h"
 
-class CSxfRadiusDimension : public CSxfAnnotation {
+class CSxfRadiusDimension : public CSxfLineDimension {
 public:
-    CSxfRadiusDimension(int id, const CSxfReader* owner, const SxfRadiusDimData& data);
+    CSxfRadiusDimension(int id, const CSxfReader* owner, const SxfRadiusDimData& data)
+        : CSxfLineDimension(id, owner, data.codes, {data.startX, data.startY, data.endX, data.endY},
+                            std::nullopt, data.arrow, data.textFlag, data.text) {}
 
-    std::unique_ptr<CSxfObject> Clone() const override;
-
-    double ArrowAngle() const { return m_arrowAngle; }
-
-protected:
-    void MakeParts() override;
-    void TransformOwn(const CSxfSfigLocate& placement) override;
-    void WriteArrows(PorBlockWriter& stream) const override;
-
-private:
-    SxfRadiusDimData m_data;
-    double m_arrowAngle;
+    std::unique_ptr<CSxfObject> Clone() const override {
+        return WithParts(std::make_unique<CSxfRadiusDimension>(*this));
+    }
 };

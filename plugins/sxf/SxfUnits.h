@@ -38,7 +38,8 @@ inline double SxfVectorAngle(double dx, double dy) {
     if (dx == 0 && dy == 0) {
         return 0;
     }
-    double radians = std::atan2(dy, dx);
+    // Adding 0 turns -0 into 0, which atan2 would take for a turn below 0.
+    double radians = std::atan2(dy + 0.0, dx + 0.0);
     if (radians < 0) {
         radians += 6.283185308;
     }

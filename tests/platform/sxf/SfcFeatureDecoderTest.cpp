@@ -136,6 +136,9 @@ TEST(SfcFeatureDecoder, HatchingKeepsFourLinesOfMore) {
     CSfcFeature shortItem =
         Decoded("fill_area_style_hatching_feature('1','1','(1,2,3,0,0,1)','7','0','()')");
     EXPECT_NE(shortItem.error.find("hatch line 1"), std::string::npos);
+    CSfcFeature fraction =
+        Decoded("fill_area_style_hatching_feature('1','1','(1.5,2,3,0,0,1,0)','7','0','()')");
+    EXPECT_NE(fraction.error.find("hatch line 1"), std::string::npos);
 }
 
 TEST(SfcFeatureDecoder, AttributeTexts) {

@@ -80,8 +80,8 @@ class SxfLinearDimensionArrows : public ::testing::TestWithParam<ArrowCase> {};
 TEST_P(SxfLinearDimensionArrows, EachArrowFollowsItsOwnCode) {
     const ArrowCase& c = GetParam();
     const CSxfLinearDimension dimension(1, nullptr, LinearData(c.arrow1, c.arrow2));
-    EXPECT_NEAR(dimension.Arrow1Angle(), c.angle1, 1e-4);
-    EXPECT_NEAR(dimension.Arrow2Angle(), c.angle2, 1e-4);
+    EXPECT_NEAR(dimension.ArrowAngle(0), c.angle1, 1e-4);
+    EXPECT_NEAR(dimension.ArrowAngle(1), c.angle2, 1e-4);
     // An arrowhead for each code that is not 0.
     PorBlockWriter stream;
     const auto records = SxfTest::Written(*dimension.Clone(), stream);
@@ -127,7 +127,7 @@ TEST_P(SxfRadiusDimensionArrow, AlongTheLineOrBack) {
     data.endX = 10;
     data.arrow = {1, GetParam().placement, 10, 0, 1};
     const CSxfRadiusDimension dimension(1, nullptr, data);
-    EXPECT_NEAR(dimension.ArrowAngle(), GetParam().angle, 1e-4);
+    EXPECT_NEAR(dimension.ArrowAngle(1), GetParam().angle, 1e-4);
     PorBlockWriter stream;
     EXPECT_EQ(SxfTest::Written(*dimension.Clone(), stream).size(),
               GetParam().placement == 0 ? 1u : 2u);
@@ -149,8 +149,8 @@ TEST_P(SxfDiameterDimensionArrows, EachArrowFollowsItsOwnFlag) {
     data.arrow1 = {1, c.arrow1, 0, 0, 1};
     data.arrow2 = {1, c.arrow2, 20, 0, 1};
     const CSxfDiameterDimension dimension(1, nullptr, data);
-    EXPECT_NEAR(dimension.Arrow1Angle(), c.angle1, 1e-4);
-    EXPECT_NEAR(dimension.Arrow2Angle(), c.angle2, 1e-4);
+    EXPECT_NEAR(dimension.ArrowAngle(0), c.angle1, 1e-4);
+    EXPECT_NEAR(dimension.ArrowAngle(1), c.angle2, 1e-4);
 }
 
 // Point 1 at (0, 0), point 2 at (20, 0): flag 2 points arrow 1 towards
