@@ -295,7 +295,10 @@ CP21Value CP21Parser::Number() {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value.number);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
         !std::isfinite(value.number)) {
-        Fail("\"" + std::string(m_bytes.substr(start, m_pos - start)) + "\" is not a number");
+        std::string message = "\"";
+        message += m_bytes.substr(start, m_pos - start);
+        message += "\" is not a number";
+        Fail(message);
     }
     return value;
 }

@@ -30,7 +30,10 @@ CP21Statement& CP21Statement::Text(std::string value) {
 CP21Statement& CP21Statement::Numbers(const std::vector<double>& values) {
     std::string list = "(";
     for (std::size_t i = 0; i < values.size(); ++i) {
-        list += (i ? "," : "") + Shortest(values[i]);
+        if (i) {
+            list += ',';
+        }
+        list += Shortest(values[i]);
     }
     m_statement.parameters.push_back({list + ")", false});
     return *this;
