@@ -23,6 +23,7 @@ public:
 
     explicit CDxfPrimitiveEmitter(const CDxfHeader& header) : m_header(header) {}
 
+    unsigned Scale() const { return m_header.scale; }
     LONG ToUnits(double value) const { return TruncInt(value * m_header.scale); }
     POINT ToUnits(const DPOINT& point) const { return {ToUnits(point.x), ToUnits(point.y)}; }
 

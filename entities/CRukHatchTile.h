@@ -1,0 +1,42 @@
+#pragma once
+// The one fill object of a tile hatch: a motif of line segments (points 2k
+// and 2k + 1 of the point list) repeated on a lattice given by an origin,
+// the row step and direction, and the offset from one row to the next; the
+// motif is scaled and turned before it is placed.
+
+#include "entities/CHatchMapping.h"
+#include "entities/CRukEntity.h"
+
+class CRukHatchTile : public CRukEntity {
+    DECLARE_SERIAL(CRukHatchTile)
+
+public:
+    CRukHatchTile();
+
+    void Serialize(CArchive& ar) override;
+    // From the tile at the start of the part; the angles and scales are
+    // divided by the unit. False when the tile does not lie in the record.
+    bool ReadTile(const PorRecord& tile, UINT unit);
+
+    using CRukEntity::DrawA;
+    using CRukEntity::DrawB;
+    // The lattice over the box with the selected pen: view units (A) or
+    // printer units (B).
+    void DrawA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults* settings,
+               const CHatchBox& box, COLORREF fillColor);
+    void DrawB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults* settings,
+               const CHatchBox& box, COLORREF fillColor);
+
+    LONG m_originX = 0;
+    LONG m_originY = 0;
+    LONG m_rowStep = 0;
+    double m_rowAngle = 0.0;
+    LONG m_offsetLength = 0;
+    double m_offsetAngle = 0.0;
+    double m_scaleX = 1.0;
+    double m_scaleY = 1.0;
+    double m_motifAngle = 0.0;
+
+private:
+    void Draw(CDC* dc, const CHatchMapping& mapping, const CHatchBox& box) const;
+};
