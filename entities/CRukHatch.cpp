@@ -1,6 +1,7 @@
 #include "entities/CRukHatch.h"
 
 #include "entities/CEntityDocument.h"
+#include "entities/CHatchFill.h"
 #include "entities/CRukHatchBoundary.h"
 #include "entities/CRukHatchPattern.h"
 #include "entities/CRukHatchTile.h"
@@ -29,8 +30,7 @@ bool IsBoundary(const CObject* object) {
 }
 
 bool IsFill(const CObject* object) {
-    return dynamic_cast<const CRukHatchPattern*>(object) != nullptr ||
-           dynamic_cast<const CRukHatchTile*>(object) != nullptr;
+    return dynamic_cast<const CHatchFill*>(object) != nullptr;
 }
 
 void DeleteAll(CObList& list) {
@@ -191,11 +191,8 @@ void CRukHatch::TraceA(CDC* dc, int originX, int originY, double scale,
         loops.push_back(static_cast<const CRukHatchBoundary*>(m_boundaries.GetNext(position))
                             ->TraceA(dc, originX, originY, scale, settings));
     const COLORREF fillColor = FillColor(dc, settings);
-    Paint(dc, loops, [&](CRukEntity& fill, const CHatchBox& box) {
-        if (auto* pattern = dynamic_cast<CRukHatchPattern*>(&fill))
-            pattern->DrawA(dc, originX, originY, scale, settings, box, fillColor);
-        else if (auto* tile = dynamic_cast<CRukHatchTile*>(&fill))
-            tile->DrawA(dc, originX, originY, scale, settings, box, fillColor);
+    Paint(dc, loops, [&](CHatchFill& fill, const CHatchBox& box) {
+        fill.DrawA(dc, originX, originY, scale, settings, box, fillColor);
     });
 }
 
@@ -205,16 +202,13 @@ void CRukHatch::TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaul
         loops.push_back(static_cast<const CRukHatchBoundary*>(m_boundaries.GetNext(position))
                             ->TraceB(dc, unitDivisor, scale, settings));
     const COLORREF fillColor = FillColor(dc, settings);
-    Paint(dc, loops, [&](CRukEntity& fill, const CHatchBox& box) {
-        if (auto* pattern = dynamic_cast<CRukHatchPattern*>(&fill))
-            pattern->DrawB(dc, unitDivisor, scale, settings, box, fillColor);
-        else if (auto* tile = dynamic_cast<CRukHatchTile*>(&fill))
-            tile->DrawB(dc, unitDivisor, scale, settings, box, fillColor);
+    Paint(dc, loops, [&](CHatchFill& fill, const CHatchBox& box) {
+        fill.DrawB(dc, unitDivisor, scale, settings, box, fillColor);
     });
 }
 
 void CRukHatch::Paint(CDC* dc, const std::vector<std::vector<POINT>>& loops,
-                      const std::function<void(CRukEntity& fill, const CHatchBox& box)>& drawFill) {
+                      const std::function<void(CHatchFill& fill, const CHatchBox& box)>& drawFill) {
     std::vector<POINT> points;
     std::vector<int> counts;
     for (const std::vector<POINT>& loop : loops) {
@@ -241,9 +235,9 @@ void CRukHatch::Paint(CDC* dc, const std::vector<std::vector<POINT>>& loops,
         const CHatchBox box = Box();
         if (m_hatchKind == kPatternKind) {
             for (POSITION position = m_fills.GetHeadPosition(); position;)
-                drawFill(*static_cast<CRukEntity*>(m_fills.GetNext(position)), box);
+                drawFill(*static_cast<CHatchFill*>(m_fills.GetNext(position)), box);
         } else if (!m_fills.IsEmpty()) {
-            drawFill(*static_cast<CRukEntity*>(m_fills.GetHead()), box);
+            drawFill(*static_cast<CHatchFill*>(m_fills.GetHead()), box);
         }
     }
     dc->RestoreDC(saved);

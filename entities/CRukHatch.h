@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+class CHatchFill;
 class CRukHatchBoundary;
 
 class CRukHatch : public CRukEntity {
@@ -59,7 +60,7 @@ private:
     // that each fill object draws in with drawFill. Loops of fewer than two
     // points are left out.
     void Paint(CDC* dc, const std::vector<std::vector<POINT>>& loops,
-               const std::function<void(CRukEntity& fill, const CHatchBox& box)>& drawFill);
+               const std::function<void(CHatchFill& fill, const CHatchBox& box)>& drawFill);
     // The colour dots are set in.
     COLORREF FillColor(CDC* dc, const CDrawDefaults* settings) const;
     CHatchBox Box() const;

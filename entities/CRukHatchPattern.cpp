@@ -63,17 +63,7 @@ bool CRukHatchPattern::ReadLine(const PorRecord& line) {
     return true;
 }
 
-void CRukHatchPattern::DrawA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults*,
-                             const CHatchBox& box, COLORREF fillColor) {
-    Draw(dc, CHatchMapping::ForView(dc, originX, originY, scale), box, fillColor);
-}
-
-void CRukHatchPattern::DrawB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults*,
-                             const CHatchBox& box, COLORREF fillColor) {
-    Draw(dc, CHatchMapping::ForPrint(dc, unitDivisor, scale), box, fillColor);
-}
-
-void CRukHatchPattern::Draw(CDC* dc, const CHatchMapping& mapping, const CHatchBox& box,
+void CRukHatchPattern::Fill(CDC* dc, const CHatchMapping& mapping, const CHatchBox& box,
                             COLORREF fillColor) {
     // A family without a step would put every line on the first.
     if (m_dx == 0)

@@ -4,11 +4,10 @@
 // negative a gap, 0 a dot), in drawing units. Its width and colour are kept
 // and archived but do not draw; the hatch draws it inside its loops.
 
-#include "entities/CHatchMapping.h"
-#include "entities/CRukEntity.h"
+#include "entities/CHatchFill.h"
 #include "platform/mfc/CArray.h"
 
-class CRukHatchPattern : public CRukEntity {
+class CRukHatchPattern : public CHatchFill {
     DECLARE_SERIAL(CRukHatchPattern)
 
 public:
@@ -19,16 +18,6 @@ public:
     // not lie in the record.
     bool ReadLine(const PorRecord& line);
 
-    using CRukEntity::DrawA;
-    using CRukEntity::DrawB;
-    // The family over the box with the selected pen, dots in the fill
-    // colour: view units (A) or printer units (B). A zero offset part is
-    // made 1 first.
-    void DrawA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults* settings,
-               const CHatchBox& box, COLORREF fillColor);
-    void DrawB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults* settings,
-               const CHatchBox& box, COLORREF fillColor);
-
     // Degrees as stored, any sign; drawing takes it modulo 360.
     double m_angle = 0.0;
     LONG m_baseX = 0;
@@ -37,6 +26,8 @@ public:
     LONG m_dy = 0;
     CArray<int, int> m_dashes;
 
-private:
-    void Draw(CDC* dc, const CHatchMapping& mapping, const CHatchBox& box, COLORREF fillColor);
+protected:
+    // A zero offset part is made 1 first.
+    void Fill(CDC* dc, const CHatchMapping& mapping, const CHatchBox& box,
+              COLORREF fillColor) override;
 };

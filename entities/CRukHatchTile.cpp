@@ -77,17 +77,7 @@ bool CRukHatchTile::ReadTile(const PorRecord& tile, UINT unit) {
     return true;
 }
 
-void CRukHatchTile::DrawA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults*,
-                          const CHatchBox& box, COLORREF) {
-    Draw(dc, CHatchMapping::ForView(dc, originX, originY, scale), box);
-}
-
-void CRukHatchTile::DrawB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults*,
-                          const CHatchBox& box, COLORREF) {
-    Draw(dc, CHatchMapping::ForPrint(dc, unitDivisor, scale), box);
-}
-
-void CRukHatchTile::Draw(CDC* dc, const CHatchMapping& mapping, const CHatchBox& box) const {
+void CRukHatchTile::Fill(CDC* dc, const CHatchMapping& mapping, const CHatchBox& box, COLORREF) {
     CHatchTileLattice lattice(CHatchTileShape{
         POINT{m_originX, m_originY}, m_rowStep, m_rowAngle, m_offsetLength, m_offsetAngle, m_scaleX,
         m_scaleY, m_motifAngle,

@@ -4,10 +4,9 @@
 // the row step and direction, and the offset from one row to the next; the
 // motif is scaled and turned before it is placed.
 
-#include "entities/CHatchMapping.h"
-#include "entities/CRukEntity.h"
+#include "entities/CHatchFill.h"
 
-class CRukHatchTile : public CRukEntity {
+class CRukHatchTile : public CHatchFill {
     DECLARE_SERIAL(CRukHatchTile)
 
 public:
@@ -17,15 +16,6 @@ public:
     // From the tile at the start of the part; the angles and scales are
     // divided by the unit. False when the tile does not lie in the record.
     bool ReadTile(const PorRecord& tile, UINT unit);
-
-    using CRukEntity::DrawA;
-    using CRukEntity::DrawB;
-    // The lattice over the box with the selected pen: view units (A) or
-    // printer units (B).
-    void DrawA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults* settings,
-               const CHatchBox& box, COLORREF fillColor);
-    void DrawB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults* settings,
-               const CHatchBox& box, COLORREF fillColor);
 
     LONG m_originX = 0;
     LONG m_originY = 0;
@@ -37,6 +27,7 @@ public:
     double m_scaleY = 1.0;
     double m_motifAngle = 0.0;
 
-private:
-    void Draw(CDC* dc, const CHatchMapping& mapping, const CHatchBox& box) const;
+protected:
+    void Fill(CDC* dc, const CHatchMapping& mapping, const CHatchBox& box,
+              COLORREF fillColor) override;
 };

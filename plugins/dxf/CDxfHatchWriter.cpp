@@ -9,8 +9,6 @@
 #include "por/PorWord.h"
 
 #include <cmath>
-#include <limits>
-#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -29,13 +27,6 @@ constexpr LONG LineCount = 1;
 // Angle sums this close to a full turn make a full circle.
 constexpr double FullCircleTolerance = 0.1;
 
-LONG CountWord(std::size_t count) {
-    if (count > static_cast<std::size_t>(std::numeric_limits<LONG>::max())) {
-        throw std::length_error("too many values for one POR record");
-    }
-    return static_cast<LONG>(count);
-}
-
 bool IsWritten(const CHatchEdge& edge) {
     return edge.type >= CHatchEdge::LineType && edge.type <= CHatchEdge::SplineType;
 }
@@ -46,6 +37,10 @@ std::pair<double, double> CounterClockwise(const CHatchEdge& edge) {
         return {edge.startAngle, edge.endAngle};
     }
     return {360.0 - edge.endAngle, 360.0 - edge.startAngle};
+}
+
+LONG CountWord(std::size_t count) {
+    return CDxfPrimitiveEmitter::CountWord(count);
 }
 
 } // namespace
