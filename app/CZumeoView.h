@@ -244,6 +244,10 @@ private:
     // Creates the pick, move or point-edit tool of a press.
     void StartPickTool(UINT flags, POINT viewPoint);
     void StartMeasure(POINT viewPoint);
+    // Creates the markup of the document's redline kind for a press.
+    void StartMarkup(UINT flags, POINT viewPoint);
+    // Files the completed markup with its undo step and selects it.
+    void FileMarkup();
     // The release of a pick tool without a direct hit: the frame's picks.
     void FinishWindowPick(POINT viewPoint);
     void ReleasePickTool(POINT viewPoint);
