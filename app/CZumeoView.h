@@ -248,6 +248,9 @@ private:
     void StartMarkup(UINT flags, POINT viewPoint);
     // Files the completed markup with its undo step and selects it.
     void FileMarkup();
+    // Takes back the last point of the markup or measurement under
+    // construction; the points left, the object gone at 0 or below.
+    int EraseToolPoint(POINT point);
     // The release of a pick tool without a direct hit: the frame's picks.
     void FinishWindowPick(POINT viewPoint);
     void ReleasePickTool(POINT viewPoint);

@@ -460,52 +460,36 @@ void CZumeoView::OnLButtonDblClk(UINT, POINT point) {
     }
 }
 
+int CZumeoView::EraseToolPoint(POINT point) {
+    int left = 0;
+    {
+        CImageDC dc(m_surface);
+        PrepareDC(&dc);
+        const POINT drawing = ToDrawing(ToViewSpace(point));
+        left = m_pTool->EraseTracking(m_document, &dc, drawing.x, drawing.y, &m_settings);
+    }
+    if (left > 0) {
+        // The band goes on from the point before.
+        m_dragStart = ToWindow(m_document->LogicalToDevicePoint(m_pTool->m_x1, m_pTool->m_y1));
+        update();
+    } else {
+        m_pTool.reset();
+        Redraw();
+    }
+    return left;
+}
+
 bool CZumeoView::OnRButtonDown(UINT flags, POINT point) {
     if (!m_document || !HasDrawingArea())
         return true;
     point = SnapPoint(flags, point);
-    if (m_toolMode == kToolRedline) {
-        if (!m_pTool)
-            return true;
-        int left = 0;
-        {
-            CImageDC dc(m_surface);
-            PrepareDC(&dc);
-            const POINT drawing = ToDrawing(ToViewSpace(point));
-            left = m_pTool->EraseTracking(m_document, &dc, drawing.x, drawing.y, &m_settings);
-        }
-        if (left > 0) {
-            int x = 0;
-            int y = 0;
-            if (m_pTool->GetPoint(&x, &y, m_pTool->GetPointCount() - 1))
-                m_dragStart = ToWindow(m_document->LogicalToDevicePoint(x, y));
-            update();
-            return false;
-        }
-        m_pTool.reset();
-        Redraw();
-        return left < 0;
-    }
+    if (m_toolMode == kToolRedline)
+        return !m_pTool || EraseToolPoint(point) < 0;
     if (m_toolMode == kToolMeasure) {
-        if (m_pTool) {
-            int left = 0;
-            {
-                CImageDC dc(m_surface);
-                PrepareDC(&dc);
-                const POINT drawing = ToDrawing(ToViewSpace(point));
-                left = m_pTool->EraseTracking(m_document, &dc, drawing.x, drawing.y, &m_settings);
-            }
-            if (left > 0) {
-                m_dragStart =
-                    ToWindow(m_document->LogicalToDevicePoint(m_pTool->m_x1, m_pTool->m_y1));
-                update();
-            } else {
-                m_pTool.reset();
-                Redraw();
-            }
-        } else {
+        if (m_pTool)
+            EraseToolPoint(point);
+        else
             Redraw();
-        }
         return false;
     }
     if (m_pTool) {

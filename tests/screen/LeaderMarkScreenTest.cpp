@@ -1,6 +1,7 @@
 // A reviewer's round trip on a real X display (run under xvfb-run): open a
 // DXF drawing, draw a leader mark with a label, save with Ctrl+S, open the
 // drawing again and see the mark.
+#include "ScreenSupport.h"
 #include "app/CMainFrame.h"
 #include "app/CSplashWnd.h"
 #include "app/CZumeoApp.h"
@@ -31,16 +32,6 @@ namespace {
 // The redline kind of the ellipse leader mark.
 constexpr int kEllipseMark = 0;
 
-bool WaitFor(const std::function<bool()>& done) {
-    QDeadlineTimer deadline(10000);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    return true;
-}
-
 void Settle() {
     QDeadlineTimer settle(300);
     WaitFor([&] { return settle.hasExpired(); });
@@ -57,11 +48,18 @@ CMainFrame* OpenAndShow(CZumeoApp& app, const QString& drawing) {
     return frame;
 }
 
-QImage ShownView(CMainFrame* frame) {
-    Settle();
-    const QImage shot = frame->screen()->grabWindow(frame->winId()).toImage();
-    const QWidget* view = frame->GetActiveView();
-    return shot.copy(QRect(view->mapTo(frame, QPoint(0, 0)), view->size()));
+// A click as separate press and release, so that no two of them make a
+// double click.
+void Click(QWidget* view, QPoint point) {
+    const QPointF at(point);
+    for (const QEvent::Type type :
+         {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent event(type, at, view->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &event);
+    }
 }
 
 const CRukEntity* FindMark(const CZumeoDoc& document) {
@@ -101,8 +99,7 @@ TEST(LeaderMarkScreenTest, DrawnLabelledMarkIsSavedWithCtrlSAndShownAgain) {
         // The leader's end, the shape, the label: three clicks.
         const QPoint centre(view->width() / 2, view->height() / 2);
         for (const QPoint& click : {centre, centre + QPoint(80, -60), centre + QPoint(160, -60)}) {
-            QTest::mouseMove(view, click);
-            QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, click);
+            Click(view, click);
         }
         ASSERT_NE(FindMark(*document), nullptr);
         EXPECT_EQ(FindMark(*document)->GetLabelText(), label);
