@@ -244,6 +244,13 @@ private:
     // Creates the pick, move or point-edit tool of a press.
     void StartPickTool(UINT flags, POINT viewPoint);
     void StartMeasure(POINT viewPoint);
+    // Creates the markup of the document's redline kind for a press.
+    void StartMarkup(UINT flags, POINT viewPoint);
+    // Files the completed markup with its undo step and selects it.
+    void FileMarkup();
+    // Takes back the last point of the markup or measurement under
+    // construction; the points left, the object gone at 0 or below.
+    int EraseToolPoint(POINT point);
     // The release of a pick tool without a direct hit: the frame's picks.
     void FinishWindowPick(POINT viewPoint);
     void ReleasePickTool(POINT viewPoint);
