@@ -282,6 +282,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kRedraw, &CMainFrame::OnRedraw, &CMainFrame::HasDrawing},
     {CommandIds::kCopyAll, &CMainFrame::OnCopyAll, &CMainFrame::HasDrawing},
     {CommandIds::kEditCopy, &CMainFrame::OnCopyVisible, &CMainFrame::HasDrawing},
+    {CommandIds::kImageExport, &CMainFrame::OnImageExport, &CMainFrame::HasDrawing},
     {CommandIds::kFileSave, &CMainFrame::OnFileSave, &CMainFrame::HasSidePaths},
     {CommandIds::kFileSaveAs, &CMainFrame::OnFileSaveAs, &CMainFrame::HasSidePaths},
     {CommandIds::kConvertToOwn, &CMainFrame::OnConvertToOwn, &CMainFrame::CanConvert},
@@ -398,6 +399,10 @@ void CMainFrame::OnCopyAll(UINT) {
 
 void CMainFrame::OnCopyVisible(UINT) {
     m_view->CopyVisibleToClipboard();
+}
+
+void CMainFrame::OnImageExport(UINT) {
+    m_view->OnImageExport();
 }
 
 void CMainFrame::OnFileSave(UINT) {

@@ -33,4 +33,5 @@ constexpr UINT kPreviousView = 32779;
 constexpr UINT kWindowZoom = 32780;
 constexpr UINT kFit = 32781;
 constexpr UINT kConvertToOwn = 32816;
+constexpr UINT kImageExport = 32811;
 } // namespace CommandIds
