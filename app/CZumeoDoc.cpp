@@ -225,7 +225,12 @@ int CZumeoDoc::Import(const CString& library, const CString& filePath,
     const BlockHolder block(CPlugInReader(m_statusBar).GetPORData(library, filePath));
     if (!block)
         return 0;
-    const CPorBlockImport import(Bytes(block.get()));
+    return ImportBlock(Bytes(block.get()), library, filePath, documentPath);
+}
+
+int CZumeoDoc::ImportBlock(std::span<const BYTE> block, const CString& library,
+                           const CString& filePath, const CString& documentPath) {
+    const CPorBlockImport import(block);
     if (import.Refused()) {
         RefuseBlock(import, library, filePath);
         return 0;

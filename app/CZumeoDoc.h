@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 
 class CDC;
 class CDocViewHook;
@@ -105,6 +106,10 @@ public:
     // names the drawing and its side files (a drawing converted first).
     int ImportByPluginAs(const CString& library, const CString& filePath,
                          const CString& documentPath);
+    // The same with the block a plug-in already made of the drawing at
+    // filePath; the caller keeps the block.
+    int ImportBlock(std::span<const BYTE> block, const CString& library, const CString& filePath,
+                    const CString& documentPath);
     // Adds the file's drawing to the open document.
     int MergeByPlugin(const CString& library, const CString& path);
     int ImportJwcDrawing(const CString& path);

@@ -1,6 +1,7 @@
 #include "tools/dxfbench/BenchDrawing.h"
 
-#include <charconv>
+#include "tools/dxfbench/DxfTextWriter.h"
+
 #include <fstream>
 #include <stdexcept>
 #include <string>
@@ -8,44 +9,7 @@
 
 namespace {
 
-class Writer {
-public:
-    void Group(int code, std::string_view value) {
-        Code(code);
-        m_text += value;
-        m_text += '\n';
-    }
-    void Group(int code, double value) {
-        Code(code);
-        char digits[32];
-        const auto result =
-            std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 4);
-        m_text.append(digits, result.ptr);
-        m_text += '\n';
-    }
-    void Handle(std::size_t handle) {
-        Code(5);
-        char digits[24];
-        const auto result = std::to_chars(digits, digits + sizeof digits, handle, 16);
-        m_text.append(digits, result.ptr);
-        m_text += '\n';
-    }
-    const std::string& Text() const { return m_text; }
-
-private:
-    void Code(int code) {
-        char digits[8];
-        const auto result = std::to_chars(digits, digits + sizeof digits, code);
-        const auto length = static_cast<std::size_t>(result.ptr - digits);
-        m_text.append(length < 3 ? 3 - length : 0, ' ');
-        m_text.append(digits, result.ptr);
-        m_text += '\n';
-    }
-
-    std::string m_text;
-};
-
-void Entity(Writer& out, std::size_t i) {
+void Entity(DxfTextWriter& out, std::size_t i) {
     const double x = static_cast<double>(i % 1000) * 3.0;
     const double y = static_cast<double>(i / 1000) * 3.0;
     const char* layer = i % 7 == 0 ? "Walls" : "0";
@@ -93,7 +57,7 @@ void Entity(Writer& out, std::size_t i) {
 }
 
 std::string Drawing(std::size_t entities) {
-    Writer out;
+    DxfTextWriter out;
     out.Group(0, "SECTION");
     out.Group(2, "HEADER");
     out.Group(9, "$ACADVER");
