@@ -303,6 +303,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kMeasureTool, &CMainFrame::OnMeasureTool, &CMainFrame::HasDrawing},
     {CommandIds::kCopyAll, &CMainFrame::OnCopyAll, &CMainFrame::HasDrawing},
     {CommandIds::kEditCopy, &CMainFrame::OnCopyVisible, &CMainFrame::HasDrawing},
+    {CommandIds::kImageExport, &CMainFrame::OnImageExport, &CMainFrame::HasDrawing},
     {CommandIds::kFileSave, &CMainFrame::OnFileSave, &CMainFrame::HasSidePaths},
     {CommandIds::kFileSaveAs, &CMainFrame::OnFileSaveAs, &CMainFrame::HasSidePaths},
     {CommandIds::kConvertToOwn, &CMainFrame::OnConvertToOwn, &CMainFrame::CanConvert},
@@ -435,6 +436,10 @@ void CMainFrame::OnCopyAll(UINT) {
 
 void CMainFrame::OnCopyVisible(UINT) {
     m_view->CopyVisibleToClipboard();
+}
+
+void CMainFrame::OnImageExport(UINT) {
+    m_view->OnImageExport();
 }
 
 void CMainFrame::OnFileSave(UINT) {

@@ -23,6 +23,7 @@ class CObList;
 class CRukEntity;
 class CZumeoDoc;
 class QMenu;
+struct CImageExportOptions;
 
 class CZumeoView : public QWidget, public CDocViewHook {
 public:
@@ -93,6 +94,12 @@ public:
     bool CopyToClipboard();
     // Puts the visible area on the clipboard.
     bool CopyVisibleToClipboard();
+    // Saves the drawing as an image file after asking where and how.
+    void OnImageExport();
+    // Saves the whole drawing, or the visible part, as an image of the
+    // options' size (the window's, when asked for the visible part); false
+    // after a message when it was not written.
+    bool ExportImage(const CString& path, int format, const CImageExportOptions& options);
 
     // ---- Commands of the menu and the tool bar, and their enablers.
 

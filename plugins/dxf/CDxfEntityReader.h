@@ -6,9 +6,11 @@
 #include "geometry/Geometry.h"
 #include "plugins/dxf/CDxfHatchReader.h"
 #include "plugins/dxf/CDxfHatchWriter.h"
+#include "plugins/dxf/CDxfImageReader.h"
 #include "plugins/dxf/CDxfInsertReader.h"
 #include "plugins/dxf/CDxfPolylineReader.h"
 #include "plugins/dxf/CDxfSimpleEntities.h"
+#include "plugins/dxf/CDxfSplineReader.h"
 #include "plugins/dxf/CDxfTextReader.h"
 
 #include <string_view>
@@ -24,7 +26,11 @@ public:
         : m_simple(emitter, style), m_polylines(emitter, style, decoder),
           m_inserts(emitter, style, decoder, inserts, tables),
           m_texts(texts, style, decoder, tables), m_hatchWriter(emitter),
-          m_hatches(m_hatchWriter, style, decoder), m_decoder(decoder) {}
+          m_hatches(m_hatchWriter, style, decoder), m_splines(emitter, style, decoder),
+          m_images(emitter, style, decoder), m_decoder(decoder) {}
+
+    // The folder of the DXF file, where its images are looked for.
+    void SetFolder(std::string folder) { m_images.SetFolder(std::move(folder)); }
 
     // The entity whose code-0 name group was just read; false, with nothing
     // read, when the name has no reader.
@@ -40,5 +46,7 @@ private:
     CDxfTextReader m_texts;
     CDxfHatchWriter m_hatchWriter;
     CDxfHatchReader m_hatches;
+    CDxfSplineReader m_splines;
+    CDxfImageReader m_images;
     const CDxfTextDecoder& m_decoder;
 };
