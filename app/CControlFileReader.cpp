@@ -78,21 +78,12 @@ std::vector<const CRukEntity*> EntitiesOf(const std::vector<CObject*>& objects) 
     return entities;
 }
 
-// The objects read, and below them every child that a body built itself
-// (an old markup's converted parts): nothing else owns those yet.
-std::vector<CObject*> ObjectsToFree(const std::vector<CObject*>& loaded) {
-    std::unordered_set<const CObject*> seen(loaded.begin(), loaded.end());
-    std::vector<CObject*> objects = loaded;
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        const auto* entity = dynamic_cast<const CRukEntity*>(objects[i]);
-        if (!entity)
-            continue;
-        for (POSITION position = entity->GetHeadPosition(); position;) {
-            CRukEntity* child = entity->GetNext(position);
-            if (child && seen.insert(child).second)
-                objects.push_back(child);
-        }
-    }
+// The objects read and the parts old bodies built while reading: nothing
+// else owns those yet.
+std::vector<CObject*> ObjectsToFree(const CArchive& ar) {
+    std::vector<CObject*> objects = ar.GetLoadedObjects();
+    const std::vector<CObject*>& built = ar.GetBuiltObjects();
+    objects.insert(objects.end(), built.begin(), built.end());
     return objects;
 }
 
@@ -120,7 +111,7 @@ CControlFileReader::Result CControlFileReader::Read(const CString& path, CCommon
     if (!read) {
         // Whichever lists hold them, and whether or not a list does: no
         // object of a control file deletes another, so each is freed once here.
-        for (CObject* object : ObjectsToFree(ar.GetLoadedObjects()))
+        for (CObject* object : ObjectsToFree(ar))
             delete object;
         return Result::Failed;
     }

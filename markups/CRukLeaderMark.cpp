@@ -456,9 +456,20 @@ void CRukLeaderMark::Serialize(CArchive& ar) {
         if (m_childFlag < 0 || m_childFlag > kMaxChildFlag)
             m_childFlag = 0;
     }
+    const int readChildren = m_children.GetCount();
     Migrate();
+    NoteBuiltChildren(ar, readChildren);
     AdoptChildLayer();
     RecalcExtents();
+}
+
+void CRukLeaderMark::NoteBuiltChildren(CArchive& ar, int readChildren) const {
+    int index = 0;
+    for (POSITION position = m_children.GetHeadPosition(); position; ++index) {
+        CRukEntity* child = m_children.GetNext(position);
+        if (index >= readChildren)
+            ar.NoteBuiltObject(child);
+    }
 }
 
 void CRukLeaderMark::Migrate() {

@@ -82,6 +82,9 @@ private:
     void FileChild(CMarkupDocument& document, CRukEntity* child, bool withPen);
     // The body of schemas 0 and 1 turned into the five-child layout.
     void Migrate();
+    // The children Migrate appended after the `readChildren` read from the
+    // archive: the archive's reader frees them if the load fails.
+    void NoteBuiltChildren(CArchive& ar, int readChildren) const;
     // Drops p1 and puts the shape's centre at point 0.
     void CentrePoints();
 };

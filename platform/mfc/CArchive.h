@@ -121,6 +121,12 @@ public:
     // The objects this archive created and handed out while loading, in the
     // order they were read (objects given by MapObject are not among them).
     std::vector<CObject*> GetLoadedObjects() const;
+    // Objects a body built itself while loading (an old record's converted
+    // parts). No entry of the archive names them, and a child list may name
+    // objects the archive has since deleted, so a reader whose load failed
+    // frees these by this list rather than by walking child lists.
+    void NoteBuiltObject(CObject* object) { m_builtObjects.push_back(object); }
+    const std::vector<CObject*>& GetBuiltObjects() const { return m_builtObjects; }
 
     CArchive& operator<<(BYTE v) { return PutValue(v); }
     CArchive& operator<<(char v) { return PutValue(v); }
@@ -203,6 +209,7 @@ private:
     DWORD m_nStoreCount = 1;
     std::unordered_map<const void*, DWORD> m_storeMap;
     std::vector<LoadEntry> m_loadArray;
+    std::vector<CObject*> m_builtObjects;
     int m_nDepth = 0; // objects being read, one inside the other
 };
 
