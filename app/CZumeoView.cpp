@@ -8,11 +8,14 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -29,6 +32,30 @@ constexpr double kDragInStep = 0.98;
 
 int RoundExtent(double value) {
     return static_cast<int>(std::trunc(value + 0.5));
+}
+
+// Pixels around a strip whose objects are drawn into it.
+constexpr int kStripCullMargin = 8;
+
+// Moves the image's pixels by (dx, dy); the uncovered pixels keep stale values.
+void ScrollImage(QImage& image, int dx, int dy) {
+    const int width = image.width();
+    const int height = image.height();
+    const int rows = height - std::abs(dy);
+    const int columns = width - std::abs(dx);
+    if (rows <= 0 || columns <= 0)
+        return;
+    const auto bytes = static_cast<std::size_t>(columns) * sizeof(QRgb);
+    const int from = std::max(0, -dx);
+    const int to = std::max(0, dx);
+    for (int i = 0; i < rows; ++i) {
+        // Rows move away from the side they are copied towards first.
+        const int target = dy > 0 ? height - 1 - i : i;
+        const int source = target - dy;
+        auto* targetRow = reinterpret_cast<QRgb*>(image.scanLine(target));
+        const auto* sourceRow = reinterpret_cast<const QRgb*>(image.constScanLine(source));
+        std::memmove(targetRow + to, sourceRow + from, bytes);
+    }
 }
 
 POINT ToPoint(const QPointF& point) {
@@ -127,7 +154,7 @@ POINT CZumeoView::GetClientCentre() const {
 
 // ---- Painting
 
-void CZumeoView::DrawContent(CDC* dc) {
+void CZumeoView::DrawContent(CDC* dc, const QRect* strip) {
     const RECT client{0, 0, width(), height()};
     dc->FillSolidRect(&client, m_settings.m_bkColor);
     const int saved = dc->SaveDC();
@@ -135,7 +162,15 @@ void CZumeoView::DrawContent(CDC* dc) {
                   height() - m_settings.m_marginTop - m_settings.m_marginBottom - 1, 0);
     PrepareDC(dc);
     RECT clip;
-    dc->GetClipBox(&clip);
+    if (strip) {
+        // Objects whose boxes only just reach the strip still get their pixels in.
+        const QRect grown = strip->adjusted(-kStripCullMargin, -kStripCullMargin,
+                                            kStripCullMargin + 1, kStripCullMargin + 1);
+        clip = RECT{grown.left(), grown.top(), grown.right(), grown.bottom()};
+        dc->DPtoLP(&clip);
+    } else {
+        dc->GetClipBox(&clip);
+    }
     if (clip.left > clip.right)
         std::swap(clip.left, clip.right);
     if (clip.top > clip.bottom)
@@ -171,15 +206,48 @@ void CZumeoView::OnDraw(CDC* dc) {
     CImageDC memoryDC(memory);
     DrawContent(&memoryDC);
     dc->BitBlt(0, 0, width(), height(), &memoryDC, 0, 0, SRCCOPY);
+    m_drawnDevicePatterns = memoryDC.PaintedDevicePatterns();
 }
 
 void CZumeoView::Redraw() {
+    m_paintedOrigin.reset();
     if (m_surface.size() != size())
         m_surface = QImage(size(), QImage::Format_RGB32);
     if (!m_surface.isNull()) {
+        m_drawnDevicePatterns = true;
         CImageDC dc(m_surface);
         OnDraw(&dc);
+        if (!m_drawnDevicePatterns && HasDrawingArea())
+            m_paintedOrigin = POINT{m_viewportOrgX, m_viewportOrgY};
     }
+    update();
+}
+
+void CZumeoView::RedrawPanned() {
+    const std::optional<POINT> painted = std::exchange(m_paintedOrigin, std::nullopt);
+    if (!painted || !m_document || m_pTool || m_surface.size() != size() || !HasDrawingArea()) {
+        Redraw();
+        return;
+    }
+    ComputeOrigin(width() - m_settings.m_marginLeft - m_settings.m_marginRight - 1,
+                  height() - m_settings.m_marginTop - m_settings.m_marginBottom - 1, 0);
+    const int dx = m_viewportOrgX - painted->x;
+    const int dy = m_viewportOrgY - painted->y;
+    if (std::abs(dx) >= width() || std::abs(dy) >= height()) {
+        Redraw();
+        return;
+    }
+    ScrollImage(m_surface, dx, dy);
+    const QRegion exposed = QRegion(m_surface.rect()) - m_surface.rect().translated(dx, dy);
+    bool patterns = false;
+    for (const QRect& strip : exposed) {
+        CImageDC dc(m_surface);
+        dc.IntersectClipRect(strip.left(), strip.top(), strip.right() + 1, strip.bottom() + 1);
+        DrawContent(&dc, &strip);
+        patterns = patterns || dc.PaintedDevicePatterns();
+    }
+    if (!patterns)
+        m_paintedOrigin = POINT{m_viewportOrgX, m_viewportOrgY};
     update();
 }
 
@@ -478,7 +546,7 @@ void CZumeoView::mouseMoveEvent(QMouseEvent* event) {
     if (m_dragButton == Qt::MiddleButton ||
         (m_dragButton == Qt::LeftButton && m_toolMode == kToolPan)) {
         m_dragOffset = {m_dragStart.x - point.x, m_dragStart.y - point.y};
-        Redraw();
+        RedrawPanned();
     } else if (m_dragButton == Qt::LeftButton && m_toolMode == kToolDragZoom) {
         const int step = m_lastDragY - point.y;
         if (step != 0) {
@@ -517,7 +585,7 @@ void CZumeoView::FinishPan(POINT windowPoint) {
     m_panX += m_dragStart.x - windowPoint.x;
     m_panY += m_dragStart.y - windowPoint.y;
     m_dragOffset = {0, 0};
-    Redraw();
+    RedrawPanned();
     UpdateCursor();
 }
 
