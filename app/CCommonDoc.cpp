@@ -7,6 +7,7 @@
 #include "entities/CRukLayer.h"
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
+#include "markups/CRukMark.h"
 #include "platform/mfc/CFile.h"
 #include "platform/mfc/Cp932.h"
 #include "platform/win/CDialogService.h"
@@ -284,6 +285,14 @@ void CCommonDoc::AddMarkup(CRukEntity* object) {
     m_redlineModified = 1;
 }
 
+bool CCommonDoc::AddFinishedMarkup(CRukEntity* markup) {
+    if (!markup->GetHeadPosition())
+        return false;
+    AddMarkup(markup);
+    m_topObjects.AddTail(markup);
+    return true;
+}
+
 void CCommonDoc::RemoveFromLayer(CRukEntity* object) {
     if (CRukLayer* layer = FindLayer(object->GetLayerName()))
         RemoveFrom(layer->m_entities, object);
@@ -342,7 +351,7 @@ void CCommonDoc::ExpandCloudParts(CRukGroup* markup, POSITION position) {
 
 void CCommonDoc::ExpandMarkupParts(CRukGroup* markup, POSITION position) {
     for (CRukEntity* child : ChildrenOf(markup)) {
-        if (child->m_tag == "DELETE")
+        if (child->m_tag == CRukMark::kDeleteTag)
             DropPart(markup, child);
         else
             ListPart(child, position);

@@ -11,10 +11,9 @@
 // children) in m_drawOrder; both stand in the list of their layer.
 
 #include "app/CDocExtent.h"
-#include "app/CRedlineStyle.h"
 #include "app/CWorkFile.h"
-#include "entities/CEntityDocument.h"
 #include "entities/CEntityIdIndex.h"
+#include "markups/CMarkupDocument.h"
 #include "platform/gdi/CEnhMetaFile.h"
 #include "platform/mfc/CDocument.h"
 #include "platform/mfc/CObList.h"
@@ -29,7 +28,7 @@ class CRukEntity;
 class CRukGroup;
 class CRukLayer;
 
-class CCommonDoc : public CDocument, public CEntityDocument {
+class CCommonDoc : public CDocument, public CMarkupDocument {
     DECLARE_DYNCREATE(CCommonDoc)
 
 public:
@@ -61,11 +60,16 @@ public:
     CRukEntity* FindEntityById(const CString& id) const override;
     // Files the object on the layer its layer name names (case-sensitive),
     // creating a missing layer.
-    void AddToLayer(CRukEntity* object);
+    void AddToLayer(CRukEntity* object) override;
     // The same at an index of the layer's list (0 the head).
     void InsertInLayer(CRukEntity* object, int index);
     // Appends a redline object to the drawing order and flags it.
-    void AddMarkup(CRukEntity* object);
+    void AddMarkup(CRukEntity* object) override;
+    // Files a markup whose gesture ended: in the drawing order and among the
+    // top objects. A markup that built no children would be an invisible,
+    // unpickable object saved with the file: it is refused (false) and stays
+    // the caller's.
+    bool AddFinishedMarkup(CRukEntity* markup);
     void RemoveFromLayer(CRukEntity* object);
     // Unlinks and deletes a redline object with its redline children; 0
     // (nothing changed) for any other object.
@@ -105,8 +109,8 @@ public:
     POINT GetPaperCenter(BOOL usePaper) const;
     int GetDeviceWidth() const;
     int GetDeviceHeight() const;
-    int LogicalToDevice(int value) const;
-    int DeviceToLogical(int value) const;
+    int LogicalToDevice(int value) const override;
+    int DeviceToLogical(int value) const override;
     POINT LogicalToDevicePoint(LONG x, LONG y) const override;
     UINT GetUnit() const override { return m_unit; }
     double ViewScale() const override { return m_scaleX; }
@@ -219,16 +223,11 @@ public:
     double m_headerFactor = 1.0;
     int m_headerWord = 0;
     CString m_importLayerName;
-    CString m_curLayerName = "0";
     CString m_noteText;
-    double m_textSize = 0.2;
     int m_markupKind = 0;
-    CString m_newMarkTag;
-    CString m_newMarkName;
     double m_cloudSize = 0.4;
     double m_arrowSize = 1.0;
     CString m_fontFace;
-    CRedlineStyle m_style;
     int m_createWorkFile = 1;
     CObList m_layers;
     int m_partialLayerPass = 0;

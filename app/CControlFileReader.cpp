@@ -78,6 +78,24 @@ std::vector<const CRukEntity*> EntitiesOf(const std::vector<CObject*>& objects) 
     return entities;
 }
 
+// The objects read, and below them every child that a body built itself
+// (an old markup's converted parts): nothing else owns those yet.
+std::vector<CObject*> ObjectsToFree(const std::vector<CObject*>& loaded) {
+    std::unordered_set<const CObject*> seen(loaded.begin(), loaded.end());
+    std::vector<CObject*> objects = loaded;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const auto* entity = dynamic_cast<const CRukEntity*>(objects[i]);
+        if (!entity)
+            continue;
+        for (POSITION position = entity->GetHeadPosition(); position;) {
+            CRukEntity* child = entity->GetNext(position);
+            if (child && seen.insert(child).second)
+                objects.push_back(child);
+        }
+    }
+    return objects;
+}
+
 } // namespace
 
 CControlFileReader::Result CControlFileReader::Read(const CString& path, CCommonDoc& document) {
@@ -101,8 +119,8 @@ CControlFileReader::Result CControlFileReader::Read(const CString& path, CCommon
     }
     if (!read) {
         // Whichever lists hold them, and whether or not a list does: no
-        // object of a control file owns another, so each is freed once here.
-        for (CObject* object : ar.GetLoadedObjects())
+        // object of a control file deletes another, so each is freed once here.
+        for (CObject* object : ObjectsToFree(ar.GetLoadedObjects()))
             delete object;
         return Result::Failed;
     }

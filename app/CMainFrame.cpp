@@ -74,6 +74,17 @@ UINT MenuCommandOf(UINT id) {
 
 } // namespace
 
+// The tool commands whose menu item is checked while their mode is on.
+const CMainFrame::ToolCheck CMainFrame::kToolChecks[] = {
+    {CommandIds::kPan, CZumeoView::kToolPan},
+    {CommandIds::kZoom, CZumeoView::kToolDragZoom},
+    {CommandIds::kWindowZoom, CZumeoView::kToolWindowZoom},
+    {CommandIds::kSelectTool, CZumeoView::kToolSelect},
+    {CommandIds::kMoveTool, CZumeoView::kToolMove},
+    {CommandIds::kPointEditTool, CZumeoView::kToolNone},
+    {CommandIds::kMeasureTool, CZumeoView::kToolMeasure},
+};
+
 CMainFrame::CMainFrame(CZumeoApp& app)
     : m_app(app), m_view(new CZumeoView(app.m_settings, this)), m_toolBarHost(new QToolBar(this)),
       m_wndToolBar(new CToolDlgBar), m_layerDock(new QDockWidget(this)),
@@ -103,8 +114,12 @@ CMainFrame::CMainFrame(CZumeoApp& app)
         m_view->m_pTool.reset();
         m_view->Redraw();
     });
-    m_wndLayerBar->SetRedlinesChangedHandler([this] { m_view->Redraw(); });
+    m_wndLayerBar->SetRedlinesChangedHandler(
+        [this] { m_view->SetHighlightTimer(m_app.m_settings.m_blinkRedlines != 0 ? 1 : 0); });
     m_view->SetStatusHandler([this](int pane, const CString& text) { SetStatusText(pane, text); });
+    m_view->SetCommandRoute([this](UINT id) { OnCommand(id); },
+                            [this](UINT id) { return IsCommandEnabled(id); });
+    m_view->SetTooltipTextSink([this](const CString& text) { m_app.AddRecentTooltipText(text); });
 
     m_menu.LoadMenu(menuBar(), MainMenuTemplate());
     m_menu.SetCommandHandler([this](UINT id) { OnCommand(id); });
@@ -242,9 +257,8 @@ void CMainFrame::UpdateMenu(CBitmapMenu& menu) {
     menu.CheckItem(CommandIds::kViewToolBar, m_toolBarHost->isVisibleTo(this));
     menu.CheckItem(CommandIds::kViewLayerBar, m_layerDock->isVisibleTo(this));
     menu.CheckItem(CommandIds::kViewStatusBar, statusBar()->isVisibleTo(this));
-    menu.CheckItem(CommandIds::kPan, m_view->IsToolChecked(CZumeoView::kToolPan));
-    menu.CheckItem(CommandIds::kZoom, m_view->IsToolChecked(CZumeoView::kToolDragZoom));
-    menu.CheckItem(CommandIds::kWindowZoom, m_view->IsToolChecked(CZumeoView::kToolWindowZoom));
+    for (const ToolCheck& check : kToolChecks)
+        menu.CheckItem(check.id, m_view->IsToolChecked(check.mode));
     const CRecentFileList& recent = m_app.m_recentFiles;
     for (int i = 0; i < CommandIds::kMruCount; ++i) {
         QAction* item = menu.FindItem(CommandIds::kFileMru1 + static_cast<UINT>(i));
@@ -280,6 +294,10 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kWindowZoom, &CMainFrame::OnWindowZoomTool, &CMainFrame::HasDrawing},
     {CommandIds::kPreviousView, &CMainFrame::OnPreviousView, &CMainFrame::CanPreviousView},
     {CommandIds::kRedraw, &CMainFrame::OnRedraw, &CMainFrame::HasDrawing},
+    {CommandIds::kSelectTool, &CMainFrame::OnSelectTool, &CMainFrame::HasDrawing},
+    {CommandIds::kMoveTool, &CMainFrame::OnMoveTool, &CMainFrame::HasDrawing},
+    {CommandIds::kPointEditTool, &CMainFrame::OnPointEditTool, &CMainFrame::HasDrawing},
+    {CommandIds::kMeasureTool, &CMainFrame::OnMeasureTool, &CMainFrame::HasDrawing},
     {CommandIds::kCopyAll, &CMainFrame::OnCopyAll, &CMainFrame::HasDrawing},
     {CommandIds::kEditCopy, &CMainFrame::OnCopyVisible, &CMainFrame::HasDrawing},
     {CommandIds::kFileSave, &CMainFrame::OnFileSave, &CMainFrame::HasSidePaths},
@@ -390,6 +408,22 @@ void CMainFrame::OnPreviousView(UINT) {
 
 void CMainFrame::OnRedraw(UINT) {
     m_view->OnRedraw();
+}
+
+void CMainFrame::OnSelectTool(UINT) {
+    m_view->OnSelectTool();
+}
+
+void CMainFrame::OnMoveTool(UINT) {
+    m_view->OnMoveTool();
+}
+
+void CMainFrame::OnPointEditTool(UINT) {
+    m_view->OnPointEditTool();
+}
+
+void CMainFrame::OnMeasureTool(UINT) {
+    m_view->OnMeasureTool();
 }
 
 void CMainFrame::OnCopyAll(UINT) {

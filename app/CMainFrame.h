@@ -69,6 +69,11 @@ private:
         bool (CMainFrame::*enabled)(UINT id) const;
     };
     static const CommandRoute kCommandRoutes[];
+    struct ToolCheck {
+        UINT id;
+        int mode;
+    };
+    static const ToolCheck kToolChecks[];
     // The bars whose visibility the profile keeps, by key.
     struct BarKey {
         const char* key;
@@ -98,6 +103,10 @@ private:
     void OnWindowZoomTool(UINT id);
     void OnPreviousView(UINT id);
     void OnRedraw(UINT id);
+    void OnSelectTool(UINT id);
+    void OnMoveTool(UINT id);
+    void OnPointEditTool(UINT id);
+    void OnMeasureTool(UINT id);
     void OnCopyAll(UINT id);
     void OnCopyVisible(UINT id);
     void OnFileSave(UINT id);

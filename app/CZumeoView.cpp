@@ -1,14 +1,19 @@
 #include "app/CZumeoView.h"
 
+#include "app/CViewCursors.h"
 #include "app/CZumeoDoc.h"
 #include "entities/CRukRubberBand.h"
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/gdi/CImageDC.h"
+#include "platform/win/MouseKeys.h"
 #include "settings/CDrawDefaults.h"
 
+#include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -19,7 +24,6 @@
 
 namespace {
 
-constexpr int kToolSelect = 5;
 constexpr int kSelectModeBlink = 2;
 constexpr double kMaxSpanRatio = 600.0;
 constexpr int kMinExtent = 40;
@@ -27,12 +31,6 @@ constexpr int kExtentLimitNT = 150000;
 constexpr int kExtentLimit9x = 32767;
 constexpr double kWheelOut = 1.25;
 constexpr double kWheelIn = 0.8;
-constexpr double kDragOutStep = 1.0204;
-constexpr double kDragInStep = 0.98;
-
-int RoundExtent(double value) {
-    return static_cast<int>(std::trunc(value + 0.5));
-}
 
 // Pixels around a strip whose objects are drawn into it.
 constexpr int kStripCullMargin = 8;
@@ -60,6 +58,10 @@ void ScrollImage(QImage& image, int dx, int dy) {
 
 POINT ToPoint(const QPointF& point) {
     return {static_cast<LONG>(std::floor(point.x())), static_cast<LONG>(std::floor(point.y()))};
+}
+
+int RoundExtent(double value) {
+    return static_cast<int>(std::trunc(value + 0.5));
 }
 
 } // namespace
@@ -92,6 +94,7 @@ void CZumeoView::SetDocument(CZumeoDoc* document) {
 void CZumeoView::ShowLoadedDrawing() {
     m_pTool.reset();
     m_toolMode = kToolNone;
+    RestartSelectionBlink();
     UpdateCursor();
     m_savedView.reset();
     m_bSavedView = 0;
@@ -181,6 +184,13 @@ void CZumeoView::DrawContent(CDC* dc, const QRect* strip) {
 }
 
 void CZumeoView::DrawDocument(CDC* dc, const RECT& clip) {
+    if (m_highlightPhase == 1) {
+        // The highlight blink's dark phase: the drawing without its redlines.
+        CDrawDefaults hidden = m_settings;
+        hidden.m_showRedlines = 0;
+        m_document->PaintEntities(dc, clip, hidden);
+        return;
+    }
     m_document->PaintEntities(dc, clip, m_settings);
     // The selection blink draws the selection then.
     if (m_toolMode == kToolSelect && m_settings.m_selectMode == kSelectModeBlink)
@@ -217,7 +227,7 @@ void CZumeoView::Redraw() {
         m_drawnDevicePatterns = true;
         CImageDC dc(m_surface);
         OnDraw(&dc);
-        if (!m_drawnDevicePatterns && HasDrawingArea())
+        if (!m_drawnDevicePatterns && HasDrawingArea() && !DrawsOverImage())
             m_paintedOrigin = POINT{m_viewportOrgX, m_viewportOrgY};
     }
     update();
@@ -225,7 +235,8 @@ void CZumeoView::Redraw() {
 
 void CZumeoView::RedrawPanned() {
     const std::optional<POINT> painted = std::exchange(m_paintedOrigin, std::nullopt);
-    if (!painted || !m_document || m_pTool || m_surface.size() != size() || !HasDrawingArea()) {
+    if (!painted || !m_document || DrawsOverImage() || m_surface.size() != size() ||
+        !HasDrawingArea()) {
         Redraw();
         return;
     }
@@ -249,6 +260,10 @@ void CZumeoView::RedrawPanned() {
     if (!patterns)
         m_paintedOrigin = POINT{m_viewportOrgX, m_viewportOrgY};
     update();
+}
+
+bool CZumeoView::DrawsOverImage() const {
+    return m_pTool || m_selectionBlink.isActive() || m_highlightBlink.isActive();
 }
 
 void CZumeoView::paintEvent(QPaintEvent*) {
@@ -444,24 +459,13 @@ void CZumeoView::SetToolMode(int mode) {
     DeleteTool();
     ClearSelection();
     m_toolMode = m_toolMode == mode ? kToolNone : mode;
+    RestartSelectionBlink();
     UpdateCursor();
     setFocus();
 }
 
 void CZumeoView::UpdateCursor() {
-    switch (m_toolMode) {
-    case kToolPan:
-        setCursor(Qt::OpenHandCursor);
-        break;
-    case kToolDragZoom:
-        setCursor(Qt::SizeVerCursor);
-        break;
-    case kToolWindowZoom:
-        setCursor(Qt::CrossCursor);
-        break;
-    default:
-        unsetCursor();
-    }
+    setCursor(CViewCursors::Shape(GetCursorId()));
 }
 
 void CZumeoView::OnZoomFit() {
@@ -482,6 +486,22 @@ void CZumeoView::OnWindowZoomTool() {
     SetToolMode(kToolWindowZoom);
 }
 
+void CZumeoView::OnSelectTool() {
+    SetToolMode(kToolSelect);
+}
+
+void CZumeoView::OnMoveTool() {
+    SetToolMode(kToolMove);
+}
+
+void CZumeoView::OnPointEditTool() {
+    SetToolMode(kToolNone);
+}
+
+void CZumeoView::OnMeasureTool() {
+    SetToolMode(kToolMeasure);
+}
+
 void CZumeoView::OnPreviousView() {
     DeleteTool();
     RestoreView();
@@ -495,6 +515,23 @@ void CZumeoView::OnRedraw() {
 }
 
 // ---- Mouse
+
+// ---- Mouse and keys: the window's events reach the message handlers.
+
+UINT CZumeoView::KeyFlags(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+    UINT flags = 0;
+    if (buttons & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (buttons & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton)
+        flags |= MK_MBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    return flags;
+}
 
 void CZumeoView::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
@@ -514,70 +551,71 @@ void CZumeoView::wheelEvent(QWheelEvent* event) {
 }
 
 void CZumeoView::mousePressEvent(QMouseEvent* event) {
-    if (!m_document || !HasDrawingArea() || m_dragButton != Qt::NoButton)
-        return;
     const POINT point = ToPoint(event->position());
-    const bool left = event->button() == Qt::LeftButton;
-    if (event->button() == Qt::MiddleButton || (left && m_toolMode == kToolPan)) {
-        m_dragStart = point;
-        setCursor(Qt::ClosedHandCursor);
-    } else if (left && m_toolMode == kToolDragZoom) {
-        SaveView();
-        m_zoomCentre = GetClientCentre();
-        m_lastDragY = point.y;
-    } else if (left && m_toolMode == kToolWindowZoom) {
-        m_lastPoint = ToViewSpace(point);
-        if (!m_pTool) {
-            m_pTool = std::make_unique<CRukRubberBand>();
-            m_pTool->SetOrigin(m_lastPoint.x, m_lastPoint.y);
-        }
-    } else {
-        return;
+    const UINT flags = KeyFlags(event->modifiers(), event->buttons());
+    m_contextMenuWanted = false;
+    switch (event->button()) {
+    case Qt::LeftButton:
+        OnLButtonDown(flags, point);
+        break;
+    case Qt::MiddleButton:
+        OnMButtonDown(point);
+        break;
+    case Qt::RightButton:
+        m_contextMenuWanted = OnRButtonDown(flags, point);
+        break;
+    default:
+        break;
     }
-    m_dragButton = event->button();
 }
 
 void CZumeoView::mouseMoveEvent(QMouseEvent* event) {
-    const POINT point = ToPoint(event->position());
-    if (m_document && m_dragButton != Qt::MiddleButton && HasDrawingArea()) {
-        const POINT viewPoint = ToViewSpace(point);
-        m_document->ShowCursorPosition(viewPoint.x, viewPoint.y);
-    }
-    if (m_dragButton == Qt::MiddleButton ||
-        (m_dragButton == Qt::LeftButton && m_toolMode == kToolPan)) {
-        m_dragOffset = {m_dragStart.x - point.x, m_dragStart.y - point.y};
-        RedrawPanned();
-    } else if (m_dragButton == Qt::LeftButton && m_toolMode == kToolDragZoom) {
-        const int step = m_lastDragY - point.y;
-        if (step != 0) {
-            ZoomByFactor(step < 0 ? std::pow(kDragOutStep, -step) : std::pow(kDragInStep, step));
-            m_lastDragY = point.y;
-        }
-    } else if (m_pTool && m_toolMode == kToolWindowZoom && !m_surface.isNull()) {
-        // The frame follows the mouse, also after a click without a drag.
-        const POINT next = ToViewSpace(point);
-        {
-            CImageDC dc(m_surface);
-            PrepareDC(&dc);
-            m_pTool->Track(m_document, &dc, m_lastPoint.x, m_lastPoint.y, next.x, next.y,
-                           &m_settings, 0);
-        }
-        m_lastPoint = next;
-        update();
-    }
+    OnMouseMove(KeyFlags(event->modifiers(), event->buttons()), ToPoint(event->position()));
 }
 
 void CZumeoView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != m_dragButton)
-        return;
-    m_dragButton = Qt::NoButton;
     const POINT point = ToPoint(event->position());
-    if (event->button() == Qt::MiddleButton || m_toolMode == kToolPan)
-        FinishPan(point);
-    else if (m_toolMode == kToolDragZoom)
-        m_bSavedView = 1;
-    else if (m_toolMode == kToolWindowZoom && m_pTool)
-        FinishWindowZoom(ToViewSpace(point));
+    if (event->button() == Qt::LeftButton)
+        OnLButtonUp(KeyFlags(event->modifiers(), event->buttons()), point);
+    else if (event->button() == Qt::MiddleButton)
+        OnMButtonUp(point);
+}
+
+void CZumeoView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDblClk(KeyFlags(event->modifiers(), event->buttons()), ToPoint(event->position()));
+}
+
+void CZumeoView::contextMenuEvent(QContextMenuEvent* event) {
+    // A right press decides whether its menu follows; the menu key always shows it.
+    if (event->reason() == QContextMenuEvent::Mouse && !m_contextMenuWanted)
+        return;
+    m_contextMenuWanted = false;
+    OnContextMenu({event->globalPos().x(), event->globalPos().y()});
+}
+
+void CZumeoView::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == m_selectionBlink.timerId())
+        OnSelectionBlink();
+    else if (event->timerId() == m_highlightBlink.timerId())
+        OnHighlightBlink();
+    else
+        QWidget::timerEvent(event);
+}
+
+bool CZumeoView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const CString text = GetToolTipText();
+    if (text.IsEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    QToolTip::showText(help->globalPos(), text.ToQString(), this,
+                       QRect(help->pos() - QPoint(5, 5), QSize(10, 10)));
+    return true;
 }
 
 void CZumeoView::FinishPan(POINT windowPoint) {

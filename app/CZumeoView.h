@@ -6,8 +6,10 @@
 
 #include "app/CDocExtent.h"
 #include "app/CDocViewHook.h"
+#include "app/CPointSnap.h"
 #include "platform/win/WinTypes.h"
 
+#include <QBasicTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -17,12 +19,27 @@
 
 class CDC;
 class CDrawDefaults;
+class CObList;
 class CRukEntity;
 class CZumeoDoc;
+class QMenu;
 
 class CZumeoView : public QWidget, public CDocViewHook {
 public:
-    enum ToolMode { kToolPan = 1, kToolDragZoom = 2, kToolWindowZoom = 3, kToolNone = 9 };
+    enum ToolMode {
+        kToolPan = 1,
+        kToolDragZoom = 2,
+        kToolWindowZoom = 3,
+        kToolSelect = 5,
+        kToolRedline = 6,
+        kToolMeasure = 7,
+        kToolMove = 8,
+        kToolNone = 9
+    };
+    // The timers of the selection blink and the redline highlight blink.
+    static constexpr int kSelectionBlinkTimer = 100;
+    static constexpr int kHighlightBlinkTimer = 101;
+    static constexpr int kHighlightBlinkPeriod = 500;
     // The window extents of a new view.
     static constexpr int kInitialExtent = 5000;
 
@@ -85,10 +102,70 @@ public:
     void OnWindowZoomTool();
     void OnPreviousView();
     void OnRedraw();
+    void OnSelectTool();
+    void OnMoveTool();
+    void OnPointEditTool();
+    void OnMeasureTool();
     // The tool, previous-view and redraw commands need a drawing.
     bool HasDrawing() const;
     bool CanPreviousView() const { return HasDrawing() && m_bSavedView == 1; }
     bool IsToolChecked(int mode) const { return m_toolMode == mode; }
+    // Where the context menu's commands go, and which of them are enabled.
+    void SetCommandRoute(std::function<void(UINT)> run, std::function<bool(UINT)> enabled) {
+        m_onCommand = std::move(run);
+        m_isCommandEnabled = std::move(enabled);
+    }
+    // Where the tooltip texts of the markups go (the recent TOOLTIP list).
+    void SetTooltipTextSink(std::function<void(const CString&)> sink) {
+        m_onTooltipText = std::move(sink);
+    }
+
+    // ---- Mouse and keys, in window pixels with the MK_ key flags.
+
+    static UINT KeyFlags(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+    void OnLButtonDown(UINT flags, POINT point);
+    void OnLButtonUp(UINT flags, POINT point);
+    void OnMouseMove(UINT flags, POINT point);
+    void OnLButtonDblClk(UINT flags, POINT point);
+    // True when default handling (the context menu) follows.
+    bool OnRButtonDown(UINT flags, POINT point);
+    // The middle button pans in every mode.
+    void OnMButtonDown(POINT point);
+    void OnMButtonUp(POINT point);
+    void OnContextMenu(POINT screenPoint);
+    // The cursor the mode shows at the mouse: a drawn cursor's id or a
+    // system cursor's.
+    int GetCursorId();
+    // The name of the topmost pickable object under the cursor in the
+    // picking modes; empty for none.
+    CString GetToolTipText();
+    // The pop-up menu of the point-edit mode.
+    std::unique_ptr<QMenu> CreateContextMenu() const;
+
+    // ---- The markups' labels and the tooltip list.
+
+    void AddLabelText(const CString& text) override;
+    void RegisterMarkup(CRukEntity* markup) override;
+    // Sets a markup's label text on a prepared context, so that it measures it.
+    virtual void SetMarkupLabel(CRukEntity* markup, const CString& text);
+
+    // ---- Timers and highlight areas.
+
+    // Arms the selection blink in select mode with SELECT/MODE 2, else
+    // stops it, drawing the selection once more if it was blinked out.
+    void RestartSelectionBlink();
+    // 1 arms the redline blink while the redlines are shown, 0 stops it.
+    void SetHighlightTimer(int on);
+    bool IsSelectionBlinking() const { return m_selectionBlink.isActive(); }
+    bool IsHighlightBlinking() const { return m_highlightBlink.isActive(); }
+    int SelectionBlinkPeriod() const { return m_selectionBlinkPeriod; }
+    // Adds the pixel boxes of the objects to the highlight rectangle; the
+    // list's count.
+    int AccumulateDirtyRect(const CObList& objects);
+    // Repaints the highlight rectangle, 5 pixels wider.
+    void RedrawDirtyRect();
+    // Makes a filed markup the selection; 0 when it is not a top object.
+    int SelectNewMarkup(CRukEntity* markup);
 
     // ---- State the tool modes share.
 
@@ -105,6 +182,17 @@ public:
     POINT m_zoomCentre{0, 0};
     std::unique_ptr<CRukEntity> m_pTool;
     POINT m_lastPoint{0, 0};
+    int m_bButtonDown = 0;
+    // The last mouse point in window pixels, after snapping.
+    POINT m_lastMouse{0, 0};
+    // The cursor in drawing units, and its 10 x 10 pixel square in view space.
+    POINT m_cursorPoint{0, 0};
+    RECT m_rcCursor{0, 0, 0, 0};
+    // The pending update rectangle in window pixels.
+    RECT m_rcHighlight{0, 0, 0, 0};
+    int m_bBlinkPhase = 0;
+    // The angle snapping of the drawing and measuring tools.
+    SnapRays m_snapRays;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -113,6 +201,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     struct SavedView {
@@ -137,7 +229,9 @@ private:
     // picture whose pixels depend on the device position (hatch patterns,
     // raster images) is painted whole.
     void RedrawPanned();
-    void PaintStrip(const QRect& strip);
+    // Whether a tool's tracking or a blink draws over the painted image, so
+    // that its pixels cannot be moved with a pan.
+    bool DrawsOverImage() const;
     // The entities, the redlines and the selection.
     void DrawDocument(CDC* dc, const RECT& clip);
     // The origin of the mapping for the current extents and pan.
@@ -151,6 +245,28 @@ private:
     void FinishPan(POINT windowPoint);
     void FinishWindowZoom(POINT viewPoint);
 
+    // A view-space point in drawing units.
+    POINT ToDrawing(POINT viewPoint) const;
+    // The window pixel of a view-space point.
+    POINT ToWindow(POINT viewPoint) const;
+    // The mouse point constrained by the object under construction.
+    POINT SnapPoint(UINT flags, POINT point);
+    // Creates the pick, move or point-edit tool of a press.
+    void StartPickTool(UINT flags, POINT viewPoint);
+    void StartMeasure(POINT viewPoint);
+    // The release of a pick tool without a direct hit: the frame's picks.
+    void FinishWindowPick(POINT viewPoint);
+    void ReleasePickTool(POINT viewPoint);
+    // The topmost object a click would pick under the cursor; null for none.
+    CRukEntity* FindPickable(bool tagOnly);
+    // The only selected object when a grip of it lies under the cursor.
+    CRukEntity* FindGripUnderCursor(int* grip);
+    void UpdateCursorSquare(POINT windowPoint);
+    void OnSelectionBlink();
+    void OnHighlightBlink();
+    // Draws the tool's feedback on the view's image.
+    void TrackTool(POINT fromView, POINT toView, UINT flags);
+
     const CDrawDefaults& m_settings;
     CZumeoDoc* m_document = nullptr;
     QImage m_surface;
@@ -160,8 +276,20 @@ private:
     // device position.
     bool m_drawnDevicePatterns = true;
     std::optional<SavedView> m_savedView;
-    // The button whose drag is in progress; Qt::NoButton when none.
-    Qt::MouseButton m_dragButton = Qt::NoButton;
+    // A middle-button pan is in progress.
+    bool m_middleDrag = false;
     int m_lastDragY = 0;
     std::function<void(int, const CString&)> m_onStatusText;
+    std::function<void(UINT)> m_onCommand;
+    std::function<bool(UINT)> m_isCommandEnabled;
+    std::function<void(const CString&)> m_onTooltipText;
+    // The last reference point of the snapping, in window pixels.
+    POINT m_snapReference{0, 0};
+    QBasicTimer m_selectionBlink;
+    QBasicTimer m_highlightBlink;
+    int m_selectionBlinkPeriod = 0;
+    // 1 while the highlight blink shows the drawing without its redlines.
+    int m_highlightPhase = 0;
+    // A right press asked for the context menu that follows it.
+    bool m_contextMenuWanted = false;
 };

@@ -33,4 +33,11 @@ constexpr UINT kPreviousView = 32779;
 constexpr UINT kWindowZoom = 32780;
 constexpr UINT kFit = 32781;
 constexpr UINT kConvertToOwn = 32816;
+constexpr UINT kSelectTool = 32795;
+constexpr UINT kProperties = 32796;
+constexpr UINT kMoveTool = 32807;
+constexpr UINT kPointEditTool = 32808;
+constexpr UINT kMeasureTool = 32809;
+constexpr UINT kBringToFront = 32819;
+constexpr UINT kSendToBack = 32820;
 } // namespace CommandIds

@@ -2,6 +2,8 @@
 
 #include "platform/mfc/CFile.h"
 
+#include "platform/sxf/CP21Mapper.h"
+#include "platform/sxf/CP21Model.h"
 #include "platform/sxf/CSfcFeatureDecoder.h"
 #include "platform/sxf/CSfcParameters.h"
 #include "platform/sxf/CSfcScanner.h"
@@ -35,7 +37,7 @@ SxfCompositeCurveData CompositeCurve(const CSfcParameters& p) {
 
 } // namespace
 
-CSfcDocument CSfcDocument::Load(const std::string& path) {
+CSfcDocument CSfcDocument::Load(const std::string& path, Form form) {
     // CFile refuses pipes and devices, which would block or never end.
     CFile file;
     if (!file.Open(path.c_str(), CFile::modeRead)) {
@@ -49,7 +51,7 @@ CSfcDocument CSfcDocument::Load(const std::string& path) {
     if (file.Read(bytes.data(), static_cast<UINT>(size)) != size) {
         throw CSfcError("cannot read " + path);
     }
-    return Parse(bytes);
+    return form == P21 ? ParseP21(bytes) : Parse(bytes);
 }
 
 CSfcDocument CSfcDocument::Parse(std::string_view bytes) {
@@ -57,14 +59,24 @@ CSfcDocument CSfcDocument::Parse(std::string_view bytes) {
     if (!scanner.IsPart21()) {
         throw CSfcError("not an ISO-10303-21 file");
     }
+    return Build(scanner.Statements());
+}
+
+CSfcDocument CSfcDocument::ParseP21(std::string_view bytes) {
+    return Build(CP21Mapper::Map(CP21Model::Parse(bytes)));
+}
+
+CSfcDocument CSfcDocument::Build(const std::vector<CSfcStatement>& statements) {
     CSfcDocument document;
     std::vector<CSfcFeature> pending;
-    for (const CSfcStatement& statement : scanner.Statements()) {
+    for (const CSfcStatement& statement : statements) {
         if (!statement.error.empty()) {
             // Its group still reports it when the feature is read.
             CSfcFeature broken;
             broken.id = static_cast<int>(statement.id);
-            broken.error = "line " + std::to_string(statement.line) + ": " + statement.error;
+            broken.error = statement.line
+                               ? "line " + std::to_string(statement.line) + ": " + statement.error
+                               : statement.error;
             pending.push_back(std::move(broken));
             continue;
         }

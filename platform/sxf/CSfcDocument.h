@@ -1,8 +1,10 @@
 #pragma once
-// A whole ".sfc" file, read before anything is served: its tables and its
+// A whole SXF file, read before anything is served: its tables and its
 // assemblies (composite curves, sub-figure definitions, the sheet), each
 // with the features that belong to it. Every feature since the previous
-// group feature belongs to the next one; tables may stand anywhere.
+// group feature belongs to the next one; tables may stand anywhere. A
+// ".p21" file's instances are first turned into the features its ".sfc"
+// twin holds.
 
 #include "platform/sxf/CSfcFeature.h"
 #include "platform/sxf/CSfcTables.h"
@@ -28,10 +30,16 @@ class CSfcDocument {
 public:
     static constexpr std::size_t MaxFileSize = std::size_t(1) << 30;
 
-    // Throws CSfcError when the file cannot be read or is no Part 21 file.
-    static CSfcDocument Load(const std::string& path);
+    enum Form { Sfc, P21 };
+
+    // Throws CSfcError when the file cannot be read or is no Part 21 file,
+    // and for a ".p21" file that is malformed anywhere.
+    static CSfcDocument Load(const std::string& path, Form form = Sfc);
     // The file's bytes as they stand.
     static CSfcDocument Parse(std::string_view bytes);
+    static CSfcDocument ParseP21(std::string_view bytes);
+    // The features in file order, as either form gives them.
+    static CSfcDocument Build(const std::vector<CSfcStatement>& statements);
 
     const CSfcTables& Tables() const { return m_tables; }
     // The assemblies of a kind 1..3 in file order; std::out_of_range for

@@ -10,7 +10,11 @@
 
 using SxfFeatureData =
     std::variant<std::monostate, SxfLineData, SxfEllipseData, SxfEllipseArcData, SxfPolylineData,
-                 SxfSplineData, SxfSfigLocateData, SxfExternalSymbolData>;
+                 SxfSplineData, SxfSfigLocateData, SxfExternalSymbolData, SxfPointMarkerData,
+                 SxfCircleData, SxfArcData, SxfClothoidData, SxfTextData, SxfLinearDimData,
+                 SxfAngularDimData, SxfRadiusDimData, SxfDiameterDimData, SxfLabelData,
+                 SxfBalloonData, SxfExternalHatchData, SxfFillColourData, SxfFillHatchingData,
+                 SxfFillTilesData, SxfAttributeData>;
 
 struct CSfcFeature {
     int id = 0;
@@ -18,8 +22,7 @@ struct CSfcFeature {
     SxfFeatureData data;
     std::string error;
 
-    // The active data, null for a feature whose data this library does not
-    // decode yet.
+    // The active data, null for a feature that could not be decoded.
     void* DataPointer() {
         return std::visit(
             [](auto& value) -> void* {

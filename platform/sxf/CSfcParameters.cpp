@@ -89,6 +89,17 @@ std::vector<double> CSfcParameters::DoubleList(std::size_t index) const {
     return values;
 }
 
+std::vector<int> CSfcParameters::IntList(std::size_t index) const {
+    std::vector<int> values;
+    for (const double value : DoubleList(index)) {
+        if (value != std::trunc(value) || std::fabs(value) > std::numeric_limits<int>::max()) {
+            Fail(index, "a list of integers");
+        }
+        values.push_back(static_cast<int>(value));
+    }
+    return values;
+}
+
 const std::string& CSfcParameters::Text(std::size_t index) const {
     return At(index).value;
 }

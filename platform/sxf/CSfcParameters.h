@@ -27,6 +27,8 @@ public:
     double Double(std::size_t index) const;
     // A list parameter "(a,b,c)"; "()" is empty.
     std::vector<double> DoubleList(std::size_t index) const;
+    // A list parameter of integers.
+    std::vector<int> IntList(std::size_t index) const;
     const std::string& Text(std::size_t index) const;
     // The text copied into a fixed buffer; a longer text is refused, never cut
     // in the middle of a character.

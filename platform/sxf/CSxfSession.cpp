@@ -32,10 +32,10 @@ int CSxfSession::Refuse(Message number, const std::string& text) {
     return Fail(number, text);
 }
 
-int CSxfSession::Open(const std::string& path) {
+int CSxfSession::Open(const std::string& path, CSfcDocument::Form form) {
     m_document.reset();
     try {
-        m_document = CSfcDocument::Load(path);
+        m_document = CSfcDocument::Load(path, form);
     } catch (const CSfcError& error) {
         return Fail(OpenFailed, error.what());
     }

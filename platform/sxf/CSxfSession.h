@@ -16,14 +16,13 @@ public:
         OpenFailed = 1,
         NotOpen = 2,
         FeatureError = 3,
-        FormatNotSupported = 4,
         WrongKind = 5,
     };
 
     static CSxfSession& Instance();
 
     // Negative on failure, with its message waiting.
-    int Open(const std::string& path);
+    int Open(const std::string& path, CSfcDocument::Form form);
     // Answers a call the library cannot serve: -1 with its message waiting.
     int Refuse(Message number, const std::string& text);
     int Close();

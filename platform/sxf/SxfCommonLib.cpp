@@ -14,17 +14,23 @@ void ClearInfo(char* info) {
     }
 }
 
-} // namespace
-
-int SXFopen_part21(char* path, int, double, double, double, int, int, char* info1, char* info2,
-                   char* info3, char* info4) {
+// Both sets of calls serve the one open file; only the open call tells the
+// two forms apart.
+int Open(char* path, CSfcDocument::Form form, char* info1, char* info2, char* info3, char* info4) {
     for (char* info : {info1, info2, info3, info4}) {
         ClearInfo(info);
     }
     if (!path) {
         return Session().Refuse(CSxfSession::OpenFailed, "no file named");
     }
-    return Session().Open(path);
+    return Session().Open(path, form);
+}
+
+} // namespace
+
+int SXFopen_part21(char* path, int, double, double, double, int, int, char* info1, char* info2,
+                   char* info3, char* info4) {
+    return Open(path, CSfcDocument::Sfc, info1, info2, info3, info4);
 }
 
 int SXFread_table(int kind, void* entry, int* end) {
@@ -62,37 +68,21 @@ int SXFclose_part21() {
     return Session().Close();
 }
 
-// ".p21" files are not read yet: opening one fails cleanly, and nothing can
-// be read without an open file.
-int SXFopen_AP202(char*, int, double, double, double, int, int, char* info1, char* info2,
+int SXFopen_AP202(char* path, int, double, double, double, int, int, char* info1, char* info2,
                   char* info3, char* info4) {
-    for (char* info : {info1, info2, info3, info4}) {
-        ClearInfo(info);
-    }
-    return Session().Refuse(CSxfSession::FormatNotSupported, "\".p21\" files cannot be read");
+    return Open(path, CSfcDocument::P21, info1, info2, info3, info4);
 }
 
-int SXFread_table_AP202(int, void*, int* end) {
-    if (end) {
-        *end = 1;
-    }
-    return Session().Refuse(CSxfSession::NotOpen, "no \".p21\" file is open");
+int SXFread_table_AP202(int kind, void* entry, int* end) {
+    return SXFread_table(kind, entry, end);
 }
 
-int SXFread_assembly_name_AP202(int, void*& data, int* end) {
-    data = nullptr;
-    if (end) {
-        *end = 1;
-    }
-    return Session().Refuse(CSxfSession::NotOpen, "no \".p21\" file is open");
+int SXFread_assembly_name_AP202(int kind, void*& data, int* end) {
+    return SXFread_assembly_name(kind, data, end);
 }
 
-int SXFread_next_feature_AP202(char*, void*& data, int* end) {
-    data = nullptr;
-    if (end) {
-        *end = 1;
-    }
-    return Session().Refuse(CSxfSession::NotOpen, "no \".p21\" file is open");
+int SXFread_next_feature_AP202(char* typeName, void*& data, int* end) {
+    return SXFread_next_feature(typeName, data, end);
 }
 
 int SXFdelete_feature_AP202(char* typeName, void*& data) {
@@ -108,5 +98,5 @@ int SXFPopMsg_AP202(char*& text, int* number, char*& second) {
 }
 
 int SXFclose_AP202() {
-    return Session().Refuse(CSxfSession::NotOpen, "no \".p21\" file is open");
+    return SXFclose_part21();
 }

@@ -134,3 +134,172 @@ struct SxfExternalSymbolData {
     char name[SxfShortNameSize];
     double x, y, angle, scale;
 };
+
+struct SxfPointMarkerData {
+    int layer;
+    int colour;
+    double x, y;
+    int code;
+    double angle, scale;
+};
+
+struct SxfCircleData {
+    SxfStyleCodes codes;
+    double centreX, centreY, radius;
+};
+
+struct SxfArcData {
+    SxfStyleCodes codes;
+    double centreX, centreY, radius;
+    int direction;
+    double startAngle, endAngle;
+};
+
+struct SxfClothoidData {
+    SxfStyleCodes codes;
+    double baseX, baseY, parameter;
+    int direction;
+    double angle, startLength, endLength;
+};
+
+// The text of a text feature, a dimension, a label or a balloon.
+struct SxfTextBlock {
+    int font;
+    char text[SxfShortNameSize];
+    double x, y, height, width, spacing, angle, slant;
+    int anchor;
+    int direction;
+};
+
+struct SxfTextData {
+    int layer;
+    int colour;
+    SxfTextBlock block;
+};
+
+// An arrowhead of a dimension: its marker code, its placement (0 none, 1 and
+// 2 its direction), where it points and its size.
+struct SxfArrowData {
+    int code;
+    int placement;
+    double x, y, size;
+};
+
+// A projection line of a dimension: shown flag, base, start and end point.
+struct SxfProjectionData {
+    int shown;
+    double baseX, baseY, startX, startY, endX, endY;
+};
+
+struct SxfLinearDimData {
+    SxfStyleCodes codes;
+    double startX, startY, endX, endY;
+    SxfProjectionData projection1, projection2;
+    SxfArrowData arrow1, arrow2;
+    int textFlag;
+    SxfTextBlock text;
+};
+
+// An angular dimension; a curve dimension has the same fields.
+struct SxfAngularDimData {
+    SxfStyleCodes codes;
+    double centreX, centreY, radius, startAngle, endAngle;
+    SxfProjectionData projection1, projection2;
+    SxfArrowData arrow1, arrow2;
+    int textFlag;
+    SxfTextBlock text;
+};
+
+struct SxfRadiusDimData {
+    SxfStyleCodes codes;
+    double startX, startY, endX, endY;
+    SxfArrowData arrow;
+    int textFlag;
+    SxfTextBlock text;
+};
+
+struct SxfDiameterDimData {
+    SxfStyleCodes codes;
+    double startX, startY, endX, endY;
+    SxfArrowData arrow1, arrow2;
+    int textFlag;
+    SxfTextBlock text;
+};
+
+struct SxfLabelData {
+    SxfStyleCodes codes;
+    int count;
+    std::vector<double> x;
+    std::vector<double> y;
+    int arrowCode;
+    double arrowSize;
+    int textFlag;
+    SxfTextBlock text;
+};
+
+struct SxfBalloonData {
+    SxfStyleCodes codes;
+    int count;
+    std::vector<double> x;
+    std::vector<double> y;
+    double centreX, centreY, radius;
+    int arrowCode;
+    double arrowSize;
+    int textFlag;
+    SxfTextBlock text;
+};
+
+// The outline and the holes of a hatch or fill: numbers of composite curves.
+struct SxfBoundaryIds {
+    int outer;
+    int holeCount;
+    std::vector<int> holes;
+};
+
+struct SxfExternalHatchData {
+    int layer;
+    char name[SxfShortNameSize];
+    SxfBoundaryIds boundaries;
+};
+
+struct SxfFillColourData {
+    int layer;
+    int colour;
+    SxfBoundaryIds boundaries;
+};
+
+constexpr int SxfMaxHatchLines = 4;
+
+struct SxfHatchLine {
+    int colour, lineType, width;
+    double baseX, baseY, spacing, angle;
+};
+
+// count is the file's own line count; only the first four lines are kept.
+struct SxfFillHatchingData {
+    int layer;
+    int count;
+    SxfHatchLine lines[SxfMaxHatchLines];
+    SxfBoundaryIds boundaries;
+};
+
+struct SxfFillTilesData {
+    int layer;
+    char name[SxfShortNameSize];
+    int colour;
+    double baseX, baseY, vector1Length, vector1Angle, vector2Length, vector2Angle, scaleX, scaleY,
+        angle;
+    SxfBoundaryIds boundaries;
+};
+
+constexpr int SxfAttributeTexts = 7;
+
+// The drawing's attributes: seven texts (project, construction, contract
+// type, drawing name, drawing number, drawing type, scale), the date, then
+// the contractor and the owner.
+struct SxfAttributeData {
+    char texts[SxfAttributeTexts][SxfShortNameSize];
+    int year, month, day;
+    char contractor[SxfShortNameSize];
+    char owner[SxfShortNameSize];
+};

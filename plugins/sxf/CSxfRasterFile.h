@@ -1,7 +1,8 @@
 #pragma once
 // Reads the image file a raster placement names into a packed
-// device-independent bitmap (header, palette, bottom-up rows): TIFF
-// (bilevel images kept at one bit a pixel, others as 24-bit colour) and BMP.
+// device-independent bitmap (header, palette, bottom-up rows) through the
+// program's raster image: BMP by its content, JPEG and TIFF by the file's
+// name.
 
 #include "platform/win/WinTypes.h"
 
@@ -11,13 +12,6 @@
 
 class CSxfRasterFile {
 public:
-    // Images whose bitmap would be larger are refused.
-    static constexpr std::size_t MaxDibSize = std::size_t(256) << 20;
-
-    // Nothing when the file is missing, is no such image or is too large.
+    // Nothing when the file is missing or is no image the raster image reads.
     static std::optional<std::vector<BYTE>> LoadPackedDib(const std::string& path);
-
-private:
-    static std::optional<std::vector<BYTE>> FromBmp(const std::vector<BYTE>& file);
-    static std::optional<std::vector<BYTE>> FromTiff(const std::string& path);
 };

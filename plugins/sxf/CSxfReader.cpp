@@ -2,6 +2,7 @@
 
 #include "platform/sxf/SxfData.h"
 #include "platform/win/PlatformWindow.h"
+#include "plugins/sxf/CSxfCompositeCurve.h"
 #include "plugins/sxf/CSxfLayer.h"
 #include "plugins/sxf/CSxfLibraryCalls.h"
 #include "plugins/sxf/CSxfLibraryReader.h"
@@ -136,6 +137,10 @@ const CSxfSfigOrg* CSxfReader::FindSfigOrg(const char* name) const {
     return found == m_sfigOrgs.end() ? nullptr : found->get();
 }
 
+const CSxfCompositeCurve* CSxfReader::FindCompositeCurve(int code) const {
+    return FindCode(m_compositeCurves, code);
+}
+
 void CSxfReader::AddTableEntry(int kind, int code, const SxfTableEntry& entry) {
     switch (kind) {
     case SxfTableLayer: {
@@ -204,7 +209,7 @@ void CSxfReader::AddTableEntry(int kind, int code, const SxfTableEntry& entry) {
     }
 }
 
-void CSxfReader::AddCompositeCurve(std::unique_ptr<CSxfObject> curve) {
+void CSxfReader::AddCompositeCurve(std::unique_ptr<CSxfCompositeCurve> curve) {
     m_compositeCurves.push_back(std::move(curve));
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class CSxfCompositeCurve;
 class CSxfLayer;
 class CSxfLineWidth;
 class CSxfPreColour;
@@ -60,10 +61,12 @@ public:
 
     // The first sub-figure definition of that name, or null.
     const CSxfSfigOrg* FindSfigOrg(const char* name) const;
+    // The first composite curve of that number, or null.
+    const CSxfCompositeCurve* FindCompositeCurve(int code) const;
 
     // Filled while the file is read.
     void AddTableEntry(int kind, int code, const SxfTableEntry& entry);
-    void AddCompositeCurve(std::unique_ptr<CSxfObject> curve);
+    void AddCompositeCurve(std::unique_ptr<CSxfCompositeCurve> curve);
     void AddSfigOrg(std::unique_ptr<CSxfSfigOrg> definition);
     // A later sheet replaces an earlier one.
     void SetSheet(std::unique_ptr<CSxfSheet> sheet);
@@ -84,7 +87,7 @@ private:
     CSxfSettings m_settings;
     std::unique_ptr<CSxfSheet> m_sheet;
     std::vector<std::unique_ptr<CSxfSfigOrg>> m_sfigOrgs;
-    CSxfObjectList m_compositeCurves;
+    std::vector<std::unique_ptr<CSxfCompositeCurve>> m_compositeCurves;
     std::vector<std::unique_ptr<CSxfLayer>> m_layers;
     std::vector<std::unique_ptr<CSxfPreColour>> m_preColours;
     std::vector<std::unique_ptr<CSxfUserColour>> m_userColours;

@@ -91,6 +91,10 @@ void CSxfSfigLocate::ScalePair(double& x, double& y) const {
     y *= m_data.ratioY;
 }
 
+void CSxfSfigLocate::ScalePair(double& length) const {
+    length *= m_data.ratioX;
+}
+
 void CSxfSfigLocate::Translate(double& x, double& y) const {
     x += m_data.x;
     y += m_data.y;

@@ -29,6 +29,8 @@ public:
     void TurnPoint(double& x, double& y) const;
     void TurnAngle(double& angle) const;
     void ScalePair(double& x, double& y) const;
+    // A length alone takes the x scale.
+    void ScalePair(double& length) const;
     void Translate(double& x, double& y) const;
     // Turn, scale, move.
     void PlacePoint(double& x, double& y) const;

@@ -29,3 +29,19 @@ inline POINT SxfToPor(double x, double y, int scale) {
 constexpr std::size_t SxfPadded(std::size_t size) {
     return (size + 3) / 4 * 4;
 }
+
+constexpr double SxfDegreesPerRadian = 57.295780490442965;
+
+// The direction of a vector in degrees, from 0 up to 360; 0 for a zero
+// vector. A full turn is taken as 6.283185308, as the plug-in always did.
+inline double SxfVectorAngle(double dx, double dy) {
+    if (dx == 0 && dy == 0) {
+        return 0;
+    }
+    // Adding 0 turns -0 into 0, which atan2 would take for a turn below 0.
+    double radians = std::atan2(dy + 0.0, dx + 0.0);
+    if (radians < 0) {
+        radians += 6.283185308;
+    }
+    return radians * SxfDegreesPerRadian;
+}

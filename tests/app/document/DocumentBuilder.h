@@ -10,6 +10,14 @@
 #include <string>
 #include <vector>
 
+// The objects of a list in order.
+inline std::vector<CObject*> Listed(const CObList& list) {
+    std::vector<CObject*> out;
+    for (POSITION p = list.GetHeadPosition(); p;)
+        out.push_back(list.GetNext(p));
+    return out;
+}
+
 class DocumentBuilder {
 public:
     explicit DocumentBuilder(CZumeoDoc& document) : m_document(document) {}

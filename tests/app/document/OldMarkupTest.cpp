@@ -30,13 +30,6 @@ OldMarkup LoadOld(CZumeoDoc& document, int kind, const std::vector<int>& partKin
     return {markup, parts};
 }
 
-std::vector<CObject*> Listed(const CObList& list) {
-    std::vector<CObject*> out;
-    for (POSITION p = list.GetHeadPosition(); p;)
-        out.push_back(list.GetNext(p));
-    return out;
-}
-
 TEST(OldMarkupTest, CloudArcsAreDroppedAndOutlinesListedBeforeTheMarkup) {
     CZumeoDoc document;
     OldMarkup old = LoadOld(document, MarkupKind(3), {kKindArc, kKindCloud, kKindArc}, {});

@@ -1,4 +1,6 @@
 #include "ViewFixture.h"
+#include "app/CViewCursors.h"
+#include "platform/win/Cursors.h"
 namespace {
 
 using ViewMappingTest = ViewFixture;
@@ -204,18 +206,22 @@ TEST_F(ViewMappingTest, ToolCommandsToggleTheirMode) {
     struct ToolCase {
         void (CZumeoView::*command)();
         int mode;
-        Qt::CursorShape cursor;
+        int cursor;
     };
     const ToolCase cases[] = {
-        {&CZumeoView::OnPanTool, CZumeoView::kToolPan, Qt::OpenHandCursor},
-        {&CZumeoView::OnZoomTool, CZumeoView::kToolDragZoom, Qt::SizeVerCursor},
-        {&CZumeoView::OnWindowZoomTool, CZumeoView::kToolWindowZoom, Qt::CrossCursor}};
+        {&CZumeoView::OnPanTool, CZumeoView::kToolPan, CViewCursors::kPanOpen},
+        {&CZumeoView::OnZoomTool, CZumeoView::kToolDragZoom, CViewCursors::kZoom},
+        {&CZumeoView::OnWindowZoomTool, CZumeoView::kToolWindowZoom, IDC_CROSS},
+        {&CZumeoView::OnSelectTool, CZumeoView::kToolSelect, IDC_ARROW},
+        {&CZumeoView::OnMoveTool, CZumeoView::kToolMove, IDC_ARROW},
+        {&CZumeoView::OnMeasureTool, CZumeoView::kToolMeasure, IDC_CROSS}};
     m_document.m_selection.AddTail(m_up);
     for (const ToolCase& c : cases) {
         SCOPED_TRACE(c.mode);
         (m_view.*c.command)();
         EXPECT_TRUE(m_view.IsToolChecked(c.mode));
-        EXPECT_EQ(m_view.cursor().shape(), c.cursor);
+        EXPECT_EQ(m_view.GetCursorId(), c.cursor);
+        EXPECT_EQ(m_view.cursor().shape(), CViewCursors::Shape(c.cursor).shape());
         EXPECT_TRUE(m_document.m_selection.IsEmpty());
         (m_view.*c.command)();
         EXPECT_TRUE(m_view.IsToolChecked(CZumeoView::kToolNone));

@@ -133,10 +133,10 @@ TEST(SfcDocument, WrongFeaturesKeepTheirPlaceWithTheirErrors) {
     ASSERT_EQ(features.size(), 5u);
     EXPECT_NE(features[0].error.find("8 parameters expected"), std::string::npos);
     EXPECT_NE(features[1].error.find("vertex count 3"), std::string::npos);
-    // A feature whose data are not decoded yet is handed out by name only.
     EXPECT_EQ(features[2].error, "");
     EXPECT_EQ(features[2].typeName, "CIRCLE");
-    EXPECT_EQ(features[2].DataPointer(), nullptr);
+    ASSERT_NE(features[2].DataPointer(), nullptr);
+    EXPECT_EQ(static_cast<const SxfCircleData*>(features[2].DataPointer())->radius, 1.0);
     EXPECT_NE(features[3].error.find("parameter 8 is not a number"), std::string::npos);
     EXPECT_NE(features[4].error.find("line 20"), std::string::npos);
 }

@@ -166,7 +166,9 @@ TEST_P(SxfFixtureDumps, PordumpPrintsTheDump) {
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, SxfFixtureDumps,
                          ::testing::Values(FixtureDump{"sheet_only"}, FixtureDump{"curves"},
-                                           FixtureDump{"sfig"}, FixtureDump{"raster"}),
+                                           FixtureDump{"sfig"}, FixtureDump{"raster"},
+                                           FixtureDump{"arcs"}, FixtureDump{"texts"},
+                                           FixtureDump{"fills"}, FixtureDump{"dimensions"}),
                          [](const ::testing::TestParamInfo<FixtureDump>& info) {
                              return std::string(info.param.name);
                          });

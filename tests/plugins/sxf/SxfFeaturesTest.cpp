@@ -22,19 +22,8 @@ namespace {
 using SxfTest::Conversion;
 using SxfTest::Feature;
 using SxfTest::Sheet;
-
-std::vector<PorRecord> Written(const CSxfObject& object, PorBlockWriter& stream) {
-    EXPECT_EQ(object.WritePOR(stream), 1);
-    return PluginTest::Records(stream.Data());
-}
-
-std::vector<LONG> Words(std::span<const BYTE> bytes) {
-    std::vector<LONG> words;
-    for (std::size_t at = 0; at + 4 <= bytes.size(); at += 4) {
-        words.push_back(LoadPorWord(bytes.data() + at));
-    }
-    return words;
-}
+using SxfTest::Words;
+using SxfTest::Written;
 
 TEST(SxfLine, ALineOnAMissingLayerIsWrittenOnLayerZero) {
     const Conversion conversion(

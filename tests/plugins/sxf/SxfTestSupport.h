@@ -3,13 +3,19 @@
 // temporary file and converted, and the drawing records of the block.
 
 #include "plugins/sxf/CSxfReader.h"
+#include "por/PorBlockWriter.h"
+#include "por/PorWord.h"
+#include "tests/entities/PointPrinting.h"
 #include "tests/support/PluginTestSupport.h"
 #include "tests/support/SfcText.h"
 
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -58,6 +64,29 @@ private:
     OwnedBlock m_block;
     std::vector<PorRecord> m_records;
 };
+
+// The records one object writes into the stream, after what it held.
+inline std::vector<PorRecord> Written(const CSxfObject& object, PorBlockWriter& stream) {
+    EXPECT_EQ(object.WritePOR(stream), 1);
+    return PluginTest::Records(stream.Data());
+}
+
+inline std::vector<LONG> Words(std::span<const BYTE> bytes) {
+    std::vector<LONG> words;
+    for (std::size_t at = 0; at + PorWordSize <= bytes.size(); at += PorWordSize) {
+        words.push_back(LoadPorWord(bytes.data() + at));
+    }
+    return words;
+}
+
+// The record types in order.
+inline std::vector<LONG> Types(const std::vector<PorRecord>& records) {
+    std::vector<LONG> types;
+    for (const PorRecord& record : records) {
+        types.push_back(record.Type());
+    }
+    return types;
+}
 
 inline std::string Sheet(const std::string& size = "'100','200'") {
     return Feature(9000, "drawing_sheet_feature('\\'s\\'','9','0'," + size + ")");

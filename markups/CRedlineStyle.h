@@ -12,7 +12,7 @@ public:
     // Bulge factor of new clouds' arcs: tan 27.5 degrees, 110-degree arcs.
     double m_cloudArcRatio = 0.52056705;
     // 0.01 mm.
-    int m_redPenWidth = 0;
+    int m_redPenWidth = 15;
     // 0 no line.
     int m_redLineType = 1;
     int m_redLineTypeScale = 1000;

@@ -1,0 +1,524 @@
+#include "markups/CRukLeaderMark.h"
+
+#include "entities/CRingPolygon.h"
+#include "entities/CRukCircle.h"
+#include "entities/CRukLine.h"
+#include "entities/CRukPolygon.h"
+#include "entities/CRukPolyline.h"
+#include "entities/CRukText.h"
+#include "entities/EntityKinds.h"
+#include "geometry/Geometry.h"
+#include "markups/CDCTrackSurface.h"
+#include "markups/CMarkupDocument.h"
+#include "platform/gdi/CDC.h"
+#include "platform/mfc/CArchive.h"
+#include "platform/mfc/CArchiveException.h"
+#include "settings/CDrawDefaults.h"
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr int kFrameCircle = 1;
+constexpr int kFrameNone = 2;
+constexpr int kFrameRect = 3;
+constexpr int kTextAlignBottom = 2;
+constexpr int kTextAlignCentre = 1;
+constexpr int kOldTextAlign = 1;
+// Schema 0 stored no widths: such children draw 0.15 mm wide.
+constexpr int kOldDefaultWidth = 15;
+constexpr UINT kCurrentSchema = 2;
+constexpr int kMaxChildFlag = 2;
+
+std::vector<POINT> ClosedBox(POINT centre, LONG width, LONG height) {
+    const LONG halfW = width / 2;
+    const LONG halfH = height / 2;
+    const POINT first{centre.x - halfW, centre.y - halfH};
+    return {first,
+            {centre.x + halfW, centre.y - halfH},
+            {centre.x + halfW, centre.y + halfH},
+            {centre.x - halfW, centre.y + halfH},
+            first};
+}
+
+// The leader's text label at the anchor: centre bottom aligned.
+void PlaceLabel(CRukEntity& text, POINT anchor, int width, int height) {
+    text.SetVertAlign(kTextAlignBottom);
+    text.SetHorzAlign(kTextAlignCentre);
+    text.SetOrigin(anchor.x, anchor.y + height);
+    text.SetCorner2(anchor.x + width, anchor.y);
+    text.UpdateLayout();
+}
+
+// The rectangle frame: four corners around the anchor, or four copies of
+// it for a zero size.
+CRukPolygon* MakeFrame(POINT anchor, SIZE size) {
+    auto* frame = new CRukPolygon();
+    const LONG halfW = size.cx / 2;
+    const LONG halfH = size.cy / 2;
+    frame->SetFirstPoint(anchor.x - halfW, anchor.y + halfH);
+    frame->AppendPoint(anchor.x - halfW, anchor.y - halfH);
+    frame->AppendPoint(anchor.x + halfW, anchor.y - halfH);
+    frame->AppendPoint(anchor.x + halfW, anchor.y + halfH);
+    frame->SetFillType(0);
+    frame->RecalcExtents();
+    return frame;
+}
+
+CRukCircle* MakeEndCircle(POINT anchor, int radius) {
+    auto* circle = new CRukCircle();
+    circle->SetFirstPoint(anchor.x, anchor.y);
+    circle->AppendPoint(anchor.x + radius, anchor.y);
+    circle->RecalcExtents();
+    return circle;
+}
+
+void TakeAttributes(CRukEntity& child, const CRukEntity& from, bool withPen) {
+    child.m_childFlag = 2;
+    child.SetLayerName(from.GetLayerName());
+    if (!withPen)
+        return;
+    child.SetLineWidth(from.GetLineWidth());
+    child.SetLineType(from.GetLineType());
+    child.SetLineTypeScale(from.GetLineTypeScale());
+}
+
+} // namespace
+
+CRukLeaderMark::CRukLeaderMark(int kind) : CRukMark(kind) {
+    m_endMarkFlag = 1;
+    m_leaderAttached = 1;
+}
+
+POINT CRukLeaderMark::ShapeCentre(POINT p0, POINT p1) const {
+    return POINT{(p0.x + p1.x) / 2, (p0.y + p1.y) / 2};
+}
+
+// ---- Feedback
+
+POINT CRukLeaderMark::LegStart() const {
+    const int count = GetPointCount();
+    return count == 2 ? ShapeCentre(PointAt(0), PointAt(1)) : PointAt(count - 1);
+}
+
+void CRukLeaderMark::DrawLeg(CTrackSurface& surface, const CMarkupDocument& document, POINT from,
+                             POINT to) const {
+    XorLine(surface, document, from, to);
+}
+
+void CRukLeaderMark::DrawLabelFigures(CTrackSurface& surface, const CMarkupDocument& document,
+                                      POINT at, const CDrawDefaults& settings) {
+    const CLabelFont font = LabelFont(document, settings, document.GetUnit() * document.m_textSize,
+                                      m_charSet, GetFaceName());
+    const SIZE extent = surface.MeasureLabel(m_label, font);
+    const POINT centre = document.LogicalToDevicePoint(at.x, at.y);
+    surface.Polyline(ClosedBox(centre, extent.cx, extent.cy));
+    switch (document.m_style.m_labelFrame) {
+    case kFrameCircle:
+        surface.Polygon(
+            CRingPolygon::Circle(centre.x, centre.y, CircleRadiusForLabel(extent.cx, extent.cy)));
+        break;
+    case kFrameRect: {
+        const SIZE rect = RectSizeForLabel(extent.cx, extent.cy);
+        surface.Polyline(ClosedBox(centre, rect.cx, rect.cy));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void CRukLeaderMark::TrackOn(CTrackSurface& surface, CMarkupDocument& document, POINT oldPoint,
+                             POINT newPoint, const CDrawDefaults& settings) {
+    const int count = GetPointCount();
+    if (count == 0)
+        return;
+    if (count == 1) {
+        surface.Polygon(RubberShape(document, PointAt(0), oldPoint));
+        surface.Polygon(RubberShape(document, PointAt(0), newPoint));
+        return;
+    }
+    const POINT start = LegStart();
+    if (m_trackShown) {
+        DrawLeg(surface, document, start, oldPoint);
+        DrawLabelFigures(surface, document, oldPoint, settings);
+    }
+    DrawLeg(surface, document, start, newPoint);
+    DrawLabelFigures(surface, document, newPoint, settings);
+    m_trackShown = 1;
+}
+
+void CRukLeaderMark::TrackAtOn(CTrackSurface& surface, CMarkupDocument& document, POINT point,
+                               const CDrawDefaults& settings) {
+    const int count = GetPointCount();
+    if (count == 0)
+        return;
+    if (count == 1) {
+        surface.Polygon(RubberShape(document, PointAt(0), point));
+        return;
+    }
+    surface.Polygon(RubberShape(document, PointAt(0), PointAt(1)));
+    const POINT centre = ShapeCentre(PointAt(0), PointAt(1));
+    std::vector<POINT> leader{document.LogicalToDevicePoint(centre.x, centre.y)};
+    for (int i = 2; i < count; ++i)
+        leader.push_back(document.LogicalToDevicePoint(PointAt(i).x, PointAt(i).y));
+    leader.push_back(document.LogicalToDevicePoint(point.x, point.y));
+    surface.Polyline(leader);
+    DrawLabelFigures(surface, document, point, settings);
+}
+
+void CRukLeaderMark::TrackPendingOn(CTrackSurface& surface, CMarkupDocument& document, POINT point,
+                                    const CDrawDefaults& settings) {
+    if (GetPointCount() < 2)
+        return;
+    DrawLeg(surface, document, LegStart(), point);
+    DrawLabelFigures(surface, document, point, settings);
+}
+
+int CRukLeaderMark::EraseTrackingOn(CTrackSurface& surface, CMarkupDocument& document, POINT point,
+                                    const CDrawDefaults&) {
+    const int count = GetPointCount();
+    if (count <= 2)
+        return 0;
+    const POINT centre = ShapeCentre(PointAt(0), PointAt(1));
+    const POINT last = PointAt(count - 1);
+    const POINT previous = count == 3 ? centre : PointAt(count - 2);
+    XorLine(surface, document, point, last);
+    XorLine(surface, document, point, previous);
+    XorLine(surface, document, previous, last);
+    m_points.RemoveAt(count - 1);
+    const POINT current = GetPointCount() == 2 ? centre : PointAt(GetPointCount() - 1);
+    m_x1 = current.x;
+    m_y1 = current.y;
+    return GetPointCount();
+}
+
+POINT CRukLeaderMark::AdjustPoint(CEntityDocument* document, CDC* dc, int x, int y) {
+    const int count = GetPointCount();
+    if (!document || (count != 1 && count != 2))
+        return POINT{x, y};
+    const POINT anchor = count == 1 ? PointAt(0) : ShapeCentre(PointAt(0), PointAt(1));
+    POINT point = document->LogicalToDevicePoint(anchor.x, anchor.y);
+    if (dc)
+        dc->LPtoDP(&point);
+    return point;
+}
+
+// ---- Building the children
+
+void CRukLeaderMark::FileChild(CMarkupDocument& document, CRukEntity* child, bool withPen) {
+    child->m_childFlag = 2;
+    child->SetLayerName(document.m_curLayerName);
+    if (withPen)
+        child->SetLineWidth(document.m_style.m_redPenWidth);
+    document.AddMarkup(child);
+    document.AddToLayer(child);
+    AddChild(child);
+}
+
+void CRukLeaderMark::Finish(CEntityDocument* entityDocument, CDC* dc,
+                            const CDrawDefaults* settings) {
+    CMarkupDocument* document = MarkupDocument(entityDocument);
+    const int count = GetPointCount();
+    if (!document || !dc || !settings || count < m_pointsToFinish || count < 3)
+        return;
+    const UINT unit = document->GetUnit();
+    const CRedlineStyle& style = document->m_style;
+    const double textHeight = unit * document->m_textSize;
+    const CLabelFont font = LabelFont(*document, *settings, textHeight, m_charSet, GetFaceName());
+    const SIZE extent = CDCTrackSurface::MeasureLabelOn(dc, m_label, font);
+    const int tw = document->DeviceToLogical(extent.cx);
+    const int th = document->DeviceToLogical(extent.cy);
+    const POINT p0 = PointAt(0);
+    const POINT p1 = PointAt(1);
+    const POINT anchor = PointAt(count - 1);
+
+    CRukEntity* shape = MakeShape(p0, p1);
+    shape->RecalcExtents();
+    FileChild(*document, shape, true);
+
+    const POINT centre = ShapeCentre(p0, p1);
+    POINT start = centre;
+    if (!style.m_leaderTipAtCentre && !ClipToShape(*shape, PointAt(2), &start, centre, unit))
+        start = centre;
+
+    const POINT legFrom = count == 3 ? start : PointAt(count - 2);
+    const int frameKind = style.m_labelFrame;
+    const int radius = CircleRadiusForLabel(tw, th);
+    POINT crossing{};
+    int found = 0;
+    if (tw > 0 && frameKind == kFrameCircle) {
+        found = ClipToCircle(legFrom, &crossing, anchor.x, anchor.y, radius, unit);
+    } else if (tw > 0 && frameKind != kFrameNone) {
+        const SIZE rect = RectSizeForLabel(tw, th);
+        found = ClipToRect(legFrom, &crossing, rect.cx, rect.cy, anchor.x, anchor.y, unit);
+    } else {
+        const SIZE plain = PlainSizeForLabel(tw, th);
+        found = ClipToRect(legFrom, &crossing, plain.cx, plain.cy, anchor.x, anchor.y, unit);
+    }
+    auto* leader = new CRukPolyline();
+    leader->SetFirstPoint(start.x, start.y);
+    for (int i = 2; i < count - 1; ++i)
+        leader->AppendPoint(PointAt(i).x, PointAt(i).y);
+    leader->AppendPoint(found ? crossing.x : anchor.x, found ? crossing.y : anchor.y);
+    leader->RecalcExtents();
+    FileChild(*document, leader, true);
+
+    const bool circleFrame = frameKind != kFrameNone && frameKind != kFrameRect;
+    FileChild(*document, MakeEndCircle(anchor, circleFrame ? radius : 0), true);
+    FileChild(*document,
+              MakeFrame(anchor, frameKind == kFrameRect ? RectSizeForLabel(tw, th) : SIZE{0, 0}),
+              true);
+
+    auto* text = new CRukText();
+    text->SetText(m_label);
+    text->SetTextHeight(TruncInt(textHeight + 0.5));
+    text->SetFaceName(m_faceName);
+    text->SetCharSet(m_charSet);
+    PlaceLabel(*text, anchor, tw, th);
+    FileChild(*document, text, false);
+
+    CentrePoints();
+    SetColor(style.m_redPenColor);
+    m_tag = document->m_newMarkTag;
+    SetName(document->m_newMarkName);
+    SetLayerName(document->m_curLayerName);
+    SetLeaderAttached(style.m_leaderTipAtCentre);
+    RecalcExtents();
+    SetChildCount(m_children.GetCount());
+    document->m_newMarkName.Empty();
+    document->m_newMarkTag.Empty();
+}
+
+void CRukLeaderMark::CentrePoints() {
+    if (GetPointCount() < 2)
+        return;
+    const POINT centre = ShapeCentre(PointAt(0), PointAt(1));
+    m_points.RemoveAt(1);
+    m_points[0] = centre;
+}
+
+// ---- Editing
+
+void CRukLeaderMark::UpdateLeader(CEntityDocument* document) {
+    CRukEntity* shape = ChildAt(kShape, ShapeKind());
+    CRukEntity* leader = ChildAt(kLeader, kKindPolyline);
+    if (!document || !shape || !leader || leader->m_points.GetSize() < 2 || GetPointCount() < 2)
+        return;
+    POINT start = PointAt(0);
+    if (!m_leaderAttached) {
+        const POINT from = PointAt(1);
+        const POINT leaderSecond = leader->m_points[1];
+        POINT crossing{};
+        if (ClipToShape(*shape, from, &crossing, PointAt(0), document->GetUnit()) &&
+            GetDistance(from, leaderSecond) < GetDistance(from, crossing))
+            start = crossing;
+        else
+            start = leaderSecond;
+    }
+    leader->m_points[0] = start;
+    leader->RecalcExtents();
+    RecalcExtents();
+}
+
+bool CRukLeaderMark::ShapeBox(const CRukEntity& shape, SIZE* size) {
+    if (shape.m_points.GetSize() < 3)
+        return false;
+    *size = SIZE{std::abs(shape.m_points[0].x - shape.m_points[2].x),
+                 std::abs(shape.m_points[0].y - shape.m_points[2].y)};
+    return true;
+}
+
+int CRukLeaderMark::GetShapeSize(int* width, int* height) const {
+    const CRukEntity* shape = ChildAt(kShape, ShapeKind());
+    SIZE size{};
+    if (!shape || !ShapeBox(*shape, &size))
+        return 0;
+    *width = size.cx;
+    *height = size.cy;
+    return 1;
+}
+
+void CRukLeaderMark::FollowAnchor(int dx, int dy, int index, int leaderLast) {
+    int position = 0;
+    for (POSITION at = GetHeadPosition(); at; ++position) {
+        CRukEntity* child = GetNext(at);
+        if (!child)
+            continue;
+        const int kind = child->GetKind();
+        if (leaderLast >= 0 && position > kLeader && index == leaderLast &&
+            (kind == kKindCircle || kind == kKindPolygon || kind == kKindText))
+            child->Offset(dx, dy);
+        child->RecalcExtents();
+    }
+}
+
+void CRukLeaderMark::MoveVertex(int dx, int dy, int index, int x, int y, UINT flags) {
+    const int count = GetPointCount();
+    if (index < 0 || index >= count)
+        return;
+    const POINT first = PointAt(0);
+    const POINT last = PointAt(count - 1);
+    m_points[index] = POINT{m_points[index].x + dx, m_points[index].y + dy};
+    CRukEntity* shape = ChildAt(kShape, ShapeKind());
+    CRukEntity* leader = ChildAt(kLeader, kKindPolyline);
+    if (shape && index == 0)
+        shape->Offset(dx, dy);
+    int leaderLast = -1;
+    if (leader && leader->m_points.GetSize() > 0) {
+        leaderLast = static_cast<int>(leader->m_points.GetSize()) - 1;
+        leader->m_points[leaderLast] = last;
+        leader->m_points[0] = first;
+        leader->MoveVertex(dx, dy, index, x, y, flags);
+    }
+    FollowAnchor(dx, dy, index, leaderLast);
+    RecalcExtents();
+}
+
+int CRukLeaderMark::SetPoint(int x, int y, int index) {
+    const int count = GetPointCount();
+    if (index < 0 || index >= count)
+        return 0;
+    const int dx = x - PointAt(index).x;
+    const int dy = y - PointAt(index).y;
+    CRukEntity* shape = ChildAt(kShape, ShapeKind());
+    CRukEntity* leader = ChildAt(kLeader, kKindPolyline);
+    if (shape && index == 0)
+        shape->Offset(dx, dy);
+    int leaderLast = -1;
+    if (leader && leader->m_points.GetSize() > 0) {
+        leaderLast = static_cast<int>(leader->m_points.GetSize()) - 1;
+        leader->m_points[leaderLast] = PointAt(count - 1);
+        if (index <= leaderLast)
+            leader->m_points[index] = POINT{x, y};
+    }
+    FollowAnchor(dx, dy, index, leaderLast);
+    m_points[index] = POINT{x, y};
+    RecalcExtents();
+    return 1;
+}
+
+void CRukLeaderMark::DrawGrips(CDC* dc, int originX, int originY, double scale,
+                               const CDrawDefaults*) {
+    std::vector<POINT> grips;
+    for (int i = 0; i < GetPointCount(); ++i)
+        grips.push_back(ToViewPoint(PointAt(i).x, PointAt(i).y, originX, originY, scale));
+    DrawGripBoxes(dc, grips.data(), static_cast<int>(grips.size()));
+}
+
+int CRukLeaderMark::HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip) {
+    if (!document)
+        return 0;
+    const POINT test = document->LogicalToDevicePoint(x, y);
+    for (int i = 0; i < GetPointCount(); ++i) {
+        const POINT point = document->LogicalToDevicePoint(PointAt(i).x, PointAt(i).y);
+        if (HitGripBox(dc, point, test)) {
+            *grip = i;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// ---- Archive
+
+void CRukLeaderMark::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        m_points.Serialize(ar);
+        StoreAttributes(ar);
+        m_children.Serialize(ar);
+        return;
+    }
+    const UINT schema = ar.GetObjectSchema();
+    if (schema > kCurrentSchema)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    m_points.Serialize(ar);
+    if (schema == kCurrentSchema) {
+        LoadAttributes(ar);
+        m_children.Serialize(ar);
+        SetChildCount(m_children.GetCount());
+        UpdateLeaderAttached();
+        RecalcExtents();
+        return;
+    }
+    ar >> m_x1 >> m_y1 >> m_x2 >> m_y2;
+    LoadAttributes(ar);
+    int childCount = 0;
+    ar >> childCount;
+    m_children.Serialize(ar);
+    m_childCount = childCount;
+    if (schema == 0) {
+        m_children.ForEach([](CRukEntity& child) {
+            if (child.GetLineWidth() == 0)
+                child.SetLineWidth(kOldDefaultWidth);
+        });
+        if (m_childFlag < 0 || m_childFlag > kMaxChildFlag)
+            m_childFlag = 0;
+    }
+    Migrate();
+    AdoptChildLayer();
+    RecalcExtents();
+}
+
+void CRukLeaderMark::Migrate() {
+    CRukEntity* oldShape = nullptr;
+    CRukEntity* oldLine = nullptr;
+    CRukEntity* oldPolyline = nullptr;
+    CRukEntity* oldText = nullptr;
+    m_children.ForEach([&](CRukEntity& child) {
+        const int kind = child.GetKind();
+        CRukEntity** old = kind == ShapeKind()     ? &oldShape
+                           : kind == kKindLine     ? &oldLine
+                           : kind == kKindPolyline ? &oldPolyline
+                           : kind == kKindText     ? &oldText
+                                                   : nullptr;
+        if (!old)
+            return;
+        child.m_tag = kDeleteTag;
+        *old = &child;
+    });
+    if (oldShape) {
+        if (CRukEntity* shape = RebuildShape(*oldShape)) {
+            TakeAttributes(*shape, *oldShape, true);
+            shape->RecalcExtents();
+            AddChild(shape);
+        }
+    }
+    if (oldLine) {
+        auto* leader = new CRukPolyline();
+        leader->SetFirstPoint(oldLine->m_x1, oldLine->m_y1);
+        leader->AppendPoint(oldLine->m_x2, oldLine->m_y2);
+        TakeAttributes(*leader, *oldLine, true);
+        leader->RecalcExtents();
+        AddChild(leader);
+    }
+    if (oldPolyline) {
+        auto* leader = new CRukPolyline();
+        leader->m_points.Copy(oldPolyline->m_points);
+        TakeAttributes(*leader, *oldPolyline, true);
+        leader->RecalcExtents();
+        AddChild(leader);
+    }
+    if (oldShape && GetPointCount() > 0) {
+        const POINT anchor = PointAt(GetPointCount() - 1);
+        CRukCircle* circle = MakeEndCircle(anchor, 0);
+        TakeAttributes(*circle, *oldShape, true);
+        AddChild(circle);
+        CRukPolygon* frame = MakeFrame(anchor, SIZE{0, 0});
+        TakeAttributes(*frame, *oldShape, true);
+        AddChild(frame);
+    }
+    if (oldText) {
+        auto* text = new CRukText();
+        text->SetText(oldText->GetText());
+        text->SetTextHeight(oldText->GetTextHeight());
+        text->SetVertAlign(kOldTextAlign);
+        text->SetOrigin(oldText->m_x1, oldText->m_y1);
+        text->SetCorner2(oldText->m_x2, oldText->m_y2);
+        text->UpdateLayout();
+        TakeAttributes(*text, *oldText, false);
+        AddChild(text);
+    }
+    CentrePoints();
+}

@@ -1,0 +1,170 @@
+#pragma once
+// The common base of the redline markups: a group whose points are the
+// clicked points of a mouse gesture and whose children are the ordinary
+// entities it builds when the gesture is complete. It holds the label font
+// state, the gesture rule (a fixed count of points, or poly mode ending on a
+// finish request), the attribute operations passed on to the children, the
+// label fitting and leader clipping of the leader marks, and the steps
+// every class takes to build and file a child.
+//
+// Rubber-band feedback draws through a CTrackSurface: the CDC operations of
+// the entity interface wrap the view's context in a CDCTrackSurface and
+// call the surface operations, which tests drive with a recording surface.
+//
+// The markup refers to its children; the document owns them (each is also
+// in the drawing order and on its layer), so the destructor deletes none.
+// Children are found by position only after their kind is checked: old
+// control files leave other layouts behind.
+
+#include "entities/CRukGroup.h"
+#include "platform/mfc/CString.h"
+
+#include <optional>
+#include <vector>
+
+class CMarkupDocument;
+class CTrackSurface;
+struct CLabelFont;
+
+class CRukMark : public CRukGroup {
+public:
+    ~CRukMark() override;
+
+    void SetFillColor(COLORREF color) override;
+    COLORREF GetFillColor() const override;
+    void SetFillType(int fillType) override;
+    int GetFillType() const override;
+    void SetTransparent(int transparent) override;
+    int GetTransparent() const override;
+    COLORREF GetThirdColor() const override;
+    void OnButtonDown(CDC* dc, CEntityDocument* document, int x, int y,
+                      const CDrawDefaults* settings, UINT flags) override;
+    int AddPoint(int x, int y, int mode) override;
+    void MoveVertex(int dx, int dy, int index, int x, int y, UINT flags) override;
+    void DrawGrips(CDC* dc, int originX, int originY, double scale,
+                   const CDrawDefaults* settings) override;
+    int HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip) override;
+    void SetGripCursor(int grip) override;
+    void SetText(const CString& text) override { m_label = text; }
+    void SetTextHeight(int height) override;
+    int GetTextHeight() const override;
+    CString GetLabelText() const override;
+    void SetLabelText(CEntityDocument* document, CDC* dc, const CString& text,
+                      const CDrawDefaults* settings) override;
+    // The CDC forms of the feedback: each draws through a CDCTrackSurface.
+    void Track(CEntityDocument* document, CDC* dc, int oldX, int oldY, int newX, int newY,
+               const CDrawDefaults* settings, UINT flags) override;
+    void TrackPending(CEntityDocument* document, CDC* dc, int x, int y,
+                      const CDrawDefaults* settings) override;
+    void TrackAt(CEntityDocument* document, CDC* dc, int x, int y,
+                 const CDrawDefaults* settings) override;
+    int EraseTracking(CEntityDocument* document, CDC* dc, int x, int y,
+                      const CDrawDefaults* settings) override;
+    void SetPolyMode(int mode) override { m_polyMode = mode; }
+    int HasPolylineChild() const override;
+    int GetPointCount() const override;
+    int GetPoint(int* x, int* y, int index) const override;
+    int SetPoint(int x, int y, int index) override;
+    int GetLabelMode() const override;
+    void RefitLabel(CEntityDocument* document, CDC* dc, int mode,
+                    const CDrawDefaults* settings) override;
+    void SetLeaderAttached(int attached) override { m_leaderAttached = attached; }
+    int GetLeaderAttached() const override { return m_leaderAttached; }
+    void SetFaceName(const CString& face) override;
+    CString GetFaceName() const override;
+    void SetCharSet(int charSet) override;
+
+    // ---- Feedback on a surface (view units through the document).
+
+    // From the old to the new cursor position.
+    virtual void TrackOn(CTrackSurface& surface, CMarkupDocument& document, POINT oldPoint,
+                         POINT newPoint, const CDrawDefaults& settings);
+    // The whole current state at the cursor, without erasing.
+    virtual void TrackAtOn(CTrackSurface& surface, CMarkupDocument& document, POINT point,
+                           const CDrawDefaults& settings);
+    // The last leg to the cursor, after a refused finish or a style change.
+    virtual void TrackPendingOn(CTrackSurface& surface, CMarkupDocument& document, POINT point,
+                                const CDrawDefaults& settings);
+    // Takes back the last point and its feedback; the points left, 0 when
+    // nothing was taken.
+    virtual int EraseTrackingOn(CTrackSurface& surface, CMarkupDocument& document, POINT point,
+                                const CDrawDefaults& settings);
+
+    // ---- Label sizes and leader clipping (drawing units).
+
+    static int CircleRadiusForLabel(int width, int height);
+    static SIZE RectSizeForLabel(int width, int height);
+    static SIZE PlainSizeForLabel(int width, int height);
+    // The crossing of the segment from p to the centre with the outline of
+    // the rectangle, the circle (as a 72-gon) or the ellipse around the
+    // centre; 1 and the crossing in *out, else 0. The circle takes the
+    // crossing nearest to p.
+    static int ClipToRect(POINT p, POINT* out, int width, int height, int cx, int cy, UINT unit);
+    static int ClipToCircle(POINT p, POINT* out, int cx, int cy, int radius, UINT unit);
+    // The same for the segment p-q, the crossing written into *q.
+    static int ClipSegmentToCircle(POINT p, POINT* q, int cx, int cy, int radius, UINT unit);
+    static int ClipToEllipse(POINT p, POINT* out, int cx, int cy, int width, int height, UINT unit);
+
+    // After a control file is read: the layer of the first child on
+    // another layer (kept when all agree), and whether the leader starts at
+    // the markup's first point.
+    void AdoptChildLayer();
+    void UpdateLeaderAttached();
+
+    // A child that an old layout leaves behind for the document to drop.
+    static constexpr const char* kDeleteTag = "DELETE";
+
+    // Own members.
+    CString m_label;
+    CString m_faceName;
+    int m_charSet = 128;
+    int m_pointsToFinish = 0;
+    int m_polyMode = 0;
+    int m_trackShown = 0;
+    int m_endMarkFlag = 0;
+    int m_leaderAttached = 0;
+
+protected:
+    // An empty markup of that kind; its gesture count comes from the kind table.
+    explicit CRukMark(int kind);
+
+    static CMarkupDocument* MarkupDocument(CEntityDocument* document);
+    // The child at that position when it is of that kind; null otherwise.
+    CRukEntity* ChildAt(int index, int kind) const;
+    // The last child of that kind, the first child left out when skipFirst.
+    CRukEntity* LastChildOfKind(int kind, bool skipFirst) const;
+    bool IsLeaderKind() const;
+    POINT PointAt(int index) const;
+
+    // The common steps of building one child: child flag 2, the current
+    // layer and pen, the fill style for closed children, filed with the
+    // document and appended to the list. The caller has given it its
+    // geometry and recomputed its extents.
+    void BuildMarkupChild(CMarkupDocument& document, CRukEntity* child);
+    // The steps after the children: defining points from the extents of
+    // the children, colours, tag, name, layer and count from the document.
+    void FinishMarkup(CMarkupDocument& document, int minX, int minY, int maxX, int maxY);
+
+    // The label font of a text height in drawing units.
+    static CLabelFont LabelFont(const CMarkupDocument& document, const CDrawDefaults& settings,
+                                double textHeight, int charSet, const CString& face);
+    // The extent of the label in drawing units.
+    static SIZE MeasureLabel(CTrackSurface& surface, const CMarkupDocument& document,
+                             const CString& text, const CLabelFont& font);
+
+    // The XOR line between two drawing points.
+    static void XorLine(CTrackSurface& surface, const CMarkupDocument& document, POINT from,
+                        POINT to);
+
+    // Archive pieces shared by the markup bodies: layer name, colour, group
+    // string, child-flag byte, tag and name.
+    void StoreAttributes(CArchive& ar) const;
+    void LoadAttributes(CArchive& ar);
+
+private:
+    // Label fitting of the leader marks: keeps or replaces the text and
+    // sets the outline by mode (1 circle, 2 rectangle, other none).
+    void FitLabel(CMarkupDocument& document, CDC* dc, const CString* text, int mode,
+                  bool collapseUnused, const CDrawDefaults& settings);
+    CRukEntity* ClosedChild() const;
+};

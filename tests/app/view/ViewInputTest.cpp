@@ -1,0 +1,184 @@
+// The view's cursors, tooltip, context menu, blink timers and snapping.
+#include "ToolFixture.h"
+#include "app/CPointSnap.h"
+#include "app/CViewCursors.h"
+#include "app/CommandIds.h"
+#include "platform/win/Cursors.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <ostream>
+
+namespace {
+
+using ViewInputTest = ToolFixture;
+
+struct CursorCase {
+    const char* name;
+    int mode;
+    bool overMark;
+    bool selected;
+    int cursor;
+};
+
+void PrintTo(const CursorCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ViewCursorTest : public ToolFixture, public ::testing::WithParamInterface<CursorCase> {};
+
+TEST_P(ViewCursorTest, CursorOfTheModeAtTheMouse) {
+    const CursorCase& c = GetParam();
+    TestMark* mark = Mark("marks", 100, 100, 300, 300);
+    if (c.selected)
+        m_document.m_selection.AddTail(mark);
+    m_view.m_toolMode = c.mode;
+    Move(c.overMark ? Pixel(200, 200) : Pixel(800, 800));
+    EXPECT_EQ(m_view.GetCursorId(), c.cursor);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ViewCursorTest,
+    ::testing::Values(
+        CursorCase{"PanOpenHand", CZumeoView::kToolPan, false, false, CViewCursors::kPanOpen},
+        CursorCase{"ZoomMagnifier", CZumeoView::kToolDragZoom, true, false, CViewCursors::kZoom},
+        CursorCase{"WindowZoomCross", CZumeoView::kToolWindowZoom, true, false, IDC_CROSS},
+        CursorCase{"MeasureCross", CZumeoView::kToolMeasure, true, false, IDC_CROSS},
+        CursorCase{"SelectOverAMarkup", CZumeoView::kToolSelect, true, false, CViewCursors::kPick},
+        CursorCase{"SelectOverNothing", CZumeoView::kToolSelect, false, false, IDC_ARROW},
+        CursorCase{"MoveOverTheSelection", CZumeoView::kToolMove, true, true, IDC_SIZEALL},
+        CursorCase{"MoveOverAnotherMarkup", CZumeoView::kToolMove, true, false,
+                   CViewCursors::kPick},
+        CursorCase{"PointEditOverAMarkup", CZumeoView::kToolNone, true, false,
+                   CViewCursors::kPick}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ViewInputTest, PanCursorClosesWhileTheButtonIsDown) {
+    m_view.OnPanTool();
+    Press(Pixel(500, 500));
+    EXPECT_EQ(m_view.GetCursorId(), CViewCursors::kPanGrab);
+    Release(Pixel(500, 500));
+    EXPECT_EQ(m_view.GetCursorId(), CViewCursors::kPanOpen);
+}
+
+TEST_F(ViewInputTest, DrawnCursorsAreImagesWithTheirHotSpot) {
+    for (int id : {CViewCursors::kZoom, CViewCursors::kPick, CViewCursors::kPanGrab,
+                   CViewCursors::kPanOpen}) {
+        SCOPED_TRACE(id);
+        const QCursor cursor = CViewCursors::Shape(id);
+        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+        EXPECT_FALSE(cursor.pixmap().isNull());
+    }
+    EXPECT_EQ(CViewCursors::Shape(IDC_SIZEALL).shape(), Qt::SizeAllCursor);
+    EXPECT_EQ(CViewCursors::Shape(12345).shape(), Qt::ArrowCursor);
+}
+
+TEST_F(ViewInputTest, ToolTipNamesTheMarkupUnderTheCursorInThePickingModes) {
+    TestMark* mark = Mark("marks", 100, 100, 300, 300);
+    mark->m_name = "check";
+    Move(Pixel(200, 200));
+    EXPECT_EQ(m_view.GetToolTipText(), CString("check"));
+    m_view.m_toolMode = CZumeoView::kToolMeasure;
+    EXPECT_TRUE(m_view.GetToolTipText().IsEmpty());
+    m_view.m_toolMode = CZumeoView::kToolSelect;
+    Move(Pixel(800, 800));
+    EXPECT_TRUE(m_view.GetToolTipText().IsEmpty());
+}
+
+TEST_F(ViewInputTest, ContextMenuListsTheEditAndViewCommands) {
+    m_view.SetCommandRoute([](UINT) {}, [](UINT id) { return id != CommandIds::kEditDelete; });
+    const std::unique_ptr<QMenu> menu = m_view.CreateContextMenu();
+    QStringList items;
+    for (const QAction* action : menu->actions())
+        items << (action->isSeparator() ? QStringLiteral("-")
+                                        : QString::number(action->data().toUInt()));
+    EXPECT_EQ(items.join(' ').toStdString(),
+              "57632 32796 - 32819 32820 - 32781 32777 32778 32779 32780 32772");
+    EXPECT_EQ(menu->actions().front()->text(), QString::fromUtf8("削除"));
+    EXPECT_FALSE(menu->actions().front()->isEnabled());
+    EXPECT_TRUE(menu->actions().back()->isEnabled());
+}
+
+TEST_F(ViewInputTest, ContextMenuInAnotherModeReturnsToPointEdit) {
+    m_view.OnSelectTool();
+    m_view.OnContextMenu({0, 0});
+    EXPECT_EQ(m_view.m_toolMode, CZumeoView::kToolNone);
+}
+
+TEST_F(ViewInputTest, DoubleClickInThePickingModesAsksForProperties) {
+    std::vector<UINT> commands;
+    m_view.SetCommandRoute([&commands](UINT id) { commands.push_back(id); }, nullptr);
+    Mark("marks", 100, 100, 300, 300);
+    DoubleClick(Pixel(200, 200));
+    EXPECT_EQ(commands, std::vector<UINT>{CommandIds::kProperties});
+}
+
+TEST_F(ViewInputTest, SelectionBlinkRunsInSelectModeWithBlinkingSelection) {
+    m_settings.m_selectMode = 2;
+    m_settings.m_blinkTime = 700;
+    m_view.OnSelectTool();
+    EXPECT_TRUE(m_view.IsSelectionBlinking());
+    EXPECT_EQ(m_view.SelectionBlinkPeriod(), 700);
+    m_view.OnMoveTool();
+    EXPECT_FALSE(m_view.IsSelectionBlinking());
+    m_settings.m_selectMode = 0;
+    m_view.OnSelectTool();
+    EXPECT_FALSE(m_view.IsSelectionBlinking());
+}
+
+TEST_F(ViewInputTest, HighlightBlinkRunsOnlyWhileRedlinesAreShown) {
+    Mark("marks", 100, 100, 300, 300);
+    m_view.SetHighlightTimer(1);
+    EXPECT_TRUE(m_view.IsHighlightBlinking());
+    m_view.SetHighlightTimer(0);
+    EXPECT_FALSE(m_view.IsHighlightBlinking());
+    m_settings.m_showRedlines = 0;
+    m_view.SetHighlightTimer(1);
+    EXPECT_FALSE(m_view.IsHighlightBlinking());
+}
+
+struct SnapCase {
+    const char* name;
+    POINT point;
+    double step;
+    double base;
+    int counterClockwise;
+    POINT snapped;
+};
+
+void PrintTo(const SnapCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SnapTest : public ::testing::TestWithParam<SnapCase> {};
+
+TEST_P(SnapTest, PointOnTheNearestRay) {
+    const SnapCase& c = GetParam();
+    const POINT snapped =
+        CPointSnap::Angle({100, 100}, c.point, SnapRays{c.step, c.base, c.counterClockwise});
+    EXPECT_EQ(snapped.x, c.snapped.x);
+    EXPECT_EQ(snapped.y, c.snapped.y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SnapTest,
+    ::testing::Values(
+        SnapCase{"NoStepLeavesThePoint", {130, 80}, 0.0, 0.0, 0, {130, 80}},
+        SnapCase{"NinetyDegreesNearHorizontal", {150, 110}, 90.0, 0.0, 1, {150, 100}},
+        SnapCase{"NinetyDegreesNearVertical", {105, 40}, 90.0, 0.0, 0, {100, 40}},
+        SnapCase{"FortyFiveUpRight", {150, 60}, 45.0, 0.0, 1, {145, 55}},
+        SnapCase{"FortyFiveClockwiseBaseStillFindsTheDiagonal", {150, 60}, 45.0, 0.0, 0, {145, 55}},
+        SnapCase{"BaseAngleTurnsTheRays", {150, 100}, 90.0, 45.0, 1, {125, 75}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(OrthogonalSnapTest, NearerAxisWins) {
+    const POINT reference{100, 100};
+    EXPECT_EQ(CPointSnap::Orthogonal(reference, {150, 130}).y, 100);
+    EXPECT_EQ(CPointSnap::Orthogonal(reference, {130, 150}).x, 100);
+    EXPECT_EQ(CPointSnap::Orthogonal(reference, {50, 80}).y, 100);
+    EXPECT_EQ(CPointSnap::Orthogonal(reference, {90, 20}).x, 100);
+    EXPECT_EQ(CPointSnap::Orthogonal(reference, {150, 150}).y, 100) << "45 degrees is horizontal";
+}
+
+} // namespace
