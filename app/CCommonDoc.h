@@ -147,6 +147,11 @@ public:
     // A view-space rectangle as an enhanced metafile on the background
     // colour; null without a source context.
     HENHMETAFILE RenderToMetafile(CDC* source, const RECT& rect, const CDrawDefaults& settings);
+    // The entities of the shown layers as an enhanced metafile, with a
+    // margin around them; rendered receives its view-space rectangle. The
+    // extent and the scales stay as they were. Null without a source.
+    HENHMETAFILE RenderShownDrawing(CDC* source, const CDrawDefaults& settings,
+                                    RECT* rendered = nullptr);
     // Puts the entities of the shown layers on the clipboard as "image/emf"
     // and as a picture; false when nothing could be made. The extent and
     // the scales stay as they were.

@@ -289,10 +289,9 @@ HENHMETAFILE CCommonDoc::RenderToMetafile(CDC* source, const RECT& rect,
     return metafile.CloseEnhanced();
 }
 
-bool CCommonDoc::CopyToClipboard(CDC* source, const CDrawDefaults& settings) {
-    if (!QGuiApplication::clipboard())
-        return false;
-    // The copy measures the shown drawing, but the view keeps mapping the
+HENHMETAFILE CCommonDoc::RenderShownDrawing(CDC* source, const CDrawDefaults& settings,
+                                            RECT* rendered) {
+    // The picture measures the shown drawing, but the view keeps mapping the
     // extent it was set up with.
     const CDocExtent extent = m_extent;
     const double scaleX = m_scaleX;
@@ -311,7 +310,15 @@ bool CCommonDoc::CopyToClipboard(CDC* source, const CDrawDefaults& settings) {
     m_extent = extent;
     m_scaleX = scaleX;
     m_scaleY = scaleY;
-    return PutOnClipboard(metafile);
+    if (rendered)
+        *rendered = rect;
+    return metafile;
+}
+
+bool CCommonDoc::CopyToClipboard(CDC* source, const CDrawDefaults& settings) {
+    if (!QGuiApplication::clipboard())
+        return false;
+    return PutOnClipboard(RenderShownDrawing(source, settings));
 }
 
 bool CCommonDoc::CopyAreaToClipboard(CDC* source, const RECT& rect, const CDrawDefaults& settings) {

@@ -114,6 +114,9 @@ CMainFrame::CMainFrame(CZumeoApp& app)
         m_view->m_pTool.reset();
         m_view->Redraw();
     });
+    m_wndLayerBar->SetDrawingRedlineQuery([this] {
+        return m_view->m_toolMode == CZumeoView::kToolRedline && m_view->m_pTool != nullptr;
+    });
     m_wndLayerBar->SetRedlinesChangedHandler(
         [this] { m_view->SetHighlightTimer(m_app.m_settings.m_blinkRedlines != 0 ? 1 : 0); });
     m_view->SetStatusHandler([this](int pane, const CString& text) { SetStatusText(pane, text); });
@@ -300,6 +303,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kMeasureTool, &CMainFrame::OnMeasureTool, &CMainFrame::HasDrawing},
     {CommandIds::kCopyAll, &CMainFrame::OnCopyAll, &CMainFrame::HasDrawing},
     {CommandIds::kEditCopy, &CMainFrame::OnCopyVisible, &CMainFrame::HasDrawing},
+    {CommandIds::kImageExport, &CMainFrame::OnImageExport, &CMainFrame::HasDrawing},
     {CommandIds::kFileSave, &CMainFrame::OnFileSave, &CMainFrame::HasSidePaths},
     {CommandIds::kFileSaveAs, &CMainFrame::OnFileSaveAs, &CMainFrame::HasSidePaths},
     {CommandIds::kConvertToOwn, &CMainFrame::OnConvertToOwn, &CMainFrame::CanConvert},
@@ -432,6 +436,10 @@ void CMainFrame::OnCopyAll(UINT) {
 
 void CMainFrame::OnCopyVisible(UINT) {
     m_view->CopyVisibleToClipboard();
+}
+
+void CMainFrame::OnImageExport(UINT) {
+    m_view->OnImageExport();
 }
 
 void CMainFrame::OnFileSave(UINT) {

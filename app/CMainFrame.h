@@ -109,6 +109,7 @@ private:
     void OnMeasureTool(UINT id);
     void OnCopyAll(UINT id);
     void OnCopyVisible(UINT id);
+    void OnImageExport(UINT id);
     void OnFileSave(UINT id);
     void OnFileSaveAs(UINT id);
     void OnConvertToOwn(UINT id);

@@ -74,3 +74,7 @@ QString CMessageBoxService::GetOpenFileName(const QString& folder, const QString
 QString CMessageBoxService::GetSaveFileName(const QString& path, const QString& filters) {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), path, filters);
 }
+
+int CMessageBoxService::RunModal(QDialog& dialog) {
+    return dialog.exec();
+}

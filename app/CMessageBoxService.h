@@ -10,4 +10,5 @@ public:
     QString GetSaveFileName(const QString& path, const QString& filters) override;
     int MessageBoxWithCheck(const CString& text, const CString& checkText, const CString& caption,
                             UINT type, BOOL* checked) override;
+    int RunModal(QDialog& dialog) override;
 };

@@ -1,6 +1,7 @@
 #include "app/CZumeoApp.h"
 
 #include "app/CCommandLineInfo.h"
+#include "app/CDrawingOpener.h"
 #include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
 #include "app/CQtPrinterInfoSource.h"
@@ -199,11 +200,11 @@ QString CZumeoApp::GetFileVersionString() {
 }
 
 bool CZumeoApp::OpenDocumentFile(const CString& path) {
-    const CPlugIn* plugIn = m_plugIns.FindByExt(path);
     if (!m_document || !m_frame)
         return false;
-    const bool ownDrawing = !plugIn && CCommonDoc::GetFileKind(path) == 1;
-    if (!plugIn && !ownDrawing) {
+    CDrawingOpener opener(*m_document, m_plugIns, m_settings);
+    if (opener.RouteOf(path) == CDrawingOpener::Route::OwnFile &&
+        CCommonDoc::GetFileKind(path) != 1) {
         AfxMessageBox(
             PathForDisplay(path) +
                 FromUtf8(" を開けません。\nこの種類のファイルを読み込む手段がありません。"),
@@ -213,8 +214,7 @@ bool CZumeoApp::OpenDocumentFile(const CString& path) {
     m_document->SetSettings(&m_settings);
     m_document->SetStatusBar(m_frame->statusBar());
     m_document->SetFontCharSetSource([this](const CString& face) { return GetFontCharSet(face); });
-    if (!(ownDrawing ? m_document->OnOpenDocument(path.c_str())
-                     : m_document->ImportByPlugin(plugIn->GetPath(), path)))
+    if (!opener.Open(path))
         return false;
     m_recentFiles.Add(path);
     m_frame->LayerBar()->FillLayers();
@@ -254,7 +254,11 @@ void CZumeoApp::OnFileOpen() {
             if (!parts[j].isEmpty())
                 filters << QtNameFilter(parts[j], parts[j + 1]);
     }
-    filters << QStringLiteral("すべてのファイル (*)");
+    // The types the program reads itself, after the plug-ins'.
+    filters << QStringLiteral("画像ファイル (*.bmp *.jpg *.tif *.tiff)")
+            << QStringLiteral("メタファイル (*.wmf *.emf)")
+            << QStringLiteral("PDF ファイル (*.pdf)") << QStringLiteral("DWG ファイル (*.dwg)")
+            << QStringLiteral("すべてのファイル (*)");
     const QString folder = CProfile::GetProfilePath(kFileSection, kPathKey).ToFilePath();
     const QString path =
         CDialogService::Current().GetOpenFileName(folder, filters.join(QStringLiteral(";;")));

@@ -11,7 +11,9 @@
 #include "entities/CEntityFactory.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukGroup.h"
+#include "entities/CRukIFrame.h"
 #include "entities/CRukLayer.h"
+#include "entities/CRukMFrame.h"
 #include "entities/CRukSaveGroup.h"
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
@@ -261,6 +263,51 @@ int CZumeoDoc::MergeByPlugin(const CString& library, const CString& path) {
     return 1;
 }
 
+// ---- Raster images and metafiles
+
+int CZumeoDoc::OpenRaster(const CString& path) {
+    return OpenRasterAs(path, path);
+}
+
+int CZumeoDoc::OpenRasterAs(const CString& filePath, const CString& documentPath) {
+    auto frame = std::make_unique<CRukIFrame>();
+    CRukIFrame* image = frame.get();
+    return OpenBaseFrame(std::move(frame), filePath, documentPath, [&] {
+        return image->LoadImageFileEx(filePath.c_str(), POINT{0, 0}, 0, 0) != 0;
+    });
+}
+
+int CZumeoDoc::OpenMetafile(const CString& path) {
+    auto frame = std::make_unique<CRukMFrame>();
+    CRukMFrame* metafile = frame.get();
+    return OpenBaseFrame(std::move(frame), path, path,
+                         [&] { return metafile->LoadMetaFile(path.c_str()) != 0; });
+}
+
+int CZumeoDoc::OpenBaseFrame(std::unique_ptr<CRukEntity> frame, const CString& filePath,
+                             const CString& documentPath, const std::function<bool()>& load) {
+    if (filePath.IsEmpty() || !FileExists(filePath))
+        return 0;
+    const CString layer = m_curLayerName;
+    BeginLoad(documentPath);
+    m_curLayerName = layer;
+    frame->SetLayerName(layer);
+    if (!load()) {
+        AfxMessageBox(kReadError + ("\n" + PathForDisplay(documentPath)));
+        return 0;
+    }
+    SetPathName(documentPath);
+    CRukEntity* filed = frame.release();
+    AddEntity(filed);
+    AddToLayer(filed);
+    int minX = 0, minY = 0, maxX = 0, maxY = 0;
+    filed->GetExtents(&minX, &minY, &maxX, &maxY);
+    ExtendExtent(minX, minY, maxX, maxY);
+    m_paperSize = SIZE{maxX - minX, maxY - minY};
+    FinishLoad(kOpenBaseImage);
+    return 1;
+}
+
 // ---- The own files
 
 void CZumeoDoc::Serialize(CArchive& ar) {
@@ -498,7 +545,10 @@ void CZumeoDoc::FinishLoad(int openState) {
     RefitExtent();
     ApplySaveGroups();
     FileLoadedRedlines();
-    UpdateLayerStates();
+    // A picture has one layer of its own; stored layer states are for
+    // drawings.
+    if (openState != kOpenBaseImage)
+        UpdateLayerStates();
     View().ShowLoadedDrawing();
     View().RefreshLayerBar();
     m_openState = openState;
@@ -538,6 +588,9 @@ void CZumeoDoc::AddRecordEntity(CRukEntity* entity) {
     if (!m_importLayerName.IsEmpty())
         entity->SetLayerName(m_importLayerName);
     CCommonDoc::AddRecordEntity(entity);
+    if (const auto* frame = dynamic_cast<const CRukIFrame*>(entity);
+        frame && !frame->GetImagePath().IsEmpty())
+        m_imageNames.push_back(frame->GetImagePath());
     if (entity->GetKind() == kKindDot || !entity->IsVisible())
         return;
     int minX = 0, minY = 0, maxX = 0, maxY = 0;

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 #include <span>
 
 class CDC;
@@ -114,6 +115,16 @@ public:
     int ImportJwcDrawing(const CString& path);
     int ImportSxfDrawing(const CString& path);
 
+    // ---- A raster image or a metafile as the drawing: one frame at the
+    // picture's pixel size x 1000. 1 on success; 0 for a missing file, and
+    // after "読み込みエラー" for one that cannot be read, the document emptied.
+
+    int OpenRaster(const CString& path);
+    // The same, with the file read standing in for the document path (an
+    // image rendered from the drawing first).
+    int OpenRasterAs(const CString& filePath, const CString& documentPath);
+    int OpenMetafile(const CString& path);
+
     // Builds the entity of the record's type and files it: a group with
     // members also as a top object. Nothing for a type without a class.
     void CreateEntityFromRecord(const PorRecord& record, int penWidth);
@@ -156,6 +167,10 @@ public:
 
 private:
     int Import(const CString& library, const CString& filePath, const CString& documentPath);
+    // The base image routes: the document is emptied for the drawing, load
+    // fills the frame from the file, and the frame's box becomes the paper.
+    int OpenBaseFrame(std::unique_ptr<CRukEntity> frame, const CString& filePath,
+                      const CString& documentPath, const std::function<bool()>& load);
     void ReadControlFile();
     // Empties the document for the drawing, takes the work file beside it
     // and reads its control file.

@@ -23,6 +23,7 @@ class CObList;
 class CRukEntity;
 class CZumeoDoc;
 class QMenu;
+struct CImageExportOptions;
 
 class CZumeoView : public QWidget, public CDocViewHook {
 public:
@@ -93,6 +94,12 @@ public:
     bool CopyToClipboard();
     // Puts the visible area on the clipboard.
     bool CopyVisibleToClipboard();
+    // Saves the drawing as an image file after asking where and how.
+    void OnImageExport();
+    // Saves the whole drawing, or the visible part, as an image of the
+    // options' size (the window's, when asked for the visible part); false
+    // after a message when it was not written.
+    bool ExportImage(const CString& path, int format, const CImageExportOptions& options);
 
     // ---- Commands of the menu and the tool bar, and their enablers.
 
@@ -254,6 +261,13 @@ private:
     // Creates the pick, move or point-edit tool of a press.
     void StartPickTool(UINT flags, POINT viewPoint);
     void StartMeasure(POINT viewPoint);
+    // Creates the markup of the document's redline kind for a press.
+    void StartMarkup(UINT flags, POINT viewPoint);
+    // Files the completed markup with its undo step and selects it.
+    void FileMarkup();
+    // Takes back the last point of the markup or measurement under
+    // construction; the points left, the object gone at 0 or below.
+    int EraseToolPoint(POINT point);
     // The release of a pick tool without a direct hit: the frame's picks.
     void FinishWindowPick(POINT viewPoint);
     void ReleasePickTool(POINT viewPoint);

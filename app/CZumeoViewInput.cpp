@@ -10,8 +10,12 @@
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "app/CommandIds.h"
+#include "app/UndoLabels.h"
+#include "app/UndoRecords.h"
 #include "entities/CRukRubberBand.h"
 #include "entities/EntityKinds.h"
+#include "markups/CMarkupKinds.h"
+#include "markups/CRukMark.h"
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/RectFunctions.h"
@@ -53,6 +57,27 @@ constexpr ContextItem kContextItems[] = {
     {CommandIds::kWindowZoom, "窓ズーム(&R)"},
     {CommandIds::kRedraw, "再描画(&D)"},
 };
+
+// The redline kind of the sticky note, which needs a text.
+constexpr int kNoteTool = 5;
+
+// The markups a double click may finish, and those among them that finish
+// on it also outside the polyline mode.
+bool FinishesOnDoubleClick(int kind) {
+    return (kind >= MarkupKind(0x00) && kind <= MarkupKind(0x04)) || kind == MarkupKind(0x06) ||
+           kind == MarkupKind(0x0B) || kind == MarkupKind(0x0C) || kind == MarkupKind(0x0F) ||
+           kind == MarkupKind(0x13);
+}
+
+bool IsPolyGesture(int kind) {
+    return kind == MarkupKind(0x03) || kind == MarkupKind(0x06) || kind == MarkupKind(0x0B) ||
+           kind == MarkupKind(0x0C);
+}
+
+// The leader marks whose label and leader follow a filing.
+bool IsLabelledLeaderMark(int kind) {
+    return kind >= MarkupKind(0x00) && kind <= MarkupKind(0x02);
+}
 
 bool IsPickMode(int mode) {
     return mode == CZumeoView::kToolSelect || mode == CZumeoView::kToolMove ||
@@ -160,6 +185,10 @@ void CZumeoView::OnLButtonDown(UINT flags, POINT point) {
         if (!m_pTool)
             StartPickTool(flags, viewPoint);
         break;
+    case kToolRedline:
+        if (!m_pTool)
+            StartMarkup(flags, viewPoint);
+        break;
     case kToolMeasure:
         if (!m_pTool)
             StartMeasure(viewPoint);
@@ -168,6 +197,49 @@ void CZumeoView::OnLButtonDown(UINT flags, POINT point) {
         break;
     }
     UpdateCursor();
+}
+
+void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
+    if (m_document->m_markupKind == kNoteTool && m_document->m_noteText.IsEmpty())
+        return;
+    std::unique_ptr<CRukEntity> markup(CMarkupKinds::CreateForTool(m_document->m_markupKind));
+    if (!markup)
+        return;
+    markup->SetText(m_document->m_noteText);
+    if (!m_document->m_fontFace.IsEmpty())
+        markup->SetFaceName(m_document->m_fontFace);
+    CImageDC dc(m_surface);
+    PrepareDC(&dc);
+    const POINT point = ToDrawing(viewPoint);
+    markup->OnButtonDown(&dc, m_document, point.x, point.y, &m_settings, flags);
+    m_pTool = std::move(markup);
+    m_lastPoint = viewPoint;
+}
+
+void CZumeoView::FileMarkup() {
+    {
+        CDC dc(CDeviceCaps(std::max(width(), 1), std::max(height(), 1)));
+        PrepareDC(&dc);
+        m_pTool->Finish(m_document, &dc, &m_settings);
+    }
+    // A markup that built nothing is not kept.
+    if (!m_document->AddFinishedMarkup(m_pTool.get())) {
+        m_pTool.reset();
+        Redraw();
+        return;
+    }
+    CRukEntity* markup = m_pTool.release();
+    m_document->RefreshLayerBar();
+    if (IsLabelledLeaderMark(markup->GetKind())) {
+        SetMarkupLabel(markup, markup->GetLabelText());
+        markup->UpdateLeader(m_document);
+    }
+    m_document->m_undo.Push(new CUndoAdd(m_document, UndoLabels::Add(), markup));
+    if (SelectNewMarkup(markup)) {
+        m_toolMode = kToolNone;
+        RestartSelectionBlink();
+    }
+    Redraw();
 }
 
 void CZumeoView::StartPickTool(UINT flags, POINT viewPoint) {
@@ -263,6 +335,7 @@ void CZumeoView::OnMouseMove(UINT flags, POINT point) {
     case kToolSelect:
     case kToolMove:
     case kToolNone:
+    case kToolRedline:
     case kToolMeasure:
         if (m_pTool && moved)
             TrackTool(m_lastPoint, viewPoint, flags);
@@ -280,7 +353,7 @@ void CZumeoView::OnLButtonUp(UINT flags, POINT point) {
     if (!m_bButtonDown)
         return;
     m_bButtonDown = 0;
-    if (m_toolMode == kToolMeasure && (flags & MK_SHIFT))
+    if (m_toolMode == kToolRedline || (m_toolMode == kToolMeasure && (flags & MK_SHIFT)))
         point = m_lastMouse;
     const POINT viewPoint = ToViewSpace(point);
     switch (m_toolMode) {
@@ -299,6 +372,15 @@ void CZumeoView::OnLButtonUp(UINT flags, POINT point) {
     case kToolNone:
         if (m_pTool)
             ReleasePickTool(viewPoint);
+        break;
+    case kToolRedline:
+        if (m_pTool) {
+            const POINT drawing = ToDrawing(viewPoint);
+            // A release on the last point adds no vertex.
+            if (!m_pTool->HitTestPoint(m_document, drawing.x, drawing.y) &&
+                m_pTool->AddPoint(drawing.x, drawing.y, 0) == 1)
+                FileMarkup();
+        }
         break;
     case kToolMeasure:
         if (m_pTool) {
@@ -346,7 +428,29 @@ void CZumeoView::ReleasePickTool(POINT viewPoint) {
 void CZumeoView::OnLButtonDblClk(UINT, POINT point) {
     if (!m_document || !HasDrawingArea())
         return;
-    if (m_toolMode == kToolMeasure) {
+    if (m_toolMode == kToolRedline) {
+        if (!m_pTool)
+            return;
+        const int kind = m_pTool->GetKind();
+        const auto* markup = dynamic_cast<const CRukMark*>(m_pTool.get());
+        if (!FinishesOnDoubleClick(kind) || !markup ||
+            (markup->m_polyMode == 0 && !IsPolyGesture(kind)))
+            return;
+        const POINT viewPoint = ToViewSpace(point);
+        const POINT drawing = ToDrawing(viewPoint);
+        if (m_pTool->AddPoint(drawing.x, drawing.y, 1) == 1) {
+            FileMarkup();
+            return;
+        }
+        {
+            CImageDC dc(m_surface);
+            PrepareDC(&dc);
+            const POINT last = ToDrawing(m_lastPoint);
+            m_pTool->TrackPending(m_document, &dc, last.x, last.y, &m_settings);
+        }
+        update();
+        m_lastPoint = viewPoint;
+    } else if (m_toolMode == kToolMeasure) {
         if (!m_pTool)
             return;
         const POINT drawing = ToDrawing(ToViewSpace(point));
@@ -359,30 +463,36 @@ void CZumeoView::OnLButtonDblClk(UINT, POINT point) {
     }
 }
 
+int CZumeoView::EraseToolPoint(POINT point) {
+    int left = 0;
+    {
+        CImageDC dc(m_surface);
+        PrepareDC(&dc);
+        const POINT drawing = ToDrawing(ToViewSpace(point));
+        left = m_pTool->EraseTracking(m_document, &dc, drawing.x, drawing.y, &m_settings);
+    }
+    if (left > 0) {
+        // The band goes on from the point before.
+        m_dragStart = ToWindow(m_document->LogicalToDevicePoint(m_pTool->m_x1, m_pTool->m_y1));
+        update();
+    } else {
+        m_pTool.reset();
+        Redraw();
+    }
+    return left;
+}
+
 bool CZumeoView::OnRButtonDown(UINT flags, POINT point) {
     if (!m_document || !HasDrawingArea())
         return true;
     point = SnapPoint(flags, point);
+    if (m_toolMode == kToolRedline)
+        return !m_pTool || EraseToolPoint(point) < 0;
     if (m_toolMode == kToolMeasure) {
-        if (m_pTool) {
-            int left = 0;
-            {
-                CImageDC dc(m_surface);
-                PrepareDC(&dc);
-                const POINT drawing = ToDrawing(ToViewSpace(point));
-                left = m_pTool->EraseTracking(m_document, &dc, drawing.x, drawing.y, &m_settings);
-            }
-            if (left > 0) {
-                m_dragStart =
-                    ToWindow(m_document->LogicalToDevicePoint(m_pTool->m_x1, m_pTool->m_y1));
-                update();
-            } else {
-                m_pTool.reset();
-                Redraw();
-            }
-        } else {
+        if (m_pTool)
+            EraseToolPoint(point);
+        else
             Redraw();
-        }
         return false;
     }
     if (m_pTool) {

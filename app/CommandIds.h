@@ -40,4 +40,5 @@ constexpr UINT kPointEditTool = 32808;
 constexpr UINT kMeasureTool = 32809;
 constexpr UINT kBringToFront = 32819;
 constexpr UINT kSendToBack = 32820;
+constexpr UINT kImageExport = 32811;
 } // namespace CommandIds

@@ -50,7 +50,7 @@ std::vector<POINT> CEllipseFrame::Ring() const {
     return ring;
 }
 
-std::optional<int> CEllipseFrame::ParameterOf(POINT point) const {
+std::optional<double> CEllipseFrame::ParameterDegrees(POINT point) const {
     const double theta = GetAngleD(0.0, 0.0, m_u.x, m_u.y);
     const DPOINT d = Rotated(DPOINT{static_cast<double>(point.x) - m_center.x,
                                     static_cast<double>(point.y) - m_center.y},
@@ -68,7 +68,14 @@ std::optional<int> CEllipseFrame::ParameterOf(POINT point) const {
         b < a ? GetAngleD(0.0, 0.0, u * b / a, s) : GetAngleD(0.0, 0.0, u, s * a / b);
     if (!std::isfinite(angle))
         return std::nullopt;
-    return TruncInt(angle * kRadToDeg + 0.5);
+    return angle * kRadToDeg;
+}
+
+std::optional<int> CEllipseFrame::ParameterOf(POINT point) const {
+    const std::optional<double> degrees = ParameterDegrees(point);
+    if (!degrees)
+        return std::nullopt;
+    return TruncInt(*degrees + 0.5);
 }
 
 std::vector<POINT> CEllipseFrame::Arc(POINT start, POINT end) const {

@@ -23,8 +23,10 @@ public:
     POINT Point(double degrees) const;
     // The points at 0, step, ... below 360 degrees.
     std::vector<POINT> Ring() const;
-    // The parameter of a point (degrees, rounded to whole degrees, 0..360);
-    // nothing when the parallelogram has no area to take it from.
+    // The parameter of a point (degrees, 0..360); nothing when the
+    // parallelogram has no area to take it from.
+    std::optional<double> ParameterDegrees(POINT point) const;
+    // The same rounded to whole degrees.
     std::optional<int> ParameterOf(POINT point) const;
     // The arc from start to end counter-clockwise: start, the points between
     // the two parameters, end. A flat parallelogram gives the segment

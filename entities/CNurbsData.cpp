@@ -51,13 +51,18 @@ bool CNurbsData::IsUsable(std::size_t controlCount) const {
 }
 
 std::vector<DPOINT> CNurbsData::Evaluate(const CPointArray& control, bool appendLast) const {
+    const int spans = static_cast<int>(std::min<std::size_t>(
+        m_knots.empty() ? 0 : m_knots.size() - 1, static_cast<std::size_t>(INT32_MAX)));
+    return EvaluateSpans(control, appendLast, spans);
+}
+
+std::vector<DPOINT> CNurbsData::EvaluateSpans(const CPointArray& control, bool appendLast,
+                                              int spanLimit) const {
     const std::vector<POINT> points(control.GetData(), control.GetData() + control.GetSize());
     const double work = static_cast<double>(m_knots.size()) * (std::max(m_degree, 0) + 1.0);
     const int maxPoints = static_cast<int>(
         std::clamp(kWorkBudget / std::max(work, 1.0), 1.0, static_cast<double>(kNurbsMaxPoints)));
-    const int spans = static_cast<int>(std::min<std::size_t>(
-        m_knots.empty() ? 0 : m_knots.size() - 1, static_cast<std::size_t>(INT32_MAX)));
-    return EvaluateNurbs(points, m_weights, m_knots, m_degree, spans, appendLast, maxPoints);
+    return EvaluateNurbs(points, m_weights, m_knots, m_degree, spanLimit, appendLast, maxPoints);
 }
 
 UINT CNurbsData::StoredWord(double value, UINT scale) {

@@ -24,6 +24,9 @@ public:
     // The evaluated points, the last control point appended for the open
     // curve; the work is bounded whatever the knots and degree.
     std::vector<DPOINT> Evaluate(const CPointArray& control, bool appendLast) const;
+    // The same over the knot spans below spanLimit only.
+    std::vector<DPOINT> EvaluateSpans(const CPointArray& control, bool appendLast,
+                                      int spanLimit) const;
 
     // The tail of the archived body: degree, scale, knot count, knots, weight
     // count, weights (each scale x value, kept modulo 2^32).

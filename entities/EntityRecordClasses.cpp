@@ -11,6 +11,7 @@
 #include "entities/CRukEArc.h"
 #include "entities/CRukEllipse.h"
 #include "entities/CRukGroup.h"
+#include "entities/CRukHatch.h"
 #include "entities/CRukIFrame.h"
 #include "entities/CRukInsert.h"
 #include "entities/CRukLine.h"
@@ -37,6 +38,7 @@ void AddEntityRecordClasses(CRecordClassTable& table) {
     table.Add<CRukSpline>(PorSpline::Type);
     table.Add<CRukCSpline>(PorCSpline::Type);
     table.Add<CRukInsert>(PorInsert::Type);
+    table.Add<CRukHatch>(PorHatch::Type);
     table.Add<CRukCBezier>(PorCBezier::Type);
     table.Add<CRukNurbs>(PorNurbs::Type);
     table.Add<CRukCNurbs>(PorCNurbs::Type);

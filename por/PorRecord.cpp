@@ -50,6 +50,13 @@ bool PorRecord::HasFixedPart() const {
     return Size() >= (layout ? layout->fixedSize : PorHeadSize);
 }
 
+std::optional<PorRecord> PorRecord::Part(std::size_t offset) const {
+    if (offset > m_bytes.size()) {
+        return std::nullopt;
+    }
+    return PorRecord(m_bytes.subspan(offset));
+}
+
 PorCursor PorRecord::Cursor(int word) const {
     // A negative word is placed past the end, where nothing can be read.
     const std::size_t offset =

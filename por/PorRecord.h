@@ -31,6 +31,10 @@ public:
     std::optional<LONG> Long(int word) const;
     std::optional<DWORD> ULong(int word) const;
     PorCursor CursorAt(std::size_t offset) const { return PorCursor(m_bytes, offset); }
+    // The bytes from offset to the record's end as a part of their own, whose
+    // fields count from its start (hatch loops, edges, pattern lines);
+    // nothing for an offset past the end.
+    std::optional<PorRecord> Part(std::size_t offset) const;
 
     std::optional<LONG> Get(PorIntField field) const { return Long(field.word); }
     std::optional<DWORD> Get(PorUnsignedField field) const { return ULong(field.word); }

@@ -264,6 +264,63 @@ struct PorHatch : PorObjectRecord {
     static constexpr PorIntField LoopCount{11};
 };
 
+// The parts of a hatch record behind its fixed part. Each is read from its
+// own offset, so [n] counts words from the part's start.
+
+// A boundary loop: a head of four words, then its edges one after the other.
+struct PorHatchLoop {
+    static constexpr std::size_t HeadSize = 16;
+
+    static constexpr PorIntField Flags{0};
+    static constexpr PorIntField EdgeCount{3};
+};
+
+// A boundary edge: type and flag, then what the type needs. Arcs carry the
+// four corners of their box, the NURBS edge its control points followed by
+// a count and that many weights, then a count and that many knots (each
+// the value times the header scale).
+struct PorHatchEdge {
+    static constexpr LONG LineType = 1;
+    static constexpr LONG ArcType = 2;
+    static constexpr LONG EllipseType = 3;
+    static constexpr LONG NurbsType = 4;
+    static constexpr LONG PolylineType = 5;
+    static constexpr LONG SplineType = 6;
+    static constexpr std::size_t LineSize = 40;
+
+    static constexpr PorIntField EdgeType{0};
+    static constexpr PorIntField Flag{1};
+    static constexpr PorPointField Start{2};
+    static constexpr PorPointField End{4};
+    static constexpr PorIntField Degree{6};
+    static constexpr PorPointListField Points{7};
+};
+
+// A pattern line: a family of parallel lines; the next one follows its dashes.
+struct PorHatchLine {
+    static constexpr PorIntField Angle{0}; // hundredths of a degree
+    static constexpr PorPointField Base{1};
+    static constexpr PorPointField Offset{3}; // from one line to the next
+    static constexpr PorIntField Width{5};
+    static constexpr PorColorField Color{6};
+    static constexpr PorValueListField Dashes{7};
+};
+
+// The tile of a tile hatch: lattice, motif transform and the motif's
+// segments (a count, then two points per segment).
+struct PorHatchTile {
+    static constexpr PorPointField Origin{0};
+    static constexpr PorIntField RowStep{2};
+    static constexpr PorIntField RowAngle{3}; // x header scale
+    static constexpr PorIntField OffsetLength{4};
+    static constexpr PorIntField OffsetAngle{5}; // this and the next three x header scale
+    static constexpr PorIntField ScaleX{6};
+    static constexpr PorIntField ScaleY{7};
+    static constexpr PorIntField MotifAngle{8};
+    static constexpr PorIntField SegmentCount{9};
+    static constexpr int MotifWord = 10;
+};
+
 // NURBS curves: after the control points come a count and that many weights,
 // then a count and that many knots, each a signed word: the value times the
 // header scale, truncated toward zero (a negative knot stays negative).

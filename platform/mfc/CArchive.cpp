@@ -344,14 +344,19 @@ void CArchive::SerializeClass(const CRuntimeClass* cls) {
 }
 
 CObject* CArchive::ReadObject(const CRuntimeClass* expected) {
-    return ReadObjectImpl(expected, nullptr);
+    return ReadObjectImpl(expected, nullptr, false);
 }
 
 CObject* CArchive::ReadObjectIf(bool (*accept)(const CObject*)) {
-    return ReadObjectImpl(nullptr, accept);
+    return ReadObjectImpl(nullptr, accept, false);
 }
 
-CObject* CArchive::ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(const CObject*)) {
+CObject* CArchive::ReadOwnedObjectIf(bool (*accept)(const CObject*)) {
+    return ReadObjectImpl(nullptr, accept, true);
+}
+
+CObject* CArchive::ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(const CObject*),
+                                  bool owned) {
     UINT schema = 0;
     DWORD tag = 0;
     const CRuntimeClass* cls = ReadClass(expected, &schema, &tag);
@@ -362,6 +367,8 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(
             Throw(CArchiveException::badIndex);
         const LoadEntry& entry = m_loadArray[tag];
         if (entry.kind != EntryKind::Null && entry.kind != EntryKind::Object)
+            Throw(CArchiveException::badIndex);
+        if (owned)
             Throw(CArchiveException::badIndex);
         auto* object = static_cast<CObject*>(const_cast<void*>(entry.ptr));
         if (object && expected && !object->IsKindOf(expected))
@@ -387,7 +394,8 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(
         throw;
     }
     std::size_t index = m_loadArray.size();
-    m_loadArray.push_back({EntryKind::Object, 0, object, true}); // before Serialize
+    // Before Serialize, so that references back to it resolve (or, owned, fail).
+    m_loadArray.push_back({owned ? EntryKind::Owned : EntryKind::Object, 0, object, true});
 
     UINT savedSchema = m_nObjectSchema;
     m_nObjectSchema = schema;

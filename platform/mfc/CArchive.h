@@ -113,6 +113,11 @@ public:
     // Reads an object that `accept` approves of (the test runs on a new object
     // before its Serialize, or on the object referred back to); badClass else.
     CObject* ReadObjectIf(bool (*accept)(const CObject*));
+    // The same for an object that the caller will own and free, such as the
+    // parts of a composite object: it must be new (null or a reference back
+    // throws badIndex), GetLoadedObjects leaves it out, and any later reference
+    // back to it throws badIndex, so that no one else can come to hold it.
+    CObject* ReadOwnedObjectIf(bool (*accept)(const CObject*));
     // The objects this archive created and handed out while loading, in the
     // order they were read (objects given by MapObject are not among them).
     std::vector<CObject*> GetLoadedObjects() const;
@@ -156,7 +161,8 @@ public:
     CObject* m_pDocument = nullptr;
 
 private:
-    enum class EntryKind : BYTE { Null, Class, Object, Failed };
+    // Owned: an object read for a composite that frees it.
+    enum class EntryKind : BYTE { Null, Class, Object, Owned, Failed };
     struct LoadEntry {
         EntryKind kind;
         UINT schema;     // classes: the stored schema
@@ -181,7 +187,8 @@ private:
     void FlushStoreBuffer();
     void InitLoadMap();
     DWORD NextMapIndex() const;
-    CObject* ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(const CObject*));
+    CObject* ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(const CObject*),
+                            bool owned);
     [[noreturn]] void Throw(int cause) const;
 
     CFile* m_pFile;

@@ -39,6 +39,10 @@ QString CDialogService::GetSaveFileName(const QString&, const QString&) {
     return QString();
 }
 
+int CDialogService::RunModal(QDialog&) {
+    return 0;
+}
+
 int CDialogService::MessageBoxWithCheck(const CString& text, const CString&, const CString& caption,
                                         UINT type, BOOL* checked) {
     *checked = FALSE;

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+class QDialog;
+
 class CDialogService {
 public:
     virtual ~CDialogService() = default;
@@ -26,6 +28,10 @@ public:
     // plain question and leaves the box clear.
     virtual int MessageBoxWithCheck(const CString& text, const CString& checkText,
                                     const CString& caption, UINT type, BOOL* checked);
+
+    // Shows a dialog of the program modally; QDialog::Accepted or
+    // QDialog::Rejected. Without a window of its own, a service rejects it.
+    virtual int RunModal(QDialog& dialog);
 
     // The service in force; never null. Without an installed one, messages go
     // to standard error and get the answer that changes nothing.

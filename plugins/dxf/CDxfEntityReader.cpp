@@ -25,6 +25,9 @@ enum Kind {
     Leader,
     Text,
     MText,
+    Hatch,
+    Spline,
+    Image,
 };
 
 struct Entry {
@@ -38,7 +41,8 @@ constexpr Entry Readers[] = {
     {"TRACE", Trace}, {"SOLID", Solid},   {"ELLIPSE", Ellipse},     {"XLINE", XLine},
     {"RAY", Ray},     {"3DFACE", Face},   {"POLYLINE", Polyline},   {"LWPOLYLINE", LwPolyline},
     {"MLINE", MLine}, {"INSERT", Insert}, {"DIMENSION", Dimension}, {"LEADER", Leader},
-    {"TEXT", Text},   {"MTEXT", MText},
+    {"TEXT", Text},   {"MTEXT", MText},   {"HATCH", Hatch},         {"SPLINE", Spline},
+    {"IMAGE", Image},
 };
 
 } // namespace
@@ -73,6 +77,15 @@ bool CDxfEntityReader::Read(std::string_view name, CDxfFile& file, CPorStream& t
         break;
     case MText:
         m_texts.MText(file, target, base);
+        break;
+    case Hatch:
+        m_hatches.Hatch(file, target, base);
+        break;
+    case Spline:
+        m_splines.Spline(file, target, base);
+        break;
+    case Image:
+        m_images.Image(file, target, base);
         break;
     default:
         ReadSimple(entry->kind, file, target, base);

@@ -4,9 +4,13 @@
 // caller, which skips their groups.
 
 #include "geometry/Geometry.h"
+#include "plugins/dxf/CDxfHatchReader.h"
+#include "plugins/dxf/CDxfHatchWriter.h"
+#include "plugins/dxf/CDxfImageReader.h"
 #include "plugins/dxf/CDxfInsertReader.h"
 #include "plugins/dxf/CDxfPolylineReader.h"
 #include "plugins/dxf/CDxfSimpleEntities.h"
+#include "plugins/dxf/CDxfSplineReader.h"
 #include "plugins/dxf/CDxfTextReader.h"
 
 #include <string_view>
@@ -21,7 +25,12 @@ public:
                      const CDxfStyleTables& tables, const CDxfTextEmitter& texts)
         : m_simple(emitter, style), m_polylines(emitter, style, decoder),
           m_inserts(emitter, style, decoder, inserts, tables),
-          m_texts(texts, style, decoder, tables), m_decoder(decoder) {}
+          m_texts(texts, style, decoder, tables), m_hatchWriter(emitter),
+          m_hatches(m_hatchWriter, style, decoder), m_splines(emitter, style, decoder),
+          m_images(emitter, style, decoder), m_decoder(decoder) {}
+
+    // The folder of the DXF file, where its images are looked for.
+    void SetFolder(std::string folder) { m_images.SetFolder(std::move(folder)); }
 
     // The entity whose code-0 name group was just read; false, with nothing
     // read, when the name has no reader.
@@ -35,5 +44,9 @@ private:
     CDxfPolylineReader m_polylines;
     CDxfInsertReader m_inserts;
     CDxfTextReader m_texts;
+    CDxfHatchWriter m_hatchWriter;
+    CDxfHatchReader m_hatches;
+    CDxfSplineReader m_splines;
+    CDxfImageReader m_images;
     const CDxfTextDecoder& m_decoder;
 };

@@ -23,6 +23,8 @@ public:
     bool IsBinary() const;
 
     std::size_t GetPosition() const { return m_position; }
+    // Goes back to a position GetPosition gave.
+    void SetPosition(std::size_t position) { m_position = m_groupStart = position; }
     std::size_t GetLength() const { return m_bytes.size(); }
 
     // False at the end of the file.

@@ -31,13 +31,6 @@ bool IsClosed(std::size_t pointCount, int closedFlag) {
     return (closedFlag & 1) != 0 && !(pointCount == 2 && closedFlag == 1);
 }
 
-LONG CountWord(std::size_t count) {
-    if (count > static_cast<std::size_t>(std::numeric_limits<LONG>::max())) {
-        throw std::length_error("too many values for one POR record");
-    }
-    return static_cast<LONG>(count);
-}
-
 void ExtendBounds(CPorStream& target, std::span<const POINT> points) {
     for (const POINT& p : points) {
         target.ExtendBounds(p.x, p.y);
@@ -107,6 +100,13 @@ void SetStrings(PorRecordBuilder& record, std::size_t at, PorStringField layerFi
 }
 
 } // namespace
+
+LONG CDxfPrimitiveEmitter::CountWord(std::size_t count) {
+    if (count > static_cast<std::size_t>(std::numeric_limits<LONG>::max())) {
+        throw std::length_error("too many values for one POR record");
+    }
+    return static_cast<LONG>(count);
+}
 
 PorPen CDxfPrimitiveEmitter::ToPorPen(const CDxfPen& pen) const {
     return {pen.lineType, TruncInt(static_cast<double>(m_header.scale) * pen.lineTypeScale),

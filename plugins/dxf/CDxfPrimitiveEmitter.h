@@ -23,6 +23,9 @@ public:
 
     explicit CDxfPrimitiveEmitter(const CDxfHeader& header) : m_header(header) {}
 
+    unsigned Scale() const { return m_header.scale; }
+    // A count or size as a record word; std::length_error beyond its range.
+    static LONG CountWord(std::size_t count);
     LONG ToUnits(double value) const { return TruncInt(value * m_header.scale); }
     POINT ToUnits(const DPOINT& point) const { return {ToUnits(point.x), ToUnits(point.y)}; }
 

@@ -8,12 +8,21 @@
 #include "plugins/dxf/CDxfPorWriter.h"
 #include "plugins/dxf/CDxfTablesReader.h"
 
+#include <string>
+#include <string_view>
+
 CDxfReader::CDxfReader(HWND progressWindow)
     : m_progress(progressWindow), m_emitter(m_header), m_style(m_layers, m_lineTypes),
       m_inserts(m_header, m_blocks), m_texts(m_header),
       m_entities(m_emitter, m_style, m_decoder, m_inserts, m_styles, m_texts) {}
 
 HGLOBAL CDxfReader::GetPORData(const char* path) {
+    if (!path)
+        return nullptr;
+    const std::string_view text(path);
+    const std::size_t slash = text.find_last_of('/');
+    m_entities.SetFolder(slash == std::string_view::npos ? std::string()
+                                                         : std::string(text.substr(0, slash + 1)));
     auto file = CDxfFile::Load(path);
     return file ? Convert(*file) : nullptr;
 }

@@ -2,6 +2,8 @@
 
 #include "geometry/Geometry.h"
 #include "plugins/dxf/DxfGeometry.h"
+#include "por/PorHatchParts.h"
+#include "por/PorRecord.h"
 #include "por/PorRecords.h"
 #include "por/PorWord.h"
 
@@ -161,15 +163,19 @@ void CPorTransform::Apply(std::span<BYTE> record) const {
     }
 }
 
-void CPorTransform::PlaceArc(std::span<BYTE> record) const {
-    // Mirrored, the arc would run clockwise: its ends trade places first.
-    const std::size_t start = ByteOf(PorArcBase::Start.word);
-    const std::size_t end = ByteOf(PorArcBase::End.word);
+void CPorTransform::SwapEnds(std::span<BYTE> record, std::size_t start, std::size_t end) const {
+    // Mirrored, an arc would run clockwise: its ends trade places first.
     if (Mirrors() && record.size() >= end + PointSize) {
         std::swap_ranges(record.begin() + static_cast<std::ptrdiff_t>(start),
                          record.begin() + static_cast<std::ptrdiff_t>(start + PointSize),
                          record.begin() + static_cast<std::ptrdiff_t>(end));
     }
+}
+
+void CPorTransform::PlaceArc(std::span<BYTE> record) const {
+    const std::size_t start = ByteOf(PorArcBase::Start.word);
+    const std::size_t end = ByteOf(PorArcBase::End.word);
+    SwapEnds(record, start, end);
     PlacePointAt(record, start);
     PlacePointAt(record, end);
     PlacePoints(record, ByteOf(PorArcBase::Corners.word), PorArcBase::Corners.count);
@@ -219,97 +225,85 @@ void CPorTransform::PlaceNested(std::span<BYTE> record) const {
 }
 
 void CPorTransform::PlaceHatch(std::span<BYTE> record) const {
-    const auto loops = LoadAt(record, ByteOf(PorHatch::LoopCount.word));
-    std::optional<std::size_t> offset = PorHatch::FixedSize;
-    for (LONG loop = 0; loops && loop < *loops && offset; ++loop) {
-        // Loop head: flags, two further words, edge count.
-        const auto edges = LoadAt(record, *offset + 3 * PorWordSize);
+    const auto hatch = PorRecord::Frame(record);
+    if (!hatch) {
+        return;
+    }
+    const auto loops = hatch->Get(PorHatch::LoopCount);
+    std::size_t offset = PorHatch::FixedSize;
+    bool walking = true;
+    for (LONG loop = 0; loops && loop < *loops && walking; ++loop) {
+        const auto head = hatch->Part(offset);
+        const auto edges = head ? head->Get(PorHatchLoop::EdgeCount) : std::nullopt;
         if (!edges) {
             break;
         }
-        *offset += 4 * PorWordSize;
-        for (LONG edge = 0; edge < *edges && offset; ++edge) {
-            offset = PlaceHatchEdge(record, *offset);
+        offset += PorHatchLoop::HeadSize;
+        for (LONG edge = 0; edge < *edges && walking; ++edge) {
+            const auto size = PlaceHatchEdge(record, *hatch, offset);
+            walking = size.has_value();
+            offset += size.value_or(0);
         }
     }
-    PlacePatternLines(record);
+    PlacePatternLines(record, *hatch);
 }
 
 std::optional<std::size_t> CPorTransform::PlaceHatchEdge(std::span<BYTE> record,
+                                                         const PorRecord& hatch,
                                                          std::size_t offset) const {
-    const auto type = LoadAt(record, offset);
-    const auto count = LoadAt(record, offset + ByteOf(7));
-    if (!type || !count || *count < 0) {
+    const auto edge = hatch.Part(offset);
+    const auto size = edge ? PorHatchEdgeSize(*edge) : std::nullopt;
+    if (!size) {
         return std::nullopt;
     }
-    const std::size_t points = offset + ByteOf(8);
-    const std::size_t pointsEnd = points + static_cast<std::size_t>(*count) * PointSize;
-    switch (*type) {
-    case 1: // line: {type, flag, start, end, four further words}
-        PlacePointAt(record, offset + ByteOf(2));
-        PlacePointAt(record, offset + ByteOf(4));
-        return offset + ByteOf(10);
-    case 2: // circular and elliptic arcs: start, end, then the box corners
-    case 3:
-        PlacePointAt(record, offset + ByteOf(2));
-        PlacePointAt(record, offset + ByteOf(4));
-        PlacePoints(record, points, Fitting(record, points, *count, PointSize));
-        return pointsEnd;
-    case 4: { // NURBS: control points, then weights and knots, each with a count
-        PlacePoints(record, points, Fitting(record, points, *count, PointSize));
-        const auto weights = LoadAt(record, pointsEnd);
-        if (!weights || *weights < 0) {
-            return std::nullopt;
-        }
-        const std::size_t knotsAt =
-            pointsEnd + (1 + static_cast<std::size_t>(*weights)) * PorWordSize;
-        const auto knots = LoadAt(record, knotsAt);
-        if (!knots || *knots < 0) {
-            return std::nullopt;
-        }
-        return knotsAt + (1 + static_cast<std::size_t>(*knots)) * PorWordSize;
+    const LONG type = *edge->Get(PorHatchEdge::EdgeType);
+    const std::size_t start = offset + ByteOf(PorHatchEdge::Start.word);
+    const std::size_t end = offset + ByteOf(PorHatchEdge::End.word);
+    if (type == PorHatchEdge::ArcType || type == PorHatchEdge::EllipseType) {
+        SwapEnds(record, start, end);
     }
-    case 5: // polyline and spline: the points
-    case 6:
-        PlacePoints(record, points, Fitting(record, points, *count, PointSize));
-        return pointsEnd;
-    default:
-        return std::nullopt;
+    if (type == PorHatchEdge::LineType || type == PorHatchEdge::ArcType ||
+        type == PorHatchEdge::EllipseType) {
+        PlacePointAt(record, start);
+        PlacePointAt(record, end);
     }
+    if (type != PorHatchEdge::LineType) {
+        PlacePointList(record, offset + ByteOf(PorHatchEdge::Points.word));
+    }
+    return size;
 }
 
-void CPorTransform::PlacePatternLines(std::span<BYTE> record) const {
-    const auto kind = LoadAt(record, ByteOf(PorHatch::Kind.word));
-    const auto at = LoadAt(record, ByteOf(PorHatch::FillOffset.word));
-    const auto lines = LoadAt(record, ByteOf(PorHatch::PatternCount.word));
+void CPorTransform::PlacePatternLines(std::span<BYTE> record, const PorRecord& hatch) const {
+    const auto kind = hatch.Get(PorHatch::Kind);
+    const auto at = hatch.Get(PorHatch::FillOffset);
+    const auto lines = hatch.Get(PorHatch::PatternCount);
     if (!kind || *kind != PorHatch::PatternKind || !at || *at < 0 || !lines) {
         return;
     }
-    // A pattern line: angle (hundredths of a degree), base point, offset to
-    // the next line, width, colour, dash count, dashes.
     std::size_t offset = static_cast<std::size_t>(*at);
     for (LONG line = 0; line < *lines; ++line) {
-        const auto angle = LoadAt(record, offset);
-        const auto dx = LoadAt(record, offset + ByteOf(3));
-        const auto dy = LoadAt(record, offset + ByteOf(4));
-        const auto dashes = LoadAt(record, offset + ByteOf(7));
-        if (!angle || !dx || !dy || !dashes || *dashes < 0) {
+        const auto part = hatch.Part(offset);
+        const auto size = part ? PorHatchLineSize(*part) : std::nullopt;
+        if (!size) {
             return;
         }
+        const auto angle = part->Get(PorHatchLine::Angle);
+        const auto step = part->Get(PorHatchLine::Offset);
+        const auto dashes = part->Get(PorHatchLine::Dashes);
         const double radians = static_cast<DWORD>(*angle) / 100.0 * kDegToRad;
         const double along = std::hypot(m_xScale * std::cos(radians), m_yScale * std::sin(radians));
         const double turned = m_angle * kDegToRad + std::atan2(m_yScale * std::sin(radians),
                                                                m_xScale * std::cos(radians));
-        StoreAt(record, offset, static_cast<LONG>(Hundredths(turned)));
-        PlacePointAt(record, offset + ByteOf(1));
-        const POINT step = Turn(*dx, *dy);
-        StoreAt(record, offset + ByteOf(3), step.x);
-        StoreAt(record, offset + ByteOf(4), step.y);
-        const std::size_t first = offset + ByteOf(8);
-        for (std::size_t i = 0; i < Fitting(record, first, *dashes, PorWordSize); ++i) {
-            const std::size_t dash = first + ByteOf(static_cast<int>(i));
-            StoreAt(record, dash, TruncInt(along * *LoadAt(record, dash)));
+        StoreAt(record, offset + ByteOf(PorHatchLine::Angle.word),
+                static_cast<LONG>(Hundredths(turned)));
+        PlacePointAt(record, offset + ByteOf(PorHatchLine::Base.word));
+        const POINT turnedStep = Turn(step->x, step->y);
+        StoreAt(record, offset + ByteOf(PorHatchLine::Offset.word), turnedStep.x);
+        StoreAt(record, offset + ByteOf(PorHatchLine::Offset.word + 1), turnedStep.y);
+        const std::size_t first = offset + ByteOf(PorHatchLine::Dashes.word + 1);
+        for (std::size_t i = 0; i < dashes->size(); ++i) {
+            StoreAt(record, first + i * PorWordSize, TruncInt(along * (*dashes)[i]));
         }
-        offset = first + static_cast<std::size_t>(*dashes) * PorWordSize;
+        offset += *size;
     }
 }

@@ -10,6 +10,8 @@
 #include <optional>
 #include <span>
 
+class PorRecord;
+
 class CPorTransform {
 public:
     // Insertion point in integer units, scale factors, rotation in degrees,
@@ -32,14 +34,18 @@ private:
     // A count word at countOffset followed by its points.
     void PlacePointList(std::span<BYTE> record, std::size_t countOffset) const;
     void ScaleWidth(std::span<BYTE> record, int word) const;
+    // The two ends of an arc at these offsets trade places under a mirroring
+    // reference, so that the arc still runs counter-clockwise.
+    void SwapEnds(std::span<BYTE> record, std::size_t start, std::size_t end) const;
     void PlaceArc(std::span<BYTE> record) const;
     void PlaceText(std::span<BYTE> record) const;
     void PlaceNested(std::span<BYTE> record) const;
     void PlaceHatch(std::span<BYTE> record) const;
     // One hatch boundary edge at offset; the offset after it, or nothing when
     // its type is unknown and the rest cannot be walked.
-    std::optional<std::size_t> PlaceHatchEdge(std::span<BYTE> record, std::size_t offset) const;
-    void PlacePatternLines(std::span<BYTE> record) const;
+    std::optional<std::size_t> PlaceHatchEdge(std::span<BYTE> record, const PorRecord& hatch,
+                                              std::size_t offset) const;
+    void PlacePatternLines(std::span<BYTE> record, const PorRecord& hatch) const;
 
     double m_x;
     double m_y;

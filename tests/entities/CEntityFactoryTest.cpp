@@ -12,6 +12,7 @@
 #include "entities/CRukEArc.h"
 #include "entities/CRukEllipse.h"
 #include "entities/CRukGroup.h"
+#include "entities/CRukHatch.h"
 #include "entities/CRukIFrame.h"
 #include "entities/CRukInsert.h"
 #include "entities/CRukLine.h"
@@ -48,6 +49,7 @@ TEST(CEntityFactoryTest, RecordTypesBuildTheirClassesAndAllOthersNothing) {
         {PorSpline::Type, RUNTIME_CLASS(CRukSpline)},
         {PorCSpline::Type, RUNTIME_CLASS(CRukCSpline)},
         {PorInsert::Type, RUNTIME_CLASS(CRukInsert)},
+        {PorHatch::Type, RUNTIME_CLASS(CRukHatch)},
         {PorCBezier::Type, RUNTIME_CLASS(CRukCBezier)},
         {PorNurbs::Type, RUNTIME_CLASS(CRukNurbs)},
         {PorCNurbs::Type, RUNTIME_CLASS(CRukCNurbs)},

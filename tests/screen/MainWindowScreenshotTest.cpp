@@ -1,5 +1,6 @@
 // The main window on a real X display (run under xvfb-run): what a reviewer
 // sees after starting the program on the sample drawing.
+#include "ScreenSupport.h"
 #include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
 #include "app/CSplashWnd.h"
@@ -28,22 +29,6 @@
 #include <set>
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& done) {
-    QDeadlineTimer deadline(10000);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    return true;
-}
-
-// The part of the screen shot that a widget covers.
-QImage Part(const QImage& shot, const QWidget* window, const QWidget* widget) {
-    QPoint topLeft = widget->mapTo(window, QPoint(0, 0));
-    return shot.copy(QRect(topLeft, widget->size()));
-}
 
 int CountColours(const QImage& image) {
     std::set<QRgb> colours;
@@ -109,14 +94,6 @@ TEST(MainWindowScreenshotTest, ShowsTheBarsAndTheSampleDrawing) {
     EXPECT_GT(green, 350);
     EXPECT_GT(red, 250);
     app.ExitInstance();
-}
-
-// What the view shows on the screen now, after the window has painted.
-QImage ShownView(CMainFrame* frame) {
-    QDeadlineTimer settle(300);
-    WaitFor([&] { return settle.hasExpired(); });
-    const QImage shot = frame->screen()->grabWindow(frame->winId()).toImage();
-    return Part(shot, frame, frame->GetActiveView());
 }
 
 // A drag of the left button upwards: the zoom tool zooms in.

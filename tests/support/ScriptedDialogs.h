@@ -5,6 +5,7 @@
 #include "platform/win/CDialogService.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class ScriptedDialogs final : public CDialogService {
@@ -27,6 +28,22 @@ public:
     void AnswerSaveFile(const QString& path) { m_saveFiles.push_back(path); }
     // The state the check box of the next question with one is left in.
     void AnswerCheck(BOOL checked) { m_checks.push_back(checked); }
+    // What the next modal dialog does: the script fills it in and returns
+    // its result. Without one, a dialog is rejected.
+    void AnswerDialog(std::function<int(QDialog&)> script) {
+        m_dialogScripts.push_back(std::move(script));
+    }
+    int DialogsShown() const { return m_dialogsShown; }
+
+    int RunModal(QDialog& dialog) override {
+        ++m_dialogsShown;
+        if (m_dialogScripts.empty())
+            return 0;
+        auto script = std::move(m_dialogScripts.front());
+        m_dialogScripts.pop_front();
+        return script(dialog);
+    }
+
     struct OpenRequest {
         QString folder;
         QString filters;
@@ -76,6 +93,8 @@ public:
 
 private:
     CDialogService* m_previous;
+    std::deque<std::function<int(QDialog&)>> m_dialogScripts;
+    int m_dialogsShown = 0;
     std::deque<QString> m_openFiles;
     std::deque<QString> m_saveFiles;
     std::vector<OpenRequest> m_saveRequests;

@@ -33,6 +33,7 @@ struct Landing {
     bool hasTool;
     QStringList clipboardFormats;
     std::size_t messages, openRequests, saveRequests;
+    int dialogs;
     bool toolBar, layerBar, statusBar, frameShown;
     // The side files beside the drawing, and the window's title.
     bool controlFile, ownFile;
@@ -40,8 +41,8 @@ struct Landing {
 
     auto Tie() const {
         return std::tie(windowExtX, windowExtY, panX, panY, toolMode, savedView, hasTool,
-                        clipboardFormats, messages, openRequests, saveRequests, toolBar, layerBar,
-                        statusBar, frameShown, controlFile, ownFile, title);
+                        clipboardFormats, messages, openRequests, saveRequests, dialogs, toolBar,
+                        layerBar, statusBar, frameShown, controlFile, ownFile, title);
     }
     bool operator==(const Landing& other) const { return Tie() == other.Tie(); }
 };
@@ -126,6 +127,7 @@ protected:
                        m_dialogs.Messages().size(),
                        m_dialogs.OpenRequests().size(),
                        m_dialogs.SaveRequests().size(),
+                       m_dialogs.DialogsShown(),
                        frame.ToolBarWindow()->isVisibleTo(&frame),
                        frame.LayerBarWindow()->isVisibleTo(&frame),
                        frame.statusBar()->isVisibleTo(&frame),

@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFont>
+#include <QImage>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -263,17 +264,31 @@ TEST_F(ZumeoAppTest, ACancelledOpenDialogKeepsTheFolder) {
 
 TEST_F(ZumeoAppTest, AFileNoRouteCanOpenIsNamedInAMessage) {
     QTemporaryDir folder;
-    const QString image = folder.path() + QStringLiteral("/scan.bmp");
-    QFile file(image);
+    const QString notes = folder.path() + QStringLiteral("/notes.txt");
+    QFile file(notes);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("BM");
     file.close();
     ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
-    EXPECT_FALSE(app.OpenDocumentFile(CString::FromFilePath(image)));
+    EXPECT_FALSE(app.OpenDocumentFile(CString::FromFilePath(notes)));
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(
         dialogs.Messages()[0].text.ToQString(),
-        image + QStringLiteral(" を開けません。\nこの種類のファイルを読み込む手段がありません。"));
+        notes + QStringLiteral(" を開けません。\nこの種類のファイルを読み込む手段がありません。"));
+    app.ExitInstance();
+}
+
+TEST_F(ZumeoAppTest, BitmapOpensAsTheDrawing) {
+    QTemporaryDir folder;
+    const QString scan = folder.path() + QStringLiteral("/scan.bmp");
+    QImage image(4, 2, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(scan, "BMP"));
+    ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+    EXPECT_TRUE(app.OpenDocumentFile(CString::FromFilePath(scan)));
+    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_EQ(app.GetDocument()->m_objects.GetCount(), 1);
+    EXPECT_EQ(app.GetDocument()->m_openState, CZumeoDoc::kOpenBaseImage);
     app.ExitInstance();
 }
 

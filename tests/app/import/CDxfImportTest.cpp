@@ -4,6 +4,7 @@
 #include "entities/CRukArc.h"
 #include "entities/CRukDot.h"
 #include "entities/CRukEArc.h"
+#include "entities/CRukHatch.h"
 #include "entities/CRukLine.h"
 #include "entities/CRukPolygon.h"
 
@@ -45,7 +46,8 @@ TEST_F(DxfImportTest, DrawingOfTheDxfPlugIn) {
     EXPECT_EQ(Count<CRukArc>(), 1);
     EXPECT_EQ(Count<CRukEllipse>(), 2);
     EXPECT_EQ(Count<CRukEArc>(), 1);
-    EXPECT_EQ(m_document.m_objects.GetCount(), 12);
+    EXPECT_EQ(Count<CRukHatch>(), 1);
+    EXPECT_EQ(m_document.m_objects.GetCount(), 13);
     const auto* first = dynamic_cast<const CRukLine*>(m_document.m_objects.GetHead());
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->m_x1, 10000);

@@ -11,15 +11,6 @@ namespace {
 
 using ClipboardCopyTest = ViewFixture;
 
-// Whether some pixel of the picture has that colour.
-bool Shows(const QImage& image, QColor colour) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (QColor(image.pixel(x, y)) == colour)
-                return true;
-    return false;
-}
-
 TEST_F(ClipboardCopyTest, OffersTheMetafileAndAPicture) {
     m_view.ZoomFit(1);
     QGuiApplication::clipboard()->clear();

@@ -14,8 +14,18 @@
 #include "settings/CDrawDefaults.h"
 
 #include <QColor>
+#include <QImage>
 
 #include <gtest/gtest.h>
+
+// Whether some pixel of the picture has that colour.
+inline bool Shows(const QImage& image, QColor colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)) == colour)
+                return true;
+    return false;
+}
 
 constexpr COLORREF kRed = 0x0000FF;
 constexpr COLORREF kBlue = 0xFF0000;

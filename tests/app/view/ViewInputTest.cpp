@@ -86,6 +86,20 @@ TEST_F(ViewInputTest, ToolTipNamesTheMarkupUnderTheCursorInThePickingModes) {
     EXPECT_TRUE(m_view.GetToolTipText().IsEmpty());
 }
 
+TEST_F(ViewInputTest, ALoadedMarkupRegistersOnlyItsNameForTheTooltipsMended) {
+    std::vector<CString> texts;
+    m_view.SetTooltipTextSink([&texts](const CString& text) { texts.push_back(text); });
+    TestMark* named = Mark("marks", 100, 100, 300, 300);
+    named->m_name = "north door";
+    TestMark* unnamed = Mark("marks", 500, 500, 700, 700);
+    const INT_PTR order = m_document.m_drawOrder.GetCount();
+    m_view.RegisterMarkup(named);
+    m_view.RegisterMarkup(unnamed);
+    EXPECT_EQ(texts, std::vector<CString>{CString("north door")});
+    EXPECT_EQ(m_document.m_drawOrder.GetCount(), order) << "nothing else is filed";
+    EXPECT_TRUE(m_document.m_selection.IsEmpty());
+}
+
 TEST_F(ViewInputTest, ContextMenuListsTheEditAndViewCommands) {
     m_view.SetCommandRoute([](UINT) {}, [](UINT id) { return id != CommandIds::kEditDelete; });
     const std::unique_ptr<QMenu> menu = m_view.CreateContextMenu();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -874,6 +875,47 @@ TEST_F(ArchiveTest, LargeWritesAndReadsPassTheBuffer) {
     EXPECT_EQ(back, big);
     ar >> b;
     EXPECT_EQ(b, 8);
+}
+
+// The parts of a composite object: read new, owned by the reader, and out
+// of the reach of any later reference.
+bool IsItem(const CObject* object) {
+    return dynamic_cast<const CArTestItem*>(object) != nullptr;
+}
+
+TEST(CArchive, OwnedObjectIsLeftOutOfTheLoadedObjectsAndCannotBeReferredTo) {
+    CArTestItem item(7, "x");
+    const Bytes bytes = Store([&](CArchive& ar) { ar << &item << &item; });
+    Load(bytes, [](CArchive& ar) {
+        const std::unique_ptr<CObject> owned(ar.ReadOwnedObjectIf(IsItem));
+        ASSERT_NE(owned, nullptr);
+        EXPECT_EQ(static_cast<CArTestItem*>(owned.get())->m_value, 7);
+        EXPECT_TRUE(ar.GetLoadedObjects().empty());
+        try {
+            ar.ReadObject(nullptr);
+            FAIL() << "an owned object was referred to";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.m_cause, CArchiveException::badIndex);
+        }
+    });
+}
+
+TEST(CArchive, ObjectReadBeforeCannotBeTakenAsOwned) {
+    CArTestItem item(7, "x");
+    const Bytes bytes =
+        Store([&](CArchive& ar) { ar << &item << &item << static_cast<const CObject*>(nullptr); });
+    Load(bytes, [](CArchive& ar) {
+        const std::unique_ptr<CObject> first(ar.ReadObject(nullptr));
+        EXPECT_EQ(ar.GetLoadedObjects().size(), 1u);
+        for (int i = 0; i < 2; ++i) {
+            try {
+                ar.ReadOwnedObjectIf(IsItem);
+                FAIL() << "a reference back or null was taken as owned";
+            } catch (const CArchiveException& e) {
+                EXPECT_EQ(e.m_cause, CArchiveException::badIndex);
+            }
+        }
+    });
 }
 
 } // namespace

@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(DxfReader, FixtureDump,
                          ::testing::Values("minimal_line", "simple_entities", "ac1021_japanese",
                                            "long_and_empty_lines", "tables_and_blocks", "polylines",
                                            "texts_cp932", "texts_utf8", "dimensions_leaders",
-                                           "groups"));
+                                           "groups", "splines"));
 
 class NoBlock : public ::testing::TestWithParam<const char*> {};
 
@@ -94,7 +94,7 @@ TEST(DxfReader, RecordsComeInTheirOrder) {
         types.push_back(record.Type());
     }
     GlobalUnlock(block.get());
-    const std::vector<LONG> expected{1,  34, 35, 35, 31, 31, 31, 3, 21, 9,
+    const std::vector<LONG> expected{1,  34, 35, 35, 31, 31, 31, 3, 21, 9, 36,
                                      11, 12, 10, 6,  6,  3,  3,  3, 3,  2};
     EXPECT_EQ(types, expected);
     EXPECT_EQ(GlobalSize(block.get()) % 4096, 0u);

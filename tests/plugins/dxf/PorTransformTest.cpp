@@ -214,6 +214,23 @@ TEST(PorTransform, HatchBoundariesAndPatternLinesArePlaced) {
     EXPECT_EQ(WordsOf(placed, line + 5, 5), (std::vector<LONG>{13, 0xFF, 2, 600, -200}));
 }
 
+TEST(PorTransform, MirroredHatchArcEdgeTradesItsEndsMendsClockwiseArc) {
+    PorRecordBuilder hatch(PorHatch::Type);
+    hatch.Set(PorHatch::LoopCount, 1);
+    const LONG loop[] = {
+        0,     0,    0,     1,                           // loop head: one edge
+        2,     1,    1000,  0,     0,    1000,  0,    4, // arc from (1000, 0) to (0, 1000)
+        -1000, 1000, -1000, -1000, 1000, -1000, 1000, 1000,
+    };
+    hatch.AppendLongs(loop);
+    hatch.Set(PorHatch::FillOffset, static_cast<LONG>(hatch.Size()));
+    const auto placed = Placed(hatch, CPorTransform(0, 0, -1, 1, 0, 1000));
+    // Mirrored in x the quarter lies between (0, 1000) and (-1000, 0), and
+    // still runs counter-clockwise from its start.
+    EXPECT_EQ(WordsOf(placed, PorHatch::FixedSize / 4 + 6, 4),
+              (std::vector<LONG>{0, 1000, -1000, 0}));
+}
+
 TEST(PorTransform, CountsBeyondTheRecordMoveOnlyWhatIsThere) {
     PorRecordBuilder polyline(PorPolyline::Type);
     const POINT points[] = {{1000, 0}};

@@ -103,7 +103,7 @@ TEST(Pordump, SummaryCountsRecordTypes) {
     EXPECT_EQ(run.output, "1 PorHeader 1 0\n2 PorEnd 1 0\n3 PorLine 5 0\n6 PorPolygon 2 0\n"
                           "9 PorCircle 1 0\n10 PorEllipse 1 0\n11 PorArc 1 0\n12 PorEArc 1 0\n"
                           "21 PorDot 1 0\n31 PorLayer 3 0\n34 PorLineTypeScale 1 0\n"
-                          "35 PorLineType 2 0\n");
+                          "35 PorLineType 2 0\n36 PorHatch 1 0\n");
 }
 
 TEST(Pordump, PrintsNullWhenNoBlockCameBack) {

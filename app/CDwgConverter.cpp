@@ -1,0 +1,90 @@
+#include "app/CDwgConverter.h"
+
+#include "app/PathFunctions.h"
+#include "platform/win/CDialogService.h"
+#include "platform/win/Processes.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr const char* kFileFormName = "DrevixCon.exe";
+
+void Refuse(const char* text, const CString& path) {
+    AfxMessageBox(CString::FromUtf8(text) + PathForDisplay(path), MB_OK | MB_ICONEXCLAMATION);
+}
+
+CString WithoutTrailingSlash(CString folder) {
+    if (!folder.IsEmpty() && folder[folder.GetLength() - 1] == '/')
+        folder = folder.Left(folder.GetLength() - 1);
+    return folder;
+}
+
+} // namespace
+
+CDwgConverter::CDwgConverter(const CString& converterPath) : m_converter(converterPath) {}
+
+bool CDwgConverter::IsFileForm(const CString& converterPath) {
+    return GetFileTitleExt(converterPath).CompareNoCase(kFileFormName) == 0;
+}
+
+QStringList CDwgConverter::FolderArguments(const CString& inputFolder,
+                                           const CString& outputFolder) {
+    return {inputFolder.ToFilePath(), outputFolder.ToFilePath(), QStringLiteral("ACAD2000"),
+            QStringLiteral("DXF"),    QStringLiteral("1"),       QStringLiteral("1")};
+}
+
+QStringList CDwgConverter::FileArguments(const CString& dwgPath, const CString& outputPath) {
+    return {dwgPath.ToFilePath(), outputPath.ToFilePath(), QStringLiteral("-dxf")};
+}
+
+int CDwgConverter::CommandLineLength(const QStringList& arguments) {
+    qsizetype length = 0;
+    for (const QString& argument : arguments)
+        length += argument.toLocal8Bit().size() + 3; // two quotes and a blank
+    return static_cast<int>(length > 0 ? length - 1 : 0);
+}
+
+CString CDwgConverter::Convert(const CString& dwgPath) {
+    const CString converter = FindProgram(m_converter);
+    if (converter.IsEmpty()) {
+        Refuse("DWGデータを開くためのコンバータが見つかりません。\n", m_converter);
+        return {};
+    }
+    if (m_input.Path().IsEmpty() || m_output.Path().IsEmpty()) {
+        Refuse("DWGデータがコンバートできません。\n作業フォルダを作成できません。\n", GetTempDir());
+        return {};
+    }
+    const CString name = GetFileTitleExt(dwgPath);
+    QStringList arguments;
+    CString output;
+    if (IsFileForm(converter)) {
+        output = m_output.Path() + ReplaceExtension(name, ".d$$");
+        arguments = FileArguments(dwgPath, output);
+    } else {
+        // The converter reads every drawing of a folder: it gets a copy of
+        // this one alone, which it may not change.
+        const CString copy = m_input.Path() + name;
+        if (!QFile::copy(dwgPath.ToFilePath(), copy.ToFilePath())) {
+            Refuse("DWGデータがコンバートできません。\n", dwgPath);
+            return {};
+        }
+        QFile::setPermissions(copy.ToFilePath(),
+                              QFile::permissions(copy.ToFilePath()) | QFileDevice::WriteOwner);
+        output = m_output.Path() + ReplaceExtension(name, ".dxf");
+        arguments = FolderArguments(WithoutTrailingSlash(m_input.Path()),
+                                    WithoutTrailingSlash(m_output.Path()));
+    }
+    if (CommandLineLength(arguments) > kMaxArgumentLength) {
+        AfxMessageBox(CString::FromUtf8("DWGデータがコンバートできません。\n"
+                                        "指定されたDrevixの引数が制限文字数を超えています。\n"
+                                        "作業フォルダを指定しなおしてください。\n"));
+        return {};
+    }
+    const ProcessOutcome outcome = RunProcessAndWait(converter, arguments, GetFileDir(dwgPath));
+    if (!outcome.started || !outcome.succeeded || !FileExists(output)) {
+        Refuse("DWGデータがコンバートできません。\n", dwgPath);
+        return {};
+    }
+    return output;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Writes a placed raster image as one image-frame record that carries the
+// four corners and the image's packed bitmap, so the program needs neither
+// the file nor a codec of its own.
+
+#include "geometry/Geometry.h"
+#include "platform/mfc/CString.h"
+#include "plugins/dxf/CDxfEntityTag.h"
+
+class CDxfPrimitiveEmitter;
+class CPorStream;
+
+struct CDxfImagePlacement {
+    DPOINT insertion;
+    DPOINT u; // one pixel along the image's bottom edge
+    DPOINT v; // one pixel along its left edge
+    double width = 0.0;
+    double height = 0.0;
+};
+
+class CDxfImageEmitter {
+public:
+    explicit CDxfImageEmitter(const CDxfPrimitiveEmitter& units) : m_units(units) {}
+
+    // file: the path the image is read from (file-system bytes); name: the
+    // text the record keeps (CP932). 1 when the record was written, 0 when
+    // the file is missing or cannot be read.
+    int WriteImage(const CDxfImagePlacement& placement, const char* file, const CString& name,
+                   int lineType, COLORREF color, const CDxfEntityTag& tag,
+                   CPorStream& target) const;
+
+private:
+    const CDxfPrimitiveEmitter& m_units;
+};

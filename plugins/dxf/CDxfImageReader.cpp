@@ -1,0 +1,89 @@
+#include "plugins/dxf/CDxfImageReader.h"
+
+#include "platform/mfc/Cp932.h"
+#include "plugins/dxf/CDxfEntityGroups.h"
+#include "plugins/dxf/CDxfEntityStyle.h"
+#include "plugins/dxf/CDxfFile.h"
+#include "plugins/dxf/CDxfGroup.h"
+#include "plugins/dxf/CDxfTextDecoder.h"
+
+#include <sys/stat.h>
+
+#include <cctype>
+
+namespace {
+
+bool IsWindowsPath(std::string_view name) {
+    return name.find('\\') != std::string_view::npos ||
+           (name.size() >= 2 && name[1] == ':' &&
+            std::isalpha(static_cast<unsigned char>(name[0])));
+}
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+} // namespace
+
+std::string CDxfImageReader::PathOf(std::string_view folder, std::string_view name) {
+    if (name.empty())
+        return {};
+    if (IsWindowsPath(name)) {
+        const std::size_t cut = name.find_last_of("\\/:");
+        return std::string(folder) + std::string(name.substr(cut + 1));
+    }
+    if (name.front() == '/')
+        return std::string(name);
+    return std::string(folder) + std::string(name);
+}
+
+std::string CDxfImageReader::FindImageName(CDxfFile& file, std::string_view handle) {
+    const std::size_t start = file.GetPosition();
+    std::string name;
+    CDxfGroup group;
+    while (file.ReadGroup(group)) {
+        if (!group.Is(0, "IMAGEDEF"))
+            continue;
+        if (!file.ReadGroup(group))
+            break;
+        if (group.code != 5 || group.value != handle)
+            continue;
+        while (file.ReadGroup(group) && group.code != 0)
+            if (group.code == 1)
+                name = std::string(group.value);
+        break;
+    }
+    file.SetPosition(start);
+    return name;
+}
+
+void CDxfImageReader::Image(CDxfFile& file, CPorStream& target, const DPOINT& base) {
+    CDxfEntityGroups groups;
+    std::string definition;
+    CDxfGroup group;
+    while (file.ReadGroup(group)) {
+        if (group.code == 0) {
+            file.UngetGroup();
+            break;
+        }
+        if (group.code == 340)
+            definition = std::string(group.value);
+        else
+            groups.Take(group, m_decoder);
+    }
+    const std::string name = FindImageName(file, definition);
+    std::string path = PathOf(m_folder, name);
+    // A drawing of the Shift-JIS era names its files in CP932.
+    if (!path.empty() && !Exists(path))
+        if (const std::string converted = PathOf(m_folder, Cp932::ToUtf8(name)); Exists(converted))
+            path = converted;
+    const CDxfImagePlacement placement{{groups.points[0].x - base.x, groups.points[0].y - base.y},
+                                       groups.points[1],
+                                       groups.points[2],
+                                       groups.points[3].x,
+                                       groups.points[3].y};
+    const CDxfPen pen = m_style.Pen(groups);
+    m_emitter.WriteImage(placement, path.c_str(), m_decoder.Decode(name), pen.lineType, pen.color,
+                         {groups.handle, groups.layer}, target);
+}

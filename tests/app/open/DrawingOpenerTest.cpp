@@ -1,0 +1,413 @@
+#include "app/CDrawingOpener.h"
+#include "app/CDwgConverter.h"
+#include "app/CImageExporter.h"
+#include "app/CPdfRenderer.h"
+#include "app/CPlugInList.h"
+#include "entities/CRukIFrame.h"
+#include "entities/CRukMFrame.h"
+#include "image/CRasterImage.h"
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CEnhMetaFile.h"
+#include "platform/gdi/CMetaFileDC.h"
+#include "platform/gdi/CPen.h"
+#include "platform/win/GlobalMemory.h"
+#include "platform/win/Processes.h"
+#include "por/PorRecords.h"
+#include "tests/app/import/ImportFixture.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <cctype>
+#include <ostream>
+#include <utility>
+
+namespace {
+
+using Route = CDrawingOpener::Route;
+
+const char kReadErrorUtf8[] = "読み込みエラー";
+
+struct RouteCase {
+    const char* name;
+    Route route;
+};
+
+void PrintTo(const RouteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DrawingRouteTest : public ::testing::TestWithParam<RouteCase> {};
+
+TEST_P(DrawingRouteTest, ExtensionChoosesTheRoute) {
+    CPlugInList none;
+    CZumeoDoc document;
+    CDrawDefaults settings;
+    const CDrawingOpener opener(document, none, settings);
+    EXPECT_EQ(opener.RouteOf(CString("/drawings/") + GetParam().name), GetParam().route);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, DrawingRouteTest,
+    ::testing::Values(RouteCase{"scan.bmp", Route::Raster}, RouteCase{"SCAN.JPG", Route::Raster},
+                      RouteCase{"scan.tif", Route::Raster}, RouteCase{"scan.Tiff", Route::Raster},
+                      RouteCase{"chart.wmf", Route::Metafile},
+                      RouteCase{"chart.EMF", Route::Metafile}, RouteCase{"plan.dxf", Route::Dxf},
+                      RouteCase{"plan.DWG", Route::Dwg}, RouteCase{"plan.jww", Route::Jwc},
+                      RouteCase{"plan.jwc", Route::Jwc}, RouteCase{"plan.jwk", Route::Jwc},
+                      RouteCase{"plan.sfc", Route::Sxf}, RouteCase{"plan.P21", Route::Sxf},
+                      RouteCase{"sheet.pdf", Route::Pdf}, RouteCase{"plan.zmd", Route::OwnFile},
+                      RouteCase{"plan", Route::OwnFile},
+                      RouteCase{"folder.pdf/plan", Route::OwnFile}),
+    [](const ::testing::TestParamInfo<RouteCase>& info) {
+        std::string name = info.param.name;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return name;
+    });
+
+class DrawingOpenerTest : public ImportFixture {
+protected:
+    DrawingOpenerTest() { m_document.SetSettings(&m_settings); }
+
+    int Open(const CString& path) {
+        return CDrawingOpener(m_document, m_plugIns, m_settings).Open(path);
+    }
+
+    // A 2 x 3 white picture written by the program's own codecs.
+    CString WriteImage(const char* name, CImageExporter::Format format) const {
+        CRasterImage image;
+        EXPECT_TRUE(image.Create(2, 3, 24));
+        const CString path = PathOf(name);
+        EXPECT_TRUE(CImageExporter::Write(image, format, path));
+        return path;
+    }
+
+    // An executable script "<folder>/<name>" with the body after "#!/bin/sh".
+    CString WriteScript(const char* name, const QString& body) const {
+        const CString path = PathOf(name);
+        QFile file(path.ToFilePath());
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n" + body.toUtf8() + "\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+
+    QString Fixture(const char* name) const {
+        return QStringLiteral(ZUMEO_TEST_DATA "/dxf/") + QString::fromUtf8(name);
+    }
+
+    // A DWG "drawing": the converters of these tests copy it as DXF.
+    CString WriteDwg(const char* name) const {
+        const CString path = PathOf(name);
+        EXPECT_TRUE(QFile::copy(Fixture("minimal_line.dxf"), path.ToFilePath()));
+        return path;
+    }
+
+    QString Folder() const { return m_folder.path(); }
+
+    // The arguments the scripted converter noted, one a line.
+    QStringList Arguments() const {
+        const std::vector<BYTE> bytes = ReadBytes(PathOf("args"));
+        return QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()),
+                                 static_cast<qsizetype>(bytes.size()))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& message : m_dialogs.Messages())
+            texts.push_back(message.text.ToQString().toStdString());
+        return texts;
+    }
+
+    bool FirstMessageStartsWith(const char* utf8) const {
+        return !m_dialogs.Messages().empty() &&
+               m_dialogs.Messages()[0].text.ToQString().startsWith(QString::fromUtf8(utf8));
+    }
+
+    CPlugInList m_plugIns;
+    CDrawDefaults m_settings;
+};
+
+TEST_F(DrawingOpenerTest, BitmapBecomesOneFrameAtItsPixelSize) {
+    const CString path = WriteImage("scan.bmp", CImageExporter::Format::Bmp);
+    ASSERT_EQ(Open(path), 1);
+
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+    ASSERT_EQ(m_document.m_objects.GetCount(), 1);
+    const auto* frame = dynamic_cast<const CRukIFrame*>(m_document.m_objects.GetHead());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetImage().GetWidth(), 2);
+    EXPECT_EQ(frame->GetImage().GetHeight(), 3);
+    EXPECT_EQ(m_document.m_openState, CZumeoDoc::kOpenBaseImage);
+    EXPECT_EQ(m_document.m_paperSize.cx, 2000);
+    EXPECT_EQ(m_document.m_paperSize.cy, 3000);
+    EXPECT_EQ(m_document.m_drawingPath, path);
+    EXPECT_EQ(m_document.m_controlPath, PathOf("scan.zcd"));
+    EXPECT_EQ(m_document.m_workPath, PathOf("scan.$$$"));
+    EXPECT_EQ(m_document.GetTitle(), "scan.bmp");
+    EXPECT_EQ(frame->GetLayerName(), "0");
+    EXPECT_FALSE(m_document.CanConvert());
+}
+
+TEST_F(DrawingOpenerTest, JpegAndTiffOpenAsRaster) {
+    for (const auto& [name, format] : {std::pair{"photo.jpg", CImageExporter::Format::Jpeg},
+                                       {"scan.tif", CImageExporter::Format::Tiff}}) {
+        ASSERT_EQ(Open(WriteImage(name, format)), 1) << name;
+        const auto* frame = dynamic_cast<const CRukIFrame*>(m_document.m_objects.GetHead());
+        ASSERT_NE(frame, nullptr) << name;
+        EXPECT_EQ(frame->GetImage().GetHeight(), 3) << name;
+    }
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+}
+
+TEST_F(DrawingOpenerTest, UnreadableImageSaysSoAndLeavesTheDocumentEmpty) {
+    ASSERT_EQ(Open(WriteDrawing("scan.bmp", OneLine())), 0);
+    EXPECT_TRUE(FirstMessageStartsWith(kReadErrorUtf8));
+    EXPECT_TRUE(m_document.m_objects.IsEmpty());
+}
+
+TEST_F(DrawingOpenerTest, MissingFileOpensNothingSilently) {
+    EXPECT_EQ(Open(PathOf("absent.bmp")), 0);
+    EXPECT_EQ(m_document.OpenRaster(""), 0);
+    EXPECT_EQ(m_document.OpenMetafile(PathOf("absent.emf")), 0);
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+}
+
+TEST_F(DrawingOpenerTest, EnhancedMetafileOfOurWriterBecomesAFrame) {
+    CMetaFileDC dc;
+    const RECT frameRect{0, 0, 2540, 1270};
+    dc.CreateEnhanced(nullptr, nullptr, &frameRect, nullptr);
+    CBrush red;
+    red.CreateSolidBrush(RGB(255, 0, 0));
+    dc.SelectObject(&red);
+    dc.Rectangle(0, 0, 50, 25);
+    HENHMETAFILE metafile = dc.CloseEnhanced();
+    const std::vector<BYTE> bytes = metafile->Bytes();
+    DeleteEnhMetaFile(metafile);
+    const CString path = WriteDrawing("chart.emf", bytes);
+
+    ASSERT_EQ(Open(path), 1);
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+    ASSERT_EQ(m_document.m_objects.GetCount(), 1);
+    EXPECT_NE(dynamic_cast<const CRukMFrame*>(m_document.m_objects.GetHead()), nullptr);
+    EXPECT_EQ(m_document.m_openState, CZumeoDoc::kOpenBaseImage);
+    EXPECT_GT(m_document.m_paperSize.cx, m_document.m_paperSize.cy);
+}
+
+TEST_F(DrawingOpenerTest, PictureStartsOnLayerZero) {
+    m_document.m_curLayerName = "Scan";
+    ASSERT_EQ(Open(WriteImage("scan.bmp", CImageExporter::Format::Bmp)), 1);
+    EXPECT_EQ(static_cast<const CRukEntity*>(m_document.m_objects.GetHead())->GetLayerName(), "0");
+    EXPECT_EQ(m_document.m_curLayerName, "0");
+}
+
+// The document's own raster route keeps the current layer.
+TEST_F(DrawingOpenerTest, RasterRouteKeepsTheCurrentLayer) {
+    m_document.m_curLayerName = "Scan";
+    ASSERT_EQ(m_document.OpenRaster(WriteImage("scan.bmp", CImageExporter::Format::Bmp)), 1);
+    EXPECT_EQ(static_cast<const CRukEntity*>(m_document.m_objects.GetHead())->GetLayerName(),
+              "Scan");
+}
+
+// The drawing names the image files its frames came from.
+TEST_F(DrawingOpenerTest, ImportedImageFramesListTheirFileNames) {
+    CRasterImage image;
+    ASSERT_TRUE(image.Create(2, 2, 24));
+    const auto* packed = static_cast<const BYTE*>(GlobalLock(image.GetHandle()));
+    const std::vector<BYTE> bitmap(packed, packed + GlobalSize(image.GetHandle()));
+    GlobalUnlock(image.GetHandle());
+    const POINT corners[] = {{0, 0}, {0, 2000}, {2000, 2000}, {2000, 0},
+                             {0, 0}, {0, 2000}, {2000, 2000}, {2000, 0}};
+    PorBlockWriter block;
+    block.Append(MakeHeader(3003, 1000));
+    for (const char* name : {"scan.bmp", ""}) {
+        PorRecordBuilder frame(PorIFrame::Type);
+        frame.Set(PorIFrame::Frame, corners);
+        frame.PadTo(PorIFrame::FixedSize);
+        frame.Set(PorIFrame::Image, bitmap);
+        frame.Set(PorIFrame::Layer, "0");
+        frame.Set(PorIFrame::ImageName, name);
+        block.Append(frame);
+    }
+    block.Append(MakeEnd());
+    const auto data = block.Data();
+    ASSERT_EQ(Import("plan.por", std::vector<BYTE>(data.begin(), data.end())), 1);
+    EXPECT_EQ(m_document.m_objects.GetCount(), 2);
+    ASSERT_EQ(m_document.m_imageNames.size(), 1u);
+    EXPECT_EQ(m_document.m_imageNames[0], "scan.bmp");
+}
+
+// ---- DWG through the outside converter
+
+TEST_F(DrawingOpenerTest, DwgThroughTheFileFormConverter) {
+    // The converter copies the drawing to the output it is named, after
+    // noting its arguments.
+    m_settings.m_converterPath =
+        WriteScript("drevixcon.exe", QStringLiteral("printf '%s\\n' \"$@\" > \"") + Folder() +
+                                         QStringLiteral("/args\"\ncp \"$1\" \"$2\""));
+    const CString dwg = WriteDwg("plan.dwg");
+    ASSERT_EQ(Open(dwg), 1) << ::testing::PrintToString(MessageTexts());
+
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+    EXPECT_EQ(m_document.m_objects.GetCount(), 1);
+    EXPECT_EQ(m_document.m_openState, CZumeoDoc::kOpenImported);
+    EXPECT_EQ(m_document.m_drawingPath, dwg);
+    EXPECT_EQ(m_document.m_controlPath, PathOf("plan.zcd"));
+    const QStringList args = Arguments();
+    ASSERT_EQ(args.size(), 3);
+    EXPECT_EQ(args[0], dwg.ToFilePath());
+    EXPECT_TRUE(args[1].endsWith(QStringLiteral("/plan.d$$"))) << args[1].toStdString();
+    EXPECT_EQ(args[2], QStringLiteral("-dxf"));
+    // The output went with its private folder.
+    EXPECT_FALSE(QFileInfo::exists(args[1]));
+}
+
+TEST_F(DrawingOpenerTest, DwgThroughTheFolderFormConverter) {
+    m_settings.m_converterPath = WriteScript(
+        "TeighaFileConverter.exe",
+        QStringLiteral("printf '%s\\n' \"$@\" > \"") + Folder() +
+            QStringLiteral("/args\"\nfor f in \"$1\"/*.dwg; do n=$(basename \"$f\" .dwg); "
+                           "cp \"$f\" \"$2/$n.dxf\"; done"));
+    const CString dwg = WriteDwg("plan.dwg");
+    ASSERT_EQ(Open(dwg), 1) << ::testing::PrintToString(MessageTexts());
+
+    EXPECT_EQ(m_document.m_objects.GetCount(), 1);
+    EXPECT_EQ(m_document.m_drawingPath, dwg);
+    const QStringList args = Arguments();
+    ASSERT_EQ(args.size(), 6);
+    EXPECT_FALSE(args[0].endsWith(QLatin1Char('/')));
+    EXPECT_NE(args[0], args[1]);
+    EXPECT_EQ(args.mid(2), (QStringList{"ACAD2000", "DXF", "1", "1"}));
+    // Both private folders are gone, the copy with them; the drawing stays.
+    EXPECT_FALSE(QFileInfo::exists(args[0]));
+    EXPECT_FALSE(QFileInfo::exists(args[1]));
+    EXPECT_TRUE(FileExists(dwg));
+}
+
+// Mended: a converter that fails is not taken for one that worked, even when
+// it leaves a file behind.
+TEST_F(DrawingOpenerTest, FailingConverterIsReportedNotImported_Mended) {
+    m_settings.m_converterPath =
+        WriteScript("DrevixCon.exe", QStringLiteral("cp \"$1\" \"$2\"\nexit 3"));
+    ASSERT_EQ(Open(WriteDwg("plan.dwg")), 0);
+    EXPECT_TRUE(FirstMessageStartsWith("DWGデータがコンバートできません。"));
+    EXPECT_TRUE(m_document.m_objects.IsEmpty());
+}
+
+// Mended: a converter that writes nothing finds no stale output of an
+// earlier run: the output folder is new for each conversion.
+TEST_F(DrawingOpenerTest, ConverterWithoutOutputIsReported_Mended) {
+    m_settings.m_converterPath = WriteScript("DrevixCon.exe", QStringLiteral("exit 0"));
+    QFile stale(GetTempDir().ToFilePath() + QStringLiteral("plan.d$$"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write(QByteArray(reinterpret_cast<const char*>(OneLine().data()),
+                           static_cast<qsizetype>(OneLine().size())));
+    stale.close();
+    EXPECT_EQ(Open(WriteDwg("plan.dwg")), 0);
+    stale.remove();
+    EXPECT_TRUE(FirstMessageStartsWith("DWGデータがコンバートできません。"));
+    EXPECT_TRUE(m_document.m_objects.IsEmpty());
+}
+
+// Mended: a missing converter is named to the user instead of failing
+// without a word.
+TEST_F(DrawingOpenerTest, MissingConverterIsNamed_Mended) {
+    m_settings.m_converterPath = PathOf("TeighaFileConverter.exe");
+    ASSERT_EQ(Open(WriteDwg("plan.dwg")), 0);
+    ASSERT_EQ(m_dialogs.Messages().size(), 1u);
+    EXPECT_TRUE(FirstMessageStartsWith("DWGデータを開くためのコンバータが見つかりません。"));
+    EXPECT_TRUE(m_dialogs.Messages()[0].text.ToQString().endsWith(
+        QStringLiteral("TeighaFileConverter.exe")));
+}
+
+TEST_F(DrawingOpenerTest, OverlongConverterArgumentsAreRefused) {
+    m_settings.m_converterPath = WriteScript("DrevixCon.exe", QStringLiteral("cp \"$1\" \"$2\""));
+    const std::string name = std::string(150, 'a') + ".dwg";
+    ASSERT_EQ(Open(WriteDwg(name.c_str())), 0);
+    EXPECT_TRUE(FirstMessageStartsWith(
+        "DWGデータがコンバートできません。\n指定されたDrevixの引数が制限文字数を超えています。"));
+}
+
+TEST(DwgConverterTest, OnlyDrevixConTakesTheFileForm) {
+    EXPECT_TRUE(CDwgConverter::IsFileForm("/opt/conv/DREVIXCON.EXE"));
+    EXPECT_TRUE(CDwgConverter::IsFileForm("drevixcon.exe"));
+    EXPECT_FALSE(CDwgConverter::IsFileForm("/opt/DrevixCon.exe/TeighaFileConverter.exe"));
+    EXPECT_FALSE(CDwgConverter::IsFileForm("/opt/DrevixCon"));
+}
+
+// ---- PDF through Ghostscript
+
+class PdfOpenTest : public DrawingOpenerTest {
+protected:
+    // A one-page PDF of 1 x 0.5 inches with a black bar, written by Qt.
+    CString WritePdf(const char* name) const {
+        const CString path = PathOf(name);
+        QPdfWriter writer(path.ToFilePath());
+        writer.setPageSize(QPageSize(QSizeF(72, 36), QPageSize::Point));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(72);
+        QPainter painter(&writer);
+        painter.fillRect(QRect(0, 0, 36, 18), Qt::black);
+        painter.end();
+        return path;
+    }
+};
+
+TEST_F(PdfOpenTest, OnePagePdfOpensAsItsImage) {
+    if (FindProgram("gs").IsEmpty())
+        GTEST_SKIP() << "Ghostscript is not installed";
+    m_settings.m_ghostscriptPath = "gs";
+    const CString pdf = WritePdf("sheet.pdf");
+    // A picture of the user's beside the PDF, named as Ghostscript's output
+    // would have been: it stays as it is.
+    const CString own = PathOf("sheet.jpg");
+    WriteBytes(own, std::vector<BYTE>{'m', 'i', 'n', 'e'});
+
+    ASSERT_EQ(Open(pdf), 1) << ::testing::PrintToString(MessageTexts());
+    const auto* frame = dynamic_cast<const CRukIFrame*>(m_document.m_objects.GetHead());
+    ASSERT_NE(frame, nullptr);
+    // 300 dots per inch.
+    EXPECT_EQ(frame->GetImage().GetWidth(), 300);
+    EXPECT_EQ(frame->GetImage().GetHeight(), 150);
+    EXPECT_EQ(m_document.m_drawingPath, pdf);
+    EXPECT_EQ(m_document.m_controlPath, PathOf("sheet.zcd"));
+    EXPECT_EQ(m_document.GetTitle(), "sheet.pdf");
+    EXPECT_EQ(ReadBytes(own), (std::vector<BYTE>{'m', 'i', 'n', 'e'}));
+    EXPECT_FALSE(FileExists(frame->GetImagePath()));
+}
+
+TEST_F(PdfOpenTest, MissingGhostscriptIsNamed_Mended) {
+    m_settings.m_ghostscriptPath = PathOf("gs");
+    ASSERT_EQ(Open(WritePdf("sheet.pdf")), 0);
+    EXPECT_TRUE(FirstMessageStartsWith("PDFを開くためのGhostscript (gs) が見つかりません。"));
+}
+
+TEST_F(PdfOpenTest, GhostscriptFailureIsReported) {
+    m_settings.m_ghostscriptPath = WriteScript("gs", QStringLiteral("exit 1"));
+    ASSERT_EQ(Open(WritePdf("sheet.pdf")), 0);
+    EXPECT_TRUE(FirstMessageStartsWith("PDFデータが変換できません。"));
+    EXPECT_TRUE(m_document.m_objects.IsEmpty());
+}
+
+// A "PDF" whose rendering is no picture: the image route says so and the
+// rendering is gone with its folder.
+TEST_F(PdfOpenTest, UnreadableRenderingIsAReadError) {
+    m_settings.m_ghostscriptPath =
+        WriteScript("gs", QStringLiteral("for a; do case \"$a\" in -sOutputFile=*) echo x > "
+                                         "\"${a#-sOutputFile=}\";; esac; done"));
+    ASSERT_EQ(Open(WritePdf("sheet.pdf")), 0);
+    EXPECT_TRUE(FirstMessageStartsWith(kReadErrorUtf8));
+}
+
+TEST(PdfRendererTest, PercentInTheOutputNameIsNoPageFormat) {
+    const QStringList args = CPdfRenderer::Arguments("/tmp/zumeo-abc/100%.jpg", "/d/100%.pdf");
+    EXPECT_EQ(args, (QStringList{"-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=jpeg", "-r300",
+                                 "-sOutputFile=/tmp/zumeo-abc/100%%.jpg", "/d/100%.pdf"}));
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+#include "plugins/dxf/CDxfImageReader.h"
+
+#include "DxfTestSupport.h"
+#include "image/CRasterImage.h"
+#include "platform/mfc/CMemFile.h"
+#include "por/PorRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <fstream>
+#include <ostream>
+
+namespace {
+
+using DxfTest::DrawingOf;
+using DxfTest::EntitiesSection;
+using DxfTest::OwnedBlock;
+using DxfTest::Records;
+
+std::string Image(const std::string& handle, const std::string& definition,
+                  const std::string& x = "10", const std::string& y = "20") {
+    return "  0\nIMAGE\n  5\n" + handle + "\n  8\nScans\n 10\n" + x + "\n 20\n" + y +
+           "\n 11\n1\n 21\n0\n 12\n0\n 22\n1\n 13\n2\n 23\n2\n340\n" + definition + "\n";
+}
+
+std::string ImageDef(const std::string& handle, const std::string& name) {
+    return "  0\nIMAGEDEF\n  5\n" + handle + "\n330\n1A\n  1\n" + name + "\n 10\n2\n 20\n2\n";
+}
+
+// A drawing of the entities and, further down, the objects.
+std::string Drawing(const std::string& entities, const std::string& objects) {
+    return "  0\nSECTION\n  2\nENTITIES\n" + entities +
+           "  0\nENDSEC\n  0\nSECTION\n  2\nOBJECTS\n" + objects + "  0\nENDSEC\n  0\nEOF\n";
+}
+
+// The drawing records of a DXF file converted from its path.
+std::vector<PorRecord> Convert(const QString& path, OwnedBlock& block) {
+    CDxfReader reader(nullptr);
+    block = OwnedBlock(reader.GetPORData(path.toUtf8().constData()));
+    std::vector<PorRecord> drawing;
+    if (!block)
+        return drawing;
+    const auto* data = static_cast<const BYTE*>(GlobalLock(block.get()));
+    const std::span<const BYTE> bytes(data, GlobalSize(block.get()));
+    GlobalUnlock(block.get());
+    for (const PorRecord& record : Records(bytes))
+        if (record.Type() == PorIFrame::Type)
+            drawing.push_back(record);
+    return drawing;
+}
+
+class DxfImageTest : public ::testing::Test {
+protected:
+    QString Write(const char* name, const std::string& text) const {
+        const QString path = m_folder.path() + QLatin1Char('/') + QString::fromUtf8(name);
+        std::ofstream(path.toStdString(), std::ios::binary) << text;
+        return path;
+    }
+
+    // A 2 x 2, 24-bit bitmap beside the DXF.
+    void WriteBitmap(const char* name) const {
+        CRasterImage image;
+        ASSERT_TRUE(image.Create(2, 2, 24));
+        CMemFile memory;
+        image.WriteBmpFile(memory);
+        const auto size = static_cast<std::size_t>(memory.GetLength());
+        BYTE* data = memory.Detach();
+        Write(name, std::string(reinterpret_cast<const char*>(data), size));
+        std::free(data);
+    }
+
+    QTemporaryDir m_folder;
+};
+
+TEST_F(DxfImageTest, BitmapBesideTheDrawingBecomesAnImageFrame) {
+    WriteBitmap("pixels.bmp");
+    OwnedBlock block;
+    const auto records =
+        Convert(Write("plan.dxf", Drawing(Image("2A", "2B"), ImageDef("2B", "pixels.bmp"))), block);
+    ASSERT_EQ(records.size(), 1u);
+    const PorRecord& frame = records[0];
+    const std::vector<std::pair<LONG, LONG>> expected{
+        {10000, 20000}, {10000, 22000}, {12000, 22000}, {12000, 20000}};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(frame.Long(6 + 2 * i), expected[i % 4].first) << i;
+        EXPECT_EQ(frame.Long(7 + 2 * i), expected[i % 4].second) << i;
+    }
+    EXPECT_EQ(frame.Long(33), 140);
+    const auto bitmap = frame.Get(PorIFrame::Image);
+    ASSERT_TRUE(bitmap.has_value());
+    // Header, no colour table, two rows of 8 bytes.
+    EXPECT_EQ(bitmap->size(), 40u + 16u);
+    EXPECT_EQ(frame.Get(PorIFrame::Layer), "Scans");
+    EXPECT_EQ(frame.Get(PorObjectRecord::Id), "2A");
+    EXPECT_EQ(frame.Get(PorIFrame::ImageName), "pixels.bmp");
+    EXPECT_EQ(frame.Size() % 4, 0u);
+}
+
+TEST_F(DxfImageTest, TwoImagesShareOneDefinitionFurtherDown) {
+    WriteBitmap("pixels.bmp");
+    OwnedBlock block;
+    const auto records = Convert(
+        Write("plan.dxf", Drawing(Image("2A", "2B") + Image("2C", "2B", "0", "0"),
+                                  ImageDef("29", "other.bmp") + ImageDef("2B", "pixels.bmp"))),
+        block);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].Long(6), 0);
+}
+
+// Mended: a Windows path names the file beside the drawing, which is where
+// it lies once the drawing is on this machine.
+TEST_F(DxfImageTest, WindowsPathIsLookedForBesideTheDrawing_Mended) {
+    WriteBitmap("pixels.bmp");
+    OwnedBlock block;
+    const auto records = Convert(
+        Write("plan.dxf", Drawing(Image("2A", "2B"), ImageDef("2B", "C:\\scans\\pixels.bmp"))),
+        block);
+    ASSERT_EQ(records.size(), 1u);
+}
+
+TEST_F(DxfImageTest, MissingFileOrDefinitionWritesNothingAndGoesOn) {
+    const auto drawing =
+        DrawingOf(Drawing(Image("2A", "2B") + Image("2C", "77") +
+                              "  0\nLINE\n  8\n0\n 10\n0\n 20\n0\n 11\n1\n 21\n1\n",
+                          ImageDef("2B", "absent.bmp")));
+    ASSERT_EQ(drawing.records.size(), 1u);
+    EXPECT_EQ(drawing.records[0].Type(), PorLine::Type);
+}
+
+struct PathCase {
+    const char* name;
+    const char* imageName;
+    const char* path;
+};
+
+void PrintTo(const PathCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DxfImagePathTest : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(DxfImagePathTest, NameMapsIntoTheDrawingsFolder) {
+    EXPECT_EQ(CDxfImageReader::PathOf("/drawings/", GetParam().imageName), GetParam().path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, DxfImagePathTest,
+    ::testing::Values(PathCase{"Bare", "scan.bmp", "/drawings/scan.bmp"},
+                      PathCase{"Relative", "img/scan.bmp", "/drawings/img/scan.bmp"},
+                      PathCase{"Absolute", "/srv/scan.bmp", "/srv/scan.bmp"},
+                      PathCase{"WindowsFolder_Mended", "C:\\scans\\scan.bmp", "/drawings/scan.bmp"},
+                      PathCase{"RelativeWindows_Mended", "img\\scan.bmp", "/drawings/scan.bmp"},
+                      PathCase{"DriveOnly_Mended", "D:scan.bmp", "/drawings/scan.bmp"},
+                      PathCase{"Empty", "", ""}),
+    [](const ::testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
+
+} // namespace

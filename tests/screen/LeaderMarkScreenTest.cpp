@@ -1,0 +1,128 @@
+// A reviewer's round trip on a real X display (run under xvfb-run): open a
+// DXF drawing, draw a leader mark with a label, save with Ctrl+S, open the
+// drawing again and see the mark.
+#include "ScreenSupport.h"
+#include "app/CMainFrame.h"
+#include "app/CSplashWnd.h"
+#include "app/CZumeoApp.h"
+#include "app/CZumeoDoc.h"
+#include "app/CZumeoView.h"
+#include "entities/CRukEntity.h"
+#include "entities/EntityKinds.h"
+#include "markups/CRukMarkEllipse.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempProfile.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// The redline kind of the ellipse leader mark.
+constexpr int kEllipseMark = 0;
+
+void Settle() {
+    QDeadlineTimer settle(300);
+    WaitFor([&] { return settle.hasExpired(); });
+}
+
+CMainFrame* OpenAndShow(CZumeoApp& app, const QString& drawing) {
+    if (app.InitInstance({QFile::encodeName(drawing)}) != CZumeoApp::kRun)
+        return nullptr;
+    CMainFrame* frame = app.GetMainFrame();
+    frame->resize(1000, 700);
+    WaitFor([&] { return frame->windowHandle() && frame->windowHandle()->isExposed(); });
+    WaitFor([&] { return !app.GetDocument()->m_objects.IsEmpty(); });
+    Settle();
+    return frame;
+}
+
+// A click as separate press and release, so that no two of them make a
+// double click.
+void Click(QWidget* view, QPoint point) {
+    const QPointF at(point);
+    for (const QEvent::Type type :
+         {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent event(type, at, view->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &event);
+    }
+}
+
+const CRukEntity* FindMark(const CZumeoDoc& document) {
+    for (POSITION position = document.m_topObjects.GetHeadPosition(); position;) {
+        const auto* object =
+            static_cast<const CRukEntity*>(document.m_topObjects.GetNext(position));
+        if (object->GetKind() == MarkupKind(0x01))
+            return object;
+    }
+    return nullptr;
+}
+
+TEST(LeaderMarkScreenTest, DrawnLabelledMarkIsSavedWithCtrlSAndShownAgain) {
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
+        << "run this test under xvfb-run with QT_QPA_PLATFORM=xcb";
+    TempProfile profile;
+    ScriptedDialogs dialogs;
+    QTemporaryDir folder;
+    const QString drawing = folder.path() + QStringLiteral("/sample.dxf");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_SOURCE_DIR "/samples/sample.dxf"), drawing));
+    CSplashWnd::EnableSplashScreen(false);
+    // The mark's class is found by name; the test links it in.
+    ASSERT_NE(RUNTIME_CLASS(CRukMarkEllipse), nullptr);
+    const CString label("CHECK");
+    QImage before;
+    {
+        CZumeoApp app;
+        CMainFrame* frame = OpenAndShow(app, drawing);
+        ASSERT_NE(frame, nullptr);
+        CZumeoView* view = frame->GetActiveView();
+        CZumeoDoc* document = app.GetDocument();
+        before = ShownView(frame);
+        // The redline tool of the ellipse mark with the label text.
+        view->m_toolMode = CZumeoView::kToolRedline;
+        document->m_markupKind = kEllipseMark;
+        document->m_noteText = label;
+        // The leader's end, the shape, the label: three clicks.
+        const QPoint centre(view->width() / 2, view->height() / 2);
+        for (const QPoint& click : {centre, centre + QPoint(80, -60), centre + QPoint(160, -60)}) {
+            Click(view, click);
+        }
+        ASSERT_NE(FindMark(*document), nullptr);
+        EXPECT_EQ(FindMark(*document)->GetLabelText(), label);
+        EXPECT_EQ(view->m_toolMode, CZumeoView::kToolNone) << "the filed mark is selected";
+        EXPECT_EQ(document->m_undo.GetCount(), 1);
+
+        frame->activateWindow();
+        WaitFor([&] { return frame->isActiveWindow(); });
+        QTest::keyClick(frame, Qt::Key_S, Qt::ControlModifier);
+        ASSERT_TRUE(WaitFor([&] { return document->m_redlineModified == 0; }));
+        EXPECT_TRUE(QFile::exists(document->m_controlPath.ToQString()));
+        EXPECT_TRUE(dialogs.Messages().empty());
+        app.ExitInstance();
+    }
+    CZumeoApp app;
+    CMainFrame* frame = OpenAndShow(app, drawing);
+    ASSERT_NE(frame, nullptr);
+    const CRukEntity* mark = FindMark(*app.GetDocument());
+    ASSERT_NE(mark, nullptr) << "the control file brought the mark back";
+    EXPECT_EQ(mark->GetLabelText(), label);
+    EXPECT_NE(ShownView(frame), before) << "the mark is on the screen";
+    EXPECT_TRUE(dialogs.Messages().empty());
+    app.ExitInstance();
+}
+
+} // namespace
