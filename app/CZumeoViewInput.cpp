@@ -213,6 +213,7 @@ void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
     const POINT point = ToDrawing(viewPoint);
     markup->OnButtonDown(&dc, m_document, point.x, point.y, &m_settings, flags);
     m_pTool = std::move(markup);
+    m_paintedOrigin.reset();
     m_lastPoint = viewPoint;
 }
 
