@@ -12,12 +12,15 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -28,6 +31,30 @@ constexpr int kExtentLimitNT = 150000;
 constexpr int kExtentLimit9x = 32767;
 constexpr double kWheelOut = 1.25;
 constexpr double kWheelIn = 0.8;
+
+// Pixels around a strip whose objects are drawn into it.
+constexpr int kStripCullMargin = 8;
+
+// Moves the image's pixels by (dx, dy); the uncovered pixels keep stale values.
+void ScrollImage(QImage& image, int dx, int dy) {
+    const int width = image.width();
+    const int height = image.height();
+    const int rows = height - std::abs(dy);
+    const int columns = width - std::abs(dx);
+    if (rows <= 0 || columns <= 0)
+        return;
+    const auto bytes = static_cast<std::size_t>(columns) * sizeof(QRgb);
+    const int from = std::max(0, -dx);
+    const int to = std::max(0, dx);
+    for (int i = 0; i < rows; ++i) {
+        // Rows move away from the side they are copied towards first.
+        const int target = dy > 0 ? height - 1 - i : i;
+        const int source = target - dy;
+        auto* targetRow = reinterpret_cast<QRgb*>(image.scanLine(target));
+        const auto* sourceRow = reinterpret_cast<const QRgb*>(image.constScanLine(source));
+        std::memmove(targetRow + to, sourceRow + from, bytes);
+    }
+}
 
 POINT ToPoint(const QPointF& point) {
     return {static_cast<LONG>(std::floor(point.x())), static_cast<LONG>(std::floor(point.y()))};
@@ -130,7 +157,7 @@ POINT CZumeoView::GetClientCentre() const {
 
 // ---- Painting
 
-void CZumeoView::DrawContent(CDC* dc) {
+void CZumeoView::DrawContent(CDC* dc, const QRect* strip) {
     const RECT client{0, 0, width(), height()};
     dc->FillSolidRect(&client, m_settings.m_bkColor);
     const int saved = dc->SaveDC();
@@ -138,7 +165,15 @@ void CZumeoView::DrawContent(CDC* dc) {
                   height() - m_settings.m_marginTop - m_settings.m_marginBottom - 1, 0);
     PrepareDC(dc);
     RECT clip;
-    dc->GetClipBox(&clip);
+    if (strip) {
+        // Objects whose boxes only just reach the strip still get their pixels in.
+        const QRect grown = strip->adjusted(-kStripCullMargin, -kStripCullMargin,
+                                            kStripCullMargin + 1, kStripCullMargin + 1);
+        clip = RECT{grown.left(), grown.top(), grown.right(), grown.bottom()};
+        dc->DPtoLP(&clip);
+    } else {
+        dc->GetClipBox(&clip);
+    }
     if (clip.left > clip.right)
         std::swap(clip.left, clip.right);
     if (clip.top > clip.bottom)
@@ -181,16 +216,54 @@ void CZumeoView::OnDraw(CDC* dc) {
     CImageDC memoryDC(memory);
     DrawContent(&memoryDC);
     dc->BitBlt(0, 0, width(), height(), &memoryDC, 0, 0, SRCCOPY);
+    m_drawnDevicePatterns = memoryDC.PaintedDevicePatterns();
 }
 
 void CZumeoView::Redraw() {
+    m_paintedOrigin.reset();
     if (m_surface.size() != size())
         m_surface = QImage(size(), QImage::Format_RGB32);
     if (!m_surface.isNull()) {
+        m_drawnDevicePatterns = true;
         CImageDC dc(m_surface);
         OnDraw(&dc);
+        if (!m_drawnDevicePatterns && HasDrawingArea() && !DrawsOverImage())
+            m_paintedOrigin = POINT{m_viewportOrgX, m_viewportOrgY};
     }
     update();
+}
+
+void CZumeoView::RedrawPanned() {
+    const std::optional<POINT> painted = std::exchange(m_paintedOrigin, std::nullopt);
+    if (!painted || !m_document || DrawsOverImage() || m_surface.size() != size() ||
+        !HasDrawingArea()) {
+        Redraw();
+        return;
+    }
+    ComputeOrigin(width() - m_settings.m_marginLeft - m_settings.m_marginRight - 1,
+                  height() - m_settings.m_marginTop - m_settings.m_marginBottom - 1, 0);
+    const int dx = m_viewportOrgX - painted->x;
+    const int dy = m_viewportOrgY - painted->y;
+    if (std::abs(dx) >= width() || std::abs(dy) >= height()) {
+        Redraw();
+        return;
+    }
+    ScrollImage(m_surface, dx, dy);
+    const QRegion exposed = QRegion(m_surface.rect()) - m_surface.rect().translated(dx, dy);
+    bool patterns = false;
+    for (const QRect& strip : exposed) {
+        CImageDC dc(m_surface);
+        dc.IntersectClipRect(strip.left(), strip.top(), strip.right() + 1, strip.bottom() + 1);
+        DrawContent(&dc, &strip);
+        patterns = patterns || dc.PaintedDevicePatterns();
+    }
+    if (!patterns)
+        m_paintedOrigin = POINT{m_viewportOrgX, m_viewportOrgY};
+    update();
+}
+
+bool CZumeoView::DrawsOverImage() const {
+    return m_pTool || m_selectionBlink.isActive() || m_highlightBlink.isActive();
 }
 
 void CZumeoView::paintEvent(QPaintEvent*) {
@@ -550,7 +623,7 @@ void CZumeoView::FinishPan(POINT windowPoint) {
     m_panX += m_dragStart.x - windowPoint.x;
     m_panY += m_dragStart.y - windowPoint.y;
     m_dragOffset = {0, 0};
-    Redraw();
+    RedrawPanned();
     UpdateCursor();
 }
 

@@ -227,8 +227,18 @@ private:
     int ExtentLimit() const;
     // The mapping without its origin, for converting sizes and centres.
     void PrepareExtents(CDC* dc) const;
-    // The paint on one context: background, mapping, document.
-    void DrawContent(CDC* dc);
+    // The paint on one context: background, mapping, document. With a
+    // strip, the objects are culled to it (grown by a margin), and the
+    // context must clip to it.
+    void DrawContent(CDC* dc, const QRect* strip = nullptr);
+    // Paints the image again after only the pan changed: the part that stays
+    // in view moves, and only the strips the pan uncovers are painted. A
+    // picture whose pixels depend on the device position (hatch patterns,
+    // raster images) is painted whole.
+    void RedrawPanned();
+    // Whether a tool's tracking or a blink draws over the painted image, so
+    // that its pixels cannot be moved with a pan.
+    bool DrawsOverImage() const;
     // The entities, the redlines and the selection.
     void DrawDocument(CDC* dc, const RECT& clip);
     // The origin of the mapping for the current extents and pan.
@@ -274,6 +284,11 @@ private:
     const CDrawDefaults& m_settings;
     CZumeoDoc* m_document = nullptr;
     QImage m_surface;
+    // The origin the image was painted with; none when it must be painted whole.
+    std::optional<POINT> m_paintedOrigin;
+    // Whether the last paint through OnDraw put pixels that depend on the
+    // device position.
+    bool m_drawnDevicePatterns = true;
     std::optional<SavedView> m_savedView;
     // A middle-button pan is in progress.
     bool m_middleDrag = false;

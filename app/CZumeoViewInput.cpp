@@ -175,6 +175,7 @@ void CZumeoView::OnLButtonDown(UINT flags, POINT point) {
         m_lastPoint = viewPoint;
         if (!m_pTool) {
             m_pTool = std::make_unique<CRukRubberBand>();
+            m_paintedOrigin.reset();
             m_pTool->SetOrigin(viewPoint.x, viewPoint.y);
         }
         break;
@@ -212,6 +213,7 @@ void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
     const POINT point = ToDrawing(viewPoint);
     markup->OnButtonDown(&dc, m_document, point.x, point.y, &m_settings, flags);
     m_pTool = std::move(markup);
+    m_paintedOrigin.reset();
     m_lastPoint = viewPoint;
 }
 
@@ -278,6 +280,8 @@ void CZumeoView::StartMeasure(POINT viewPoint) {
     tracker->OnButtonDown(&dc, m_document, point.x, point.y, &m_settings, 0);
     m_snapReference = tracker->AdjustPoint(m_document, &dc, 0, 0);
     m_pTool = std::move(tracker);
+    // The tracking drawn over the image stays in it after the tool is gone.
+    m_paintedOrigin.reset();
     m_lastPoint = viewPoint;
 }
 
@@ -288,7 +292,7 @@ void CZumeoView::OnMouseMove(UINT flags, POINT point) {
         return;
     if ((flags & MK_MBUTTON) && m_middleDrag) {
         m_dragOffset = {m_dragStart.x - point.x, m_dragStart.y - point.y};
-        Redraw();
+        RedrawPanned();
         if ((m_toolMode == kToolRedline || m_toolMode == kToolMeasure) && m_pTool) {
             CImageDC dc(m_surface);
             PrepareDC(&dc);
@@ -307,7 +311,7 @@ void CZumeoView::OnMouseMove(UINT flags, POINT point) {
     case kToolPan:
         if (m_bButtonDown) {
             m_dragOffset = {m_dragStart.x - point.x, m_dragStart.y - point.y};
-            Redraw();
+            RedrawPanned();
         }
         break;
     case kToolDragZoom:
@@ -641,6 +645,7 @@ void CZumeoView::RestartSelectionBlink() {
     if (m_toolMode == kToolSelect && m_settings.m_selectMode == kSelectModeBlink) {
         m_selectionBlinkPeriod = std::max(m_settings.m_blinkTime, 1);
         m_selectionBlink.start(m_selectionBlinkPeriod, this);
+        m_paintedOrigin.reset();
         return;
     }
     m_selectionBlink.stop();
@@ -679,6 +684,7 @@ void CZumeoView::SetHighlightTimer(int on) {
         SetRectEmpty(&m_rcHighlight);
         AccumulateDirtyRect(m_document->m_drawOrder);
         m_highlightBlink.start(kHighlightBlinkPeriod, this);
+        m_paintedOrigin.reset();
         return;
     }
     m_highlightBlink.stop();

@@ -9,7 +9,9 @@
 #include "por/PorRecord.h"
 #include "por/PorRecords.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 IMPLEMENT_SERIAL(CRukCircle, CObject, VERSIONABLE_SCHEMA | 3)
 
@@ -19,6 +21,39 @@ constexpr int kSmallRadius = 180;
 
 int Mid(LONG a, LONG b) {
     return static_cast<int>((static_cast<long long>(a) + b) / 2);
+}
+
+// Rings and arcs step through whole degrees, up to a second turn for arcs
+// across zero: their cosines and sines are taken once, computed as for any
+// other angle.
+constexpr int kWholeDegrees = 720;
+
+struct UnitPoint {
+    double cosine;
+    double sine;
+};
+
+UnitPoint Unit(double degrees) {
+    const double angle = degrees * kDegToRad;
+    return UnitPoint{std::cos(angle), std::sin(angle)};
+}
+
+const std::array<UnitPoint, kWholeDegrees>& WholeDegrees() {
+    static const std::array<UnitPoint, kWholeDegrees> table = [] {
+        std::array<UnitPoint, kWholeDegrees> rows{};
+        for (int degrees = 0; degrees < kWholeDegrees; ++degrees)
+            rows[static_cast<std::size_t>(degrees)] = Unit(degrees);
+        return rows;
+    }();
+    return table;
+}
+
+POINT OnCircle(POINT center, double radius, double degrees) {
+    const bool whole = degrees >= 0 && degrees < kWholeDegrees && degrees == std::floor(degrees);
+    const UnitPoint unit =
+        whole ? WholeDegrees()[static_cast<std::size_t>(degrees)] : Unit(degrees);
+    return POINT{TruncInt(static_cast<double>(center.x) + RndInt(radius * unit.cosine)),
+                 TruncInt(static_cast<double>(center.y) + RndInt(radius * unit.sine))};
 }
 
 } // namespace
@@ -52,11 +87,7 @@ POINT CRukCircle::GetCircleCenter() const {
 }
 
 POINT CRukCircle::CirclePoint(double degrees) const {
-    const POINT center = GetCircleCenter();
-    const double radius = GetRadius();
-    const double angle = degrees * kDegToRad;
-    return POINT{TruncInt(static_cast<double>(center.x) + RndInt(radius * std::cos(angle))),
-                 TruncInt(static_cast<double>(center.y) + RndInt(radius * std::sin(angle)))};
+    return OnCircle(GetCircleCenter(), GetRadius(), degrees);
 }
 
 int CRukCircle::StepFor(int radius) {
@@ -69,9 +100,10 @@ std::vector<POINT> CRukCircle::Outline() const {
     if (radius <= 0)
         return ring;
     const int step = StepFor(radius);
+    const POINT center = GetCircleCenter();
     ring.reserve(static_cast<std::size_t>(360 / step));
     for (int angle = 0; angle < 360; angle += step)
-        ring.push_back(CirclePoint(angle));
+        ring.push_back(OnCircle(center, radius, angle));
     return ring;
 }
 

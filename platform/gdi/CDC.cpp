@@ -271,7 +271,11 @@ void CDC::Output(const CGdiPath& figures, bool fill, bool stroke) {
     if (m_pathState == PathState::Open)
         m_path.Append(figures);
     else
-        OnPaintPath(figures.ToPainterPath(FillRule()), fill, stroke);
+        OnPaintFigures(figures, fill, stroke);
+}
+
+void CDC::OnPaintFigures(const CGdiPath& figures, bool fill, bool stroke) {
+    OnPaintPath(figures.ToPainterPath(FillRule()), fill, stroke);
 }
 
 CPoint CDC::MoveTo(int x, int y) {
@@ -290,20 +294,29 @@ BOOL CDC::LineTo(int x, int y) {
         m_path.LineTo(to);
         return TRUE;
     }
-    CGdiPath line;
-    line.MoveTo(from);
-    line.LineTo(to);
-    OnPaintPath(line.ToPainterPath(FillRule()), false, true);
+    const POINT line[2] = {from, to};
+    OnPaintPolyline(line, 2);
     return TRUE;
 }
 
 BOOL CDC::Polyline(const POINT* points, int count) {
     if (!points || count < 2)
         return FALSE;
-    CGdiPath chain;
-    chain.AddPolyline(ToDevice(points, count).data(), count);
-    Output(chain, false, true);
+    const std::vector<POINT> device = ToDevice(points, count);
+    if (m_pathState == PathState::Open) {
+        CGdiPath chain;
+        chain.AddPolyline(device.data(), count);
+        m_path.Append(chain);
+    } else {
+        OnPaintPolyline(device.data(), count);
+    }
     return TRUE;
+}
+
+void CDC::OnPaintPolyline(const POINT* points, int count) {
+    CGdiPath chain;
+    chain.AddPolyline(points, count);
+    OnPaintPath(chain.ToPainterPath(FillRule()), false, true);
 }
 
 BOOL CDC::Polygon(const POINT* points, int count) {

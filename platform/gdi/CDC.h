@@ -199,6 +199,10 @@ protected:
     // Painting in device pixels with the current pen, brush, raster
     // operation, background and clip.
     virtual void OnPaintPath(const QPainterPath& path, bool fill, bool stroke);
+    // Figures drawn outside a path, and an open chain of device points
+    // stroked with the current pen. This base hands them on as painter paths.
+    virtual void OnPaintFigures(const CGdiPath& figures, bool fill, bool stroke);
+    virtual void OnPaintPolyline(const POINT* points, int count);
     virtual void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                             QPainter::CompositionMode mode);
     virtual BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,

@@ -4,8 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 
-CLineRasterizer::CLineRasterizer(const QRect& bounds, std::optional<CPenConverter::Dashes> dashes)
-    : m_bounds(bounds), m_dashes(std::move(dashes)) {
+CLineRasterizer::CLineRasterizer(const QRect& bounds, std::optional<CPenConverter::Dashes> dashes,
+                                 std::optional<ScanLines> target)
+    : m_bounds(bounds), m_dashes(std::move(dashes)), m_target(target) {
     if (m_dashes) {
         for (qreal length : m_dashes->pattern)
             m_period += length;
@@ -59,9 +60,19 @@ void CLineRasterizer::AddSegment(const QPoint& from, const QPoint& to) {
     for (long long i = static_cast<long long>(first); i <= static_cast<long long>(last); ++i) {
         const QPoint pixel(static_cast<int>(std::floor(from.x() + i * stepX + 0.5)),
                            static_cast<int>(std::floor(from.y() + i * stepY + 0.5)));
-        if (!m_bounds.contains(pixel))
-            continue;
-        (IsOnDash(m_position + i) ? m_dashPixels : m_gapPixels).append(pixel);
+        if (m_bounds.contains(pixel))
+            Put(pixel, IsOnDash(m_position + i));
     }
     m_position += steps;
+}
+
+void CLineRasterizer::Put(const QPoint& pixel, bool onDash) {
+    if (!m_target) {
+        (onDash ? m_dashPixels : m_gapPixels).append(pixel);
+        return;
+    }
+    if (!onDash && !m_target->gap)
+        return;
+    auto* row = reinterpret_cast<QRgb*>(m_target->bits + pixel.y() * m_target->bytesPerLine);
+    row[pixel.x()] = onDash ? m_target->dash : *m_target->gap;
 }

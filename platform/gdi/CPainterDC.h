@@ -6,6 +6,9 @@
 // devices draw plain copies instead.
 
 #include "platform/gdi/CDC.h"
+#include "platform/gdi/CLineRasterizer.h"
+
+#include <optional>
 
 class CPainterDC : public CDC {
     DECLARE_DYNAMIC(CPainterDC)
@@ -13,10 +16,17 @@ class CPainterDC : public CDC {
 public:
     ~CPainterDC() override;
 
+    // Whether anything painted so far depends on where the device's origin
+    // lies (hatch and pattern brushes aligned to it, images), so that a
+    // picture moved by some pixels is not the one painted there.
+    bool PaintedDevicePatterns() const { return m_devicePatterns; }
+
 protected:
     CPainterDC(QPaintDevice& device, const CDeviceCaps& caps);
 
     void OnPaintPath(const QPainterPath& path, bool fill, bool stroke) override;
+    void OnPaintFigures(const CGdiPath& figures, bool fill, bool stroke) override;
+    void OnPaintPolyline(const POINT* points, int count) override;
     void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                     QPainter::CompositionMode mode) override;
     BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,
@@ -30,11 +40,27 @@ protected:
 private:
     // Brings clip, composition mode and background onto the painter.
     bool Prepare(QPainter::CompositionMode mode);
-    // One-pixel lines, set pixel by pixel.
-    void StrokeThin(const QPainterPath& path, const QPen& pen);
+    void NotePattern(const QBrush& brush);
+    // The selected pen in Qt's terms, made again only when the pen or the
+    // scale changed.
+    const QPen& StrokePen();
+    // One-pixel lines, set pixel by pixel: the figures' points go to the
+    // rasterizer, which writes them into the image or lists them to paint.
+    template <typename Figures>
+    void StrokeThin(QPainter::CompositionMode mode, const QPen& pen, Figures figures);
+    // The rows of the image to write a plain copy of the pen into, with the
+    // bounds cut to a rectangular clip; none where the painter must draw.
+    std::optional<CLineRasterizer::ScanLines> ScanLineTarget(const QPen& pen, QRect* bounds);
 
     QPaintDevice& m_device;
     QPainter m_painter;
+    // The image painted on, when the device is one.
+    QImage* m_image = nullptr;
+    ExtLogPen m_penKey;
+    double m_penScale = 0;
+    QPen m_pen;
+    bool m_penValid = false;
+    bool m_devicePatterns = false;
     bool m_rasterOps = false;
     unsigned m_appliedClip = 0;
     bool m_clipApplied = false;

@@ -20,21 +20,21 @@ public:
         char digits[32];
         const auto result =
             std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 4);
-        m_text.append(digits, result.ptr);
+        Append(digits, result.ptr);
         m_text += '\n';
     }
     void Group(int code, int value) {
         Code(code);
         char digits[16];
         const auto result = std::to_chars(digits, digits + sizeof digits, value);
-        m_text.append(digits, result.ptr);
+        Append(digits, result.ptr);
         m_text += '\n';
     }
     void Handle(std::size_t handle) {
         Code(5);
         char digits[24];
         const auto result = std::to_chars(digits, digits + sizeof digits, handle, 16);
-        m_text.append(digits, result.ptr);
+        Append(digits, result.ptr);
         m_text += '\n';
     }
     const std::string& Text() const { return m_text; }
@@ -42,12 +42,17 @@ public:
     std::string Take() { return std::exchange(m_text, std::string()); }
 
 private:
+    // By length: GCC 12 sees an overlap that cannot be in the iterator form.
+    void Append(const char* from, const char* to) {
+        m_text.append(from, static_cast<std::size_t>(to - from));
+    }
+
     void Code(int code) {
         char digits[8];
         const auto result = std::to_chars(digits, digits + sizeof digits, code);
         const auto length = static_cast<std::size_t>(result.ptr - digits);
         m_text.append(length < 3 ? 3 - length : 0, ' ');
-        m_text.append(digits, result.ptr);
+        Append(digits, result.ptr);
         m_text += '\n';
     }
 

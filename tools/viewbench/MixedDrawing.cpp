@@ -133,11 +133,14 @@ void Entity(DxfTextWriter& out, std::size_t i, std::size_t columns) {
         Point(out, 10, x + 8.0, y + 9.0);
         Point(out, 10, x + 2.0, y + 7.0);
         break;
-    case 4:
+    case 4: {
         Point(out, 10, x + 1.0, y + 4.0);
         out.Group(40, 2.5);
-        out.Group(1, "T" + std::to_string(i % 1000));
+        std::string text("T");
+        text += std::to_string(i % 1000);
+        out.Group(1, text);
         break;
+    }
     default:
         out.Group(2, kBlockName);
         Point(out, 10, x + 5.0, y + 5.0);

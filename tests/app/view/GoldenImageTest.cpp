@@ -5,19 +5,13 @@
 // moves a single pixel fails here. A missing or differing image is written
 // to the temporary folder, named in the failure, to look at or to take over.
 
-#include "app/CZumeoDoc.h"
-#include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
+#include "ImportedViewFixture.h"
+
 #include "por/PorBlockWriter.h"
-#include "settings/CDrawDefaults.h"
 #include "tests/por/PorTestData.h"
-#include "tests/support/ScriptedDialogs.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QStatusBar>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -296,55 +290,15 @@ void PrintTo(const GoldenCase& golden, std::ostream* out) {
     *out << golden.name;
 }
 
-class GoldenImageTest : public ::testing::TestWithParam<GoldenCase> {
+class GoldenImageTest : public ImportedViewFixture<GoldenCase> {
 protected:
-    GoldenImageTest() {
-        m_settings.m_bkColor = 0xFFFFFF;
-        m_settings.m_marginLeft = 10;
-        m_settings.m_marginTop = 10;
-        m_settings.m_marginRight = 10;
-        m_settings.m_marginBottom = 10;
-        m_settings.m_useSheetExtent = 0;
-        m_document.SetStatusBar(&m_statusBar);
-        m_document.SetSettings(&m_settings);
-        m_view.resize(480, 320);
-        m_view.SetDocument(&m_document);
-    }
-    ~GoldenImageTest() override { m_document.SetStatusBar(nullptr); }
-
-    // Imports the case's drawing; the view fits it.
-    bool Import(const GoldenCase& golden) {
-        if (golden.dxf.empty()) {
-            const QString path = m_folder.path() + "/every_kind.por";
-            QFile file(path);
-            const std::vector<BYTE> bytes = EveryKindDrawing();
-            if (!file.open(QIODevice::WriteOnly) ||
-                file.write(reinterpret_cast<const char*>(bytes.data()),
-                           static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
-                return false;
-            file.close();
-            return m_document.ImportByPlugin(GetProgramDir() + "porplugins/FakePorFile.so",
-                                             CString::FromFilePath(path)) == 1;
-        }
-        const QString path = m_folder.path() + "/" + QString::fromStdString(golden.dxf);
-        if (!QFile::copy(
-                QStringLiteral(ZUMEO_TEST_DATA "/dxf/") + QString::fromStdString(golden.dxf), path))
-            return false;
-        return m_document.ImportByPlugin(CZumeoDoc::kDxfLibrary, CString::FromFilePath(path)) == 1;
-    }
-
-    QTemporaryDir m_folder;
-    ScriptedDialogs m_dialogs;
-    QStatusBar m_statusBar;
-    CDrawDefaults m_settings;
-    CZumeoDoc m_document;
-    CZumeoView m_view{m_settings};
+    GoldenImageTest() : ImportedViewFixture(480, 320) {}
 };
 
 TEST_P(GoldenImageTest, PaintsTheSamePixels) {
     const GoldenCase& golden = GetParam();
     m_settings.m_viewOrder = golden.viewOrder;
-    ASSERT_TRUE(Import(golden));
+    ASSERT_TRUE(golden.dxf.empty() ? ImportPor(EveryKindDrawing()) : ImportDxf(golden.dxf));
     for (int step = 0; step < golden.zoomSteps; ++step)
         m_view.ZoomByFactor(0.8);
     m_view.Redraw();
