@@ -3,6 +3,8 @@
 #include "app/CFeedbackPen.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
+#include "app/UndoLabels.h"
+#include "app/UndoRecords.h"
 #include "entities/EntityKinds.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/RectFunctions.h"
@@ -114,6 +116,16 @@ void CRukClick::WindowPick(CZumeoDoc* document, int x, int y) {
             m_pickList.AddTail(object);
     }
     document->AddEntity(this);
+}
+
+void CRukClick::MovePicksWithUndo(int x, int y) {
+    CObList moved;
+    MovePicks(m_document, x, y, moved);
+    if (moved.IsEmpty())
+        return;
+    m_document->m_undo.Push(
+        new CUndoMove(m_document, UndoLabels::Move(), moved, x - m_x1, y - m_y1));
+    m_document->m_redlineModified = 1;
 }
 
 void CRukClick::MovePicks(CZumeoDoc* document, int x, int y, CObList& moved) {

@@ -40,6 +40,8 @@ protected:
     // The release of a move: every redline object of the pick list moves by
     // the drag; `moved` receives them.
     void MovePicks(CZumeoDoc* document, int x, int y, CObList& moved);
+    // MovePicks on the tool's document, with one undo step for what moved.
+    void MovePicksWithUndo(int x, int y);
     // The frame (state 0) or the selection displaced (state 2) from the old
     // to the new point.
     void TrackPick(CEntityDocument* document, CDC* dc, int oldX, int oldY, int newX, int newY,

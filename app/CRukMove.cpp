@@ -1,8 +1,6 @@
 #include "app/CRukMove.h"
 
 #include "app/CZumeoDoc.h"
-#include "app/UndoLabels.h"
-#include "app/UndoRecords.h"
 #include "entities/EntityKinds.h"
 
 CRukMove::CRukMove(CZumeoView* view) : CRukClick(view, kKindMove) {}
@@ -18,13 +16,7 @@ int CRukMove::AddPoint(int x, int y, int) {
     if (m_state == kStateNone) {
         WindowPick(m_document, x, y);
     } else if (m_state == kStateMoving) {
-        CObList moved;
-        MovePicks(m_document, x, y, moved);
-        if (!moved.IsEmpty()) {
-            m_document->m_undo.Push(
-                new CUndoMove(m_document, UndoLabels::Move(), moved, x - m_x1, y - m_y1));
-            m_document->m_redlineModified = 1;
-        }
+        MovePicksWithUndo(x, y);
     }
     return 1;
 }

@@ -72,13 +72,7 @@ int CRukPEdit::AddPoint(int x, int y, int) {
         if (m_settings && m_settings->m_showRedlines)
             WindowPick(m_document, x, y);
     } else if (m_state == kStateMoving) {
-        CObList moved;
-        MovePicks(m_document, x, y, moved);
-        if (!moved.IsEmpty()) {
-            m_document->m_undo.Push(
-                new CUndoMove(m_document, UndoLabels::Move(), moved, x - m_x1, y - m_y1));
-            m_document->m_redlineModified = 1;
-        }
+        MovePicksWithUndo(x, y);
     }
     return 1;
 }
