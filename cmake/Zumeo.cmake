@@ -18,7 +18,13 @@ endfunction()
 
 # Precompiled Qt headers: a source file that includes QPainter costs seconds
 # to compile otherwise.
+# A precompiled header is built per build folder, so the compiler cache never
+# matches it from another checkout: ZUMEO_PCH=OFF lets parallel checkouts share
+# one cache.
 function(zumeo_use_pch target)
+  if(NOT ZUMEO_PCH)
+    return()
+  endif()
   target_precompile_headers(${target} PRIVATE <QtCore/QtCore> <QtGui/QPainter> <QtGui/QImage>
                             <vector> <string> <memory>)
 endfunction()
