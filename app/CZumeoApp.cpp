@@ -214,7 +214,7 @@ bool CZumeoApp::OpenDocumentFile(const CString& path) {
     m_document->SetSettings(&m_settings);
     m_document->SetStatusBar(m_frame->statusBar());
     m_document->SetFontCharSetSource([this](const CString& face) { return GetFontCharSet(face); });
-    if (!opener.Open(path))
+    if (!m_frame->GetActiveView()->OpenDrawing(path))
         return false;
     m_recentFiles.Add(path);
     m_frame->LayerBar()->FillLayers();
@@ -232,9 +232,10 @@ bool CZumeoApp::OnOpenRecentFile(UINT id) {
     if (!QueryCloseDrawing())
         return false;
     const CString path = m_recentFiles[index];
-    if (!OpenDocumentFile(path))
-        m_recentFiles.Remove(index);
-    return true;
+    if (OpenDocumentFile(path))
+        return true;
+    m_recentFiles.Remove(index);
+    return false;
 }
 
 bool CZumeoApp::QueryCloseDrawing() {

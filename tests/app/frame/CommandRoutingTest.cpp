@@ -10,6 +10,7 @@
 #include "app/CommandIds.h"
 #include "controls/CHoverButton.h"
 #include "tests/app/document/TestEntity.h"
+#include "tests/app/document/TestMarkup.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 
@@ -32,8 +33,8 @@ struct Landing {
     int windowExtX, windowExtY, panX, panY, toolMode, savedView;
     bool hasTool;
     QStringList clipboardFormats;
-    std::size_t messages, openRequests, saveRequests;
-    int dialogs;
+    std::size_t messages, openRequests, saveRequests, shellOpens;
+    int dialogs, selected;
     bool toolBar, layerBar, statusBar, frameShown;
     // The side files beside the drawing, and the window's title.
     bool controlFile, ownFile;
@@ -41,8 +42,9 @@ struct Landing {
 
     auto Tie() const {
         return std::tie(windowExtX, windowExtY, panX, panY, toolMode, savedView, hasTool,
-                        clipboardFormats, messages, openRequests, saveRequests, dialogs, toolBar,
-                        layerBar, statusBar, frameShown, controlFile, ownFile, title);
+                        clipboardFormats, messages, openRequests, saveRequests, shellOpens, dialogs,
+                        selected, toolBar, layerBar, statusBar, frameShown, controlFile, ownFile,
+                        title);
     }
     bool operator==(const Landing& other) const { return Tie() == other.Tie(); }
 };
@@ -96,9 +98,17 @@ protected:
 
     // Every bar shown, the view zoomed away from the fit with the fit kept
     // as the previous view, a tool object in progress, an empty clipboard,
-    // no side files.
+    // no side files, one markup and nothing selected.
     static void Prepare(CMainFrame& frame) {
-        const CZumeoDoc* document = frame.GetActiveView()->GetDocument();
+        CZumeoDoc* document = frame.GetActiveView()->GetDocument();
+        if (document->m_drawOrder.IsEmpty()) {
+            auto* markup = new TestMarkup(0x10000007);
+            markup->m_layerName = "0";
+            document->AddMarkup(markup);
+            document->AddToLayer(markup);
+            document->m_topObjects.AddTail(markup);
+        }
+        document->ClearSelection();
         QFile::remove(document->m_controlPath.ToQString());
         QFile::remove(document->m_ownDocPath.ToQString());
         frame.show();
@@ -127,7 +137,9 @@ protected:
                        m_dialogs.Messages().size(),
                        m_dialogs.OpenRequests().size(),
                        m_dialogs.SaveRequests().size(),
+                       m_dialogs.ShellOpens().size(),
                        m_dialogs.DialogsShown(),
+                       static_cast<int>(view->GetDocument()->m_selection.GetCount()),
                        frame.ToolBarWindow()->isVisibleTo(&frame),
                        frame.LayerBarWindow()->isVisibleTo(&frame),
                        frame.statusBar()->isVisibleTo(&frame),
