@@ -4,9 +4,13 @@
 #include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
+#include "app/CommandIds.h"
 #include "app/QtTranslations.h"
 #include "controls/CHoverButton.h"
 #include "controls/CLayerCheckListBox.h"
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CEnhMetaFile.h"
+#include "platform/gdi/CMetaFileDC.h"
 #include "platform/gdi/FontSubstitutions.h"
 #include "platform/mfc/Cp932.h"
 #include "platform/win/CKeyState.h"
@@ -289,6 +293,83 @@ TEST_F(ZumeoAppTest, BitmapOpensAsTheDrawing) {
     EXPECT_TRUE(dialogs.Messages().empty());
     EXPECT_EQ(app.GetDocument()->m_objects.GetCount(), 1);
     EXPECT_EQ(app.GetDocument()->m_openState, CZumeoDoc::kOpenBaseImage);
+    app.ExitInstance();
+}
+
+// An enhanced metafile of one red rectangle, written by the program's own
+// writer.
+void WriteMetafile(const QString& path) {
+    CMetaFileDC dc;
+    const RECT frame{0, 0, 2540, 1270};
+    dc.CreateEnhanced(nullptr, nullptr, &frame, nullptr);
+    CBrush red;
+    red.CreateSolidBrush(RGB(255, 0, 0));
+    dc.SelectObject(&red);
+    dc.Rectangle(0, 0, 50, 25);
+    HENHMETAFILE metafile = dc.CloseEnhanced();
+    const std::vector<BYTE> bytes = metafile->Bytes();
+    DeleteEnhMetaFile(metafile);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+// One way a user asks for a file; true when the program reports it opened.
+struct OpenRoute {
+    const char* name;
+    bool (*open)(CZumeoApp& app, ScriptedDialogs& dialogs, const QString& path);
+};
+
+void PrintTo(const OpenRoute& route, std::ostream* os) {
+    *os << route.name;
+}
+
+const OpenRoute kOpenRoutes[] = {
+    {"CommandLine",
+     [](CZumeoApp& app, ScriptedDialogs&, const QString& path) {
+         return app.InitInstance({QFile::encodeName(path)}) == CZumeoApp::kRun &&
+                app.GetDocument()->m_drawingPath == CString::FromFilePath(path);
+     }},
+    {"RecentFile",
+     [](CZumeoApp& app, ScriptedDialogs&, const QString& path) {
+         EXPECT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+         app.m_recentFiles.Add(CString::FromFilePath(path));
+         return app.OnOpenRecentFile(CommandIds::kFileMru1);
+     }},
+    {"OpenDialog",
+     [](CZumeoApp& app, ScriptedDialogs& dialogs, const QString& path) {
+         EXPECT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+         dialogs.AnswerOpenFile(path);
+         app.OnFileOpen();
+         return app.GetDocument()->m_drawingPath == CString::FromFilePath(path);
+     }},
+};
+
+class OpenRouteTest : public ZumeoAppTest, public ::testing::WithParamInterface<OpenRoute> {};
+
+TEST_P(OpenRouteTest, MetafileOpensByEveryRoute_Mended) {
+    QTemporaryDir folder;
+    const QString chart = folder.path() + QStringLiteral("/chart.emf");
+    WriteMetafile(chart);
+    EXPECT_TRUE(GetParam().open(app, dialogs, chart));
+    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_EQ(app.GetDocument()->m_openState, CZumeoDoc::kOpenBaseImage);
+    EXPECT_EQ(app.GetDocument()->m_objects.GetCount(), 1);
+    app.ExitInstance();
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, OpenRouteTest, ::testing::ValuesIn(kOpenRoutes),
+                         [](const ::testing::TestParamInfo<OpenRoute>& info) {
+                             return info.param.name;
+                         });
+
+TEST_F(ZumeoAppTest, RecentFileThatNoLongerOpensSaysSoAndLeavesTheList_Mended) {
+    QTemporaryDir folder;
+    const QString gone = folder.path() + QStringLiteral("/gone.dxf");
+    ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+    app.m_recentFiles.Add(CString::FromFilePath(gone));
+    EXPECT_FALSE(app.OnOpenRecentFile(CommandIds::kFileMru1));
+    EXPECT_EQ(app.m_recentFiles.GetSize(), 0);
     app.ExitInstance();
 }
 
