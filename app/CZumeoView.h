@@ -11,6 +11,7 @@
 
 #include <QBasicTimer>
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -23,6 +24,7 @@ class CObList;
 class CPlugInList;
 class CRukEntity;
 class CZumeoDoc;
+class QFont;
 class QMenu;
 struct CImageExportOptions;
 
@@ -42,6 +44,10 @@ public:
     static constexpr int kSelectionBlinkTimer = 100;
     static constexpr int kHighlightBlinkTimer = 101;
     static constexpr int kHighlightBlinkPeriod = 500;
+    // The tooltip's widest line in pixels, and how long it stays up: no
+    // setting of the program names a time, so the desktop's usual one.
+    static constexpr int kToolTipMaxWidth = 300;
+    static constexpr int kToolTipAutoPop = 5000;
     // The window extents of a new view.
     static constexpr int kInitialExtent = 5000;
 
@@ -187,6 +193,10 @@ public:
     // The name of the topmost pickable object under the cursor in the
     // picking modes; empty for none.
     CString GetToolTipText();
+    // The lines of a tooltip text no wider than maxWidth pixels in the font:
+    // broken at its line breaks, then between words, and within a word (or
+    // a run of Japanese) that is wider alone.
+    static QStringList WrapToolTipText(const QString& text, const QFont& font, int maxWidth);
     // The pop-up menu of the point-edit mode.
     std::unique_ptr<QMenu> CreateContextMenu() const;
 
