@@ -8,6 +8,7 @@
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "app/CommandIds.h"
+#include "app/MainMenuTemplate.h"
 #include "controls/CHoverButton.h"
 #include "tests/app/document/TestEntity.h"
 #include "tests/app/document/TestMarkup.h"
@@ -18,12 +19,14 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <tuple>
 
 namespace {
@@ -207,5 +210,53 @@ TEST_F(CommandRoutingTest, RedrawHasItsKey) {
               QKeySequence(Qt::Key_F5));
     app->ExitInstance();
 }
+
+// The redlines of a drawing in a folder the program cannot write to are
+// saved only under another name.
+TEST_F(CommandRoutingTest, SavingFollowsTheFolder) {
+    const std::unique_ptr<CZumeoApp> app = OpenDrawing();
+    CMainFrame& frame = *app->GetMainFrame();
+    EXPECT_TRUE(frame.IsCommandEnabled(CommandIds::kFileSave));
+    EXPECT_TRUE(frame.IsCommandEnabled(CommandIds::kFileSaveAs));
+    EXPECT_TRUE(frame.IsCommandEnabled(CommandIds::kOpenWithApp));
+    app->GetDocument()->RemoveWorkFile();
+    EXPECT_FALSE(frame.IsCommandEnabled(CommandIds::kFileSave));
+    EXPECT_TRUE(frame.IsCommandEnabled(CommandIds::kFileSaveAs));
+    app->ExitInstance();
+}
+
+struct ShortcutCase {
+    const char* name;
+    UINT id;
+    QKeySequence keys;
+};
+
+void PrintTo(const ShortcutCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ShortcutTest : public ::testing::TestWithParam<ShortcutCase> {};
+
+TEST_P(ShortcutTest, MenuCommandHasItsKey) {
+    QMenuBar bar;
+    CBitmapMenu menu;
+    menu.LoadMenu(&bar, MainMenuTemplate());
+    const QAction* item = menu.FindItem(GetParam().id);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->shortcut(), GetParam().keys);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ShortcutTest,
+    ::testing::Values(
+        ShortcutCase{"Open", CommandIds::kFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        ShortcutCase{"Save", CommandIds::kFileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        ShortcutCase{"Print", CommandIds::kFilePrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        ShortcutCase{"Undo", CommandIds::kEditUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        ShortcutCase{"Redo", CommandIds::kEditRedo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        ShortcutCase{"CopyVisible", CommandIds::kEditCopy, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        ShortcutCase{"SelectAll", CommandIds::kEditSelectAll, QKeySequence(Qt::CTRL | Qt::Key_A)},
+        ShortcutCase{"Delete", CommandIds::kEditDelete, QKeySequence(Qt::Key_Delete)}),
+    [](const ::testing::TestParamInfo<ShortcutCase>& info) { return info.param.name; });
 
 } // namespace

@@ -256,6 +256,36 @@ TEST_F(ZumeoAppTest, OpenDialogStartsInTheLastFolderAndShowsEachPatternOnce) {
     app.ExitInstance();
 }
 
+// The dialog opens on every drawing the program reads; DWG drawings count
+// only while their converter is there.
+class OpenFilterTest : public ZumeoAppTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(OpenFilterTest, FirstFilterHoldsEveryDrawing) {
+    QTemporaryDir folder;
+    const QString converter = folder.path() + QStringLiteral("/dwg2dxf");
+    if (GetParam()) {
+        QFile file(converter);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+    app.m_settings.m_converterPath = CString::FromFilePath(converter);
+    app.OnFileOpen();
+    ASSERT_EQ(dialogs.OpenRequests().size(), 1u);
+    const QStringList filters = dialogs.OpenRequests()[0].filters.split(QStringLiteral(";;"));
+    const QString dwg = GetParam() ? QStringLiteral("*.dwg ") : QString();
+    EXPECT_EQ(filters.first(), QStringLiteral("すべての図面 (*.zmd *.dxf ") + dwg +
+                                   QStringLiteral("*.jwc *.jwk *.jww *.sfc *.p21 *.bmp *.jpg *.tif "
+                                                  "*.tiff)"));
+    EXPECT_EQ(filters.contains(QStringLiteral("DWG ファイル (*.dwg)")), GetParam());
+    EXPECT_EQ(filters.last(), QStringLiteral("すべてのファイル (*)"));
+    app.ExitInstance();
+}
+
+INSTANTIATE_TEST_SUITE_P(Converter, OpenFilterTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "WithConverter" : "WithoutConverter";
+                         });
+
 TEST_F(ZumeoAppTest, ACancelledOpenDialogKeepsTheFolder) {
     ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
     CProfile::WriteProfileString("FILE", "PATH", "/earlier/folder/");
