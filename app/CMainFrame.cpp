@@ -530,6 +530,8 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return;
     event->acceptProposedAction();
-    if (m_app.QueryCloseDrawing())
-        m_app.OpenDocumentFile(CString::FromFilePath(urls.first().toLocalFile()));
+    if (!m_app.QueryCloseDrawing())
+        return;
+    m_app.OpenDocumentFile(CString::FromFilePath(urls.first().toLocalFile()));
+    m_view->setFocus();
 }

@@ -273,11 +273,13 @@ void CZumeoApp::OnFileOpen() {
     const QString folder = CProfile::GetProfilePath(kFileSection, kPathKey).ToFilePath();
     const QString path =
         CDialogService::Current().GetOpenFileName(folder, filters.join(QStringLiteral(";;")));
-    if (path.isEmpty())
-        return;
-    const CString chosen = CString::FromFilePath(path);
-    CProfile::WriteProfilePath(kFileSection, kPathKey, GetFileDir(chosen));
-    OpenDocumentFile(chosen);
+    if (!path.isEmpty()) {
+        const CString chosen = CString::FromFilePath(path);
+        CProfile::WriteProfilePath(kFileSection, kPathKey, GetFileDir(chosen));
+        OpenDocumentFile(chosen);
+    }
+    if (m_frame)
+        m_frame->GetActiveView()->setFocus();
 }
 
 void CZumeoApp::OnHelp() {

@@ -19,12 +19,15 @@
 #include "tests/support/TempProfile.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -400,6 +403,52 @@ TEST_F(ZumeoAppTest, RecentFileThatNoLongerOpensSaysSoAndLeavesTheList_Mended) {
     app.m_recentFiles.Add(CString::FromFilePath(gone));
     EXPECT_FALSE(app.OnOpenRecentFile(CommandIds::kFileMru1));
     EXPECT_EQ(app.m_recentFiles.GetSize(), 0);
+    app.ExitInstance();
+}
+
+// Files dropped on the window: the first opens, after the close check.
+class DropTest : public ZumeoAppTest {
+protected:
+    DropTest() {
+        for (const char* name : {"first.dxf", "second.dxf"}) {
+            const QString path = m_folder.path() + QLatin1Char('/') + QLatin1String(name);
+            EXPECT_TRUE(
+                QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/dxf/simple_entities.dxf"), path));
+            m_urls << QUrl::fromLocalFile(path);
+        }
+    }
+
+    void Drop() {
+        QMimeData data;
+        data.setUrls(m_urls);
+        // The window a drop goes to is the one that took the drag's entry.
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(app.GetMainFrame(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(app.GetMainFrame(), &drop);
+    }
+
+    QTemporaryDir m_folder;
+    QList<QUrl> m_urls;
+};
+
+TEST_F(DropTest, OnlyTheFirstOfSeveralFilesOpens) {
+    ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+    Drop();
+    EXPECT_EQ(app.GetDocument()->m_drawingPath.ToFilePath(), m_urls.first().toLocalFile());
+    EXPECT_EQ(app.m_recentFiles.GetSize(), 1);
+    app.ExitInstance();
+}
+
+TEST_F(DropTest, CancelledCloseCheckKeepsTheOpenDrawing) {
+    ASSERT_EQ(app.InitInstance({QFile::encodeName(m_urls.last().toLocalFile())}), CZumeoApp::kRun);
+    app.GetDocument()->m_redlineModified = 1;
+    dialogs.Answer(IDCANCEL);
+    Drop();
+    EXPECT_EQ(app.GetDocument()->m_drawingPath.ToFilePath(), m_urls.last().toLocalFile());
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    app.GetDocument()->m_redlineModified = 0;
     app.ExitInstance();
 }
 
