@@ -108,6 +108,20 @@ TEST_F(ViewCommandsTest, DeleteAsksAndIsUndone) {
     EXPECT_EQ(MarkupOrder(), (std::vector<char>{'a', 'b', 'c'}));
 }
 
+// Picking may take a drawing's own group; delete leaves the drawing as it
+// came and deletes only the redlines.
+TEST_F(ViewCommandsTest, DeleteLeavesTheDrawingsOwnEntities) {
+    Select({m_a});
+    m_document.m_selection.AddTail(m_across);
+    m_dialogs.Answer(IDYES);
+    m_view.OnEditDelete();
+    EXPECT_EQ(MarkupOrder(), (std::vector<char>{'b', 'c'}));
+    EXPECT_NE(m_document.m_objects.Find(m_across), nullptr);
+    ASSERT_EQ(m_document.m_undo.Undo(), 1);
+    EXPECT_EQ(MarkupOrder(), (std::vector<char>{'a', 'b', 'c'}));
+    EXPECT_EQ(m_document.m_objects.GetCount(), 2);
+}
+
 TEST_F(ViewCommandsTest, DeleteAnsweredNoKeepsEverything) {
     Select({m_a});
     m_dialogs.Answer(IDNO);
