@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QToolTip>
 
@@ -86,6 +87,19 @@ TEST_F(ViewInputTest, ToolTipNamesTheMarkupUnderTheCursorInThePickingModes) {
     m_view.m_toolMode = CZumeoView::kToolSelect;
     Move(Pixel(800, 800));
     EXPECT_TRUE(m_view.GetToolTipText().IsEmpty());
+}
+
+// A name is shown as it stands, never read as formatting.
+TEST_F(ViewInputTest, ToolTipShowsTheNameAsPlainText) {
+    TestMark* mark = Mark("marks", 100, 100, 300, 300);
+    mark->m_name = "<b>A & B</b>";
+    Move(Pixel(200, 200));
+    QHelpEvent help(QEvent::ToolTip, Pixel(200, 200), m_view.mapToGlobal(Pixel(200, 200)));
+    QCoreApplication::sendEvent(&m_view, &help);
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("&lt;b&gt;A &amp; B&lt;/b&gt;")))
+        << QToolTip::text().toStdString();
+    QToolTip::hideText();
 }
 
 TEST_F(ViewInputTest, ALoadedMarkupRegistersOnlyItsNameForTheTooltipsMended) {
