@@ -7,6 +7,7 @@
 #include "platform/gdi/CImageDC.h"
 #include "platform/win/MouseKeys.h"
 #include "settings/CDrawDefaults.h"
+#include "ui/CMeasureDlg.h"
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -75,6 +76,7 @@ CZumeoView::CZumeoView(const CDrawDefaults& settings, QWidget* parent)
 }
 
 CZumeoView::~CZumeoView() {
+    delete m_pMeasureDlg;
     if (m_document)
         m_document->SetViewHook(nullptr);
 }
@@ -459,6 +461,7 @@ void CZumeoView::SetToolMode(int mode) {
     DeleteTool();
     ClearSelection();
     m_toolMode = m_toolMode == mode ? kToolNone : mode;
+    UpdateMeasureDialog();
     RestartSelectionBlink();
     UpdateCursor();
     setFocus();

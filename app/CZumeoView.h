@@ -8,9 +8,11 @@
 #include "app/CDocViewHook.h"
 #include "app/CPointSnap.h"
 #include "platform/win/WinTypes.h"
+#include "ui/CMeasureHost.h"
 
 #include <QBasicTimer>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -19,13 +21,14 @@
 
 class CDC;
 class CDrawDefaults;
+class CMeasureDlg;
 class CObList;
 class CRukEntity;
 class CZumeoDoc;
 class QMenu;
 struct CImageExportOptions;
 
-class CZumeoView : public QWidget, public CDocViewHook {
+class CZumeoView : public QWidget, public CDocViewHook, public CMeasureHost {
 public:
     enum ToolMode {
         kToolPan = 1,
@@ -113,6 +116,13 @@ public:
     void OnMoveTool();
     void OnPointEditTool();
     void OnMeasureTool();
+    // The modeless measure window of the measure tool; null outside it.
+    CMeasureDlg* MeasureDialog() const;
+    std::optional<Result> MeasureAt(int finished, int x, int y) override;
+    void OnMeasureDialogClosed() override;
+    void CancelMeasurement() override;
+    void SelectMeasureTool() override;
+    void FocusView() override;
     // The tool, previous-view and redraw commands need a drawing.
     bool HasDrawing() const;
     bool CanPreviousView() const { return HasDrawing() && m_bSavedView == 1; }
@@ -245,6 +255,8 @@ private:
     void ComputeOrigin(int innerWidth, int innerHeight, int shift);
     int ApplyZoom(double factor, const POINT* windowPoint);
     void SetToolMode(int mode);
+    // The measure window is up exactly while the measure tool is on.
+    void UpdateMeasureDialog();
     // The cursor of the tool mode.
     void UpdateCursor();
     void DeleteTool();
@@ -306,4 +318,5 @@ private:
     int m_highlightPhase = 0;
     // A right press asked for the context menu that follows it.
     bool m_contextMenuWanted = false;
+    QPointer<CMeasureDlg> m_pMeasureDlg;
 };
