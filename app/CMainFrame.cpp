@@ -301,6 +301,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kMoveTool, &CMainFrame::OnMoveTool, &CMainFrame::HasDrawing},
     {CommandIds::kPointEditTool, &CMainFrame::OnPointEditTool, &CMainFrame::HasDrawing},
     {CommandIds::kMeasureTool, &CMainFrame::OnMeasureTool, &CMainFrame::HasDrawing},
+    {CommandIds::kSettings, &CMainFrame::OnSettings, &CMainFrame::Always},
     {CommandIds::kCopyAll, &CMainFrame::OnCopyAll, &CMainFrame::HasDrawing},
     {CommandIds::kEditCopy, &CMainFrame::OnCopyVisible, &CMainFrame::HasDrawing},
     {CommandIds::kImageExport, &CMainFrame::OnImageExport, &CMainFrame::HasDrawing},
@@ -428,6 +429,11 @@ void CMainFrame::OnPointEditTool(UINT) {
 
 void CMainFrame::OnMeasureTool(UINT) {
     m_view->OnMeasureTool();
+}
+
+void CMainFrame::OnSettings(UINT) {
+    m_view->DoSettingsDialog(0);
+    UpdateBars();
 }
 
 void CMainFrame::OnCopyAll(UINT) {

@@ -107,6 +107,7 @@ private:
     void OnMoveTool(UINT id);
     void OnPointEditTool(UINT id);
     void OnMeasureTool(UINT id);
+    void OnSettings(UINT id);
     void OnCopyAll(UINT id);
     void OnCopyVisible(UINT id);
     void OnImageExport(UINT id);

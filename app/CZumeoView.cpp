@@ -5,6 +5,7 @@
 #include "entities/CRukRubberBand.h"
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/gdi/CImageDC.h"
+#include "platform/win/CProfile.h"
 #include "platform/win/MouseKeys.h"
 #include "settings/CDrawDefaults.h"
 #include "ui/CMeasureDlg.h"
@@ -67,8 +68,9 @@ int RoundExtent(double value) {
 
 } // namespace
 
-CZumeoView::CZumeoView(const CDrawDefaults& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings) {
+CZumeoView::CZumeoView(CDrawDefaults& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings),
+      m_printRange(static_cast<int>(CProfile::GetProfileInt("PRINT", "RANGE", 1))) {
     // The view paints every pixel from its own image.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);

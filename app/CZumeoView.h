@@ -47,8 +47,8 @@ public:
     // The window extents of a new view.
     static constexpr int kInitialExtent = 5000;
 
-    // The settings record outlives the view.
-    explicit CZumeoView(const CDrawDefaults& settings, QWidget* parent = nullptr);
+    // The settings record outlives the view; the settings dialog changes it.
+    explicit CZumeoView(CDrawDefaults& settings, QWidget* parent = nullptr);
     ~CZumeoView() override;
 
     // The document shown; null shows nothing. The view does not own it and
@@ -116,6 +116,8 @@ public:
     void OnMoveTool();
     void OnPointEditTool();
     void OnMeasureTool();
+    // Runs the settings dialog on the given page and takes its values on OK.
+    void DoSettingsDialog(int firstPage);
     // The modeless measure window of the measure tool; null outside it.
     CMeasureDlg* MeasureDialog() const;
     std::optional<Result> MeasureAt(int finished, int x, int y) override;
@@ -187,6 +189,8 @@ public:
     // ---- State the tool modes share.
 
     int m_toolMode = kToolNone;
+    // What printing prints: 1 the whole drawing, 0 the visible area.
+    int m_printRange = 1;
     int m_bSavedView = 0;
     int m_windowExtX = kInitialExtent;
     int m_windowExtY = kInitialExtent;
@@ -293,7 +297,7 @@ private:
     // Draws the tool's feedback on the view's image.
     void TrackTool(POINT fromView, POINT toView, UINT flags);
 
-    const CDrawDefaults& m_settings;
+    CDrawDefaults& m_settings;
     CZumeoDoc* m_document = nullptr;
     QImage m_surface;
     // The origin the image was painted with; none when it must be painted whole.
