@@ -302,6 +302,8 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kPointEditTool, &CMainFrame::OnPointEditTool, &CMainFrame::HasDrawing},
     {CommandIds::kMeasureTool, &CMainFrame::OnMeasureTool, &CMainFrame::HasDrawing},
     {CommandIds::kSettings, &CMainFrame::OnSettings, &CMainFrame::Always},
+    {CommandIds::kFilePrint, &CMainFrame::OnFilePrint, &CMainFrame::CanPrint},
+    {CommandIds::kFilePrintPreview, &CMainFrame::OnFilePrintPreview, &CMainFrame::HasDrawing},
     {CommandIds::kCopyAll, &CMainFrame::OnCopyAll, &CMainFrame::HasDrawing},
     {CommandIds::kEditCopy, &CMainFrame::OnCopyVisible, &CMainFrame::HasDrawing},
     {CommandIds::kImageExport, &CMainFrame::OnImageExport, &CMainFrame::HasDrawing},
@@ -337,6 +339,10 @@ bool CMainFrame::HasRecentFile(UINT id) const {
 
 bool CMainFrame::HasDrawing(UINT) const {
     return m_view->HasDrawing();
+}
+
+bool CMainFrame::CanPrint(UINT) const {
+    return m_view->HasDrawing() && menuBar()->isVisibleTo(this);
 }
 
 bool CMainFrame::CanPreviousView(UINT) const {
@@ -434,6 +440,14 @@ void CMainFrame::OnMeasureTool(UINT) {
 void CMainFrame::OnSettings(UINT) {
     m_view->DoSettingsDialog(0);
     UpdateBars();
+}
+
+void CMainFrame::OnFilePrint(UINT) {
+    m_view->OnFilePrint();
+}
+
+void CMainFrame::OnFilePrintPreview(UINT) {
+    m_view->OnFilePrintPreview();
 }
 
 void CMainFrame::OnCopyAll(UINT) {

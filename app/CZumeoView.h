@@ -26,6 +26,7 @@ class CObList;
 class CRukEntity;
 class CZumeoDoc;
 class QMenu;
+class QPrinter;
 struct CImageExportOptions;
 
 class CZumeoView : public QWidget, public CDocViewHook, public CMeasureHost {
@@ -103,6 +104,19 @@ public:
     // options' size (the window's, when asked for the visible part); false
     // after a message when it was not written.
     bool ExportImage(const CString& path, int format, const CImageExportOptions& options);
+
+    // ---- Printing.
+
+    // The print and print preview commands: the page goes to the printer
+    // the print dialog chooses, or to a PDF file where there is none.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    // Prints the drawing on one page of the printer; false when the
+    // printer cannot be painted on.
+    bool PrintPage(QPrinter& printer);
+    // The page on a printer context: header and footer, then the whole
+    // drawing fitted into the margins or the visible area (m_printRange).
+    void OnPrint(CDC* dc);
 
     // ---- Commands of the menu and the tool bar, and their enablers.
 
@@ -296,6 +310,12 @@ private:
     void OnHighlightBlink();
     // Draws the tool's feedback on the view's image.
     void TrackTool(POINT fromView, POINT toView, UINT flags);
+    // The printer as the print commands start it.
+    void SetUpPrinter(QPrinter& printer) const;
+    // Maps the whole drawing or the visible area into the page's margins;
+    // the view-space rectangle to paint.
+    RECT MapWholeDrawing(CDC* dc);
+    RECT MapVisibleArea(CDC* dc);
 
     CDrawDefaults& m_settings;
     CZumeoDoc* m_document = nullptr;
@@ -323,4 +343,6 @@ private:
     // A right press asked for the context menu that follows it.
     bool m_contextMenuWanted = false;
     QPointer<CMeasureDlg> m_pMeasureDlg;
+    // The window's size when printing started: the visible area of range 0.
+    QSize m_printClientSize;
 };
