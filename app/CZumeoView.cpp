@@ -98,6 +98,7 @@ void CZumeoView::SetDocument(CZumeoDoc* document) {
 void CZumeoView::ShowLoadedDrawing() {
     m_pTool.reset();
     m_toolMode = kToolNone;
+    UpdateMeasureDialog();
     RestartSelectionBlink();
     UpdateCursor();
     m_savedView.reset();

@@ -549,6 +549,7 @@ void CZumeoView::OnContextMenu(POINT screenPoint) {
         return;
     if (m_toolMode != kToolNone) {
         m_toolMode = kToolNone;
+        UpdateMeasureDialog();
         RestartSelectionBlink();
         UpdateCursor();
         return;

@@ -218,6 +218,9 @@ TEST_F(MeasureDialogTest, TheWindowShowsWhatTheToolMeasuresWhileTheToolIsOn) {
     EXPECT_EQ(Value(), QStringLiteral("0.70 mm")) << "the whole polyline when finished";
     m_view.OnMeasureTool();
     EXPECT_EQ(m_view.MeasureDialog(), nullptr) << "gone with the tool";
+    m_view.OnMeasureTool();
+    m_view.ShowLoadedDrawing();
+    EXPECT_EQ(m_view.MeasureDialog(), nullptr) << "gone when another drawing comes";
 }
 
 TEST_F(MeasureDialogTest, TakingBackTheFirstVertexResetsTheWindow) {

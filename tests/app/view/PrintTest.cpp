@@ -214,6 +214,40 @@ INSTANTIATE_TEST_SUITE_P(
                    false}),
     [](const testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
 
+struct ColourModeCase {
+    const char* name;
+    int mode;
+    bool drawingInColour;
+    bool redlineInColour;
+};
+
+void PrintTo(const ColourModeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PrintColourModeTest : public PrintTest, public testing::WithParamInterface<ColourModeCase> {};
+
+TEST_P(PrintColourModeTest, TheColourModeDecidesWhatPrintsBlack) {
+    const ColourModeCase& c = GetParam();
+    Redline("marks", kGreen, 100, 900, 900, 900);
+    m_settings.m_printColorMode = c.mode;
+    // The screen's mode does not count on paper.
+    m_settings.m_mono = c.mode == 1 ? 1 : 0;
+    const QImage page = Print();
+    EXPECT_EQ(!BoundsOf(page, Qt::red).isEmpty(), c.drawingInColour);
+    EXPECT_EQ(!BoundsOf(page, Qt::blue).isEmpty(), c.drawingInColour);
+    EXPECT_EQ(!BoundsOf(page, Qt::green).isEmpty(), c.redlineInColour);
+    EXPECT_EQ(!BoundsOf(page, Qt::black).isEmpty(), !c.drawingInColour || !c.redlineInColour);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, PrintColourModeTest,
+                         testing::Values(ColourModeCase{"monochrome", 0, false, false},
+                                         ColourModeCase{"colour", 1, true, true},
+                                         ColourModeCase{"drawing_only_black", 2, false, true}),
+                         [](const testing::TestParamInfo<ColourModeCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
 TEST_F(PrintTest, TheVisibleAreaPrintsWhatTheWindowShowsAndNothingBeyond) {
     Line("corner", kGreen, 0, 0, 100, 100);
     m_document.m_fullExtent = m_document.m_extent;
