@@ -310,8 +310,10 @@ private:
     void OnHighlightBlink();
     // Draws the tool's feedback on the view's image.
     void TrackTool(POINT fromView, POINT toView, UINT flags);
-    // The printer as the print commands start it.
-    void SetUpPrinter(QPrinter& printer) const;
+    // What the print commands do first: the tool object goes, the window's
+    // size is kept for the visible area, the printer gets its orientation
+    // (and a PDF file beside the drawing where there is no printer).
+    void StartPrintJob(QPrinter& printer);
     // Maps the whole drawing or the visible area into the page's margins;
     // the view-space rectangle to paint.
     RECT MapWholeDrawing(CDC* dc);

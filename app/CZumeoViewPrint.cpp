@@ -19,19 +19,10 @@
 #include <QPrinterInfo>
 
 #include <cmath>
-#include <utility>
 
 namespace {
 
 constexpr int kPaintMargin = 100;
-
-RECT Normalized(RECT rect) {
-    if (rect.left > rect.right)
-        std::swap(rect.left, rect.right);
-    if (rect.top > rect.bottom)
-        std::swap(rect.top, rect.bottom);
-    return rect;
-}
 
 // The document's and the view's state that printing raises to the print
 // precision, put back when the page is done.
@@ -93,13 +84,16 @@ struct PageGeometry {
 
 } // namespace
 
-void CZumeoView::SetUpPrinter(QPrinter& printer) const {
+void CZumeoView::StartPrintJob(QPrinter& printer) {
+    m_pTool.reset();
+    Redraw();
+    m_printClientSize = size();
     printer.setPageOrientation(m_settings.m_printLandscape ? QPageLayout::Landscape
                                                            : QPageLayout::Portrait);
     printer.setFromTo(1, 1);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        const CString drawing = m_document ? m_document->GetPathName() : CString();
+        const CString drawing = m_document->GetPathName();
         if (!drawing.IsEmpty())
             printer.setOutputFileName(ReplaceExtension(drawing, ".pdf").ToFilePath());
     }
@@ -108,11 +102,8 @@ void CZumeoView::SetUpPrinter(QPrinter& printer) const {
 void CZumeoView::OnFilePrint() {
     if (!m_document)
         return;
-    m_pTool.reset();
-    Redraw();
-    m_printClientSize = size();
     QPrinter printer(QPrinter::HighResolution);
-    SetUpPrinter(printer);
+    StartPrintJob(printer);
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, 1);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -124,11 +115,8 @@ void CZumeoView::OnFilePrint() {
 void CZumeoView::OnFilePrintPreview() {
     if (!m_document)
         return;
-    m_pTool.reset();
-    Redraw();
-    m_printClientSize = size();
     QPrinter printer(QPrinter::HighResolution);
-    SetUpPrinter(printer);
+    StartPrintJob(printer);
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* pages) { PrintPage(*pages); });
@@ -181,7 +169,7 @@ RECT CZumeoView::MapWholeDrawing(CDC* dc) {
     const POINT offset = GetCenteringOffset(w, h, page.InnerWidth(), page.InnerHeight());
     dc->SetViewportOrg(offset.x + page.left - page.ox - 1,
                        page.ph - offset.y - page.bottom - page.oy - 1);
-    RECT paint = Normalized(RECT{low.x, low.y, high.x, high.y});
+    RECT paint = NormalizedRect(RECT{low.x, low.y, high.x, high.y});
     InflateRect(&paint, kPaintMargin, kPaintMargin);
     return paint;
 }
@@ -210,7 +198,7 @@ RECT CZumeoView::MapVisibleArea(CDC* dc) {
     dc->LPtoDP(corners, 2);
     dc->SetViewportOrg(offset.x + page.left - corners[0].x - page.ox,
                        page.ph - offset.y - corners[1].y - page.bottom - page.oy);
-    const RECT clip = Normalized(visible);
+    const RECT clip = NormalizedRect(visible);
     dc->IntersectClipRect(&clip);
     return clip;
 }
