@@ -23,10 +23,11 @@ QColor ToQColor(COLORREF color) {
 
 } // namespace
 
-CSettingsColorPage::CSettingsColorPage(const CSettingsPageSpec& spec, CSettingsValues& values,
-                                       QWidget* parent)
-    : CSettingsPage(spec, values, parent), m_bkColor(values.bkColor), m_selColor(values.selColor),
-      m_bkButton(new QPushButton(this)), m_selButton(new QPushButton(this)) {
+CSettingsColorPage::CSettingsColorPage(const CSettingsPageControls& controls,
+                                       CSettingsValues& values, QWidget* parent)
+    : CSettingsPage(controls, values, parent), m_bkColor(values.bkColor),
+      m_selColor(values.selColor), m_bkButton(new QPushButton(this)),
+      m_selButton(new QPushButton(this)) {
     auto* swatches = new QGridLayout;
     for (int i = 0; i < static_cast<int>(std::size(kSwatches)); ++i) {
         auto* swatch = new QPushButton(this);

@@ -10,7 +10,8 @@ class CSettingsColorPage : public CSettingsPage {
 public:
     enum ControlId { kFirstSwatch = 5000, kBackground = 1008, kSelection = 1009 };
 
-    CSettingsColorPage(const CSettingsPageSpec& spec, CSettingsValues& values, QWidget* parent);
+    CSettingsColorPage(const CSettingsPageControls& controls, CSettingsValues& values,
+                       QWidget* parent);
 
     void Apply() override;
 

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CSettingsConverterPage::CSettingsConverterPage(const CSettingsPageSpec& spec,
+CSettingsConverterPage::CSettingsConverterPage(const CSettingsPageControls& controls,
                                                CSettingsValues& values, QWidget* parent)
-    : CSettingsPage(spec, values, parent), m_path(new QLineEdit(this)),
+    : CSettingsPage(controls, values, parent), m_path(new QLineEdit(this)),
       m_missing(new QLabel(this)) {
     m_path->setObjectName(QStringLiteral("id_%1").arg(kPath));
     m_path->setText(values.converterPath.ToFilePath());

@@ -11,7 +11,8 @@ class CSettingsConverterPage : public CSettingsPage {
 public:
     enum ControlId { kPath = 1120, kMissing = 1122, kBrowse = 1025 };
 
-    CSettingsConverterPage(const CSettingsPageSpec& spec, CSettingsValues& values, QWidget* parent);
+    CSettingsConverterPage(const CSettingsPageControls& controls, CSettingsValues& values,
+                           QWidget* parent);
 
     void Apply() override;
 

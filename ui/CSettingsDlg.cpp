@@ -20,7 +20,7 @@ using V = CSettingsValues;
 constexpr int kTreeWidth = 130;
 
 // The pages in tree order, each as its controls and the values they edit.
-const CSettingsPageSpec kPages[] = {
+const CSettingsPageControls kPages[] = {
     {"色",
      136,
      {{"表示色",
@@ -112,16 +112,16 @@ CSettingsDlg::CSettingsDlg(const CSettingsValues& values, int firstPage, QWidget
     m_tree->setHeaderHidden(true);
     m_tree->setFixedWidth(kTreeWidth);
     for (int index = 0; index < kPageCount; ++index) {
-        const CSettingsPageSpec& spec = kPages[index];
-        auto* item = new QTreeWidgetItem(m_tree, {QString::fromUtf8(spec.treeText)});
+        const CSettingsPageControls& controls = kPages[index];
+        auto* item = new QTreeWidgetItem(m_tree, {QString::fromUtf8(controls.treeText)});
         item->setData(0, Qt::UserRole, index);
         CSettingsPage* page = nullptr;
         if (index == kColorPage)
-            page = new CSettingsColorPage(spec, m_values, m_stack);
+            page = new CSettingsColorPage(controls, m_values, m_stack);
         else if (index == kConverterPage)
-            page = new CSettingsConverterPage(spec, m_values, m_stack);
+            page = new CSettingsConverterPage(controls, m_values, m_stack);
         else
-            page = new CSettingsPage(spec, m_values, m_stack);
+            page = new CSettingsPage(controls, m_values, m_stack);
         m_pages.push_back(page);
         m_stack->addWidget(page);
     }

@@ -24,12 +24,12 @@ std::optional<int> WholeNumber(const QString& text) {
 
 } // namespace
 
-CSettingsPage::CSettingsPage(const CSettingsPageSpec& spec, CSettingsValues& values,
+CSettingsPage::CSettingsPage(const CSettingsPageControls& controls, CSettingsValues& values,
                              QWidget* parent)
     : CBkWindow<QWidget>(parent), m_values(values), m_layout(new QVBoxLayout(this)),
-      m_swallowEnter(spec.swallowEnter) {
-    setObjectName(IdName(spec.dialogId));
-    for (const CSettingsRadioGroup& radios : spec.radios) {
+      m_swallowEnter(controls.swallowEnter) {
+    setObjectName(IdName(controls.dialogId));
+    for (const CSettingsRadioGroup& radios : controls.radios) {
         auto* box = new QGroupBox(QString::fromUtf8(radios.title), this);
         auto* column = new QVBoxLayout(box);
         auto* group = new QButtonGroup(box);
@@ -45,7 +45,7 @@ CSettingsPage::CSettingsPage(const CSettingsPageSpec& spec, CSettingsValues& val
         m_groups.push_back({group, radios.value});
         m_layout->addWidget(box);
     }
-    for (const CSettingsFieldGroup& fields : spec.fieldGroups) {
+    for (const CSettingsFieldGroup& fields : controls.fieldGroups) {
         auto* box = new QGroupBox(QString::fromUtf8(fields.title), this);
         auto* form = new QFormLayout(box);
         for (const CSettingsField& field : fields.fields) {
@@ -62,31 +62,30 @@ CSettingsPage::CSettingsPage(const CSettingsPageSpec& spec, CSettingsValues& val
         }
         m_layout->addWidget(box);
     }
-    for (const CSettingsCheck& check : spec.checks) {
+    for (const CSettingsCheck& check : controls.checks) {
         auto* box = new QCheckBox(QString::fromUtf8(check.text), this);
         box->setObjectName(IdName(check.id));
         box->setChecked(m_values.*check.value != 0);
         m_checks.push_back({box, check.value});
         m_layout->addWidget(box);
     }
-    if (spec.note)
-        m_layout->addWidget(new QLabel(QString::fromUtf8(spec.note), this));
+    if (controls.note)
+        m_layout->addWidget(new QLabel(QString::fromUtf8(controls.note), this));
     m_layout->addStretch();
 }
 
 std::optional<CSettingsPage::Refusal> CSettingsPage::FindRefusal() const {
-    for (const BoundField& field : m_fields) {
-        const std::optional<int> value = WholeNumber(field.box->text());
-        if (!value || *value < field.spec.min || *value > field.spec.max)
-            return Refusal{field.box, field.spec.min, field.spec.max};
+    for (const BoundField& bound : m_fields) {
+        const std::optional<int> value = WholeNumber(bound.box->text());
+        if (!value || *value < bound.field.min || *value > bound.field.max)
+            return Refusal{bound.box, bound.field.min, bound.field.max};
     }
     return std::nullopt;
 }
 
 void CSettingsPage::Apply() {
-    for (const BoundField& field : m_fields)
-        m_values.*field.spec.value =
-            WholeNumber(field.box->text()).value_or(field.box->value());
+    for (const BoundField& bound : m_fields)
+        m_values.*bound.field.value = WholeNumber(bound.box->text()).value_or(bound.box->value());
     for (const BoundGroup& group : m_groups)
         if (group.group->checkedId() != -1)
             m_values.*group.value = group.group->checkedId();

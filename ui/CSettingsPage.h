@@ -48,7 +48,7 @@ struct CSettingsCheck {
     int CSettingsValues::*value;
 };
 
-struct CSettingsPageSpec {
+struct CSettingsPageControls {
     const char* treeText;
     int dialogId;
     std::vector<CSettingsRadioGroup> radios;
@@ -69,7 +69,7 @@ public:
         int max;
     };
 
-    CSettingsPage(const CSettingsPageSpec& spec, CSettingsValues& values, QWidget* parent);
+    CSettingsPage(const CSettingsPageControls& controls, CSettingsValues& values, QWidget* parent);
 
     // The first field that cannot be taken as it stands.
     std::optional<Refusal> FindRefusal() const;
@@ -85,7 +85,7 @@ protected:
 private:
     struct BoundField {
         QSpinBox* box;
-        CSettingsField spec;
+        CSettingsField field;
     };
     struct BoundGroup {
         QButtonGroup* group;
