@@ -73,6 +73,61 @@ TEST(SettingsValuesTest, SizesTravelAsWholeNumbersAndColoursBecomeCurrent) {
     EXPECT_EQ(target.m_curSelColor, 0x0000FFu);
 }
 
+// Each value of the copy against its field of the record, every value
+// distinct so that two crossed rows show.
+struct FieldPair {
+    const char* name;
+    int CSettingsValues::*value;
+    int CDrawDefaults::*record;
+};
+
+constexpr FieldPair kFieldPairs[] = {
+    {"mono", &CSettingsValues::mono, &CDrawDefaults::m_mono},
+    {"view bottom", &CSettingsValues::viewMarginBottom, &CDrawDefaults::m_marginBottom},
+    {"view left", &CSettingsValues::viewMarginLeft, &CDrawDefaults::m_marginLeft},
+    {"view right", &CSettingsValues::viewMarginRight, &CDrawDefaults::m_marginRight},
+    {"view top", &CSettingsValues::viewMarginTop, &CDrawDefaults::m_marginTop},
+    {"fit", &CSettingsValues::fitRange, &CDrawDefaults::m_useSheetExtent},
+    {"order", &CSettingsValues::viewOrder, &CDrawDefaults::m_viewOrder},
+    {"print bottom", &CSettingsValues::printMarginBottom, &CDrawDefaults::m_printMarginBottom},
+    {"print left", &CSettingsValues::printMarginLeft, &CDrawDefaults::m_printMarginLeft},
+    {"print right", &CSettingsValues::printMarginRight, &CDrawDefaults::m_printMarginRight},
+    {"print top", &CSettingsValues::printMarginTop, &CDrawDefaults::m_printMarginTop},
+    {"print range", &CSettingsValues::printRange, &CDrawDefaults::m_printRange},
+    {"print colour", &CSettingsValues::printColorMode, &CDrawDefaults::m_printColorMode},
+    {"stretch", &CSettingsValues::imageStretchMode, &CDrawDefaults::m_imageStretchMode},
+    {"transparent", &CSettingsValues::imageTransparent, &CDrawDefaults::m_imageTransparent},
+    {"undo", &CSettingsValues::undoMax, &CDrawDefaults::m_undoMax},
+    {"save", &CSettingsValues::saveConfirm, &CDrawDefaults::m_saveConfirm},
+};
+
+TEST(SettingsValuesTest, EveryValueComesFromItsOwnFieldAndGoesBackThere) {
+    CDrawDefaults record;
+    int next = 100;
+    for (const FieldPair& pair : kFieldPairs)
+        record.*pair.record = next++;
+    const double sizes[] = {11.5, 12.5, 13.5, 14.5, 15.5, 16.5};
+    for (int i = 0; i < 3; ++i) {
+        record.m_markupTextSize[i] = sizes[i];
+        record.m_markupArrowSize[i] = sizes[3 + i];
+    }
+    const CSettingsValues values = CSettingsValues::FromRecord(record);
+    next = 100;
+    for (const FieldPair& pair : kFieldPairs)
+        EXPECT_EQ(values.*pair.value, next++) << pair.name;
+    EXPECT_EQ(values.textLarge, 11);
+    EXPECT_EQ(values.textStandard, 12);
+    EXPECT_EQ(values.textSmall, 13);
+    EXPECT_EQ(values.arrowLarge, 14);
+    EXPECT_EQ(values.arrowStandard, 15);
+    EXPECT_EQ(values.arrowSmall, 16);
+    CDrawDefaults target;
+    values.ApplyTo(target);
+    for (const FieldPair& pair : kFieldPairs)
+        EXPECT_EQ(target.*pair.record, record.*pair.record) << pair.name;
+    EXPECT_EQ(target.m_markupArrowSize[1], 15.0);
+}
+
 TEST_F(SettingsDlgTest, OpensOnTheAskedPageAndTheTreeSwitchesPages) {
     CSettingsDlg dialog(m_values, CSettingsDlg::kTextPage);
     EXPECT_EQ(dialog.CurrentPage(), CSettingsDlg::kTextPage);
