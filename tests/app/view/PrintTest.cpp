@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -313,13 +314,17 @@ TEST_F(PrintTest, ACancelledPrintDialogPrintsNothing) {
 
 TEST_F(PrintTest, PreviewPaintsThePageItShows) {
     ScriptedDialogs dialogs;
-    bool previewed = false;
-    dialogs.AnswerDialog([&previewed](QDialog& shown) {
-        previewed = dynamic_cast<QPrintPreviewDialog*>(&shown) != nullptr;
+    int pages = -1;
+    dialogs.AnswerDialog([&pages](QDialog& shown) {
+        auto* preview = shown.findChild<QPrintPreviewWidget*>();
+        if (!dynamic_cast<QPrintPreviewDialog*>(&shown) || !preview)
+            return int(QDialog::Rejected);
+        preview->updatePreview();
+        pages = preview->pageCount();
         return int(QDialog::Rejected);
     });
     m_view.OnFilePrintPreview();
-    EXPECT_TRUE(previewed);
+    EXPECT_EQ(pages, 1);
 }
 
 } // namespace
