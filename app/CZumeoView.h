@@ -12,8 +12,8 @@
 
 #include <QBasicTimer>
 #include <QImage>
-#include <QStringList>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
