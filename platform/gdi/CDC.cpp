@@ -30,6 +30,16 @@ LONG SaturatedSum(LONG a, LONG b) {
                                                       std::numeric_limits<LONG>::max()));
 }
 
+QTransform ToQt(const XFORM& xform) {
+    return QTransform(xform.eM11, xform.eM12, xform.eM21, xform.eM22, xform.eDx, xform.eDy);
+}
+
+XFORM FromQt(const QTransform& transform) {
+    return XFORM{static_cast<float>(transform.m11()), static_cast<float>(transform.m12()),
+                 static_cast<float>(transform.m21()), static_cast<float>(transform.m22()),
+                 static_cast<float>(transform.dx()),  static_cast<float>(transform.dy())};
+}
+
 QRect NormalizedRect(POINT a, POINT b) {
     const int left = std::min(a.x, b.x);
     const int top = std::min(a.y, b.y);
@@ -131,6 +141,50 @@ void CDC::DPtoLP(RECT* rect) const {
 void CDC::DPtoLP(SIZE* size) const {
     if (size)
         *size = AttributeDC().m_state.mapping.SizeToLogical(*size);
+}
+
+int CDC::SetGraphicsMode(int mode) {
+    if (mode != GM_COMPATIBLE && mode != GM_ADVANCED)
+        return 0;
+    if (mode == GM_COMPATIBLE && !m_state.mapping.SetWorld(XFORM{}))
+        return 0;
+    return std::exchange(m_state.graphicsMode, mode);
+}
+
+BOOL CDC::SetWorldTransform(const XFORM* xform) {
+    if (!xform || m_state.graphicsMode != GM_ADVANCED)
+        return FALSE;
+    return m_state.mapping.SetWorld(*xform) ? TRUE : FALSE;
+}
+
+BOOL CDC::ModifyWorldTransform(const XFORM* xform, DWORD mode) {
+    if (m_state.graphicsMode != GM_ADVANCED || (mode != MWT_IDENTITY && !xform))
+        return FALSE;
+    const QTransform current = ToQt(m_state.mapping.World());
+    QTransform combined;
+    switch (mode) {
+    case MWT_IDENTITY:
+        break;
+    case MWT_LEFTMULTIPLY:
+        combined = ToQt(*xform) * current;
+        break;
+    case MWT_RIGHTMULTIPLY:
+        combined = current * ToQt(*xform);
+        break;
+    case MWT_SET:
+        combined = ToQt(*xform);
+        break;
+    default:
+        return FALSE;
+    }
+    return m_state.mapping.SetWorld(FromQt(combined)) ? TRUE : FALSE;
+}
+
+BOOL CDC::GetWorldTransform(XFORM* xform) const {
+    if (!xform)
+        return FALSE;
+    *xform = m_state.mapping.World();
+    return TRUE;
 }
 
 int CDC::GetDeviceCaps(int index) const {
@@ -350,7 +404,50 @@ BOOL CDC::PolyBezier(const POINT* points, int count) {
     return TRUE;
 }
 
+std::vector<POINT> CDC::ChainFromCurrent(const POINT* points, int count) {
+    std::vector<POINT> chain{ToDevice(m_state.position.x, m_state.position.y)};
+    const std::vector<POINT> rest = ToDevice(points, count);
+    chain.insert(chain.end(), rest.begin(), rest.end());
+    m_state.position = points[count - 1];
+    return chain;
+}
+
+BOOL CDC::PolylineTo(const POINT* points, int count) {
+    if (!points || count < 1)
+        return FALSE;
+    const std::vector<POINT> chain = ChainFromCurrent(points, count);
+    if (m_pathState == PathState::Open) {
+        for (std::size_t i = 1; i < chain.size(); ++i)
+            m_path.LineTo(chain[i]);
+        return TRUE;
+    }
+    OnPaintPolyline(chain.data(), static_cast<int>(chain.size()));
+    return TRUE;
+}
+
+BOOL CDC::PolyBezierTo(const POINT* points, int count) {
+    if (!points || count < 3 || count % 3 != 0)
+        return FALSE;
+    const std::vector<POINT> chain = ChainFromCurrent(points, count);
+    if (m_pathState == PathState::Open) {
+        m_path.BezierTo(chain.data() + 1, count);
+        return TRUE;
+    }
+    CGdiPath curve;
+    curve.AddBeziers(chain.data(), static_cast<int>(chain.size()));
+    OnPaintFigures(curve, false, true);
+    return TRUE;
+}
+
 BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
+    if (m_state.mapping.WorldTurns()) {
+        // A turned box is the polygon of its corners.
+        const POINT corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+        CGdiPath frame;
+        frame.AddPolygon(ToDevice(corners, 4).data(), 4);
+        Output(frame, true, true);
+        return TRUE;
+    }
     const QRect box = DeviceRect(left, top, right, bottom);
     if (box.isEmpty())
         return TRUE;
@@ -370,6 +467,15 @@ BOOL CDC::Rectangle(const RECT* rect) {
 }
 
 BOOL CDC::Ellipse(int left, int top, int right, int bottom) {
+    if (m_state.mapping.WorldTurns()) {
+        QPainterPath outline;
+        outline.addEllipse(QRectF(left, top, static_cast<double>(right) - left,
+                                  static_cast<double>(bottom) - top));
+        CGdiPath figure;
+        figure.AddClosedOutline(m_state.mapping.ToDeviceTransform().map(outline));
+        Output(figure, true, true);
+        return TRUE;
+    }
     const QRect box = DeviceRect(left, top, right, bottom);
     if (box.isEmpty())
         return TRUE;
@@ -598,6 +704,13 @@ BOOL CDC::StrokeAndFillPath() {
     return TRUE;
 }
 
+BOOL CDC::CloseFigure() {
+    if (m_pathState != PathState::Open)
+        return FALSE;
+    m_path.CloseFigure();
+    return TRUE;
+}
+
 BOOL CDC::FlattenPath() {
     if (m_pathState != PathState::Closed)
         return FALSE;
@@ -727,8 +840,10 @@ CTextLayout CDC::LayoutText(const CDC& measurer, POINT origin, std::string_view 
     placement.origin = QPointF(origin.x, origin.y);
     // Escapement counts counter-clockwise on the device when the mapping
     // keeps the device's orientation; a clockwise QTransform turn is positive.
+    // A turning world transform turns the line with it.
     const double escapement = m_state.fontEscapement / 10.0;
-    placement.rotation = mapping.IsMirrored() ? escapement : -escapement;
+    const double world = mapping.WorldAngle();
+    placement.rotation = mapping.IsMirrored() ? escapement - world : world - escapement;
     placement.extra = m_state.charExtra * mapping.ScaleX();
     placement.vertical = m_state.fontVertical;
     placement.align = m_state.textAlign;

@@ -61,6 +61,16 @@ public:
     CPoint GetViewportOrg() const { return m_state.mapping.ViewportOrg(); }
     CSize GetViewportExt() const { return m_state.mapping.ViewportExt(); }
 
+    // The world transform, taken only in the advanced graphics mode (FALSE
+    // otherwise, and for a transform that squeezes the plane flat): logical
+    // points pass through it before the window and viewport. The compatible
+    // mode comes back only with the identity transform.
+    virtual int SetGraphicsMode(int mode);
+    int GetGraphicsMode() const { return m_state.graphicsMode; }
+    virtual BOOL SetWorldTransform(const XFORM* xform);
+    virtual BOOL ModifyWorldTransform(const XFORM* xform, DWORD mode);
+    BOOL GetWorldTransform(XFORM* xform) const;
+
     // Conversions, on the attribute context's mapping (this one unless a
     // metafile context names another).
     void LPtoDP(POINT* points, int count = 1) const;
@@ -112,6 +122,10 @@ public:
     virtual BOOL Polygon(const POINT* points, int count);
     virtual BOOL PolyPolygon(const POINT* points, const int* counts, int polygons);
     virtual BOOL PolyBezier(const POINT* points, int count);
+    // From the current position on, which moves to the last point: lines
+    // (one point or more), and cubic Beziers (three points each).
+    virtual BOOL PolylineTo(const POINT* points, int count);
+    virtual BOOL PolyBezierTo(const POINT* points, int count);
     virtual BOOL Rectangle(int left, int top, int right, int bottom);
     BOOL Rectangle(const RECT* rect);
     virtual BOOL Ellipse(int left, int top, int right, int bottom);
@@ -160,6 +174,9 @@ public:
     virtual BOOL FillPath();
     virtual BOOL StrokeAndFillPath();
     virtual BOOL FlattenPath();
+    // Closes the figure being built back to its start; FALSE outside an
+    // open path.
+    virtual BOOL CloseFigure();
     virtual BOOL PathToRegion(CRgn* region);
     // The closed path in logical units: with count 0 the number of points,
     // else the points copied (-1 when count is too small or no path is closed).
@@ -234,6 +251,9 @@ private:
 
     POINT ToDevice(int x, int y) const;
     std::vector<POINT> ToDevice(const POINT* points, int count) const;
+    // The current position and the points in device units; the current
+    // position moves to the last point.
+    std::vector<POINT> ChainFromCurrent(const POINT* points, int count);
     QRect DeviceRect(int left, int top, int right, int bottom) const;
     Qt::FillRule FillRule() const;
     QFont DeviceFont(const CMapping& mapping) const;

@@ -37,6 +37,21 @@ void CGdiPath::LineTo(POINT point) {
     m_figureOpen = true;
 }
 
+void CGdiPath::BezierTo(const POINT* points, int count) {
+    if (!m_figureOpen)
+        Append(m_current, PT_MOVETO);
+    for (int i = 0; i < count; ++i)
+        Append(points[i], PT_BEZIERTO);
+    m_current = points[count - 1];
+    m_figureOpen = true;
+}
+
+void CGdiPath::CloseFigure() {
+    if (!m_types.empty())
+        m_types.back() |= PT_CLOSEFIGURE;
+    m_figureOpen = false;
+}
+
 void CGdiPath::AddPolyline(const POINT* points, int count) {
     Append(points[0], PT_MOVETO);
     for (int i = 1; i < count; ++i)
