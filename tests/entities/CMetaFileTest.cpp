@@ -335,6 +335,52 @@ TEST(CMetaFileTest, ImageFrameDrawnIntoAMetafilePlaysBackUpright) {
     EXPECT_EQ(surface.pixel(25, 80), qRgb(0, 0, 255));
 }
 
+// A blue disc as drawing programs write one: a path of Bezier quarters
+// drawn on from the current position and closed, placed by a world
+// transform that doubles a disc of radius 24 about the frame's middle.
+Bytes DiscMetafile() {
+    CMetaFileDC dc;
+    const RECT frame{0, 0, 2540, 2540};
+    dc.CreateEnhanced(nullptr, nullptr, &frame, nullptr);
+    CBrush blue;
+    blue.CreateSolidBrush(RGB(0, 0, 255));
+    dc.SelectObject(&blue);
+    dc.SelectStockObject(NULL_PEN);
+    dc.SetGraphicsMode(GM_ADVANCED);
+    const XFORM placed{2, 0, 0, 2, 48, 48};
+    dc.SetWorldTransform(&placed);
+    // 0.5523 of the radius puts the control points of a circular quarter.
+    constexpr LONG r = 24;
+    constexpr LONG k = 13;
+    dc.BeginPath();
+    dc.MoveTo(r, 0);
+    const POINT quarters[12] = {{r, k},   {k, r},   {0, r},  {-k, r}, {-r, k}, {-r, 0},
+                                {-r, -k}, {-k, -r}, {0, -r}, {k, -r}, {r, -k}, {r, 0}};
+    dc.PolyBezierTo(quarters, 12);
+    dc.CloseFigure();
+    dc.EndPath();
+    dc.FillPath();
+    HENHMETAFILE metafile = dc.CloseEnhanced();
+    Bytes bytes = metafile->Bytes();
+    DeleteEnhMetaFile(metafile);
+    return bytes;
+}
+
+TEST(CMetaFileTest, ClosedCurvePathUnderAWorldTransformPlaysIntoAFrame) {
+    TempFolder folder;
+    const std::string path = folder.Path("disc.emf");
+    WriteAll(path, DiscMetafile());
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFile(path.c_str()), 1);
+    const QImage surface = DrawFrame(frame, 97);
+    // The disc of radius 48 about (48, 48): its middle and the points just
+    // inside its edge are blue, the frame's corners stay white.
+    for (const QPoint& inside : {QPoint(48, 48), QPoint(48, 4), QPoint(92, 48), QPoint(8, 48)})
+        EXPECT_EQ(surface.pixel(inside), qRgb(0, 0, 255)) << inside.x() << "," << inside.y();
+    for (const QPoint& outside : {QPoint(4, 4), QPoint(92, 92), QPoint(92, 4)})
+        EXPECT_EQ(surface.pixel(outside), qRgb(255, 255, 255)) << outside.x() << "," << outside.y();
+}
+
 // A metafile made by a real program on this machine, when one is there.
 TEST(CMetaFileTest, MetafileOfAnOfficeProgramPlaysIntoAFrame) {
     const QString office = QStandardPaths::findExecutable("soffice");

@@ -97,6 +97,28 @@ void DrawScene(CDC& dc, const Mapping& mapping = DocumentMapping) {
     dc.EndPath();
     dc.StrokeAndFillPath();
 
+    // A figure drawn on from the current position and closed, under a
+    // world transform that halves it and turns it a quarter about (200, 0).
+    dc.SaveDC();
+    dc.SetGraphicsMode(GM_ADVANCED);
+    const XFORM turn{0, 0.5F, -0.5F, 0, 200, 0};
+    dc.SetWorldTransform(&turn);
+    dc.BeginPath();
+    dc.MoveTo(-40, -40);
+    const POINT edges[2] = {{40, -40}, {40, 40}};
+    dc.PolylineTo(edges, 2);
+    const POINT bulge[3] = {{0, 80}, {-40, 60}, {-40, 40}};
+    dc.PolyBezierTo(bulge, 3);
+    dc.CloseFigure();
+    dc.EndPath();
+    dc.StrokeAndFillPath();
+    const XFORM shift{1, 0, 0, 1, 0, 100};
+    dc.ModifyWorldTransform(&shift, MWT_LEFTMULTIPLY);
+    dc.MoveTo(-40, 0);
+    dc.PolylineTo(edges, 2);
+    dc.Ellipse(-20, -10, 20, 10);
+    dc.RestoreDC(-1);
+
     QFont face("DejaVu Sans");
     face.setPixelSize(24);
     face.setStyleStrategy(QFont::NoAntialias);

@@ -2,6 +2,7 @@
 // them, how they combine, and what they do to points, sizes, shapes and
 // saved states.
 
+#include "platform/gdi/CFont.h"
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CPen.h"
 #include "platform/gdi/CRecordingDC.h"
@@ -173,6 +174,44 @@ TEST(WorldTransformTest, TurnedEllipseKeepsItsShape) {
     EXPECT_EQ(At(image, 30, 47), kBlack);
     EXPECT_EQ(At(image, 13, 30), kWhite);
     EXPECT_EQ(At(image, 47, 30), kWhite);
+}
+
+// The box of the pixels that differ from white.
+QRect Painted(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (At(image, x, y) != kWhite)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST(WorldTransformTest, TextTurnsAndGrowsWithTheWorld) {
+    const auto write = [](const XFORM& world) {
+        QImage image = Filled(80, 80, kWhite);
+        CImageDC dc(image);
+        QFont face("DejaVu Sans");
+        face.setPixelSize(8);
+        face.setStyleStrategy(QFont::NoAntialias);
+        CFont font;
+        font.CreateFromQFont(face);
+        dc.SelectObject(&font);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetGraphicsMode(GM_ADVANCED);
+        dc.SetWorldTransform(&world);
+        dc.TextOut(0, 0, "WWW", 3);
+        return Painted(image);
+    };
+    const QRect plain = write(XFORM{1, 0, 0, 1, 10, 10});
+    const QRect turned = write(XFORM{0, 1, -1, 0, 40, 10});
+    const QRect doubled = write(XFORM{2, 0, 0, 2, 10, 10});
+    ASSERT_FALSE(plain.isEmpty());
+    EXPECT_GT(plain.width(), plain.height());
+    // A quarter turn towards y: the line runs down the image, left of x.
+    EXPECT_GT(turned.height(), turned.width());
+    EXPECT_LE(turned.right(), 40);
+    EXPECT_NEAR(turned.height(), plain.width(), 2);
+    EXPECT_NEAR(doubled.width(), 2 * plain.width(), 3);
 }
 
 TEST(WorldTransformTest, CallsAreLogged) {
