@@ -23,6 +23,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <clocale>
+#include <string>
+
 using namespace imagetest;
 
 namespace {
@@ -283,6 +286,47 @@ INSTANTIATE_TEST_SUITE_P(Counts, BadCountTest,
                                            BadCount{"PastTheEnd", 1000},
                                            BadCount{"Negative", -100000}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A frame whose metafile body is damaged fails the archive it stands in,
+// so that the document's load stops instead of reading on from a wrong
+// position.
+TEST(CMetaFileTest, FrameWithADamagedMetafileFailsTheArchive_Mended) {
+    TempFolder folder;
+    const std::string path = folder.Path("damaged.emf");
+    const Bytes metafile = OurMetafile();
+    WriteAll(path, metafile);
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFile(path.c_str()), 1);
+    const Bytes stored = Store([&](CArchive& ar) { ar << &frame; });
+    ASSERT_GT(stored.size(), metafile.size() + 4);
+    const std::size_t count = stored.size() - metafile.size() - 4;
+
+    Bytes wrongCount = stored;
+    wrongCount[count] = static_cast<BYTE>(wrongCount[count] + 4);
+    Bytes cutShort(stored.begin(), stored.end() - 10);
+    for (const Bytes& damaged : {wrongCount, cutShort}) {
+        CObject* object = nullptr;
+        EXPECT_THROW(
+            Load(damaged, [&](CArchive& ar) { object = ar.ReadObject(RUNTIME_CLASS(CRukMFrame)); }),
+            CArchiveException);
+        delete object;
+    }
+}
+
+// Loading metafiles leaves the process's locale as it was: numbers
+// elsewhere are still read and written with a point.
+TEST(CMetaFileTest, MetafileLeavesTheProcessLocaleAlone_Mended) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    TempFolder folder;
+    const std::string path = folder.Path("locale.emf");
+    WriteAll(path, OurMetafile());
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFile(path.c_str()), 1);
+    CMetaFile metafile;
+    ASSERT_TRUE(metafile.SetBits(OurMetafile()));
+    DrawFrame(frame, 20);
+    EXPECT_EQ(std::setlocale(LC_ALL, nullptr), before);
+}
 
 TEST(CMetaFileTest, FrameHitInsideAndNearItsEdges) {
     TempFolder folder;
