@@ -2,14 +2,22 @@
 
 #include <QPolygonF>
 
+#include <algorithm>
+
 namespace {
 
 QPointF ToQt(POINT point) {
     return QPointF(point.x, point.y);
 }
 
+// Device points stay within GDI's 27 bits, as mapped points do: outlines
+// may come from far outside under a world transform.
+constexpr double kDeviceLimit = (1 << 27) - 1;
+
 POINT FromQt(const QPointF& point) {
-    const QPoint rounded = point.toPoint();
+    const QPoint rounded = QPointF(std::clamp(point.x(), -kDeviceLimit, kDeviceLimit),
+                                   std::clamp(point.y(), -kDeviceLimit, kDeviceLimit))
+                               .toPoint();
     return POINT{rounded.x(), rounded.y()};
 }
 

@@ -515,6 +515,30 @@ INSTANTIATE_TEST_SUITE_P(
             {{5, 4}}}),
     [](const testing::TestParamInfo<HandMadeCase>& info) { return std::string(info.param.name); });
 
+// Transforms at the edges of what a float holds, under every shape.
+TEST(CEnhMetaFilePlayerTest, ExtremeWorldTransformsPlayWithoutHarm) {
+    const float huge = 3e38F;
+    const float tiny = 1e-38F;
+    const Bytes shapes = Joined({Words({EMR_RECTANGLE, 24, -30000, -30000, 30000, 30000}),
+                                 Words({EMR_ELLIPSE, 24, -30000, -30000, 30000, 30000}), kMoveTo5,
+                                 Words({EMR_POLYBEZIERTO16, 40, 0, 0, 0, 0, 3, Point16(-32768, 5),
+                                        Point16(32767, 5), Point16(35, -32768)}),
+                                 Words({EMR_INTERSECTCLIPRECT, 24, -30000, -30000, 30000, 30000}),
+                                 Words({EMR_SETPIXELV, 20, 30000, 30000, 0})});
+    for (const XFORM& world :
+         {XFORM{huge, huge, -huge, huge, huge, -huge}, XFORM{tiny, 0, 0, tiny, 0, 0},
+          XFORM{tiny, huge, -huge, tiny, 0, 0}, XFORM{huge, 0, 0, tiny, 0, 0}}) {
+        const Bytes transform =
+            Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(world.eM11), FloatWord(world.eM12),
+                   FloatWord(world.eM21), FloatWord(world.eM22), FloatWord(world.eDx),
+                   FloatWord(world.eDy)});
+        QImage image = Filled(40, 30, kWhite);
+        EXPECT_TRUE(PlayInto(image,
+                             WithRecordBeforeTheEnd(EmptyFile(), Joined({transform, shapes})),
+                             RECT{0, 0, 40, 30}));
+    }
+}
+
 TEST(CEnhMetaFilePlayerTest, ShortWorldTransformRecordStopsPlaying) {
     const Bytes file = WithRecordBeforeTheEnd(
         EmptyFile(), Words({EMR_MODIFYWORLDTRANSFORM, 32, FloatWord(1), 0, 0, FloatWord(1), 0, 0}));
