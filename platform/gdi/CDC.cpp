@@ -206,6 +206,36 @@ QRect CDC::DeviceRect(int left, int top, int right, int bottom) const {
     return NormalizedRect(ToDevice(left, top), ToDevice(right, bottom));
 }
 
+QRegion CDC::DeviceArea(int left, int top, int right, int bottom) const {
+    if (!m_state.mapping.WorldTurns())
+        return QRegion(DeviceRect(left, top, right, bottom));
+    const POINT corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+    QPolygon turned;
+    for (const POINT& corner : ToDevice(corners, 4))
+        turned << QPoint(corner.x, corner.y);
+    return QRegion(turned);
+}
+
+void CDC::FillArea(int left, int top, int right, int bottom, const LOGBRUSH& brush,
+                   QPainter::CompositionMode mode) {
+    if (!m_state.mapping.WorldTurns()) {
+        const QRect box = DeviceRect(left, top, right, bottom);
+        if (!box.isEmpty())
+            OnFillRect(box, brush, mode);
+        return;
+    }
+    // A turned box: its bounding box filled through a clip to the box itself.
+    const QRegion area = DeviceArea(left, top, right, bottom);
+    if (area.isEmpty())
+        return;
+    const std::optional<QRegion> clip = m_state.clip;
+    m_state.clip = CurrentClip() & area;
+    ++m_clipRevision;
+    OnFillRect(area.boundingRect(), brush, mode);
+    m_state.clip = clip;
+    ++m_clipRevision;
+}
+
 // ---- Objects
 
 CPen* CDC::SelectPen(CPen* pen) {
@@ -507,18 +537,16 @@ void CDC::FillRect(const RECT* rect, CBrush* brush) {
     LOGBRUSH description;
     if (!rect || !brush || !brush->GetLogBrush(&description))
         return;
-    const QRect box = DeviceRect(rect->left, rect->top, rect->right, rect->bottom);
-    if (!box.isEmpty())
-        OnFillRect(box, description, QPainter::CompositionMode_SourceOver);
+    FillArea(rect->left, rect->top, rect->right, rect->bottom, description,
+             QPainter::CompositionMode_SourceOver);
 }
 
 void CDC::FillSolidRect(const RECT* rect, COLORREF color) {
     if (!rect)
         return;
     m_state.bkColor = color;
-    const QRect box = DeviceRect(rect->left, rect->top, rect->right, rect->bottom);
-    if (!box.isEmpty())
-        OnFillRect(box, LOGBRUSH{BS_SOLID, color, 0}, QPainter::CompositionMode_Source);
+    FillArea(rect->left, rect->top, rect->right, rect->bottom, LOGBRUSH{BS_SOLID, color, 0},
+             QPainter::CompositionMode_Source);
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color) {
@@ -536,9 +564,6 @@ BOOL CDC::PatBltImpl(int x, int y, int width, int height, DWORD rop) {
     const std::optional<CRasterOps::Rop3> operation = CRasterOps::ForRop3(rop);
     if (!operation || operation->operand == CRasterOps::Operand::Source)
         return FALSE;
-    const QRect box = DeviceRect(x, y, SaturatedSum(x, width), SaturatedSum(y, height));
-    if (box.isEmpty())
-        return TRUE;
     LOGBRUSH brush = m_state.brush;
     if (operation->operand == CRasterOps::Operand::Black)
         brush = LOGBRUSH{BS_SOLID, RGB(0, 0, 0), 0};
@@ -546,7 +571,7 @@ BOOL CDC::PatBltImpl(int x, int y, int width, int height, DWORD rop) {
         brush = LOGBRUSH{BS_SOLID, RGB(255, 255, 255), 0};
     else if (operation->operand == CRasterOps::Operand::Destination)
         brush = LOGBRUSH{BS_SOLID, RGB(0, 0, 0), 0};
-    OnFillRect(box, brush, operation->mode);
+    FillArea(x, y, SaturatedSum(x, width), SaturatedSum(y, height), brush, operation->mode);
     return TRUE;
 }
 
@@ -778,7 +803,7 @@ int CDC::SelectClipRgn(CRgn* region, int mode) {
 }
 
 int CDC::IntersectClipRect(int left, int top, int right, int bottom) {
-    return SetClip(QRegion(DeviceRect(left, top, right, bottom)), RGN_AND);
+    return SetClip(DeviceArea(left, top, right, bottom), RGN_AND);
 }
 
 int CDC::IntersectClipRect(const RECT* rect) {
@@ -786,7 +811,7 @@ int CDC::IntersectClipRect(const RECT* rect) {
 }
 
 int CDC::ExcludeClipRect(int left, int top, int right, int bottom) {
-    return SetClip(QRegion(DeviceRect(left, top, right, bottom)), RGN_DIFF);
+    return SetClip(DeviceArea(left, top, right, bottom), RGN_DIFF);
 }
 
 int CDC::ExcludeClipRect(const RECT* rect) {

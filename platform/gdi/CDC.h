@@ -255,6 +255,11 @@ private:
     // position moves to the last point.
     std::vector<POINT> ChainFromCurrent(const POINT* points, int count);
     QRect DeviceRect(int left, int top, int right, int bottom) const;
+    // The device pixels of a logical box, turned with the world transform.
+    QRegion DeviceArea(int left, int top, int right, int bottom) const;
+    // Fills a logical box with the brush, turned with the world transform.
+    void FillArea(int left, int top, int right, int bottom, const LOGBRUSH& brush,
+                  QPainter::CompositionMode mode);
     Qt::FillRule FillRule() const;
     QFont DeviceFont(const CMapping& mapping) const;
     // The line as this context places it (mapping, font, extra, alignment),

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -158,6 +159,83 @@ TEST(WorldTransformTest, TurnedRectangleIsDrawnAsItsTurnedCorners) {
     EXPECT_EQ(At(image, 48, 48), kWhite);
     // The area of the 30 x 30 square, give or take its rasterised edges.
     EXPECT_NEAR(CountChanged(image, kWhite), 900, 90);
+}
+
+struct TurnedBoxCase {
+    const char* name;
+    // Works on the box (-15, -15)..(15, 15) under an eighth of a turn about
+    // (30, 30); blackens it, or everything but it.
+    std::function<void(CDC&)> draw;
+    bool inside;
+};
+
+void PrintTo(const TurnedBoxCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class TurnedBoxes : public testing::TestWithParam<TurnedBoxCase> {};
+
+TEST_P(TurnedBoxes, CoverTheDiamondAndNotTheCornersAroundIt) {
+    QImage image = Filled(60, 60, kWhite);
+    CImageDC dc(image);
+    dc.SelectStockObject(BLACK_BRUSH);
+    dc.SetGraphicsMode(GM_ADVANCED);
+    const float c = 0.70710678F;
+    const XFORM eighth{c, c, -c, c, 30, 30};
+    dc.SetWorldTransform(&eighth);
+    GetParam().draw(dc);
+    const COLORREF diamond = GetParam().inside ? kBlack : kWhite;
+    const COLORREF around = GetParam().inside ? kWhite : kBlack;
+    for (const QPoint& p : {QPoint(30, 30), QPoint(30, 12), QPoint(48, 30), QPoint(14, 30)})
+        EXPECT_EQ(At(image, p.x(), p.y()), diamond) << p.x() << "," << p.y();
+    for (const QPoint& p : {QPoint(13, 13), QPoint(47, 47), QPoint(47, 13)})
+        EXPECT_EQ(At(image, p.x(), p.y()), around) << p.x() << "," << p.y();
+}
+
+const RECT kBox{-15, -15, 15, 15};
+const RECT kAll{0, 0, 60, 60};
+
+// The whole image filled without the world transform.
+void FillEverything(CDC& dc) {
+    dc.ModifyWorldTransform(nullptr, MWT_IDENTITY);
+    dc.FillSolidRect(&kAll, kBlack);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TurnedBoxes,
+    testing::Values(
+        TurnedBoxCase{"FillRect", [](CDC& dc) { dc.FillRect(&kBox, dc.GetCurrentBrush()); }, true},
+        TurnedBoxCase{"FillSolidRect", [](CDC& dc) { dc.FillSolidRect(&kBox, kBlack); }, true},
+        TurnedBoxCase{"PatBlt", [](CDC& dc) { dc.PatBlt(-15, -15, 30, 30, BLACKNESS); }, true},
+        TurnedBoxCase{"IntersectClipRect",
+                      [](CDC& dc) {
+                          dc.IntersectClipRect(&kBox);
+                          FillEverything(dc);
+                      },
+                      true},
+        TurnedBoxCase{"ExcludeClipRect",
+                      [](CDC& dc) {
+                          dc.ExcludeClipRect(&kBox);
+                          FillEverything(dc);
+                      },
+                      false}),
+    [](const testing::TestParamInfo<TurnedBoxCase>& info) { return std::string(info.param.name); });
+
+TEST(WorldTransformTest, TurnedFillLeavesTheClipAsItWas) {
+    QImage image = Filled(60, 60, kWhite);
+    CImageDC dc(image);
+    dc.IntersectClipRect(0, 0, 40, 60);
+    dc.SetGraphicsMode(GM_ADVANCED);
+    const XFORM quarterAt{0, 1, -1, 0, 30, 30};
+    dc.SetWorldTransform(&quarterAt);
+    dc.FillSolidRect(&kBox, kBlack);
+    // The fill kept to the clip that was set, and the clip is still that one.
+    EXPECT_EQ(At(image, 35, 30), kBlack);
+    EXPECT_EQ(At(image, 42, 30), kWhite);
+    RECT box;
+    dc.ModifyWorldTransform(nullptr, MWT_IDENTITY);
+    dc.GetClipBox(&box);
+    EXPECT_EQ(CRect(box), CRect(0, 0, 40, 60));
 }
 
 TEST(WorldTransformTest, TurnedEllipseKeepsItsShape) {
