@@ -631,6 +631,8 @@ int CDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, 
 
 BOOL CDC::BltImage(const QImage& image, POINT to0Logical, POINT to1Logical, POINT from0,
                    POINT from1, QPainter::CompositionMode mode) {
+    if (m_state.mapping.WorldTurns())
+        return BltTurnedImage(image, to0Logical, to1Logical, from0, from1, mode);
     const POINT to0 = ToDevice(to0Logical.x, to0Logical.y);
     const POINT to1 = ToDevice(to1Logical.x, to1Logical.y);
     const QRect target = NormalizedRect(to0, to1);
@@ -651,6 +653,25 @@ BOOL CDC::BltImage(const QImage& image, POINT to0Logical, POINT to1Logical, POIN
                          inside.width() * scaleX, inside.height() * scaleY);
     const QImage part = image.copy(inside).mirrored(mirrorX, mirrorY);
     return OnBlt(covered, part, mode, m_state.stretchMode == HALFTONE);
+}
+
+BOOL CDC::BltTurnedImage(const QImage& image, POINT to0Logical, POINT to1Logical, POINT from0,
+                         POINT from1, QPainter::CompositionMode mode) {
+    const QRect from = NormalizedRect(from0, from1);
+    const QRect inside = from.intersected(image.rect());
+    if (to0Logical.x == to1Logical.x || to0Logical.y == to1Logical.y || inside.isEmpty())
+        return TRUE;
+    // Source pixels to logical units (a reversed axis mirrors the picture),
+    // then on through the world transform and the mapping.
+    const double sx = (static_cast<double>(to1Logical.x) - to0Logical.x) /
+                      (static_cast<double>(from1.x) - from0.x);
+    const double sy = (static_cast<double>(to1Logical.y) - to0Logical.y) /
+                      (static_cast<double>(from1.y) - from0.y);
+    const QTransform toLogical(sx, 0, 0, sy, to0Logical.x - from0.x * sx,
+                               to0Logical.y - from0.y * sy);
+    const QTransform placement = QTransform::fromTranslate(inside.left(), inside.top()) *
+                                 toLogical * m_state.mapping.ToDeviceTransform();
+    return OnBltTurned(placement, image.copy(inside), mode, m_state.stretchMode == HALFTONE);
 }
 
 // ---- State stack
@@ -971,6 +992,11 @@ void CDC::OnFillRect(const QRect&, const LOGBRUSH&, QPainter::CompositionMode) {
 
 BOOL CDC::OnBlt(const QRectF&, const QImage&, QPainter::CompositionMode, bool) {
     return TRUE;
+}
+
+BOOL CDC::OnBltTurned(const QTransform& placement, const QImage& source,
+                      QPainter::CompositionMode mode, bool smooth) {
+    return OnBlt(placement.mapRect(QRectF(source.rect())), source, mode, smooth);
 }
 
 COLORREF CDC::OnSetPixel(const QPoint& point, COLORREF color) {

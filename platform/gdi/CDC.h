@@ -224,6 +224,11 @@ protected:
                             QPainter::CompositionMode mode);
     virtual BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,
                        bool smooth);
+    // A block transfer turned by the world transform: placement takes the
+    // source's pixel coordinates to device ones. This base hands on the box
+    // it covers.
+    virtual BOOL OnBltTurned(const QTransform& placement, const QImage& source,
+                             QPainter::CompositionMode mode, bool smooth);
     // The colour set, or CLR_INVALID when the pixel lies outside.
     virtual COLORREF OnSetPixel(const QPoint& point, COLORREF color);
     virtual COLORREF OnGetPixel(const QPoint& point) const;
@@ -276,6 +281,8 @@ private:
     // to the logical rectangle between the target corners.
     BOOL BltImage(const QImage& image, POINT to0Logical, POINT to1Logical, POINT from0, POINT from1,
                   QPainter::CompositionMode mode);
+    BOOL BltTurnedImage(const QImage& image, POINT to0Logical, POINT to1Logical, POINT from0,
+                        POINT from1, QPainter::CompositionMode mode);
     bool TakeClosedPath(CGdiPath* path);
     void ClearPath();
     void SelectDefaultObjects();

@@ -238,6 +238,42 @@ TEST(WorldTransformTest, TurnedFillLeavesTheClipAsItWas) {
     EXPECT_EQ(CRect(box), CRect(0, 0, 40, 60));
 }
 
+TEST(WorldTransformTest, BitmapTurnsWithTheWorld) {
+    // Two pixels, red then blue, rows of four bytes.
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = 2;
+    header.biHeight = 1;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    const BYTE bits[8] = {0, 0, 255, 255, 0, 0, 0, 0};
+    const auto draw = [&](const XFORM& world) {
+        QImage image = Filled(40, 40, kWhite);
+        CImageDC dc(image);
+        dc.SetGraphicsMode(GM_ADVANCED);
+        dc.SetWorldTransform(&world);
+        EXPECT_EQ(dc.StretchDIBits(-10, -5, 20, 10, 0, 0, 2, 1, bits,
+                                   reinterpret_cast<const BITMAPINFO*>(&header), DIB_RGB_COLORS,
+                                   SRCCOPY),
+                  1);
+        return image;
+    };
+    const QImage plain = draw(XFORM{1, 0, 0, 1, 20, 20});
+    EXPECT_EQ(At(plain, 14, 20), RGB(255, 0, 0));
+    EXPECT_EQ(At(plain, 26, 20), RGB(0, 0, 255));
+    // A quarter turn from x towards y: red above, blue below.
+    const QImage turned = draw(XFORM{0, 1, -1, 0, 20, 20});
+    EXPECT_EQ(At(turned, 20, 14), RGB(255, 0, 0));
+    EXPECT_EQ(At(turned, 20, 26), RGB(0, 0, 255));
+    EXPECT_EQ(At(turned, 13, 20), kWhite);
+    EXPECT_EQ(At(turned, 27, 20), kWhite);
+    EXPECT_EQ(CountChanged(turned, kWhite), 200);
+    // Mirrored along the turned x axis: blue above, red below.
+    const QImage mirrored = draw(XFORM{0, -1, -1, 0, 20, 20});
+    EXPECT_EQ(At(mirrored, 20, 14), RGB(0, 0, 255));
+    EXPECT_EQ(At(mirrored, 20, 26), RGB(255, 0, 0));
+}
+
 TEST(WorldTransformTest, TurnedEllipseKeepsItsShape) {
     QImage image = Filled(60, 60, kWhite);
     CImageDC dc(image);
