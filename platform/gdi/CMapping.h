@@ -41,8 +41,8 @@ public:
     // True when the world transform turns or shears, so that a logical box
     // is no longer a device box.
     bool WorldTurns() const;
-    // The angle the world transform turns the x axis by, in degrees,
-    // counter-clockwise as the logical axes run.
+    // The angle the world transform turns the x axis by, in degrees, from
+    // the x axis towards the y axis.
     double WorldAngle() const;
     // Logical to device coordinates without rounding.
     QTransform ToDeviceTransform() const;
