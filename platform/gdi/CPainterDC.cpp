@@ -258,6 +258,18 @@ BOOL CPainterDC::OnBlt(const QRectF& target, const QImage& source, QPainter::Com
     return TRUE;
 }
 
+BOOL CPainterDC::OnBltTurned(const QTransform& placement, const QImage& source,
+                             QPainter::CompositionMode mode, bool smooth) {
+    if (!Prepare(mode))
+        return FALSE;
+    m_devicePatterns = true;
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    m_painter.setTransform(placement);
+    m_painter.drawImage(QPointF(0, 0), source);
+    m_painter.resetTransform();
+    return TRUE;
+}
+
 COLORREF CPainterDC::OnSetPixel(const QPoint& point, COLORREF color) {
     if (!IsOnDevice(point) || !IsInsideClip(point) || !Prepare(QPainter::CompositionMode_Source))
         return CLR_INVALID;

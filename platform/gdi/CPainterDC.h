@@ -33,6 +33,8 @@ protected:
                     QPainter::CompositionMode mode) override;
     BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,
                bool smooth) override;
+    BOOL OnBltTurned(const QTransform& placement, const QImage& source,
+                     QPainter::CompositionMode mode, bool smooth) override;
     COLORREF OnSetPixel(const QPoint& point, COLORREF color) override;
     void OnText(const CTextLayout& layout) override;
     const QPaintDevice* MetricsDevice() const override { return &m_device; }
