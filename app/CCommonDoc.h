@@ -117,6 +117,7 @@ public:
     POINT DeviceToLogicalPoint(LONG x, LONG y) const;
     // The drawing's height in units.
     double GetExtentRatio() const;
+    double ExtentHeight() const override { return static_cast<double>(m_extent.Height()); }
 
     // ---- Drawing order of the redline objects.
 
@@ -231,7 +232,6 @@ public:
     CString m_noteText;
     int m_markupKind = 0;
     double m_cloudSize = 0.4;
-    double m_arrowSize = 1.0;
     CString m_fontFace;
     int m_createWorkFile = 1;
     CObList m_layers;

@@ -58,7 +58,8 @@ constexpr ContextItem kContextItems[] = {
     {CommandIds::kRedraw, "再描画(&D)"},
 };
 
-// The redline kind of the sticky note, which needs a text.
+// The redline kinds of the balloon and of the sticky note, which needs a text.
+constexpr int kBalloonTool = 4;
 constexpr int kNoteTool = 5;
 
 // The markups a double click may finish, and those among them that finish
@@ -206,6 +207,8 @@ void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
     if (!markup)
         return;
     markup->SetText(m_document->m_noteText);
+    if (m_document->m_markupKind == kBalloonTool)
+        markup->SetEndMarkFlag(m_document->m_style.m_labelFrame != 0 ? 1 : 0);
     if (!m_document->m_fontFace.IsEmpty())
         markup->SetFaceName(m_document->m_fontFace);
     CImageDC dc(m_surface);

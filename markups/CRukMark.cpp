@@ -21,6 +21,9 @@ constexpr int kLabelCircle = 1;
 constexpr int kLabelRect = 2;
 constexpr int kSolidFill = 3;
 constexpr int kSpecialFill = 99;
+// Schema-0 bodies stored no widths: such children draw 0.15 mm wide.
+constexpr int kOldDefaultWidth = 15;
+constexpr int kMaxChildFlag = 2;
 // The circle of the leader clipping: a 72-gon, one vertex per 5 degrees.
 constexpr int kClipCircleStep = 5;
 
@@ -626,4 +629,41 @@ void CRukMark::LoadAttributes(CArchive& ar) {
     ar >> m_layerName >> color >> m_groupName >> childFlag >> m_tag >> m_name;
     m_color = color;
     m_childFlag = childFlag;
+}
+
+void CRukMark::StorePointsBody(CArchive& ar, bool withBox) {
+    m_points.Serialize(ar);
+    if (withBox)
+        ar << m_x1 << m_y1 << m_x2 << m_y2;
+    StoreAttributes(ar);
+    if (withBox)
+        ar << m_childCount;
+    m_children.Serialize(ar);
+}
+
+void CRukMark::LoadPointsBody(CArchive& ar, bool withBox, bool schemaZero) {
+    m_points.Serialize(ar);
+    if (withBox)
+        ar >> m_x1 >> m_y1 >> m_x2 >> m_y2;
+    LoadAttributes(ar);
+    if (withBox)
+        ar >> m_childCount;
+    m_children.Serialize(ar);
+    if (!schemaZero)
+        return;
+    m_children.ForEach([](CRukEntity& child) {
+        if (child.GetLineWidth() == 0)
+            child.SetLineWidth(kOldDefaultWidth);
+    });
+    if (m_childFlag < 0 || m_childFlag > kMaxChildFlag)
+        m_childFlag = 0;
+}
+
+void CRukMark::NoteBuiltChildren(CArchive& ar, int readChildren) const {
+    int index = 0;
+    for (POSITION position = m_children.GetHeadPosition(); position; ++index) {
+        CRukEntity* child = m_children.GetNext(position);
+        if (index >= readChildren)
+            ar.NoteBuiltObject(child);
+    }
 }

@@ -160,6 +160,16 @@ protected:
     // string, child-flag byte, tag and name.
     void StoreAttributes(CArchive& ar) const;
     void LoadAttributes(CArchive& ar);
+    // The body of the versioned markups that keep their points: the point
+    // list, (withBox) the two defining points, the attributes, (withBox)
+    // the child count field, and the children. A schema-0 body stored no
+    // widths and may hold a stray child flag: such children draw 0.15 mm
+    // wide and the flag becomes 0.
+    void StorePointsBody(CArchive& ar, bool withBox);
+    void LoadPointsBody(CArchive& ar, bool withBox, bool schemaZero);
+    // Tells the archive of the children appended after the first
+    // `readChildren`: a failed load frees them by that list.
+    void NoteBuiltChildren(CArchive& ar, int readChildren) const;
 
 private:
     // Label fitting of the leader marks: keeps or replaces the text and

@@ -158,25 +158,6 @@ TEST(LeaderArchiveOld, WithoutATextNoTextIsMade) {
 
 // ---- Refused bodies
 
-// Reads the bytes, frees whatever the archive handed out, and answers the
-// archive exception's cause (0 when none was thrown).
-int LoadCause(const std::vector<BYTE>& bytes) {
-    CMemFile file;
-    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
-    int cause = 0;
-    try {
-        CObject* object = nullptr;
-        ar >> object;
-    } catch (const CArchiveException& e) {
-        cause = e.m_cause;
-    }
-    for (CObject* object : ar.GetLoadedObjects())
-        delete object;
-    return cause;
-}
-
 TEST(LeaderArchiveOld, SchemaThreeIsABadSchema) {
     OldMark old(true, 20);
     std::vector<BYTE> bytes = old.Body(1);

@@ -8,6 +8,9 @@
 #include "geometry/Geometry.h"
 #include "markups/CMarkupDocument.h"
 #include "markups/CTrackSurface.h"
+#include "platform/mfc/CArchive.h"
+#include "platform/mfc/CArchiveException.h"
+#include "platform/mfc/CMemFile.h"
 #include "settings/CDrawDefaults.h"
 
 #include <algorithm>
@@ -128,4 +131,23 @@ inline std::vector<CRukEntity*> ChildrenOf(const CRukEntity& group) {
     for (POSITION position = group.GetHeadPosition(); position;)
         children.push_back(group.GetNext(position));
     return children;
+}
+
+// Reads the bytes, frees whatever the archive handed out, and answers the
+// archive exception's cause (0 when none was thrown).
+inline int LoadCause(const std::vector<BYTE>& bytes) {
+    CMemFile file;
+    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    int cause = 0;
+    try {
+        CObject* object = nullptr;
+        ar >> object;
+    } catch (const CArchiveException& e) {
+        cause = e.m_cause;
+    }
+    for (CObject* object : ar.GetLoadedObjects())
+        delete object;
+    return cause;
 }
