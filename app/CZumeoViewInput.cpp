@@ -70,6 +70,10 @@ bool FinishesOnDoubleClick(int kind) {
            kind == MarkupKind(0x13);
 }
 
+bool TakesFixedLengthPoint(int kind) {
+    return kind == MarkupKind(0x05) || kind == MarkupKind(0x0D) || kind == MarkupKind(0x0E);
+}
+
 bool IsPolyGesture(int kind) {
     return kind == MarkupKind(0x03) || kind == MarkupKind(0x06) || kind == MarkupKind(0x0B) ||
            kind == MarkupKind(0x0C);
@@ -379,10 +383,19 @@ void CZumeoView::OnLButtonUp(UINT flags, POINT point) {
         break;
     case kToolRedline:
         if (m_pTool) {
-            const POINT drawing = ToDrawing(viewPoint);
+            POINT drawing = ToDrawing(viewPoint);
             // A release on the last point adds no vertex.
-            if (!m_pTool->HitTestPoint(m_document, drawing.x, drawing.y) &&
-                m_pTool->AddPoint(drawing.x, drawing.y, 0) == 1)
+            if (m_pTool->HitTestPoint(m_document, drawing.x, drawing.y))
+                break;
+            // The note, the flag and the hand choose their second point
+            // themselves from the release.
+            if (TakesFixedLengthPoint(m_pTool->GetKind())) {
+                CDC dc(CDeviceCaps(std::max(width(), 1), std::max(height(), 1)));
+                PrepareDC(&dc);
+                drawing =
+                    ToDrawing(m_pTool->FixedLengthPoint(&dc, m_document, drawing.x, drawing.y));
+            }
+            if (m_pTool->AddPoint(drawing.x, drawing.y, 0) == 1)
                 FileMarkup();
         }
         break;

@@ -399,6 +399,15 @@ CRukEntity* CRukMark::ChildAt(int index, int kind) const {
     return nullptr;
 }
 
+CRukEntity* CRukMark::FirstChildOfKind(int kind) const {
+    for (POSITION position = GetHeadPosition(); position;) {
+        CRukEntity* child = GetNext(position);
+        if (child && child->GetKind() == kind)
+            return child;
+    }
+    return nullptr;
+}
+
 CRukEntity* CRukMark::LastChildOfKind(int kind, bool skipFirst) const {
     CRukEntity* found = nullptr;
     bool first = true;

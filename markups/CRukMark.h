@@ -131,6 +131,8 @@ protected:
     static CMarkupDocument* MarkupDocument(CEntityDocument* document);
     // The child at that position when it is of that kind; null otherwise.
     CRukEntity* ChildAt(int index, int kind) const;
+    // The first child of that kind; null when none.
+    CRukEntity* FirstChildOfKind(int kind) const;
     // The last child of that kind, the first child left out when skipFirst.
     CRukEntity* LastChildOfKind(int kind, bool skipFirst) const;
     bool IsLeaderKind() const;

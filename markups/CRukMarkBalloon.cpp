@@ -258,14 +258,7 @@ void CRukMarkBalloon::ReaimArrow(int length) {
 }
 
 int CRukMarkBalloon::HasLabelCircle() const {
-    const CRukEntity* circle = nullptr;
-    for (POSITION position = GetHeadPosition(); position;) {
-        const CRukEntity* child = GetNext(position);
-        if (child && child->GetKind() == kKindCircle) {
-            circle = child;
-            break;
-        }
-    }
+    const CRukEntity* circle = FirstChildOfKind(kKindCircle);
     return circle && circle->m_points.GetSize() > 2 &&
                    !SamePoint(circle->m_points[0], circle->m_points[2])
                ? 1
