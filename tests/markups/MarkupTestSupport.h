@@ -49,11 +49,13 @@ public:
     }
     int LogicalToDevice(int value) const override { return RndInt(value * m_viewScale); }
     int DeviceToLogical(int value) const override { return RndInt(value / m_viewScale); }
+    double ExtentHeight() const override { return m_extentHeight; }
 
     LONG m_originX = 0;
     LONG m_originY = 0;
     double m_viewScale = 1.0;
     UINT m_unit = 1000;
+    double m_extentHeight = 0.0;
     std::set<std::string> m_hiddenLayers;
     // The redline objects filed, owned by the document.
     std::vector<CRukEntity*> m_drawOrder;
