@@ -117,6 +117,7 @@ public:
     POINT DeviceToLogicalPoint(LONG x, LONG y) const;
     // The drawing's height in units.
     double GetExtentRatio() const;
+    POINT ViewOrigin() const override { return POINT{m_extent.m_minX, m_extent.m_minY}; }
     double ExtentHeight() const override { return static_cast<double>(m_extent.Height()); }
 
     // ---- Drawing order of the redline objects.

@@ -22,6 +22,9 @@ public:
     virtual int LogicalToDevice(int value) const = 0;
     // View length -> drawing length, rounded.
     virtual int DeviceToLogical(int value) const = 0;
+    // The drawing point at the view's origin: LogicalToDevicePoint is
+    // ToViewPoint from it at ViewScale.
+    virtual POINT ViewOrigin() const { return POINT{0, 0}; }
     // The drawing's extent from its lowest to its highest y.
     virtual double ExtentHeight() const { return 0.0; }
 

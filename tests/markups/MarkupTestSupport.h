@@ -50,6 +50,7 @@ public:
     int LogicalToDevice(int value) const override { return RndInt(value * m_viewScale); }
     int DeviceToLogical(int value) const override { return RndInt(value / m_viewScale); }
     double ExtentHeight() const override { return m_extentHeight; }
+    POINT ViewOrigin() const override { return POINT{m_originX, m_originY}; }
 
     LONG m_originX = 0;
     LONG m_originY = 0;
