@@ -149,6 +149,17 @@ public:
     // The pop-up menu of the point-edit mode.
     std::unique_ptr<QMenu> CreateContextMenu() const;
 
+    // ---- Markup operations.
+
+    // Cuts the second selected markup out of the first, or out of the
+    // first's holes when it is a cut-out already: 1, or -1 without exactly
+    // two objects selected, -2 for a kind that cannot take part, -3 when
+    // the two do not overlap. A refusal changes nothing.
+    int HollowOut();
+    // The command: HollowOut, telling the user why it refused.
+    void OnHollowOut();
+    bool CanHollowOut() const;
+
     // ---- The markups' labels and the tooltip list.
 
     void AddLabelText(const CString& text) override;
@@ -214,6 +225,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // Whether the regions of two closed markups (or cut-outs) meet in the
+    // window.
+    bool MarkupsOverlap(CRukEntity& first, CRukEntity& second) const;
     struct SavedView {
         int windowExtX;
         int windowExtY;

@@ -61,6 +61,8 @@ std::vector<CMenuTemplateItem> MainMenuTemplate() {
                   Item(kEditSelectAll, "全て選択(&S)\tCtrl+A"),
                   Item(kEditDelete, "削除(&D)\tDel"),
                   Item(32796, "プロパティ(&P)..."),
+                  Separator(),
+                  Item(kHollowOut, "中抜き(&H)"),
               }),
         Popup("表示(&V)",
               {

@@ -13,4 +13,7 @@ inline CString Move() {
 inline CString Extend() {
     return CString::FromUtf8("コントロールの拡張");
 }
+inline CString CutOut() {
+    return CString::FromUtf8("コントロールの中抜き");
+}
 } // namespace UndoLabels
