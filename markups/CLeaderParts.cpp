@@ -3,7 +3,9 @@
 #include "entities/CRingPolygon.h"
 #include "entities/CRukCircle.h"
 #include "entities/CRukPolygon.h"
+#include "entities/CRukPolyline.h"
 #include "entities/CRukText.h"
+#include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
 #include "markups/CMarkupDocument.h"
 #include "markups/CRukMark.h"
@@ -64,6 +66,33 @@ void CLeaderParts::TakeAttributes(CRukEntity& child, const CRukEntity& from, boo
     child.SetLineWidth(from.GetLineWidth());
     child.SetLineType(from.GetLineType());
     child.SetLineTypeScale(from.GetLineTypeScale());
+}
+
+CRukEntity* CLeaderParts::LeaderFrom(const CRukEntity& old) {
+    auto* leader = new CRukPolyline();
+    if (old.GetKind() == kKindLine) {
+        leader->SetFirstPoint(old.m_x1, old.m_y1);
+        leader->AppendPoint(old.m_x2, old.m_y2);
+    } else {
+        leader->m_points.Copy(old.m_points);
+    }
+    TakeAttributes(*leader, old, true);
+    leader->RecalcExtents();
+    return leader;
+}
+
+CRukEntity* CLeaderParts::LabelFrom(const CRukEntity& old, int vertAlign, bool centred) {
+    auto* text = new CRukText();
+    text->SetText(old.GetText());
+    text->SetTextHeight(old.GetTextHeight());
+    text->SetVertAlign(vertAlign);
+    if (centred)
+        text->SetHorzAlign(kTextAlignCentre);
+    text->SetOrigin(old.m_x1, old.m_y1);
+    text->SetCorner2(old.m_x2, old.m_y2);
+    text->UpdateLayout();
+    TakeAttributes(*text, old, false);
+    return text;
 }
 
 int CLeaderParts::ClipLeaderEnd(POINT from, POINT anchor, int tw, int th, int frame, UINT unit,

@@ -38,6 +38,12 @@ public:
     static CRukCircle* MakeEndCircle(POINT anchor, int radius);
     // Child flag 2 and the layer of the old child, with its pen when asked.
     static void TakeAttributes(CRukEntity& child, const CRukEntity& from, bool withPen);
+    // The leader an old body's line (its two defining points) or polyline
+    // (all its points) becomes, with the old child's layer and pen.
+    static CRukEntity* LeaderFrom(const CRukEntity& old);
+    // The label an old body's text becomes: its text, height and two
+    // points, aligned by `vertAlign` (and centred when asked), on its layer.
+    static CRukEntity* LabelFrom(const CRukEntity& old, int vertAlign, bool centred);
     // The crossing of the leg from `from` to the anchor with the label's
     // outline for the frame style and label size (tw x th, drawing units);
     // 1 and *crossing, else 0.

@@ -12,7 +12,6 @@
 #include "markups/CMarkupDocument.h"
 #include "platform/gdi/CDC.h"
 #include "platform/mfc/CArchive.h"
-#include "platform/mfc/CArchiveException.h"
 #include "settings/CDrawDefaults.h"
 
 #include <cstdlib>
@@ -21,7 +20,6 @@
 namespace {
 
 constexpr int kOldTextAlign = 1;
-constexpr UINT kCurrentSchema = 2;
 
 } // namespace
 
@@ -296,26 +294,7 @@ int CRukLeaderMark::HitGrip(CDC* dc, CEntityDocument* document, int x, int y, in
 // ---- Archive
 
 void CRukLeaderMark::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        StorePointsBody(ar, false);
-        return;
-    }
-    const UINT schema = ar.GetObjectSchema();
-    if (schema > kCurrentSchema)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    if (schema == kCurrentSchema) {
-        LoadPointsBody(ar, false, false);
-        SetChildCount(m_children.GetCount());
-        UpdateLeaderAttached();
-        RecalcExtents();
-        return;
-    }
-    LoadPointsBody(ar, true, schema == 0);
-    const int readChildren = m_children.GetCount();
-    Migrate();
-    NoteBuiltChildren(ar, readChildren);
-    AdoptChildLayer();
-    RecalcExtents();
+    SerializeLabelledBody(ar, true, [this] { Migrate(); });
 }
 
 void CRukLeaderMark::Migrate() {
@@ -342,21 +321,9 @@ void CRukLeaderMark::Migrate() {
             AddChild(shape);
         }
     }
-    if (oldLine) {
-        auto* leader = new CRukPolyline();
-        leader->SetFirstPoint(oldLine->m_x1, oldLine->m_y1);
-        leader->AppendPoint(oldLine->m_x2, oldLine->m_y2);
-        CLeaderParts::TakeAttributes(*leader, *oldLine, true);
-        leader->RecalcExtents();
-        AddChild(leader);
-    }
-    if (oldPolyline) {
-        auto* leader = new CRukPolyline();
-        leader->m_points.Copy(oldPolyline->m_points);
-        CLeaderParts::TakeAttributes(*leader, *oldPolyline, true);
-        leader->RecalcExtents();
-        AddChild(leader);
-    }
+    for (const CRukEntity* old : {oldLine, oldPolyline})
+        if (old)
+            AddChild(CLeaderParts::LeaderFrom(*old));
     if (oldShape && GetPointCount() > 0) {
         const POINT anchor = PointAt(GetPointCount() - 1);
         CRukCircle* circle = CLeaderParts::MakeEndCircle(anchor, 0);
@@ -366,16 +333,7 @@ void CRukLeaderMark::Migrate() {
         CLeaderParts::TakeAttributes(*frame, *oldShape, true);
         AddChild(frame);
     }
-    if (oldText) {
-        auto* text = new CRukText();
-        text->SetText(oldText->GetText());
-        text->SetTextHeight(oldText->GetTextHeight());
-        text->SetVertAlign(kOldTextAlign);
-        text->SetOrigin(oldText->m_x1, oldText->m_y1);
-        text->SetCorner2(oldText->m_x2, oldText->m_y2);
-        text->UpdateLayout();
-        CLeaderParts::TakeAttributes(*text, *oldText, false);
-        AddChild(text);
-    }
+    if (oldText)
+        AddChild(CLeaderParts::LabelFrom(*oldText, kOldTextAlign, false));
     CentrePoints();
 }

@@ -8,6 +8,7 @@
 #include "markups/CMarkupKinds.h"
 #include "platform/gdi/CDC.h"
 #include "platform/mfc/CArchive.h"
+#include "platform/mfc/CArchiveException.h"
 #include "settings/CDrawDefaults.h"
 
 #include <cmath>
@@ -472,6 +473,30 @@ void CRukMark::FinishMarkup(CMarkupDocument& document, int minX, int minY, int m
     document.m_newMarkName.Empty();
 }
 
+void CRukMark::FinishFromChildren(CMarkupDocument& document) {
+    int minX = 0;
+    int minY = 0;
+    int maxX = 0;
+    int maxY = 0;
+    m_children.UnionExtents(&minX, &minY, &maxX, &maxY);
+    FinishMarkup(document, minX, minY, maxX, maxY);
+}
+
+int CRukMark::AddUntilFinishRequest(int x, int y, int mode) {
+    constexpr int kClick = 0;
+    constexpr int kFinishRequest = 1;
+    const int count = GetPointCount();
+    if (mode == kClick) {
+        m_points.Add(POINT{x, y});
+    } else if (mode == kFinishRequest && count > 1) {
+        m_pointsToFinish = count;
+        return 1;
+    }
+    m_x1 = x;
+    m_y1 = y;
+    return 0;
+}
+
 // ---- Label font and fitting
 
 CLabelFont CRukMark::LabelFont(const CMarkupDocument& document, const CDrawDefaults& settings,
@@ -666,6 +691,32 @@ void CRukMark::LoadPointsBody(CArchive& ar, bool withBox, bool schemaZero) {
     });
     if (m_childFlag < 0 || m_childFlag > kMaxChildFlag)
         m_childFlag = 0;
+}
+
+void CRukMark::SerializeLabelledBody(CArchive& ar, bool updateAttached,
+                                     const std::function<void()>& migrate) {
+    constexpr UINT kLabelledSchema = 2;
+    if (ar.IsStoring()) {
+        StorePointsBody(ar, false);
+        return;
+    }
+    const UINT schema = ar.GetObjectSchema();
+    if (schema > kLabelledSchema)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    if (schema == kLabelledSchema) {
+        LoadPointsBody(ar, false, false);
+        SetChildCount(m_children.GetCount());
+        if (updateAttached)
+            UpdateLeaderAttached();
+        RecalcExtents();
+        return;
+    }
+    LoadPointsBody(ar, true, schema == 0);
+    const int readChildren = m_children.GetCount();
+    migrate();
+    NoteBuiltChildren(ar, readChildren);
+    AdoptChildLayer();
+    RecalcExtents();
 }
 
 void CRukMark::NoteBuiltChildren(CArchive& ar, int readChildren) const {

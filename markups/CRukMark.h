@@ -19,6 +19,7 @@
 #include "entities/CRukGroup.h"
 #include "platform/mfc/CString.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -147,6 +148,14 @@ protected:
     // the children, colours, tag, name, layer and count from the document.
     void FinishMarkup(CMarkupDocument& document, int minX, int minY, int maxX, int maxY);
 
+    // FinishMarkup with the united extents of the children.
+    void FinishFromChildren(CMarkupDocument& document);
+    // The gesture that ends on a finish request: a click appends the point
+    // and makes it current; a finish request with more than one point
+    // completes the figure with the points there are (1); any other mode
+    // only makes the point current.
+    int AddUntilFinishRequest(int x, int y, int mode);
+
     // The label font of a text height in drawing units.
     static CLabelFont LabelFont(const CMarkupDocument& document, const CDrawDefaults& settings,
                                 double textHeight, int charSet, const CString& face);
@@ -169,6 +178,11 @@ protected:
     // wide and the flag becomes 0.
     void StorePointsBody(CArchive& ar, bool withBox);
     void LoadPointsBody(CArchive& ar, bool withBox, bool schemaZero);
+    // The body of the leader marks and the balloon: the current schema 2
+    // (the leader's start recomputed when asked), or the older 0 and 1
+    // turned into the current layout by `migrate`.
+    void SerializeLabelledBody(CArchive& ar, bool updateAttached,
+                               const std::function<void()>& migrate);
     // Tells the archive of the children appended after the first
     // `readChildren`: a failed load frees them by that list.
     void NoteBuiltChildren(CArchive& ar, int readChildren) const;

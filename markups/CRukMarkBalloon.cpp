@@ -11,7 +11,6 @@
 #include "markups/CMarkupDocument.h"
 #include "platform/gdi/CDC.h"
 #include "platform/mfc/CArchive.h"
-#include "platform/mfc/CArchiveException.h"
 #include "platform/win/Cursors.h"
 
 #include <bit>
@@ -22,9 +21,7 @@ IMPLEMENT_SERIAL(CRukMarkBalloon, CObject, VERSIONABLE_SCHEMA | 2)
 
 namespace {
 
-constexpr UINT kCurrentSchema = 2;
 constexpr int kTextAlignBottom = 2;
-constexpr int kTextAlignCentre = 1;
 // Just under 1/6: the arrowhead's half width over its length.
 constexpr std::uint64_t kArrowWidthRatioBits = 0x3FC5555555555553ULL;
 
@@ -54,25 +51,14 @@ void CRukMarkBalloon::ArrowCorners(POINT tip, POINT from, double length, double 
 int CRukMarkBalloon::AddPoint(int x, int y, int mode) {
     if (!m_endMarkFlag)
         return CRukMark::AddPoint(x, y, mode);
-    constexpr int kClick = 0;
-    constexpr int kFinishRequest = 1;
+    if (m_polyMode)
+        return AddUntilFinishRequest(x, y, mode);
     const int count = GetPointCount();
-    if (!m_polyMode) {
-        if (count > 0 && SamePoint(PointAt(count - 1), POINT{x, y}))
-            return 0;
-        m_points.Add(POINT{x, y});
-        m_pointsToFinish = 2;
-        return 1;
-    }
-    if (mode == kClick) {
-        m_points.Add(POINT{x, y});
-    } else if (mode == kFinishRequest && count > 1) {
-        m_pointsToFinish = count;
-        return 1;
-    }
-    m_x1 = x;
-    m_y1 = y;
-    return 0;
+    if (count > 0 && SamePoint(PointAt(count - 1), POINT{x, y}))
+        return 0;
+    m_points.Add(POINT{x, y});
+    m_pointsToFinish = 2;
+    return 1;
 }
 
 POINT CRukMarkBalloon::AdjustPoint(CEntityDocument* document, CDC* dc, int x, int y) {
@@ -342,25 +328,7 @@ void CRukMarkBalloon::SetGripCursor(int) {
 // ---- Archive
 
 void CRukMarkBalloon::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        StorePointsBody(ar, false);
-        return;
-    }
-    const UINT schema = ar.GetObjectSchema();
-    if (schema > kCurrentSchema)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    if (schema == kCurrentSchema) {
-        LoadPointsBody(ar, false, false);
-        SetChildCount(m_children.GetCount());
-        RecalcExtents();
-        return;
-    }
-    LoadPointsBody(ar, true, schema == 0);
-    const int readChildren = m_children.GetCount();
-    Migrate();
-    NoteBuiltChildren(ar, readChildren);
-    AdoptChildLayer();
-    RecalcExtents();
+    SerializeLabelledBody(ar, false, [this] { Migrate(); });
 }
 
 void CRukMarkBalloon::Migrate() {
@@ -398,21 +366,9 @@ void CRukMarkBalloon::Migrate() {
         arrow->RecalcExtents();
         AddChild(arrow);
     }
-    if (oldLeader) {
-        auto* leader = new CRukPolyline();
-        leader->SetFirstPoint(oldLeader->m_x1, oldLeader->m_y1);
-        leader->AppendPoint(oldLeader->m_x2, oldLeader->m_y2);
-        CLeaderParts::TakeAttributes(*leader, *oldLeader, true);
-        leader->RecalcExtents();
-        AddChild(leader);
-    }
-    if (oldPolyline) {
-        auto* leader = new CRukPolyline();
-        leader->m_points.Copy(oldPolyline->m_points);
-        CLeaderParts::TakeAttributes(*leader, *oldPolyline, true);
-        leader->RecalcExtents();
-        AddChild(leader);
-    }
+    for (const CRukEntity* old : {oldLeader, oldPolyline})
+        if (old)
+            AddChild(CLeaderParts::LeaderFrom(*old));
     if (oldCircle && oldCircle->m_points.GetSize() > 2) {
         const CPointArray& old = oldCircle->m_points;
         auto* circle = new CRukCircle();
@@ -427,16 +383,6 @@ void CRukMarkBalloon::Migrate() {
         CLeaderParts::TakeAttributes(*frame, *oldCircle, true);
         AddChild(frame);
     }
-    if (oldText) {
-        auto* text = new CRukText();
-        text->SetText(oldText->GetText());
-        text->SetTextHeight(oldText->GetTextHeight());
-        text->SetVertAlign(kTextAlignBottom);
-        text->SetHorzAlign(kTextAlignCentre);
-        text->SetOrigin(oldText->m_x1, oldText->m_y1);
-        text->SetCorner2(oldText->m_x2, oldText->m_y2);
-        text->UpdateLayout();
-        CLeaderParts::TakeAttributes(*text, *oldText, false);
-        AddChild(text);
-    }
+    if (oldText)
+        AddChild(CLeaderParts::LabelFrom(*oldText, kTextAlignBottom, true));
 }

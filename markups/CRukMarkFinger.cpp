@@ -70,12 +70,7 @@ void CRukMarkFinger::Finish(CEntityDocument* entityDocument, CDC*, const CDrawDe
     hand->RecalcExtents();
     ApplyFill(*hand, *document, true);
     CLeaderParts::FileChild(*this, *document, hand, true);
-    int minX = 0;
-    int minY = 0;
-    int maxX = 0;
-    int maxY = 0;
-    m_children.UnionExtents(&minX, &minY, &maxX, &maxY);
-    FinishMarkup(*document, minX, minY, maxX, maxY);
+    FinishFromChildren(*document);
 }
 
 double CRukMarkFinger::GetHandSize() const {

@@ -100,12 +100,7 @@ void CRukMarkFlag::Finish(CEntityDocument* entityDocument, CDC*, const CDrawDefa
     ApplyFill(*pennant, *document, false);
     CLeaderParts::FileChild(*this, *document, pennant, true);
 
-    int minX = 0;
-    int minY = 0;
-    int maxX = 0;
-    int maxY = 0;
-    m_children.UnionExtents(&minX, &minY, &maxX, &maxY);
-    FinishMarkup(*document, minX, minY, maxX, maxY);
+    FinishFromChildren(*document);
 }
 
 void CRukMarkFlag::RebuildPoints() {

@@ -61,25 +61,14 @@ CRukMarkPomp::CRukMarkPomp() : CRukMark(MarkupKind(0x0F)) {
 }
 
 int CRukMarkPomp::AddPoint(int x, int y, int mode) {
-    constexpr int kClick = 0;
-    constexpr int kFinishRequest = 1;
+    if (m_polyMode)
+        return AddUntilFinishRequest(x, y, mode);
     const int count = static_cast<int>(m_points.GetSize());
-    if (!m_polyMode) {
-        if (count > 0 && PointAt(count - 1).x == x && PointAt(count - 1).y == y)
-            return 0;
-        m_points.Add(POINT{x, y});
-        m_pointsToFinish = count + 1;
-        return 1;
-    }
-    if (mode == kClick) {
-        m_points.Add(POINT{x, y});
-    } else if (mode == kFinishRequest && count > 1) {
-        m_pointsToFinish = count;
-        return 1;
-    }
-    m_x1 = x;
-    m_y1 = y;
-    return 0;
+    if (count > 0 && PointAt(count - 1).x == x && PointAt(count - 1).y == y)
+        return 0;
+    m_points.Add(POINT{x, y});
+    m_pointsToFinish = count + 1;
+    return 1;
 }
 
 int CRukMarkPomp::CircleRadius(int width, int height) const {
@@ -159,12 +148,7 @@ void CRukMarkPomp::Finish(CEntityDocument* entityDocument, CDC* dc, const CDrawD
     CLeaderParts::PlaceLabel(*text, centre, tw, th);
     CLeaderParts::FileChild(*this, *document, text, false);
 
-    int minX = 0;
-    int minY = 0;
-    int maxX = 0;
-    int maxY = 0;
-    m_children.UnionExtents(&minX, &minY, &maxX, &maxY);
-    FinishMarkup(*document, minX, minY, maxX, maxY);
+    FinishFromChildren(*document);
 }
 
 void CRukMarkPomp::CutLeaders(const CMarkupDocument& document, int radius) {

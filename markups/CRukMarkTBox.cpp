@@ -229,12 +229,7 @@ void CRukMarkTBox::Finish(CEntityDocument* entityDocument, CDC* dc, const CDrawD
     document->AddToLayer(memo);
     AddChild(memo);
 
-    int minX = 0;
-    int minY = 0;
-    int maxX = 0;
-    int maxY = 0;
-    m_children.UnionExtents(&minX, &minY, &maxX, &maxY);
-    FinishMarkup(*document, minX, minY, maxX, maxY);
+    FinishFromChildren(*document);
 }
 
 // ---- The memo and the frame type
