@@ -128,6 +128,21 @@ void CLeaderParts::DrawLabelFigures(CTrackSurface& surface, const CMarkupDocumen
     }
 }
 
+void CLeaderParts::FollowAnchor(CRukMark& markup, int dx, int dy, int index, int leaderLast) {
+    constexpr int kLeaderPosition = 1;
+    int position = 0;
+    for (POSITION at = markup.GetHeadPosition(); at; ++position) {
+        CRukEntity* child = markup.GetNext(at);
+        if (!child)
+            continue;
+        const int kind = child->GetKind();
+        if (leaderLast >= 0 && position > kLeaderPosition && index == leaderLast &&
+            (kind == kKindCircle || kind == kKindPolygon || kind == kKindText))
+            child->Offset(dx, dy);
+        child->RecalcExtents();
+    }
+}
+
 void CLeaderParts::FileChild(CRukMark& markup, CMarkupDocument& document, CRukEntity* child,
                              bool withPen) {
     child->m_childFlag = 2;

@@ -53,6 +53,11 @@ public:
     // centred on a drawing point.
     static void DrawLabelFigures(CTrackSurface& surface, const CMarkupDocument& document,
                                  const CLabelFont& font, POINT at, const CString& label);
+    // After the markup's point `index` moved by (dx, dy): the end circle,
+    // frame and text behind the leader (position 1) follow when that point
+    // is the leader's last (`leaderLast`, -1 without a leader); every child
+    // recomputes its extents.
+    static void FollowAnchor(CRukMark& markup, int dx, int dy, int index, int leaderLast);
     // Child flag 2, the current layer and (withPen) the pen width; filed
     // with the document and appended to the markup's children.
     static void FileChild(CRukMark& markup, CMarkupDocument& document, CRukEntity* child,

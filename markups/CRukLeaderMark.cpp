@@ -223,20 +223,6 @@ int CRukLeaderMark::GetShapeSize(int* width, int* height) const {
     return 1;
 }
 
-void CRukLeaderMark::FollowAnchor(int dx, int dy, int index, int leaderLast) {
-    int position = 0;
-    for (POSITION at = GetHeadPosition(); at; ++position) {
-        CRukEntity* child = GetNext(at);
-        if (!child)
-            continue;
-        const int kind = child->GetKind();
-        if (leaderLast >= 0 && position > kLeader && index == leaderLast &&
-            (kind == kKindCircle || kind == kKindPolygon || kind == kKindText))
-            child->Offset(dx, dy);
-        child->RecalcExtents();
-    }
-}
-
 void CRukLeaderMark::MoveVertex(int dx, int dy, int index, int x, int y, UINT flags) {
     const int count = GetPointCount();
     if (index < 0 || index >= count)
@@ -255,7 +241,7 @@ void CRukLeaderMark::MoveVertex(int dx, int dy, int index, int x, int y, UINT fl
         leader->m_points[0] = first;
         leader->MoveVertex(dx, dy, index, x, y, flags);
     }
-    FollowAnchor(dx, dy, index, leaderLast);
+    CLeaderParts::FollowAnchor(*this, dx, dy, index, leaderLast);
     RecalcExtents();
 }
 
@@ -276,7 +262,7 @@ int CRukLeaderMark::SetPoint(int x, int y, int index) {
         if (index <= leaderLast)
             leader->m_points[index] = POINT{x, y};
     }
-    FollowAnchor(dx, dy, index, leaderLast);
+    CLeaderParts::FollowAnchor(*this, dx, dy, index, leaderLast);
     m_points[index] = POINT{x, y};
     RecalcExtents();
     return 1;

@@ -65,10 +65,6 @@ protected:
     static bool ShapeBox(const CRukEntity& shape, SIZE* size);
 
 private:
-    // After point `index` moved by (dx, dy): the end circle, frame and
-    // text behind the leader follow when the leader's last point moved;
-    // every child recomputes its extents.
-    void FollowAnchor(int dx, int dy, int index, int leaderLast);
     // The label box and frame at a drawing point.
     void DrawLabelFigures(CTrackSurface& surface, const CMarkupDocument& document, POINT at,
                           const CDrawDefaults& settings);

@@ -332,6 +332,14 @@ int CRukMark::EraseTrackingOn(CTrackSurface& surface, CMarkupDocument& document,
     return GetPointCount();
 }
 
+std::vector<POINT> CRukMark::ViewChain(const CMarkupDocument& document, POINT cursor) const {
+    std::vector<POINT> chain;
+    for (int i = 0; i < static_cast<int>(m_points.GetSize()); ++i)
+        chain.push_back(document.LogicalToDevicePoint(PointAt(i).x, PointAt(i).y));
+    chain.push_back(document.LogicalToDevicePoint(cursor.x, cursor.y));
+    return chain;
+}
+
 void CRukMark::XorLine(CTrackSurface& surface, const CMarkupDocument& document, POINT from,
                        POINT to) {
     surface.Polyline(

@@ -163,6 +163,8 @@ protected:
     static SIZE MeasureLabel(CTrackSurface& surface, const CMarkupDocument& document,
                              const CString& text, const CLabelFont& font);
 
+    // The points and then the cursor, in view units.
+    std::vector<POINT> ViewChain(const CMarkupDocument& document, POINT cursor) const;
     // The XOR line between two drawing points.
     static void XorLine(CTrackSurface& surface, const CMarkupDocument& document, POINT from,
                         POINT to);

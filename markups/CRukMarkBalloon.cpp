@@ -116,10 +116,7 @@ void CRukMarkBalloon::TrackAtOn(CTrackSurface& surface, CMarkupDocument& documen
     const int count = GetPointCount();
     if (count == 0)
         return;
-    std::vector<POINT> leader;
-    for (int i = 0; i < count; ++i)
-        leader.push_back(document.LogicalToDevicePoint(PointAt(i).x, PointAt(i).y));
-    leader.push_back(document.LogicalToDevicePoint(point.x, point.y));
+    const std::vector<POINT> leader = ViewChain(document, point);
     surface.Polyline(leader);
     DrawArrow(surface, document, count > 1 ? PointAt(1) : point);
     DrawLabelFigures(surface, document, point, settings);
@@ -254,20 +251,10 @@ int CRukMarkBalloon::HasLabelCircle() const {
 // ---- Editing
 
 void CRukMarkBalloon::FollowPoints(int dx, int dy, int index, int leaderLast) {
-    int position = 0;
-    for (POSITION at = GetHeadPosition(); at; ++position) {
-        CRukEntity* child = GetNext(at);
-        if (!child)
-            continue;
-        const int kind = child->GetKind();
-        if (position == kArrow && kind == kKindPolyline && index == 0 &&
-            child->m_points.GetSize() > 1)
-            child->m_points[1] = PointAt(0);
-        if (leaderLast >= 0 && position > kLeader && index == leaderLast &&
-            (kind == kKindCircle || kind == kKindPolygon || kind == kKindText))
-            child->Offset(dx, dy);
-        child->RecalcExtents();
-    }
+    CRukEntity* arrow = ChildAt(kArrow, kKindPolyline);
+    if (arrow && index == 0 && arrow->m_points.GetSize() > 1)
+        arrow->m_points[1] = PointAt(0);
+    CLeaderParts::FollowAnchor(*this, dx, dy, index, leaderLast);
 }
 
 void CRukMarkBalloon::MoveVertex(int dx, int dy, int index, int x, int y, UINT flags) {

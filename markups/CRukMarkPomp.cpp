@@ -232,10 +232,7 @@ void CRukMarkPomp::TrackAtOn(CTrackSurface& surface, CMarkupDocument& document, 
     const int count = static_cast<int>(m_points.GetSize());
     if (count == 0)
         return;
-    std::vector<POINT> chain;
-    for (int i = 0; i < count; ++i)
-        chain.push_back(document.LogicalToDevicePoint(PointAt(i).x, PointAt(i).y));
-    chain.push_back(document.LogicalToDevicePoint(point.x, point.y));
+    const std::vector<POINT> chain = ViewChain(document, point);
     surface.Polyline(chain);
     DrawLabelOutline(surface, chain.back(), MeasureTrackLabel(surface, document, settings));
 }
