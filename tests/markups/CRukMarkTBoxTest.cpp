@@ -165,6 +165,12 @@ TEST_F(NoteFixture, MendedChildCountIsTheNumberOfChildren) {
     EXPECT_EQ(m_note.m_childCount, 2);
 }
 
+TEST_F(NoteFixture, MendedAFlatBoxIsBuiltWithoutAZeroFont) {
+    Finish("ABCD", {0, 0}, {1000, 0});
+    ASSERT_EQ(Children().size(), 2u);
+    EXPECT_EQ(Children()[1]->GetTextHeight(), 0);
+}
+
 TEST_F(NoteFixture, AnEmptyLabelBuildsNothing) {
     Finish("", {0, 300}, {1000, 0});
     EXPECT_TRUE(Children().empty());
@@ -235,6 +241,13 @@ TEST_F(NoteFixture, EdgeGripMovesOneEdgeAndTheMemoFollows) {
               (std::vector<POINT>{{0, 200}, {0, 0}, {1500, 0}, {1500, 200}}));
     const CRukEntity& memo = *Children()[1];
     EXPECT_EQ((POINT{memo.m_x2, memo.m_y2}), (POINT{1490, 10}));
+}
+
+TEST_F(NoteFixture, MendedACornerGripFollowsTheCursor) {
+    Finish("ABCD", {0, 200}, {1000, 0});
+    // Grip 2 is the corner (1000, 0); the cursor steps from it by (100, -50).
+    m_note.MoveVertex(100, -50, 2, 1000, 0, 0);
+    EXPECT_EQ(VerticesOf(m_note), (std::vector<POINT>{{0, 200}, {1100, -50}}));
 }
 
 TEST_F(NoteFixture, ShiftCornerDragKeepsTheProportions) {
