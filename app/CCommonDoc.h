@@ -230,7 +230,6 @@ public:
     CString m_importLayerName;
     CString m_noteText;
     int m_markupKind = 0;
-    double m_cloudSize = 0.4;
     double m_arrowSize = 1.0;
     CString m_fontFace;
     int m_createWorkFile = 1;

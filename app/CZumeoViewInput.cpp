@@ -16,6 +16,7 @@
 #include "entities/EntityKinds.h"
 #include "markups/CMarkupKinds.h"
 #include "markups/CRukMark.h"
+#include "markups/CRukRedImage.h"
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/RectFunctions.h"
@@ -60,6 +61,9 @@ constexpr ContextItem kContextItems[] = {
 
 // The redline kind of the sticky note, which needs a text.
 constexpr int kNoteTool = 5;
+// The redline kind that places a picture.
+constexpr int kImageTool = 13;
+constexpr int kFreehandKind = MarkupKind(0x13);
 
 // The markups a double click may finish, and those among them that finish
 // on it also outside the polyline mode.
@@ -333,10 +337,15 @@ void CZumeoView::OnMouseMove(UINT flags, POINT point) {
             update();
         }
         break;
+    case kToolRedline:
+        if (m_pTool && moved) {
+            GrowFreehand(viewPoint);
+            TrackTool(m_lastPoint, viewPoint, flags);
+        }
+        break;
     case kToolSelect:
     case kToolMove:
     case kToolNone:
-    case kToolRedline:
     case kToolMeasure:
         if (m_pTool && moved)
             TrackTool(m_lastPoint, viewPoint, flags);
@@ -375,13 +384,10 @@ void CZumeoView::OnLButtonUp(UINT flags, POINT point) {
             ReleasePickTool(viewPoint);
         break;
     case kToolRedline:
-        if (m_pTool) {
-            const POINT drawing = ToDrawing(viewPoint);
-            // A release on the last point adds no vertex.
-            if (!m_pTool->HitTestPoint(m_document, drawing.x, drawing.y) &&
-                m_pTool->AddPoint(drawing.x, drawing.y, 0) == 1)
-                FileMarkup();
-        }
+        if (m_pTool)
+            ReleaseMarkup(viewPoint);
+        else if (m_document->m_markupKind == kImageTool && !InsertImage())
+            m_toolMode = kToolNone;
         break;
     case kToolMeasure:
         if (m_pTool) {
@@ -394,6 +400,35 @@ void CZumeoView::OnLButtonUp(UINT flags, POINT point) {
         break;
     }
     UpdateCursor();
+}
+
+void CZumeoView::GrowFreehand(POINT viewPoint) {
+    if (m_pTool->GetKind() != kFreehandKind)
+        return;
+    const POINT drawing = ToDrawing(viewPoint);
+    if (!m_pTool->HitTestPoint(m_document, drawing.x, drawing.y))
+        m_pTool->AddPoint(drawing.x, drawing.y, 0);
+}
+
+void CZumeoView::ReleaseMarkup(POINT viewPoint) {
+    const POINT drawing = ToDrawing(viewPoint);
+    // A release on the last point adds no vertex.
+    if (m_pTool->HitTestPoint(m_document, drawing.x, drawing.y))
+        return;
+    if (m_pTool->AddPoint(drawing.x, drawing.y, 0) == 1) {
+        // A picture that lost its file is dropped, not filed.
+        const auto* image = dynamic_cast<const CRukRedImage*>(m_pTool.get());
+        if (image && image->m_imagePath.IsEmpty()) {
+            m_pTool.reset();
+            Redraw();
+            return;
+        }
+        FileMarkup();
+        return;
+    }
+    // The freehand stroke ends with the button.
+    if (m_pTool->GetKind() == kFreehandKind && m_pTool->AddPoint(drawing.x, drawing.y, 1) == 1)
+        FileMarkup();
 }
 
 void CZumeoView::ReleasePickTool(POINT viewPoint) {

@@ -31,4 +31,6 @@ public:
     CString m_newMarkName;
     // The label text factor: label text height = unit x factor.
     double m_textSize = 0.2;
+    // The cloud factor: new clouds' arc size = unit x factor.
+    double m_cloudSize = 0.4;
 };

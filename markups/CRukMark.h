@@ -105,6 +105,9 @@ public:
     static int ClipSegmentToCircle(POINT p, POINT* q, int cx, int cy, int radius, UINT unit);
     static int ClipToEllipse(POINT p, POINT* out, int cx, int cy, int width, int height, UINT unit);
 
+    // A drawing point on the device of the DC.
+    static POINT DevicePoint(CEntityDocument* document, CDC* dc, POINT point);
+
     // After a control file is read: the layer of the first child on
     // another layer (kept when all agree), and whether the leader starts at
     // the markup's first point.
@@ -151,6 +154,18 @@ protected:
     // The extent of the label in drawing units.
     static SIZE MeasureLabel(CTrackSurface& surface, const CMarkupDocument& document,
                              const CString& text, const CLabelFont& font);
+
+    // The open gesture of the vertex markups: a click appends a vertex and
+    // makes it current; a finish request with at least `least` points
+    // completes (1) without adding one; anything else only moves the
+    // current point.
+    int AddOpenPoint(int x, int y, int mode, int least);
+    // Takes back the last vertex of an open gesture and its XOR lines to
+    // the cursor; the points left, 0 with fewer than two.
+    int EraseLastVertex(CTrackSurface& surface, const CMarkupDocument& document, POINT cursor);
+    // The lines from the current point to the old and the new cursor.
+    void TrackFromCurrent(CTrackSurface& surface, const CMarkupDocument& document, POINT oldPoint,
+                          POINT newPoint) const;
 
     // The XOR line between two drawing points.
     static void XorLine(CTrackSurface& surface, const CMarkupDocument& document, POINT from,
