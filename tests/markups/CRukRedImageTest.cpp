@@ -148,6 +148,21 @@ TEST_F(ImageMark, CornerDragKeepsThePicturesRatioWithoutShift) {
     EXPECT_EQ((std::vector<int>{image.m_x1, image.m_y1, image.m_x2, image.m_y2}), before);
 }
 
+TEST_F(ImageMark, DrawShowsTheBorderOnlyTheLayerPassShowsThePicture) {
+    CRukRedImage& image = Placed(WriteBitmap(m_folder, 200, 100));
+    image.AddPoint(0, 0, 0);
+    Finish(image);
+    CRecordingDC dc;
+    image.Draw(&m_document, &dc, 0, 0, 0.01, 0x00FFFF, &m_settings, RECT{0, 0, 0, 0});
+    bool outline = false;
+    for (const std::string& call : dc.Calls()) {
+        EXPECT_EQ(call.find("StretchDIBits"), std::string::npos) << call;
+        EXPECT_EQ(call.find("BS_SOLID"), std::string::npos) << "never filled: " << call;
+        outline = outline || call.rfind("Poly", 0) == 0;
+    }
+    EXPECT_TRUE(outline);
+}
+
 TEST_F(ImageMark, BodyIsTheGroupLayoutAndLoadsFourPoints) {
     CRukRedImage& image = Placed(WriteBitmap(m_folder, 200, 100));
     image.AddPoint(0, 0, 0);

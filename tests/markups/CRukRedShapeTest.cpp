@@ -9,6 +9,7 @@
 #include "markups/CRukRedLine.h"
 #include "markups/CRukRedSquare.h"
 #include "platform/gdi/CRecordingDC.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/MouseKeys.h"
 #include "tests/entities/PointPrinting.h"
 #include "tests/entities/ShapeTestSupport.h"
@@ -246,6 +247,27 @@ TEST_F(RedShape, GripsAreTheCornersThenTheEdgeMiddles) {
     }
     int grip = -1;
     EXPECT_EQ(square.HitGrip(&dc, &m_document, 500, 300, &grip), 0);
+}
+
+TEST_F(RedShape, GripCursorsFollowTheBoxOrientation) {
+    CRukMark& ellipse = Drawn(kEllipse, {0, 1000}, {2000, 0});
+    // The box runs from (min x, max y) to (max x, min y).
+    const std::vector<int> expected{IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZENWSE, IDC_SIZENESW,
+                                    IDC_SIZEWE,   IDC_SIZENS,   IDC_SIZEWE,   IDC_SIZENS};
+    for (std::size_t grip = 0; grip < expected.size(); ++grip) {
+        SetCursor(LoadStandardCursor(IDC_ARROW));
+        ellipse.SetGripCursor(static_cast<int>(grip));
+        ASSERT_NE(GetCursor(), nullptr);
+        EXPECT_EQ(GetCursor()->id, expected[grip]) << grip;
+    }
+    // Flipped upside down, the diagonals swap.
+    ellipse.MoveVertex(0, 0, 1, 0, 2000, 0);
+    ASSERT_GT(ellipse.m_y2, ellipse.m_y1);
+    ellipse.SetGripCursor(0);
+    EXPECT_EQ(GetCursor()->id, IDC_SIZENESW);
+    SetCursor(LoadStandardCursor(IDC_ARROW));
+    ellipse.SetGripCursor(8);
+    EXPECT_EQ(GetCursor()->id, IDC_ARROW) << "no such grip";
 }
 
 // ---- Feedback

@@ -9,6 +9,7 @@
 #include "markups/CRukRedSquare.h"
 #include "platform/mfc/CFile.h"
 #include "platform/win/CProfile.h"
+#include "tests/entities/ShapeTestSupport.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 
@@ -138,6 +139,11 @@ TEST_F(DrawShapeMarkupTest, ImageToolAsksForThePictureAndTheNextClickPlacesIt) {
     ASSERT_EQ(images.size(), 1u);
     EXPECT_EQ(images[0]->GetCount(), 2) << "the picture and its border";
     EXPECT_EQ(m_document.m_undo.GetCount(), 1);
+    ASSERT_EQ(m_document.m_undo.Undo(), 1);
+    EXPECT_TRUE(Markups(0x15).empty());
+    ASSERT_EQ(m_document.m_undo.Redo(), 1);
+    ASSERT_EQ(Markups(0x15).size(), 1u);
+    EXPECT_EQ(Markups(0x15)[0]->GetCount(), 2);
     EXPECT_TRUE(m_dialogs.Messages().empty());
 }
 
@@ -156,6 +162,27 @@ TEST_F(DrawShapeMarkupTest, PictureThatDoesNotLoadIsRefusedWithAMessage) {
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a bitmap");
     broken.close();
+    CRecentImageList recent;
+    recent.Add(CString::FromFilePath(path));
+    PickRecentImage();
+    EXPECT_EQ(m_view.InsertImage(), FALSE);
+    EXPECT_EQ(m_view.m_pTool, nullptr);
+    ASSERT_EQ(m_dialogs.Messages().size(), 1u);
+    EXPECT_EQ(m_dialogs.Messages()[0].text, CString::FromUtf8("イメージの読み込みエラー"));
+}
+
+TEST_F(DrawShapeMarkupTest, MendedPictureWithoutHeightIsRefusedWithAMessage) {
+    // A bitmap header of 200 x 0 pixels: nothing to scale the placement by.
+    Bytes header;
+    header.Byte('B').Byte('M').Long(54).Long(0).Long(54);
+    header.Long(40).Long(200).Long(0).Word(1).Word(24).Long(0).Long(0).Long(0).Long(0).Long(0);
+    header.Long(0);
+    const QString path = m_folder.filePath(QStringLiteral("flat.bmp"));
+    QFile flat(path);
+    ASSERT_TRUE(flat.open(QIODevice::WriteOnly));
+    flat.write(reinterpret_cast<const char*>(header.Get().data()),
+               static_cast<qint64>(header.Get().size()));
+    flat.close();
     CRecentImageList recent;
     recent.Add(CString::FromFilePath(path));
     PickRecentImage();
