@@ -364,6 +364,24 @@ POINT CRukMark::DevicePoint(CEntityDocument* document, CDC* dc, POINT point) {
     return device;
 }
 
+POINT CRukMark::LastPointOnDevice(CEntityDocument* document, CDC* dc, int x, int y) const {
+    if (!document || m_points.GetSize() == 0)
+        return POINT{x, y};
+    return DevicePoint(document, dc, m_points[m_points.GetSize() - 1]);
+}
+
+int CRukMark::VertexCount(const CRukEntity* child) {
+    return child ? static_cast<int>(child->m_points.GetSize()) : 0;
+}
+
+int CRukMark::VertexOf(const CRukEntity* child, int index, int* x, int* y) {
+    if (index < 0 || index >= VertexCount(child))
+        return 0;
+    *x = child->m_points[index].x;
+    *y = child->m_points[index].y;
+    return 1;
+}
+
 void CRukMark::XorLine(CTrackSurface& surface, const CMarkupDocument& document, POINT from,
                        POINT to) {
     surface.Polyline(
@@ -474,6 +492,14 @@ void CRukMark::BuildMarkupChild(CMarkupDocument& document, CRukEntity* child) {
     document.AddMarkup(child);
     document.AddToLayer(child);
     AddChild(child);
+}
+
+void CRukMark::FinishWithChild(CMarkupDocument& document, CRukEntity* child) {
+    child->RecalcExtents();
+    int minX = 0, minY = 0, maxX = 0, maxY = 0;
+    child->GetExtents(&minX, &minY, &maxX, &maxY);
+    BuildMarkupChild(document, child);
+    FinishMarkup(document, minX, minY, maxX, maxY);
 }
 
 void CRukMark::FinishMarkup(CMarkupDocument& document, int minX, int minY, int maxX, int maxY) {

@@ -144,6 +144,16 @@ protected:
     // document and appended to the list. The caller has given it its
     // geometry and recomputed its extents.
     void BuildMarkupChild(CMarkupDocument& document, CRukEntity* child);
+    // The band anchor of the vertex gestures: the last point on the device,
+    // (x, y) before the first.
+    POINT LastPointOnDevice(CEntityDocument* document, CDC* dc, int x, int y) const;
+    // The vertices of a child outline or path: their count (0 without the
+    // child), and one of them (0 for an index outside).
+    static int VertexCount(const CRukEntity* child);
+    static int VertexOf(const CRukEntity* child, int index, int* x, int* y);
+    // The last child, given its geometry, filed and the markup finished:
+    // the child's extents give the defining points.
+    void FinishWithChild(CMarkupDocument& document, CRukEntity* child);
     // The steps after the children: defining points from the extents of
     // the children, colours, tag, name, layer and count from the document.
     void FinishMarkup(CMarkupDocument& document, int minX, int minY, int maxX, int maxY);

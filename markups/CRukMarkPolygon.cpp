@@ -63,23 +63,15 @@ int CRukMarkPolygon::AddPoint(int x, int y, int mode) {
 }
 
 POINT CRukMarkPolygon::AdjustPoint(CEntityDocument* document, CDC* dc, int x, int y) {
-    if (!document || m_points.GetSize() == 0)
-        return POINT{x, y};
-    return DevicePoint(document, dc, PointAt(static_cast<int>(m_points.GetSize()) - 1));
+    return LastPointOnDevice(document, dc, x, y);
 }
 
 int CRukMarkPolygon::GetPointCount() const {
-    const CRukEntity* outline = Outline();
-    return outline ? static_cast<int>(outline->m_points.GetSize()) : 0;
+    return VertexCount(Outline());
 }
 
 int CRukMarkPolygon::GetPoint(int* x, int* y, int index) const {
-    const CRukEntity* outline = Outline();
-    if (!outline || index < 0 || index >= outline->m_points.GetSize())
-        return 0;
-    *x = outline->m_points[index].x;
-    *y = outline->m_points[index].y;
-    return 1;
+    return VertexOf(Outline(), index, x, y);
 }
 
 void CRukMarkPolygon::TrackOn(CTrackSurface& surface, CMarkupDocument& document, POINT oldPoint,
@@ -133,9 +125,5 @@ void CRukMarkPolygon::Finish(CEntityDocument* entityDocument, CDC*, const CDrawD
     if (!document || m_points.GetSize() < kLeastVertices)
         return;
     CRukEntity* outline = MakeOutline(*document);
-    outline->RecalcExtents();
-    int minX = 0, minY = 0, maxX = 0, maxY = 0;
-    outline->GetExtents(&minX, &minY, &maxX, &maxY);
-    BuildMarkupChild(*document, outline);
-    FinishMarkup(*document, minX, minY, maxX, maxY);
+    FinishWithChild(*document, outline);
 }

@@ -59,11 +59,7 @@ void CRukRedCircle::Finish(CEntityDocument* entityDocument, CDC*, const CDrawDef
     auto* circle = new CRukCircle();
     circle->SetFirstPoint(PointAt(0).x, PointAt(0).y);
     circle->AppendPoint(PointAt(1).x, PointAt(1).y);
-    circle->RecalcExtents();
-    int minX = 0, minY = 0, maxX = 0, maxY = 0;
-    circle->GetExtents(&minX, &minY, &maxX, &maxY);
-    BuildMarkupChild(*document, circle);
-    FinishMarkup(*document, minX, minY, maxX, maxY);
+    FinishWithChild(*document, circle);
 }
 
 int CRukRedCircle::GetPoint(int* x, int* y, int index) const {

@@ -59,11 +59,7 @@ void CRukRedEllipse::Finish(CEntityDocument* entityDocument, CDC*, const CDrawDe
     auto* ellipse = new CRukEllipse();
     ellipse->SetFirstPoint(PointAt(0).x, PointAt(0).y);
     ellipse->AppendPoint(PointAt(1).x, PointAt(1).y);
-    ellipse->RecalcExtents();
-    int minX = 0, minY = 0, maxX = 0, maxY = 0;
-    ellipse->GetExtents(&minX, &minY, &maxX, &maxY);
-    BuildMarkupChild(*document, ellipse);
-    FinishMarkup(*document, minX, minY, maxX, maxY);
+    FinishWithChild(*document, ellipse);
 }
 
 int CRukRedEllipse::GetPoint(int* x, int* y, int index) const {

@@ -146,16 +146,12 @@ void CRukRedImage::Finish(CEntityDocument* entityDocument, CDC*, const CDrawDefa
 
     auto* border = new CRukPolygon();
     AddVerticesTo(border);
-    border->RecalcExtents();
-    int minX = 0, minY = 0, maxX = 0, maxY = 0;
-    border->GetExtents(&minX, &minY, &maxX, &maxY);
-    BuildMarkupChild(*document, border);
+    FinishWithChild(*document, border);
+    // The border outlines the picture and never fills over it.
     border->SetFillType(0);
     border->SetTransparent(1);
-    const CRedlineStyle& style = document->m_style;
-    FinishMarkup(*document, minX, minY, maxX, maxY);
-    SetFillColor(style.m_redFillColor);
-    SetThirdColor(style.m_redHatchColor);
+    SetFillColor(document->m_style.m_redFillColor);
+    SetThirdColor(document->m_style.m_redHatchColor);
 }
 
 std::vector<POINT> CRukRedImage::FramePoints() const {

@@ -43,11 +43,7 @@ void CRukRedLine::Finish(CEntityDocument* entityDocument, CDC*, const CDrawDefau
     auto* line = new CRukLine();
     line->SetFirstPoint(PointAt(0).x, PointAt(0).y);
     line->AppendPoint(PointAt(1).x, PointAt(1).y);
-    line->RecalcExtents();
-    int minX = 0, minY = 0, maxX = 0, maxY = 0;
-    line->GetExtents(&minX, &minY, &maxX, &maxY);
-    BuildMarkupChild(*document, line);
-    FinishMarkup(*document, minX, minY, maxX, maxY);
+    FinishWithChild(*document, line);
 }
 
 int CRukRedLine::GetPoint(int* x, int* y, int index) const {

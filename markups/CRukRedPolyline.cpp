@@ -32,23 +32,15 @@ int CRukRedPolyline::AddPoint(int x, int y, int mode) {
 }
 
 POINT CRukRedPolyline::AdjustPoint(CEntityDocument* document, CDC* dc, int x, int y) {
-    if (!document || m_points.GetSize() == 0)
-        return POINT{x, y};
-    return DevicePoint(document, dc, PointAt(static_cast<int>(m_points.GetSize()) - 1));
+    return LastPointOnDevice(document, dc, x, y);
 }
 
 int CRukRedPolyline::GetPointCount() const {
-    const CRukEntity* path = ChildAt(0, PathKind());
-    return path ? static_cast<int>(path->m_points.GetSize()) : 0;
+    return VertexCount(ChildAt(0, PathKind()));
 }
 
 int CRukRedPolyline::GetPoint(int* x, int* y, int index) const {
-    const CRukEntity* path = ChildAt(0, PathKind());
-    if (!path || index < 0 || index >= path->m_points.GetSize())
-        return 0;
-    *x = path->m_points[index].x;
-    *y = path->m_points[index].y;
-    return 1;
+    return VertexOf(ChildAt(0, PathKind()), index, x, y);
 }
 
 void CRukRedPolyline::TrackOn(CTrackSurface& surface, CMarkupDocument& document, POINT oldPoint,
@@ -78,11 +70,7 @@ void CRukRedPolyline::BuildPath(CMarkupDocument& document, CRukEntity* path) {
     path->SetFirstPoint(PointAt(0).x, PointAt(0).y);
     for (int i = 1; i < static_cast<int>(m_points.GetSize()); ++i)
         path->AppendPoint(PointAt(i).x, PointAt(i).y);
-    path->RecalcExtents();
-    int minX = 0, minY = 0, maxX = 0, maxY = 0;
-    path->GetExtents(&minX, &minY, &maxX, &maxY);
-    BuildMarkupChild(document, path);
-    FinishMarkup(document, minX, minY, maxX, maxY);
+    FinishWithChild(document, path);
 }
 
 void CRukRedPolyline::Finish(CEntityDocument* entityDocument, CDC*, const CDrawDefaults*) {

@@ -81,11 +81,7 @@ void CRukRedSquare::Finish(CEntityDocument* entityDocument, CDC*, const CDrawDef
         m_points.Add(corner);
     auto* polygon = new CRukPolygon();
     AddVerticesTo(polygon);
-    polygon->RecalcExtents();
-    int minX = 0, minY = 0, maxX = 0, maxY = 0;
-    polygon->GetExtents(&minX, &minY, &maxX, &maxY);
-    BuildMarkupChild(*document, polygon);
-    FinishMarkup(*document, minX, minY, maxX, maxY);
+    FinishWithChild(*document, polygon);
 }
 
 int CRukRedSquare::GetPoint(int* x, int* y, int index) const {
