@@ -309,3 +309,43 @@ TEST_F(OpenPath, SegmentStrokeAnchorsTheBandOnlyWhileASegmentIsOpen) {
 }
 
 } // namespace
+
+namespace {
+
+bool Called(const CRecordingDC& dc, const std::string& prefix) {
+    for (const std::string& call : dc.Calls())
+        if (call.rfind(prefix, 0) == 0)
+            return true;
+    return false;
+}
+
+TEST_F(OpenPath, SegmentStrokeFeedbackIsAWideStrokedPathInXor) {
+    CRukMarkPartLine stroke;
+    stroke.OnButtonDown(nullptr, nullptr, 0, 0, nullptr, 0);
+    stroke.AddPoint(1000, 0, 0);
+    CRecordingDC dc;
+    stroke.DrawPreview(&m_document, &dc, 2000, 0, &m_settings);
+    EXPECT_TRUE(Called(dc, "SetROP2(R2_XORPEN)"));
+    EXPECT_TRUE(Called(dc, "BeginPath"));
+    EXPECT_TRUE(Called(dc, "StrokePath"));
+    EXPECT_TRUE(Called(dc, "SelectObject(pen PS_GEOMETRIC"));
+    EXPECT_EQ(VerticesOf(stroke), (std::vector<POINT>{{0, 0}, {1000, 0}})) << "pen up";
+}
+
+TEST_F(OpenPath, SegmentStrokeDrawsItsChainsInvertedOnlyInSelectModeThree) {
+    auto* stroke = new CRukMarkPartLine();
+    m_document.AddMarkup(stroke);
+    for (const POINT& p : std::vector<POINT>{kA, kB})
+        stroke->m_points.Add(p);
+    Finish(*stroke);
+    for (const int mode : {0, 3}) {
+        m_settings.m_selectMode = mode;
+        CRecordingDC dc;
+        stroke->Draw(&m_document, &dc, 0, 0, 0.1, 0x0000FF, &m_settings, RECT{0, 0, 0, 0});
+        EXPECT_EQ(Called(dc, "SetROP2(R2_NOT)"), mode == 3) << mode;
+        EXPECT_FALSE(Called(dc, "SelectObject(brush")) << "no fill brush";
+        EXPECT_FALSE(Called(dc, "SetTextColor")) << mode;
+    }
+}
+
+} // namespace
