@@ -7,6 +7,7 @@
 #include "entities/CRingPolygon.h"
 #include "entities/CSegmentBand.h"
 #include "entities/ColorRules.h"
+#include "entities/EntityKinds.h"
 #include "geometry/CurveMath.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDC.h"
@@ -253,14 +254,16 @@ void CRukEntity::Draw(CEntityDocument* document, CDC* dc, int originX, int origi
                       COLORREF color, const CDrawDefaults* settings, const RECT& clip) {
     const int width = GetDeviceLineWidth(dc, m_lineWidth, settings);
     const int mode = settings->m_selectMode;
-    const int fillType = GetFillType();
+    // A markup answers for the fill of its closed child.
+    const bool markup = IsMarkupKind(m_kind);
+    const int fillType = markup ? GetFillType() : m_fillType;
     const bool normal = mode == 0 || mode == 2 || (mode == 1 && fillType != kSpecialFill);
     CGdiObject* oldBrush = nullptr;
     COLORREF oldTextColor = 0;
     CBrush fill;
     if (normal) {
         // A filled shape shows its area in the colour too.
-        if (fillType != 0 && fillType != kSpecialFill) {
+        if (markup && fillType != 0 && fillType != kSpecialFill) {
             fill.CreateSolidBrush(color);
             oldBrush = dc->SelectObject(&fill);
         } else {
