@@ -349,3 +349,26 @@ TEST_F(OpenPath, SegmentStrokeDrawsItsChainsInvertedOnlyInSelectModeThree) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(OpenPath, SegmentStrokeBodyIsPointsThenGroupLayoutByteForByte) {
+    auto* stroke = new CRukMarkPartLine();
+    m_document.AddMarkup(stroke);
+    for (const POINT& p : std::vector<POINT>{kA, kB, kC, kD})
+        stroke->m_points.Add(p);
+    Finish(*stroke);
+    const std::vector<BYTE> stored = StoreObject(*stroke);
+    Bytes own = ClassRecord(0, "CRukMarkPartLine");
+    own.Word(4).Long(0).Long(0).Long(1000).Long(0).Long(1000).Long(1000).Long(2000).Long(1000);
+    own.Long(0).Long(1000).Long(2000).Long(0);
+    own.Text("RED").Long(0x0000FF).Text("").Byte(0).Text("").Text("").Long(2).Word(2);
+    ASSERT_GT(stored.size(), own.Get().size());
+    EXPECT_EQ(std::vector<BYTE>(stored.begin(), stored.begin() + own.Get().size()), own.Get());
+    const LoadedMarkup<CRukMarkPartLine> loaded(LoadObject(stored));
+    ASSERT_NE(loaded.mark, nullptr);
+    EXPECT_EQ(StoreObject(*loaded.mark), stored);
+    EXPECT_EQ(loaded.mark->GetPointCount(), 2) << "the first chain's vertices";
+}
+
+} // namespace
