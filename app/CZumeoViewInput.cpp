@@ -204,7 +204,9 @@ void CZumeoView::OnLButtonDown(UINT flags, POINT point) {
 }
 
 void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
-    if (m_document->m_markupKind == kNoteTool && m_document->m_noteText.IsEmpty())
+    // A picture is placed only after InsertImage has asked for its file.
+    if ((m_document->m_markupKind == kNoteTool && m_document->m_noteText.IsEmpty()) ||
+        m_document->m_markupKind == kImageTool)
         return;
     std::unique_ptr<CRukEntity> markup(CMarkupKinds::CreateForTool(m_document->m_markupKind));
     if (!markup)

@@ -4,9 +4,15 @@
 #include "MarkupTestSupport.h"
 
 #include "entities/EntityKinds.h"
+#include "markups/CMarkupKinds.h"
+#include "markups/CRukFreeCurve.h"
+#include "markups/CRukMarkCloud.h"
+#include "markups/CRukMarkPolygon.h"
 #include "markups/CRukRedCircle.h"
 #include "markups/CRukRedEllipse.h"
+#include "markups/CRukRedImage.h"
 #include "markups/CRukRedLine.h"
+#include "markups/CRukRedPolyline.h"
 #include "markups/CRukRedSquare.h"
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/win/Cursors.h"
@@ -76,6 +82,43 @@ INSTANTIATE_TEST_SUITE_P(
                       SecondPointCase{"SquareSameX", &kSquare, {100, 500}, 0},
                       SecondPointCase{"SquareDiagonal", &kSquare, {300, 500}, 1}),
     [](const ::testing::TestParamInfo<SecondPointCase>& info) { return info.param.name; });
+
+// ---- The tools
+
+struct ToolCase {
+    const char* name;
+    int tool;
+    int number;
+};
+
+void PrintTo(const ToolCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ToolKind : public ::testing::TestWithParam<ToolCase> {};
+
+TEST_P(ToolKind, CreatesItsMarkup) {
+    const std::unique_ptr<CRukMark> mark(CMarkupKinds::CreateForTool(GetParam().tool));
+    ASSERT_NE(mark, nullptr);
+    EXPECT_EQ(mark->GetKind(), MarkupKind(GetParam().number));
+    EXPECT_EQ(mark->GetLayerName(), "0");
+    EXPECT_EQ(mark->m_redline, 0);
+    EXPECT_EQ(mark->m_trackShown, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, ToolKind,
+    ::testing::Values(ToolCase{"Cloud", 3, 0x03}, ToolCase{"Polygon", 6, 0x06},
+                      ToolCase{"Line", 7, 0x07}, ToolCase{"Circle", 8, 0x08},
+                      ToolCase{"Ellipse", 9, 0x09}, ToolCase{"Rectangle", 10, 0x0A},
+                      ToolCase{"Polyline", 11, 0x0B}, ToolCase{"Freehand", 12, 0x13},
+                      ToolCase{"Image", 13, 0x15}),
+    [](const ::testing::TestParamInfo<ToolCase>& info) { return info.param.name; });
+
+TEST(ToolKind, SegmentStrokeIsReadFromFilesOnly) {
+    EXPECT_EQ(CMarkupKinds::Find(MarkupKind(0x0C))->m_tool, -1);
+    EXPECT_EQ(CMarkupKinds::FindTool(-1), nullptr);
+}
 
 // ---- Finish
 
