@@ -101,7 +101,7 @@ TEST_P(ToolKind, CreatesItsMarkup) {
     const std::unique_ptr<CRukMark> mark(CMarkupKinds::CreateForTool(GetParam().tool));
     ASSERT_NE(mark, nullptr);
     EXPECT_EQ(mark->GetKind(), MarkupKind(GetParam().number));
-    EXPECT_EQ(mark->GetLayerName(), "0");
+    EXPECT_EQ(mark->m_layerName, "0");
     EXPECT_EQ(mark->m_redline, 0);
     EXPECT_EQ(mark->m_trackShown, 0);
 }
