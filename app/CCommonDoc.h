@@ -232,7 +232,6 @@ public:
     CString m_importLayerName;
     CString m_noteText;
     int m_markupKind = 0;
-    double m_cloudSize = 0.4;
     CString m_fontFace;
     int m_createWorkFile = 1;
     CObList m_layers;

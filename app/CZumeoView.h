@@ -107,6 +107,10 @@ public:
     // options' size (the window's, when asked for the visible part); false
     // after a message when it was not written.
     bool ExportImage(const CString& path, int format, const CImageExportOptions& options);
+    // Asks for a picture file and makes the image redline that the next
+    // click places, sized from the drawing; FALSE when cancelled or when
+    // the picture does not load.
+    BOOL InsertImage();
 
     // ---- Commands of the menu and the tool bar, and their enablers.
 
@@ -335,6 +339,11 @@ private:
     void StartMarkup(UINT flags, POINT viewPoint);
     // Files the completed markup with its undo step and selects it.
     void FileMarkup();
+    // The freehand stroke records the point it is dragged to.
+    void GrowFreehand(POINT viewPoint);
+    // The button released over a markup being drawn: a vertex, and the
+    // markup filed when that completes it.
+    void ReleaseMarkup(POINT viewPoint);
     // Takes back the last point of the markup or measurement under
     // construction; the points left, the object gone at 0 or below.
     int EraseToolPoint(POINT point);

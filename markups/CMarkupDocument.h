@@ -38,4 +38,6 @@ public:
     double m_textSize = 0.2;
     // The arrowhead factor: arrowhead length = unit x factor.
     double m_arrowSize = 1.0;
+    // The cloud factor: new clouds' arc size = unit x factor.
+    double m_cloudSize = 0.4;
 };

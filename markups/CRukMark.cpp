@@ -195,23 +195,27 @@ void CRukMark::OnButtonDown(CDC*, CEntityDocument*, int x, int y, const CDrawDef
 }
 
 int CRukMark::AddPoint(int x, int y, int mode) {
-    constexpr int kClick = 0;
     constexpr int kFinishRequest = 1;
     constexpr int kLeastPolyPoints = 3;
-    if (m_polyMode) {
-        if (mode == kFinishRequest && GetPointCount() >= kLeastPolyPoints)
-            return 1;
-        if (mode == kClick)
-            m_points.Add(POINT{x, y});
-        m_x1 = x;
-        m_y1 = y;
-        return 0;
-    }
+    if (m_polyMode)
+        return AddOpenPoint(x, y, mode, kLeastPolyPoints);
     if (mode == kFinishRequest)
         return 0;
     m_points.Add(POINT{x, y});
     if (GetPointCount() >= m_pointsToFinish)
         return 1;
+    m_x1 = x;
+    m_y1 = y;
+    return 0;
+}
+
+int CRukMark::AddOpenPoint(int x, int y, int mode, int least) {
+    constexpr int kClick = 0;
+    constexpr int kFinishRequest = 1;
+    if (mode == kFinishRequest && static_cast<int>(m_points.GetSize()) >= least)
+        return 1;
+    if (mode == kClick)
+        m_points.Add(POINT{x, y});
     m_x1 = x;
     m_y1 = y;
     return 0;
@@ -340,6 +344,56 @@ std::vector<POINT> CRukMark::ViewChain(const CMarkupDocument& document, POINT cu
     return chain;
 }
 
+int CRukMark::EraseLastVertex(CTrackSurface& surface, const CMarkupDocument& document,
+                              POINT cursor) {
+    const int count = static_cast<int>(m_points.GetSize());
+    if (count < 2)
+        return 0;
+    const POINT last = m_points[count - 1];
+    const POINT previous = m_points[count - 2];
+    XorLine(surface, document, cursor, previous);
+    XorLine(surface, document, cursor, last);
+    XorLine(surface, document, last, previous);
+    m_points.RemoveAt(count - 1);
+    m_x1 = previous.x;
+    m_y1 = previous.y;
+    if (count - 1 == 1)
+        m_trackShown = 0;
+    return count - 1;
+}
+
+void CRukMark::TrackFromCurrent(CTrackSurface& surface, const CMarkupDocument& document,
+                                POINT oldPoint, POINT newPoint) const {
+    const POINT current{m_x1, m_y1};
+    XorLine(surface, document, current, oldPoint);
+    XorLine(surface, document, current, newPoint);
+}
+
+POINT CRukMark::DevicePoint(CEntityDocument* document, CDC* dc, POINT point) {
+    POINT device = document->LogicalToDevicePoint(point.x, point.y);
+    if (dc)
+        dc->LPtoDP(&device);
+    return device;
+}
+
+POINT CRukMark::LastPointOnDevice(CEntityDocument* document, CDC* dc, int x, int y) const {
+    if (!document || m_points.GetSize() == 0)
+        return POINT{x, y};
+    return DevicePoint(document, dc, m_points[m_points.GetSize() - 1]);
+}
+
+int CRukMark::VertexCount(const CRukEntity* child) {
+    return child ? static_cast<int>(child->m_points.GetSize()) : 0;
+}
+
+int CRukMark::VertexOf(const CRukEntity* child, int index, int* x, int* y) {
+    if (index < 0 || index >= VertexCount(child))
+        return 0;
+    *x = child->m_points[index].x;
+    *y = child->m_points[index].y;
+    return 1;
+}
+
 void CRukMark::XorLine(CTrackSurface& surface, const CMarkupDocument& document, POINT from,
                        POINT to) {
     surface.Polyline(
@@ -459,6 +513,14 @@ void CRukMark::BuildMarkupChild(CMarkupDocument& document, CRukEntity* child) {
     document.AddMarkup(child);
     document.AddToLayer(child);
     AddChild(child);
+}
+
+void CRukMark::FinishWithChild(CMarkupDocument& document, CRukEntity* child) {
+    child->RecalcExtents();
+    int minX = 0, minY = 0, maxX = 0, maxY = 0;
+    child->GetExtents(&minX, &minY, &maxX, &maxY);
+    BuildMarkupChild(document, child);
+    FinishMarkup(document, minX, minY, maxX, maxY);
 }
 
 void CRukMark::FinishMarkup(CMarkupDocument& document, int minX, int minY, int maxX, int maxY) {

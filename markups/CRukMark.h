@@ -106,6 +106,9 @@ public:
     static int ClipSegmentToCircle(POINT p, POINT* q, int cx, int cy, int radius, UINT unit);
     static int ClipToEllipse(POINT p, POINT* out, int cx, int cy, int width, int height, UINT unit);
 
+    // A drawing point on the device of the DC.
+    static POINT DevicePoint(CEntityDocument* document, CDC* dc, POINT point);
+
     // After a control file is read: the layer of the first child on
     // another layer (kept when all agree), and whether the leader starts at
     // the markup's first point.
@@ -144,6 +147,16 @@ protected:
     // document and appended to the list. The caller has given it its
     // geometry and recomputed its extents.
     void BuildMarkupChild(CMarkupDocument& document, CRukEntity* child);
+    // The band anchor of the vertex gestures: the last point on the device,
+    // (x, y) before the first.
+    POINT LastPointOnDevice(CEntityDocument* document, CDC* dc, int x, int y) const;
+    // The vertices of a child outline or path: their count (0 without the
+    // child), and one of them (0 for an index outside).
+    static int VertexCount(const CRukEntity* child);
+    static int VertexOf(const CRukEntity* child, int index, int* x, int* y);
+    // The last child, given its geometry, filed and the markup finished:
+    // the child's extents give the defining points.
+    void FinishWithChild(CMarkupDocument& document, CRukEntity* child);
     // The steps after the children: defining points from the extents of
     // the children, colours, tag, name, layer and count from the document.
     void FinishMarkup(CMarkupDocument& document, int minX, int minY, int maxX, int maxY);
@@ -165,6 +178,18 @@ protected:
 
     // The points and then the cursor, in view units.
     std::vector<POINT> ViewChain(const CMarkupDocument& document, POINT cursor) const;
+    // The open gesture of the vertex markups: a click appends a vertex and
+    // makes it current; a finish request with at least `least` points
+    // completes (1) without adding one; anything else only moves the
+    // current point.
+    int AddOpenPoint(int x, int y, int mode, int least);
+    // Takes back the last vertex of an open gesture and its XOR lines to
+    // the cursor; the points left, 0 with fewer than two.
+    int EraseLastVertex(CTrackSurface& surface, const CMarkupDocument& document, POINT cursor);
+    // The lines from the current point to the old and the new cursor.
+    void TrackFromCurrent(CTrackSurface& surface, const CMarkupDocument& document, POINT oldPoint,
+                          POINT newPoint) const;
+
     // The XOR line between two drawing points.
     static void XorLine(CTrackSurface& surface, const CMarkupDocument& document, POINT from,
                         POINT to);

@@ -20,25 +20,7 @@
 
 namespace {
 
-// A markup read from an archive with the children it refers to: nothing
-// else owns them.
-struct LoadedMark {
-    explicit LoadedMark(CObject* object) : mark(dynamic_cast<CRukLeaderMark*>(object)) {
-        if (!mark)
-            delete object;
-    }
-    ~LoadedMark() {
-        if (!mark)
-            return;
-        for (CRukEntity* child : ChildrenOf(*mark))
-            delete child;
-        delete mark;
-    }
-    LoadedMark(const LoadedMark&) = delete;
-    LoadedMark& operator=(const LoadedMark&) = delete;
-
-    CRukLeaderMark* mark;
-};
+using LoadedMark = LoadedMarkup<CRukLeaderMark>;
 
 // ---- Schema 2
 

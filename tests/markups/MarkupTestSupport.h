@@ -68,6 +68,10 @@ class RecordingSurface : public CTrackSurface {
 public:
     void Polyline(const std::vector<POINT>& points) override { Record("Polyline", points); }
     void Polygon(const std::vector<POINT>& points) override { Record("Polygon", points); }
+    void Stroke(POINT from, POINT to, int lineWidth) override {
+        m_strokeWidths.push_back(lineWidth);
+        Record("Stroke", {from, to});
+    }
     SIZE MeasureLabel(const CString& text, const CLabelFont& font) override {
         m_fonts.push_back(font.m_height);
         return SIZE{10 * text.GetLength(), 20};
@@ -89,6 +93,7 @@ public:
 
     std::vector<std::string> m_figures;
     std::vector<int> m_fonts;
+    std::vector<int> m_strokeWidths;
 
     static std::string Figure(const char* kind, std::vector<POINT> points) {
         if (points.size() == 2 && (points[1].x < points[0].x ||
@@ -135,6 +140,26 @@ inline std::vector<CRukEntity*> ChildrenOf(const CRukEntity& group) {
         children.push_back(group.GetNext(position));
     return children;
 }
+
+// A markup read from an archive with the children it refers to: nothing
+// else owns them.
+template <class Markup> struct LoadedMarkup {
+    explicit LoadedMarkup(CObject* object) : mark(dynamic_cast<Markup*>(object)) {
+        if (!mark)
+            delete object;
+    }
+    ~LoadedMarkup() {
+        if (!mark)
+            return;
+        for (CRukEntity* child : ChildrenOf(*mark))
+            delete child;
+        delete mark;
+    }
+    LoadedMarkup(const LoadedMarkup&) = delete;
+    LoadedMarkup& operator=(const LoadedMarkup&) = delete;
+
+    Markup* mark;
+};
 
 // Reads the bytes, frees whatever the archive handed out, and answers the
 // archive exception's cause (0 when none was thrown).
