@@ -553,18 +553,11 @@ void CRukMark::FinishFromChildren(CMarkupDocument& document) {
 }
 
 int CRukMark::AddUntilFinishRequest(int x, int y, int mode) {
-    constexpr int kClick = 0;
-    constexpr int kFinishRequest = 1;
-    const int count = GetPointCount();
-    if (mode == kClick) {
-        m_points.Add(POINT{x, y});
-    } else if (mode == kFinishRequest && count > 1) {
-        m_pointsToFinish = count;
-        return 1;
-    }
-    m_x1 = x;
-    m_y1 = y;
-    return 0;
+    constexpr int kLeastPoints = 2;
+    const int complete = AddOpenPoint(x, y, mode, kLeastPoints);
+    if (complete)
+        m_pointsToFinish = GetPointCount();
+    return complete;
 }
 
 // ---- Label font and fitting

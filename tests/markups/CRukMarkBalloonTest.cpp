@@ -273,24 +273,6 @@ TEST_F(BalloonFixture, ALeaderOfOnePointHasNoArrowLength) {
 
 // ---- Archive
 
-struct LoadedBalloon {
-    explicit LoadedBalloon(CObject* object) : balloon(dynamic_cast<CRukMarkBalloon*>(object)) {
-        if (!balloon)
-            delete object;
-    }
-    ~LoadedBalloon() {
-        if (!balloon)
-            return;
-        for (CRukEntity* child : ChildrenOf(*balloon))
-            delete child;
-        delete balloon;
-    }
-    LoadedBalloon(const LoadedBalloon&) = delete;
-    LoadedBalloon& operator=(const LoadedBalloon&) = delete;
-
-    CRukMarkBalloon* balloon;
-};
-
 constexpr char kBalloonName[] = "CRukMarkBalloon";
 
 TEST_F(BalloonFixture, SchemaTwoBodyReadsAndWritesBackByteForByte) {
@@ -307,12 +289,12 @@ TEST_F(BalloonFixture, SchemaTwoBodyReadsAndWritesBackByteForByte) {
     EXPECT_EQ(std::vector<BYTE>(stored.begin(), stored.begin() + static_cast<long>(end)),
               Bytes().Append(head.Get()).Append(own.Get()).Get());
 
-    const LoadedBalloon loaded(LoadObject(stored));
-    ASSERT_NE(loaded.balloon, nullptr);
-    EXPECT_EQ(StoreObject(*loaded.balloon), stored);
-    EXPECT_EQ(loaded.balloon->m_childCount, 5);
-    EXPECT_EQ(loaded.balloon->m_endMarkFlag, 0) << "the flag is not archived";
-    EXPECT_EQ(loaded.balloon->GetArrowLength(), 1000);
+    const LoadedMarkup<CRukMarkBalloon> loaded(LoadObject(stored));
+    ASSERT_NE(loaded.mark, nullptr);
+    EXPECT_EQ(StoreObject(*loaded.mark), stored);
+    EXPECT_EQ(loaded.mark->m_childCount, 5);
+    EXPECT_EQ(loaded.mark->m_endMarkFlag, 0) << "the flag is not archived";
+    EXPECT_EQ(loaded.mark->GetArrowLength(), 1000);
 }
 
 // A balloon as older versions stored it: a line leader, the arrowhead's
@@ -374,9 +356,9 @@ struct OldBalloon {
 
 TEST(BalloonArchiveOld, SchemaOneIsConvertedToTheFiveChildLayout) {
     OldBalloon old;
-    const LoadedBalloon loaded(LoadObject(old.Body(1)));
-    ASSERT_NE(loaded.balloon, nullptr);
-    const std::vector<CRukEntity*> children = ChildrenOf(*loaded.balloon);
+    const LoadedMarkup<CRukMarkBalloon> loaded(LoadObject(old.Body(1)));
+    ASSERT_NE(loaded.mark, nullptr);
+    const std::vector<CRukEntity*> children = ChildrenOf(*loaded.mark);
     ASSERT_EQ(children.size(), 10u);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(children[i]->m_tag, "DELETE") << i;
@@ -395,17 +377,17 @@ TEST(BalloonArchiveOld, SchemaOneIsConvertedToTheFiveChildLayout) {
     EXPECT_EQ(VerticesOf(*children[8]), std::vector<POINT>(4, POINT{5000, 0}));
     EXPECT_EQ(children[9]->GetText(), "Hi");
     // The circle had a radius: the repeated anchor goes.
-    EXPECT_EQ(VerticesOf(*loaded.balloon), (std::vector<POINT>{{0, 0}, {5000, 0}}));
-    EXPECT_EQ(loaded.balloon->m_layerName, "LEAD");
+    EXPECT_EQ(VerticesOf(*loaded.mark), (std::vector<POINT>{{0, 0}, {5000, 0}}));
+    EXPECT_EQ(loaded.mark->m_layerName, "LEAD");
 }
 
 TEST(BalloonArchiveOld, SchemaZeroGivesUnsetWidthsFifteen) {
     OldBalloon old;
     old.circle.SetLineWidth(0);
-    const LoadedBalloon loaded(LoadObject(old.Body(0)));
-    ASSERT_NE(loaded.balloon, nullptr);
-    EXPECT_EQ(ChildrenOf(*loaded.balloon)[3]->GetLineWidth(), 15);
-    EXPECT_EQ(ChildrenOf(*loaded.balloon)[7]->GetLineWidth(), 15);
+    const LoadedMarkup<CRukMarkBalloon> loaded(LoadObject(old.Body(0)));
+    ASSERT_NE(loaded.mark, nullptr);
+    EXPECT_EQ(ChildrenOf(*loaded.mark)[3]->GetLineWidth(), 15);
+    EXPECT_EQ(ChildrenOf(*loaded.mark)[7]->GetLineWidth(), 15);
 }
 
 TEST(BalloonArchiveOld, SchemaThreeIsABadSchema) {

@@ -20,25 +20,6 @@
 
 namespace {
 
-// A markup read from an archive with the children it refers to.
-template <class Mark> struct Loaded {
-    explicit Loaded(CObject* object) : mark(dynamic_cast<Mark*>(object)) {
-        if (!mark)
-            delete object;
-    }
-    ~Loaded() {
-        if (!mark)
-            return;
-        for (CRukEntity* child : ChildrenOf(*mark))
-            delete child;
-        delete mark;
-    }
-    Loaded(const Loaded&) = delete;
-    Loaded& operator=(const Loaded&) = delete;
-
-    Mark* mark;
-};
-
 // A document of unit 1000 whose view units are drawing units: flags 5000
 // long with a foot of radius 500, hands 500 in size.
 class PlantedFixture : public ::testing::Test {
@@ -125,7 +106,7 @@ TEST_F(PlantedFixture, ALoadedFlagsSecondPointIsThePolesLowerEnd) {
     EXPECT_EQ(
         std::vector<BYTE>(stored.begin(), stored.begin() + static_cast<long>(head.Get().size())),
         head.Get());
-    const Loaded<CRukMarkFlag> loaded(LoadObject(stored));
+    const LoadedMarkup<CRukMarkFlag> loaded(LoadObject(stored));
     ASSERT_NE(loaded.mark, nullptr);
     EXPECT_EQ(VerticesOf(*loaded.mark), (std::vector<POINT>{{0, 0}, {0, 500}}));
     EXPECT_EQ(StoreObject(*loaded.mark), stored);
@@ -202,7 +183,7 @@ TEST_F(PlantedFixture, HandSizeAndPointsComeFromTheOutline) {
     ASSERT_EQ(finger.GetPoint(&x, &y, 1), 1);
     EXPECT_EQ((POINT{x, y}), (POINT{413, 0}));
     EXPECT_EQ(finger.GetPoint(&x, &y, 2), 0);
-    const Loaded<CRukMarkFinger> loaded(LoadObject(StoreObject(finger)));
+    const LoadedMarkup<CRukMarkFinger> loaded(LoadObject(StoreObject(finger)));
     ASSERT_NE(loaded.mark, nullptr);
     EXPECT_EQ(VerticesOf(*loaded.mark), (std::vector<POINT>{{0, 0}, {413, 0}}));
 }
@@ -328,7 +309,7 @@ TEST_F(CalloutFixture, TheBodyIsThePointsThenTheGroupBody) {
     EXPECT_EQ(
         std::vector<BYTE>(stored.begin(), stored.begin() + static_cast<long>(head.Get().size())),
         head.Get());
-    const Loaded<CRukMarkPomp> loaded(LoadObject(stored));
+    const LoadedMarkup<CRukMarkPomp> loaded(LoadObject(stored));
     ASSERT_NE(loaded.mark, nullptr);
     EXPECT_EQ(StoreObject(*loaded.mark), stored);
 }

@@ -294,24 +294,6 @@ TEST(NoteFeedback, TheOutlineFollowsTheFittedCorner) {
 
 constexpr char kNoteName[] = "CRukMarkTBox";
 
-struct LoadedNote {
-    explicit LoadedNote(CObject* object) : note(dynamic_cast<CRukMarkTBox*>(object)) {
-        if (!note)
-            delete object;
-    }
-    ~LoadedNote() {
-        if (!note)
-            return;
-        for (CRukEntity* child : ChildrenOf(*note))
-            delete child;
-        delete note;
-    }
-    LoadedNote(const LoadedNote&) = delete;
-    LoadedNote& operator=(const LoadedNote&) = delete;
-
-    CRukMarkTBox* note;
-};
-
 TEST_F(NoteFixture, SchemaOneBodyReadsAndWritesBackByteForByte) {
     Finish("ABCD", {0, 200}, {1000, 0});
     const std::vector<BYTE> stored = StoreObject(m_note);
@@ -324,10 +306,10 @@ TEST_F(NoteFixture, SchemaOneBodyReadsAndWritesBackByteForByte) {
     ASSERT_GT(stored.size(), end);
     for (std::size_t i = 0; i < end; ++i)
         ASSERT_EQ(stored[i], expected.Get()[i]) << "byte " << i;
-    const LoadedNote loaded(LoadObject(stored));
-    ASSERT_NE(loaded.note, nullptr);
-    EXPECT_EQ(StoreObject(*loaded.note), stored);
-    EXPECT_EQ(loaded.note->GetLabelText(), "ABCD");
+    const LoadedMarkup<CRukMarkTBox> loaded(LoadObject(stored));
+    ASSERT_NE(loaded.mark, nullptr);
+    EXPECT_EQ(StoreObject(*loaded.mark), stored);
+    EXPECT_EQ(loaded.mark->GetLabelText(), "ABCD");
 }
 
 TEST_F(NoteFixture, MendedSchemaZeroTakesTheChildCountFromTheListAndRepairsWidths) {
@@ -337,10 +319,10 @@ TEST_F(NoteFixture, MendedSchemaZeroTakesTheChildCountFromTheListAndRepairsWidth
     std::vector<BYTE> stored = StoreObject(m_note);
     // The schema word follows the class tag and the name's length.
     stored[2] = 0;
-    const LoadedNote loaded(LoadObject(stored));
-    ASSERT_NE(loaded.note, nullptr);
-    EXPECT_EQ(loaded.note->m_childCount, 2);
-    EXPECT_EQ(ChildrenOf(*loaded.note)[0]->GetLineWidth(), 15);
+    const LoadedMarkup<CRukMarkTBox> loaded(LoadObject(stored));
+    ASSERT_NE(loaded.mark, nullptr);
+    EXPECT_EQ(loaded.mark->m_childCount, 2);
+    EXPECT_EQ(ChildrenOf(*loaded.mark)[0]->GetLineWidth(), 15);
 }
 
 TEST_F(NoteFixture, SchemaTwoIsABadSchema) {

@@ -6,7 +6,9 @@
 #include "entities/CRukCircle.h"
 #include "entities/CRukLayer.h"
 #include "entities/CRukPolygon.h"
+#include "markups/CRukMarkCloud.h"
 #include "markups/CRukPath.h"
+#include "markups/CRukRedCircle.h"
 #include "platform/mfc/CArchive.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -133,6 +135,33 @@ TEST_F(HollowOutTest, ACircleInsideASquareBecomesOneCutOut) {
               (std::vector<int>{100, 100, 900, 900}));
     EXPECT_TRUE(m_document.m_selection.IsEmpty());
     EXPECT_EQ(m_document.m_undo.GetCount(), 1);
+}
+
+TEST_F(HollowOutTest, ACircleDrawnInADrawnCloudIsCutOutOfIt) {
+    constexpr int kCloudTool = 3;
+    constexpr int kCircleTool = 8;
+    // The classes are found by name; the test links them in.
+    ASSERT_NE(RUNTIME_CLASS(CRukMarkCloud), nullptr);
+    ASSERT_NE(RUNTIME_CLASS(CRukRedCircle), nullptr);
+    m_view.m_toolMode = CZumeoView::kToolRedline;
+    m_document.m_markupKind = kCloudTool;
+    for (const QPoint& corner : {Pixel(100, 100), Pixel(900, 100), Pixel(900, 900)})
+        Click(corner);
+    DoubleClick(Pixel(100, 900));
+    m_view.m_toolMode = CZumeoView::kToolRedline;
+    m_document.m_markupKind = kCircleTool;
+    Click(Pixel(500, 500));
+    Click(Pixel(650, 500));
+    std::vector<CRukEntity*> drawn = Top();
+    ASSERT_EQ(drawn.size(), 2u);
+    ASSERT_EQ(drawn[0]->GetKind(), MarkupKind(0x03));
+    ASSERT_EQ(drawn[1]->GetKind(), kRedCircle);
+    Select({drawn[0], drawn[1]});
+    ASSERT_EQ(m_view.HollowOut(), 1);
+    const std::vector<CRukEntity*> top = Top();
+    ASSERT_EQ(top.size(), 1u);
+    EXPECT_EQ(top[0]->GetKind(), CCommonDoc::kKindPath);
+    EXPECT_EQ(Parts(*top[0]), drawn);
 }
 
 TEST_F(HollowOutTest, UndoBringsTheTwoMarkupsBack) {
