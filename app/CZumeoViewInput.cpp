@@ -418,7 +418,7 @@ void CZumeoView::ReleaseMarkup(POINT viewPoint) {
     if (m_pTool->HitTestPoint(m_document, drawing.x, drawing.y))
         return;
     if (m_pTool->AddPoint(drawing.x, drawing.y, 0) == 1) {
-        // A picture that lost its file is dropped, not filed.
+        // A picture without a file name is dropped, not filed.
         const auto* image = dynamic_cast<const CRukRedImage*>(m_pTool.get());
         if (image && image->m_imagePath.IsEmpty()) {
             m_pTool.reset();
