@@ -440,7 +440,7 @@ void CZumeoView::ReleaseMarkup(POINT viewPoint) {
         drawing = ToDrawing(m_pTool->FixedLengthPoint(&dc, m_document, drawing.x, drawing.y));
     }
     if (m_pTool->AddPoint(drawing.x, drawing.y, 0) == 1) {
-        // A picture that lost its file is dropped, not filed.
+        // A picture without a file name is dropped, not filed.
         const auto* image = dynamic_cast<const CRukRedImage*>(m_pTool.get());
         if (image && image->m_imagePath.IsEmpty()) {
             m_pTool.reset();

@@ -15,6 +15,11 @@ public:
     void SetGripCursor(int grip) override;
     int SetPoint(int x, int y, int index) override;
 
+protected:
+    int OutlineKind() const override;
+    CRukEntity* MakeOutline(CMarkupDocument& document) const override;
+
+private:
     // The arc size and bulge of an old cloud from its longest arc: the
     // chord and tan(asin(chord / diameter) / 2). Nothing for a diameter 0.
     struct OldArcs {
@@ -23,12 +28,6 @@ public:
         const CRukEntity* m_arc = nullptr;
     };
     OldArcs MeasureOldArcs() const;
-
-protected:
-    int OutlineKind() const override;
-    CRukEntity* MakeOutline(CMarkupDocument& document) const override;
-
-private:
     // The cloud child of an old body, appended after the children read;
     // null without vertices.
     CRukEntity* RebuildOldCloud();
