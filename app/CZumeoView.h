@@ -8,9 +8,11 @@
 #include "app/CDocViewHook.h"
 #include "app/CPointSnap.h"
 #include "platform/win/WinTypes.h"
+#include "ui/CMeasureHost.h"
 
 #include <QBasicTimer>
 #include <QImage>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -20,15 +22,17 @@
 
 class CDC;
 class CDrawDefaults;
+class CMeasureDlg;
 class CObList;
 class CPlugInList;
 class CRukEntity;
 class CZumeoDoc;
 class QFont;
 class QMenu;
+class QPrinter;
 struct CImageExportOptions;
 
-class CZumeoView : public QWidget, public CDocViewHook {
+class CZumeoView : public QWidget, public CDocViewHook, public CMeasureHost {
 public:
     enum ToolMode {
         kToolPan = 1,
@@ -51,8 +55,8 @@ public:
     // The window extents of a new view.
     static constexpr int kInitialExtent = 5000;
 
-    // The settings record outlives the view.
-    explicit CZumeoView(const CDrawDefaults& settings, QWidget* parent = nullptr);
+    // The settings record outlives the view; the settings dialog changes it.
+    explicit CZumeoView(CDrawDefaults& settings, QWidget* parent = nullptr);
     ~CZumeoView() override;
 
     // The document shown; null shows nothing. The view does not own it and
@@ -108,6 +112,19 @@ public:
     // after a message when it was not written.
     bool ExportImage(const CString& path, int format, const CImageExportOptions& options);
 
+    // ---- Printing.
+
+    // The print and print preview commands: the page goes to the printer
+    // the print dialog chooses, or to a PDF file where there is none.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    // Prints the drawing on one page of the printer; false when the
+    // printer cannot be painted on.
+    bool PrintPage(QPrinter& printer);
+    // The page on a printer context: header and footer, then the whole
+    // drawing fitted into the margins or the visible area (m_printRange).
+    void OnPrint(CDC* dc);
+
     // ---- Commands of the menu and the tool bar, and their enablers.
 
     void OnZoomFit();
@@ -135,6 +152,15 @@ public:
     void OnOpenWithApp();
     // Only a drawing that is not an own drawing file is worth handing on.
     bool CanOpenWithApp() const;
+    // Runs the settings dialog on the given page and takes its values on OK.
+    void DoSettingsDialog(int firstPage);
+    // The modeless measure window of the measure tool; null outside it.
+    CMeasureDlg* MeasureDialog() const;
+    std::optional<Result> MeasureAt(int finished, int x, int y) override;
+    void OnMeasureDialogClosed() override;
+    void CancelMeasurement() override;
+    void SelectMeasureTool() override;
+    void FocusView() override;
     // The tool, previous-view and redraw commands need a drawing.
     bool HasDrawing() const;
     bool CanPreviousView() const { return HasDrawing() && m_bSavedView == 1; }
@@ -233,6 +259,8 @@ public:
     // ---- State the tool modes share.
 
     int m_toolMode = kToolNone;
+    // What printing prints: 1 the whole drawing, 0 the visible area.
+    int m_printRange = 1;
     int m_bSavedView = 0;
     int m_windowExtX = kInitialExtent;
     int m_windowExtY = kInitialExtent;
@@ -301,6 +329,8 @@ private:
     void ComputeOrigin(int innerWidth, int innerHeight, int shift);
     int ApplyZoom(double factor, const POINT* windowPoint);
     void SetToolMode(int mode);
+    // The measure window is up exactly while the measure tool is on.
+    void UpdateMeasureDialog();
     // The cursor of the tool mode.
     void UpdateCursor();
     void DeleteTool();
@@ -336,8 +366,14 @@ private:
     void OnHighlightBlink();
     // Draws the tool's feedback on the view's image.
     void TrackTool(POINT fromView, POINT toView, UINT flags);
+    // The printer as the print commands start it.
+    void SetUpPrinter(QPrinter& printer) const;
+    // Maps the whole drawing or the visible area into the page's margins;
+    // the view-space rectangle to paint.
+    RECT MapWholeDrawing(CDC* dc);
+    RECT MapVisibleArea(CDC* dc);
 
-    const CDrawDefaults& m_settings;
+    CDrawDefaults& m_settings;
     CZumeoDoc* m_document = nullptr;
     QImage m_surface;
     // The origin the image was painted with; none when it must be painted whole.
@@ -364,4 +400,7 @@ private:
     int m_highlightPhase = 0;
     // A right press asked for the context menu that follows it.
     bool m_contextMenuWanted = false;
+    QPointer<CMeasureDlg> m_pMeasureDlg;
+    // The window's size when printing started: the visible area of range 0.
+    QSize m_printClientSize;
 };
