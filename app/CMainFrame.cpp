@@ -317,6 +317,8 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kBringToFront, &CMainFrame::OnBringToFront, &CMainFrame::CanEditSelection},
     {CommandIds::kSendToBack, &CMainFrame::OnSendToBack, &CMainFrame::CanEditSelection},
     {CommandIds::kConvertToOwn, &CMainFrame::OnConvertToOwn, &CMainFrame::CanConvert},
+    {CommandIds::kBatchConvert, &CMainFrame::OnBatchConvert, &CMainFrame::Always},
+    {CommandIds::kContinuousPrint, &CMainFrame::OnContinuousPrint, &CMainFrame::Always},
     {CommandIds::kEditUndo, &CMainFrame::OnEditUndo, &CMainFrame::CanUndo},
     {CommandIds::kEditRedo, &CMainFrame::OnEditRedo, &CMainFrame::CanRedo},
 };
@@ -450,6 +452,19 @@ void CMainFrame::OnPointEditTool(UINT) {
 
 void CMainFrame::OnMeasureTool(UINT) {
     m_view->OnMeasureTool();
+}
+
+// Both workers empty the document, so the open drawing is closed first.
+void CMainFrame::OnBatchConvert(UINT) {
+    m_view->m_pTool.reset();
+    if (m_app.QueryCloseDrawing())
+        m_view->OnBatchConvert();
+}
+
+void CMainFrame::OnContinuousPrint(UINT) {
+    m_view->m_pTool.reset();
+    if (m_app.QueryCloseDrawing())
+        m_view->OnContinuousPrint();
 }
 
 void CMainFrame::OnSettings(UINT) {

@@ -196,9 +196,18 @@ public:
     // What the batch conversion does with one file.
     enum ConvertResult { kConverted, kSkipped, kFailed, kStopBatch };
     // Converts the drawing into an own drawing file of its stem in the
-    // folder (ending in a separator), asking before it writes over one unless
-    // overwriteAll is set; the document is emptied afterwards.
+    // folder, asking before it writes over one unless overwriteAll is set;
+    // the document is emptied afterwards.
     ConvertResult ConvertFileWorker(const CString& path, const CString& folder, bool overwriteAll);
+    // Opens the drawing, prints the whole of it on one page without asking
+    // for a printer (landscape when it is at least as wide as high) and
+    // empties the document again; false when it was not printed.
+    bool PrintFileWorker(const CString& path);
+    // The batch conversion and continuous print commands: the folder dialog,
+    // then the file list, again from the folder dialog while the list is
+    // closed by its idle "中止".
+    void OnBatchConvert();
+    void OnContinuousPrint();
 
     // ---- Mouse and keys, in window pixels with the MK_ key flags.
 
@@ -298,6 +307,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // The document after a worker's file: empty and new.
+    void DiscardWorkerDrawing();
     struct SavedView {
         int windowExtX;
         int windowExtY;
