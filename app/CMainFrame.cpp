@@ -319,6 +319,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kConvertToOwn, &CMainFrame::OnConvertToOwn, &CMainFrame::CanConvert},
     {CommandIds::kBatchConvert, &CMainFrame::OnBatchConvert, &CMainFrame::Always},
     {CommandIds::kContinuousPrint, &CMainFrame::OnContinuousPrint, &CMainFrame::Always},
+    {CommandIds::kScalePrint, &CMainFrame::OnScalePrint, &CMainFrame::HasDrawing},
     {CommandIds::kEditUndo, &CMainFrame::OnEditUndo, &CMainFrame::CanUndo},
     {CommandIds::kEditRedo, &CMainFrame::OnEditRedo, &CMainFrame::CanRedo},
 };
@@ -463,8 +464,15 @@ void CMainFrame::OnBatchConvert(UINT) {
 
 void CMainFrame::OnContinuousPrint(UINT) {
     m_view->m_pTool.reset();
+    m_view->SetPrinter(&m_app.Printer());
     if (m_app.QueryCloseDrawing())
         m_view->OnContinuousPrint();
+}
+
+// The application may have changed its printer since the last command.
+void CMainFrame::OnScalePrint(UINT) {
+    m_view->SetPrinter(&m_app.Printer());
+    m_view->OnScalePrint();
 }
 
 void CMainFrame::OnSettings(UINT) {

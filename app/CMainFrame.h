@@ -118,6 +118,7 @@ private:
     void OnConvertToOwn(UINT id);
     void OnBatchConvert(UINT id);
     void OnContinuousPrint(UINT id);
+    void OnScalePrint(UINT id);
     void OnOpenWithApp(UINT id);
     void OnSelectAll(UINT id);
     void OnEditDelete(UINT id);

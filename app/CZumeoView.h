@@ -25,6 +25,7 @@ class CDrawDefaults;
 class CMeasureDlg;
 class CObList;
 class CPlugInList;
+class CPrinterDefaults;
 class CRukEntity;
 class CZumeoDoc;
 class QFont;
@@ -33,6 +34,8 @@ class QPrinter;
 struct CImageExportOptions;
 
 class CZumeoView : public QWidget, public CDocViewHook, public CMeasureHost {
+    friend class CViewScalePrintHost;
+
 public:
     enum ToolMode {
         kToolPan = 1,
@@ -208,6 +211,14 @@ public:
     // closed by its idle "中止".
     void OnBatchConvert();
     void OnContinuousPrint();
+    // The printer setup: the orientation of later printing.
+    void OnPrinterSetup();
+    // The scale-print dialog at 1 / 1, placed at the drawing point under
+    // the centre of the window.
+    void OnScalePrint();
+    void DoScalePrint(QWidget* owner, double numerator, double denominator);
+    // The application's printer settings, which scale printing chooses.
+    void SetPrinter(CPrinterDefaults* printer) { m_printer = printer; }
 
     // ---- Mouse and keys, in window pixels with the MK_ key flags.
 
@@ -402,6 +413,7 @@ private:
     std::function<void(const CString&)> m_onTooltipText;
     std::function<void()> m_onLayersChanged;
     const CPlugInList* m_plugIns = nullptr;
+    CPrinterDefaults* m_printer = nullptr;
     // The last reference point of the snapping, in window pixels.
     POINT m_snapReference{0, 0};
     QBasicTimer m_selectionBlink;

@@ -9,9 +9,6 @@
 #include "ui/CSeqPrintDlg.h"
 #include "ui/CSeqPrintListDlg.h"
 
-#include <QPageSetupDialog>
-#include <QPrinter>
-
 void CZumeoView::OnBatchConvert() {
     const bool dwg = FileExists(m_settings.m_converterPath);
     for (;;) {
@@ -31,14 +28,7 @@ void CZumeoView::OnBatchConvert() {
 
 void CZumeoView::OnContinuousPrint() {
     const bool dwg = FileExists(m_settings.m_converterPath);
-    const auto printerSetup = [this] {
-        QPrinter printer;
-        SetUpPrinter(printer);
-        QPageSetupDialog setup(&printer, this);
-        if (CDialogService::Current().RunModal(setup) == QDialog::Accepted)
-            m_settings.m_printLandscape =
-                printer.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0;
-    };
+    const auto printerSetup = [this] { OnPrinterSetup(); };
     for (;;) {
         CSeqPrintDlg folder(dwg, printerSetup, this);
         if (CDialogService::Current().RunModal(folder) != QDialog::Accepted)
