@@ -1,6 +1,7 @@
 // The view's scale printing: the scale-print dialog over the open drawing,
 // with the application's printer, or a PDF file of a standard paper where
 // the system has no printer.
+#include "app/CPrintHeader.h"
 #include "app/CPrinterDefaults.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
@@ -44,6 +45,20 @@ public:
     }
     QString JobName() const override {
         return GetFileTitleExt(m_document.m_drawingPath).ToFilePath();
+    }
+    CMarginTexts MarginTexts() const override {
+        // The page's header and footer texts, in the order of the corners.
+        static constexpr CPrintHeader::Place kOrder[CMarginTexts::kCount] = {
+            CPrintHeader::kTopLeft,    CPrintHeader::kTopRight,    CPrintHeader::kTopCentre,
+            CPrintHeader::kBottomLeft, CPrintHeader::kBottomRight, CPrintHeader::kBottomCentre};
+        const CPrintHeader& header = m_document.m_printHeader;
+        CMarginTexts texts;
+        for (int i = 0; i < CMarginTexts::kCount; ++i) {
+            texts.texts[i] = header.m_texts[kOrder[i]];
+            texts.colours[i] = header.m_colors[kOrder[i]];
+        }
+        texts.height = header.m_fontHeight;
+        return texts;
     }
     QString PrinterName() const override {
         return m_printer ? m_printer->GetPrinterName() : QStringLiteral("PDF");

@@ -43,6 +43,31 @@ int Trunc(double value) {
     return static_cast<int>(value);
 }
 
+// The font of the label and the margin texts, characters of a height in
+// millimetres, on an opaque background, selected for as long as it lives.
+class LabelFont {
+public:
+    LabelFont(CDC* dc, double height) : m_dc(dc) {
+        m_font.CreateFontA(-Trunc(height * 100 + 0.5), 0, 0, 0, 400, 0, 0, 0, SHIFTJIS_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kSwissFamily,
+                           CString::FromUtf8("ＭＳ Ｐゴシック").c_str());
+        m_oldFont = dc->SelectObject(&m_font);
+        m_oldBkMode = dc->SetBkMode(OPAQUE);
+    }
+    ~LabelFont() {
+        m_dc->SetBkMode(m_oldBkMode);
+        m_dc->SelectObject(m_oldFont);
+    }
+    LabelFont(const LabelFont&) = delete;
+    LabelFont& operator=(const LabelFont&) = delete;
+
+private:
+    CDC* m_dc;
+    CFont m_font;
+    CFont* m_oldFont;
+    int m_oldBkMode;
+};
+
 RECT Normalized(RECT rect) {
     if (rect.left > rect.right)
         std::swap(rect.left, rect.right);
@@ -183,17 +208,43 @@ POINT CScalePreviewDlg::Corner(const Sheet& sheet, int position) const {
 }
 
 void CScalePreviewDlg::DrawScaleLabel(CDC* dc, int x, int y, int position) const {
-    CFont font;
-    font.CreateFontA(-Trunc(m_labelHeight * 100 + 0.5), 0, 0, 0, 400, 0, 0, 0, SHIFTJIS_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kSwissFamily,
-                     CString::FromUtf8("ＭＳ Ｐゴシック").c_str());
-    CFont* oldFont = dc->SelectObject(&font);
+    const LabelFont font(dc, m_labelHeight);
     const UINT oldAlign = dc->SetTextAlign(kCorners[position].align);
-    const int oldBkMode = dc->SetBkMode(OPAQUE);
     dc->TextOut(x, y, CString::FromUtf8("スケール：") + m_labelText);
-    dc->SetBkMode(oldBkMode);
     dc->SetTextAlign(oldAlign);
-    dc->SelectObject(oldFont);
+}
+
+void CScalePreviewDlg::DrawMarginText(CDC* dc, int x, int y, const CString& text, COLORREF colour,
+                                      UINT align, double height) {
+    const LabelFont font(dc, height);
+    const COLORREF oldColour = dc->SetTextColor(colour);
+    const UINT oldAlign = dc->SetTextAlign(align);
+    dc->TextOut(x, y, text);
+    dc->SetTextAlign(oldAlign);
+    dc->SetTextColor(oldColour);
+}
+
+void CScalePreviewDlg::DrawMarginTexts(CDC* dc, int width, int height) const {
+    const CMarginTexts margin = m_host.MarginTexts();
+    const int hw = width / 2;
+    const int hh = height / 2;
+    const int left = m_marginLeft * 10 - hw;
+    const int right = hw - m_marginRight * 10;
+    const int top = hh - m_marginTop * 10;
+    const int bottom = m_marginBottom * 10 - hh;
+    const struct {
+        int x;
+        int y;
+        UINT align;
+    } places[CMarginTexts::kCount] = {
+        {left, top, TA_LEFT | TA_TOP},         {right, top, TA_RIGHT | TA_TOP},
+        {0, top, TA_CENTER | TA_TOP},          {left, bottom, TA_LEFT | TA_BOTTOM},
+        {right, bottom, TA_RIGHT | TA_BOTTOM}, {0, bottom, TA_CENTER | TA_BOTTOM},
+    };
+    for (int i = 0; i < CMarginTexts::kCount; ++i)
+        if (!margin.texts[i].IsEmpty())
+            DrawMarginText(dc, places[i].x, places[i].y, margin.texts[i], margin.colours[i],
+                           places[i].align, margin.height);
 }
 
 bool CScalePreviewDlg::PrintScaled(QWidget* owner) {
@@ -250,6 +301,7 @@ bool CScalePreviewDlg::PrintScaled(QWidget* owner) {
         const POINT corner = Corner(sheet, m_labelPosition);
         DrawScaleLabel(&dc, corner.x, corner.y, m_labelPosition);
     }
+    DrawMarginTexts(&dc, sheet.w, sheet.h);
     dc.SetMapMode(oldMode);
     return true;
 }

@@ -25,6 +25,13 @@ public:
     // The label "スケール：" + the label text at a corner of the printable
     // area, in a font of the label height.
     void DrawScaleLabel(CDC* dc, int x, int y, int position) const;
+    // The document's margin texts at the corners and centres of the
+    // printable area of a sheet of that size.
+    void DrawMarginTexts(CDC* dc, int width, int height) const;
+    // One text in its colour and alignment, in a font of that height in
+    // millimetres; the context's colour and alignment stay as they were.
+    static void DrawMarginText(CDC* dc, int x, int y, const CString& text, COLORREF colour,
+                               UINT align, double height);
 
     // Zoom: pane logical units per paper hundredth for a pane of that
     // height; 0 without a paper length.

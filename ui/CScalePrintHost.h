@@ -4,6 +4,7 @@
 // dialog chooses.
 
 #include "geometry/Geometry.h"
+#include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"
 
 #include <QString>
@@ -18,6 +19,16 @@ struct CScalePaper {
     QString name;
     // Width and length in tenths of a millimetre, upright.
     POINT size{0, 0};
+};
+
+// The document's six margin texts, printed inside the printer's margins:
+// top left, top right, top centre, bottom left, bottom right, bottom centre.
+struct CMarginTexts {
+    static constexpr int kCount = 6;
+    CString texts[kCount];
+    COLORREF colours[kCount] = {};
+    // Millimetres.
+    double height = 5.0;
 };
 
 class CScalePrintHost {
@@ -35,6 +46,7 @@ public:
     virtual DPOINT DrawingCentre() const = 0;
     // The drawing file's name with its extension, the print job's name.
     virtual QString JobName() const = 0;
+    virtual CMarginTexts MarginTexts() const = 0;
 
     virtual QString PrinterName() const = 0;
     virtual std::vector<CScalePaper> Papers() const = 0;

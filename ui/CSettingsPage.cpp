@@ -85,8 +85,7 @@ std::optional<CSettingsPage::Refusal> CSettingsPage::FindRefusal() const {
 
 void CSettingsPage::Apply() {
     for (const BoundField& field : m_fields)
-        m_values.*field.spec.value =
-            WholeNumber(field.box->text()).value_or(field.box->value());
+        m_values.*field.spec.value = WholeNumber(field.box->text()).value_or(field.box->value());
     for (const BoundGroup& group : m_groups)
         if (group.group->checkedId() != -1)
             m_values.*group.value = group.group->checkedId();

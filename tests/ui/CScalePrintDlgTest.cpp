@@ -35,6 +35,7 @@ public:
     }
     DPOINT DrawingCentre() const override { return DPOINT{70.0, 80.0}; }
     QString JobName() const override { return QStringLiteral("plan.dxf"); }
+    CMarginTexts MarginTexts() const override { return {}; }
     QString PrinterName() const override { return QStringLiteral("Office"); }
     std::vector<CScalePaper> Papers() const override { return m_papers; }
     int PrinterPaper() const override { return m_paper; }

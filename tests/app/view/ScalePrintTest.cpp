@@ -1,17 +1,23 @@
 // Scale printing from the view: the dialog over the open drawing prints one
 // page to a PDF file at the chosen scale.
 #include "ViewFixture.h"
+#include "app/CPrintHeader.h"
 #include "tests/support/PdfPages.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 #include "ui/CScalePrintDlg.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
+
+#include <cstdlib>
+#include <ostream>
+#include <string>
 
 namespace {
 
@@ -19,14 +25,60 @@ namespace {
 constexpr int kRenderDpi = 254;
 constexpr double kPixelsPerMm = 10.0;
 
-// The box of every pixel that is not white.
-QRect InkBounds(const QImage& page) {
+// The box of every pixel that is not white, away from the sheet's centre
+// when asked.
+QRect InkBounds(const QImage& page, bool awayFromCentre = false) {
     QRect bounds;
+    const QPoint centre(page.width() / 2, page.height() / 2);
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
-            if (QColor(page.pixel(x, y)) != QColor(Qt::white))
+            if (QColor(page.pixel(x, y)) != QColor(Qt::white) &&
+                (!awayFromCentre || std::abs(y - centre.y()) > 200))
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
+}
+
+// A4 in millimetres; the PDF file has no unprintable margins.
+constexpr double kSheetWidthMm = 210.0;
+constexpr double kSheetHeightMm = 297.0;
+// The glyphs stand a little inside their 5 mm cell.
+constexpr double kCellSlackMm = 1.6;
+
+struct CornerCase {
+    const char* name;
+    int position;
+    bool right;
+    bool bottom;
+};
+
+void PrintTo(const CornerCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// Checks that the text box runs from the corner into the sheet.
+void ExpectInCorner(const QRect& text, bool right, bool bottom) {
+    ASSERT_FALSE(text.isEmpty());
+    const double left = text.left() / kPixelsPerMm;
+    const double rightEdge = (text.right() + 1) / kPixelsPerMm;
+    const double top = text.top() / kPixelsPerMm;
+    const double bottomEdge = (text.bottom() + 1) / kPixelsPerMm;
+    if (right) {
+        EXPECT_LE(rightEdge, kSheetWidthMm + 0.2);
+        EXPECT_GE(rightEdge, kSheetWidthMm - kCellSlackMm);
+    } else {
+        EXPECT_GE(left, -0.2);
+        EXPECT_LE(left, kCellSlackMm);
+    }
+    if (bottom) {
+        EXPECT_LE(bottomEdge, kSheetHeightMm + 0.2);
+        EXPECT_GE(bottomEdge, kSheetHeightMm - kCellSlackMm);
+    } else {
+        EXPECT_GE(top, -0.2);
+        EXPECT_LE(top, kCellSlackMm);
+    }
+    // Characters of 5 mm.
+    EXPECT_GT(text.height() / kPixelsPerMm, 2.5);
+    EXPECT_LT(text.height() / kPixelsPerMm, 5.5);
 }
 
 class ScalePrintTest : public ViewFixture {
@@ -42,13 +94,15 @@ protected:
 
     // Runs the scale print with the numerator and denominator typed in,
     // and the print dialog's printer writing the PDF file.
-    void PrintAt(const char* numerator, const char* denominator,
-                 const QString& output = QString()) {
+    void PrintAt(const char* numerator, const char* denominator, const QString& output = QString(),
+                 int labelPosition = -1) {
         m_dialogs.AnswerDialog([&](QDialog& shown) {
             auto& dialog = dynamic_cast<CScalePrintDlg&>(shown);
             dialog.findChild<QLineEdit*>("id_1048")->setText(numerator);
             dialog.findChild<QLineEdit*>("id_1049")->setText(denominator);
-            dialog.findChild<QCheckBox*>("id_1050")->setChecked(false);
+            dialog.findChild<QCheckBox*>("id_1050")->setChecked(labelPosition >= 0);
+            if (labelPosition >= 0)
+                dialog.findChild<QComboBox*>("id_1046")->setCurrentIndex(labelPosition);
             // The placement centre is the drawing's origin.
             dialog.Preview().m_centreX = 0.0;
             dialog.Preview().m_centreY = 0.0;
@@ -86,6 +140,44 @@ TEST_F(ScalePrintTest, AFiftiethPrintsTwentyMillimetres) {
     PrintAt("2", "100");
     const QRect ink = InkBounds(RenderPdfPage(PdfPath(), kRenderDpi));
     EXPECT_NEAR(ink.width() / kPixelsPerMm, 20.0, 0.3);
+}
+
+class ScaleLabelTest : public ScalePrintTest, public ::testing::WithParamInterface<CornerCase> {};
+
+// The label stays in its corner of the printable area whatever the drag.
+TEST_P(ScaleLabelTest, SitsInItsCornerAndRunsIntoTheSheet) {
+    const CornerCase& c = GetParam();
+    PrintAt("1", "100", QString(), c.position);
+    const QImage page = RenderPdfPage(PdfPath(), kRenderDpi);
+    ASSERT_FALSE(page.isNull());
+    ExpectInCorner(InkBounds(page, true), c.right, c.bottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(Corners, ScaleLabelTest,
+                         ::testing::Values(CornerCase{"TopLeft", 0, false, false},
+                                           CornerCase{"TopRight", 1, true, false},
+                                           CornerCase{"BottomLeft", 2, false, true},
+                                           CornerCase{"BottomRight", 3, true, true}),
+                         [](const ::testing::TestParamInfo<CornerCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// The document's page texts print inside the printer's margins; empty ones
+// print nothing.
+TEST_F(ScalePrintTest, AMarginTextPrintsInItsCornerInItsColour) {
+    const QColor colour(0, 160, 0);
+    m_document.m_printHeader.m_texts[CPrintHeader::kBottomRight] = "Zumeo";
+    m_document.m_printHeader.m_colors[CPrintHeader::kBottomRight] =
+        RGB(colour.red(), colour.green(), colour.blue());
+    PrintAt("1", "100");
+    const QImage page = RenderPdfPage(PdfPath(), kRenderDpi);
+    QRect text;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (QColor(page.pixel(x, y)) == colour)
+                text |= QRect(x, y, 1, 1);
+    ExpectInCorner(text, true, true);
+    EXPECT_EQ(InkBounds(page, true), text);
 }
 
 TEST_F(ScalePrintTest, MendedAPrintThatCannotStartIsReported) {
