@@ -25,14 +25,6 @@ namespace {
 
 constexpr int kPaintMargin = 100;
 
-RECT Normalized(RECT rect) {
-    if (rect.left > rect.right)
-        std::swap(rect.left, rect.right);
-    if (rect.top > rect.bottom)
-        std::swap(rect.top, rect.bottom);
-    return rect;
-}
-
 // The document's and the view's state that printing raises to the print
 // precision, put back when the page is done.
 class SavedScreenState {
@@ -181,7 +173,7 @@ RECT CZumeoView::MapWholeDrawing(CDC* dc) {
     const POINT offset = GetCenteringOffset(w, h, page.InnerWidth(), page.InnerHeight());
     dc->SetViewportOrg(offset.x + page.left - page.ox - 1,
                        page.ph - offset.y - page.bottom - page.oy - 1);
-    RECT paint = Normalized(RECT{low.x, low.y, high.x, high.y});
+    RECT paint = NormalizedRect(RECT{low.x, low.y, high.x, high.y});
     InflateRect(&paint, kPaintMargin, kPaintMargin);
     return paint;
 }
@@ -210,7 +202,7 @@ RECT CZumeoView::MapVisibleArea(CDC* dc) {
     dc->LPtoDP(corners, 2);
     dc->SetViewportOrg(offset.x + page.left - corners[0].x - page.ox,
                        page.ph - offset.y - corners[1].y - page.bottom - page.oy);
-    const RECT clip = Normalized(visible);
+    const RECT clip = NormalizedRect(visible);
     dc->IntersectClipRect(&clip);
     return clip;
 }

@@ -68,14 +68,6 @@ private:
     int m_oldBkMode;
 };
 
-RECT Normalized(RECT rect) {
-    if (rect.left > rect.right)
-        std::swap(rect.left, rect.right);
-    if (rect.top > rect.bottom)
-        std::swap(rect.top, rect.bottom);
-    return rect;
-}
-
 } // namespace
 
 CScalePreviewDlg::CScalePreviewDlg(CScalePrintHost& host, QWidget* parent)
@@ -124,7 +116,7 @@ void CScalePreviewDlg::Paint(CDC* dc, int width, int height) const {
     // Without a paper there is nothing to scale against: the pane stays white.
     if (k <= 0.0) {
         dc->DPtoLP(&client);
-        const RECT fill = Normalized(client);
+        const RECT fill = NormalizedRect(client);
         dc->FillRect(&fill, &white);
         dc->SetMapMode(oldMode);
         return;
@@ -132,7 +124,7 @@ void CScalePreviewDlg::Paint(CDC* dc, int width, int height) const {
     const CPoint oldOrigin = dc->SetWindowOrg(Trunc(sheet.cx * m_scale * k + 0.5) + drag.x,
                                               Trunc(sheet.cy * m_scale * k + 0.5) + drag.y);
     dc->DPtoLP(&client);
-    const RECT fill = Normalized(client);
+    const RECT fill = NormalizedRect(client);
     dc->FillRect(&fill, &white);
     m_host.PaintDrawing(dc, fill, m_scale * k);
 
@@ -295,7 +287,7 @@ bool CScalePreviewDlg::PrintScaled(QWidget* owner) {
                     sheetOrigin.y + dy + Trunc(sheet.cy * m_scale + 0.5));
     RECT page{0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES)};
     dc.DPtoLP(&page);
-    m_host.PaintDrawing(&dc, Normalized(page), m_scale);
+    m_host.PaintDrawing(&dc, NormalizedRect(page), m_scale);
     dc.SetWindowOrg(sheetOrigin.x, sheetOrigin.y);
     if (m_labelOn && m_labelPosition >= 0 && m_labelPosition < 4) {
         const POINT corner = Corner(sheet, m_labelPosition);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -100,4 +101,12 @@ BOOL UnionRect(RECT* destination, const RECT* a, const RECT* b) {
     *destination = RECT{std::min(a->left, b->left), std::min(a->top, b->top),
                         std::max(a->right, b->right), std::max(a->bottom, b->bottom)};
     return TRUE;
+}
+
+RECT NormalizedRect(RECT rect) {
+    if (rect.left > rect.right)
+        std::swap(rect.left, rect.right);
+    if (rect.top > rect.bottom)
+        std::swap(rect.top, rect.bottom);
+    return rect;
 }

@@ -80,6 +80,12 @@ TEST(RectFunctionsTest, InflatingTheEmptyExtentsStopsAtTheEnds) {
     EXPECT_EQ(CRect(huge).Width(), kMax);
 }
 
+TEST(RectFunctionsTest, NormalizingPutsTheEdgesInOrder) {
+    EXPECT_EQ(CRect(NormalizedRect(RECT{10, 20, -5, 3})), CRect(-5, 3, 10, 20));
+    EXPECT_EQ(CRect(NormalizedRect(RECT{0, 8, 4, -8})), CRect(0, -8, 4, 8));
+    EXPECT_EQ(CRect(NormalizedRect(RECT{1, 2, 3, 4})), CRect(1, 2, 3, 4));
+}
+
 TEST(RectFunctionsTest, NullPointersAreRefused) {
     RECT rect{0, 0, 1, 1};
     EXPECT_FALSE(PtInRect(nullptr, POINT{0, 0}));
