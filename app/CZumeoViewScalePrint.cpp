@@ -139,12 +139,22 @@ void CZumeoView::DoScalePrint(QWidget* owner, double numerator, double denominat
     if (!m_document)
         return;
     m_pTool.reset();
-    const POINT centre = ToDrawing(ToViewSpace(POINT{width() / 2, height() / 2}));
-    const double unit = m_document->m_unit == 0 ? 1000.0 : m_document->m_unit;
     CViewScalePrintHost host(*this);
     CScalePrintDlg dialog(host, owner ? owner : this);
-    dialog.m_centreX = centre.x / unit;
-    dialog.m_centreY = centre.y / unit;
+    // A fitted view is placed by the drawing's centre, any other by the
+    // drawing point under the centre of the window.
+    const bool fitted = m_windowExtX == m_document->GetDeviceWidth() &&
+                        m_windowExtY == m_document->GetDeviceHeight() && m_panX == 0 && m_panY == 0;
+    if (fitted) {
+        const DPOINT centre = host.DrawingCentre();
+        dialog.m_centreX = centre.x;
+        dialog.m_centreY = centre.y;
+    } else {
+        const POINT centre = ToDrawing(ToViewSpace(POINT{width() / 2, height() / 2}));
+        const double unit = m_document->m_unit == 0 ? 1000.0 : m_document->m_unit;
+        dialog.m_centreX = centre.x / unit;
+        dialog.m_centreY = centre.y / unit;
+    }
     dialog.m_numerator = numerator;
     dialog.m_denominator = denominator;
     dialog.OnInitDialog();

@@ -233,6 +233,20 @@ TEST_F(ThreeDrawings, AbortIsSeenBetweenFiles) {
     EXPECT_EQ(dialogs.Messages()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
 }
 
+// Escape while files are handled stops the loop instead of closing the
+// dialog under it.
+TEST_F(ThreeDrawings, EscapeWhileRunningStopsTheLoop) {
+    CSeqPrintListDlg dialog(Path(), 3, [&](const CString& path, int, int) {
+        recorder(path);
+        dialog.reject();
+    });
+    dialogs.Answer(IDYES);
+    dialog.OnStart();
+    EXPECT_EQ(recorder.names.size(), 1U);
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(dialog.m_abort, 1);
+}
+
 TEST_F(ThreeDrawings, OnlyCheckedFilesAreHandedOnThenTheDialogCloses) {
     CSeqPrintListDlg dialog(Path(), 0, [&](const CString& path, int, int) { recorder(path); });
     Control<QListWidget>(dialog, CFileLoopDlg::kListId)->item(1)->setCheckState(Qt::Unchecked);

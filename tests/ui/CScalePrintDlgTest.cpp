@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -363,6 +364,32 @@ TEST_F(PreviewPaneTest, TheDrawingSitsAtTheCentreAtItsScaleAndFollowsTheDrag) {
     EXPECT_NEAR(dragged.top(), line.top() + 10, 1);
     // The sheet stays.
     EXPECT_NEAR(BoundsOf(Paint(), Qt::red).center().x(), kSize / 2, 1);
+}
+
+void SendMouse(QWidget& widget, QEvent::Type type, QPoint point) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, point, widget.mapToGlobal(point), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+TEST_F(PreviewPaneTest, DraggingAddsUpPressMinusRelease) {
+    m_pane.resize(kSize, kSize);
+    SendMouse(m_pane, QEvent::MouseButtonPress, QPoint(100, 100));
+    SendMouse(m_pane, QEvent::MouseMove, QPoint(130, 90));
+    EXPECT_EQ(m_pane.m_dragging, 1);
+    EXPECT_EQ(m_pane.m_dragInProgress.x, -30);
+    EXPECT_EQ(m_pane.m_dragInProgress.y, 10);
+    SendMouse(m_pane, QEvent::MouseButtonRelease, QPoint(140, 95));
+    EXPECT_EQ(m_pane.m_dragging, 0);
+    EXPECT_EQ(m_pane.m_dragOffset.x, -40);
+    EXPECT_EQ(m_pane.m_dragOffset.y, 5);
+    EXPECT_EQ(m_pane.m_dragInProgress.x, 0);
+    SendMouse(m_pane, QEvent::MouseButtonPress, QPoint(10, 10));
+    SendMouse(m_pane, QEvent::MouseButtonRelease, QPoint(0, 0));
+    EXPECT_EQ(m_pane.m_dragOffset.x, -30);
+    EXPECT_EQ(m_pane.m_dragOffset.y, 15);
 }
 
 } // namespace

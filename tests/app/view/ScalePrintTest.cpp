@@ -180,6 +180,21 @@ TEST_F(ScalePrintTest, AMarginTextPrintsInItsCornerInItsColour) {
     EXPECT_EQ(InkBounds(page, true), text);
 }
 
+// A fitted view is placed by the centre of the whole drawing.
+TEST_F(ScalePrintTest, AFittedViewStartsAtTheDrawingsCentre) {
+    m_document.m_fullExtent = m_document.m_extent;
+    const CDocExtent& extent = m_document.m_extent;
+    DPOINT placed{-1.0, -1.0};
+    m_dialogs.AnswerDialog([&](QDialog& shown) {
+        auto& dialog = dynamic_cast<CScalePrintDlg&>(shown);
+        placed = DPOINT{dialog.Preview().m_centreX, dialog.Preview().m_centreY};
+        return int(QDialog::Rejected);
+    });
+    m_view.DoScalePrint(nullptr, 1.0, 1.0);
+    EXPECT_DOUBLE_EQ(placed.x, (extent.m_minX + extent.m_maxX) / 2000.0);
+    EXPECT_DOUBLE_EQ(placed.y, (extent.m_minY + extent.m_maxY) / 2000.0);
+}
+
 TEST_F(ScalePrintTest, MendedAPrintThatCannotStartIsReported) {
     PrintAt("1", "100", m_folder.filePath(QStringLiteral("missing/scaled.pdf")));
     ASSERT_EQ(m_dialogs.Messages().size(), 1U);
