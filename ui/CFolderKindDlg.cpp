@@ -2,10 +2,12 @@
 
 #include "controls/CToolImages.h"
 #include "controls/FolderBrowser.h"
+#include "platform/win/CDialogService.h"
 #include "platform/win/CProfile.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +77,13 @@ void BrowseFolderInto(QLineEdit* edit) {
 }
 
 void CFolderKindDlg::accept() {
+    // An empty text would list the program's working folder.
+    if (m_folderEdit->text().isEmpty() || !QFileInfo(m_folderEdit->text()).isDir()) {
+        AfxMessageBox(CString::FromUtf8("フォルダが見つかりません。"), MB_ICONEXCLAMATION);
+        m_folderEdit->selectAll();
+        m_folderEdit->setFocus();
+        return;
+    }
     m_folder = CString::FromFilePath(m_folderEdit->text());
     m_kind = m_kindCombo->currentData().toInt();
     CProfile::WriteProfilePath(m_setup.section, m_setup.folderKey, m_folder);

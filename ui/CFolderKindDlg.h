@@ -35,7 +35,8 @@ public:
     // offered only with the converter.
     CFolderKindDlg(const Setup& setup, bool dwgConverter, QWidget* parent);
 
-    // "次へ": takes the folder and the selected kind and keeps both.
+    // "次へ": takes the folder and the selected kind and keeps both; a folder
+    // that is not there is refused with a message.
     void accept() override;
 
     CString m_folder;

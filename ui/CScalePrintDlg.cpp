@@ -93,23 +93,6 @@ QLineEdit* NumberEdit(int id, QWidget* parent) {
     return edit;
 }
 
-// An edit that reports leaving it.
-class FocusOutFilter : public QObject {
-public:
-    FocusOutFilter(QObject* parent, std::function<void()> onLeave)
-        : QObject(parent), m_onLeave(std::move(onLeave)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut)
-            m_onLeave();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_onLeave;
-};
-
 } // namespace
 
 CScalePrintDlg::CScalePrintDlg(CScalePrintHost& host, QWidget* parent)
@@ -206,8 +189,15 @@ CScalePrintDlg::CScalePrintDlg(CScalePrintHost& host, QWidget* parent)
     connect(setup, &QPushButton::clicked, this, [this] { OnPrinterSetup(); });
     connect(m_print, &QPushButton::clicked, this, [this] { OnPrint(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // Leaving an edit takes a valid scale silently.
     for (QLineEdit* edit : {m_numeratorEdit, m_denominatorEdit})
-        edit->installEventFilter(new FocusOutFilter(edit, [this] { ValidateScale(false); }));
+        connect(edit, &QLineEdit::editingFinished, this, [this] { ValidateScale(false); });
+}
+
+CScalePrintDlg::~CScalePrintDlg() {
+    // The edits lose the focus as they go, after this object.
+    m_numeratorEdit->disconnect(this);
+    m_denominatorEdit->disconnect(this);
 }
 
 QLineEdit* CScalePrintDlg::Edit(int id) const {

@@ -34,6 +34,7 @@ public:
 
     // Reads the label settings from the profile.
     explicit CScalePrintDlg(CScalePrintHost& host, QWidget* parent = nullptr);
+    ~CScalePrintDlg() override;
 
     // Fills the controls from the members the caller has set and from the
     // printer; called once before the dialog is shown.

@@ -160,17 +160,52 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FolderKindDlg, NextKeepsTheFolderAndTheKind) {
     const TempProfile profile;
+    const QTemporaryDir folder;
     CBatchConvDlg dialog(false);
-    Control<QLineEdit>(dialog, CFolderKindDlg::kFolderId)->setText(QStringLiteral("/data/平面"));
+    Control<QLineEdit>(dialog, CFolderKindDlg::kFolderId)->setText(folder.path());
     Control<QComboBox>(dialog, CFolderKindDlg::kKindId)->setCurrentIndex(3);
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.m_kind, 6);
     EXPECT_EQ(CProfile::GetProfileInt("CONVERT", "CONVKINDINDEX", 0), 6U);
-    EXPECT_EQ(CProfile::GetProfilePath("CONVERT", "CONVPATH").ToFilePath(),
-              QStringLiteral("/data/平面"));
+    EXPECT_EQ(CProfile::GetProfilePath("CONVERT", "CONVPATH").ToFilePath(), folder.path());
     EXPECT_EQ(Control<QLineEdit>(dialog, CFolderKindDlg::kFolderId)->maxLength(), 256);
 }
+
+struct MissingFolderCase {
+    const char* name;
+    const char* relative;
+};
+
+void PrintTo(const MissingFolderCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MendedFolderKind : public ::testing::TestWithParam<MissingFolderCase> {};
+
+TEST_P(MendedFolderKind, NextRefusesAFolderThatIsNotThere) {
+    const TempProfile profile;
+    const ScriptedDialogs dialogs;
+    const QTemporaryDir scratch;
+    QFile file(scratch.filePath("plain.dxf"));
+    file.open(QIODevice::WriteOnly);
+    CSeqPrintDlg dialog(false, nullptr);
+    const QString text = *GetParam().relative ? scratch.filePath(GetParam().relative) : QString();
+    Control<QLineEdit>(dialog, CFolderKindDlg::kFolderId)->setText(text);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), 0);
+    ASSERT_EQ(dialogs.Messages().size(), 1U);
+    EXPECT_EQ(dialogs.Messages()[0].text, CString::FromUtf8("フォルダが見つかりません。"));
+    EXPECT_TRUE(CProfile::GetProfilePath("PRINT", "SEQPATH").IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, MendedFolderKind,
+                         ::testing::Values(MissingFolderCase{"Empty", ""},
+                                           MissingFolderCase{"Missing", "gone"},
+                                           MissingFolderCase{"AFile", "plain.dxf"}),
+                         [](const ::testing::TestParamInfo<MissingFolderCase>& info) {
+                             return info.param.name;
+                         });
 
 // Records the files handed on; a script decides the answer for each.
 struct Recorder {

@@ -187,6 +187,17 @@ INSTANTIATE_TEST_SUITE_P(Values, TypedScale,
                              return info.param.name;
                          });
 
+TEST_F(ScalePrintDlgTest, LeavingAnEditTakesAValidScaleSilently) {
+    Init();
+    Type("1", "100");
+    Q_EMIT Edit(CScalePrintDlg::kDenominatorId)->editingFinished();
+    EXPECT_EQ(Combo(CScalePrintDlg::kScaleId)->currentText(), QStringLiteral("1/100"));
+    Type("1", "0");
+    Q_EMIT Edit(CScalePrintDlg::kDenominatorId)->editingFinished();
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+    EXPECT_DOUBLE_EQ(m_dialog->Preview().m_scale, 0.01);
+}
+
 TEST_F(ScalePrintDlgTest, EnterAppliesTheScaleAndNeverCloses) {
     Init();
     m_dialog->show();
