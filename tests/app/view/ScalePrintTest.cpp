@@ -95,7 +95,7 @@ protected:
     // Runs the scale print with the numerator and denominator typed in,
     // and the print dialog's printer writing the PDF file.
     void PrintAt(const char* numerator, const char* denominator, const QString& output = QString(),
-                 int labelPosition = -1) {
+                 int labelPosition = -1, bool landscape = false) {
         m_dialogs.AnswerDialog([&](QDialog& shown) {
             auto& dialog = dynamic_cast<CScalePrintDlg&>(shown);
             dialog.findChild<QLineEdit*>("id_1048")->setText(numerator);
@@ -103,6 +103,10 @@ protected:
             dialog.findChild<QCheckBox*>("id_1050")->setChecked(labelPosition >= 0);
             if (labelPosition >= 0)
                 dialog.findChild<QComboBox*>("id_1046")->setCurrentIndex(labelPosition);
+            if (landscape) {
+                dialog.findChild<QComboBox*>("id_1044")->setCurrentIndex(1);
+                dialog.OnOrientationChanged();
+            }
             // The placement centre is the drawing's origin.
             dialog.Preview().m_centreX = 0.0;
             dialog.Preview().m_centreY = 0.0;
@@ -134,6 +138,17 @@ TEST_F(ScalePrintTest, AThousandMillimetresAtOneHundredthPrintTenMillimetres) {
     // The placement centre sits at the centre of the A4 sheet.
     EXPECT_NEAR((ink.left() + ink.right() + 1) / 2.0 / kPixelsPerMm, 105.0, 0.5);
     EXPECT_NEAR(ink.top() / kPixelsPerMm, 148.5, 0.5);
+}
+
+TEST_F(ScalePrintTest, ALandscapeSheetPutsThePlacementAtItsOwnCentre) {
+    PrintAt("1", "100", QString(), -1, true);
+    const QImage page = RenderPdfPage(PdfPath(), kRenderDpi);
+    ASSERT_FALSE(page.isNull());
+    EXPECT_GT(page.width(), page.height());
+    const QRect ink = InkBounds(page);
+    EXPECT_NEAR(ink.width() / kPixelsPerMm, 10.0, 0.3);
+    EXPECT_NEAR((ink.left() + ink.right() + 1) / 2.0 / kPixelsPerMm, 148.5, 0.5);
+    EXPECT_NEAR(ink.top() / kPixelsPerMm, 105.0, 0.5);
 }
 
 TEST_F(ScalePrintTest, AFiftiethPrintsTwentyMillimetres) {
