@@ -78,9 +78,9 @@ CScalePreviewDlg::CScalePreviewDlg(CScalePrintHost& host, QWidget* parent)
 
 CScalePreviewDlg::Sheet CScalePreviewDlg::SheetOf() const {
     Sheet sheet{};
-    const bool portrait = m_orientation == CScalePrintHost::kPortrait;
-    sheet.w = (portrait ? m_paperWidth : m_paperLength) * 10;
-    sheet.h = (portrait ? m_paperLength : m_paperWidth) * 10;
+    const bool portrait = m_sheet.orientation == CScalePrintHost::kPortrait;
+    sheet.w = (portrait ? m_sheet.paperWidth : m_sheet.paperLength) * 10;
+    sheet.h = (portrait ? m_sheet.paperLength : m_sheet.paperWidth) * 10;
     sheet.hw = sheet.w / 2;
     sheet.hh = sheet.h / 2;
     sheet.cx = Trunc(m_centreX * 100);
@@ -89,11 +89,11 @@ CScalePreviewDlg::Sheet CScalePreviewDlg::SheetOf() const {
 }
 
 double CScalePreviewDlg::Zoom(CDC* dc, int height) const {
-    if (m_paperLength <= 0)
+    if (m_sheet.paperLength <= 0)
         return 0.0;
     RECT client{0, 0, 0, height};
     dc->DPtoLP(&client);
-    return std::fabs((client.bottom - client.top) * 0.9 / (m_paperLength * 10.0));
+    return std::fabs((client.bottom - client.top) * 0.9 / (m_sheet.paperLength * 10.0));
 }
 
 void CScalePreviewDlg::ClearDrag() {
@@ -135,12 +135,12 @@ void CScalePreviewDlg::Paint(CDC* dc, int width, int height) const {
     CGdiObject* oldBrush = dc->SelectStockObject(NULL_BRUSH);
     dc->Rectangle(Trunc(-sheet.hw * k), Trunc(sheet.hh * k), Trunc(sheet.hw * k),
                   Trunc(-sheet.hh * k));
-    RECT printable{Trunc(-sheet.hw * k) + Trunc(m_marginLeft * 10 * k),
-                   Trunc(sheet.hh * k) - Trunc(m_marginTop * 10 * k),
-                   Trunc(sheet.hw * k) - Trunc(m_marginRight * 10 * k),
-                   Trunc(-sheet.hh * k) + Trunc(m_marginBottom * 10 * k)};
+    RECT printable{Trunc(-sheet.hw * k) + Trunc(m_sheet.marginLeft * 10 * k),
+                   Trunc(sheet.hh * k) - Trunc(m_sheet.marginTop * 10 * k),
+                   Trunc(sheet.hw * k) - Trunc(m_sheet.marginRight * 10 * k),
+                   Trunc(-sheet.hh * k) + Trunc(m_sheet.marginBottom * 10 * k)};
     if (m_invert) {
-        const int d = Trunc((m_marginTop - m_marginLeft) * 10 * k);
+        const int d = Trunc((m_sheet.marginTop - m_sheet.marginLeft) * 10 * k);
         OffsetRect(&printable, d, d);
     }
     CPen dashed;
@@ -195,8 +195,9 @@ void CScalePreviewDlg::mouseReleaseEvent(QMouseEvent* event) {
 
 POINT CScalePreviewDlg::Corner(const Sheet& sheet, int position) const {
     const LabelCorner& corner = kCorners[position];
-    return POINT{corner.right ? sheet.hw - m_marginRight * 10 : m_marginLeft * 10 - sheet.hw,
-                 corner.bottom ? m_marginBottom * 10 - sheet.hh : sheet.hh - m_marginTop * 10};
+    return POINT{
+        corner.right ? sheet.hw - m_sheet.marginRight * 10 : m_sheet.marginLeft * 10 - sheet.hw,
+        corner.bottom ? m_sheet.marginBottom * 10 - sheet.hh : sheet.hh - m_sheet.marginTop * 10};
 }
 
 void CScalePreviewDlg::DrawScaleLabel(CDC* dc, int x, int y, int position) const {
@@ -220,10 +221,10 @@ void CScalePreviewDlg::DrawMarginTexts(CDC* dc, int width, int height) const {
     const CMarginTexts margin = m_host.MarginTexts();
     const int hw = width / 2;
     const int hh = height / 2;
-    const int left = m_marginLeft * 10 - hw;
-    const int right = hw - m_marginRight * 10;
-    const int top = hh - m_marginTop * 10;
-    const int bottom = m_marginBottom * 10 - hh;
+    const int left = m_sheet.marginLeft * 10 - hw;
+    const int right = hw - m_sheet.marginRight * 10;
+    const int top = hh - m_sheet.marginTop * 10;
+    const int bottom = m_sheet.marginBottom * 10 - hh;
     const struct {
         int x;
         int y;

@@ -7,11 +7,11 @@
 
 #include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"
+#include "ui/CScalePrintHost.h"
 
 #include <QWidget>
 
 class CDC;
-class CScalePrintHost;
 
 class CScalePreviewDlg : public QWidget {
 public:
@@ -37,7 +37,7 @@ public:
     // height; 0 without a paper length.
     double Zoom(CDC* dc, int height) const;
     // Printing needs a paper of some length.
-    bool CanPrint() const { return m_paperLength > 0 && m_paperWidth > 0; }
+    bool CanPrint() const { return m_sheet.paperLength > 0 && m_sheet.paperWidth > 0; }
     // Clears the drag.
     void ClearDrag();
 
@@ -50,13 +50,7 @@ public:
     double m_scale = 1.0;
     CString m_labelText;
     int m_invert = 0;
-    int m_paperWidth = 0;
-    int m_paperLength = 0;
-    int m_marginLeft = 0;
-    int m_marginTop = 0;
-    int m_marginRight = 0;
-    int m_marginBottom = 0;
-    int m_orientation = 1;
+    CScaleSheet m_sheet;
     int m_labelOn = 1;
     double m_labelHeight = 5.0;
     int m_labelPosition = 3;

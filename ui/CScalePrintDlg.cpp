@@ -236,10 +236,10 @@ void CScalePrintDlg::ReadPrinter() {
     m_printerName = m_host.PrinterName();
     setWindowTitle(QStringLiteral("スケール印刷 (%1)").arg(m_printerName));
     FillPaperCombo();
-    m_orientation = m_host.PrinterOrientation() == CScalePrintHost::kLandscape
-                        ? CScalePrintHost::kLandscape
-                        : CScalePrintHost::kPortrait;
-    m_orientationCombo->setCurrentIndex(m_orientation == CScalePrintHost::kPortrait ? 0 : 1);
+    m_sheet.orientation = m_host.PrinterOrientation() == CScalePrintHost::kLandscape
+                              ? CScalePrintHost::kLandscape
+                              : CScalePrintHost::kPortrait;
+    m_orientationCombo->setCurrentIndex(m_sheet.orientation == CScalePrintHost::kPortrait ? 0 : 1);
     UpdateMargins();
 }
 
@@ -254,28 +254,22 @@ int CScalePrintDlg::FillPaperCombo() {
         m_paper->addItem(paper.name.left(64), paper.id);
     const int index = std::max(m_paper->findData(current), 0);
     m_paper->setCurrentIndex(index);
-    m_paperWidth = papers[static_cast<size_t>(index)].size.x;
-    m_paperLength = papers[static_cast<size_t>(index)].size.y;
+    m_sheet.paperWidth = papers[static_cast<size_t>(index)].size.x;
+    m_sheet.paperLength = papers[static_cast<size_t>(index)].size.y;
     return current;
 }
 
 void CScalePrintDlg::UpdateMargins() {
     double left = 0, top = 0, right = 0, bottom = 0;
     m_host.PrinterMargins(left, top, right, bottom);
-    m_marginLeft = static_cast<int>(left * 10 + 0.5);
-    m_marginTop = static_cast<int>(top * 10 + 0.5);
-    m_marginRight = static_cast<int>(right * 10 + 0.5);
-    m_marginBottom = static_cast<int>(bottom * 10 + 0.5);
+    m_sheet.marginLeft = static_cast<int>(left * 10 + 0.5);
+    m_sheet.marginTop = static_cast<int>(top * 10 + 0.5);
+    m_sheet.marginRight = static_cast<int>(right * 10 + 0.5);
+    m_sheet.marginBottom = static_cast<int>(bottom * 10 + 0.5);
 }
 
 void CScalePrintDlg::UpdatePanePaper() {
-    m_preview->m_paperWidth = m_paperWidth;
-    m_preview->m_paperLength = m_paperLength;
-    m_preview->m_marginLeft = m_marginLeft;
-    m_preview->m_marginTop = m_marginTop;
-    m_preview->m_marginRight = m_marginRight;
-    m_preview->m_marginBottom = m_marginBottom;
-    m_preview->m_orientation = m_orientation;
+    m_preview->m_sheet = m_sheet;
     // Without a paper of some size there is nothing to print on.
     m_print->setEnabled(m_preview->CanPrint());
     m_preview->update();
@@ -358,8 +352,8 @@ void CScalePrintDlg::OnPaperChanged() {
     if (index < 0 || index >= static_cast<int>(papers.size()))
         return;
     m_host.SetPrinterPaper(m_paper->currentData().toInt());
-    m_paperWidth = papers[static_cast<size_t>(index)].size.x;
-    m_paperLength = papers[static_cast<size_t>(index)].size.y;
+    m_sheet.paperWidth = papers[static_cast<size_t>(index)].size.x;
+    m_sheet.paperLength = papers[static_cast<size_t>(index)].size.y;
     UpdateMargins();
     UpdatePanePaper();
     m_paper->setToolTip(m_paper->currentText());
@@ -368,7 +362,7 @@ void CScalePrintDlg::OnPaperChanged() {
 
 void CScalePrintDlg::OnOrientationChanged() {
     const bool landscape = m_orientationCombo->currentIndex() == 1;
-    m_orientation = landscape ? CScalePrintHost::kLandscape : CScalePrintHost::kPortrait;
+    m_sheet.orientation = landscape ? CScalePrintHost::kLandscape : CScalePrintHost::kPortrait;
     m_host.SetPrinterOrientation(landscape);
     UpdateMargins();
     UpdatePanePaper();

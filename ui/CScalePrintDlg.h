@@ -71,13 +71,7 @@ public:
     int m_labelPosition = 3;
     QString m_printerName;
     int m_paperCount = 0;
-    int m_paperWidth = 0;
-    int m_paperLength = 0;
-    int m_marginLeft = 0;
-    int m_marginTop = 0;
-    int m_marginRight = 0;
-    int m_marginBottom = 0;
-    int m_orientation = 1;
+    CScaleSheet m_sheet;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -21,6 +21,18 @@ struct CScalePaper {
     POINT size{0, 0};
 };
 
+// The sheet to print on: the paper as the printer reports it (upright) and
+// its unprintable margins, in tenths of a millimetre, and the orientation.
+struct CScaleSheet {
+    int paperWidth = 0;
+    int paperLength = 0;
+    int marginLeft = 0;
+    int marginTop = 0;
+    int marginRight = 0;
+    int marginBottom = 0;
+    int orientation = 1;
+};
+
 // The document's six margin texts, printed inside the printer's margins:
 // top left, top right, top centre, bottom left, bottom right, bottom centre.
 struct CMarginTexts {

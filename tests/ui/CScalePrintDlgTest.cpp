@@ -94,9 +94,9 @@ TEST_F(ScalePrintDlgTest, StartsFromThePrinterAndTheCallersScale) {
     Init();
     EXPECT_EQ(m_dialog->windowTitle(), QStringLiteral("スケール印刷 (Office)"));
     EXPECT_EQ(Combo(CScalePrintDlg::kPaperId)->currentText(), QStringLiteral("A3"));
-    EXPECT_EQ(m_dialog->m_paperLength, 4200);
-    EXPECT_EQ(m_dialog->m_marginLeft, 42);
-    EXPECT_EQ(m_dialog->m_marginTop, 50);
+    EXPECT_EQ(m_dialog->m_sheet.paperLength, 4200);
+    EXPECT_EQ(m_dialog->m_sheet.marginLeft, 42);
+    EXPECT_EQ(m_dialog->m_sheet.marginTop, 50);
     EXPECT_EQ(Combo(CScalePrintDlg::kScaleId)->currentText(), QStringLiteral("1/1"));
     EXPECT_EQ(Combo(CScalePrintDlg::kLabelPositionId)->currentIndex(), 3);
     EXPECT_EQ(m_dialog->Preview().m_centreX, 12.0);
@@ -108,7 +108,7 @@ TEST_F(ScalePrintDlgTest, APaperMissingFromTheListSelectsTheFirst) {
     m_host.m_paper = 70;
     Init();
     EXPECT_EQ(Combo(CScalePrintDlg::kPaperId)->currentText(), QStringLiteral("A4"));
-    EXPECT_EQ(m_dialog->m_paperWidth, 2100);
+    EXPECT_EQ(m_dialog->m_sheet.paperWidth, 2100);
 }
 
 TEST_F(ScalePrintDlgTest, EveryFixedScaleFillsTheEdits) {
@@ -264,11 +264,11 @@ TEST_F(ScalePrintDlgTest, OrientationAndPaperGoToThePrinter) {
     Combo(CScalePrintDlg::kOrientationId)->setCurrentIndex(1);
     m_dialog->OnOrientationChanged();
     EXPECT_EQ(m_host.m_orientation, CScalePrintHost::kLandscape);
-    EXPECT_EQ(m_dialog->Preview().m_orientation, CScalePrintHost::kLandscape);
+    EXPECT_EQ(m_dialog->Preview().m_sheet.orientation, CScalePrintHost::kLandscape);
     Combo(CScalePrintDlg::kPaperId)->setCurrentIndex(0);
     m_dialog->OnPaperChanged();
     EXPECT_EQ(m_host.m_paper, 9);
-    EXPECT_EQ(m_dialog->Preview().m_paperLength, 2970);
+    EXPECT_EQ(m_dialog->Preview().m_sheet.paperLength, 2970);
     EXPECT_EQ(Combo(CScalePrintDlg::kPaperId)->toolTip(), QStringLiteral("A4"));
 }
 
@@ -312,8 +312,8 @@ INSTANTIATE_TEST_SUITE_P(
 class PreviewPaneTest : public ::testing::Test {
 protected:
     PreviewPaneTest() : m_pane(m_host) {
-        m_pane.m_paperWidth = 2100;
-        m_pane.m_paperLength = 2970;
+        m_pane.m_sheet.paperWidth = 2100;
+        m_pane.m_sheet.paperLength = 2970;
         m_pane.m_centreX = 0.0;
         m_pane.m_centreY = 0.0;
     }
@@ -352,7 +352,7 @@ TEST_F(PreviewPaneTest, TheSheetIsCentredAndItsLengthSpansNineTenths) {
 
 TEST_F(PreviewPaneTest, LandscapeTurnsTheSheetWithoutChangingTheZoom) {
     const QRect upright = BoundsOf(Paint(), Qt::red);
-    m_pane.m_orientation = CScalePrintHost::kLandscape;
+    m_pane.m_sheet.orientation = CScalePrintHost::kLandscape;
     const QRect turned = BoundsOf(Paint(), Qt::red);
     EXPECT_NEAR(turned.width(), upright.height(), 1);
     EXPECT_NEAR(turned.height(), upright.width(), 1);

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -208,6 +209,19 @@ TEST_F(ScalePrintTest, AFittedViewStartsAtTheDrawingsCentre) {
     m_view.DoScalePrint(nullptr, 1.0, 1.0);
     EXPECT_DOUBLE_EQ(placed.x, (extent.m_minX + extent.m_maxX) / 2000.0);
     EXPECT_DOUBLE_EQ(placed.y, (extent.m_minY + extent.m_maxY) / 2000.0);
+}
+
+// Without a printer the setup keeps the orientation for later printing.
+TEST_F(ScalePrintTest, PrinterSetupKeepsTheOrientation) {
+    m_dialogs.AnswerDialog([](QDialog& shown) {
+        auto& setup = dynamic_cast<QPageSetupDialog&>(shown);
+        setup.printer()->setPageOrientation(QPageLayout::Landscape);
+        return int(QDialog::Accepted);
+    });
+    m_view.OnPrinterSetup();
+    EXPECT_EQ(m_settings.m_printLandscape, 1);
+    m_view.OnPrinterSetup();
+    EXPECT_EQ(m_settings.m_printLandscape, 1);
 }
 
 TEST_F(ScalePrintTest, MendedAPrintThatCannotStartIsReported) {
