@@ -317,6 +317,9 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kBringToFront, &CMainFrame::OnBringToFront, &CMainFrame::CanEditSelection},
     {CommandIds::kSendToBack, &CMainFrame::OnSendToBack, &CMainFrame::CanEditSelection},
     {CommandIds::kConvertToOwn, &CMainFrame::OnConvertToOwn, &CMainFrame::CanConvert},
+    {CommandIds::kBatchConvert, &CMainFrame::OnBatchConvert, &CMainFrame::Always},
+    {CommandIds::kContinuousPrint, &CMainFrame::OnContinuousPrint, &CMainFrame::Always},
+    {CommandIds::kScalePrint, &CMainFrame::OnScalePrint, &CMainFrame::HasDrawing},
     {CommandIds::kEditUndo, &CMainFrame::OnEditUndo, &CMainFrame::CanUndo},
     {CommandIds::kEditRedo, &CMainFrame::OnEditRedo, &CMainFrame::CanRedo},
     {CommandIds::kHollowOut, &CMainFrame::OnHollowOut, &CMainFrame::CanHollowOut},
@@ -451,6 +454,26 @@ void CMainFrame::OnPointEditTool(UINT) {
 
 void CMainFrame::OnMeasureTool(UINT) {
     m_view->OnMeasureTool();
+}
+
+// Both workers empty the document, so the open drawing is closed first.
+void CMainFrame::OnBatchConvert(UINT) {
+    m_view->m_pTool.reset();
+    if (m_app.QueryCloseDrawing())
+        m_view->OnBatchConvert();
+}
+
+void CMainFrame::OnContinuousPrint(UINT) {
+    m_view->m_pTool.reset();
+    m_view->SetPrinter(&m_app.Printer());
+    if (m_app.QueryCloseDrawing())
+        m_view->OnContinuousPrint();
+}
+
+// The application may have changed its printer since the last command.
+void CMainFrame::OnScalePrint(UINT) {
+    m_view->SetPrinter(&m_app.Printer());
+    m_view->OnScalePrint();
 }
 
 void CMainFrame::OnSettings(UINT) {

@@ -116,6 +116,9 @@ private:
     void OnFileSave(UINT id);
     void OnFileSaveAs(UINT id);
     void OnConvertToOwn(UINT id);
+    void OnBatchConvert(UINT id);
+    void OnContinuousPrint(UINT id);
+    void OnScalePrint(UINT id);
     void OnOpenWithApp(UINT id);
     void OnSelectAll(UINT id);
     void OnEditDelete(UINT id);

@@ -25,6 +25,7 @@ class CDrawDefaults;
 class CMeasureDlg;
 class CObList;
 class CPlugInList;
+class CPrinterDefaults;
 class CRukEntity;
 class CZumeoDoc;
 class QFont;
@@ -33,6 +34,8 @@ class QPrinter;
 struct CImageExportOptions;
 
 class CZumeoView : public QWidget, public CDocViewHook, public CMeasureHost {
+    friend class CViewScalePrintHost;
+
 public:
     enum ToolMode {
         kToolPan = 1,
@@ -200,9 +203,26 @@ public:
     // What the batch conversion does with one file.
     enum ConvertResult { kConverted, kSkipped, kFailed, kStopBatch };
     // Converts the drawing into an own drawing file of its stem in the
-    // folder (ending in a separator), asking before it writes over one unless
-    // overwriteAll is set; the document is emptied afterwards.
+    // folder, asking before it writes over one unless overwriteAll is set;
+    // the document is emptied afterwards.
     ConvertResult ConvertFileWorker(const CString& path, const CString& folder, bool overwriteAll);
+    // Opens the drawing, prints the whole of it on one page without asking
+    // for a printer (landscape when it is at least as wide as high) and
+    // empties the document again; false when it was not printed.
+    bool PrintFileWorker(const CString& path);
+    // The batch conversion and continuous print commands: the folder dialog,
+    // then the file list, again from the folder dialog while the list is
+    // closed by its idle "中止".
+    void OnBatchConvert();
+    void OnContinuousPrint();
+    // The printer setup: the orientation of later printing.
+    void OnPrinterSetup();
+    // The scale-print dialog at 1 / 1, placed at the drawing point under
+    // the centre of the window.
+    void OnScalePrint();
+    void DoScalePrint(QWidget* owner, double numerator, double denominator);
+    // The application's printer settings, which scale printing chooses.
+    void SetPrinter(CPrinterDefaults* printer) { m_printer = printer; }
 
     // ---- Mouse and keys, in window pixels with the MK_ key flags.
 
@@ -316,6 +336,8 @@ private:
     // Whether the regions of two closed markups (or cut-outs) meet in the
     // window.
     bool MarkupsOverlap(CRukEntity& first, CRukEntity& second) const;
+    // The document after a worker's file: empty and new.
+    void DiscardWorkerDrawing();
     struct SavedView {
         int windowExtX;
         int windowExtY;
@@ -393,6 +415,9 @@ private:
     // size is kept for the visible area, the printer gets its orientation
     // (and a PDF file beside the drawing where there is no printer).
     void StartPrintJob(QPrinter& printer);
+    // The printer's orientation, and a PDF file beside the drawing where
+    // there is no printer.
+    void SetUpPrinter(QPrinter& printer) const;
     // Maps the whole drawing or the visible area into the page's margins;
     // the view-space rectangle to paint.
     RECT MapWholeDrawing(CDC* dc);
@@ -416,6 +441,7 @@ private:
     std::function<void(const CString&)> m_onTooltipText;
     std::function<void()> m_onLayersChanged;
     const CPlugInList* m_plugIns = nullptr;
+    CPrinterDefaults* m_printer = nullptr;
     // The last reference point of the snapping, in window pixels.
     POINT m_snapReference{0, 0};
     QBasicTimer m_selectionBlink;

@@ -1,6 +1,6 @@
 // The view's opening of drawings: the one dispatcher every route goes
 // through, the merge of an SXF redline file into its base drawing, and the
-// batch conversion of one file.
+// batch conversion and continuous printing of one file.
 
 #include "app/CDrawingOpener.h"
 #include "app/CPlugIn.h"
@@ -9,8 +9,11 @@
 #include "app/CZumeoView.h"
 #include "app/PathFunctions.h"
 #include "platform/win/CDialogService.h"
+#include "settings/CDrawDefaults.h"
+#include "ui/CFolderFileList.h"
 
 #include <QApplication>
+#include <QPrinter>
 
 namespace {
 
@@ -75,7 +78,7 @@ CZumeoView::ConvertResult CZumeoView::ConvertFileWorker(const CString& path, con
     if (!m_document)
         return kFailed;
     const CString name = GetFileTitleExt(path);
-    const CString output = ReplaceExtension(folder + name, ".zmd");
+    const CString output = ReplaceExtension(JoinFolderPath(folder, name.ToFilePath()), ".zmd");
     if (!overwriteAll && FileExists(output)) {
         switch (AfxMessageBox(PathForDisplay(output) +
                                   CString::FromUtf8(" は既に存在します。\n上書きしますか？"),
@@ -95,9 +98,37 @@ CZumeoView::ConvertResult CZumeoView::ConvertFileWorker(const CString& path, con
         if (m_document->OnSaveDocument(output.c_str()))
             result = kConverted;
     }
+    DiscardWorkerDrawing();
+    return result;
+}
+
+bool CZumeoView::PrintFileWorker(const CString& path) {
+    if (!m_document)
+        return false;
+    const int range = m_printRange;
+    m_printRange = 1;
+    bool printed = false;
+    CDrawingOpener opener(*m_document, m_plugIns ? *m_plugIns : NoPlugIns(), m_settings);
+    if (opener.Open(path)) {
+        m_windowExtX = m_document->GetDeviceWidth();
+        m_windowExtY = m_document->GetDeviceHeight();
+        m_panX = m_panY = 0;
+        const CDocExtent& extent = m_document->m_extent;
+        m_settings.m_printLandscape =
+            extent.m_maxX - extent.m_minX >= extent.m_maxY - extent.m_minY ? 1 : 0;
+        m_printClientSize = size();
+        QPrinter printer(QPrinter::HighResolution);
+        SetUpPrinter(printer);
+        printed = PrintPage(printer);
+    }
+    DiscardWorkerDrawing();
+    m_printRange = range;
+    return printed;
+}
+
+void CZumeoView::DiscardWorkerDrawing() {
     m_document->ClearContents();
     m_document->ResetDocument();
     m_document->m_openState = CZumeoDoc::kOpenNew;
     Redraw();
-    return result;
 }

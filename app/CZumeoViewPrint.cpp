@@ -88,12 +88,16 @@ void CZumeoView::StartPrintJob(QPrinter& printer) {
     m_pTool.reset();
     Redraw();
     m_printClientSize = size();
+    SetUpPrinter(printer);
+}
+
+void CZumeoView::SetUpPrinter(QPrinter& printer) const {
     printer.setPageOrientation(m_settings.m_printLandscape ? QPageLayout::Landscape
                                                            : QPageLayout::Portrait);
     printer.setFromTo(1, 1);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        const CString drawing = m_document->GetPathName();
+        const CString drawing = m_document ? m_document->GetPathName() : CString();
         if (!drawing.IsEmpty())
             printer.setOutputFileName(ReplaceExtension(drawing, ".pdf").ToFilePath());
     }

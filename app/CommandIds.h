@@ -44,4 +44,5 @@ constexpr UINT kSendToBack = 32820;
 constexpr UINT kImageExport = 32811;
 constexpr UINT kOpenWithApp = 32806;
 constexpr UINT kBatchConvert = 32805;
+constexpr UINT kScalePrint = 32810;
 } // namespace CommandIds

@@ -37,7 +37,7 @@ std::vector<CMenuTemplateItem> MainMenuTemplate() {
         Item(kFilePrint, "印刷(&P)...\tCtrl+P", CToolImages::kPrint),
         Item(kFilePrintPreview, "印刷プレビュー(&V)", CToolImages::kPreview),
         Item(kContinuousPrint, "連続印刷(&Q)...", CToolImages::kContinuousPrint),
-        Item(32810, "スケール印刷(&L)..."),
+        Item(kScalePrint, "スケール印刷(&L)..."),
         Item(kFilePrintSetup, "プリンタの設定(&R)..."),
         Separator(),
         Item(32811, "画像に変換(&I)..."),

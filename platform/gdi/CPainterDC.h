@@ -22,6 +22,9 @@ public:
     // lies (hatch and pattern brushes aligned to it, images), so that a
     // picture moved by some pixels is not the one painted there.
     bool PaintedDevicePatterns() const { return m_devicePatterns; }
+    // False when the device refused to be painted on (a print file that
+    // cannot be written, a printer that is gone).
+    bool IsPainting() const { return m_painter.isActive(); }
 
 protected:
     CPainterDC(QPaintDevice& device, const CDeviceCaps& caps);

@@ -52,13 +52,20 @@ TEST_F(MainFrameTest, MenuFollowsTheDocument) {
     EXPECT_FALSE(MenuEnabled(CommandIds::kFileSave));
 }
 
-// Continuous printing is not built: its item and button stay grey with a drawing.
+// The properties command has no handler yet: its item stays grey with a drawing.
 TEST_F(MainFrameTest, CommandsWithoutAHandlerAreGrey) {
     AddObject(document);
-    EXPECT_FALSE(MenuEnabled(CommandIds::kContinuousPrint));
+    EXPECT_FALSE(MenuEnabled(CommandIds::kProperties));
     frame->UpdateBars();
-    EXPECT_FALSE(frame->ToolBar()->Button(CToolDlgBar::kContinuousPrint)->isEnabled());
     EXPECT_TRUE(frame->ToolBar()->Button(CToolDlgBar::kCopyAll)->isEnabled());
+}
+
+// The folder commands need no open drawing.
+TEST_F(MainFrameTest, FolderCommandsAreAlwaysOffered) {
+    EXPECT_TRUE(MenuEnabled(CommandIds::kBatchConvert));
+    EXPECT_TRUE(MenuEnabled(CommandIds::kContinuousPrint));
+    frame->UpdateBars();
+    EXPECT_TRUE(frame->ToolBar()->Button(CToolDlgBar::kContinuousPrint)->isEnabled());
 }
 
 TEST_F(MainFrameTest, PrintingNeedsADrawingAndTheMenu) {

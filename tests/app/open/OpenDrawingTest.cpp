@@ -5,8 +5,13 @@
 #include "app/CZumeoView.h"
 #include "platform/mfc/Cp932.h"
 #include "tests/app/import/ImportFixture.h"
+#include "ui/CBatchConvListDlg.h"
+#include "ui/CFolderKindDlg.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 
 #include <ostream>
 #include <string>
@@ -207,6 +212,55 @@ TEST_F(ConvertFileTest, UnreadableDrawingIsNoConversion) {
     EXPECT_EQ(m_view.ConvertFileWorker(broken, m_output, false), CZumeoView::kFailed);
     EXPECT_FALSE(FileExists(m_output + "broken.zmd"));
     EXPECT_TRUE(m_document.m_objects.IsEmpty());
+}
+
+TEST_F(ConvertFileTest, MendedOutputFolderWithoutSeparatorHoldsTheFile) {
+    EXPECT_EQ(m_view.ConvertFileWorker(m_source, PathOf("out"), false), CZumeoView::kConverted);
+    EXPECT_EQ(CCommonDoc::GetFileKind(OutputFile()), 1);
+    EXPECT_FALSE(FileExists(PathOf("outplan.zmd")));
+}
+
+// The command's two dialogs over the view's worker: a refused overwrite of
+// the first file stops the batch before the second.
+TEST_F(ConvertFileTest, RefusedOverwriteStopsTheBatch) {
+    CopyFixture("sxf", "twin_basic.sfc", "plan2.sfc");
+    WriteOldOutput();
+    int listResult = -1;
+    m_dialogs.AnswerDialog([&](QDialog& folder) {
+        folder.findChild<QLineEdit*>("id_1024")->setText(m_folder.path());
+        auto* kinds = folder.findChild<QComboBox*>("id_1026");
+        kinds->setCurrentIndex(kinds->findData(6));
+        folder.accept();
+        return folder.result();
+    });
+    m_dialogs.AnswerDialog([&](QDialog& dialog) {
+        auto& list = static_cast<CBatchConvListDlg&>(dialog);
+        list.findChild<QLineEdit*>("id_1026")->setText(m_output.ToFilePath());
+        list.findChild<QCheckBox*>("id_1122")->setChecked(false);
+        m_dialogs.Answer(IDYES);
+        m_dialogs.Answer(IDCANCEL);
+        list.OnStart();
+        listResult = list.result();
+        return listResult;
+    });
+    m_view.OnBatchConvert();
+    EXPECT_EQ(listResult, 0);
+    EXPECT_EQ(ReadBytes(OutputFile()), OldOutput());
+    EXPECT_FALSE(FileExists(m_output + "plan2.zmd"));
+    EXPECT_EQ(m_dialogs.DialogsShown(), 2);
+}
+
+TEST_F(ConvertFileTest, ContinuousPrintOfOneFilePrintsItAndEmptiesTheDocument) {
+    EXPECT_TRUE(m_view.PrintFileWorker(m_source));
+    EXPECT_TRUE(FileExists(PathOf("plan.pdf")));
+    EXPECT_TRUE(m_document.m_objects.IsEmpty());
+    EXPECT_EQ(m_document.m_openState, CZumeoDoc::kOpenNew);
+}
+
+TEST_F(ConvertFileTest, ContinuousPrintPassesOverAnUnreadableFile) {
+    const CString broken = CopyFixture("sxf", "no_sheet.sfc", "broken.sfc");
+    EXPECT_FALSE(m_view.PrintFileWorker(broken));
+    EXPECT_FALSE(FileExists(PathOf("broken.pdf")));
 }
 
 } // namespace

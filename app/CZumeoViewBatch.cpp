@@ -1,0 +1,42 @@
+// The view's batch conversion and continuous printing: a folder dialog and
+// a file list that hands every chosen file to the view's worker.
+#include "app/CZumeoView.h"
+#include "app/PathFunctions.h"
+#include "platform/win/CDialogService.h"
+#include "settings/CDrawDefaults.h"
+#include "ui/CBatchConvDlg.h"
+#include "ui/CBatchConvListDlg.h"
+#include "ui/CSeqPrintDlg.h"
+#include "ui/CSeqPrintListDlg.h"
+
+void CZumeoView::OnBatchConvert() {
+    const bool dwg = FileExists(m_settings.m_converterPath);
+    for (;;) {
+        CBatchConvDlg folder(dwg, this);
+        if (CDialogService::Current().RunModal(folder) != QDialog::Accepted)
+            return;
+        CBatchConvListDlg list(
+            folder.m_folder, folder.m_kind,
+            [this](const CString& path, const CString& destination, bool overwriteAll) {
+                return ConvertFileWorker(path, destination, overwriteAll) != kStopBatch;
+            },
+            this);
+        if (CDialogService::Current().RunModal(list) != CFileLoopDlg::kAbortResult)
+            return;
+    }
+}
+
+void CZumeoView::OnContinuousPrint() {
+    const bool dwg = FileExists(m_settings.m_converterPath);
+    const auto printerSetup = [this] { OnPrinterSetup(); };
+    for (;;) {
+        CSeqPrintDlg folder(dwg, printerSetup, this);
+        if (CDialogService::Current().RunModal(folder) != QDialog::Accepted)
+            return;
+        CSeqPrintListDlg list(
+            folder.m_folder, folder.m_kind,
+            [this](const CString& path, int, int) { PrintFileWorker(path); }, this);
+        if (CDialogService::Current().RunModal(list) != CFileLoopDlg::kAbortResult)
+            return;
+    }
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Batch conversion's folder and drawing kind.
+
+#include "ui/CFolderKindDlg.h"
+
+class CBatchConvDlg : public CFolderKindDlg {
+public:
+    explicit CBatchConvDlg(bool dwgConverter, QWidget* parent = nullptr);
+
+    static std::span<const CFileKindEntry> Kinds();
+    static std::span<const CExtensionKind> Extensions();
+};

@@ -1,0 +1,121 @@
+#include "ui/CFileLoopDlg.h"
+
+#include "controls/CToolImages.h"
+#include "platform/win/CDialogService.h"
+#include "ui/CFolderKindDlg.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kIdleCaption = QStringLiteral("閉じる");
+const QString kAbortCaption = QStringLiteral("中止");
+
+QPushButton* Button(const QString& text, int id, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(ControlName(id));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+CFileLoopDlg::CFileLoopDlg(const CString& folder, const CFileKindEntry& kind,
+                           std::span<const CExtensionKind> kinds, const char* question,
+                           QWidget* parent)
+    : CBkDialog(parent), m_folder(folder), m_question(question) {
+    SetBkBitmapHandle(CToolImages::BarTile());
+    m_folderEdit = new QLineEdit(folder.ToFilePath(), this);
+    m_folderEdit->setObjectName(ControlName(kFolderId));
+    m_folderEdit->setMaxLength(CFolderKindDlg::kMaxFolderLength);
+    m_folderEdit->setReadOnly(true);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(ControlName(kListId));
+    for (const QString& name : ListFolderFiles(folder, kind, kinds)) {
+        auto* item = new QListWidgetItem(name, m_list);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+    }
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(ControlName(kProgressId));
+    m_progress->hide();
+    m_start = Button(QStringLiteral("開始"), 1, this);
+    m_start->setEnabled(m_list->count() > 0);
+    m_cancel = Button(QStringLiteral("キャンセル"), 2, this);
+    m_abortButton = Button(kIdleCaption, kAbortResult, this);
+
+    m_grid = new QGridLayout;
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_start);
+    buttons->addWidget(m_cancel);
+    buttons->addWidget(m_abortButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_folderEdit);
+    layout->addWidget(m_list);
+    layout->addLayout(m_grid);
+    layout->addWidget(m_progress);
+    layout->addLayout(buttons);
+
+    connect(m_start, &QPushButton::clicked, this, [this] { OnStart(); });
+    connect(m_cancel, &QPushButton::clicked, this, [this] { CBkDialog::reject(); });
+    connect(m_abortButton, &QPushButton::clicked, this, [this] { OnAbort(); });
+}
+
+void CFileLoopDlg::OnStart() {
+    if (!CanStart())
+        return;
+    if (AfxMessageBox(CString::FromUtf8(m_question), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    const int count = m_list->count();
+    m_progress->setRange(0, count);
+    m_progress->setValue(0);
+    m_abort = 0;
+    m_progress->show();
+    m_start->setEnabled(false);
+    m_cancel->setEnabled(false);
+    EnableInputs(false);
+    m_abortButton->setText(kAbortCaption);
+    for (int i = 0; i < count; ++i) {
+        // The clicks of the last file's time arrive here.
+        QCoreApplication::processEvents();
+        if (m_abort == 1) {
+            m_progress->hide();
+            return;
+        }
+        QListWidgetItem* item = m_list->item(i);
+        if (item->checkState() == Qt::Checked) {
+            m_list->setCurrentItem(item);
+            if (!ProcessFile(JoinFolderPath(m_folder, item->text()))) {
+                m_abort = 1;
+                m_progress->hide();
+                return;
+            }
+        }
+        m_progress->setValue(i + 1);
+    }
+    m_abort = 1;
+    m_progress->hide();
+    accept();
+}
+
+void CFileLoopDlg::OnAbort() {
+    if (m_abort == 1)
+        done(kAbortResult);
+    else
+        m_abort = 1;
+}
+
+void CFileLoopDlg::reject() {
+    if (m_abort == 1)
+        CBkDialog::reject();
+    else
+        m_abort = 1;
+}

@@ -1,0 +1,16 @@
+#include "ui/CSeqPrintListDlg.h"
+
+#include "ui/CSeqPrintDlg.h"
+
+CSeqPrintListDlg::CSeqPrintListDlg(const CString& folder, int kind, PrintRoutine print,
+                                   QWidget* parent)
+    : CFileLoopDlg(folder, KindEntryOf(CSeqPrintDlg::Kinds(), kind), CSeqPrintDlg::Extensions(),
+                   "連続印刷を実行しますか？", parent),
+      m_print(std::move(print)) {
+    setWindowTitle(QStringLiteral("連続印刷ファイル一覧"));
+}
+
+bool CSeqPrintListDlg::ProcessFile(const CString& path) {
+    m_print(path, kPageLength, kPageWidth);
+    return true;
+}
