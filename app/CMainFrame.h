@@ -115,6 +115,8 @@ private:
     void OnConvertToOwn(UINT id);
     void OnEditUndo(UINT id);
     void OnEditRedo(UINT id);
+    void OnRedlineKind(UINT id);
+    void OnLastRedlineTool(UINT id);
     // Enablers of the routes.
     bool Always(UINT) const { return true; }
     bool HasRecentFile(UINT id) const;
@@ -122,6 +124,7 @@ private:
     bool CanPreviousView(UINT id) const;
     bool HasSidePaths(UINT id) const;
     bool CanConvert(UINT id) const;
+    bool CanRedlineKind(UINT id) const;
     bool CanUndo(UINT id) const;
     bool CanRedo(UINT id) const;
     // The redlines changed under the view: repaint them, refill the layers.

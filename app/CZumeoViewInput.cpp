@@ -2,6 +2,7 @@
 // work of the tool modes.
 
 #include "app/CPointSnap.h"
+#include "app/CRedlinePalette.h"
 #include "app/CRukClickGroup.h"
 #include "app/CRukMeasureTracker.h"
 #include "app/CRukMove.h"
@@ -202,12 +203,19 @@ void CZumeoView::OnLButtonDown(UINT flags, POINT point) {
 void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
     if (m_document->m_markupKind == kNoteTool && m_document->m_noteText.IsEmpty())
         return;
+    // The palette's style becomes the document's before a markup is made;
+    // a style it refuses makes none.
+    if (CRedlinePalette* palette = CRedlinePalette::Current(); palette && !palette->ValidatePage())
+        return;
     std::unique_ptr<CRukEntity> markup(CMarkupKinds::CreateForTool(m_document->m_markupKind));
     if (!markup)
         return;
     markup->SetText(m_document->m_noteText);
-    if (!m_document->m_fontFace.IsEmpty())
+    if (!m_document->m_fontFace.IsEmpty()) {
         markup->SetFaceName(m_document->m_fontFace);
+        markup->SetCharSet(static_cast<int>(m_document->FontCharSet(m_document->m_fontFace)));
+    }
+    markup->SetPolyMode(m_document->m_style.m_redPolyMode);
     CImageDC dc(m_surface);
     PrepareDC(&dc);
     const POINT point = ToDrawing(viewPoint);

@@ -41,4 +41,19 @@ constexpr UINT kMeasureTool = 32809;
 constexpr UINT kBringToFront = 32819;
 constexpr UINT kSendToBack = 32820;
 constexpr UINT kImageExport = 32811;
+// The redline kinds.
+constexpr UINT kRedlineEllipseMark = 32785;
+constexpr UINT kRedlineSquareMark = 32786;
+constexpr UINT kRedlineCircleMark = 32787;
+constexpr UINT kRedlineBalloon = 32788;
+constexpr UINT kRedlineLine = 32797;
+constexpr UINT kRedlineSquare = 32798;
+constexpr UINT kRedlineEllipse = 32799;
+constexpr UINT kRedlineCircle = 32800;
+constexpr UINT kRedlinePolygon = 32801;
+constexpr UINT kRedlineCloud = 32802;
+constexpr UINT kRedlineNote = 32803;
+constexpr UINT kRedlinePolyline = 32804;
+constexpr UINT kRedlineFreehand = 32812;
+constexpr UINT kRedlineImage = 32815;
 } // namespace CommandIds

@@ -2,6 +2,7 @@
 // on an open drawing, either changes what the user can see or is disabled.
 #include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
+#include "app/CRedlinePalette.h"
 #include "app/CSplashWnd.h"
 #include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
@@ -12,9 +13,11 @@
 #include "tests/app/document/TestEntity.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
+#include "ui/CRedlineDlg.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -34,7 +37,7 @@ struct Landing {
     QStringList clipboardFormats;
     std::size_t messages, openRequests, saveRequests;
     int dialogs;
-    bool toolBar, layerBar, statusBar, frameShown;
+    bool toolBar, layerBar, statusBar, frameShown, paletteShown;
     // The side files beside the drawing, and the window's title.
     bool controlFile, ownFile;
     QString title;
@@ -42,7 +45,7 @@ struct Landing {
     auto Tie() const {
         return std::tie(windowExtX, windowExtY, panX, panY, toolMode, savedView, hasTool,
                         clipboardFormats, messages, openRequests, saveRequests, dialogs, toolBar,
-                        layerBar, statusBar, frameShown, controlFile, ownFile, title);
+                        layerBar, statusBar, frameShown, paletteShown, controlFile, ownFile, title);
     }
     bool operator==(const Landing& other) const { return Tie() == other.Tie(); }
 };
@@ -84,8 +87,14 @@ std::vector<Sender> AllSenders(CMainFrame& frame) {
 
 class CommandRoutingTest : public ::testing::Test {
 protected:
-    CommandRoutingTest() { CSplashWnd::EnableSplashScreen(false); }
-    ~CommandRoutingTest() override { CSplashWnd::EnableSplashScreen(true); }
+    CommandRoutingTest() {
+        CSplashWnd::EnableSplashScreen(false);
+        CRedlineDlg::RegisterFactory();
+    }
+    ~CommandRoutingTest() override {
+        CSplashWnd::EnableSplashScreen(true);
+        CRedlinePalette::SetFactory(nullptr);
+    }
 
     // The program on the drawing.
     std::unique_ptr<CZumeoApp> OpenDrawing() {
@@ -94,7 +103,7 @@ protected:
         return app;
     }
 
-    // Every bar shown, the view zoomed away from the fit with the fit kept
+    // Every bar shown, no palette open, the view zoomed away from the fit with the fit kept
     // as the previous view, a tool object in progress, an empty clipboard,
     // no side files.
     static void Prepare(CMainFrame& frame) {
@@ -106,6 +115,8 @@ protected:
                              static_cast<QWidget*>(frame.statusBar())})
             bar->show();
         CZumeoView* view = frame.GetActiveView();
+        view->CloseRedlinePalette();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         view->ShowLoadedDrawing();
         view->SaveView();
         view->ZoomByFactor(0.5);
@@ -132,6 +143,7 @@ protected:
                        frame.LayerBarWindow()->isVisibleTo(&frame),
                        frame.statusBar()->isVisibleTo(&frame),
                        frame.isVisible(),
+                       CRedlinePalette::Current() != nullptr,
                        QFile::exists(view->GetDocument()->m_controlPath.ToQString()),
                        QFile::exists(view->GetDocument()->m_ownDocPath.ToQString()),
                        frame.windowTitle()};

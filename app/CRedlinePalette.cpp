@@ -1,0 +1,38 @@
+#include "app/CRedlinePalette.h"
+
+namespace {
+
+CRedlinePalette* g_current = nullptr;
+
+CRedlinePalette::Factory& TheFactory() {
+    static CRedlinePalette::Factory factory;
+    return factory;
+}
+
+} // namespace
+
+// Exactly one palette exists at a time: a new one replaces the pointer.
+CRedlinePalette::CRedlinePalette() {
+    g_current = this;
+}
+
+CRedlinePalette::~CRedlinePalette() {
+    Detach();
+}
+
+void CRedlinePalette::Detach() {
+    if (g_current == this)
+        g_current = nullptr;
+}
+
+CRedlinePalette* CRedlinePalette::Current() {
+    return g_current;
+}
+
+void CRedlinePalette::SetFactory(Factory factory) {
+    TheFactory() = std::move(factory);
+}
+
+CRedlinePalette* CRedlinePalette::Construct(CZumeoDoc* document, CZumeoView* view) {
+    return TheFactory() ? TheFactory()(document, view) : nullptr;
+}

@@ -1,0 +1,205 @@
+// The view's start of the redline tools: the redline-kind commands, the
+// palette they open with the stored style of the kind, and the palette's
+// calls back into the view.
+#include "app/CRedlinePalette.h"
+#include "app/CZumeoDoc.h"
+#include "app/CZumeoView.h"
+#include "app/CommandIds.h"
+#include "entities/CRukEntity.h"
+#include "markups/CMarkupKinds.h"
+#include "platform/gdi/CDeviceCaps.h"
+#include "platform/gdi/CImageDC.h"
+#include "platform/gdi/RectFunctions.h"
+#include "platform/win/CDialogService.h"
+#include "settings/CDrawDefaults.h"
+
+#include <algorithm>
+
+namespace {
+
+// The redline-kind commands of the menu and the kind each starts.
+struct RedlineCommand {
+    UINT id;
+    int kind;
+};
+constexpr RedlineCommand kRedlineCommands[] = {
+    {CommandIds::kRedlineEllipseMark, 0}, {CommandIds::kRedlineSquareMark, 1},
+    {CommandIds::kRedlineCircleMark, 2},  {CommandIds::kRedlineBalloon, 4},
+    {CommandIds::kRedlineLine, 7},        {CommandIds::kRedlinePolyline, 11},
+    {CommandIds::kRedlineSquare, 10},     {CommandIds::kRedlineEllipse, 9},
+    {CommandIds::kRedlineCircle, 8},      {CommandIds::kRedlinePolygon, 6},
+    {CommandIds::kRedlineCloud, 3},       {CommandIds::kRedlineNote, 5},
+    {CommandIds::kRedlineFreehand, 12},   {CommandIds::kRedlineImage, 13},
+};
+
+const RedlineCommand* FindRedlineCommand(UINT id) {
+    const auto found = std::find_if(std::begin(kRedlineCommands), std::end(kRedlineCommands),
+                                    [id](const RedlineCommand& row) { return row.id == id; });
+    return found == std::end(kRedlineCommands) ? nullptr : found;
+}
+
+} // namespace
+
+std::vector<UINT> CZumeoView::RedlineCommandIds() {
+    std::vector<UINT> ids;
+    for (const RedlineCommand& row : kRedlineCommands)
+        ids.push_back(row.id);
+    return ids;
+}
+
+int CZumeoView::RedlineKindOfCommand(UINT id) {
+    const RedlineCommand* row = FindRedlineCommand(id);
+    return row ? row->kind : CPaletteStyle::kNoKind;
+}
+
+bool CZumeoView::CanStartRedlineKind(UINT id) const {
+    const RedlineCommand* row = FindRedlineCommand(id);
+    return row && HasDrawing() && CMarkupKinds::HasToolClass(row->kind);
+}
+
+bool CZumeoView::IsRedlineKindChecked(UINT id) const {
+    const RedlineCommand* row = FindRedlineCommand(id);
+    return row && m_document && m_toolMode == kToolRedline && m_document->m_markupKind == row->kind;
+}
+
+void CZumeoView::OnRedlineKind(UINT id) {
+    const RedlineCommand* row = FindRedlineCommand(id);
+    if (!row || !m_document || !EnsureRedlinesVisible())
+        return;
+    m_document->m_markupKind = row->kind;
+    CloseRedlinePalette();
+    BeginRedlineTool(row->kind);
+}
+
+void CZumeoView::OnLastRedlineTool() {
+    if (m_document && EnsureRedlinesVisible())
+        BeginRedlineTool(CPaletteStyle::kNoKind);
+}
+
+BOOL CZumeoView::EnsureRedlinesVisible() {
+    if (m_settings.m_showRedlines)
+        return TRUE;
+    const CString question =
+        CString::FromUtf8("朱書きが非表示になっています。朱書きを表示しますか？\n"
+                          "（朱書きを表示しないと朱書きの作図はできません）");
+    if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return FALSE;
+    if (m_onResetLayerBoxes)
+        m_onResetLayerBoxes(false);
+    Redraw();
+    return TRUE;
+}
+
+int CZumeoView::CloseRedlinePalette() {
+    CRedlinePalette* palette = CRedlinePalette::Current();
+    if (!palette)
+        return 0;
+    palette->SavePosition();
+    palette->SaveState();
+    palette->DestroyWindow();
+    return 1;
+}
+
+int CZumeoView::BeginRedlineTool(int kind) {
+    if (!m_document)
+        return 0;
+    if (m_document->IsReadOnly()) {
+        const CString question =
+            CString::FromUtf8("オープン中のファイルは読み取り専用フォルダにあるため、\n"
+                              "朱書きデータを保存／更新することができません。\n"
+                              "朱書き作成／編集を行いますか？");
+        if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return 0;
+    }
+    const double extentRatio = m_document->GetExtentRatio();
+    CRedlinePalette* palette = CRedlinePalette::Current();
+    if (!palette) {
+        palette = CRedlinePalette::Construct(m_document, this);
+        if (palette) {
+            CPaletteStyle& style = palette->m_style;
+            style.m_kind = kind;
+            style.ComputePresets(extentRatio, m_settings);
+            style.ReadOpeningKeys(m_settings);
+            if (!palette->Create()) {
+                palette->DestroyWindow();
+                palette = nullptr;
+            }
+        }
+    }
+    if (palette) {
+        const int page = CPaletteStyle::PageOfKind(kind);
+        palette->m_style.ReadToolPageKeys(page, m_settings);
+        palette->ShowPage(page);
+        palette->SetEditMode(0);
+        palette->ShowWindow();
+    }
+    if (kind != CPaletteStyle::kNoKind) {
+        DeleteTool();
+        m_toolMode = kToolRedline;
+        UpdateCursor();
+    }
+    SetRectEmpty(&m_rcHighlight);
+    AccumulateDirtyRect(m_document->m_selection);
+    ClearSelection();
+    RedrawDirtyRect();
+    if (m_onResetLayerBoxes)
+        m_onResetLayerBoxes(false);
+    m_highlightBlink.stop();
+    m_highlightPhase = 0;
+    return 1;
+}
+
+int CZumeoView::EditSelectionInPalette() {
+    if (!m_document)
+        return 0;
+    CRedlinePalette* palette = CRedlinePalette::Current();
+    if (m_document->m_selection.IsEmpty()) {
+        if (palette) {
+            palette->m_selected = nullptr;
+            palette->m_style.m_kind = CPaletteStyle::kNoKind;
+            palette->SetEditMode(0);
+        }
+        return 0;
+    }
+    if (!palette) {
+        palette = CRedlinePalette::Construct(m_document, this);
+        if (!palette)
+            return 0;
+        palette->m_style.ComputePresets(m_document->GetExtentRatio(), m_settings);
+        if (!palette->Create()) {
+            palette->DestroyWindow();
+            return 0;
+        }
+    }
+    palette->m_selected = m_document->m_selection.GetCount() == 1
+                              ? static_cast<CRukEntity*>(m_document->m_selection.GetHead())
+                              : nullptr;
+    palette->SetEditMode(1);
+    palette->ShowWindow();
+    return 1;
+}
+
+void CZumeoView::RedrawPendingTrack() {
+    if (m_toolMode != kToolRedline || !m_pTool || !m_document || m_surface.isNull())
+        return;
+    {
+        CImageDC dc(m_surface);
+        PrepareDC(&dc);
+        const POINT last = ToDrawing(m_lastPoint);
+        m_pTool->TrackAt(m_document, &dc, last.x, last.y, &m_settings);
+    }
+    update();
+}
+
+void CZumeoView::RelayoutMarkLabel(CRukEntity* markup, int boxFrame) {
+    if (!m_document)
+        return;
+    CDC dc(CDeviceCaps(std::max(width(), 1), std::max(height(), 1)));
+    PrepareDC(&dc);
+    markup->RefitLabel(m_document, &dc, boxFrame, &m_settings);
+}
+
+void CZumeoView::CancelPendingMarkup() {
+    if (m_toolMode == kToolRedline)
+        DeleteTool();
+}
