@@ -263,6 +263,70 @@ TEST_F(RedlinePaletteTest, ATabClickInDrawModeLeavesNoKindAndNoTool) {
     EXPECT_EQ(palette->TabCtrl()->tabBar()->tabTextColor(0), QColor(0xFF, 0, 0));
 }
 
+TEST_F(RedlinePaletteTest, ATypedPresetSizeSelectsItsEntryAndLeavingNumberModeKeepsIt) {
+    CRedlineDlg* palette = Open(0);
+    const CRedTextPage* page = palette->TabCtrl()->TextPage();
+    auto* numeric = Control<QCheckBox>(page, 1059);
+    auto* sizes = Control<QComboBox>(page, 1046);
+    auto* edit = Control<QLineEdit>(page, 1043);
+    numeric->click();
+    EXPECT_TRUE(edit->isEnabled());
+    EXPECT_FALSE(sizes->isEnabled());
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("0.02"));
+    EXPECT_EQ(sizes->currentIndex(), -1);
+    EXPECT_DOUBLE_EQ(palette->m_style.m_textSize, 0.02);
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("0.013"));
+    EXPECT_EQ(sizes->currentIndex(), 1) << "the standard preset of a drawing one unit high";
+    numeric->click();
+    EXPECT_FALSE(numeric->isChecked());
+    EXPECT_EQ(sizes->currentIndex(), 1);
+    EXPECT_FALSE(edit->isEnabled());
+    EXPECT_TRUE(m_dialogs.Messages().size() == 1) << "only the read-only question";
+}
+
+TEST_F(RedlinePaletteTest, LeavingNumberModeWithAnotherSizeTakesTheStandardPreset) {
+    CRedlineDlg* palette = Open(4);
+    const CRedTextPage* page = palette->TabCtrl()->TextPage();
+    auto* edit = Control<QLineEdit>(page, 1042);
+    Control<QCheckBox>(page, 1060)->click();
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("0.5"));
+    Control<QCheckBox>(page, 1060)->click();
+    EXPECT_EQ(Control<QComboBox>(page, 1047)->currentIndex(), 1);
+    EXPECT_DOUBLE_EQ(palette->m_style.m_arrowSize, palette->m_style.m_arrowPresets[1]);
+    EXPECT_EQ(edit->text(), QStringLiteral("0.013"));
+}
+
+TEST_F(RedlinePaletteTest, ASizeBeyondTheDrawingIsRefusedAsTyped) {
+    CRedlineDlg* palette = Open(0);
+    const CRedTextPage* page = palette->TabCtrl()->TextPage();
+    auto* edit = Control<QLineEdit>(page, 1043);
+    Control<QCheckBox>(page, 1059)->click();
+    const double before = palette->m_style.m_textSize;
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("2"));
+    EXPECT_EQ(LastMessage(), CString::FromUtf8("範囲外の値です。"));
+    EXPECT_DOUBLE_EQ(palette->m_style.m_textSize, before);
+    EXPECT_EQ(edit->text(), QStringLiteral("0.013"));
+}
+
+TEST_F(RedlinePaletteTest, TheEditModeButtonSwitchesModesUnlessRedlinesStayHidden) {
+    CRedlineDlg* palette = Open(7);
+    auto* button = Control<QAbstractButton>(palette, 1080);
+    button->click();
+    EXPECT_EQ(palette->EditMode(), 1);
+    EXPECT_EQ(m_view.m_toolMode, CZumeoView::kToolNone);
+    m_settings.m_showRedlines = 0;
+    button->click();
+    EXPECT_EQ(palette->EditMode(), 1) << "the user kept the redlines hidden";
+    m_settings.m_showRedlines = 1;
+    button->click();
+    EXPECT_EQ(palette->EditMode(), 0);
+    EXPECT_EQ(palette->m_style.m_kind, -1);
+}
+
 // ---- The checks of a page and their messages.
 
 struct CheckCase {
