@@ -496,6 +496,30 @@ TEST_F(RedlinePaletteTest, UpdateOfTheSelectedMarkupIsOneUndoStep) {
     EXPECT_EQ(m_document.FindLayer("RED"), nullptr) << "the emptied layer went";
 }
 
+TEST_F(RedlinePaletteTest, MendedUpdateOfASelectedBalloonRoundsItsWidthAndUndoesInOneStep) {
+    PaletteMark* balloon = Mark(0x04);
+    balloon->SetColor(0x000000);
+    CRedlineDlg* palette = Open(4);
+    m_document.m_selection.AddTail(balloon);
+    palette->m_selected = balloon;
+    palette->SetEditMode(1);
+    EXPECT_EQ(palette->TabCtrl()->CurrentPage(), 0);
+    CRedTextPage* page = palette->TabCtrl()->TextPage();
+    Control<QAbstractButton>(page, 5006)->click();
+    Control<QCheckBox>(page, 1059)->click();
+    TypeSize(*page, 1043, "0.5");
+    TypePenWidth(*page, "0.29");
+    Control<QAbstractButton>(palette, 1079)->click();
+    ASSERT_EQ(m_document.m_undo.GetCount(), 1);
+    EXPECT_EQ(balloon->GetColor(), 0xFF0000u);
+    EXPECT_EQ(balloon->GetLineWidth(), 29) << "0.29 mm is 29, not 28";
+    ASSERT_TRUE(m_document.m_undo.Undo());
+    ASSERT_EQ(m_document.m_topObjects.GetCount(), 1);
+    const auto* restored = static_cast<const CRukEntity*>(m_document.m_topObjects.GetHead());
+    EXPECT_EQ(restored->GetColor(), 0x000000u);
+    EXPECT_EQ(restored->GetLineWidth(), 0);
+}
+
 TEST_F(RedlinePaletteTest, PropertiesOpenThePaletteOnTheOnlySelectedMarkup) {
     PaletteMark* mark = Mark(0x08);
     mark->SetColor(0x00FFFF);
