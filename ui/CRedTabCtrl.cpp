@@ -89,7 +89,7 @@ void CRedTabCtrl::LoadPageStyle(bool readKind) {
 }
 
 int CRedTabCtrl::ExamineSelection() {
-    if (!m_palette.m_selected)
+    if (!m_palette.LiveSelection())
         return -1;
     if (!CPaletteStyle::HasStyle(m_palette.m_selected)) {
         m_palette.m_selected = nullptr;

@@ -50,7 +50,6 @@ QPushButton* MakeButton(int id, const char* text, QWidget* parent) {
 CRedlineDlg::CRedlineDlg(CZumeoDoc* document, CZumeoView* view, QWidget* parent)
     : CBkDialog(parent, Qt::Tool), m_document(document), m_view(view) {
     setWindowTitle(QStringLiteral("朱書き"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     m_blend = CProfile::GetProfileInt(kSection, "BLEND", 0) != 0 ? 1 : 0;
     m_alpha = std::clamp(
         static_cast<int>(CProfile::GetProfileInt(kSection, "ALPHA", kDefaultAlpha)), 0, 255);
@@ -249,8 +248,14 @@ void CRedlineDlg::EnableButtons(int flag) {
     m_deleteButton->setEnabled(remove);
 }
 
+CRukEntity* CRedlineDlg::LiveSelection() {
+    if (m_selected && (!m_document || !m_document->m_topObjects.Find(m_selected)))
+        m_selected = nullptr;
+    return m_selected;
+}
+
 void CRedlineDlg::LoadFromObject() {
-    if (m_selected && m_document)
+    if (LiveSelection())
         m_style.LoadFromObject(*m_selected, m_document->m_unit);
 }
 
@@ -294,9 +299,9 @@ void CRedlineDlg::OnClose() {
 }
 
 void CRedlineDlg::OnUpdate() {
-    if (!m_selected || !m_document || !CPaletteStyle::HasStyle(m_selected) || !ValidatePage())
+    CRukEntity* markup = LiveSelection();
+    if (!markup || !CPaletteStyle::HasStyle(markup) || !ValidatePage())
         return;
-    CRukEntity* markup = m_selected;
     m_document->m_undo.Push(
         new CUndoModify(m_document, CString::FromUtf8("コントロールの修正"), markup));
     m_document->MoveToLayer(markup, m_style.m_layerName);
@@ -360,7 +365,7 @@ void CRedlineDlg::UpdateMarkup(CRukEntity* markup) {
 }
 
 void CRedlineDlg::OnDelete() {
-    if (!m_document || (!m_selected && m_document->m_selection.GetCount() < 2))
+    if (!m_document || (!LiveSelection() && m_document->m_selection.GetCount() < 2))
         return;
     if (AfxMessageBox(CString::FromUtf8("選択された朱書きを削除しますか？"),
                       MB_YESNO | MB_ICONQUESTION) != IDYES ||

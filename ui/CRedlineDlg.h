@@ -55,6 +55,9 @@ public:
 
     // ---- What the pages and the tab control call.
     void EnableButtons(int flag);
+    // The selected markup, dropped first when the document no longer holds
+    // it (deleted, or replaced by an undo step).
+    CRukEntity* LiveSelection();
     void LoadFromObject();
     // The style into the document's current markup attributes, and the
     // active page's keys into the profile.

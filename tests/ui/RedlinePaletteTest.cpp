@@ -541,6 +541,19 @@ TEST_F(RedlinePaletteTest, PropertiesOpenThePaletteOnTheOnlySelectedMarkup) {
     EXPECT_EQ(palette->EditMode(), 0);
 }
 
+TEST_F(RedlinePaletteTest, AMarkupDeletedBehindThePalettesBackIsNeverUpdated) {
+    PaletteMark* mark = Mark(0x0A);
+    CRedlineDlg* palette = Open(10);
+    m_document.m_selection.AddTail(mark);
+    palette->m_selected = mark;
+    palette->SetEditMode(1);
+    m_document.ClearSelection();
+    m_document.DeleteEntity(mark);
+    palette->OnUpdate();
+    EXPECT_EQ(palette->m_selected, nullptr);
+    EXPECT_EQ(m_document.m_undo.GetCount(), 0);
+}
+
 TEST_F(RedlinePaletteTest, APartLineLoadsNoStyleAndUpdateLeavesIt) {
     PaletteMark* mark = Mark(0x0C);
     mark->SetColor(0x000000);
