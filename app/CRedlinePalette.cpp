@@ -4,11 +4,6 @@ namespace {
 
 CRedlinePalette* g_current = nullptr;
 
-CRedlinePalette::Factory& TheFactory() {
-    static CRedlinePalette::Factory factory;
-    return factory;
-}
-
 } // namespace
 
 // Exactly one palette exists at a time: a new one replaces the pointer.
@@ -27,12 +22,4 @@ void CRedlinePalette::Detach() {
 
 CRedlinePalette* CRedlinePalette::Current() {
     return g_current;
-}
-
-void CRedlinePalette::SetFactory(Factory factory) {
-    TheFactory() = std::move(factory);
-}
-
-CRedlinePalette* CRedlinePalette::Construct(CZumeoDoc* document, CZumeoView* view) {
-    return TheFactory() ? TheFactory()(document, view) : nullptr;
 }

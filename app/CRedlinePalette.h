@@ -1,29 +1,16 @@
 #pragma once
 // What the view, the undo records and the settings need of the redline
 // palette: the one modeless window that holds the current redline style.
-// The palette itself lives above the application; the program installs its
-// maker, and without one the redline tools draw with the document's style.
 #include "app/CPaletteStyle.h"
 
-#include <functional>
-
 class CRukEntity;
-class CZumeoDoc;
-class CZumeoView;
 
 class CRedlinePalette {
 public:
-    using Factory = std::function<CRedlinePalette*(CZumeoDoc* document, CZumeoView* view)>;
-
     virtual ~CRedlinePalette();
 
     // The open palette; null while none is open.
     static CRedlinePalette* Current();
-    // Installs the maker of palettes; null removes it.
-    static void SetFactory(Factory factory);
-    // A new palette for the document and view (not yet created as a window);
-    // null without a maker.
-    static CRedlinePalette* Construct(CZumeoDoc* document, CZumeoView* view);
 
     // The style the palette shows and the next markup takes.
     CPaletteStyle m_style;

@@ -62,6 +62,51 @@ public:
     }
     CZumeoDoc* GetDocument() const { return m_document; }
 
+    // ---- The redline tools and the palette.
+
+    // The redline-kind commands in menu order, and the kind of each; -1
+    // for another id.
+    static std::vector<UINT> RedlineCommandIds();
+    static int RedlineKindOfCommand(UINT id);
+    // Enabled on a drawing when the kind's markup class is in the program.
+    bool CanStartRedlineKind(UINT id) const;
+    bool IsRedlineKindChecked(UINT id) const;
+    // A redline-kind command: the redlines shown, the kind stored, the
+    // palette opened anew with the kind's stored style.
+    void OnRedlineKind(UINT id);
+    // The tool-bar button: the palette again for the last tool.
+    void OnLastRedlineTool();
+    // TRUE when the redlines are shown, or the user agreed to show them.
+    BOOL EnsureRedlinesVisible();
+    // Opens the palette for the kind (-1: none), or shows the open one; 0
+    // when the user declined to draw on a read-only drawing.
+    int BeginRedlineTool(int kind);
+    // The palette in edit mode on the selection: the selected markup when
+    // it is the only one. An empty selection only resets an open palette;
+    // 0 then.
+    int EditSelectionInPalette();
+    // Saves and closes the palette; 0 when none was open.
+    int CloseRedlinePalette();
+    // Draws the rubber band of the markup in progress at the last mouse
+    // point again (XOR: before and after a style change).
+    void RedrawPendingTrack();
+    // Lets the markup fit its label to the box frame again.
+    void RelayoutMarkLabel(CRukEntity* markup, int boxFrame);
+    // The markup in progress goes.
+    void CancelPendingMarkup();
+    // The layer bar's redline boxes: blinking off and, unless keep is set,
+    // the redlines shown.
+    void SetLayerBoxesHandler(std::function<void(bool keep)> handler) {
+        m_onResetLayerBoxes = std::move(handler);
+    }
+    const CDrawDefaults& Settings() const { return m_settings; }
+    // A command through the route the frame gave; nothing without one.
+    void RunCommand(UINT id) {
+        if (m_onCommand && CanRunCommand(id))
+            m_onCommand(id);
+    }
+    bool CanRunCommand(UINT id) const { return m_isCommandEnabled && m_isCommandEnabled(id); }
+
     // ---- Mapping.
 
     // Puts the view mapping on the context; false (and nothing set) while
@@ -123,55 +168,10 @@ public:
         m_onCommand = std::move(run);
         m_isCommandEnabled = std::move(enabled);
     }
-    // A command through the route the frame gave; nothing without one.
-    void RunCommand(UINT id) {
-        if (m_onCommand && CanRunCommand(id))
-            m_onCommand(id);
-    }
-    bool CanRunCommand(UINT id) const { return m_isCommandEnabled && m_isCommandEnabled(id); }
     // Where the tooltip texts of the markups go (the recent TOOLTIP list).
     void SetTooltipTextSink(std::function<void(const CString&)> sink) {
         m_onTooltipText = std::move(sink);
     }
-
-    // ---- The redline tools and the palette.
-
-    // The redline-kind commands in menu order, and the kind of each; -1
-    // for another id.
-    static std::vector<UINT> RedlineCommandIds();
-    static int RedlineKindOfCommand(UINT id);
-    // Enabled on a drawing when the kind's markup class is in the program.
-    bool CanStartRedlineKind(UINT id) const;
-    bool IsRedlineKindChecked(UINT id) const;
-    // A redline-kind command: the redlines shown, the kind stored, the
-    // palette opened anew with the kind's stored style.
-    void OnRedlineKind(UINT id);
-    // The tool-bar button: the palette again for the last tool.
-    void OnLastRedlineTool();
-    // TRUE when the redlines are shown, or the user agreed to show them.
-    BOOL EnsureRedlinesVisible();
-    // Opens the palette for the kind (-1: none), or shows the open one; 0
-    // when the user declined to draw on a read-only drawing.
-    int BeginRedlineTool(int kind);
-    // The palette in edit mode on the selection: the selected markup when
-    // it is the only one. An empty selection only resets an open palette;
-    // 0 then.
-    int EditSelectionInPalette();
-    // Saves and closes the palette; 0 when none was open.
-    int CloseRedlinePalette();
-    // Draws the rubber band of the markup in progress at the last mouse
-    // point again (XOR: before and after a style change).
-    void RedrawPendingTrack();
-    // Lets the markup fit its label to the box frame again.
-    void RelayoutMarkLabel(CRukEntity* markup, int boxFrame);
-    // The markup in progress goes.
-    void CancelPendingMarkup();
-    // The layer bar's redline boxes: blinking off and, unless keep is set,
-    // the redlines shown.
-    void SetLayerBoxesHandler(std::function<void(bool keep)> handler) {
-        m_onResetLayerBoxes = std::move(handler);
-    }
-    const CDrawDefaults& Settings() const { return m_settings; }
 
     // ---- Mouse and keys, in window pixels with the MK_ key flags.
 
@@ -343,7 +343,6 @@ private:
     std::function<void(UINT)> m_onCommand;
     std::function<bool(UINT)> m_isCommandEnabled;
     std::function<void(const CString&)> m_onTooltipText;
-    std::function<void(bool)> m_onResetLayerBoxes;
     // The last reference point of the snapping, in window pixels.
     POINT m_snapReference{0, 0};
     QBasicTimer m_selectionBlink;
@@ -353,4 +352,5 @@ private:
     int m_highlightPhase = 0;
     // A right press asked for the context menu that follows it.
     bool m_contextMenuWanted = false;
+    std::function<void(bool)> m_onResetLayerBoxes;
 };

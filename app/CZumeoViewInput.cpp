@@ -211,10 +211,9 @@ void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
     if (!markup)
         return;
     markup->SetText(m_document->m_noteText);
-    if (!m_document->m_fontFace.IsEmpty()) {
+    if (!m_document->m_fontFace.IsEmpty())
         markup->SetFaceName(m_document->m_fontFace);
-        markup->SetCharSet(static_cast<int>(m_document->FontCharSet(m_document->m_fontFace)));
-    }
+    markup->SetCharSet(static_cast<int>(m_document->FontCharSet(markup->GetFaceName())));
     markup->SetPolyMode(m_document->m_style.m_redPolyMode);
     CImageDC dc(m_surface);
     PrepareDC(&dc);

@@ -1,7 +1,7 @@
 // The view's start of the redline tools: the redline-kind commands, the
 // palette they open with the stored style of the kind, and the palette's
 // calls back into the view.
-#include "app/CRedlinePalette.h"
+#include "app/CRedlineDlg.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "app/CommandIds.h"
@@ -36,6 +36,22 @@ const RedlineCommand* FindRedlineCommand(UINT id) {
     const auto found = std::find_if(std::begin(kRedlineCommands), std::end(kRedlineCommands),
                                     [id](const RedlineCommand& row) { return row.id == id; });
     return found == std::end(kRedlineCommands) ? nullptr : found;
+}
+
+// A new palette window with the drawing's size presets; given the kind of a
+// tool, with the style stored for opening it.
+CRedlinePalette* NewRedlinePalette(CZumeoView& view, const int* toolKind) {
+    CRedlinePalette* palette = new CRedlineDlg(view.GetDocument(), &view, view.window());
+    CPaletteStyle& style = palette->m_style;
+    style.ComputePresets(view.GetDocument()->GetExtentRatio(), view.Settings());
+    if (toolKind) {
+        style.m_kind = *toolKind;
+        style.ReadOpeningKeys(view.Settings());
+    }
+    if (palette->Create())
+        return palette;
+    palette->DestroyWindow();
+    return nullptr;
 }
 
 } // namespace
@@ -111,21 +127,9 @@ int CZumeoView::BeginRedlineTool(int kind) {
         if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
             return 0;
     }
-    const double extentRatio = m_document->GetExtentRatio();
     CRedlinePalette* palette = CRedlinePalette::Current();
-    if (!palette) {
-        palette = CRedlinePalette::Construct(m_document, this);
-        if (palette) {
-            CPaletteStyle& style = palette->m_style;
-            style.m_kind = kind;
-            style.ComputePresets(extentRatio, m_settings);
-            style.ReadOpeningKeys(m_settings);
-            if (!palette->Create()) {
-                palette->DestroyWindow();
-                palette = nullptr;
-            }
-        }
-    }
+    if (!palette)
+        palette = NewRedlinePalette(*this, &kind);
     if (palette) {
         const int page = CPaletteStyle::PageOfKind(kind);
         palette->m_style.ReadToolPageKeys(page, m_settings);
@@ -161,16 +165,10 @@ int CZumeoView::EditSelectionInPalette() {
         }
         return 0;
     }
-    if (!palette) {
-        palette = CRedlinePalette::Construct(m_document, this);
-        if (!palette)
-            return 0;
-        palette->m_style.ComputePresets(m_document->GetExtentRatio(), m_settings);
-        if (!palette->Create()) {
-            palette->DestroyWindow();
-            return 0;
-        }
-    }
+    if (!palette)
+        palette = NewRedlinePalette(*this, nullptr);
+    if (!palette)
+        return 0;
     palette->m_selected = m_document->m_selection.GetCount() == 1
                               ? static_cast<CRukEntity*>(m_document->m_selection.GetHead())
                               : nullptr;

@@ -1,11 +1,10 @@
 // The program: a Qt application with the real message boxes, the font
-// substitutions, Qt's own Japanese texts, the redline palette and the
-// application object's start-up.
+// substitutions, Qt's own Japanese texts and the application object's
+// start-up.
 #include "app/CMessageBoxService.h"
 #include "app/CZumeoApp.h"
 #include "app/QtTranslations.h"
 #include "platform/gdi/FontSubstitutions.h"
-#include "ui/CRedlineDlg.h"
 
 #include <QApplication>
 
@@ -16,7 +15,6 @@ int main(int argc, char** argv) {
     InstallQtTranslations();
     CMessageBoxService messageBoxes;
     CDialogService::Install(&messageBoxes);
-    CRedlineDlg::RegisterFactory();
 
     int exitCode = 0;
     {

@@ -4,6 +4,9 @@
 // and see the mark in that style.
 #include "ScreenSupport.h"
 #include "app/CMainFrame.h"
+#include "app/CRedTabCtrl.h"
+#include "app/CRedTextPage.h"
+#include "app/CRedlineDlg.h"
 #include "app/CRedlinePalette.h"
 #include "app/CSplashWnd.h"
 #include "app/CToolDlgBar.h"
@@ -16,9 +19,6 @@
 #include "markups/CRukMarkEllipse.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
-#include "ui/CRedTabCtrl.h"
-#include "ui/CRedTextPage.h"
-#include "ui/CRedlineDlg.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -111,7 +111,6 @@ TEST(LeaderMarkScreenTest, MarkDrawnInThePalettesStyleIsSavedWithCtrlSAndShownAg
         << "run this test under xvfb-run with QT_QPA_PLATFORM=xcb";
     TempProfile profile;
     ScriptedDialogs dialogs;
-    CRedlineDlg::RegisterFactory();
     QTemporaryDir folder;
     const QString drawing = folder.path() + QStringLiteral("/sample.dxf");
     ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_SOURCE_DIR "/samples/sample.dxf"), drawing));
@@ -161,7 +160,6 @@ TEST(LeaderMarkScreenTest, MarkDrawnInThePalettesStyleIsSavedWithCtrlSAndShownAg
     EXPECT_NE(ShownView(frame), before) << "the mark is on the screen";
     EXPECT_TRUE(dialogs.Messages().empty());
     app.ExitInstance();
-    CRedlinePalette::SetFactory(nullptr);
 }
 
 } // namespace

@@ -13,7 +13,6 @@
 #include "tests/app/document/TestEntity.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
-#include "ui/CRedlineDlg.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -87,14 +86,8 @@ std::vector<Sender> AllSenders(CMainFrame& frame) {
 
 class CommandRoutingTest : public ::testing::Test {
 protected:
-    CommandRoutingTest() {
-        CSplashWnd::EnableSplashScreen(false);
-        CRedlineDlg::RegisterFactory();
-    }
-    ~CommandRoutingTest() override {
-        CSplashWnd::EnableSplashScreen(true);
-        CRedlinePalette::SetFactory(nullptr);
-    }
+    CommandRoutingTest() { CSplashWnd::EnableSplashScreen(false); }
+    ~CommandRoutingTest() override { CSplashWnd::EnableSplashScreen(true); }
 
     // The program on the drawing.
     std::unique_ptr<CZumeoApp> OpenDrawing() {

@@ -1,11 +1,11 @@
-#include "ui/CRedTabCtrl.h"
+#include "app/CRedTabCtrl.h"
 
+#include "app/CRedShapePage.h"
+#include "app/CRedTextPage.h"
+#include "app/CRedlineDlg.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "entities/CRukEntity.h"
-#include "ui/CRedShapePage.h"
-#include "ui/CRedTextPage.h"
-#include "ui/CRedlineDlg.h"
 
 #include <QTabBar>
 

@@ -1,12 +1,12 @@
-#include "ui/CRedStylePreview.h"
+#include "app/CRedStylePreview.h"
 
 #include "app/CPaletteStyle.h"
+#include "app/CRedlineDlg.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "entities/ColorRules.h"
 #include "platform/gdi/CBrushConverter.h"
 #include "settings/CDrawDefaults.h"
-#include "ui/CRedlineDlg.h"
 
 #include <QPainter>
 

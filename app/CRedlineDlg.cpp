@@ -1,5 +1,6 @@
-#include "ui/CRedlineDlg.h"
+#include "app/CRedlineDlg.h"
 
+#include "app/CRedTabCtrl.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
@@ -9,7 +10,6 @@
 #include "platform/gdi/CBrushConverter.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/CProfile.h"
-#include "ui/CRedTabCtrl.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -56,12 +56,6 @@ CRedlineDlg::CRedlineDlg(CZumeoDoc* document, CZumeoView* view, QWidget* parent)
 }
 
 CRedlineDlg::~CRedlineDlg() = default;
-
-void CRedlineDlg::RegisterFactory() {
-    CRedlinePalette::SetFactory([](CZumeoDoc* document, CZumeoView* view) -> CRedlinePalette* {
-        return new CRedlineDlg(document, view, view ? view->window() : nullptr);
-    });
-}
 
 const std::array<COLORREF, 20>& CRedlineDlg::ColorTable() {
     return kColorTable;

@@ -11,6 +11,8 @@
 #include <array>
 
 class CRedTabCtrl;
+class CZumeoDoc;
+class CZumeoView;
 class QCheckBox;
 class QPushButton;
 
@@ -29,8 +31,6 @@ public:
     CRedlineDlg(CZumeoDoc* document, CZumeoView* view, QWidget* parent = nullptr);
     ~CRedlineDlg() override;
 
-    // Makes this class the palette the view opens.
-    static void RegisterFactory();
     // The swatch colours: 0..9 pens, 0..8 paints of shapes, 10..18 paints
     // of sticky notes.
     static const std::array<COLORREF, 20>& ColorTable();

@@ -1,6 +1,8 @@
-#include "ui/CRedShapePage.h"
+#include "app/CRedShapePage.h"
 
 #include "app/CPaletteStyle.h"
+#include "app/CRedStylePreview.h"
+#include "app/CRedlineDlg.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
@@ -8,8 +10,6 @@
 #include "platform/win/CDialogService.h"
 #include "platform/win/CNumberFormat.h"
 #include "settings/CDrawDefaults.h"
-#include "ui/CRedStylePreview.h"
-#include "ui/CRedlineDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/KindIcons.h"
+#include "app/KindIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

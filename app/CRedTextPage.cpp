@@ -1,6 +1,8 @@
-#include "ui/CRedTextPage.h"
+#include "app/CRedTextPage.h"
 
 #include "app/CPaletteStyle.h"
+#include "app/CRedStylePreview.h"
+#include "app/CRedlineDlg.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
@@ -9,8 +11,6 @@
 #include "entities/CRukEntity.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/CNumberFormat.h"
-#include "ui/CRedStylePreview.h"
-#include "ui/CRedlineDlg.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,9 +1,12 @@
-#include "ui/CRedStylePage.h"
+#include "app/CRedStylePage.h"
 
 #include "app/CPaletteStyle.h"
+#include "app/CRedStylePreview.h"
+#include "app/CRedlineDlg.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
+#include "app/KindIcons.h"
 #include "controls/CHoverButtonEx.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukLayer.h"
@@ -12,9 +15,6 @@
 #include "platform/win/CDialogService.h"
 #include "platform/win/CNumberFormat.h"
 #include "platform/win/CProfile.h"
-#include "ui/CRedStylePreview.h"
-#include "ui/CRedlineDlg.h"
-#include "ui/KindIcons.h"
 
 #include <QColorDialog>
 #include <QComboBox>
