@@ -348,9 +348,9 @@ private:
     QBasicTimer m_selectionBlink;
     QBasicTimer m_highlightBlink;
     int m_selectionBlinkPeriod = 0;
+    std::function<void(bool)> m_onResetLayerBoxes;
     // 1 while the highlight blink shows the drawing without its redlines.
     int m_highlightPhase = 0;
     // A right press asked for the context menu that follows it.
     bool m_contextMenuWanted = false;
-    std::function<void(bool)> m_onResetLayerBoxes;
 };

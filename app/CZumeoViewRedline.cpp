@@ -137,8 +137,9 @@ int CZumeoView::BeginRedlineTool(int kind) {
         palette->SetEditMode(0);
         palette->ShowWindow();
     }
+    // A half-drawn object of the tool before does not survive the change.
+    DeleteTool();
     if (kind != CPaletteStyle::kNoKind) {
-        DeleteTool();
         m_toolMode = kToolRedline;
         UpdateCursor();
     }

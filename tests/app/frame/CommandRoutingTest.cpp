@@ -2,7 +2,6 @@
 // on an open drawing, either changes what the user can see or is disabled.
 #include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
-#include "app/CRedlinePalette.h"
 #include "app/CSplashWnd.h"
 #include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
@@ -16,7 +15,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -36,7 +34,7 @@ struct Landing {
     QStringList clipboardFormats;
     std::size_t messages, openRequests, saveRequests;
     int dialogs;
-    bool toolBar, layerBar, statusBar, frameShown, paletteShown;
+    bool toolBar, layerBar, statusBar, frameShown;
     // The side files beside the drawing, and the window's title.
     bool controlFile, ownFile;
     QString title;
@@ -44,7 +42,7 @@ struct Landing {
     auto Tie() const {
         return std::tie(windowExtX, windowExtY, panX, panY, toolMode, savedView, hasTool,
                         clipboardFormats, messages, openRequests, saveRequests, dialogs, toolBar,
-                        layerBar, statusBar, frameShown, paletteShown, controlFile, ownFile, title);
+                        layerBar, statusBar, frameShown, controlFile, ownFile, title);
     }
     bool operator==(const Landing& other) const { return Tie() == other.Tie(); }
 };
@@ -96,7 +94,7 @@ protected:
         return app;
     }
 
-    // Every bar shown, no palette open, the view zoomed away from the fit with the fit kept
+    // Every bar shown, the view zoomed away from the fit with the fit kept
     // as the previous view, a tool object in progress, an empty clipboard,
     // no side files.
     static void Prepare(CMainFrame& frame) {
@@ -108,8 +106,6 @@ protected:
                              static_cast<QWidget*>(frame.statusBar())})
             bar->show();
         CZumeoView* view = frame.GetActiveView();
-        view->CloseRedlinePalette();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         view->ShowLoadedDrawing();
         view->SaveView();
         view->ZoomByFactor(0.5);
@@ -136,7 +132,6 @@ protected:
                        frame.LayerBarWindow()->isVisibleTo(&frame),
                        frame.statusBar()->isVisibleTo(&frame),
                        frame.isVisible(),
-                       CRedlinePalette::Current() != nullptr,
                        QFile::exists(view->GetDocument()->m_controlPath.ToQString()),
                        QFile::exists(view->GetDocument()->m_ownDocPath.ToQString()),
                        frame.windowTitle()};
