@@ -32,12 +32,6 @@ constexpr RedlineCommand kRedlineCommands[] = {
     {CommandIds::kRedlineFreehand, 12},   {CommandIds::kRedlineImage, 13},
 };
 
-const RedlineCommand* FindRedlineCommand(UINT id) {
-    const auto found = std::find_if(std::begin(kRedlineCommands), std::end(kRedlineCommands),
-                                    [id](const RedlineCommand& row) { return row.id == id; });
-    return found == std::end(kRedlineCommands) ? nullptr : found;
-}
-
 // A new palette window with the drawing's size presets; given the kind of a
 // tool, with the style stored for opening it.
 CRedlinePalette* NewRedlinePalette(CZumeoView& view, const int* toolKind) {
@@ -64,27 +58,29 @@ std::vector<UINT> CZumeoView::RedlineCommandIds() {
 }
 
 int CZumeoView::RedlineKindOfCommand(UINT id) {
-    const RedlineCommand* row = FindRedlineCommand(id);
-    return row ? row->kind : CPaletteStyle::kNoKind;
+    const auto found = std::find_if(std::begin(kRedlineCommands), std::end(kRedlineCommands),
+                                    [id](const RedlineCommand& row) { return row.id == id; });
+    return found == std::end(kRedlineCommands) ? CPaletteStyle::kNoKind : found->kind;
 }
 
 bool CZumeoView::CanStartRedlineKind(UINT id) const {
-    const RedlineCommand* row = FindRedlineCommand(id);
-    return row && HasDrawing() && CMarkupKinds::HasToolClass(row->kind);
+    const int kind = RedlineKindOfCommand(id);
+    return kind != CPaletteStyle::kNoKind && HasDrawing() && CMarkupKinds::HasToolClass(kind);
 }
 
 bool CZumeoView::IsRedlineKindChecked(UINT id) const {
-    const RedlineCommand* row = FindRedlineCommand(id);
-    return row && m_document && m_toolMode == kToolRedline && m_document->m_markupKind == row->kind;
+    const int kind = RedlineKindOfCommand(id);
+    return kind != CPaletteStyle::kNoKind && m_document && m_toolMode == kToolRedline &&
+           m_document->m_markupKind == kind;
 }
 
 void CZumeoView::OnRedlineKind(UINT id) {
-    const RedlineCommand* row = FindRedlineCommand(id);
-    if (!row || !m_document || !EnsureRedlinesVisible())
+    const int kind = RedlineKindOfCommand(id);
+    if (kind == CPaletteStyle::kNoKind || !m_document || !EnsureRedlinesVisible())
         return;
-    m_document->m_markupKind = row->kind;
+    m_document->m_markupKind = kind;
     CloseRedlinePalette();
-    BeginRedlineTool(row->kind);
+    BeginRedlineTool(kind);
 }
 
 void CZumeoView::OnLastRedlineTool() {
