@@ -204,6 +204,34 @@ TEST_P(PaletteEnableTest, ControlsFollowTheStyle) {
 INSTANTIATE_TEST_SUITE_P(Styles, PaletteEnableTest, ::testing::ValuesIn(kEnableCases),
                          [](const auto& info) { return info.param.name; });
 
+TEST_F(RedlinePaletteTest, WhileAMarkupIsDrawnAChangeReachesTheDocumentAndItsKeyAtOnce) {
+    CRedlineDlg* palette = Open(10);
+    CRedShapePage* shapes = palette->TabCtrl()->ShapePage();
+    Control<QAbstractButton>(shapes, 5004)->click();
+    EXPECT_FALSE(StoredKey(m_profile, "PENCOLOR2").isValid()) << "no markup in progress";
+    EXPECT_NE(m_document.m_style.m_redPenColor, 0x00FF00u);
+
+    m_view.m_pTool = std::make_unique<PaletteMark>();
+    Control<QAbstractButton>(shapes, 5006)->click();
+    EXPECT_EQ(StoredKey(m_profile, "PENCOLOR2").toInt(), 0xFF0000);
+    EXPECT_EQ(m_document.m_style.m_redPenColor, 0xFF0000u);
+    auto* types = Control<QComboBox>(shapes, 1046);
+    types->setCurrentIndex(4);
+    emit types->activated(4);
+    EXPECT_EQ(StoredKey(m_profile, "PAINTTYPE").toInt(), 4);
+    EXPECT_EQ(m_document.m_style.m_redFillType, 4);
+    EXPECT_NE(m_view.m_pTool, nullptr) << "the markup goes on";
+}
+
+TEST_F(RedlinePaletteTest, ALeaderTextChangeWhileDrawingGivesTheDocumentItsFrame) {
+    CRedlineDlg* palette = Open(1);
+    m_view.m_pTool = std::make_unique<PaletteMark>();
+    Control<QAbstractButton>(palette->TabCtrl()->TextPage(), 1182)->click();
+    EXPECT_EQ(palette->m_style.m_boxFrame, 1);
+    EXPECT_EQ(m_document.m_style.m_labelFrame, 1);
+    EXPECT_EQ(StoredKey(m_profile, "BOXFRAME").toInt(), 1);
+}
+
 TEST_F(RedlinePaletteTest, EditModeWithoutAMarkupTurnsEveryInputOff) {
     CRedlineDlg* palette = Open(10);
     palette->SetEditMode(1);
