@@ -7,7 +7,11 @@
 #include "app/PathFunctions.h"
 #include "settings/CDrawDefaults.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <array>
+#include <cctype>
 #include <filesystem>
 #include <utility>
 
@@ -37,6 +41,42 @@ CString ExtensionOf(const CString& path) {
     const CString name = GetFileTitleExt(path);
     const int dot = name.ReverseFind('.');
     return dot < 0 ? CString() : name.Mid(dot);
+}
+
+// "(red)", the date YYYYMMDD, "-" and one character.
+constexpr int kRedSuffixLength = 15;
+constexpr int kRedDateOffset = 5;
+constexpr int kRedHyphenOffset = 13;
+constexpr int kRedMarkOffset = 14;
+
+bool IsLeapYear(int year) {
+    return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
+}
+
+int DaysInMonth(int year, int month) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// Eight digits of a valid calendar date.
+bool IsRedDate(const char* digits) {
+    for (int i = 0; i < 8; ++i)
+        if (!std::isdigit(static_cast<unsigned char>(digits[i])))
+            return false;
+    const auto number = [digits](int from, int count) {
+        int value = 0;
+        for (int i = from; i < from + count; ++i)
+            value = value * 10 + (digits[i] - '0');
+        return value;
+    };
+    const int year = number(0, 4);
+    const int month = number(4, 2);
+    const int day = number(6, 2);
+    return month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+}
+
+bool IsRedMark(char mark) {
+    return std::isdigit(static_cast<unsigned char>(mark)) || (mark >= 'A' && mark <= 'Z');
 }
 
 } // namespace
@@ -102,4 +142,52 @@ int CDrawingOpener::OpenPdf(const CString& path) {
     if (image.IsEmpty())
         return 0;
     return m_document.OpenRasterAs(image, path);
+}
+
+bool CDrawingOpener::IsSxfFile(const CString& path) const {
+    const CString extension = ExtensionOf(path);
+    return extension.CompareNoCase(".sfc") == 0 || extension.CompareNoCase(".p21") == 0;
+}
+
+int CDrawingOpener::FindBaseDrawing(const CString& redPath, CString* basePath) {
+    const CString name = GetFileTitleExt(redPath);
+    const int dot = name.ReverseFind('.');
+    const CString stem = dot < 0 ? name : name.Left(dot);
+    const int start = stem.GetLength() - kRedSuffixLength;
+    if (start <= 0)
+        return 0;
+    const CString suffix = stem.Mid(start);
+    const char* text = suffix.c_str();
+    if (suffix.Left(kRedDateOffset) != "(red)" || !IsRedDate(text + kRedDateOffset) ||
+        text[kRedHyphenOffset] != '-' || !IsRedMark(text[kRedMarkOffset]))
+        return 0;
+    *basePath = GetFileDir(redPath) + stem.Left(start) + (dot < 0 ? CString() : name.Mid(dot));
+    return 1;
+}
+
+CString CDrawingOpener::FindExistingSxfBase(const CString& basePath) {
+    if (FileExists(basePath))
+        return basePath;
+    const CString extension = ExtensionOf(basePath);
+    const bool isP21 = extension.CompareNoCase(".p21") == 0;
+    if (!isP21 && extension.CompareNoCase(".sfc") != 0)
+        return CString();
+    for (const char* other : isP21 ? std::array{".sfc", ".SFC"} : std::array{".p21", ".P21"}) {
+        const CString candidate = ReplaceExtension(basePath, other);
+        if (FileExists(candidate))
+            return candidate;
+    }
+    return CString();
+}
+
+void CDrawingOpener::EnterWorkingFolder(const CString& path) {
+    QFile probe(ReplaceExtension(path, ".$$$").ToFilePath());
+    // A file that is there already belongs to whoever holds it.
+    if (!probe.exists() && probe.open(QIODevice::NewOnly | QIODevice::WriteOnly)) {
+        probe.close();
+        probe.remove();
+        QDir::setCurrent(GetFileDir(path).ToFilePath());
+        return;
+    }
+    QDir::setCurrent(GetTempDir().ToFilePath());
 }

@@ -125,6 +125,8 @@ CMainFrame::CMainFrame(CZumeoApp& app)
     m_view->SetCommandRoute([this](UINT id) { OnCommand(id); },
                             [this](UINT id) { return IsCommandEnabled(id); });
     m_view->SetTooltipTextSink([this](const CString& text) { m_app.AddRecentTooltipText(text); });
+    m_view->SetLayerBarRefresh([this] { m_wndLayerBar->FillLayers(); });
+    m_view->SetPlugIns(&m_app.m_plugIns);
 
     m_menu.LoadMenu(menuBar(), MainMenuTemplate());
     m_menu.SetCommandHandler([this](UINT id) { OnCommand(id); });
@@ -308,8 +310,13 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kCopyAll, &CMainFrame::OnCopyAll, &CMainFrame::HasDrawing},
     {CommandIds::kEditCopy, &CMainFrame::OnCopyVisible, &CMainFrame::HasDrawing},
     {CommandIds::kImageExport, &CMainFrame::OnImageExport, &CMainFrame::HasDrawing},
-    {CommandIds::kFileSave, &CMainFrame::OnFileSave, &CMainFrame::HasSidePaths},
-    {CommandIds::kFileSaveAs, &CMainFrame::OnFileSaveAs, &CMainFrame::HasSidePaths},
+    {CommandIds::kFileSave, &CMainFrame::OnFileSave, &CMainFrame::CanSaveRedlines},
+    {CommandIds::kFileSaveAs, &CMainFrame::OnFileSaveAs, &CMainFrame::HasDrawing},
+    {CommandIds::kOpenWithApp, &CMainFrame::OnOpenWithApp, &CMainFrame::CanOpenWithApp},
+    {CommandIds::kEditSelectAll, &CMainFrame::OnSelectAll, &CMainFrame::Always},
+    {CommandIds::kEditDelete, &CMainFrame::OnEditDelete, &CMainFrame::CanEditSelection},
+    {CommandIds::kBringToFront, &CMainFrame::OnBringToFront, &CMainFrame::CanEditSelection},
+    {CommandIds::kSendToBack, &CMainFrame::OnSendToBack, &CMainFrame::CanEditSelection},
     {CommandIds::kConvertToOwn, &CMainFrame::OnConvertToOwn, &CMainFrame::CanConvert},
     {CommandIds::kEditUndo, &CMainFrame::OnEditUndo, &CMainFrame::CanUndo},
     {CommandIds::kEditRedo, &CMainFrame::OnEditRedo, &CMainFrame::CanRedo},
@@ -361,8 +368,16 @@ bool CMainFrame::CanPreviousView(UINT) const {
     return m_view->CanPreviousView();
 }
 
-bool CMainFrame::HasSidePaths(UINT) const {
-    return m_document && !m_document->m_controlPath.IsEmpty();
+bool CMainFrame::CanSaveRedlines(UINT) const {
+    return m_view->HasDrawing() && !m_document->IsReadOnly();
+}
+
+bool CMainFrame::CanOpenWithApp(UINT) const {
+    return m_view->CanOpenWithApp();
+}
+
+bool CMainFrame::CanEditSelection(UINT) const {
+    return m_view->CanEditSelection();
 }
 
 bool CMainFrame::CanConvert(UINT) const {
@@ -473,6 +488,29 @@ void CMainFrame::OnFileSaveAs(UINT) {
     m_document->SaveControlFileAs();
 }
 
+void CMainFrame::OnOpenWithApp(UINT) {
+    m_view->OnOpenWithApp();
+}
+
+void CMainFrame::OnSelectAll(UINT) {
+    m_view->OnSelectAll();
+}
+
+void CMainFrame::OnEditDelete(UINT) {
+    m_view->OnEditDelete();
+    UpdateBars();
+}
+
+void CMainFrame::OnBringToFront(UINT) {
+    m_view->OnBringToFront();
+    UpdateBars();
+}
+
+void CMainFrame::OnSendToBack(UINT) {
+    m_view->OnSendToBack();
+    UpdateBars();
+}
+
 void CMainFrame::OnConvertToOwn(UINT) {
     m_document->ConvertToOwnDocument();
     UpdateTitle();
@@ -528,6 +566,8 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return;
     event->acceptProposedAction();
-    if (m_app.QueryCloseDrawing())
-        m_app.OpenDocumentFile(CString::FromFilePath(urls.first().toLocalFile()));
+    if (!m_app.QueryCloseDrawing())
+        return;
+    m_app.OpenDocumentFile(CString::FromFilePath(urls.first().toLocalFile()));
+    m_view->setFocus();
 }

@@ -113,6 +113,11 @@ private:
     void OnFileSave(UINT id);
     void OnFileSaveAs(UINT id);
     void OnConvertToOwn(UINT id);
+    void OnOpenWithApp(UINT id);
+    void OnSelectAll(UINT id);
+    void OnEditDelete(UINT id);
+    void OnBringToFront(UINT id);
+    void OnSendToBack(UINT id);
     void OnEditUndo(UINT id);
     void OnEditRedo(UINT id);
     void OnRedlineKind(UINT id);
@@ -122,7 +127,9 @@ private:
     bool HasRecentFile(UINT id) const;
     bool HasDrawing(UINT id) const;
     bool CanPreviousView(UINT id) const;
-    bool HasSidePaths(UINT id) const;
+    bool CanSaveRedlines(UINT id) const;
+    bool CanOpenWithApp(UINT id) const;
+    bool CanEditSelection(UINT id) const;
     bool CanConvert(UINT id) const;
     bool CanRedlineKind(UINT id) const;
     bool CanUndo(UINT id) const;

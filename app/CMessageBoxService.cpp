@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace {
 
@@ -77,4 +79,8 @@ QString CMessageBoxService::GetSaveFileName(const QString& path, const QString& 
 
 int CMessageBoxService::RunModal(QDialog& dialog) {
     return dialog.exec();
+}
+
+bool CMessageBoxService::OpenWithShell(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

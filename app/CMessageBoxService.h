@@ -11,4 +11,5 @@ public:
     int MessageBoxWithCheck(const CString& text, const CString& checkText, const CString& caption,
                             UINT type, BOOL* checked) override;
     int RunModal(QDialog& dialog) override;
+    bool OpenWithShell(const QString& path) override;
 };

@@ -201,7 +201,7 @@ bool CZumeoApp::OpenDocumentFile(const CString& path) {
     m_document->SetSettings(&m_settings);
     m_document->SetStatusBar(m_frame->statusBar());
     m_document->SetFontCharSetSource([this](const CString& face) { return GetFontCharSet(face); });
-    if (!opener.Open(path))
+    if (!m_frame->GetActiveView()->OpenDrawing(path))
         return false;
     m_recentFiles.Add(path);
     m_frame->LayerBar()->FillLayers();
@@ -219,9 +219,10 @@ bool CZumeoApp::OnOpenRecentFile(UINT id) {
     if (!QueryCloseDrawing())
         return false;
     const CString path = m_recentFiles[index];
-    if (!OpenDocumentFile(path))
-        m_recentFiles.Remove(index);
-    return true;
+    if (OpenDocumentFile(path))
+        return true;
+    m_recentFiles.Remove(index);
+    return false;
 }
 
 bool CZumeoApp::QueryCloseDrawing() {
@@ -233,7 +234,15 @@ void CZumeoApp::OnFileOpen() {
         m_frame->GetActiveView()->m_pTool.reset();
     if (!QueryCloseDrawing())
         return;
-    QStringList filters{QStringLiteral("Zumeo ファイル (*.zmd)")};
+    // DWG drawings are offered only while their converter is there.
+    const bool dwg = FileExists(m_settings.m_converterPath);
+    QStringList filters{
+        QtNameFilter(QStringLiteral("すべての図面"),
+                     dwg ? QStringLiteral("*.zmd;*.dxf;*.dwg;*.jwc;*.jwk;*.jww;*.sfc;*.p21;*.bmp;"
+                                          "*.jpg;*.tif;*.tiff")
+                         : QStringLiteral("*.zmd;*.dxf;*.jwc;*.jwk;*.jww;*.sfc;*.p21;*.bmp;*.jpg;"
+                                          "*.tif;*.tiff")),
+        QStringLiteral("Zumeo ファイル (*.zmd)")};
     for (int i = 0; i < m_plugIns.GetCount(); ++i) {
         const QStringList parts =
             m_plugIns.GetAt(i).GetFilter().ToQString().split(QLatin1Char('|'));
@@ -241,19 +250,23 @@ void CZumeoApp::OnFileOpen() {
             if (!parts[j].isEmpty())
                 filters << QtNameFilter(parts[j], parts[j + 1]);
     }
+    if (dwg)
+        filters << QStringLiteral("DWG ファイル (*.dwg)");
     // The types the program reads itself, after the plug-ins'.
-    filters << QStringLiteral("画像ファイル (*.bmp *.jpg *.tif *.tiff)")
+    filters << QStringLiteral("BMP ファイル (*.bmp)") << QStringLiteral("JPEG ファイル (*.jpg)")
+            << QStringLiteral("TIFF ファイル (*.tif *.tiff)")
             << QStringLiteral("メタファイル (*.wmf *.emf)")
-            << QStringLiteral("PDF ファイル (*.pdf)") << QStringLiteral("DWG ファイル (*.dwg)")
-            << QStringLiteral("すべてのファイル (*)");
+            << QStringLiteral("PDF ファイル (*.pdf)") << QStringLiteral("すべてのファイル (*)");
     const QString folder = CProfile::GetProfilePath(kFileSection, kPathKey).ToFilePath();
     const QString path =
         CDialogService::Current().GetOpenFileName(folder, filters.join(QStringLiteral(";;")));
-    if (path.isEmpty())
-        return;
-    const CString chosen = CString::FromFilePath(path);
-    CProfile::WriteProfilePath(kFileSection, kPathKey, GetFileDir(chosen));
-    OpenDocumentFile(chosen);
+    if (!path.isEmpty()) {
+        const CString chosen = CString::FromFilePath(path);
+        CProfile::WriteProfilePath(kFileSection, kPathKey, GetFileDir(chosen));
+        OpenDocumentFile(chosen);
+    }
+    if (m_frame)
+        m_frame->GetActiveView()->setFocus();
 }
 
 void CZumeoApp::OnHelp() {

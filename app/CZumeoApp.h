@@ -53,11 +53,15 @@ public:
     // The program's version as "major.minor.patch.build".
     static QString GetFileVersionString();
 
-    // Opens a drawing into the document; false when it cannot be read.
+    // Opens a drawing into the document through the view's dispatcher, the
+    // one way for the menu, recent files, the command line and dropped files;
+    // false when it cannot be read.
     bool OpenDocumentFile(const CString& path);
     // The close check of the open drawing: the conversion offer and the
     // save question; false when the user cancels.
     bool QueryCloseDrawing();
+    // Opens a recent file after the close check; true when it opened. A
+    // file that does not open leaves the list.
     bool OnOpenRecentFile(UINT id);
     void OnFileOpen();
     void OnHelp();

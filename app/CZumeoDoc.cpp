@@ -256,6 +256,8 @@ int CZumeoDoc::MergeByPlugin(const CString& library, const CString& path) {
     m_importLayerName.Empty();
     import.Run(*this, CPorBlockImport::Mode::Merge, Settings(), m_statusBar);
     m_importLayerName.Empty();
+    // The merged drawing's own line types draw with their dashes too.
+    BuildLinePatterns();
     RefitExtent();
     View().ShowLoadedDrawing();
     View().RefreshLayerBar();

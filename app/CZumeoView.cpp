@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QRegularExpression>
+#include <QTextLayout>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -496,6 +498,7 @@ void CZumeoView::OnMoveTool() {
 
 void CZumeoView::OnPointEditTool() {
     SetToolMode(kToolNone);
+    CollectBlinkRect();
 }
 
 void CZumeoView::OnMeasureTool() {
@@ -506,6 +509,7 @@ void CZumeoView::OnPreviousView() {
     DeleteTool();
     RestoreView();
     Redraw();
+    CollectBlinkRect();
     setFocus();
 }
 
@@ -613,9 +617,37 @@ bool CZumeoView::event(QEvent* event) {
         event->ignore();
         return true;
     }
-    QToolTip::showText(help->globalPos(), text.ToQString(), this,
-                       QRect(help->pos() - QPoint(5, 5), QSize(10, 10)));
+    // The lines as broken here, shown as they stand: a name is no markup.
+    QStringList lines = WrapToolTipText(text.ToQString(), QToolTip::font(), kToolTipMaxWidth);
+    for (QString& line : lines)
+        line = line.toHtmlEscaped();
+    QToolTip::showText(help->globalPos(),
+                       QStringLiteral("<p style='white-space:pre'>") +
+                           lines.join(QStringLiteral("<br>")) + QStringLiteral("</p>"),
+                       this, QRect(help->pos() - QPoint(5, 5), QSize(10, 10)), kToolTipAutoPop);
     return true;
+}
+
+QStringList CZumeoView::WrapToolTipText(const QString& text, const QFont& font, int maxWidth) {
+    QStringList lines;
+    static const QRegularExpression breaks(QStringLiteral("\\r\\n|\\n|\\r"));
+    for (const QString& paragraph : text.split(breaks)) {
+        if (paragraph.isEmpty()) {
+            lines << QString();
+            continue;
+        }
+        QTextLayout layout(paragraph, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(maxWidth);
+            lines << paragraph.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+    }
+    return lines;
 }
 
 void CZumeoView::FinishPan(POINT windowPoint) {

@@ -11,6 +11,7 @@
 
 #include <QBasicTimer>
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -21,8 +22,10 @@
 class CDC;
 class CDrawDefaults;
 class CObList;
+class CPlugInList;
 class CRukEntity;
 class CZumeoDoc;
+class QFont;
 class QMenu;
 struct CImageExportOptions;
 
@@ -42,6 +45,10 @@ public:
     static constexpr int kSelectionBlinkTimer = 100;
     static constexpr int kHighlightBlinkTimer = 101;
     static constexpr int kHighlightBlinkPeriod = 500;
+    // The tooltip's widest line in pixels, and how long it stays up: no
+    // setting of the program names a time, so the desktop's usual one.
+    static constexpr int kToolTipMaxWidth = 300;
+    static constexpr int kToolTipAutoPop = 5000;
     // The window extents of a new view.
     static constexpr int kInitialExtent = 5000;
 
@@ -159,6 +166,21 @@ public:
     void OnMoveTool();
     void OnPointEditTool();
     void OnMeasureTool();
+    // Appends every shown markup to the selection, in drawing order.
+    void OnSelectAll();
+    // Deletes the selected redline objects after asking, with an undo step.
+    void OnEditDelete();
+    // The selected markups move to the end, or the start, of the drawing
+    // order, with an undo step.
+    void OnBringToFront();
+    void OnSendToBack();
+    // Delete, front and back need a selection that starts with a markup,
+    // in a picking mode.
+    bool CanEditSelection() const;
+    // Opens the drawing's file with the desktop's program for it.
+    void OnOpenWithApp();
+    // Only a drawing that is not an own drawing file is worth handing on.
+    bool CanOpenWithApp() const;
     // The tool, previous-view and redraw commands need a drawing.
     bool HasDrawing() const;
     bool CanPreviousView() const { return HasDrawing() && m_bSavedView == 1; }
@@ -172,6 +194,31 @@ public:
     void SetTooltipTextSink(std::function<void(const CString&)> sink) {
         m_onTooltipText = std::move(sink);
     }
+    // Where a change of the document's layers goes (the frame's layer bar).
+    void SetLayerBarRefresh(std::function<void()> refresh) {
+        m_onLayersChanged = std::move(refresh);
+    }
+    void RefreshLayerBar() override;
+
+    // ---- Opening drawings.
+
+    // The plug-ins the opening asks first; none reads every type by its
+    // extension.
+    void SetPlugIns(const CPlugInList* plugIns) { m_plugIns = plugIns; }
+    // The one way a drawing opens, whatever asked for it: the plug-in table,
+    // then the types known by extension, else the own drawing file. An SXF
+    // redline file opens its base drawing and merges itself into it. 1 when
+    // a drawing was opened.
+    int OpenDrawing(const CString& path);
+    // Adds the drawing of the file to the open document through the plug-in
+    // that reads its type; false when there is none or it could not be read.
+    bool MergeRedlineDrawing(const CString& path);
+    // What the batch conversion does with one file.
+    enum ConvertResult { kConverted, kSkipped, kFailed, kStopBatch };
+    // Converts the drawing into an own drawing file of its stem in the
+    // folder (ending in a separator), asking before it writes over one unless
+    // overwriteAll is set; the document is emptied afterwards.
+    ConvertResult ConvertFileWorker(const CString& path, const CString& folder, bool overwriteAll);
 
     // ---- Mouse and keys, in window pixels with the MK_ key flags.
 
@@ -192,6 +239,10 @@ public:
     // The name of the topmost pickable object under the cursor in the
     // picking modes; empty for none.
     CString GetToolTipText();
+    // The lines of a tooltip text no wider than maxWidth pixels in the font:
+    // broken at its line breaks, then between words, and within a word (or
+    // a run of Japanese) that is wider alone.
+    static QStringList WrapToolTipText(const QString& text, const QFont& font, int maxWidth);
     // The pop-up menu of the point-edit mode.
     std::unique_ptr<QMenu> CreateContextMenu() const;
 
@@ -217,6 +268,11 @@ public:
     int AccumulateDirtyRect(const CObList& objects);
     // Repaints the highlight rectangle, 5 pixels wider.
     void RedrawDirtyRect();
+    // While the redlines blink, outside the drawing and measuring modes,
+    // the highlight rectangle becomes the boxes of every redline object
+    // again, so that it follows what was moved; the count of those objects.
+    // Otherwise nothing changes, and the result is the mode (6 or 7) or 0.
+    int CollectBlinkRect();
     // Makes a filed markup the selection; 0 when it is not a top object.
     int SelectNewMarkup(CRukEntity* markup);
 
@@ -343,6 +399,8 @@ private:
     std::function<void(UINT)> m_onCommand;
     std::function<bool(UINT)> m_isCommandEnabled;
     std::function<void(const CString&)> m_onTooltipText;
+    std::function<void()> m_onLayersChanged;
+    const CPlugInList* m_plugIns = nullptr;
     // The last reference point of the snapping, in window pixels.
     POINT m_snapReference{0, 0};
     QBasicTimer m_selectionBlink;

@@ -400,6 +400,7 @@ void CZumeoView::OnLButtonUp(UINT flags, POINT point) {
     default:
         break;
     }
+    CollectBlinkRect();
     UpdateCursor();
 }
 
@@ -724,6 +725,15 @@ int CZumeoView::AccumulateDirtyRect(const CObList& objects) {
             UnionRect(&m_rcHighlight, &m_rcHighlight, &pixels);
     }
     return static_cast<int>(objects.GetCount());
+}
+
+int CZumeoView::CollectBlinkRect() {
+    if (m_toolMode == kToolRedline || m_toolMode == kToolMeasure)
+        return m_toolMode;
+    if (!m_settings.m_blinkRedlines || !m_document)
+        return 0;
+    SetRectEmpty(&m_rcHighlight);
+    return AccumulateDirtyRect(m_document->m_drawOrder);
 }
 
 void CZumeoView::RedrawDirtyRect() {

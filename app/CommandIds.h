@@ -56,4 +56,6 @@ constexpr UINT kMeasureTool = 32809;
 constexpr UINT kBringToFront = 32819;
 constexpr UINT kSendToBack = 32820;
 constexpr UINT kImageExport = 32811;
+constexpr UINT kOpenWithApp = 32806;
+constexpr UINT kBatchConvert = 32805;
 } // namespace CommandIds

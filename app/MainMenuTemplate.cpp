@@ -27,8 +27,8 @@ std::vector<CMenuTemplateItem> MainMenuTemplate() {
     using namespace CommandIds;
     std::vector<CMenuTemplateItem> file = {
         Item(kFileOpen, "開く(&O)...\tCtrl+O", CToolImages::kOpen),
-        Item(32806, "別アプリケーションで開く(&N)..."),
-        Item(32805, "一括変換(&B)..."),
+        Item(kOpenWithApp, "別アプリケーションで開く(&N)..."),
+        Item(kBatchConvert, "一括変換(&B)..."),
         Separator(),
         Item(kFileSave, "朱書きデータを保存(&S)\tCtrl+S", CToolImages::kSave),
         Item(kFileSaveAs, "名前を付けて保存(&A)..."),
@@ -60,7 +60,10 @@ std::vector<CMenuTemplateItem> MainMenuTemplate() {
                   Separator(),
                   Item(kEditSelectAll, "全て選択(&S)\tCtrl+A"),
                   Item(kEditDelete, "削除(&D)\tDel"),
-                  Item(32796, "プロパティ(&P)..."),
+                  Item(kProperties, "プロパティ(&P)..."),
+                  Separator(),
+                  Item(kBringToFront, "最前面(&F)"),
+                  Item(kSendToBack, "最背面(&B)"),
               }),
         Popup("表示(&V)",
               {

@@ -13,4 +13,13 @@ inline CString Move() {
 inline CString Extend() {
     return CString::FromUtf8("コントロールの拡張");
 }
+inline CString Delete() {
+    return CString::FromUtf8("コントロールの削除");
+}
+inline CString ToFront() {
+    return CString::FromUtf8("最前面");
+}
+inline CString ToBack() {
+    return CString::FromUtf8("最背面");
+}
 } // namespace UndoLabels

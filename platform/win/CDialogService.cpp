@@ -43,6 +43,10 @@ int CDialogService::RunModal(QDialog&) {
     return 0;
 }
 
+bool CDialogService::OpenWithShell(const QString&) {
+    return false;
+}
+
 int CDialogService::MessageBoxWithCheck(const CString& text, const CString&, const CString& caption,
                                         UINT type, BOOL* checked) {
     *checked = FALSE;

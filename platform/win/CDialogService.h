@@ -32,6 +32,10 @@ public:
     // Shows a dialog of the program modally; QDialog::Accepted or
     // QDialog::Rejected. Without a window of its own, a service rejects it.
     virtual int RunModal(QDialog& dialog);
+    // Opens the file with the program the desktop associates with it (the
+    // shell's "open" verb); false when none could be started. Without a
+    // desktop of its own, a service opens nothing.
+    virtual bool OpenWithShell(const QString& path);
 
     // The service in force; never null. Without an installed one, messages go
     // to standard error and get the answer that changes nothing.

@@ -91,8 +91,22 @@ public:
         return path;
     }
 
+    // Whether the next shell open starts a program; it does unless told.
+    void AnswerShellOpen(bool started) { m_shellAnswers.push_back(started); }
+    const std::vector<QString>& ShellOpens() const { return m_shellOpens; }
+    bool OpenWithShell(const QString& path) override {
+        m_shellOpens.push_back(path);
+        if (m_shellAnswers.empty())
+            return true;
+        const bool started = m_shellAnswers.front();
+        m_shellAnswers.pop_front();
+        return started;
+    }
+
 private:
     CDialogService* m_previous;
+    std::deque<bool> m_shellAnswers;
+    std::vector<QString> m_shellOpens;
     std::deque<std::function<int(QDialog&)>> m_dialogScripts;
     int m_dialogsShown = 0;
     std::deque<QString> m_openFiles;

@@ -8,8 +8,10 @@
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "app/CommandIds.h"
+#include "app/MainMenuTemplate.h"
 #include "controls/CHoverButton.h"
 #include "tests/app/document/TestEntity.h"
+#include "tests/app/document/TestMarkup.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 
@@ -17,12 +19,14 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <tuple>
 
 namespace {
@@ -32,8 +36,8 @@ struct Landing {
     int windowExtX, windowExtY, panX, panY, toolMode, savedView;
     bool hasTool;
     QStringList clipboardFormats;
-    std::size_t messages, openRequests, saveRequests;
-    int dialogs;
+    std::size_t messages, openRequests, saveRequests, shellOpens;
+    int dialogs, selected;
     bool toolBar, layerBar, statusBar, frameShown;
     // The side files beside the drawing, and the window's title.
     bool controlFile, ownFile;
@@ -41,8 +45,9 @@ struct Landing {
 
     auto Tie() const {
         return std::tie(windowExtX, windowExtY, panX, panY, toolMode, savedView, hasTool,
-                        clipboardFormats, messages, openRequests, saveRequests, dialogs, toolBar,
-                        layerBar, statusBar, frameShown, controlFile, ownFile, title);
+                        clipboardFormats, messages, openRequests, saveRequests, shellOpens, dialogs,
+                        selected, toolBar, layerBar, statusBar, frameShown, controlFile, ownFile,
+                        title);
     }
     bool operator==(const Landing& other) const { return Tie() == other.Tie(); }
 };
@@ -96,9 +101,17 @@ protected:
 
     // Every bar shown, the view zoomed away from the fit with the fit kept
     // as the previous view, a tool object in progress, an empty clipboard,
-    // no side files.
+    // no side files, one markup and nothing selected.
     static void Prepare(CMainFrame& frame) {
-        const CZumeoDoc* document = frame.GetActiveView()->GetDocument();
+        CZumeoDoc* document = frame.GetActiveView()->GetDocument();
+        if (document->m_drawOrder.IsEmpty()) {
+            auto* markup = new TestMarkup(0x10000007);
+            markup->m_layerName = "0";
+            document->AddMarkup(markup);
+            document->AddToLayer(markup);
+            document->m_topObjects.AddTail(markup);
+        }
+        document->ClearSelection();
         QFile::remove(document->m_controlPath.ToQString());
         QFile::remove(document->m_ownDocPath.ToQString());
         frame.show();
@@ -127,7 +140,9 @@ protected:
                        m_dialogs.Messages().size(),
                        m_dialogs.OpenRequests().size(),
                        m_dialogs.SaveRequests().size(),
+                       m_dialogs.ShellOpens().size(),
                        m_dialogs.DialogsShown(),
+                       static_cast<int>(view->GetDocument()->m_selection.GetCount()),
                        frame.ToolBarWindow()->isVisibleTo(&frame),
                        frame.LayerBarWindow()->isVisibleTo(&frame),
                        frame.statusBar()->isVisibleTo(&frame),
@@ -195,5 +210,53 @@ TEST_F(CommandRoutingTest, RedrawHasItsKey) {
               QKeySequence(Qt::Key_F5));
     app->ExitInstance();
 }
+
+// The redlines of a drawing in a folder the program cannot write to are
+// saved only under another name.
+TEST_F(CommandRoutingTest, SavingFollowsTheFolder) {
+    const std::unique_ptr<CZumeoApp> app = OpenDrawing();
+    CMainFrame& frame = *app->GetMainFrame();
+    EXPECT_TRUE(frame.IsCommandEnabled(CommandIds::kFileSave));
+    EXPECT_TRUE(frame.IsCommandEnabled(CommandIds::kFileSaveAs));
+    EXPECT_TRUE(frame.IsCommandEnabled(CommandIds::kOpenWithApp));
+    app->GetDocument()->RemoveWorkFile();
+    EXPECT_FALSE(frame.IsCommandEnabled(CommandIds::kFileSave));
+    EXPECT_TRUE(frame.IsCommandEnabled(CommandIds::kFileSaveAs));
+    app->ExitInstance();
+}
+
+struct ShortcutCase {
+    const char* name;
+    UINT id;
+    QKeySequence keys;
+};
+
+void PrintTo(const ShortcutCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ShortcutTest : public ::testing::TestWithParam<ShortcutCase> {};
+
+TEST_P(ShortcutTest, MenuCommandHasItsKey) {
+    QMenuBar bar;
+    CBitmapMenu menu;
+    menu.LoadMenu(&bar, MainMenuTemplate());
+    const QAction* item = menu.FindItem(GetParam().id);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->shortcut(), GetParam().keys);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ShortcutTest,
+    ::testing::Values(
+        ShortcutCase{"Open", CommandIds::kFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        ShortcutCase{"Save", CommandIds::kFileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        ShortcutCase{"Print", CommandIds::kFilePrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        ShortcutCase{"Undo", CommandIds::kEditUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        ShortcutCase{"Redo", CommandIds::kEditRedo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        ShortcutCase{"CopyVisible", CommandIds::kEditCopy, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        ShortcutCase{"SelectAll", CommandIds::kEditSelectAll, QKeySequence(Qt::CTRL | Qt::Key_A)},
+        ShortcutCase{"Delete", CommandIds::kEditDelete, QKeySequence(Qt::Key_Delete)}),
+    [](const ::testing::TestParamInfo<ShortcutCase>& info) { return info.param.name; });
 
 } // namespace

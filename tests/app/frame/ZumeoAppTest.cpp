@@ -4,9 +4,13 @@
 #include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
+#include "app/CommandIds.h"
 #include "app/QtTranslations.h"
 #include "controls/CHoverButton.h"
 #include "controls/CLayerCheckListBox.h"
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CEnhMetaFile.h"
+#include "platform/gdi/CMetaFileDC.h"
 #include "platform/gdi/FontSubstitutions.h"
 #include "platform/mfc/Cp932.h"
 #include "platform/win/CKeyState.h"
@@ -15,12 +19,15 @@
 #include "tests/support/TempProfile.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -252,6 +259,36 @@ TEST_F(ZumeoAppTest, OpenDialogStartsInTheLastFolderAndShowsEachPatternOnce) {
     app.ExitInstance();
 }
 
+// The dialog opens on every drawing the program reads; DWG drawings count
+// only while their converter is there.
+class OpenFilterTest : public ZumeoAppTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(OpenFilterTest, FirstFilterHoldsEveryDrawing) {
+    QTemporaryDir folder;
+    const QString converter = folder.path() + QStringLiteral("/dwg2dxf");
+    if (GetParam()) {
+        QFile file(converter);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+    app.m_settings.m_converterPath = CString::FromFilePath(converter);
+    app.OnFileOpen();
+    ASSERT_EQ(dialogs.OpenRequests().size(), 1u);
+    const QStringList filters = dialogs.OpenRequests()[0].filters.split(QStringLiteral(";;"));
+    const QString dwg = GetParam() ? QStringLiteral("*.dwg ") : QString();
+    EXPECT_EQ(filters.first(), QStringLiteral("すべての図面 (*.zmd *.dxf ") + dwg +
+                                   QStringLiteral("*.jwc *.jwk *.jww *.sfc *.p21 *.bmp *.jpg *.tif "
+                                                  "*.tiff)"));
+    EXPECT_EQ(filters.contains(QStringLiteral("DWG ファイル (*.dwg)")), GetParam());
+    EXPECT_EQ(filters.last(), QStringLiteral("すべてのファイル (*)"));
+    app.ExitInstance();
+}
+
+INSTANTIATE_TEST_SUITE_P(Converter, OpenFilterTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "WithConverter" : "WithoutConverter";
+                         });
+
 TEST_F(ZumeoAppTest, ACancelledOpenDialogKeepsTheFolder) {
     ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
     CProfile::WriteProfileString("FILE", "PATH", "/earlier/folder/");
@@ -289,6 +326,129 @@ TEST_F(ZumeoAppTest, BitmapOpensAsTheDrawing) {
     EXPECT_TRUE(dialogs.Messages().empty());
     EXPECT_EQ(app.GetDocument()->m_objects.GetCount(), 1);
     EXPECT_EQ(app.GetDocument()->m_openState, CZumeoDoc::kOpenBaseImage);
+    app.ExitInstance();
+}
+
+// An enhanced metafile of one red rectangle, written by the program's own
+// writer.
+void WriteMetafile(const QString& path) {
+    CMetaFileDC dc;
+    const RECT frame{0, 0, 2540, 1270};
+    dc.CreateEnhanced(nullptr, nullptr, &frame, nullptr);
+    CBrush red;
+    red.CreateSolidBrush(RGB(255, 0, 0));
+    dc.SelectObject(&red);
+    dc.Rectangle(0, 0, 50, 25);
+    HENHMETAFILE metafile = dc.CloseEnhanced();
+    const std::vector<BYTE> bytes = metafile->Bytes();
+    DeleteEnhMetaFile(metafile);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+// One way a user asks for a file; true when the program reports it opened.
+struct OpenRoute {
+    const char* name;
+    bool (*open)(CZumeoApp& app, ScriptedDialogs& dialogs, const QString& path);
+};
+
+void PrintTo(const OpenRoute& route, std::ostream* os) {
+    *os << route.name;
+}
+
+const OpenRoute kOpenRoutes[] = {
+    {"CommandLine",
+     [](CZumeoApp& app, ScriptedDialogs&, const QString& path) {
+         return app.InitInstance({QFile::encodeName(path)}) == CZumeoApp::kRun &&
+                app.GetDocument()->m_drawingPath == CString::FromFilePath(path);
+     }},
+    {"RecentFile",
+     [](CZumeoApp& app, ScriptedDialogs&, const QString& path) {
+         EXPECT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+         app.m_recentFiles.Add(CString::FromFilePath(path));
+         return app.OnOpenRecentFile(CommandIds::kFileMru1);
+     }},
+    {"OpenDialog",
+     [](CZumeoApp& app, ScriptedDialogs& dialogs, const QString& path) {
+         EXPECT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+         dialogs.AnswerOpenFile(path);
+         app.OnFileOpen();
+         return app.GetDocument()->m_drawingPath == CString::FromFilePath(path);
+     }},
+};
+
+class OpenRouteTest : public ZumeoAppTest, public ::testing::WithParamInterface<OpenRoute> {};
+
+TEST_P(OpenRouteTest, MetafileOpensByEveryRoute_Mended) {
+    QTemporaryDir folder;
+    const QString chart = folder.path() + QStringLiteral("/chart.emf");
+    WriteMetafile(chart);
+    EXPECT_TRUE(GetParam().open(app, dialogs, chart));
+    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_EQ(app.GetDocument()->m_openState, CZumeoDoc::kOpenBaseImage);
+    EXPECT_EQ(app.GetDocument()->m_objects.GetCount(), 1);
+    app.ExitInstance();
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, OpenRouteTest, ::testing::ValuesIn(kOpenRoutes),
+                         [](const ::testing::TestParamInfo<OpenRoute>& info) {
+                             return info.param.name;
+                         });
+
+TEST_F(ZumeoAppTest, RecentFileThatNoLongerOpensSaysSoAndLeavesTheList_Mended) {
+    QTemporaryDir folder;
+    const QString gone = folder.path() + QStringLiteral("/gone.dxf");
+    ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+    app.m_recentFiles.Add(CString::FromFilePath(gone));
+    EXPECT_FALSE(app.OnOpenRecentFile(CommandIds::kFileMru1));
+    EXPECT_EQ(app.m_recentFiles.GetSize(), 0);
+    app.ExitInstance();
+}
+
+// Files dropped on the window: the first opens, after the close check.
+class DropTest : public ZumeoAppTest {
+protected:
+    DropTest() {
+        for (const char* name : {"first.dxf", "second.dxf"}) {
+            const QString path = m_folder.path() + QLatin1Char('/') + QLatin1String(name);
+            EXPECT_TRUE(
+                QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/dxf/simple_entities.dxf"), path));
+            m_urls << QUrl::fromLocalFile(path);
+        }
+    }
+
+    void Drop() {
+        QMimeData data;
+        data.setUrls(m_urls);
+        // The window a drop goes to is the one that took the drag's entry.
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(app.GetMainFrame(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(app.GetMainFrame(), &drop);
+    }
+
+    QTemporaryDir m_folder;
+    QList<QUrl> m_urls;
+};
+
+TEST_F(DropTest, OnlyTheFirstOfSeveralFilesOpens) {
+    ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+    Drop();
+    EXPECT_EQ(app.GetDocument()->m_drawingPath.ToFilePath(), m_urls.first().toLocalFile());
+    EXPECT_EQ(app.m_recentFiles.GetSize(), 1);
+    app.ExitInstance();
+}
+
+TEST_F(DropTest, CancelledCloseCheckKeepsTheOpenDrawing) {
+    ASSERT_EQ(app.InitInstance({QFile::encodeName(m_urls.last().toLocalFile())}), CZumeoApp::kRun);
+    app.GetDocument()->m_redlineModified = 1;
+    dialogs.Answer(IDCANCEL);
+    Drop();
+    EXPECT_EQ(app.GetDocument()->m_drawingPath.ToFilePath(), m_urls.last().toLocalFile());
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    app.GetDocument()->m_redlineModified = 0;
     app.ExitInstance();
 }
 

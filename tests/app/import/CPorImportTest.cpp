@@ -1,5 +1,6 @@
 #include "ImportFixture.h"
 
+#include "entities/CLinePattern.h"
 #include "entities/CLineType.h"
 #include "entities/CRukGroup.h"
 #include "entities/CRukLine.h"
@@ -301,6 +302,25 @@ TEST_F(PorImportTest, MergeOfARefusedBlockChangesNothing) {
     EXPECT_EQ(m_document.MergeByPlugin(PorPlugIn(), WriteDrawing("merge.por", Bytes(block))), 0);
     EXPECT_EQ(m_dialogs.Messages().size(), 1u);
     EXPECT_EQ(m_document.m_objects.GetCount(), 1);
+}
+
+// A redline file's own line types draw dashed like the base drawing's.
+TEST_F(PorImportTest, MergedLineTypesGetTheirDashPatterns_Mended) {
+    ASSERT_EQ(Import("base.por", OneLine()), 1);
+    ASSERT_EQ(m_document.FindLinePattern(1001), nullptr);
+    PorRecordBuilder lineType(PorLineType::Type);
+    lineType.Set(PorLineType::LineTypeId, 1001);
+    const LONG dashes[] = {5000, -2500};
+    lineType.Set(PorLineType::Dashes, dashes);
+    PorBlockWriter block;
+    block.Append(MakeHeader());
+    block.Append(lineType);
+    block.Append(MakeNamedLine("M1", {0, 0}, {1, 1}, "0"));
+    block.Append(MakeEnd());
+    ASSERT_EQ(m_document.MergeByPlugin(PorPlugIn(), WriteDrawing("merge.por", Bytes(block))), 1);
+    const CLinePattern* pattern = m_document.FindLinePattern(1001);
+    ASSERT_NE(pattern, nullptr);
+    EXPECT_EQ(pattern->GetCount(), 2);
 }
 
 } // namespace

@@ -6,7 +6,10 @@
 #include "platform/win/Cursors.h"
 
 #include <QAction>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMenu>
+#include <QToolTip>
 
 #include <ostream>
 
@@ -86,6 +89,19 @@ TEST_F(ViewInputTest, ToolTipNamesTheMarkupUnderTheCursorInThePickingModes) {
     EXPECT_TRUE(m_view.GetToolTipText().IsEmpty());
 }
 
+// A name is shown as it stands, never read as formatting.
+TEST_F(ViewInputTest, ToolTipShowsTheNameAsPlainText) {
+    TestMark* mark = Mark("marks", 100, 100, 300, 300);
+    mark->m_name = "<b>A & B</b>";
+    Move(Pixel(200, 200));
+    QHelpEvent help(QEvent::ToolTip, Pixel(200, 200), m_view.mapToGlobal(Pixel(200, 200)));
+    QCoreApplication::sendEvent(&m_view, &help);
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("&lt;b&gt;A &amp; B&lt;/b&gt;")))
+        << QToolTip::text().toStdString();
+    QToolTip::hideText();
+}
+
 TEST_F(ViewInputTest, ALoadedMarkupRegistersOnlyItsNameForTheTooltipsMended) {
     std::vector<CString> texts;
     m_view.SetTooltipTextSink([&texts](const CString& text) { texts.push_back(text); });
@@ -151,6 +167,71 @@ TEST_F(ViewInputTest, HighlightBlinkRunsOnlyWhileRedlinesAreShown) {
     m_view.SetHighlightTimer(1);
     EXPECT_FALSE(m_view.IsHighlightBlinking());
 }
+
+// The blinking redlines follow a markup that was moved.
+TEST_F(ViewInputTest, BlinkAreaFollowsAMovedMarkup) {
+    m_settings.m_blinkRedlines = 1;
+    Mark("marks", 100, 100, 200, 200);
+    m_view.OnMoveTool();
+    Click(Pixel(150, 150));
+    Drag(Pixel(150, 150), Pixel(650, 150));
+    EXPECT_GE(m_view.m_rcHighlight.left, Pixel(590, 0).x());
+    EXPECT_LE(m_view.m_rcHighlight.right, Pixel(710, 0).x());
+}
+
+TEST_F(ViewInputTest, BlinkAreaStaysWhileDrawingOrWithoutTheBlink) {
+    Mark("marks", 100, 100, 200, 200);
+    m_view.m_rcHighlight = RECT{1, 2, 3, 4};
+    EXPECT_EQ(m_view.CollectBlinkRect(), 0);
+    m_settings.m_blinkRedlines = 1;
+    m_view.m_toolMode = CZumeoView::kToolRedline;
+    EXPECT_EQ(m_view.CollectBlinkRect(), CZumeoView::kToolRedline);
+    EXPECT_EQ(m_view.m_rcHighlight.right, 3);
+    m_view.m_toolMode = CZumeoView::kToolNone;
+    EXPECT_EQ(m_view.CollectBlinkRect(), 2) << "the markup and its line";
+}
+
+struct WrapCase {
+    const char* name;
+    QString text;
+    // The lines when the text is not cut by the width.
+    QStringList lines;
+};
+
+void PrintTo(const WrapCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ToolTipWrapTest : public ::testing::TestWithParam<WrapCase> {};
+
+TEST_P(ToolTipWrapTest, LinesStayWithinTheWidth) {
+    const QFont font = QToolTip::font();
+    const QStringList lines =
+        CZumeoView::WrapToolTipText(GetParam().text, font, CZumeoView::kToolTipMaxWidth);
+    const QFontMetrics metrics(font);
+    for (const QString& line : lines)
+        EXPECT_LE(metrics.horizontalAdvance(line), CZumeoView::kToolTipMaxWidth)
+            << line.toStdString();
+    if (!GetParam().lines.isEmpty()) {
+        EXPECT_EQ(lines, GetParam().lines);
+    } else {
+        EXPECT_GT(lines.size(), 1);
+        QString joined = lines.join(QString());
+        EXPECT_EQ(joined.remove(QLatin1Char(' ')),
+                  QString(GetParam().text).remove(QLatin1Char(' ')));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ToolTipWrapTest,
+    ::testing::Values(WrapCase{"ShortName", QStringLiteral("配管A"), {QStringLiteral("配管A")}},
+                      WrapCase{"LineBreaksKept",
+                               QStringLiteral("一行目\r\n二行目\n\n四"),
+                               {QStringLiteral("一行目"), QStringLiteral("二行目"), QString(),
+                                QStringLiteral("四")}},
+                      WrapCase{"LongJapaneseRun", QString(80, QChar(0x6731)), {}},
+                      WrapCase{"LongWords", QStringLiteral("check ").repeated(40).trimmed(), {}}),
+    [](const ::testing::TestParamInfo<WrapCase>& info) { return info.param.name; });
 
 struct SnapCase {
     const char* name;
