@@ -335,6 +335,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kRedlineNote, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
     {CommandIds::kRedlineFreehand, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
     {CommandIds::kRedlineImage, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kProperties, &CMainFrame::OnProperties, &CMainFrame::CanShowProperties},
 };
 
 const CMainFrame::CommandRoute* CMainFrame::FindRoute(UINT id) {
@@ -386,6 +387,11 @@ bool CMainFrame::CanConvert(UINT) const {
 
 bool CMainFrame::CanRedlineKind(UINT id) const {
     return m_view->CanStartRedlineKind(id);
+}
+
+// The palette edits a selected markup only when it is opened for it.
+bool CMainFrame::CanShowProperties(UINT) const {
+    return m_view->CanEditSelection() && !CRedlinePalette::Current();
 }
 
 bool CMainFrame::CanUndo(UINT) const {
@@ -522,6 +528,10 @@ void CMainFrame::OnRedlineKind(UINT id) {
 
 void CMainFrame::OnLastRedlineTool(UINT) {
     m_view->OnLastRedlineTool();
+}
+
+void CMainFrame::OnProperties(UINT) {
+    m_view->EditSelectionInPalette();
 }
 
 void CMainFrame::ShowChangedRedlines() {

@@ -122,6 +122,7 @@ private:
     void OnEditRedo(UINT id);
     void OnRedlineKind(UINT id);
     void OnLastRedlineTool(UINT id);
+    void OnProperties(UINT id);
     // Enablers of the routes.
     bool Always(UINT) const { return true; }
     bool HasRecentFile(UINT id) const;
@@ -132,6 +133,7 @@ private:
     bool CanEditSelection(UINT id) const;
     bool CanConvert(UINT id) const;
     bool CanRedlineKind(UINT id) const;
+    bool CanShowProperties(UINT id) const;
     bool CanUndo(UINT id) const;
     bool CanRedo(UINT id) const;
     // The redlines changed under the view: repaint them, refill the layers.

@@ -4,6 +4,7 @@
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
+#include "app/UndoLabels.h"
 #include "app/UndoRecords.h"
 #include "controls/LayeredWindow.h"
 #include "entities/CRukEntity.h"
@@ -296,8 +297,7 @@ void CRedlineDlg::OnUpdate() {
     CRukEntity* markup = LiveSelection();
     if (!markup || !CPaletteStyle::HasStyle(markup) || !ValidatePage())
         return;
-    m_document->m_undo.Push(
-        new CUndoModify(m_document, CString::FromUtf8("コントロールの修正"), markup));
+    m_document->m_undo.Push(new CUndoModify(m_document, UndoLabels::Modify(), markup));
     m_document->MoveToLayer(markup, m_style.m_layerName);
     UpdateMarkup(markup);
     m_document->RemoveEmptyLayers();
@@ -365,8 +365,8 @@ void CRedlineDlg::OnDelete() {
                       MB_YESNO | MB_ICONQUESTION) != IDYES ||
         m_document->m_selection.IsEmpty())
         return;
-    m_document->m_undo.Push(new CUndoDelete(m_document, CString::FromUtf8("コントロールの削除"),
-                                            m_document->m_selection));
+    m_document->m_undo.Push(
+        new CUndoDelete(m_document, UndoLabels::Delete(), m_document->m_selection));
     CObList doomed;
     doomed.AddTail(&m_document->m_selection);
     m_document->ClearSelection();

@@ -92,6 +92,8 @@ public:
     // it is the only one. An empty selection only resets an open palette;
     // 0 then.
     int EditSelectionInPalette();
+    // The palette shows no markup and no kind, in draw mode.
+    void ResetRedlinePalette();
     // Saves and closes the palette; 0 when none was open.
     int CloseRedlinePalette();
     // Draws the rubber band of the markup in progress at the last mouse

@@ -153,15 +153,11 @@ int CZumeoView::BeginRedlineTool(int kind) {
 int CZumeoView::EditSelectionInPalette() {
     if (!m_document)
         return 0;
-    CRedlinePalette* palette = CRedlinePalette::Current();
     if (m_document->m_selection.IsEmpty()) {
-        if (palette) {
-            palette->m_selected = nullptr;
-            palette->m_style.m_kind = CPaletteStyle::kNoKind;
-            palette->SetEditMode(0);
-        }
+        ResetRedlinePalette();
         return 0;
     }
+    CRedlinePalette* palette = CRedlinePalette::Current();
     if (!palette)
         palette = NewRedlinePalette(*this, nullptr);
     if (!palette)
@@ -172,6 +168,15 @@ int CZumeoView::EditSelectionInPalette() {
     palette->SetEditMode(1);
     palette->ShowWindow();
     return 1;
+}
+
+void CZumeoView::ResetRedlinePalette() {
+    CRedlinePalette* palette = CRedlinePalette::Current();
+    if (!palette)
+        return;
+    palette->m_selected = nullptr;
+    palette->m_style.m_kind = CPaletteStyle::kNoKind;
+    palette->SetEditMode(0);
 }
 
 void CZumeoView::RedrawPendingTrack() {

@@ -13,6 +13,7 @@
 #include "markups/CMarkupKinds.h"
 #include "markups/CRukMarkEllipse.h"
 #include "markups/CRukMarkSquare.h"
+#include "tests/app/document/TestMarkup.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 
@@ -94,6 +95,30 @@ TEST_F(RedlineCommandsTest, TheToolBarButtonOpensThePaletteOnTheShapePageWithout
     EXPECT_TRUE(Palette()->isVisible());
     EXPECT_EQ(Palette()->TabCtrl()->CurrentPage(), 1);
     EXPECT_NE(Frame().GetActiveView()->m_toolMode, CZumeoView::kToolRedline);
+}
+
+TEST_F(RedlineCommandsTest, PropertiesOpenThePaletteOnTheSelectionAndDeleteResetsIt) {
+    CZumeoDoc* document = m_app->GetDocument();
+    auto* markup = new TestMarkup(0x10000008);
+    markup->m_layerName = "0";
+    document->AddMarkup(markup);
+    document->AddToLayer(markup);
+    document->m_topObjects.AddTail(markup);
+    document->m_selection.AddTail(markup);
+    Frame().GetActiveView()->m_toolMode = CZumeoView::kToolNone;
+    ASSERT_TRUE(Frame().IsCommandEnabled(CommandIds::kProperties));
+    Frame().OnCommand(CommandIds::kProperties);
+    ASSERT_NE(Palette(), nullptr);
+    EXPECT_EQ(Palette()->EditMode(), 1);
+    EXPECT_EQ(Palette()->m_selected, markup);
+    EXPECT_EQ(Palette()->m_style.m_kind, 8);
+    EXPECT_FALSE(Frame().IsCommandEnabled(CommandIds::kProperties)) << "the palette is open";
+
+    m_dialogs.Answer(IDNO);
+    Frame().OnCommand(CommandIds::kEditDelete);
+    EXPECT_EQ(Palette()->m_selected, nullptr) << "reset even when nothing was deleted";
+    EXPECT_EQ(Palette()->EditMode(), 0);
+    EXPECT_EQ(Palette()->m_style.m_kind, -1);
 }
 
 } // namespace
