@@ -103,6 +103,9 @@ private:
     void OnWindowZoomTool(UINT id);
     void OnPreviousView(UINT id);
     void OnRedraw(UINT id);
+    void OnRedlineKind(UINT id);
+    void OnLastRedlineTool(UINT id);
+    void OnProperties(UINT id);
     void OnSelectTool(UINT id);
     void OnMoveTool(UINT id);
     void OnPointEditTool(UINT id);
@@ -120,11 +123,10 @@ private:
     void OnSendToBack(UINT id);
     void OnEditUndo(UINT id);
     void OnEditRedo(UINT id);
-    void OnRedlineKind(UINT id);
-    void OnLastRedlineTool(UINT id);
-    void OnProperties(UINT id);
     // Enablers of the routes.
     bool Always(UINT) const { return true; }
+    bool CanRedlineKind(UINT id) const;
+    bool CanShowProperties(UINT id) const;
     bool HasRecentFile(UINT id) const;
     bool HasDrawing(UINT id) const;
     bool CanPreviousView(UINT id) const;
@@ -132,8 +134,6 @@ private:
     bool CanOpenWithApp(UINT id) const;
     bool CanEditSelection(UINT id) const;
     bool CanConvert(UINT id) const;
-    bool CanRedlineKind(UINT id) const;
-    bool CanShowProperties(UINT id) const;
     bool CanUndo(UINT id) const;
     bool CanRedo(UINT id) const;
     // The redlines changed under the view: repaint them, refill the layers.
