@@ -462,12 +462,15 @@ void CMainFrame::OnSelectTool(UINT) {
     m_view->OnSelectTool();
 }
 
+// Moving and reshaping work on the selection, not on the palette's style.
 void CMainFrame::OnMoveTool(UINT) {
     m_view->OnMoveTool();
+    m_view->CloseRedlinePalette();
 }
 
 void CMainFrame::OnPointEditTool(UINT) {
     m_view->OnPointEditTool();
+    m_view->CloseRedlinePalette();
 }
 
 void CMainFrame::OnMeasureTool(UINT) {

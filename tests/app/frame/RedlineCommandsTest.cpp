@@ -121,4 +121,13 @@ TEST_F(RedlineCommandsTest, PropertiesOpenThePaletteOnTheSelectionAndDeleteReset
     EXPECT_EQ(Palette()->m_style.m_kind, -1);
 }
 
+TEST_F(RedlineCommandsTest, TheMoveAndPointEditToolsCloseThePalette) {
+    for (UINT tool : {CommandIds::kMoveTool, CommandIds::kPointEditTool}) {
+        Frame().OnCommand(CommandIds::kRedlineEllipseMark);
+        ASSERT_NE(Palette(), nullptr);
+        Frame().OnCommand(tool);
+        EXPECT_EQ(Palette(), nullptr) << tool;
+    }
+}
+
 } // namespace
