@@ -101,7 +101,7 @@ protected:
     // ---- Checks and handlers.
     // The refusal of a layer name, or empty when it is acceptable.
     CString LayerRefusal(const CString& name) const;
-    // A pen width from the combo: the value, or -1 after a message.
+    // A pen width from the combo into width; false after a message.
     bool ReadPenWidth(const QString& text, bool typed, double* width);
     void OnLayerChosen();
     void OnPenWidthChosen(const QString& text, bool typed);
@@ -110,13 +110,15 @@ protected:
     void OnTooltipChanged();
     void OnTooltipHistory();
     void OnFontChosen();
-    // The history popup; the chosen text with "¶" as line breaks, or empty.
+    // The history popup; the chosen text with line breaks for "¶", or empty.
     CString ChooseFromHistory(const std::vector<CString>& texts);
     // A colour from the colour dialog; false when it was cancelled.
     bool AskColor(COLORREF* color);
-    // Puts the kind buttons, layer, pen width, tooltip and font on the
-    // style; the face falls back to the default one outside the list.
+    // The kind buttons, layer, pen colour, pen width and tooltip show the
+    // style.
     void ShowCommonControls(bool penEnabled, COLORREF penColor);
+    // The font list shows the face; a face not in the list becomes the
+    // default one.
     void ShowFace(bool enabled);
     void ShowLayerName();
     void ShowPenColor(COLORREF color);
