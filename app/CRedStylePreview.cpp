@@ -2,7 +2,6 @@
 
 #include "app/CPaletteStyle.h"
 #include "app/CRedlineDlg.h"
-#include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "entities/ColorRules.h"
 #include "platform/gdi/CBrushConverter.h"
@@ -56,11 +55,11 @@ void CRedStylePreview::paintEvent(QPaintEvent*) {
     const int group = CPaletteStyle::GroupOfKind(style.m_kind);
     if (CPaletteStyle::PageOfKind(style.m_kind) == CPaletteStyle::kTextPage) {
         // A label with its frame and, for the arrow, a leader with a head.
-        const CZumeoDoc* document = m_palette.Document();
-        const double unitPixels =
-            document && view ? document->LogicalToDevice(static_cast<int>(document->m_unit)) : 8.0;
+        const auto pixels = [view](double size) {
+            return view ? LimitedPixels(view->LogicalToDeviceSize(size)) : 0;
+        };
         QFont font(style.m_faceName.ToQString());
-        font.setPixelSize(std::clamp(LimitedPixels(unitPixels * style.m_textSize), 6, 40));
+        font.setPixelSize(std::clamp(pixels(style.m_textSize), 6, 40));
         painter.setFont(font);
         painter.setPen(pen);
         const QRect label(area.center().x() - 10, area.top(), area.right() - area.center().x() + 10,
@@ -73,7 +72,7 @@ void CRedStylePreview::paintEvent(QPaintEvent*) {
         const QPoint tip(area.left(), area.bottom());
         painter.drawLine(tip, label.bottomLeft());
         if (style.m_kind == CPaletteStyle::kBalloon) {
-            const int head = std::clamp(LimitedPixels(unitPixels * style.m_arrowSize), 0, 20);
+            const int head = std::clamp(pixels(style.m_arrowSize), 0, 20);
             painter.drawLine(tip, tip + QPoint(head, 0));
             painter.drawLine(tip, tip + QPoint(0, -head));
         }

@@ -103,6 +103,10 @@ public:
     void RelayoutMarkLabel(CRukEntity* markup, int boxFrame);
     // The markup in progress goes.
     void CancelPendingMarkup();
+    // The window pixels of a size given as a multiple of the drawing unit
+    // (a label's text height) at the view's zoom and text scale; 0 while
+    // the view has no drawing area.
+    int LogicalToDeviceSize(double value) const;
     // The layer bar's redline boxes: blinking off and, unless keep is set,
     // the redlines shown.
     void SetLayerBoxesHandler(std::function<void(bool keep)> handler) {

@@ -14,6 +14,7 @@
 #include "settings/CDrawDefaults.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -197,6 +198,20 @@ void CZumeoView::RelayoutMarkLabel(CRukEntity* markup, int boxFrame) {
     CDC dc(CDeviceCaps(std::max(width(), 1), std::max(height(), 1)));
     PrepareDC(&dc);
     markup->RefitLabel(m_document, &dc, boxFrame, &m_settings);
+}
+
+int CZumeoView::LogicalToDeviceSize(double value) const {
+    if (!m_document)
+        return 0;
+    const double unit = m_document->m_unit == 0 ? 1000.0 : m_document->m_unit;
+    const int length =
+        static_cast<int>(unit * m_document->m_scaleX * m_settings.m_textScale * value + 0.5);
+    CDC dc(CDeviceCaps(std::max(width(), 1), std::max(height(), 1)));
+    if (!PrepareDC(&dc))
+        return 0;
+    SIZE size{length, length};
+    dc.LPtoDP(&size);
+    return std::abs(static_cast<int>(size.cy));
 }
 
 void CZumeoView::CancelPendingMarkup() {

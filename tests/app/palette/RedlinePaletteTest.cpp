@@ -86,6 +86,17 @@ TEST_F(RedlinePaletteTest, HiddenRedlinesAreShownOnlyWhenTheUserAgrees) {
     EXPECT_TRUE(shown);
 }
 
+TEST_F(RedlinePaletteTest, PreviewSizesFollowTheZoomAndTheTextScale) {
+    m_view.ZoomFit(1);
+    // The unit square of 1000 drawing units fills 200 pixels.
+    EXPECT_NEAR(m_view.LogicalToDeviceSize(1.0), 200, 1);
+    EXPECT_NEAR(m_view.LogicalToDeviceSize(0.1), 20, 1);
+    m_settings.m_textScale = 1.4;
+    EXPECT_NEAR(m_view.LogicalToDeviceSize(0.1), 28, 1);
+    m_view.ZoomByFactor(0.5);
+    EXPECT_NEAR(m_view.LogicalToDeviceSize(0.1), 56, 2) << "zoomed in twice as far";
+}
+
 // ---- Which controls a style enables.
 
 struct EnableCase {
