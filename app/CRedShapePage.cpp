@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 namespace {
@@ -143,7 +144,7 @@ void CRedShapePage::EnablePaint(bool enabled, COLORREF shown) {
 }
 
 void CRedShapePage::RefreshControls() {
-    m_filling = true;
+    const QScopedValueRollback<bool> filling(m_filling, true);
     CPaletteStyle& style = Style();
     const int group = CPaletteStyle::GroupOfKind(style.m_kind);
     const bool note = group == CPaletteStyle::kGroupNote;
@@ -200,7 +201,6 @@ void CRedShapePage::RefreshControls() {
         CRedlineDlg::ColorIcon(style.m_hatchColor, m_hatchColorButton->size()));
     m_hatchTransparency->setEnabled(transparency);
     m_hatchTransparency->setChecked(transparency && style.m_hatchTransparency != 0);
-    m_filling = false;
     RedrawPreview();
 }
 

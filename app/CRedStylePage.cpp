@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 namespace {
@@ -251,7 +252,7 @@ CString CRedStylePage::LayerRefusal(const CString& name) const {
 }
 
 void CRedStylePage::ReloadCombos() {
-    m_filling = true;
+    const QScopedValueRollback<bool> filling(m_filling, true);
     m_layerCombo->clear();
     m_layerList->clear();
     if (const CZumeoApp* app = CZumeoApp::Instance())
@@ -265,14 +266,12 @@ void CRedStylePage::ReloadCombos() {
             m_layerList->addItem(layer->m_name.ToQString());
         }
     }
-    m_filling = false;
     ShowLayerName();
 }
 
 void CRedStylePage::ShowLayerName() {
-    m_filling = true;
+    const QScopedValueRollback<bool> filling(m_filling, true);
     m_layerCombo->setEditText(Style().m_layerName.ToQString());
-    m_filling = false;
 }
 
 void CRedStylePage::OnLayerChosen() {
@@ -318,9 +317,8 @@ void CRedStylePage::OnPenWidthChosen(const QString& text, bool typed) {
         return;
     double width = 0.0;
     if (!ReadPenWidth(text, typed, &width)) {
-        m_filling = true;
+        const QScopedValueRollback<bool> filling(m_filling, true);
         m_penWidthCombo->setEditText(PenWidthText());
-        m_filling = false;
         return;
     }
     Style().m_penWidth = width;
@@ -445,9 +443,8 @@ void CRedStylePage::ShowCommonControls(bool penEnabled, COLORREF penColor) {
 
 void CRedStylePage::RefreshForMode() {
     if (m_editMode && !m_palette.m_selected) {
-        m_filling = true;
+        const QScopedValueRollback<bool> filling(m_filling, true);
         DisableInputs();
-        m_filling = false;
         RedrawPreview();
         return;
     }

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 namespace {
@@ -166,7 +167,7 @@ void CRedTextPage::ShowSize(const SizeControls& controls, bool enabled) {
 }
 
 void CRedTextPage::RefreshControls() {
-    m_filling = true;
+    const QScopedValueRollback<bool> filling(m_filling, true);
     const int kind = Style().m_kind;
     const bool any = kind != CPaletteStyle::kNoKind;
     m_selectedKind = kind;
@@ -182,7 +183,6 @@ void CRedTextPage::RefreshControls() {
     m_tipAtCentre->setEnabled(any && kind != CPaletteStyle::kBalloon);
     ShowSize(m_text, any);
     ShowSize(m_arrowSize, any);
-    m_filling = false;
     RedrawPreview();
 }
 
@@ -203,13 +203,12 @@ void CRedTextPage::DisableInputs() {
 
 void CRedTextPage::ReloadCombos() {
     CRedStylePage::ReloadCombos();
-    m_filling = true;
+    const QScopedValueRollback<bool> filling(m_filling, true);
     m_textCombo->clear();
     if (const CZumeoApp* app = CZumeoApp::Instance())
         for (const CString& text : app->m_recentTexts.m_recentMarkupTexts)
             m_textCombo->addItem(text.ToQString());
     m_textCombo->setEditText(Style().m_text.ToQString());
-    m_filling = false;
 }
 
 void CRedTextPage::ReapplyPresets() {

@@ -5,6 +5,7 @@
 
 #include "app/UndoRecords.h"
 #include "controls/CHoverButtonEx.h"
+#include "markups/CRukMarkEllipse.h"
 #include "platform/win/CProfile.h"
 
 #include <QCheckBox>
@@ -51,6 +52,26 @@ TEST_F(RedlinePaletteTest, ARedlineToolOpensThePageOfItsKindWithTheStoredStyle) 
     EXPECT_EQ(palette->TabCtrl()->CurrentPage(), 0);
     EXPECT_TRUE(palette->TabCtrl()->TextPage()->KindButton(2)->GetLatched());
     EXPECT_DOUBLE_EQ(palette->m_style.m_penWidth, 0.15) << "PENWIDTH1 absent";
+}
+
+TEST_F(RedlinePaletteTest, TheStoredTextSurvivesAChangeOfPageAndKind) {
+    CRedlineDlg* palette = Open(-1);
+    const CString anyText = CString::FromUtf8("任意文字列");
+    EXPECT_EQ(palette->m_style.m_text, anyText);
+    QTabBar* bar = palette->TabCtrl()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+    CRedTextPage* page = palette->TabCtrl()->TextPage();
+    // The ellipse mark's class is found by name; the test links it in.
+    ASSERT_NE(RUNTIME_CLASS(CRukMarkEllipse), nullptr);
+    page->RefreshControls();
+    ASSERT_TRUE(page->KindButton(0)->isEnabled());
+    page->KindButton(0)->click();
+    EXPECT_EQ(palette->m_style.m_kind, 0);
+    EXPECT_EQ(palette->m_style.m_text, anyText);
+    EXPECT_EQ(Control<QComboBox>(page, 1061)->currentText(), anyText.ToQString());
+    palette = Open(5);
+    EXPECT_EQ(Control<QPlainTextEdit>(palette->TabCtrl()->ShapePage(), 1037)->toPlainText(),
+              anyText.ToQString());
 }
 
 TEST_F(RedlinePaletteTest, ReopeningForTheLastToolKeepsThePaletteAndTheTool) {
