@@ -106,6 +106,7 @@ CCommonDoc::~CCommonDoc() {
 
 void CCommonDoc::ResetDocument() {
     m_idIndex.Clear();
+    m_printHeader = CPrintHeader{};
     m_objects.RemoveAll();
     m_drawOrder.RemoveAll();
     m_topObjects.RemoveAll();

@@ -11,6 +11,7 @@
 // children) in m_drawOrder; both stand in the list of their layer.
 
 #include "app/CDocExtent.h"
+#include "app/CPrintHeader.h"
 #include "app/CWorkFile.h"
 #include "entities/CEntityIdIndex.h"
 #include "markups/CMarkupDocument.h"
@@ -239,6 +240,8 @@ public:
     int m_redlineModified = 0;
     CObList m_drawingLayers;
     int m_saveAsControl = 0;
+    // The texts printed above and below the drawing.
+    CPrintHeader m_printHeader;
     // The selection's two counters, zeroed with the selection.
     int m_selectionCount = 0;
     int m_selectionIndex = 0;

@@ -149,14 +149,6 @@ QImage RenderPicture(const CEnhMetaFile& metafile) {
     return picture;
 }
 
-RECT Normalized(RECT rect) {
-    if (rect.left > rect.right)
-        std::swap(rect.left, rect.right);
-    if (rect.top > rect.bottom)
-        std::swap(rect.top, rect.bottom);
-    return rect;
-}
-
 } // namespace
 
 bool CCommonDoc::HasHiddenLayer() const {
@@ -276,7 +268,7 @@ HENHMETAFILE CCommonDoc::RenderToMetafile(CDC* source, const RECT& rect,
     metafile.SelectObject(oldBrush);
     metafile.SetAttribDC(source);
 
-    const RECT clip = Normalized(rect);
+    const RECT clip = NormalizedRect(rect);
     const PassContext pass{*this, settings, settings.m_mono, kScreenAllBlack};
     OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
         if (MeetsClip(object, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX))

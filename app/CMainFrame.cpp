@@ -323,6 +323,9 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kMoveTool, &CMainFrame::OnMoveTool, &CMainFrame::HasDrawing},
     {CommandIds::kPointEditTool, &CMainFrame::OnPointEditTool, &CMainFrame::HasDrawing},
     {CommandIds::kMeasureTool, &CMainFrame::OnMeasureTool, &CMainFrame::HasDrawing},
+    {CommandIds::kSettings, &CMainFrame::OnSettings, &CMainFrame::Always},
+    {CommandIds::kFilePrint, &CMainFrame::OnFilePrint, &CMainFrame::CanPrint},
+    {CommandIds::kFilePrintPreview, &CMainFrame::OnFilePrintPreview, &CMainFrame::HasDrawing},
     {CommandIds::kCopyAll, &CMainFrame::OnCopyAll, &CMainFrame::HasDrawing},
     {CommandIds::kEditCopy, &CMainFrame::OnCopyVisible, &CMainFrame::HasDrawing},
     {CommandIds::kImageExport, &CMainFrame::OnImageExport, &CMainFrame::HasDrawing},
@@ -363,6 +366,10 @@ bool CMainFrame::HasRecentFile(UINT id) const {
 
 bool CMainFrame::HasDrawing(UINT) const {
     return m_view->HasDrawing();
+}
+
+bool CMainFrame::CanPrint(UINT) const {
+    return m_view->HasDrawing() && menuBar()->isVisibleTo(this);
 }
 
 bool CMainFrame::CanPreviousView(UINT) const {
@@ -475,6 +482,19 @@ void CMainFrame::OnPointEditTool(UINT) {
 
 void CMainFrame::OnMeasureTool(UINT) {
     m_view->OnMeasureTool();
+}
+
+void CMainFrame::OnSettings(UINT) {
+    m_view->DoSettingsDialog(0);
+    UpdateBars();
+}
+
+void CMainFrame::OnFilePrint(UINT) {
+    m_view->OnFilePrint();
+}
+
+void CMainFrame::OnFilePrintPreview(UINT) {
+    m_view->OnFilePrintPreview();
 }
 
 void CMainFrame::OnCopyAll(UINT) {

@@ -110,6 +110,9 @@ private:
     void OnMoveTool(UINT id);
     void OnPointEditTool(UINT id);
     void OnMeasureTool(UINT id);
+    void OnSettings(UINT id);
+    void OnFilePrint(UINT id);
+    void OnFilePrintPreview(UINT id);
     void OnCopyAll(UINT id);
     void OnCopyVisible(UINT id);
     void OnImageExport(UINT id);
@@ -129,6 +132,8 @@ private:
     bool CanShowProperties(UINT id) const;
     bool HasRecentFile(UINT id) const;
     bool HasDrawing(UINT id) const;
+    // Printing also needs the menu, as the print dialog's own commands do.
+    bool CanPrint(UINT id) const;
     bool CanPreviousView(UINT id) const;
     bool CanSaveRedlines(UINT id) const;
     bool CanOpenWithApp(UINT id) const;

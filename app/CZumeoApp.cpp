@@ -19,6 +19,7 @@
 #include "platform/win/CDialogService.h"
 #include "platform/win/CKeyState.h"
 #include "platform/win/CProfile.h"
+#include "ui/CAboutDlg.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -282,8 +283,8 @@ void CZumeoApp::OnHelp() {
 }
 
 void CZumeoApp::OnAppAbout() {
-    AfxMessageBox(FromUtf8("Zumeo バージョン ") + CString::FromQString(GetFileVersionString()),
-                  MB_OK | MB_ICONINFORMATION);
+    CAboutDlg dialog(GetFileVersionString(), m_frame.get());
+    CDialogService::Current().RunModal(dialog);
 }
 
 void CZumeoApp::SetPrinterInfoSource(std::unique_ptr<CPrinterInfoSource> source) {

@@ -5,8 +5,10 @@
 #include "entities/CRukRubberBand.h"
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/gdi/CImageDC.h"
+#include "platform/win/CProfile.h"
 #include "platform/win/MouseKeys.h"
 #include "settings/CDrawDefaults.h"
+#include "ui/CMeasureDlg.h"
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -68,8 +70,9 @@ int RoundExtent(double value) {
 
 } // namespace
 
-CZumeoView::CZumeoView(const CDrawDefaults& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings) {
+CZumeoView::CZumeoView(CDrawDefaults& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings),
+      m_printRange(static_cast<int>(CProfile::GetProfileInt("PRINT", "RANGE", 1))) {
     // The view paints every pixel from its own image.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -77,6 +80,7 @@ CZumeoView::CZumeoView(const CDrawDefaults& settings, QWidget* parent)
 }
 
 CZumeoView::~CZumeoView() {
+    delete m_pMeasureDlg;
     if (m_document)
         m_document->SetViewHook(nullptr);
 }
@@ -96,6 +100,7 @@ void CZumeoView::SetDocument(CZumeoDoc* document) {
 void CZumeoView::ShowLoadedDrawing() {
     m_pTool.reset();
     m_toolMode = kToolNone;
+    UpdateMeasureDialog();
     RestartSelectionBlink();
     UpdateCursor();
     m_savedView.reset();
@@ -461,6 +466,7 @@ void CZumeoView::SetToolMode(int mode) {
     DeleteTool();
     ClearSelection();
     m_toolMode = m_toolMode == mode ? kToolNone : mode;
+    UpdateMeasureDialog();
     RestartSelectionBlink();
     UpdateCursor();
     setFocus();

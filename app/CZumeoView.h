@@ -8,9 +8,11 @@
 #include "app/CDocViewHook.h"
 #include "app/CPointSnap.h"
 #include "platform/win/WinTypes.h"
+#include "ui/CMeasureHost.h"
 
 #include <QBasicTimer>
 #include <QImage>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -21,15 +23,17 @@
 
 class CDC;
 class CDrawDefaults;
+class CMeasureDlg;
 class CObList;
 class CPlugInList;
 class CRukEntity;
 class CZumeoDoc;
 class QFont;
 class QMenu;
+class QPrinter;
 struct CImageExportOptions;
 
-class CZumeoView : public QWidget, public CDocViewHook {
+class CZumeoView : public QWidget, public CDocViewHook, public CMeasureHost {
 public:
     enum ToolMode {
         kToolPan = 1,
@@ -52,8 +56,8 @@ public:
     // The window extents of a new view.
     static constexpr int kInitialExtent = 5000;
 
-    // The settings record outlives the view.
-    explicit CZumeoView(const CDrawDefaults& settings, QWidget* parent = nullptr);
+    // The settings record outlives the view; the settings dialog changes it.
+    explicit CZumeoView(CDrawDefaults& settings, QWidget* parent = nullptr);
     ~CZumeoView() override;
 
     // The document shown; null shows nothing. The view does not own it and
@@ -160,6 +164,19 @@ public:
     // after a message when it was not written.
     bool ExportImage(const CString& path, int format, const CImageExportOptions& options);
 
+    // ---- Printing.
+
+    // The print and print preview commands: the page goes to the printer
+    // the print dialog chooses, or to a PDF file where there is none.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    // Prints the drawing on one page of the printer; false when the
+    // printer cannot be painted on.
+    bool PrintPage(QPrinter& printer);
+    // The page on a printer context: header and footer, then the whole
+    // drawing fitted into the margins or the visible area (m_printRange).
+    void OnPrint(CDC* dc);
+
     // ---- Commands of the menu and the tool bar, and their enablers.
 
     void OnZoomFit();
@@ -187,6 +204,15 @@ public:
     void OnOpenWithApp();
     // Only a drawing that is not an own drawing file is worth handing on.
     bool CanOpenWithApp() const;
+    // Runs the settings dialog on the given page and takes its values on OK.
+    void DoSettingsDialog(int firstPage);
+    // The modeless measure window of the measure tool; null outside it.
+    CMeasureDlg* MeasureDialog() const;
+    std::optional<Result> MeasureAt(int finished, int x, int y) override;
+    void OnMeasureDialogClosed() override;
+    void CancelMeasurement() override;
+    void SelectMeasureTool() override;
+    void FocusView() override;
     // The tool, previous-view and redraw commands need a drawing.
     bool HasDrawing() const;
     bool CanPreviousView() const { return HasDrawing() && m_bSavedView == 1; }
@@ -285,6 +311,8 @@ public:
     // ---- State the tool modes share.
 
     int m_toolMode = kToolNone;
+    // What printing prints: 1 the whole drawing, 0 the visible area.
+    int m_printRange = 1;
     int m_bSavedView = 0;
     int m_windowExtX = kInitialExtent;
     int m_windowExtY = kInitialExtent;
@@ -353,6 +381,8 @@ private:
     void ComputeOrigin(int innerWidth, int innerHeight, int shift);
     int ApplyZoom(double factor, const POINT* windowPoint);
     void SetToolMode(int mode);
+    // The measure window is up exactly while the measure tool is on.
+    void UpdateMeasureDialog();
     // The cursor of the tool mode.
     void UpdateCursor();
     void DeleteTool();
@@ -388,8 +418,16 @@ private:
     void OnHighlightBlink();
     // Draws the tool's feedback on the view's image.
     void TrackTool(POINT fromView, POINT toView, UINT flags);
+    // What the print commands do first: the tool object goes, the window's
+    // size is kept for the visible area, the printer gets its orientation
+    // (and a PDF file beside the drawing where there is no printer).
+    void StartPrintJob(QPrinter& printer);
+    // Maps the whole drawing or the visible area into the page's margins;
+    // the view-space rectangle to paint.
+    RECT MapWholeDrawing(CDC* dc);
+    RECT MapVisibleArea(CDC* dc);
 
-    const CDrawDefaults& m_settings;
+    CDrawDefaults& m_settings;
     CZumeoDoc* m_document = nullptr;
     QImage m_surface;
     // The origin the image was painted with; none when it must be painted whole.
@@ -417,4 +455,7 @@ private:
     int m_highlightPhase = 0;
     // A right press asked for the context menu that follows it.
     bool m_contextMenuWanted = false;
+    QPointer<CMeasureDlg> m_pMeasureDlg;
+    // The window's size when printing started: the visible area of range 0.
+    QSize m_printClientSize;
 };

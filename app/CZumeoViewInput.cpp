@@ -24,6 +24,7 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/MouseKeys.h"
 #include "settings/CDrawDefaults.h"
+#include "ui/CMeasureDlg.h"
 
 #include <QMenu>
 
@@ -344,9 +345,15 @@ void CZumeoView::OnMouseMove(UINT flags, POINT point) {
     case kToolMove:
     case kToolNone:
     case kToolRedline:
-    case kToolMeasure:
         if (m_pTool && moved)
             TrackTool(m_lastPoint, viewPoint, flags);
+        break;
+    case kToolMeasure:
+        if (m_pTool && moved) {
+            TrackTool(m_lastPoint, viewPoint, flags);
+            if (m_pMeasureDlg)
+                m_pMeasureDlg->SetPoints(0, m_cursorPoint.x, m_cursorPoint.y);
+        }
         break;
     default:
         break;
@@ -464,6 +471,8 @@ void CZumeoView::OnLButtonDblClk(UINT, POINT point) {
             return;
         const POINT drawing = ToDrawing(ToViewSpace(point));
         if (m_pTool->AddPoint(drawing.x, drawing.y, 1) == 1) {
+            if (m_pMeasureDlg)
+                m_pMeasureDlg->SetPoints(1, drawing.x, drawing.y);
             m_pTool.reset();
             Redraw();
         }
@@ -498,9 +507,10 @@ bool CZumeoView::OnRButtonDown(UINT flags, POINT point) {
     if (m_toolMode == kToolRedline)
         return !m_pTool || EraseToolPoint(point) < 0;
     if (m_toolMode == kToolMeasure) {
-        if (m_pTool)
-            EraseToolPoint(point);
-        else
+        const bool ended = !m_pTool || EraseToolPoint(point) == 0;
+        if (ended && m_pMeasureDlg)
+            m_pMeasureDlg->Reset();
+        if (!m_pTool)
             Redraw();
         return false;
     }
@@ -547,6 +557,7 @@ void CZumeoView::OnContextMenu(POINT screenPoint) {
         return;
     if (m_toolMode != kToolNone) {
         m_toolMode = kToolNone;
+        UpdateMeasureDialog();
         RestartSelectionBlink();
         UpdateCursor();
         return;

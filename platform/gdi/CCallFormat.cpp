@@ -9,6 +9,7 @@
 
 #include <QFont>
 
+#include <charconv>
 #include <cstdio>
 #include <initializer_list>
 #include <string_view>
@@ -208,6 +209,32 @@ std::string CCallFormat::BkMode(int mode) {
 
 std::string CCallFormat::FillMode(int mode) {
     return NameOf(mode, {{ALTERNATE, "ALTERNATE"}, {WINDING, "WINDING"}});
+}
+
+std::string CCallFormat::GraphicsMode(int mode) {
+    return NameOf(mode, {{GM_COMPATIBLE, "GM_COMPATIBLE"}, {GM_ADVANCED, "GM_ADVANCED"}});
+}
+
+std::string CCallFormat::WorldMode(DWORD mode) {
+    return NameOf(mode, {{MWT_IDENTITY, "MWT_IDENTITY"},
+                         {MWT_LEFTMULTIPLY, "MWT_LEFTMULTIPLY"},
+                         {MWT_RIGHTMULTIPLY, "MWT_RIGHTMULTIPLY"},
+                         {MWT_SET, "MWT_SET"}});
+}
+
+std::string CCallFormat::Transform(const XFORM* xform) {
+    if (!xform)
+        return "NULL";
+    std::string text;
+    for (const float value :
+         {xform->eM11, xform->eM12, xform->eM21, xform->eM22, xform->eDx, xform->eDy}) {
+        char buffer[32];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+        if (!text.empty())
+            text += ' ';
+        text.append(buffer, end);
+    }
+    return text;
 }
 
 std::string CCallFormat::MapMode(int mode) {

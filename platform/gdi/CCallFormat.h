@@ -20,11 +20,15 @@ public:
     static std::string Region(const CRgn* region);
     // CP932 bytes as quoted UTF-8.
     static std::string Text(const char* text, int count);
+    // The six values "eM11 eM12 eM21 eM22 eDx eDy", shortest form.
+    static std::string Transform(const XFORM* xform);
 
     static std::string Rop2(int rop2);
     static std::string Rop3(DWORD rop);
     static std::string BkMode(int mode);
     static std::string FillMode(int mode);
+    static std::string GraphicsMode(int mode);
+    static std::string WorldMode(DWORD mode);
     static std::string MapMode(int mode);
     static std::string RegionMode(int mode);
     static std::string StretchMode(int mode);

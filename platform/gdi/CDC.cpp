@@ -30,6 +30,16 @@ LONG SaturatedSum(LONG a, LONG b) {
                                                       std::numeric_limits<LONG>::max()));
 }
 
+QTransform ToQt(const XFORM& xform) {
+    return QTransform(xform.eM11, xform.eM12, xform.eM21, xform.eM22, xform.eDx, xform.eDy);
+}
+
+XFORM FromQt(const QTransform& transform) {
+    return XFORM{static_cast<float>(transform.m11()), static_cast<float>(transform.m12()),
+                 static_cast<float>(transform.m21()), static_cast<float>(transform.m22()),
+                 static_cast<float>(transform.dx()),  static_cast<float>(transform.dy())};
+}
+
 QRect NormalizedRect(POINT a, POINT b) {
     const int left = std::min(a.x, b.x);
     const int top = std::min(a.y, b.y);
@@ -133,6 +143,50 @@ void CDC::DPtoLP(SIZE* size) const {
         *size = AttributeDC().m_state.mapping.SizeToLogical(*size);
 }
 
+int CDC::SetGraphicsMode(int mode) {
+    if (mode != GM_COMPATIBLE && mode != GM_ADVANCED)
+        return 0;
+    if (mode == GM_COMPATIBLE && !m_state.mapping.SetWorld(XFORM{}))
+        return 0;
+    return std::exchange(m_state.graphicsMode, mode);
+}
+
+BOOL CDC::SetWorldTransform(const XFORM* xform) {
+    if (!xform || m_state.graphicsMode != GM_ADVANCED)
+        return FALSE;
+    return m_state.mapping.SetWorld(*xform) ? TRUE : FALSE;
+}
+
+BOOL CDC::ModifyWorldTransform(const XFORM* xform, DWORD mode) {
+    if (m_state.graphicsMode != GM_ADVANCED || (mode != MWT_IDENTITY && !xform))
+        return FALSE;
+    const QTransform current = ToQt(m_state.mapping.World());
+    QTransform combined;
+    switch (mode) {
+    case MWT_IDENTITY:
+        break;
+    case MWT_LEFTMULTIPLY:
+        combined = ToQt(*xform) * current;
+        break;
+    case MWT_RIGHTMULTIPLY:
+        combined = current * ToQt(*xform);
+        break;
+    case MWT_SET:
+        combined = ToQt(*xform);
+        break;
+    default:
+        return FALSE;
+    }
+    return m_state.mapping.SetWorld(FromQt(combined)) ? TRUE : FALSE;
+}
+
+BOOL CDC::GetWorldTransform(XFORM* xform) const {
+    if (!xform)
+        return FALSE;
+    *xform = m_state.mapping.World();
+    return TRUE;
+}
+
 int CDC::GetDeviceCaps(int index) const {
     return AttributeDC().m_device.Get(index);
 }
@@ -150,6 +204,36 @@ std::vector<POINT> CDC::ToDevice(const POINT* points, int count) const {
 
 QRect CDC::DeviceRect(int left, int top, int right, int bottom) const {
     return NormalizedRect(ToDevice(left, top), ToDevice(right, bottom));
+}
+
+QRegion CDC::DeviceArea(int left, int top, int right, int bottom) const {
+    if (!m_state.mapping.WorldTurns())
+        return QRegion(DeviceRect(left, top, right, bottom));
+    const POINT corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+    QPolygon turned;
+    for (const POINT& corner : ToDevice(corners, 4))
+        turned << QPoint(corner.x, corner.y);
+    return QRegion(turned);
+}
+
+void CDC::FillArea(int left, int top, int right, int bottom, const LOGBRUSH& brush,
+                   QPainter::CompositionMode mode) {
+    if (!m_state.mapping.WorldTurns()) {
+        const QRect box = DeviceRect(left, top, right, bottom);
+        if (!box.isEmpty())
+            OnFillRect(box, brush, mode);
+        return;
+    }
+    // A turned box: its bounding box filled through a clip to the box itself.
+    const QRegion area = DeviceArea(left, top, right, bottom);
+    if (area.isEmpty())
+        return;
+    const std::optional<QRegion> clip = m_state.clip;
+    m_state.clip = CurrentClip() & area;
+    ++m_clipRevision;
+    OnFillRect(area.boundingRect(), brush, mode);
+    m_state.clip = clip;
+    ++m_clipRevision;
 }
 
 // ---- Objects
@@ -350,7 +434,50 @@ BOOL CDC::PolyBezier(const POINT* points, int count) {
     return TRUE;
 }
 
+std::vector<POINT> CDC::ChainFromCurrent(const POINT* points, int count) {
+    std::vector<POINT> chain{ToDevice(m_state.position.x, m_state.position.y)};
+    const std::vector<POINT> rest = ToDevice(points, count);
+    chain.insert(chain.end(), rest.begin(), rest.end());
+    m_state.position = points[count - 1];
+    return chain;
+}
+
+BOOL CDC::PolylineTo(const POINT* points, int count) {
+    if (!points || count < 1)
+        return FALSE;
+    const std::vector<POINT> chain = ChainFromCurrent(points, count);
+    if (m_pathState == PathState::Open) {
+        for (std::size_t i = 1; i < chain.size(); ++i)
+            m_path.LineTo(chain[i]);
+        return TRUE;
+    }
+    OnPaintPolyline(chain.data(), static_cast<int>(chain.size()));
+    return TRUE;
+}
+
+BOOL CDC::PolyBezierTo(const POINT* points, int count) {
+    if (!points || count < 3 || count % 3 != 0)
+        return FALSE;
+    const std::vector<POINT> chain = ChainFromCurrent(points, count);
+    if (m_pathState == PathState::Open) {
+        m_path.BezierTo(chain.data() + 1, count);
+        return TRUE;
+    }
+    CGdiPath curve;
+    curve.AddBeziers(chain.data(), static_cast<int>(chain.size()));
+    OnPaintFigures(curve, false, true);
+    return TRUE;
+}
+
 BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
+    if (m_state.mapping.WorldTurns()) {
+        // A turned box is the polygon of its corners.
+        const POINT corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+        CGdiPath frame;
+        frame.AddPolygon(ToDevice(corners, 4).data(), 4);
+        Output(frame, true, true);
+        return TRUE;
+    }
     const QRect box = DeviceRect(left, top, right, bottom);
     if (box.isEmpty())
         return TRUE;
@@ -370,6 +497,15 @@ BOOL CDC::Rectangle(const RECT* rect) {
 }
 
 BOOL CDC::Ellipse(int left, int top, int right, int bottom) {
+    if (m_state.mapping.WorldTurns()) {
+        QPainterPath outline;
+        outline.addEllipse(QRectF(left, top, static_cast<double>(right) - left,
+                                  static_cast<double>(bottom) - top));
+        CGdiPath figure;
+        figure.AddClosedOutline(m_state.mapping.ToDeviceTransform().map(outline));
+        Output(figure, true, true);
+        return TRUE;
+    }
     const QRect box = DeviceRect(left, top, right, bottom);
     if (box.isEmpty())
         return TRUE;
@@ -401,18 +537,16 @@ void CDC::FillRect(const RECT* rect, CBrush* brush) {
     LOGBRUSH description;
     if (!rect || !brush || !brush->GetLogBrush(&description))
         return;
-    const QRect box = DeviceRect(rect->left, rect->top, rect->right, rect->bottom);
-    if (!box.isEmpty())
-        OnFillRect(box, description, QPainter::CompositionMode_SourceOver);
+    FillArea(rect->left, rect->top, rect->right, rect->bottom, description,
+             QPainter::CompositionMode_SourceOver);
 }
 
 void CDC::FillSolidRect(const RECT* rect, COLORREF color) {
     if (!rect)
         return;
     m_state.bkColor = color;
-    const QRect box = DeviceRect(rect->left, rect->top, rect->right, rect->bottom);
-    if (!box.isEmpty())
-        OnFillRect(box, LOGBRUSH{BS_SOLID, color, 0}, QPainter::CompositionMode_Source);
+    FillArea(rect->left, rect->top, rect->right, rect->bottom, LOGBRUSH{BS_SOLID, color, 0},
+             QPainter::CompositionMode_Source);
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color) {
@@ -430,9 +564,6 @@ BOOL CDC::PatBltImpl(int x, int y, int width, int height, DWORD rop) {
     const std::optional<CRasterOps::Rop3> operation = CRasterOps::ForRop3(rop);
     if (!operation || operation->operand == CRasterOps::Operand::Source)
         return FALSE;
-    const QRect box = DeviceRect(x, y, SaturatedSum(x, width), SaturatedSum(y, height));
-    if (box.isEmpty())
-        return TRUE;
     LOGBRUSH brush = m_state.brush;
     if (operation->operand == CRasterOps::Operand::Black)
         brush = LOGBRUSH{BS_SOLID, RGB(0, 0, 0), 0};
@@ -440,7 +571,7 @@ BOOL CDC::PatBltImpl(int x, int y, int width, int height, DWORD rop) {
         brush = LOGBRUSH{BS_SOLID, RGB(255, 255, 255), 0};
     else if (operation->operand == CRasterOps::Operand::Destination)
         brush = LOGBRUSH{BS_SOLID, RGB(0, 0, 0), 0};
-    OnFillRect(box, brush, operation->mode);
+    FillArea(x, y, SaturatedSum(x, width), SaturatedSum(y, height), brush, operation->mode);
     return TRUE;
 }
 
@@ -500,6 +631,8 @@ int CDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, 
 
 BOOL CDC::BltImage(const QImage& image, POINT to0Logical, POINT to1Logical, POINT from0,
                    POINT from1, QPainter::CompositionMode mode) {
+    if (m_state.mapping.WorldTurns())
+        return BltTurnedImage(image, to0Logical, to1Logical, from0, from1, mode);
     const POINT to0 = ToDevice(to0Logical.x, to0Logical.y);
     const POINT to1 = ToDevice(to1Logical.x, to1Logical.y);
     const QRect target = NormalizedRect(to0, to1);
@@ -520,6 +653,25 @@ BOOL CDC::BltImage(const QImage& image, POINT to0Logical, POINT to1Logical, POIN
                          inside.width() * scaleX, inside.height() * scaleY);
     const QImage part = image.copy(inside).mirrored(mirrorX, mirrorY);
     return OnBlt(covered, part, mode, m_state.stretchMode == HALFTONE);
+}
+
+BOOL CDC::BltTurnedImage(const QImage& image, POINT to0Logical, POINT to1Logical, POINT from0,
+                         POINT from1, QPainter::CompositionMode mode) {
+    const QRect from = NormalizedRect(from0, from1);
+    const QRect inside = from.intersected(image.rect());
+    if (to0Logical.x == to1Logical.x || to0Logical.y == to1Logical.y || inside.isEmpty())
+        return TRUE;
+    // Source pixels to logical units (a reversed axis mirrors the picture),
+    // then on through the world transform and the mapping.
+    const double sx = (static_cast<double>(to1Logical.x) - to0Logical.x) /
+                      (static_cast<double>(from1.x) - from0.x);
+    const double sy = (static_cast<double>(to1Logical.y) - to0Logical.y) /
+                      (static_cast<double>(from1.y) - from0.y);
+    const QTransform toLogical(sx, 0, 0, sy, to0Logical.x - from0.x * sx,
+                               to0Logical.y - from0.y * sy);
+    const QTransform placement = QTransform::fromTranslate(inside.left(), inside.top()) *
+                                 toLogical * m_state.mapping.ToDeviceTransform();
+    return OnBltTurned(placement, image.copy(inside), mode, m_state.stretchMode == HALFTONE);
 }
 
 // ---- State stack
@@ -598,6 +750,13 @@ BOOL CDC::StrokeAndFillPath() {
     return TRUE;
 }
 
+BOOL CDC::CloseFigure() {
+    if (m_pathState != PathState::Open)
+        return FALSE;
+    m_path.CloseFigure();
+    return TRUE;
+}
+
 BOOL CDC::FlattenPath() {
     if (m_pathState != PathState::Closed)
         return FALSE;
@@ -665,7 +824,7 @@ int CDC::SelectClipRgn(CRgn* region, int mode) {
 }
 
 int CDC::IntersectClipRect(int left, int top, int right, int bottom) {
-    return SetClip(QRegion(DeviceRect(left, top, right, bottom)), RGN_AND);
+    return SetClip(DeviceArea(left, top, right, bottom), RGN_AND);
 }
 
 int CDC::IntersectClipRect(const RECT* rect) {
@@ -673,7 +832,7 @@ int CDC::IntersectClipRect(const RECT* rect) {
 }
 
 int CDC::ExcludeClipRect(int left, int top, int right, int bottom) {
-    return SetClip(QRegion(DeviceRect(left, top, right, bottom)), RGN_DIFF);
+    return SetClip(DeviceArea(left, top, right, bottom), RGN_DIFF);
 }
 
 int CDC::ExcludeClipRect(const RECT* rect) {
@@ -727,8 +886,10 @@ CTextLayout CDC::LayoutText(const CDC& measurer, POINT origin, std::string_view 
     placement.origin = QPointF(origin.x, origin.y);
     // Escapement counts counter-clockwise on the device when the mapping
     // keeps the device's orientation; a clockwise QTransform turn is positive.
+    // A turning world transform turns the line with it.
     const double escapement = m_state.fontEscapement / 10.0;
-    placement.rotation = mapping.IsMirrored() ? escapement : -escapement;
+    const double world = mapping.WorldAngle();
+    placement.rotation = mapping.IsMirrored() ? escapement - world : world - escapement;
     placement.extra = m_state.charExtra * mapping.ScaleX();
     placement.vertical = m_state.fontVertical;
     placement.align = m_state.textAlign;
@@ -831,6 +992,11 @@ void CDC::OnFillRect(const QRect&, const LOGBRUSH&, QPainter::CompositionMode) {
 
 BOOL CDC::OnBlt(const QRectF&, const QImage&, QPainter::CompositionMode, bool) {
     return TRUE;
+}
+
+BOOL CDC::OnBltTurned(const QTransform& placement, const QImage& source,
+                      QPainter::CompositionMode mode, bool smooth) {
+    return OnBlt(placement.mapRect(QRectF(source.rect())), source, mode, smooth);
 }
 
 COLORREF CDC::OnSetPixel(const QPoint& point, COLORREF color) {

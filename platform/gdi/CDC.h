@@ -61,6 +61,16 @@ public:
     CPoint GetViewportOrg() const { return m_state.mapping.ViewportOrg(); }
     CSize GetViewportExt() const { return m_state.mapping.ViewportExt(); }
 
+    // The world transform, taken only in the advanced graphics mode (FALSE
+    // otherwise, and for a transform that squeezes the plane flat): logical
+    // points pass through it before the window and viewport. The compatible
+    // mode comes back only with the identity transform.
+    virtual int SetGraphicsMode(int mode);
+    int GetGraphicsMode() const { return m_state.graphicsMode; }
+    virtual BOOL SetWorldTransform(const XFORM* xform);
+    virtual BOOL ModifyWorldTransform(const XFORM* xform, DWORD mode);
+    BOOL GetWorldTransform(XFORM* xform) const;
+
     // Conversions, on the attribute context's mapping (this one unless a
     // metafile context names another).
     void LPtoDP(POINT* points, int count = 1) const;
@@ -112,6 +122,10 @@ public:
     virtual BOOL Polygon(const POINT* points, int count);
     virtual BOOL PolyPolygon(const POINT* points, const int* counts, int polygons);
     virtual BOOL PolyBezier(const POINT* points, int count);
+    // From the current position on, which moves to the last point: lines
+    // (one point or more), and cubic Beziers (three points each).
+    virtual BOOL PolylineTo(const POINT* points, int count);
+    virtual BOOL PolyBezierTo(const POINT* points, int count);
     virtual BOOL Rectangle(int left, int top, int right, int bottom);
     BOOL Rectangle(const RECT* rect);
     virtual BOOL Ellipse(int left, int top, int right, int bottom);
@@ -160,6 +174,9 @@ public:
     virtual BOOL FillPath();
     virtual BOOL StrokeAndFillPath();
     virtual BOOL FlattenPath();
+    // Closes the figure being built back to its start; FALSE outside an
+    // open path.
+    virtual BOOL CloseFigure();
     virtual BOOL PathToRegion(CRgn* region);
     // The closed path in logical units: with count 0 the number of points,
     // else the points copied (-1 when count is too small or no path is closed).
@@ -207,6 +224,11 @@ protected:
                             QPainter::CompositionMode mode);
     virtual BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,
                        bool smooth);
+    // A block transfer turned by the world transform: placement takes the
+    // source's pixel coordinates to device ones. This base hands on the box
+    // it covers.
+    virtual BOOL OnBltTurned(const QTransform& placement, const QImage& source,
+                             QPainter::CompositionMode mode, bool smooth);
     // The colour set, or CLR_INVALID when the pixel lies outside.
     virtual COLORREF OnSetPixel(const QPoint& point, COLORREF color);
     virtual COLORREF OnGetPixel(const QPoint& point) const;
@@ -234,7 +256,15 @@ private:
 
     POINT ToDevice(int x, int y) const;
     std::vector<POINT> ToDevice(const POINT* points, int count) const;
+    // The current position and the points in device units; the current
+    // position moves to the last point.
+    std::vector<POINT> ChainFromCurrent(const POINT* points, int count);
     QRect DeviceRect(int left, int top, int right, int bottom) const;
+    // The device pixels of a logical box, turned with the world transform.
+    QRegion DeviceArea(int left, int top, int right, int bottom) const;
+    // Fills a logical box with the brush, turned with the world transform.
+    void FillArea(int left, int top, int right, int bottom, const LOGBRUSH& brush,
+                  QPainter::CompositionMode mode);
     Qt::FillRule FillRule() const;
     QFont DeviceFont(const CMapping& mapping) const;
     // The line as this context places it (mapping, font, extra, alignment),
@@ -251,6 +281,8 @@ private:
     // to the logical rectangle between the target corners.
     BOOL BltImage(const QImage& image, POINT to0Logical, POINT to1Logical, POINT from0, POINT from1,
                   QPainter::CompositionMode mode);
+    BOOL BltTurnedImage(const QImage& image, POINT to0Logical, POINT to1Logical, POINT from0,
+                        POINT from1, QPainter::CompositionMode mode);
     bool TakeClosedPath(CGdiPath* path);
     void ClearPath();
     void SelectDefaultObjects();

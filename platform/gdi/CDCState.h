@@ -1,5 +1,6 @@
 #pragma once
-// Everything SaveDC keeps of a device context: mapping, the selected pen,
+// Everything SaveDC keeps of a device context: mapping (with the world
+// transform), the selected pen,
 // brush and font (their descriptions and the objects they came from), the
 // drawing modes, the current position and the clip region.
 
@@ -38,6 +39,7 @@ struct CDCState {
     UINT textAlign = TA_LEFT | TA_TOP;
     int charExtra = 0;
     int stretchMode = BLACKONWHITE;
+    int graphicsMode = GM_COMPATIBLE;
     POINT position{0, 0};
     // Device units; none means the whole device.
     std::optional<QRegion> clip;

@@ -5,6 +5,7 @@
 
 #include "platform/gdi/GdiDefs.h"
 
+#include <bit>
 #include <cstddef>
 #include <string>
 
@@ -16,6 +17,7 @@ public:
     WORD U16();
     DWORD U32();
     LONG I32() { return static_cast<LONG>(U32()); }
+    float Float() { return std::bit_cast<float>(U32()); }
     POINT Point() { return POINT{I32(), I32()}; }
     POINT Point16();
     SIZE Size() { return SIZE{I32(), I32()}; }

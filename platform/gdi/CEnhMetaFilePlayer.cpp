@@ -165,6 +165,9 @@ void CEnhMetaFilePlayer::ResetState() {
     dc.SetTextAlign(TA_LEFT | TA_TOP);
     dc.SetTextCharacterExtra(0);
     dc.SetStretchBltMode(BLACKONWHITE);
+    // World transforms of the file act before its own mapping.
+    dc.SetGraphicsMode(GM_ADVANCED);
+    dc.ModifyWorldTransform(nullptr, MWT_IDENTITY);
     dc.MoveTo(0, 0);
     ApplyMapping();
 }
@@ -223,7 +226,14 @@ bool CEnhMetaFilePlayer::PlayRecord(DWORD type, CEmfReader& record) {
     case EMR_POLYGON:
     case EMR_POLYBEZIER16:
     case EMR_POLYBEZIER:
+    case EMR_POLYLINETO16:
+    case EMR_POLYLINETO:
+    case EMR_POLYBEZIERTO16:
+    case EMR_POLYBEZIERTO:
         return PlayPoints(type, record);
+    case EMR_SETWORLDTRANSFORM:
+    case EMR_MODIFYWORLDTRANSFORM:
+        return PlayWorld(type, record);
     case EMR_POLYPOLYGON16:
     case EMR_POLYPOLYGON:
         return PlayPolyPolygon(type, record);
@@ -307,6 +317,9 @@ bool CEnhMetaFilePlayer::PlayRecord(DWORD type, CEmfReader& record) {
         return true;
     case EMR_ENDPATH:
         dc.EndPath();
+        return true;
+    case EMR_CLOSEFIGURE:
+        dc.CloseFigure();
         return true;
     case EMR_ABORTPATH:
         dc.AbortPath();
@@ -463,8 +476,24 @@ bool CEnhMetaFilePlayer::PlayObject(DWORD type, CEmfReader& record) {
     return Store(index, std::move(font));
 }
 
+bool CEnhMetaFilePlayer::PlayWorld(DWORD type, CEmfReader& record) {
+    XFORM xform;
+    for (float* value :
+         {&xform.eM11, &xform.eM12, &xform.eM21, &xform.eM22, &xform.eDx, &xform.eDy})
+        *value = record.Float();
+    const DWORD mode = type == EMR_MODIFYWORLDTRANSFORM ? record.U32() : MWT_SET;
+    if (!record.Ok())
+        return false;
+    // A transform the context refuses (one that squeezes the plane flat)
+    // leaves the one before, as GDI does.
+    m_dc->ModifyWorldTransform(&xform, mode);
+    return true;
+}
+
 bool CEnhMetaFilePlayer::PlayPoints(DWORD type, CEmfReader& record) {
-    const bool narrow = type == EMR_POLYLINE16 || type == EMR_POLYGON16 || type == EMR_POLYBEZIER16;
+    const bool narrow = type == EMR_POLYLINE16 || type == EMR_POLYGON16 ||
+                        type == EMR_POLYBEZIER16 || type == EMR_POLYLINETO16 ||
+                        type == EMR_POLYBEZIERTO16;
     record.Rect();
     const DWORD count = record.U32();
     if (!record.Ok() || count > record.Remaining() / (narrow ? 4 : 8) ||
@@ -479,6 +508,10 @@ bool CEnhMetaFilePlayer::PlayPoints(DWORD type, CEmfReader& record) {
         dc.Polyline(points.data(), n);
     else if (type == EMR_POLYGON16 || type == EMR_POLYGON)
         dc.Polygon(points.data(), n);
+    else if (type == EMR_POLYLINETO16 || type == EMR_POLYLINETO)
+        dc.PolylineTo(points.data(), n);
+    else if (type == EMR_POLYBEZIERTO16 || type == EMR_POLYBEZIERTO)
+        dc.PolyBezierTo(points.data(), n);
     else
         dc.PolyBezier(points.data(), n);
     return true;

@@ -54,6 +54,7 @@ private:
     bool PlayMapping(DWORD type, CEmfReader& record);
     bool PlayObject(DWORD type, CEmfReader& record);
     bool PlayPoints(DWORD type, CEmfReader& record);
+    bool PlayWorld(DWORD type, CEmfReader& record);
     bool PlayPolyPolygon(DWORD type, CEmfReader& record);
     bool PlayClipRegion(CEmfReader& record);
     bool PlayText(CEmfReader& record);

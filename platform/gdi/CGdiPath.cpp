@@ -2,14 +2,22 @@
 
 #include <QPolygonF>
 
+#include <algorithm>
+
 namespace {
 
 QPointF ToQt(POINT point) {
     return QPointF(point.x, point.y);
 }
 
+// Device points stay within GDI's 27 bits, as mapped points do: outlines
+// may come from far outside under a world transform.
+constexpr double kDeviceLimit = (1 << 27) - 1;
+
 POINT FromQt(const QPointF& point) {
-    const QPoint rounded = point.toPoint();
+    const QPoint rounded = QPointF(std::clamp(point.x(), -kDeviceLimit, kDeviceLimit),
+                                   std::clamp(point.y(), -kDeviceLimit, kDeviceLimit))
+                               .toPoint();
     return POINT{rounded.x(), rounded.y()};
 }
 
@@ -35,6 +43,21 @@ void CGdiPath::LineTo(POINT point) {
     Append(point, PT_LINETO);
     m_current = point;
     m_figureOpen = true;
+}
+
+void CGdiPath::BezierTo(const POINT* points, int count) {
+    if (!m_figureOpen)
+        Append(m_current, PT_MOVETO);
+    for (int i = 0; i < count; ++i)
+        Append(points[i], PT_BEZIERTO);
+    m_current = points[count - 1];
+    m_figureOpen = true;
+}
+
+void CGdiPath::CloseFigure() {
+    if (!m_types.empty())
+        m_types.back() |= PT_CLOSEFIGURE;
+    m_figureOpen = false;
 }
 
 void CGdiPath::AddPolyline(const POINT* points, int count) {

@@ -17,6 +17,13 @@ public:
     // Continues the open figure, or starts one at the current position; the
     // point becomes the current position.
     void LineTo(POINT point);
+    // Continues the open figure, or starts one at the current position, with
+    // cubic Bezier segments of three points each; the last point becomes the
+    // current position.
+    void BezierTo(const POINT* points, int count);
+    // Closes the last figure back to its start; the next line starts a new
+    // figure at the current position.
+    void CloseFigure();
     // Each adds a figure of its own, leaving the current position alone: an
     // open chain, a closed polygon, or a start point followed by three points
     // per cubic Bezier segment.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <numbers>
 
 namespace {
 
@@ -51,8 +52,13 @@ bool IsValidExtent(SIZE extent) {
     return extent.cx != 0 && extent.cy != 0 && extent.cx != lowest && extent.cy != lowest;
 }
 
-double Transform(LONG value, LONG fromOrigin, LONG fromExtent, LONG toExtent, LONG toOrigin) {
-    return (static_cast<double>(value) - fromOrigin) * toExtent / fromExtent + toOrigin;
+double Transform(double value, LONG fromOrigin, LONG fromExtent, LONG toExtent, LONG toOrigin) {
+    return (value - fromOrigin) * toExtent / fromExtent + toOrigin;
+}
+
+// A stretch that cannot be represented leaves sizes as they are.
+LONG Stretched(LONG value, double stretch) {
+    return stretch == 1.0 ? value : Round(value * stretch);
 }
 
 } // namespace
@@ -142,40 +148,94 @@ void CMapping::AdjustIsotropic() {
     }
 }
 
+bool CMapping::SetWorld(const XFORM& world) {
+    const double values[] = {world.eM11, world.eM12, world.eM21, world.eM22, world.eDx, world.eDy};
+    if (!std::all_of(std::begin(values), std::end(values),
+                     [](double value) { return std::isfinite(value); }))
+        return false;
+    const double determinant =
+        static_cast<double>(world.eM11) * world.eM22 - static_cast<double>(world.eM12) * world.eM21;
+    if (determinant == 0.0 || !std::isfinite(determinant))
+        return false;
+    m_world = world;
+    return true;
+}
+
+bool CMapping::WorldTurns() const {
+    return m_world.eM12 != 0.0F || m_world.eM21 != 0.0F;
+}
+
+double CMapping::WorldAngle() const {
+    return std::atan2(m_world.eM12, m_world.eM11) * 180.0 / std::numbers::pi;
+}
+
+double CMapping::WorldStretchX() const {
+    return std::hypot(static_cast<double>(m_world.eM11), static_cast<double>(m_world.eM12));
+}
+
+double CMapping::WorldStretchY() const {
+    return std::hypot(static_cast<double>(m_world.eM21), static_cast<double>(m_world.eM22));
+}
+
+QTransform CMapping::WorldTransform() const {
+    return QTransform(m_world.eM11, m_world.eM12, m_world.eM21, m_world.eM22, m_world.eDx,
+                      m_world.eDy);
+}
+
+QTransform CMapping::ToDeviceTransform() const {
+    const double sx = static_cast<double>(m_viewportExt.cx) / m_windowExt.cx;
+    const double sy = static_cast<double>(m_viewportExt.cy) / m_windowExt.cy;
+    const QTransform page(sx, 0, 0, sy, m_viewportOrg.x - m_windowOrg.x * sx,
+                          m_viewportOrg.y - m_windowOrg.y * sy);
+    return WorldTransform() * page;
+}
+
 POINT CMapping::ToDevice(POINT logical) const {
-    return POINT{RoundToDevice(Transform(logical.x, m_windowOrg.x, m_windowExt.cx, m_viewportExt.cx,
+    const double x = static_cast<double>(logical.x) * m_world.eM11 +
+                     static_cast<double>(logical.y) * m_world.eM21 + m_world.eDx;
+    const double y = static_cast<double>(logical.x) * m_world.eM12 +
+                     static_cast<double>(logical.y) * m_world.eM22 + m_world.eDy;
+    return POINT{RoundToDevice(Transform(x, m_windowOrg.x, m_windowExt.cx, m_viewportExt.cx,
                                          m_viewportOrg.x)),
-                 RoundToDevice(Transform(logical.y, m_windowOrg.y, m_windowExt.cy, m_viewportExt.cy,
+                 RoundToDevice(Transform(y, m_windowOrg.y, m_windowExt.cy, m_viewportExt.cy,
                                          m_viewportOrg.y))};
 }
 
 POINT CMapping::ToLogical(POINT device) const {
-    return POINT{Round(Transform(device.x, m_viewportOrg.x, m_viewportExt.cx, m_windowExt.cx,
-                                 m_windowOrg.x)),
-                 Round(Transform(device.y, m_viewportOrg.y, m_viewportExt.cy, m_windowExt.cy,
-                                 m_windowOrg.y))};
+    const QPointF world(
+        Transform(device.x, m_viewportOrg.x, m_viewportExt.cx, m_windowExt.cx, m_windowOrg.x),
+        Transform(device.y, m_viewportOrg.y, m_viewportExt.cy, m_windowExt.cy, m_windowOrg.y));
+    // The world transform is invertible: SetWorld refuses any other.
+    const QPointF logical = WorldTransform().inverted().map(world);
+    return POINT{Round(logical.x()), Round(logical.y())};
 }
 
 SIZE CMapping::SizeToDevice(SIZE logical) const {
-    return SIZE{MulDiv(logical.cx, std::abs(m_viewportExt.cx), std::abs(m_windowExt.cx)),
-                MulDiv(logical.cy, std::abs(m_viewportExt.cy), std::abs(m_windowExt.cy))};
+    return SIZE{MulDiv(Stretched(logical.cx, WorldStretchX()), std::abs(m_viewportExt.cx),
+                       std::abs(m_windowExt.cx)),
+                MulDiv(Stretched(logical.cy, WorldStretchY()), std::abs(m_viewportExt.cy),
+                       std::abs(m_windowExt.cy))};
 }
 
 SIZE CMapping::SizeToLogical(SIZE device) const {
-    return SIZE{MulDiv(device.cx, std::abs(m_windowExt.cx), std::abs(m_viewportExt.cx)),
-                MulDiv(device.cy, std::abs(m_windowExt.cy), std::abs(m_viewportExt.cy))};
+    return SIZE{Stretched(MulDiv(device.cx, std::abs(m_windowExt.cx), std::abs(m_viewportExt.cx)),
+                          1.0 / WorldStretchX()),
+                Stretched(MulDiv(device.cy, std::abs(m_windowExt.cy), std::abs(m_viewportExt.cy)),
+                          1.0 / WorldStretchY())};
 }
 
 double CMapping::ScaleX() const {
-    return std::abs(static_cast<double>(m_viewportExt.cx) / m_windowExt.cx);
+    return std::abs(static_cast<double>(m_viewportExt.cx) / m_windowExt.cx) * WorldStretchX();
 }
 
 double CMapping::ScaleY() const {
-    return std::abs(static_cast<double>(m_viewportExt.cy) / m_windowExt.cy);
+    return std::abs(static_cast<double>(m_viewportExt.cy) / m_windowExt.cy) * WorldStretchY();
 }
 
 bool CMapping::IsMirrored() const {
     const bool flipX = (m_viewportExt.cx < 0) != (m_windowExt.cx < 0);
     const bool flipY = (m_viewportExt.cy < 0) != (m_windowExt.cy < 0);
-    return flipX != flipY;
+    const bool flipWorld = static_cast<double>(m_world.eM11) * m_world.eM22 <
+                           static_cast<double>(m_world.eM12) * m_world.eM21;
+    return (flipX != flipY) != flipWorld;
 }

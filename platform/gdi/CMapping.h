@@ -1,11 +1,15 @@
 #pragma once
-// The mapping of a device context: mapping mode, window and viewport origins
-// and extents, and the conversions between logical and device units with
-// GDI's rounding. Points are rounded to the nearest unit, device points kept
-// within GDI's 27 bits; sizes scale by the absolute extents (so they keep
+// The mapping of a device context: the world transform, mapping mode,
+// window and viewport origins and extents, and the conversions between
+// logical and device units with GDI's rounding. A logical point passes
+// through the world transform, then from window to viewport. Points are
+// rounded to the nearest unit, device points kept within GDI's 27 bits;
+// sizes scale by the world's stretch and the absolute extents (so they keep
 // their sign), rounded as MulDiv does.
 
 #include "platform/gdi/CDeviceCaps.h"
+
+#include <QTransform>
 
 class CMapping {
 public:
@@ -30,15 +34,29 @@ public:
     bool SetWindowExt(SIZE extent);
     bool SetViewportExt(SIZE extent);
 
+    const XFORM& World() const { return m_world; }
+    // False, nothing changed, for a transform that is not finite or squeezes
+    // the plane flat.
+    bool SetWorld(const XFORM& world);
+    // True when the world transform turns or shears, so that a logical box
+    // is no longer a device box.
+    bool WorldTurns() const;
+    // The angle the world transform turns the x axis by, in degrees, from
+    // the x axis towards the y axis.
+    double WorldAngle() const;
+    // Logical to device coordinates without rounding.
+    QTransform ToDeviceTransform() const;
+
     POINT ToDevice(POINT logical) const;
     POINT ToLogical(POINT device) const;
     SIZE SizeToDevice(SIZE logical) const;
     SIZE SizeToLogical(SIZE device) const;
 
-    // Device units per logical unit along each axis, without sign.
+    // Device units per logical unit along each axis, without sign; the
+    // world's stretch of that axis included.
     double ScaleX() const;
     double ScaleY() const;
-    // True when exactly one axis runs against the device's, as in the
+    // True when the logical plane reaches the device mirrored, as in the
     // metric modes where y grows upwards: turns seen on the device then go
     // the other way round.
     bool IsMirrored() const;
@@ -47,6 +65,12 @@ private:
     void AdjustIsotropic();
     SIZE MetricWindowExt(double unitsPerMillimetre) const;
 
+    // How far the world transform stretches a unit along each logical axis.
+    double WorldStretchX() const;
+    double WorldStretchY() const;
+    QTransform WorldTransform() const;
+
+    XFORM m_world;
     int m_mode = MM_TEXT;
     POINT m_windowOrg{0, 0};
     POINT m_viewportOrg{0, 0};

@@ -126,6 +126,38 @@ void CMetaFileDC::Write(const CEmfRecord& record) {
 
 // ---- Mapping
 
+void CMetaFileDC::WriteWorld(DWORD type, const XFORM& xform, std::optional<DWORD> mode) {
+    CEmfRecord record(type);
+    for (const float value : {xform.eM11, xform.eM12, xform.eM21, xform.eM22, xform.eDx, xform.eDy})
+        record.Float(value);
+    if (mode)
+        record.U32(*mode);
+    Write(record);
+}
+
+int CMetaFileDC::SetGraphicsMode(int mode) {
+    // Metafiles keep no graphics mode: leaving the advanced mode is written
+    // as the return to the identity transform that it implies.
+    const int previous = CRecordingDC::SetGraphicsMode(mode);
+    if (previous == GM_ADVANCED && mode == GM_COMPATIBLE)
+        WriteWorld(EMR_MODIFYWORLDTRANSFORM, XFORM{}, MWT_IDENTITY);
+    return previous;
+}
+
+BOOL CMetaFileDC::SetWorldTransform(const XFORM* xform) {
+    const BOOL done = CRecordingDC::SetWorldTransform(xform);
+    if (done)
+        WriteWorld(EMR_SETWORLDTRANSFORM, *xform, std::nullopt);
+    return done;
+}
+
+BOOL CMetaFileDC::ModifyWorldTransform(const XFORM* xform, DWORD mode) {
+    const BOOL done = CRecordingDC::ModifyWorldTransform(xform, mode);
+    if (done)
+        WriteWorld(EMR_MODIFYWORLDTRANSFORM, xform ? *xform : XFORM{}, mode);
+    return done;
+}
+
 int CMetaFileDC::SetMapMode(int mapMode) {
     const int previous = CRecordingDC::SetMapMode(mapMode);
     if (previous)
@@ -306,10 +338,23 @@ RECT CMetaFileDC::DeviceBounds(const POINT* points, int count) const {
     return RECT{box.left(), box.top(), box.right(), box.bottom()};
 }
 
+void CMetaFileDC::WritePointsFrom(POINT start, DWORD type16, DWORD type32, const POINT* points,
+                                  int count) {
+    std::vector<POINT> chain{start};
+    chain.insert(chain.end(), points, points + count);
+    WritePointRecord(type16, type32, DeviceBounds(chain.data(), static_cast<int>(chain.size())),
+                     points, count);
+}
+
 void CMetaFileDC::WritePoints(DWORD type16, DWORD type32, const POINT* points, int count) {
+    WritePointRecord(type16, type32, DeviceBounds(points, count), points, count);
+}
+
+void CMetaFileDC::WritePointRecord(DWORD type16, DWORD type32, const RECT& bounds,
+                                   const POINT* points, int count) {
     const bool narrow = Fits16(points, count);
     CEmfRecord record(narrow ? type16 : type32);
-    record.Rect(DeviceBounds(points, count)).U32(static_cast<DWORD>(count));
+    record.Rect(bounds).U32(static_cast<DWORD>(count));
     for (int i = 0; i < count; ++i)
         narrow ? record.Point16(points[i]) : record.Point(points[i]);
     Write(record);
@@ -333,6 +378,22 @@ BOOL CMetaFileDC::PolyBezier(const POINT* points, int count) {
     const BOOL drawn = CRecordingDC::PolyBezier(points, count);
     if (drawn)
         WritePoints(EMR_POLYBEZIER16, EMR_POLYBEZIER, points, count);
+    return drawn;
+}
+
+BOOL CMetaFileDC::PolylineTo(const POINT* points, int count) {
+    const POINT start = GetCurrentPosition();
+    const BOOL drawn = CRecordingDC::PolylineTo(points, count);
+    if (drawn)
+        WritePointsFrom(start, EMR_POLYLINETO16, EMR_POLYLINETO, points, count);
+    return drawn;
+}
+
+BOOL CMetaFileDC::PolyBezierTo(const POINT* points, int count) {
+    const POINT start = GetCurrentPosition();
+    const BOOL drawn = CRecordingDC::PolyBezierTo(points, count);
+    if (drawn)
+        WritePointsFrom(start, EMR_POLYBEZIERTO16, EMR_POLYBEZIERTO, points, count);
     return drawn;
 }
 
@@ -520,6 +581,13 @@ BOOL CMetaFileDC::FlattenPath() {
     const BOOL done = CRecordingDC::FlattenPath();
     if (done)
         Write(Simple(EMR_FLATTENPATH));
+    return done;
+}
+
+BOOL CMetaFileDC::CloseFigure() {
+    const BOOL done = CRecordingDC::CloseFigure();
+    if (done)
+        Write(Simple(EMR_CLOSEFIGURE));
     return done;
 }
 

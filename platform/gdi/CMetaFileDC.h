@@ -61,6 +61,9 @@ public:
     using CDC::SetWindowOrg;
     using CDC::TextOut;
 
+    int SetGraphicsMode(int mode) override;
+    BOOL SetWorldTransform(const XFORM* xform) override;
+    BOOL ModifyWorldTransform(const XFORM* xform, DWORD mode) override;
     int SetMapMode(int mapMode) override;
     CPoint SetWindowOrg(int x, int y) override;
     CSize SetWindowExt(int cx, int cy) override;
@@ -86,6 +89,8 @@ public:
     BOOL Polygon(const POINT* points, int count) override;
     BOOL PolyPolygon(const POINT* points, const int* counts, int polygons) override;
     BOOL PolyBezier(const POINT* points, int count) override;
+    BOOL PolylineTo(const POINT* points, int count) override;
+    BOOL PolyBezierTo(const POINT* points, int count) override;
     BOOL Rectangle(int left, int top, int right, int bottom) override;
     BOOL Ellipse(int left, int top, int right, int bottom) override;
     COLORREF SetPixel(int x, int y, COLORREF color) override;
@@ -107,6 +112,7 @@ public:
     BOOL FillPath() override;
     BOOL StrokeAndFillPath() override;
     BOOL FlattenPath() override;
+    BOOL CloseFigure() override;
 
     BOOL SelectClipPath(int mode) override;
     int SelectClipRgn(CRgn* region, int mode = RGN_COPY) override;
@@ -132,6 +138,12 @@ private:
     void WriteBrushSelection();
     void WritePatBlt(int x, int y, int width, int height, DWORD rop);
     void WritePoints(DWORD type16, DWORD type32, const POINT* points, int count);
+    // The points of a call that starts at the current position, before the
+    // call moved it.
+    void WritePointsFrom(POINT start, DWORD type16, DWORD type32, const POINT* points, int count);
+    void WritePointRecord(DWORD type16, DWORD type32, const RECT& bounds, const POINT* points,
+                          int count);
+    void WriteWorld(DWORD type, const XFORM& xform, std::optional<DWORD> mode);
     void WriteText(int x, int y, const std::u16string& text, DWORD options, const RECT& rect);
     // Writes the deletion of each handle and gives it back to the table.
     void Delete(const std::vector<DWORD>& handles);

@@ -5,11 +5,20 @@
 #include "platform/gdi/CRasterOps.h"
 #include "platform/gdi/CTextLayout.h"
 
+#include <QPagedPaintDevice>
 #include <QPaintEngine>
 
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(CPainterDC, CDC)
+
+namespace {
+
+// How strongly a mask's paint covers what lies below on a device without
+// raster operations.
+constexpr double kMaskOpacity = 0.5;
+
+} // namespace
 
 CPainterDC::CPainterDC(QPaintDevice& device, const CDeviceCaps& caps)
     : CDC(caps), m_device(device) {
@@ -17,7 +26,10 @@ CPainterDC::CPainterDC(QPaintDevice& device, const CDeviceCaps& caps)
         m_image = static_cast<QImage*>(&device);
     if (m_painter.begin(&device)) {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
-        m_rasterOps = m_painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+        // Paged engines (PDF, printers) claim raster operations they write
+        // as plain copies.
+        const bool paged = dynamic_cast<QPagedPaintDevice*>(&device) != nullptr;
+        m_rasterOps = !paged && m_painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
     }
 }
 
@@ -31,6 +43,26 @@ bool CPainterDC::IsOnDevice(const QPoint& point) const {
            point.y() < Device().Height();
 }
 
+std::optional<QPainter::CompositionMode>
+CPainterDC::ModeOnDevice(QPainter::CompositionMode mode) const {
+    if (m_rasterOps || mode == QPainter::CompositionMode_SourceOver ||
+        mode == QPainter::CompositionMode_Source)
+        return mode;
+    switch (mode) {
+    // A mask lets what lies below show through: half the paint's strength.
+    case QPainter::RasterOp_SourceAndDestination:
+        return QPainter::CompositionMode_SourceOver;
+    // Inverting feedback only means something on pixels it can invert
+    // again; a printed page would keep it.
+    case QPainter::RasterOp_SourceXorDestination:
+    case QPainter::RasterOp_NotSourceXorDestination:
+    case QPainter::RasterOp_NotDestination:
+        return std::nullopt;
+    default:
+        return QPainter::CompositionMode_SourceOver;
+    }
+}
+
 bool CPainterDC::Prepare(QPainter::CompositionMode mode) {
     if (!m_painter.isActive())
         return false;
@@ -42,10 +74,12 @@ bool CPainterDC::Prepare(QPainter::CompositionMode mode) {
         m_appliedClip = ClipRevision();
         m_clipApplied = true;
     }
-    const bool plain =
-        mode == QPainter::CompositionMode_SourceOver || mode == QPainter::CompositionMode_Source;
-    m_painter.setCompositionMode(plain || m_rasterOps ? mode
-                                                      : QPainter::CompositionMode_SourceOver);
+    const std::optional<QPainter::CompositionMode> applied = ModeOnDevice(mode);
+    if (!applied)
+        return false;
+    m_painter.setCompositionMode(*applied);
+    m_painter.setOpacity(
+        !m_rasterOps && mode == QPainter::RasterOp_SourceAndDestination ? kMaskOpacity : 1.0);
     m_painter.setBackgroundMode(State().bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
     m_painter.setBackground(CBrushConverter::ToQColor(State().bkColor));
     return true;
@@ -221,6 +255,18 @@ BOOL CPainterDC::OnBlt(const QRectF& target, const QImage& source, QPainter::Com
     m_devicePatterns = true;
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     m_painter.drawImage(target, source);
+    return TRUE;
+}
+
+BOOL CPainterDC::OnBltTurned(const QTransform& placement, const QImage& source,
+                             QPainter::CompositionMode mode, bool smooth) {
+    if (!Prepare(mode))
+        return FALSE;
+    m_devicePatterns = true;
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    m_painter.setTransform(placement);
+    m_painter.drawImage(QPointF(0, 0), source);
+    m_painter.resetTransform();
     return TRUE;
 }
 

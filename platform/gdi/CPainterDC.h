@@ -3,7 +3,9 @@
 // its whole life, untransformed, so that every coordinate is a device pixel
 // and hatch cells line up with the device origin. Antialiasing is off.
 // Raster operations apply where the paint engine has them (images); other
-// devices draw plain copies instead.
+// devices (printers) draw masks half transparent, so that what lies below
+// shows through, leave out inverting operations and draw plain copies for
+// the rest.
 
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CLineRasterizer.h"
@@ -31,6 +33,8 @@ protected:
                     QPainter::CompositionMode mode) override;
     BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,
                bool smooth) override;
+    BOOL OnBltTurned(const QTransform& placement, const QImage& source,
+                     QPainter::CompositionMode mode, bool smooth) override;
     COLORREF OnSetPixel(const QPoint& point, COLORREF color) override;
     void OnText(const CTextLayout& layout) override;
     const QPaintDevice* MetricsDevice() const override { return &m_device; }
@@ -38,8 +42,11 @@ protected:
     bool IsOnDevice(const QPoint& point) const;
 
 private:
-    // Brings clip, composition mode and background onto the painter.
+    // Brings clip, composition mode and background onto the painter; false
+    // when the operation draws nothing on this device.
     bool Prepare(QPainter::CompositionMode mode);
+    // The operation as this device can carry it out; none for nothing.
+    std::optional<QPainter::CompositionMode> ModeOnDevice(QPainter::CompositionMode mode) const;
     void NotePattern(const QBrush& brush);
     // The selected pen in Qt's terms, made again only when the pen or the
     // scale changed.

@@ -40,6 +40,21 @@ void CRecordingDC::Log(const char* name, std::initializer_list<std::string> argu
     m_calls.push_back(std::move(call));
 }
 
+int CRecordingDC::SetGraphicsMode(int mode) {
+    Log("SetGraphicsMode", {CCallFormat::GraphicsMode(mode)});
+    return CDC::SetGraphicsMode(mode);
+}
+
+BOOL CRecordingDC::SetWorldTransform(const XFORM* xform) {
+    Log("SetWorldTransform", {CCallFormat::Transform(xform)});
+    return CDC::SetWorldTransform(xform);
+}
+
+BOOL CRecordingDC::ModifyWorldTransform(const XFORM* xform, DWORD mode) {
+    Log("ModifyWorldTransform", {CCallFormat::Transform(xform), CCallFormat::WorldMode(mode)});
+    return CDC::ModifyWorldTransform(xform, mode);
+}
+
 int CRecordingDC::SetMapMode(int mapMode) {
     Log("SetMapMode", {CCallFormat::MapMode(mapMode)});
     return CDC::SetMapMode(mapMode);
@@ -163,6 +178,16 @@ BOOL CRecordingDC::PolyBezier(const POINT* points, int count) {
     return CDC::PolyBezier(points, count);
 }
 
+BOOL CRecordingDC::PolylineTo(const POINT* points, int count) {
+    Log("PolylineTo", {CCallFormat::Points(points, count)});
+    return CDC::PolylineTo(points, count);
+}
+
+BOOL CRecordingDC::PolyBezierTo(const POINT* points, int count) {
+    Log("PolyBezierTo", {CCallFormat::Points(points, count)});
+    return CDC::PolyBezierTo(points, count);
+}
+
 BOOL CRecordingDC::Rectangle(int left, int top, int right, int bottom) {
     Log("Rectangle", {Number(left), Number(top), Number(right), Number(bottom)});
     return CDC::Rectangle(left, top, right, bottom);
@@ -236,6 +261,11 @@ BOOL CRecordingDC::BeginPath() {
 BOOL CRecordingDC::EndPath() {
     Log("EndPath");
     return CDC::EndPath();
+}
+
+BOOL CRecordingDC::CloseFigure() {
+    Log("CloseFigure");
+    return CDC::CloseFigure();
 }
 
 BOOL CRecordingDC::AbortPath() {

@@ -36,6 +36,9 @@ public:
     using CDC::SetWindowOrg;
     using CDC::TextOut;
 
+    int SetGraphicsMode(int mode) override;
+    BOOL SetWorldTransform(const XFORM* xform) override;
+    BOOL ModifyWorldTransform(const XFORM* xform, DWORD mode) override;
     int SetMapMode(int mapMode) override;
     CPoint SetWindowOrg(int x, int y) override;
     CSize SetWindowExt(int cx, int cy) override;
@@ -62,6 +65,8 @@ public:
     BOOL Polygon(const POINT* points, int count) override;
     BOOL PolyPolygon(const POINT* points, const int* counts, int polygons) override;
     BOOL PolyBezier(const POINT* points, int count) override;
+    BOOL PolylineTo(const POINT* points, int count) override;
+    BOOL PolyBezierTo(const POINT* points, int count) override;
     BOOL Rectangle(int left, int top, int right, int bottom) override;
     BOOL Ellipse(int left, int top, int right, int bottom) override;
     COLORREF SetPixel(int x, int y, COLORREF color) override;
@@ -86,6 +91,7 @@ public:
     BOOL FillPath() override;
     BOOL StrokeAndFillPath() override;
     BOOL FlattenPath() override;
+    BOOL CloseFigure() override;
     BOOL PathToRegion(CRgn* region) override;
 
     BOOL SelectClipPath(int mode) override;

@@ -3,12 +3,15 @@
 // our writer produces and our player reads, with the values the format
 // gives them.
 
+#include "platform/gdi/GdiDefs.h"
 #include "platform/win/WinTypes.h"
 
 constexpr DWORD EMR_HEADER = 1;
 constexpr DWORD EMR_POLYBEZIER = 2;
 constexpr DWORD EMR_POLYGON = 3;
 constexpr DWORD EMR_POLYLINE = 4;
+constexpr DWORD EMR_POLYBEZIERTO = 5;
+constexpr DWORD EMR_POLYLINETO = 6;
 constexpr DWORD EMR_POLYPOLYGON = 8;
 constexpr DWORD EMR_SETWINDOWEXTEX = 9;
 constexpr DWORD EMR_SETWINDOWORGEX = 10;
@@ -29,6 +32,8 @@ constexpr DWORD EMR_EXCLUDECLIPRECT = 29;
 constexpr DWORD EMR_INTERSECTCLIPRECT = 30;
 constexpr DWORD EMR_SAVEDC = 33;
 constexpr DWORD EMR_RESTOREDC = 34;
+constexpr DWORD EMR_SETWORLDTRANSFORM = 35;
+constexpr DWORD EMR_MODIFYWORLDTRANSFORM = 36;
 constexpr DWORD EMR_SELECTOBJECT = 37;
 constexpr DWORD EMR_CREATEPEN = 38;
 constexpr DWORD EMR_CREATEBRUSHINDIRECT = 39;
@@ -38,6 +43,7 @@ constexpr DWORD EMR_RECTANGLE = 43;
 constexpr DWORD EMR_LINETO = 54;
 constexpr DWORD EMR_BEGINPATH = 59;
 constexpr DWORD EMR_ENDPATH = 60;
+constexpr DWORD EMR_CLOSEFIGURE = 61;
 constexpr DWORD EMR_FILLPATH = 62;
 constexpr DWORD EMR_STROKEANDFILLPATH = 63;
 constexpr DWORD EMR_STROKEPATH = 64;
@@ -53,6 +59,8 @@ constexpr DWORD EMR_EXTTEXTOUTW = 84;
 constexpr DWORD EMR_POLYBEZIER16 = 85;
 constexpr DWORD EMR_POLYGON16 = 86;
 constexpr DWORD EMR_POLYLINE16 = 87;
+constexpr DWORD EMR_POLYBEZIERTO16 = 88;
+constexpr DWORD EMR_POLYLINETO16 = 89;
 constexpr DWORD EMR_POLYPOLYGON16 = 91;
 constexpr DWORD EMR_EXTCREATEPEN = 95;
 
@@ -65,7 +73,6 @@ constexpr DWORD ENHMETA_STOCK_OBJECT = 0x80000000;
 // The header with both of its extensions, before the description.
 constexpr DWORD EMF_HEADER_SIZE = 108;
 
-constexpr DWORD GM_COMPATIBLE = 1;
 constexpr DWORD ETO_OPAQUE = 2;
 constexpr DWORD RDH_RECTANGLES = 1;
 

@@ -165,6 +165,26 @@ constexpr int MM_TWIPS = 6;
 constexpr int MM_ISOTROPIC = 7;
 constexpr int MM_ANISOTROPIC = 8;
 
+// Graphics modes: only the advanced one takes a world transform.
+constexpr int GM_COMPATIBLE = 1;
+constexpr int GM_ADVANCED = 2;
+
+// How ModifyWorldTransform combines the given transform with the current one.
+constexpr DWORD MWT_IDENTITY = 1;
+constexpr DWORD MWT_LEFTMULTIPLY = 2;  // the given one first
+constexpr DWORD MWT_RIGHTMULTIPLY = 3; // the given one after the current one
+constexpr DWORD MWT_SET = 4;
+
+// A world transform: x' = x eM11 + y eM21 + eDx, y' = x eM12 + y eM22 + eDy.
+struct XFORM {
+    float eM11 = 1.0F;
+    float eM12 = 0.0F;
+    float eM21 = 0.0F;
+    float eM22 = 1.0F;
+    float eDx = 0.0F;
+    float eDy = 0.0F;
+};
+
 // Region results and combination modes.
 constexpr int ERROR = 0;
 constexpr int NULLREGION = 1;

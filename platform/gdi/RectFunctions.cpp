@@ -101,3 +101,11 @@ BOOL UnionRect(RECT* destination, const RECT* a, const RECT* b) {
                         std::max(a->right, b->right), std::max(a->bottom, b->bottom)};
     return TRUE;
 }
+
+RECT NormalizedRect(RECT rect) {
+    if (rect.left > rect.right)
+        std::swap(rect.left, rect.right);
+    if (rect.top > rect.bottom)
+        std::swap(rect.top, rect.bottom);
+    return rect;
+}

@@ -19,3 +19,6 @@ BOOL IntersectRect(RECT* destination, const RECT* a, const RECT* b);
 // The bounding rectangle of both, an empty one not counting; FALSE when both
 // are empty (the result is then (0, 0, 0, 0)).
 BOOL UnionRect(RECT* destination, const RECT* a, const RECT* b);
+// The rectangle with its edges swapped where needed so that left <= right
+// and top <= bottom (CRect::NormalizeRect).
+RECT NormalizedRect(RECT rect);

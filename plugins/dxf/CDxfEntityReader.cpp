@@ -28,6 +28,7 @@ enum Kind {
     Hatch,
     Spline,
     Image,
+    Tolerance,
 };
 
 struct Entry {
@@ -37,12 +38,28 @@ struct Entry {
 
 // Exact, case-sensitive names.
 constexpr Entry Readers[] = {
-    {"LINE", Line},   {"POINT", Point},   {"CIRCLE", Circle},       {"ARC", Arc},
-    {"TRACE", Trace}, {"SOLID", Solid},   {"ELLIPSE", Ellipse},     {"XLINE", XLine},
-    {"RAY", Ray},     {"3DFACE", Face},   {"POLYLINE", Polyline},   {"LWPOLYLINE", LwPolyline},
-    {"MLINE", MLine}, {"INSERT", Insert}, {"DIMENSION", Dimension}, {"LEADER", Leader},
-    {"TEXT", Text},   {"MTEXT", MText},   {"HATCH", Hatch},         {"SPLINE", Spline},
+    {"LINE", Line},
+    {"POINT", Point},
+    {"CIRCLE", Circle},
+    {"ARC", Arc},
+    {"TRACE", Trace},
+    {"SOLID", Solid},
+    {"ELLIPSE", Ellipse},
+    {"XLINE", XLine},
+    {"RAY", Ray},
+    {"3DFACE", Face},
+    {"POLYLINE", Polyline},
+    {"LWPOLYLINE", LwPolyline},
+    {"MLINE", MLine},
+    {"INSERT", Insert},
+    {"DIMENSION", Dimension},
+    {"LEADER", Leader},
+    {"TEXT", Text},
+    {"MTEXT", MText},
+    {"HATCH", Hatch},
+    {"SPLINE", Spline},
     {"IMAGE", Image},
+    {"TOLERANCE", Tolerance},
 };
 
 } // namespace
@@ -86,6 +103,9 @@ bool CDxfEntityReader::Read(std::string_view name, CDxfFile& file, CPorStream& t
         break;
     case Image:
         m_images.Image(file, target, base);
+        break;
+    case Tolerance:
+        m_texts.Tolerance(file, target, base);
         break;
     default:
         ReadSimple(entry->kind, file, target, base);

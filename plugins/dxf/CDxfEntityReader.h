@@ -12,6 +12,7 @@
 #include "plugins/dxf/CDxfSimpleEntities.h"
 #include "plugins/dxf/CDxfSplineReader.h"
 #include "plugins/dxf/CDxfTextReader.h"
+#include "plugins/dxf/CDxfToleranceEmitter.h"
 
 #include <string_view>
 
@@ -24,8 +25,8 @@ public:
                      const CDxfTextDecoder& decoder, CDxfInsertEmitter& inserts,
                      const CDxfStyleTables& tables, const CDxfTextEmitter& texts)
         : m_simple(emitter, style), m_polylines(emitter, style, decoder),
-          m_inserts(emitter, style, decoder, inserts, tables),
-          m_texts(texts, style, decoder, tables), m_hatchWriter(emitter),
+          m_inserts(emitter, style, decoder, inserts, tables), m_tolerances(emitter, tables),
+          m_texts(texts, m_tolerances, style, decoder, tables), m_hatchWriter(emitter),
           m_hatches(m_hatchWriter, style, decoder), m_splines(emitter, style, decoder),
           m_images(emitter, style, decoder), m_decoder(decoder) {}
 
@@ -43,6 +44,7 @@ private:
     CDxfSimpleEntities m_simple;
     CDxfPolylineReader m_polylines;
     CDxfInsertReader m_inserts;
+    CDxfToleranceEmitter m_tolerances;
     CDxfTextReader m_texts;
     CDxfHatchWriter m_hatchWriter;
     CDxfHatchReader m_hatches;

@@ -7,6 +7,7 @@
 #include "plugins/dxf/CDxfText.h"
 #include "plugins/dxf/CDxfTextDecoder.h"
 #include "plugins/dxf/CDxfTextEmitter.h"
+#include "plugins/dxf/CDxfToleranceEmitter.h"
 #include "plugins/dxf/DxfFieldTable.h"
 #include "plugins/dxf/DxfGeometry.h"
 #include "plugins/dxf/DxfNumber.h"
@@ -47,6 +48,8 @@ constexpr DxfField<CDxfText> MTextFields[] = {
 };
 // The common groups MTEXT reads; its others, 50 among them, are ignored.
 constexpr int MTextCommonCodes[] = {5, 6, 8, 10, 11, 20, 21, 40, 62};
+// The common groups TOLERANCE reads.
+constexpr int ToleranceCommonCodes[] = {5, 6, 8, 10, 11, 20, 21, 48, 62};
 
 DPOINT Relative(const DPOINT& point, double z, const DxfVector& extrusion, const DPOINT& base) {
     const DxfVector world = OcsToWcs({point.x, point.y, z}, extrusion);
@@ -170,4 +173,33 @@ void CDxfTextReader::MText(CDxfFile& file, CPorStream& target, const DPOINT& bas
     text.id = groups.handle;
     text.text = DecodeString(raw);
     m_emitter.WriteText(text, target);
+}
+
+void CDxfTextReader::Tolerance(CDxfFile& file, CPorStream& target, const DPOINT& base) {
+    CDxfEntityGroups groups;
+    CDxfTolerance tolerance;
+    std::string raw;
+    CDxfGroup group;
+    while (file.ReadGroup(group)) {
+        if (group.code == 0) {
+            file.UngetGroup();
+            break;
+        }
+        if (group.code == 1) {
+            raw = group.value;
+        } else if (group.code == 3) {
+            tolerance.dimStyle = m_decoder.Decode(group.value);
+        } else if (std::ranges::find(ToleranceCommonCodes, group.code) !=
+                   std::end(ToleranceCommonCodes)) {
+            groups.Take(group, m_decoder);
+        }
+    }
+    // Inside a BLOCK the frames are placed from the block's base like any
+    // other entity.
+    tolerance.insertion = {groups.points[0].x - base.x, groups.points[0].y - base.y};
+    tolerance.rotation = DirectionDegrees(groups.points[1].x, groups.points[1].y);
+    tolerance.text = DecodeString(raw);
+    tolerance.pen = m_style.Pen(groups);
+    tolerance.tag = {groups.handle, groups.layer};
+    m_tolerances.WriteTolerance(tolerance, target);
 }

@@ -28,6 +28,14 @@ void CPorStream::AddPendingInsert(CDxfPendingInsert insert) {
     m_pending.push_back(std::move(insert));
 }
 
+void CPorStream::ExtendBounds(const CPorBounds& box, const CPorTransform& transform) {
+    for (POINT corner : {POINT{box.minX, box.minY}, POINT{box.maxX, box.minY},
+                         POINT{box.maxX, box.maxY}, POINT{box.minX, box.maxY}}) {
+        transform.Place(corner);
+        m_bounds.Extend(corner);
+    }
+}
+
 std::vector<BYTE> CPorStream::Transform(const CPorTransform& transform) const {
     std::vector<BYTE> copy(Data().begin(), Data().end());
     std::span<BYTE> rest(copy);

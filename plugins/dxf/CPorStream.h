@@ -35,6 +35,8 @@ public:
     unsigned RecordCount() const { return m_recordCount; }
 
     void ExtendBounds(LONG x, LONG y) { m_bounds.Extend(x, y); }
+    // By the four corners of a box where the transform places them.
+    void ExtendBounds(const CPorBounds& box, const CPorTransform& transform);
     const CPorBounds& Bounds() const { return m_bounds; }
 
     void AddInfiniteLine(const CDxfInfiniteLine& line) { m_infiniteLines.push_back(line); }

@@ -23,6 +23,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <clocale>
+#include <string>
+
 using namespace imagetest;
 
 namespace {
@@ -284,6 +287,47 @@ INSTANTIATE_TEST_SUITE_P(Counts, BadCountTest,
                                            BadCount{"Negative", -100000}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A frame whose metafile body is damaged fails the archive it stands in,
+// so that the document's load stops instead of reading on from a wrong
+// position.
+TEST(CMetaFileTest, FrameWithADamagedMetafileFailsTheArchive_Mended) {
+    TempFolder folder;
+    const std::string path = folder.Path("damaged.emf");
+    const Bytes metafile = OurMetafile();
+    WriteAll(path, metafile);
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFile(path.c_str()), 1);
+    const Bytes stored = Store([&](CArchive& ar) { ar << &frame; });
+    ASSERT_GT(stored.size(), metafile.size() + 4);
+    const std::size_t count = stored.size() - metafile.size() - 4;
+
+    Bytes wrongCount = stored;
+    wrongCount[count] = static_cast<BYTE>(wrongCount[count] + 4);
+    Bytes cutShort(stored.begin(), stored.end() - 10);
+    for (const Bytes& damaged : {wrongCount, cutShort}) {
+        CObject* object = nullptr;
+        EXPECT_THROW(
+            Load(damaged, [&](CArchive& ar) { object = ar.ReadObject(RUNTIME_CLASS(CRukMFrame)); }),
+            CArchiveException);
+        delete object;
+    }
+}
+
+// Loading metafiles leaves the process's locale as it was: numbers
+// elsewhere are still read and written with a point.
+TEST(CMetaFileTest, MetafileLeavesTheProcessLocaleAlone_Mended) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    TempFolder folder;
+    const std::string path = folder.Path("locale.emf");
+    WriteAll(path, OurMetafile());
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFile(path.c_str()), 1);
+    CMetaFile metafile;
+    ASSERT_TRUE(metafile.SetBits(OurMetafile()));
+    DrawFrame(frame, 20);
+    EXPECT_EQ(std::setlocale(LC_ALL, nullptr), before);
+}
+
 TEST(CMetaFileTest, FrameHitInsideAndNearItsEdges) {
     TempFolder folder;
     const std::string path = folder.Path("hit.emf");
@@ -333,6 +377,52 @@ TEST(CMetaFileTest, ImageFrameDrawnIntoAMetafilePlaysBackUpright) {
     DeleteEnhMetaFile(metafile);
     EXPECT_EQ(surface.pixel(25, 20), qRgb(255, 0, 0));
     EXPECT_EQ(surface.pixel(25, 80), qRgb(0, 0, 255));
+}
+
+// A blue disc as drawing programs write one: a path of Bezier quarters
+// drawn on from the current position and closed, placed by a world
+// transform that doubles a disc of radius 24 about the frame's middle.
+Bytes DiscMetafile() {
+    CMetaFileDC dc;
+    const RECT frame{0, 0, 2540, 2540};
+    dc.CreateEnhanced(nullptr, nullptr, &frame, nullptr);
+    CBrush blue;
+    blue.CreateSolidBrush(RGB(0, 0, 255));
+    dc.SelectObject(&blue);
+    dc.SelectStockObject(NULL_PEN);
+    dc.SetGraphicsMode(GM_ADVANCED);
+    const XFORM placed{2, 0, 0, 2, 48, 48};
+    dc.SetWorldTransform(&placed);
+    // 0.5523 of the radius puts the control points of a circular quarter.
+    constexpr LONG r = 24;
+    constexpr LONG k = 13;
+    dc.BeginPath();
+    dc.MoveTo(r, 0);
+    const POINT quarters[12] = {{r, k},   {k, r},   {0, r},  {-k, r}, {-r, k}, {-r, 0},
+                                {-r, -k}, {-k, -r}, {0, -r}, {k, -r}, {r, -k}, {r, 0}};
+    dc.PolyBezierTo(quarters, 12);
+    dc.CloseFigure();
+    dc.EndPath();
+    dc.FillPath();
+    HENHMETAFILE metafile = dc.CloseEnhanced();
+    Bytes bytes = metafile->Bytes();
+    DeleteEnhMetaFile(metafile);
+    return bytes;
+}
+
+TEST(CMetaFileTest, ClosedCurvePathUnderAWorldTransformPlaysIntoAFrame) {
+    TempFolder folder;
+    const std::string path = folder.Path("disc.emf");
+    WriteAll(path, DiscMetafile());
+    CRukMFrame frame;
+    ASSERT_EQ(frame.LoadMetaFile(path.c_str()), 1);
+    const QImage surface = DrawFrame(frame, 97);
+    // The disc of radius 48 about (48, 48): its middle and the points just
+    // inside its edge are blue, the frame's corners stay white.
+    for (const QPoint& inside : {QPoint(48, 48), QPoint(48, 4), QPoint(92, 48), QPoint(8, 48)})
+        EXPECT_EQ(surface.pixel(inside), qRgb(0, 0, 255)) << inside.x() << "," << inside.y();
+    for (const QPoint& outside : {QPoint(4, 4), QPoint(92, 92), QPoint(92, 4)})
+        EXPECT_EQ(surface.pixel(outside), qRgb(255, 255, 255)) << outside.x() << "," << outside.y();
 }
 
 // A metafile made by a real program on this machine, when one is there.

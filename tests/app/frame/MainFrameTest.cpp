@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -51,13 +52,27 @@ TEST_F(MainFrameTest, MenuFollowsTheDocument) {
     EXPECT_FALSE(MenuEnabled(CommandIds::kFileSave));
 }
 
-// Printing is not built: its item and button stay grey with a drawing.
+// Continuous printing is not built: its item and button stay grey with a drawing.
 TEST_F(MainFrameTest, CommandsWithoutAHandlerAreGrey) {
     AddObject(document);
-    EXPECT_FALSE(MenuEnabled(CommandIds::kFilePrint));
+    EXPECT_FALSE(MenuEnabled(CommandIds::kContinuousPrint));
     frame->UpdateBars();
-    EXPECT_FALSE(frame->ToolBar()->Button(CToolDlgBar::kPrint)->isEnabled());
+    EXPECT_FALSE(frame->ToolBar()->Button(CToolDlgBar::kContinuousPrint)->isEnabled());
     EXPECT_TRUE(frame->ToolBar()->Button(CToolDlgBar::kCopyAll)->isEnabled());
+}
+
+TEST_F(MainFrameTest, PrintingNeedsADrawingAndTheMenu) {
+    EXPECT_FALSE(frame->IsCommandEnabled(CommandIds::kFilePrint));
+    EXPECT_FALSE(frame->IsCommandEnabled(CommandIds::kFilePrintPreview));
+    AddObject(document);
+    EXPECT_TRUE(frame->IsCommandEnabled(CommandIds::kFilePrint));
+    EXPECT_TRUE(frame->IsCommandEnabled(CommandIds::kFilePrintPreview));
+    frame->UpdateBars();
+    EXPECT_TRUE(frame->ToolBar()->Button(CToolDlgBar::kPrint)->isEnabled());
+    EXPECT_TRUE(frame->ToolBar()->Button(CToolDlgBar::kPreview)->isEnabled());
+    frame->menuBar()->hide();
+    EXPECT_FALSE(frame->IsCommandEnabled(CommandIds::kFilePrint));
+    EXPECT_TRUE(frame->IsCommandEnabled(CommandIds::kFilePrintPreview));
 }
 
 TEST_F(MainFrameTest, HiddenBarsStayHiddenAtTheNextStart) {

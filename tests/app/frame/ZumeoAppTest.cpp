@@ -17,6 +17,7 @@
 #include "platform/win/CProfile.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
+#include "ui/CAboutDlg.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -206,6 +207,18 @@ TEST_F(ZumeoAppTest, FontCharSetsOfListedAndUnknownFaces) {
 TEST_F(ZumeoAppTest, VersionHasFourParts) {
     EXPECT_TRUE(CZumeoApp::GetFileVersionString().contains(
         QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$"))));
+}
+
+TEST_F(ZumeoAppTest, AboutBoxShowsTheBuildsVersion) {
+    QString shown;
+    dialogs.AnswerDialog([&shown](QDialog& dialog) {
+        shown = dynamic_cast<CAboutDlg&>(dialog).VersionLine();
+        return 1;
+    });
+    app.OnAppAbout();
+    EXPECT_EQ(dialogs.DialogsShown(), 1);
+    // The project's version has three parts; the fourth is the build, 0.
+    EXPECT_EQ(shown, QStringLiteral("Zumeo / " ZUMEO_PROJECT_VERSION ".0"));
 }
 
 TEST_F(ZumeoAppTest, PrinterDefaultsWithAPrinter) {

@@ -331,7 +331,8 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{"polylines", "polylines.dxf", 0, 0},
                       GoldenCase{"tables_and_blocks", "tables_and_blocks.dxf", 0, 0},
                       GoldenCase{"texts", "texts_cp932.dxf", 0, 0},
-                      GoldenCase{"dimensions_leaders", "dimensions_leaders.dxf", 1, 2}),
+                      GoldenCase{"dimensions_leaders", "dimensions_leaders.dxf", 1, 2},
+                      GoldenCase{"tolerances", "tolerances.dxf", 0, 0}),
     CaseName);
 
 } // namespace

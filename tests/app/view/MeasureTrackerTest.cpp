@@ -2,6 +2,11 @@
 #include "ToolFixture.h"
 #include "app/CRukMeasureTracker.h"
 #include "platform/gdi/CImageDC.h"
+#include "tests/support/TempProfile.h"
+#include "ui/CMeasureDlg.h"
+
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <QImage>
 
@@ -185,6 +190,59 @@ TEST_F(MeasureGestureTest, RubberBandLeavesNoTraceOnceTheMouseMovesOn) {
     Send(QEvent::MouseButtonPress, Qt::RightButton, Pixel(300, 700));
     Send(QEvent::MouseButtonRelease, Qt::RightButton, Pixel(300, 700));
     EXPECT_EQ(m_view.Surface(), clean);
+}
+
+class MeasureDialogTest : public ToolFixture {
+protected:
+    QString Value() const {
+        return m_view.MeasureDialog()
+            ->findChild<QLineEdit*>(QStringLiteral("id_%1").arg(CMeasureDlg::kValue))
+            ->text();
+    }
+
+    TempProfile m_profile;
+};
+
+TEST_F(MeasureDialogTest, TheWindowShowsWhatTheToolMeasuresWhileTheToolIsOn) {
+    m_view.OnMeasureTool();
+    ASSERT_NE(m_view.MeasureDialog(), nullptr);
+    EXPECT_TRUE(m_view.MeasureDialog()->isVisible());
+    Click(Pixel(100, 100));
+    Move(Pixel(400, 100));
+    EXPECT_EQ(m_view.MeasureDialog()->MeasuredState(), 1);
+    // 300 drawing units at the unit 1000.
+    EXPECT_EQ(Value(), QStringLiteral("0.30 mm"));
+    Click(Pixel(400, 100));
+    DoubleClick(Pixel(400, 500));
+    EXPECT_EQ(m_view.m_pTool, nullptr);
+    EXPECT_EQ(Value(), QStringLiteral("0.70 mm")) << "the whole polyline when finished";
+    m_view.OnMeasureTool();
+    EXPECT_EQ(m_view.MeasureDialog(), nullptr) << "gone with the tool";
+    m_view.OnMeasureTool();
+    m_view.ShowLoadedDrawing();
+    EXPECT_EQ(m_view.MeasureDialog(), nullptr) << "gone when another drawing comes";
+}
+
+TEST_F(MeasureDialogTest, TakingBackTheFirstVertexResetsTheWindow) {
+    m_view.OnMeasureTool();
+    Click(Pixel(100, 100));
+    Move(Pixel(400, 100));
+    Send(QEvent::MouseButtonPress, Qt::RightButton, Pixel(400, 100));
+    Send(QEvent::MouseButtonRelease, Qt::RightButton, Pixel(400, 100));
+    EXPECT_EQ(m_view.m_pTool, nullptr);
+    EXPECT_EQ(m_view.MeasureDialog()->Kind(), -1);
+    EXPECT_EQ(Value(), QStringLiteral("-.-- "));
+}
+
+TEST_F(MeasureDialogTest, ClosingTheWindowEndsTheMeasureTool) {
+    m_view.OnMeasureTool();
+    Click(Pixel(100, 100));
+    m_view.MeasureDialog()
+        ->findChild<QPushButton*>(QStringLiteral("id_%1").arg(CMeasureDlg::kClose))
+        ->click();
+    EXPECT_EQ(m_view.MeasureDialog(), nullptr);
+    EXPECT_EQ(m_view.m_pTool, nullptr);
+    EXPECT_EQ(m_view.m_toolMode, CZumeoView::kToolNone);
 }
 
 } // namespace

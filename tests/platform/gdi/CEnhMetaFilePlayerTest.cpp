@@ -13,7 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -92,6 +96,28 @@ void DrawScene(CDC& dc, const Mapping& mapping = DocumentMapping) {
     dc.LineTo(340, -100);
     dc.EndPath();
     dc.StrokeAndFillPath();
+
+    // A figure drawn on from the current position and closed, under a
+    // world transform that halves it and turns it a quarter about (200, 0).
+    dc.SaveDC();
+    dc.SetGraphicsMode(GM_ADVANCED);
+    const XFORM turn{0, 0.5F, -0.5F, 0, 200, 0};
+    dc.SetWorldTransform(&turn);
+    dc.BeginPath();
+    dc.MoveTo(-40, -40);
+    const POINT edges[2] = {{40, -40}, {40, 40}};
+    dc.PolylineTo(edges, 2);
+    const POINT bulge[3] = {{0, 80}, {-40, 60}, {-40, 40}};
+    dc.PolyBezierTo(bulge, 3);
+    dc.CloseFigure();
+    dc.EndPath();
+    dc.StrokeAndFillPath();
+    const XFORM shift{1, 0, 0, 1, 0, 100};
+    dc.ModifyWorldTransform(&shift, MWT_LEFTMULTIPLY);
+    dc.MoveTo(-40, 0);
+    dc.PolylineTo(edges, 2);
+    dc.Ellipse(-20, -10, 20, 10);
+    dc.RestoreDC(-1);
 
     QFont face("DejaVu Sans");
     face.setPixelSize(24);
@@ -347,6 +373,190 @@ TEST(CEnhMetaFilePlayerTest, EveryDamagedByteInTheRecordsPlaysWithoutHarm) {
             PlayInto(image, damaged, RECT{0, 0, 40, 30});
         }
     }
+}
+
+// An empty 40 x 30 file whose frame fills a 40 x 30 target pixel for pixel.
+Bytes EmptyFile() {
+    CMetaFileDC dc(CDeviceCaps(40, 30, 96, 96));
+    const RECT frame{0, 0, 1100, 800};
+    dc.CreateEnhanced(nullptr, nullptr, &frame, "Ruk");
+    return Close(dc);
+}
+
+// A point of the 16-bit record forms as one word.
+LONG Point16(int x, int y) {
+    return static_cast<LONG>((static_cast<DWORD>(static_cast<WORD>(y)) << 16) |
+                             static_cast<WORD>(x));
+}
+
+LONG FloatWord(float value) {
+    return std::bit_cast<LONG>(value);
+}
+
+Bytes Joined(std::initializer_list<Bytes> records) {
+    Bytes joined;
+    for (const Bytes& record : records)
+        joined.insert(joined.end(), record.begin(), record.end());
+    return joined;
+}
+
+const Bytes kMoveTo5 = Words({EMR_MOVETOEX, 16, 5, 5});
+
+struct HandMadeCase {
+    const char* name;
+    Bytes records;
+    // Pixels the records must draw and pixels they must leave.
+    std::vector<POINT> drawn;
+    std::vector<POINT> left;
+};
+
+void PrintTo(const HandMadeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class HandMadeRecords : public testing::TestWithParam<HandMadeCase> {};
+
+TEST_P(HandMadeRecords, DrawWhatTheyDescribe) {
+    const HandMadeCase& c = GetParam();
+    QImage image = Filled(40, 30, kWhite);
+    ASSERT_TRUE(PlayInto(image, WithRecordBeforeTheEnd(EmptyFile(), c.records), {0, 0, 40, 30}));
+    for (const POINT& p : c.drawn)
+        EXPECT_EQ(At(image, p.x, p.y), kBlack) << p.x << "," << p.y;
+    for (const POINT& p : c.left)
+        EXPECT_EQ(At(image, p.x, p.y), kWhite) << p.x << "," << p.y;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HandMadeRecords,
+    testing::Values(
+        HandMadeCase{"LinesToIn16Bits",
+                     Joined({kMoveTo5, Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5),
+                                              Point16(35, 25)})}),
+                     {{20, 5}, {35, 15}},
+                     {{20, 15}}},
+        HandMadeCase{
+            "LinesToIn32Bits",
+            Joined({kMoveTo5, Words({EMR_POLYLINETO, 44, 5, 5, 35, 25, 2, 35, 5, 35, 25})}),
+            {{20, 5}, {35, 15}},
+            {{20, 15}}},
+        // Control points on the line: the curve is the line itself.
+        HandMadeCase{"CurveToIn16Bits",
+                     Joined({kMoveTo5, Words({EMR_POLYBEZIERTO16, 40, 5, 5, 35, 5, 3,
+                                              Point16(15, 5), Point16(25, 5), Point16(35, 5)})}),
+                     {{10, 5}, {30, 5}},
+                     {{10, 10}}},
+        HandMadeCase{
+            "CurveToIn32Bits",
+            Joined({kMoveTo5, Words({EMR_POLYBEZIERTO, 52, 5, 5, 35, 5, 3, 15, 5, 25, 5, 35, 5})}),
+            {{10, 5}, {30, 5}},
+            {{10, 10}}},
+        HandMadeCase{"CurveShortOfAPointDrawsNothing",
+                     Joined({kMoveTo5, Words({EMR_POLYBEZIERTO16, 36, 5, 5, 35, 5, 2,
+                                              Point16(15, 5), Point16(35, 5)})}),
+                     {},
+                     {{10, 5}, {30, 5}}},
+        // The closing edge runs back along the diagonal.
+        HandMadeCase{
+            "ClosedFigureInAPath",
+            Joined({Words({EMR_BEGINPATH, 8}), kMoveTo5,
+                    Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5), Point16(35, 25)}),
+                    Words({EMR_CLOSEFIGURE, 8}), Words({EMR_ENDPATH, 8}),
+                    Words({EMR_STROKEPATH, 24, 5, 5, 35, 25})}),
+            {{20, 5}, {35, 15}, {20, 15}},
+            {{10, 20}}},
+        HandMadeCase{
+            "OpenFigureInAPath",
+            Joined({Words({EMR_BEGINPATH, 8}), kMoveTo5,
+                    Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5), Point16(35, 25)}),
+                    Words({EMR_ENDPATH, 8}), Words({EMR_STROKEPATH, 24, 5, 5, 35, 25})}),
+            {{20, 5}, {35, 15}},
+            {{20, 15}}},
+        HandMadeCase{
+            "WorldTransformDoubles",
+            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 10, 2})}),
+            {{5, 4}, {18, 4}},
+            {{5, 2}, {22, 4}}},
+        // The shift acts first, then the doubling: 2 (x + 10).
+        HandMadeCase{
+            "WorldTransformLeftMultiplied",
+            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                    Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1),
+                           FloatWord(5), 0, MWT_LEFTMULTIPLY}),
+                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 5, 2})}),
+            {{15, 4}, {19, 4}},
+            {{5, 4}, {9, 4}}},
+        // The doubling acts first, then the shift: 2 x + 5.
+        HandMadeCase{
+            "WorldTransformRightMultiplied",
+            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                    Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1),
+                           FloatWord(5), 0, MWT_RIGHTMULTIPLY}),
+                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 5, 2})}),
+            {{10, 4}, {14, 4}},
+            {{5, 4}, {16, 4}}},
+        // A flat transform is refused and the one before stays.
+        HandMadeCase{
+            "FlatWorldTransformIsPassedOver",
+            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                    Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(1), FloatWord(2), FloatWord(2),
+                           FloatWord(4), 0, 0}),
+                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 10, 2})}),
+            {{5, 4}, {18, 4}},
+            {{5, 2}}},
+        // A saved state keeps the transform it had.
+        HandMadeCase{
+            "WorldTransformRestored",
+            Joined({Words({EMR_SAVEDC, 8}),
+                    Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                    Words({EMR_RESTOREDC, 12, -1}), Words({EMR_MOVETOEX, 16, 2, 2}),
+                    Words({EMR_LINETO, 16, 10, 2})}),
+            {{5, 2}},
+            {{5, 4}}}),
+    [](const testing::TestParamInfo<HandMadeCase>& info) { return std::string(info.param.name); });
+
+// Transforms at the edges of what a float holds, under every shape.
+TEST(CEnhMetaFilePlayerTest, ExtremeWorldTransformsPlayWithoutHarm) {
+    const float huge = 3e38F;
+    const float tiny = 1e-38F;
+    const Bytes shapes = Joined({Words({EMR_RECTANGLE, 24, -30000, -30000, 30000, 30000}),
+                                 Words({EMR_ELLIPSE, 24, -30000, -30000, 30000, 30000}), kMoveTo5,
+                                 Words({EMR_POLYBEZIERTO16, 40, 0, 0, 0, 0, 3, Point16(-32768, 5),
+                                        Point16(32767, 5), Point16(35, -32768)}),
+                                 Words({EMR_INTERSECTCLIPRECT, 24, -30000, -30000, 30000, 30000}),
+                                 Words({EMR_SETPIXELV, 20, 30000, 30000, 0})});
+    for (const XFORM& world :
+         {XFORM{huge, huge, -huge, huge, huge, -huge}, XFORM{tiny, 0, 0, tiny, 0, 0},
+          XFORM{tiny, huge, -huge, tiny, 0, 0}, XFORM{huge, 0, 0, tiny, 0, 0}}) {
+        const Bytes transform =
+            Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(world.eM11), FloatWord(world.eM12),
+                   FloatWord(world.eM21), FloatWord(world.eM22), FloatWord(world.eDx),
+                   FloatWord(world.eDy)});
+        QImage image = Filled(40, 30, kWhite);
+        EXPECT_TRUE(PlayInto(image,
+                             WithRecordBeforeTheEnd(EmptyFile(), Joined({transform, shapes})),
+                             RECT{0, 0, 40, 30}));
+    }
+}
+
+TEST(CEnhMetaFilePlayerTest, ShortWorldTransformRecordStopsPlaying) {
+    const Bytes file = WithRecordBeforeTheEnd(
+        EmptyFile(), Words({EMR_MODIFYWORLDTRANSFORM, 32, FloatWord(1), 0, 0, FloatWord(1), 0, 0}));
+    QImage image = Filled(40, 30, kWhite);
+    EXPECT_FALSE(PlayInto(image, file, RECT{0, 0, 40, 30}));
+}
+
+TEST(CEnhMetaFilePlayerTest, WorldTransformOfTheFileStaysInTheFile) {
+    QImage image = Filled(40, 30, kWhite);
+    CImageDC dc(image);
+    const Bytes file = WithRecordBeforeTheEnd(
+        EmptyFile(), Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(3), 0, 0, FloatWord(3), 0, 0}));
+    CEnhMetaFilePlayer player(file.data(), file.size());
+    EXPECT_TRUE(player.Play(dc, RECT{0, 0, 40, 30}));
+    EXPECT_EQ(dc.GetGraphicsMode(), GM_COMPATIBLE);
+    POINT point{4, 4};
+    dc.LPtoDP(&point);
+    EXPECT_EQ(point.x, 4);
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+
 #include <functional>
 #include <string>
 
@@ -286,6 +288,9 @@ TEST_P(PointRecords, TakeTheNarrowFormWhenEveryCoordinateFits) {
 const auto kPolyline = [](CDC& dc, const POINT* p, int n) { return dc.Polyline(p, n); };
 const auto kPolygon = [](CDC& dc, const POINT* p, int n) { return dc.Polygon(p, n); };
 const auto kBezier = [](CDC& dc, const POINT* p, int n) { return dc.PolyBezier(p, n); };
+// From the current position (0, 0), which the bounds take in.
+const auto kPolylineTo = [](CDC& dc, const POINT* p, int n) { return dc.PolylineTo(p, n); };
+const auto kBezierTo = [](CDC& dc, const POINT* p, int n) { return dc.PolyBezierTo(p, n); };
 
 INSTANTIATE_TEST_SUITE_P(
     CMetaFileDCTest, PointRecords,
@@ -302,11 +307,13 @@ INSTANTIATE_TEST_SUITE_P(
         PointsCase{
             "polygon past them", kPolygon, {{0, 0}, {100000, 0}, {0, 100000}}, EMR_POLYGON, 52},
         PointsCase{"bezier", kBezier, {{0, 0}, {1, 5}, {5, 5}, {6, 0}}, EMR_POLYBEZIER16, 44},
-        PointsCase{"bezier past them",
-                   kBezier,
-                   {{0, 0}, {1, 5}, {5, 5}, {-40000, 0}},
-                   EMR_POLYBEZIER,
-                   60}),
+        PointsCase{
+            "bezier past them", kBezier, {{0, 0}, {1, 5}, {5, 5}, {-40000, 0}}, EMR_POLYBEZIER, 60},
+        PointsCase{"polyline to", kPolylineTo, {{0, 5}, {10, -20}, {30, 0}}, EMR_POLYLINETO16, 40},
+        PointsCase{"polyline to past them", kPolylineTo, {{0, 0}, {40000, 1}}, EMR_POLYLINETO, 44},
+        PointsCase{"bezier to", kBezierTo, {{1, 5}, {5, 5}, {0, 0}}, EMR_POLYBEZIERTO16, 40},
+        PointsCase{
+            "bezier to past them", kBezierTo, {{1, 5}, {5, 5}, {-40000, 0}}, EMR_POLYBEZIERTO, 52}),
     [](const testing::TestParamInfo<PointsCase>& info) {
         return "case" + std::to_string(info.index);
     });
@@ -344,6 +351,10 @@ std::ostream& operator<<(std::ostream& out, const StateCase& c) {
 }
 
 class StateRecords : public testing::TestWithParam<StateCase> {};
+
+LONG FloatWord(float value) {
+    return std::bit_cast<LONG>(value);
+}
 
 // A closed path in an anisotropic mapping, so that every call below applies.
 std::vector<Bytes> RecordsAfter(const std::function<void(CMetaFileDC&)>& call) {
@@ -445,10 +456,56 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   Words({EMR_EXTSELECTCLIPRGN, 64, 48, RGN_AND, 32, 1, 1, 16, 10, 20, 30, 40,
                          10, 20, 30, 40})},
+        StateCase{"close figure outside an open path", [](CMetaFileDC& dc) { dc.CloseFigure(); },
+                  {}},
+        StateCase{"world transform in the compatible mode",
+                  [](CMetaFileDC& dc) {
+                      const XFORM twice{2, 0, 0, 2, 0, 0};
+                      dc.SetWorldTransform(&twice);
+                  },
+                  {}},
+        StateCase{"world transform",
+                  [](CMetaFileDC& dc) {
+                      dc.SetGraphicsMode(GM_ADVANCED);
+                      const XFORM turned{0, 1, -1, 0, 2.5F, -4};
+                      dc.SetWorldTransform(&turned);
+                  },
+                  Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(0), FloatWord(1), FloatWord(-1),
+                         FloatWord(0), FloatWord(2.5F), FloatWord(-4)})},
+        StateCase{"world transform modified",
+                  [](CMetaFileDC& dc) {
+                      dc.SetGraphicsMode(GM_ADVANCED);
+                      const XFORM shift{1, 0, 0, 1, 10, 0};
+                      dc.ModifyWorldTransform(&shift, MWT_RIGHTMULTIPLY);
+                  },
+                  Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1),
+                         FloatWord(10), 0, MWT_RIGHTMULTIPLY})},
+        StateCase{"leaving the advanced mode",
+                  [](CMetaFileDC& dc) {
+                      dc.SetGraphicsMode(GM_ADVANCED);
+                      dc.SetGraphicsMode(GM_COMPATIBLE);
+                  },
+                  Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1), 0, 0,
+                         MWT_IDENTITY})},
         StateCase{"stock brush",
                   [](CMetaFileDC& dc) { dc.SelectStockObject(NULL_BRUSH); },
                   Words({EMR_SELECTOBJECT, 12, static_cast<LONG>(0x80000000u | NULL_BRUSH)})}),
     [](const testing::TestParamInfo<StateCase>& info) { return "case" + std::to_string(info.index); });
+
+TEST(CMetaFileDCTest, ClosingAFigureIsARecordInsideThePath) {
+    CMetaFileDC dc(kReference);
+    dc.BeginPath();
+    dc.MoveTo(1, 1);
+    const POINT lines[2] = {{9, 1}, {9, 9}};
+    dc.PolylineTo(lines, 2);
+    EXPECT_TRUE(dc.CloseFigure());
+    dc.EndPath();
+    const std::vector<Bytes> records = Records(Close(dc));
+    ASSERT_EQ(records.size(), 6u);
+    EXPECT_EQ(Dword(records[2], 0), EMR_POLYLINETO16);
+    EXPECT_EQ(records[3], Words({EMR_CLOSEFIGURE, 8}));
+    EXPECT_EQ(Dword(records[4], 0), EMR_ENDPATH);
+}
 
 TEST(CMetaFileDCTest, FillsArePatternTransfersAndOpaqueEmptyText) {
     CMetaFileDC dc(kReference);

@@ -1,5 +1,7 @@
 #include "platform/gdi/CPrinterDC.h"
 #include "platform/gdi/CBrush.h"
+#include "platform/gdi/CPen.h"
+#include "tests/support/PdfPages.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,8 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+
+#include <cstdlib>
 
 namespace {
 
@@ -66,6 +70,52 @@ TEST_F(CPrinterDCTest, DrawsWithoutRasterOperations) {
         EXPECT_EQ(dc.GetPixel(10, 10), CLR_INVALID);
     }
     EXPECT_GT(QFileInfo(Path()).size(), 500);
+}
+
+TEST_F(CPrinterDCTest, AMaskPrintsAsABlendAndInvertingFeedbackNotAtAll) {
+    m_writer->setResolution(300);
+    m_writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    {
+        CPrinterDC dc(*m_writer);
+        CPen black;
+        black.CreatePen(PS_SOLID, 12, RGB(0, 0, 0));
+        CPen* oldPen = dc.SelectObject(&black);
+        dc.MoveTo(300, 100);
+        dc.LineTo(300, 900);
+        dc.SelectStockObject(NULL_PEN);
+        CBrush yellow;
+        yellow.CreateSolidBrush(RGB(255, 255, 0));
+        CBrush* oldBrush = dc.SelectObject(&yellow);
+        // A translucent fill over the line.
+        dc.SetROP2(R2_MASKPEN);
+        dc.Rectangle(90, 210, 810, 690);
+        // Rubber bands drawn and not yet taken back.
+        CBrush red;
+        red.CreateSolidBrush(RGB(255, 0, 0));
+        dc.SelectObject(&red);
+        for (int rop : {R2_XORPEN, R2_NOT, R2_NOTXORPEN}) {
+            dc.SetROP2(rop);
+            dc.Rectangle(90, 1000, 810, 1300);
+        }
+        dc.SetROP2(R2_COPYPEN);
+        dc.SelectObject(oldBrush);
+        dc.SelectObject(oldPen);
+    }
+    // At 100 dpi a page pixel is three printer pixels.
+    const QImage page = RenderPdfPage(Path(), 100);
+    ASSERT_FALSE(page.isNull());
+    // Half yellow over white, and over the black line.
+    const auto near = [](QRgb pixel, int red, int green, int blue) {
+        return std::abs(qRed(pixel) - red) <= 2 && std::abs(qGreen(pixel) - green) <= 2 &&
+               std::abs(qBlue(pixel) - blue) <= 2;
+    };
+    EXPECT_TRUE(near(page.pixel(200, 150), 255, 255, 128)) << "the fill is there";
+    EXPECT_TRUE(near(page.pixel(100, 150), 128, 128, 0)) << "the line shows through";
+    EXPECT_EQ(QColor(page.pixel(100, 50)), QColor(Qt::black)) << "the line outside the fill";
+    for (int x = 35; x < 265; x += 10)
+        for (int y = 338; y < 430; y += 10)
+            ASSERT_EQ(QColor(page.pixel(x, y)), QColor(Qt::white)) << x << "," << y;
 }
 
 } // namespace

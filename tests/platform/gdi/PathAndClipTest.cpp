@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -303,6 +305,102 @@ TEST(PathAndClipTest, ClipBoxUnderAnUpwardMapping) {
     dc.IntersectClipRect(10, 40, 30, 20);
     dc.GetClipBox(&box);
     EXPECT_EQ(CRect(box), CRect(10, 20, 30, 40));
+}
+
+TEST(PathAndClipTest, CallsFromTheCurrentPositionContinueTheFigure) {
+    CRecordingDC dc;
+    dc.BeginPath();
+    dc.MoveTo(0, 0);
+    const POINT lines[2] = {{10, 0}, {10, 10}};
+    EXPECT_TRUE(dc.PolylineTo(lines, 2));
+    const POINT curve[3] = {{10, 20}, {0, 20}, {0, 10}};
+    EXPECT_TRUE(dc.PolyBezierTo(curve, 3));
+    EXPECT_TRUE(dc.CloseFigure());
+    // The next line starts a new figure.
+    dc.LineTo(5, 5);
+    dc.EndPath();
+
+    const Path path = ReadPath(dc);
+    EXPECT_EQ(Coordinates(path),
+              (std::vector<std::pair<int, int>>{
+                  {0, 0}, {10, 0}, {10, 10}, {10, 20}, {0, 20}, {0, 10}, {0, 10}, {5, 5}}));
+    EXPECT_EQ(path.types,
+              (std::vector<BYTE>{PT_MOVETO, PT_LINETO, PT_LINETO, PT_BEZIERTO, PT_BEZIERTO,
+                                 PT_BEZIERTO | PT_CLOSEFIGURE, PT_MOVETO, PT_LINETO}));
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(5, 5));
+}
+
+TEST(PathAndClipTest, ClosedFigureIsStrokedBackToItsStart) {
+    const auto stroke = [](bool close) {
+        QImage image = Filled(20, 20, kWhite);
+        CImageDC dc(image);
+        dc.BeginPath();
+        dc.MoveTo(2, 2);
+        const POINT lines[2] = {{17, 2}, {17, 17}};
+        dc.PolylineTo(lines, 2);
+        if (close)
+            dc.CloseFigure();
+        dc.EndPath();
+        dc.StrokePath();
+        return image;
+    };
+    EXPECT_EQ(At(stroke(true), 9, 9), kBlack);
+    EXPECT_EQ(At(stroke(false), 9, 9), kWhite);
+}
+
+struct ContinuationCase {
+    const char* name;
+    std::vector<POINT> points;
+    bool curve;
+    bool drawn;
+};
+
+void PrintTo(const ContinuationCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Continuations : public testing::TestWithParam<ContinuationCase> {};
+
+TEST_P(Continuations, DrawFromTheCurrentPositionAndMoveIt) {
+    const ContinuationCase& c = GetParam();
+    QImage image = Filled(40, 40, kWhite);
+    CImageDC dc(image);
+    dc.MoveTo(5, 5);
+    const int count = static_cast<int>(c.points.size());
+    const BOOL drawn =
+        c.curve ? dc.PolyBezierTo(c.points.data(), count) : dc.PolylineTo(c.points.data(), count);
+    EXPECT_EQ(drawn != FALSE, c.drawn);
+    if (!c.drawn) {
+        EXPECT_EQ(CountChanged(image, kWhite), 0);
+        EXPECT_EQ(dc.GetCurrentPosition(), CPoint(5, 5));
+        return;
+    }
+    // The first stretch leaves the current position: the pixel after it is drawn.
+    EXPECT_EQ(At(image, 6, 5), kBlack);
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(c.points.back()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Continuations,
+    testing::Values(ContinuationCase{"OneLine", {{30, 5}}, false, true},
+                    ContinuationCase{"TwoLines", {{30, 5}, {30, 30}}, false, true},
+                    ContinuationCase{"NoLine", {}, false, false},
+                    ContinuationCase{"OneCurve", {{15, 5}, {30, 10}, {30, 30}}, true, true},
+                    ContinuationCase{"TwoCurves",
+                                     {{15, 5}, {30, 10}, {30, 30}, {20, 35}, {10, 35}, {5, 30}},
+                                     true,
+                                     true},
+                    ContinuationCase{"CurveShortOfAPoint", {{15, 5}, {30, 10}}, true, false}),
+    [](const testing::TestParamInfo<ContinuationCase>& info) {
+        return std::string(info.param.name);
+    });
+
+TEST(PathAndClipTest, CloseFigureNeedsAnOpenPath) {
+    CRecordingDC dc;
+    EXPECT_FALSE(dc.CloseFigure());
+    dc.BeginPath();
+    dc.EndPath();
+    EXPECT_FALSE(dc.CloseFigure());
 }
 
 } // namespace

@@ -80,6 +80,19 @@ TEST(RectFunctionsTest, InflatingTheEmptyExtentsStopsAtTheEnds) {
     EXPECT_EQ(CRect(huge).Width(), kMax);
 }
 
+TEST(RectFunctionsTest, NormalizingSwapsOnlyTheInvertedEdges) {
+    const RECT upsideDown = NormalizedRect(RECT{10, 90, 50, -20});
+    EXPECT_EQ(upsideDown.left, 10);
+    EXPECT_EQ(upsideDown.top, -20);
+    EXPECT_EQ(upsideDown.right, 50);
+    EXPECT_EQ(upsideDown.bottom, 90);
+    const RECT mirrored = NormalizedRect(RECT{70, 1, 30, 2});
+    EXPECT_EQ(mirrored.left, 30);
+    EXPECT_EQ(mirrored.right, 70);
+    EXPECT_EQ(mirrored.top, 1);
+    EXPECT_EQ(mirrored.bottom, 2);
+}
+
 TEST(RectFunctionsTest, NullPointersAreRefused) {
     RECT rect{0, 0, 1, 1};
     EXPECT_FALSE(PtInRect(nullptr, POINT{0, 0}));
