@@ -482,6 +482,7 @@ void CMainFrame::OnPointEditTool(UINT) {
 
 void CMainFrame::OnMeasureTool(UINT) {
     m_view->OnMeasureTool();
+    m_view->ResetRedlinePalette();
 }
 
 void CMainFrame::OnSettings(UINT) {

@@ -6,11 +6,11 @@
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/CommandIds.h"
 #include "controls/CHoverButtonEx.h"
 #include "entities/CRukEntity.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/CNumberFormat.h"
+#include "ui/CSettingsDlg.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -117,7 +117,7 @@ CRedTextPage::CRedTextPage(CRedlineDlg& palette, QWidget* parent)
                 [this, &size] { OnNumericClicked(size); });
         connect(size.details, &QAbstractButton::clicked, this, [this] {
             if (View())
-                View()->RunCommand(CommandIds::kSettings);
+                View()->DoSettingsDialog(CSettingsDlg::kTextPage);
         });
     }
     connect(m_textCombo, &QComboBox::editTextChanged, this,
@@ -163,7 +163,7 @@ void CRedTextPage::ShowSize(const SizeControls& controls, bool enabled) {
     controls.numeric->setEnabled(enabled);
     controls.combo->setEnabled(enabled && !controls.numeric->isChecked());
     controls.edit->setEnabled(enabled && controls.numeric->isChecked());
-    controls.details->setEnabled(enabled && View() && View()->CanRunCommand(CommandIds::kSettings));
+    controls.details->setEnabled(enabled);
 }
 
 void CRedTextPage::RefreshControls() {

@@ -98,6 +98,9 @@ public:
     int EditSelectionInPalette();
     // The palette shows no markup and no kind, in draw mode.
     void ResetRedlinePalette();
+    // The palette's size presets follow new text and arrow sizes of the
+    // settings, and its sizes and style display follow them.
+    void RefreshPaletteSizes();
     // Saves and closes the palette; 0 when none was open.
     int CloseRedlinePalette();
     // Draws the rubber band of the markup in progress at the last mouse
@@ -117,12 +120,6 @@ public:
         m_onResetLayerBoxes = std::move(handler);
     }
     const CDrawDefaults& Settings() const { return m_settings; }
-    // A command through the route the frame gave; nothing without one.
-    void RunCommand(UINT id) {
-        if (m_onCommand && CanRunCommand(id))
-            m_onCommand(id);
-    }
-    bool CanRunCommand(UINT id) const { return m_isCommandEnabled && m_isCommandEnabled(id); }
 
     // ---- Mapping.
 

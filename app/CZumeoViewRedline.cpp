@@ -180,6 +180,16 @@ void CZumeoView::ResetRedlinePalette() {
     palette->SetEditMode(0);
 }
 
+void CZumeoView::RefreshPaletteSizes() {
+    CRedlinePalette* palette = CRedlinePalette::Current();
+    if (!palette || !m_document)
+        return;
+    palette->m_style.ComputePresets(m_document->GetExtentRatio(), m_settings);
+    palette->ReapplyTextPresets();
+    palette->RecreatePaintBrush();
+    palette->RedrawStylePreview();
+}
+
 void CZumeoView::RedrawPendingTrack() {
     if (m_toolMode != kToolRedline || !m_pTool || !m_document || m_surface.isNull())
         return;

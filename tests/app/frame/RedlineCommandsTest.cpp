@@ -130,4 +130,14 @@ TEST_F(RedlineCommandsTest, TheMoveAndPointEditToolsCloseThePalette) {
     }
 }
 
+TEST_F(RedlineCommandsTest, TheMeasureToolLeavesThePaletteWithoutAKind) {
+    Frame().OnCommand(CommandIds::kRedlineSquareMark);
+    ASSERT_NE(Palette(), nullptr);
+    Frame().OnCommand(CommandIds::kMeasureTool);
+    ASSERT_NE(Palette(), nullptr);
+    EXPECT_EQ(Palette()->m_style.m_kind, -1);
+    EXPECT_EQ(Palette()->EditMode(), 0);
+    EXPECT_EQ(Frame().GetActiveView()->m_toolMode, CZumeoView::kToolMeasure);
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 #include "controls/CHoverButtonEx.h"
 #include "markups/CRukMarkEllipse.h"
 #include "platform/win/CProfile.h"
+#include "ui/CSettingsDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -116,6 +117,23 @@ TEST_F(RedlinePaletteTest, PreviewSizesFollowTheZoomAndTheTextScale) {
     EXPECT_NEAR(m_view.LogicalToDeviceSize(0.1), 28, 1);
     m_view.ZoomByFactor(0.5);
     EXPECT_NEAR(m_view.LogicalToDeviceSize(0.1), 56, 2) << "zoomed in twice as far";
+}
+
+TEST_F(RedlinePaletteTest, DetailsOpenTheTextSizesOfTheSettingsAndNewSizesReachThePresets) {
+    CRedlineDlg* palette = Open(0);
+    ASSERT_DOUBLE_EQ(palette->m_style.m_textSize, palette->m_style.m_textPresets[1]);
+    m_settings.m_markupTextSize[1] = 38.0;
+    int shownPage = -1;
+    m_dialogs.AnswerDialog([&](QDialog& dialog) {
+        shownPage = dynamic_cast<CSettingsDlg&>(dialog).CurrentPage();
+        return static_cast<int>(QDialog::Accepted);
+    });
+    Control<QAbstractButton>(palette->TabCtrl()->TextPage(), 1184)->click();
+    EXPECT_EQ(shownPage, CSettingsDlg::kTextPage);
+    EXPECT_DOUBLE_EQ(palette->m_style.m_textPresets[1], 0.026) << "one unit high over 38";
+    EXPECT_DOUBLE_EQ(palette->m_style.m_textSize, 0.026) << "the standard entry stays chosen";
+    EXPECT_EQ(Control<QLineEdit>(palette->TabCtrl()->TextPage(), 1043)->text(),
+              QStringLiteral("0.026"));
 }
 
 // ---- Which controls a style enables.
