@@ -118,6 +118,8 @@ public:
     POINT DeviceToLogicalPoint(LONG x, LONG y) const;
     // The drawing's height in units.
     double GetExtentRatio() const;
+    POINT ViewOrigin() const override { return POINT{m_extent.m_minX, m_extent.m_minY}; }
+    double ExtentHeight() const override { return static_cast<double>(m_extent.Height()); }
 
     // ---- Drawing order of the redline objects.
 
@@ -231,8 +233,6 @@ public:
     CString m_importLayerName;
     CString m_noteText;
     int m_markupKind = 0;
-    double m_cloudSize = 0.4;
-    double m_arrowSize = 1.0;
     CString m_fontFace;
     int m_createWorkFile = 1;
     CObList m_layers;

@@ -339,6 +339,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kConvertToOwn, &CMainFrame::OnConvertToOwn, &CMainFrame::CanConvert},
     {CommandIds::kEditUndo, &CMainFrame::OnEditUndo, &CMainFrame::CanUndo},
     {CommandIds::kEditRedo, &CMainFrame::OnEditRedo, &CMainFrame::CanRedo},
+    {CommandIds::kHollowOut, &CMainFrame::OnHollowOut, &CMainFrame::CanHollowOut},
 };
 
 const CMainFrame::CommandRoute* CMainFrame::FindRoute(UINT id) {
@@ -573,6 +574,16 @@ void CMainFrame::OnEditUndo(UINT) {
     m_view->m_pTool.reset();
     if (m_document->m_undo.Undo())
         ShowChangedRedlines();
+}
+
+void CMainFrame::OnHollowOut(UINT) {
+    m_view->m_pTool.reset();
+    m_view->OnHollowOut();
+    ShowChangedRedlines();
+}
+
+bool CMainFrame::CanHollowOut(UINT) const {
+    return m_view->CanHollowOut();
 }
 
 void CMainFrame::OnEditRedo(UINT) {

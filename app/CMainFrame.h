@@ -126,6 +126,7 @@ private:
     void OnSendToBack(UINT id);
     void OnEditUndo(UINT id);
     void OnEditRedo(UINT id);
+    void OnHollowOut(UINT id);
     // Enablers of the routes.
     bool Always(UINT) const { return true; }
     bool CanRedlineKind(UINT id) const;
@@ -141,6 +142,7 @@ private:
     bool CanConvert(UINT id) const;
     bool CanUndo(UINT id) const;
     bool CanRedo(UINT id) const;
+    bool CanHollowOut(UINT id) const;
     // The redlines changed under the view: repaint them, refill the layers.
     void ShowChangedRedlines();
 

@@ -38,16 +38,6 @@ constexpr UINT kShiftJisCharset = 128;
 constexpr const char* kFileSection = "FILE";
 constexpr const char* kPathKey = "PATH";
 
-// A filter as the Qt file dialog reads it: a caption that already ends in
-// its patterns keeps them once, and the patterns are separated by spaces.
-QString QtNameFilter(const QString& caption, const QString& patterns) {
-    const QString spaced = QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' '));
-    const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
-    if (caption.endsWith(shown))
-        return caption.chopped(shown.size()) + QLatin1Char('(') + spaced + QLatin1Char(')');
-    return caption + QStringLiteral(" (") + spaced + QLatin1Char(')');
-}
-
 CString FromUtf8(const char* text) {
     return CString(Cp932::FromUtf8(text));
 }

@@ -160,6 +160,10 @@ public:
     // options' size (the window's, when asked for the visible part); false
     // after a message when it was not written.
     bool ExportImage(const CString& path, int format, const CImageExportOptions& options);
+    // Asks for a picture file and makes the image redline that the next
+    // click places, sized from the drawing; FALSE when cancelled or when
+    // the picture does not load.
+    BOOL InsertImage();
 
     // ---- Printing.
 
@@ -275,6 +279,17 @@ public:
     // The pop-up menu of the point-edit mode.
     std::unique_ptr<QMenu> CreateContextMenu() const;
 
+    // ---- Markup operations.
+
+    // Cuts the second selected markup out of the first, or out of the
+    // first's holes when it is a cut-out already: 1, or -1 without exactly
+    // two objects selected, -2 for a kind that cannot take part, -3 when
+    // the two do not overlap. A refusal changes nothing.
+    int HollowOut();
+    // The command: HollowOut, telling the user why it refused.
+    void OnHollowOut();
+    bool CanHollowOut() const;
+
     // ---- The markups' labels and the tooltip list.
 
     void AddLabelText(const CString& text) override;
@@ -347,6 +362,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // Whether the regions of two closed markups (or cut-outs) meet in the
+    // window.
+    bool MarkupsOverlap(CRukEntity& first, CRukEntity& second) const;
     struct SavedView {
         int windowExtX;
         int windowExtY;
@@ -400,6 +418,11 @@ private:
     void StartMarkup(UINT flags, POINT viewPoint);
     // Files the completed markup with its undo step and selects it.
     void FileMarkup();
+    // The freehand stroke records the point it is dragged to.
+    void GrowFreehand(POINT viewPoint);
+    // The button released over a markup being drawn: a vertex, and the
+    // markup filed when that completes it.
+    void ReleaseMarkup(POINT viewPoint);
     // Takes back the last point of the markup or measurement under
     // construction; the points left, the object gone at 0 or below.
     int EraseToolPoint(POINT point);

@@ -17,6 +17,7 @@
 #include "entities/EntityKinds.h"
 #include "markups/CMarkupKinds.h"
 #include "markups/CRukMark.h"
+#include "markups/CRukRedImage.h"
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/RectFunctions.h"
@@ -60,8 +61,12 @@ constexpr ContextItem kContextItems[] = {
     {CommandIds::kRedraw, "再描画(&D)"},
 };
 
-// The redline kind of the sticky note, which needs a text.
+// The redline kinds of the balloon and of the sticky note, which needs a text.
+constexpr int kBalloonTool = 4;
 constexpr int kNoteTool = 5;
+// The redline kind that places a picture.
+constexpr int kImageTool = 13;
+constexpr int kFreehandKind = MarkupKind(0x13);
 
 // The markups a double click may finish, and those among them that finish
 // on it also outside the polyline mode.
@@ -69,6 +74,10 @@ bool FinishesOnDoubleClick(int kind) {
     return (kind >= MarkupKind(0x00) && kind <= MarkupKind(0x04)) || kind == MarkupKind(0x06) ||
            kind == MarkupKind(0x0B) || kind == MarkupKind(0x0C) || kind == MarkupKind(0x0F) ||
            kind == MarkupKind(0x13);
+}
+
+bool TakesFixedLengthPoint(int kind) {
+    return kind == MarkupKind(0x05) || kind == MarkupKind(0x0D) || kind == MarkupKind(0x0E);
 }
 
 bool IsPolyGesture(int kind) {
@@ -202,7 +211,9 @@ void CZumeoView::OnLButtonDown(UINT flags, POINT point) {
 }
 
 void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
-    if (m_document->m_markupKind == kNoteTool && m_document->m_noteText.IsEmpty())
+    // A picture is placed only after InsertImage has asked for its file.
+    if ((m_document->m_markupKind == kNoteTool && m_document->m_noteText.IsEmpty()) ||
+        m_document->m_markupKind == kImageTool)
         return;
     // The palette's style becomes the document's before a markup is made;
     // a style it refuses makes none.
@@ -212,6 +223,8 @@ void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
     if (!markup)
         return;
     markup->SetText(m_document->m_noteText);
+    if (m_document->m_markupKind == kBalloonTool)
+        markup->SetEndMarkFlag(m_document->m_style.m_labelFrame != 0 ? 1 : 0);
     if (!m_document->m_fontFace.IsEmpty())
         markup->SetFaceName(m_document->m_fontFace);
     markup->SetCharSet(static_cast<int>(m_document->FontCharSet(markup->GetFaceName())));
@@ -341,10 +354,15 @@ void CZumeoView::OnMouseMove(UINT flags, POINT point) {
             update();
         }
         break;
+    case kToolRedline:
+        if (m_pTool && moved) {
+            GrowFreehand(viewPoint);
+            TrackTool(m_lastPoint, viewPoint, flags);
+        }
+        break;
     case kToolSelect:
     case kToolMove:
     case kToolNone:
-    case kToolRedline:
         if (m_pTool && moved)
             TrackTool(m_lastPoint, viewPoint, flags);
         break;
@@ -389,13 +407,10 @@ void CZumeoView::OnLButtonUp(UINT flags, POINT point) {
             ReleasePickTool(viewPoint);
         break;
     case kToolRedline:
-        if (m_pTool) {
-            const POINT drawing = ToDrawing(viewPoint);
-            // A release on the last point adds no vertex.
-            if (!m_pTool->HitTestPoint(m_document, drawing.x, drawing.y) &&
-                m_pTool->AddPoint(drawing.x, drawing.y, 0) == 1)
-                FileMarkup();
-        }
+        if (m_pTool)
+            ReleaseMarkup(viewPoint);
+        else if (m_document->m_markupKind == kImageTool && !InsertImage())
+            m_toolMode = kToolNone;
         break;
     case kToolMeasure:
         if (m_pTool) {
@@ -409,6 +424,42 @@ void CZumeoView::OnLButtonUp(UINT flags, POINT point) {
     }
     CollectBlinkRect();
     UpdateCursor();
+}
+
+void CZumeoView::GrowFreehand(POINT viewPoint) {
+    if (m_pTool->GetKind() != kFreehandKind)
+        return;
+    const POINT drawing = ToDrawing(viewPoint);
+    if (!m_pTool->HitTestPoint(m_document, drawing.x, drawing.y))
+        m_pTool->AddPoint(drawing.x, drawing.y, 0);
+}
+
+void CZumeoView::ReleaseMarkup(POINT viewPoint) {
+    POINT drawing = ToDrawing(viewPoint);
+    // A release on the last point adds no vertex.
+    if (m_pTool->HitTestPoint(m_document, drawing.x, drawing.y))
+        return;
+    // The note, the flag and the hand choose their second point themselves
+    // from the release.
+    if (TakesFixedLengthPoint(m_pTool->GetKind())) {
+        CDC dc(CDeviceCaps(std::max(width(), 1), std::max(height(), 1)));
+        PrepareDC(&dc);
+        drawing = ToDrawing(m_pTool->FixedLengthPoint(&dc, m_document, drawing.x, drawing.y));
+    }
+    if (m_pTool->AddPoint(drawing.x, drawing.y, 0) == 1) {
+        // A picture without a file name is dropped, not filed.
+        const auto* image = dynamic_cast<const CRukRedImage*>(m_pTool.get());
+        if (image && image->m_imagePath.IsEmpty()) {
+            m_pTool.reset();
+            Redraw();
+            return;
+        }
+        FileMarkup();
+        return;
+    }
+    // The freehand stroke ends with the button.
+    if (m_pTool->GetKind() == kFreehandKind && m_pTool->AddPoint(drawing.x, drawing.y, 1) == 1)
+        FileMarkup();
 }
 
 void CZumeoView::ReleasePickTool(POINT viewPoint) {

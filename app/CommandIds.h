@@ -53,6 +53,7 @@ constexpr UINT kProperties = 32796;
 constexpr UINT kMoveTool = 32807;
 constexpr UINT kPointEditTool = 32808;
 constexpr UINT kMeasureTool = 32809;
+constexpr UINT kHollowOut = 32814;
 constexpr UINT kBringToFront = 32819;
 constexpr UINT kSendToBack = 32820;
 constexpr UINT kImageExport = 32811;

@@ -64,6 +64,7 @@ std::vector<CMenuTemplateItem> MainMenuTemplate() {
                   Separator(),
                   Item(kBringToFront, "最前面(&F)"),
                   Item(kSendToBack, "最背面(&B)"),
+                  Item(kHollowOut, "中抜き(&H)"),
               }),
         Popup("表示(&V)",
               {

@@ -66,3 +66,11 @@ CString GetProgramDir() {
         folder += '/';
     return CString(std::move(folder));
 }
+
+QString QtNameFilter(const QString& caption, const QString& patterns) {
+    const QString spaced = QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' '));
+    const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
+    if (caption.endsWith(shown))
+        return caption.chopped(shown.size()) + QLatin1Char('(') + spaced + QLatin1Char(')');
+    return caption + QStringLiteral(" (") + spaced + QLatin1Char(')');
+}

@@ -6,6 +6,8 @@
 
 #include "platform/mfc/CString.h"
 
+#include <QString>
+
 bool FileExists(const CString& path);
 // The path of an existing file as the file system spells it; empty for a
 // missing file. Names are case-sensitive here, so a path that exists comes
@@ -25,3 +27,6 @@ CString GetProgramDir();
 // The path as a message shows it: CP932, with what CP932 cannot show
 // replaced. For messages only; never to open a file by.
 CString PathForDisplay(const CString& path);
+// A filter as the Qt file dialog reads it: a caption that already ends in
+// its patterns keeps them once, and the patterns are separated by spaces.
+QString QtNameFilter(const QString& caption, const QString& patterns);

@@ -25,4 +25,7 @@ inline CString ToFront() {
 inline CString ToBack() {
     return CString::FromUtf8("最背面");
 }
+inline CString CutOut() {
+    return CString::FromUtf8("コントロールの中抜き");
+}
 } // namespace UndoLabels

@@ -7,6 +7,7 @@
 #include "entities/CRingPolygon.h"
 #include "entities/CSegmentBand.h"
 #include "entities/ColorRules.h"
+#include "entities/EntityKinds.h"
 #include "geometry/CurveMath.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDC.h"
@@ -253,11 +254,21 @@ void CRukEntity::Draw(CEntityDocument* document, CDC* dc, int originX, int origi
                       COLORREF color, const CDrawDefaults* settings, const RECT& clip) {
     const int width = GetDeviceLineWidth(dc, m_lineWidth, settings);
     const int mode = settings->m_selectMode;
-    const bool normal = mode == 0 || mode == 2 || (mode == 1 && m_fillType != kSpecialFill);
+    // A markup answers for the fill of its closed child.
+    const bool markup = IsMarkupKind(m_kind);
+    const int fillType = markup ? GetFillType() : m_fillType;
+    const bool normal = mode == 0 || mode == 2 || (mode == 1 && fillType != kSpecialFill);
     CGdiObject* oldBrush = nullptr;
     COLORREF oldTextColor = 0;
+    CBrush fill;
     if (normal) {
-        oldBrush = dc->SelectStockObject(NULL_BRUSH);
+        // A filled shape shows its area in the colour too.
+        if (markup && fillType != 0 && fillType != kSpecialFill) {
+            fill.CreateSolidBrush(color);
+            oldBrush = dc->SelectObject(&fill);
+        } else {
+            oldBrush = dc->SelectStockObject(NULL_BRUSH);
+        }
         oldTextColor = dc->SetTextColor(color);
         DrawChildren(document, dc, originX, originY, scale, color, width, settings, clip,
                      mode == 2);
@@ -277,10 +288,12 @@ void CRukEntity::Draw(CEntityDocument* document, CDC* dc, int originX, int origi
 
 void CRukEntity::DrawChildren(CEntityDocument* document, CDC* dc, int originX, int originY,
                               double scale, COLORREF color, int deviceWidth,
-                              const CDrawDefaults* settings, const RECT& clip, bool markEachChild) {
+                              const CDrawDefaults* settings, const RECT& clip, bool markEachChild,
+                              int onlyKind) {
     for (POSITION position = GetHeadPosition(); position;) {
         CRukEntity* child = GetNext(position);
-        if (!child || document->GetLayerState(child->GetLayerName()) != 1)
+        if (!child || document->GetLayerState(child->GetLayerName()) != 1 ||
+            (onlyKind != 0 && child->GetKind() != onlyKind))
             continue;
         CPen pen;
         CPen* oldPen = child->SelectPen(document, dc, &pen, scale, deviceWidth, color, settings);

@@ -339,6 +339,12 @@ public:
     static constexpr COLORREF kNoFillColor = 0xFFFFFFFE;
 
 protected:
+    // The child loop of Draw: every child on a shown layer (only those of
+    // onlyKind when it is not 0) with its own pen in the colour.
+    void DrawChildren(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
+                      COLORREF color, int deviceWidth, const CDrawDefaults* settings,
+                      const RECT& clip, bool markEachChild, int onlyKind = 0);
+
     CRukEntity() = default;
     CRukEntity(const CRukEntity&) = default;
     CRukEntity& operator=(const CRukEntity&) = default;
@@ -347,8 +353,4 @@ private:
     void SetDashPoints(const std::vector<POINT>& points);
     // A geometric pen with flat ends dashed by m_dashes.
     void CreateDashedPen(CPen* pen, int width, COLORREF color) const;
-    // The child loop of Draw.
-    void DrawChildren(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
-                      COLORREF color, int deviceWidth, const CDrawDefaults* settings,
-                      const RECT& clip, bool markEachChild);
 };

@@ -69,13 +69,21 @@ CRukGroup::CRukGroup() {
 
 void CRukGroup::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
+        SerializeLayout(ar);
+        return;
+    }
+    if (ar.GetObjectSchema() > 0)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    SerializeLayout(ar);
+}
+
+void CRukGroup::SerializeLayout(CArchive& ar) {
+    if (ar.IsStoring()) {
         ar << m_x1 << m_y1 << m_x2 << m_y2 << m_layerName << static_cast<UINT>(m_color)
            << m_groupName << static_cast<BYTE>(m_childFlag) << m_tag << m_name << m_childCount;
         m_children.Serialize(ar);
         return;
     }
-    if (ar.GetObjectSchema() > 0)
-        AfxThrowArchiveException(CArchiveException::badSchema);
     UINT color = 0;
     BYTE childFlag = 0;
     ar >> m_x1 >> m_y1 >> m_x2 >> m_y2 >> m_layerName >> color >> m_groupName >> childFlag >>

@@ -64,6 +64,11 @@ public:
     // The anonymous block name the record gave as group name; not archived.
     CString m_blockName;
 
+protected:
+    // The body without a schema test: corners, attributes, the child count
+    // and the children; the extents follow a load.
+    void SerializeLayout(CArchive& ar);
+
 private:
     // (m_x1, m_y1) the top left and (m_x2, m_y2) the bottom right corner of
     // the box.

@@ -1,5 +1,6 @@
 #include "markups/CDCTrackSurface.h"
 
+#include "entities/CRukEntity.h"
 #include "entities/ColorRules.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CFont.h"
@@ -12,7 +13,8 @@ constexpr int kWeight = 400;
 
 } // namespace
 
-CDCTrackSurface::CDCTrackSurface(CDC* dc, const CDrawDefaults* settings) : m_dc(dc) {
+CDCTrackSurface::CDCTrackSurface(CDC* dc, const CDrawDefaults* settings)
+    : m_dc(dc), m_settings(settings) {
     m_pen.CreatePen(PS_SOLID, 0, GetContrastColor(settings->m_greyColor, settings->m_bkColor));
     m_oldPen = m_dc->SelectObject(&m_pen);
     m_dc->SetROP2(R2_XORPEN);
@@ -33,6 +35,23 @@ void CDCTrackSurface::Polyline(const std::vector<POINT>& points) {
 
 void CDCTrackSurface::Polygon(const std::vector<POINT>& points) {
     m_dc->Polygon(points.data(), static_cast<int>(points.size()));
+}
+
+void CDCTrackSurface::Stroke(POINT from, POINT to, int lineWidth) {
+    const LOGBRUSH brush{BS_SOLID, GetContrastColor(m_settings->m_greyColor, m_settings->m_bkColor),
+                         0};
+    CPen pen;
+    pen.ExtCreatePen(
+        PS_GEOMETRIC | PS_ENDCAP_SQUARE,
+        static_cast<DWORD>(CRukEntity::GetDeviceLineWidth(m_dc, lineWidth, m_settings)), brush, 0,
+        nullptr);
+    CPen* oldPen = m_dc->SelectObject(&pen);
+    m_dc->BeginPath();
+    m_dc->MoveTo(from);
+    m_dc->LineTo(to);
+    m_dc->EndPath();
+    m_dc->StrokePath();
+    m_dc->SelectObject(oldPen);
 }
 
 SIZE CDCTrackSurface::MeasureLabel(const CString& text, const CLabelFont& font) {

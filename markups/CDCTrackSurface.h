@@ -21,6 +21,8 @@ public:
 
     void Polyline(const std::vector<POINT>& points) override;
     void Polygon(const std::vector<POINT>& points) override;
+    // A geometric pen with square ends in the track colour, stroked as a path.
+    void Stroke(POINT from, POINT to, int lineWidth) override;
     SIZE MeasureLabel(const CString& text, const CLabelFont& font) override;
 
     // The label's extent on any context, as the markups measure it.
@@ -28,6 +30,7 @@ public:
 
 private:
     CDC* m_dc;
+    const CDrawDefaults* m_settings;
     CPen m_pen;
     CPen* m_oldPen = nullptr;
     CGdiObject* m_oldBrush = nullptr;

@@ -22,6 +22,11 @@ public:
     virtual int LogicalToDevice(int value) const = 0;
     // View length -> drawing length, rounded.
     virtual int DeviceToLogical(int value) const = 0;
+    // The drawing point at the view's origin: LogicalToDevicePoint is
+    // ToViewPoint from it at ViewScale.
+    virtual POINT ViewOrigin() const { return POINT{0, 0}; }
+    // The drawing's extent from its lowest to its highest y.
+    virtual double ExtentHeight() const { return 0.0; }
 
     CRedlineStyle m_style;
     // Layer of new markups and their children.
@@ -31,4 +36,8 @@ public:
     CString m_newMarkName;
     // The label text factor: label text height = unit x factor.
     double m_textSize = 0.2;
+    // The arrowhead factor: arrowhead length = unit x factor.
+    double m_arrowSize = 1.0;
+    // The cloud factor: new clouds' arc size = unit x factor.
+    double m_cloudSize = 0.4;
 };

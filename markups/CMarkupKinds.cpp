@@ -30,7 +30,7 @@ constexpr std::array<CMarkupKindRow, 19> kRows{{
     {0x0F, "CRukMarkPomp", kFileOnly, 3, true, 0, false},
     {0x13, "CRukFreeCurve", 12, 0, true, 0, false},
     {0x14, "CRukPath", kFileOnly, 0, false, 0, false},
-    {0x15, "CRukRedImage", kFileOnly, 2, false, 0, false},
+    {0x15, "CRukRedImage", 13, 2, false, 0, false},
 }};
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "markups/CRukLeaderMark.h"
 
-#include "entities/CRingPolygon.h"
 #include "entities/CRukCircle.h"
 #include "entities/CRukLine.h"
 #include "entities/CRukPolygon.h"
@@ -9,10 +8,10 @@
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
 #include "markups/CDCTrackSurface.h"
+#include "markups/CLeaderParts.h"
 #include "markups/CMarkupDocument.h"
 #include "platform/gdi/CDC.h"
 #include "platform/mfc/CArchive.h"
-#include "platform/mfc/CArchiveException.h"
 #include "settings/CDrawDefaults.h"
 
 #include <cstdlib>
@@ -20,69 +19,7 @@
 
 namespace {
 
-constexpr int kFrameCircle = 1;
-constexpr int kFrameNone = 2;
-constexpr int kFrameRect = 3;
-constexpr int kTextAlignBottom = 2;
-constexpr int kTextAlignCentre = 1;
 constexpr int kOldTextAlign = 1;
-// Schema 0 stored no widths: such children draw 0.15 mm wide.
-constexpr int kOldDefaultWidth = 15;
-constexpr UINT kCurrentSchema = 2;
-constexpr int kMaxChildFlag = 2;
-
-std::vector<POINT> ClosedBox(POINT centre, LONG width, LONG height) {
-    const LONG halfW = width / 2;
-    const LONG halfH = height / 2;
-    const POINT first{centre.x - halfW, centre.y - halfH};
-    return {first,
-            {centre.x + halfW, centre.y - halfH},
-            {centre.x + halfW, centre.y + halfH},
-            {centre.x - halfW, centre.y + halfH},
-            first};
-}
-
-// The leader's text label at the anchor: centre bottom aligned.
-void PlaceLabel(CRukEntity& text, POINT anchor, int width, int height) {
-    text.SetVertAlign(kTextAlignBottom);
-    text.SetHorzAlign(kTextAlignCentre);
-    text.SetOrigin(anchor.x, anchor.y + height);
-    text.SetCorner2(anchor.x + width, anchor.y);
-    text.UpdateLayout();
-}
-
-// The rectangle frame: four corners around the anchor, or four copies of
-// it for a zero size.
-CRukPolygon* MakeFrame(POINT anchor, SIZE size) {
-    auto* frame = new CRukPolygon();
-    const LONG halfW = size.cx / 2;
-    const LONG halfH = size.cy / 2;
-    frame->SetFirstPoint(anchor.x - halfW, anchor.y + halfH);
-    frame->AppendPoint(anchor.x - halfW, anchor.y - halfH);
-    frame->AppendPoint(anchor.x + halfW, anchor.y - halfH);
-    frame->AppendPoint(anchor.x + halfW, anchor.y + halfH);
-    frame->SetFillType(0);
-    frame->RecalcExtents();
-    return frame;
-}
-
-CRukCircle* MakeEndCircle(POINT anchor, int radius) {
-    auto* circle = new CRukCircle();
-    circle->SetFirstPoint(anchor.x, anchor.y);
-    circle->AppendPoint(anchor.x + radius, anchor.y);
-    circle->RecalcExtents();
-    return circle;
-}
-
-void TakeAttributes(CRukEntity& child, const CRukEntity& from, bool withPen) {
-    child.m_childFlag = 2;
-    child.SetLayerName(from.GetLayerName());
-    if (!withPen)
-        return;
-    child.SetLineWidth(from.GetLineWidth());
-    child.SetLineType(from.GetLineType());
-    child.SetLineTypeScale(from.GetLineTypeScale());
-}
 
 } // namespace
 
@@ -111,22 +48,7 @@ void CRukLeaderMark::DrawLabelFigures(CTrackSurface& surface, const CMarkupDocum
                                       POINT at, const CDrawDefaults& settings) {
     const CLabelFont font = LabelFont(document, settings, document.GetUnit() * document.m_textSize,
                                       m_charSet, GetFaceName());
-    const SIZE extent = surface.MeasureLabel(m_label, font);
-    const POINT centre = document.LogicalToDevicePoint(at.x, at.y);
-    surface.Polyline(ClosedBox(centre, extent.cx, extent.cy));
-    switch (document.m_style.m_labelFrame) {
-    case kFrameCircle:
-        surface.Polygon(
-            CRingPolygon::Circle(centre.x, centre.y, CircleRadiusForLabel(extent.cx, extent.cy)));
-        break;
-    case kFrameRect: {
-        const SIZE rect = RectSizeForLabel(extent.cx, extent.cy);
-        surface.Polyline(ClosedBox(centre, rect.cx, rect.cy));
-        break;
-    }
-    default:
-        break;
-    }
+    CLeaderParts::DrawLabelFigures(surface, document, font, at, m_label);
 }
 
 void CRukLeaderMark::TrackOn(CTrackSurface& surface, CMarkupDocument& document, POINT oldPoint,
@@ -207,16 +129,6 @@ POINT CRukLeaderMark::AdjustPoint(CEntityDocument* document, CDC* dc, int x, int
 
 // ---- Building the children
 
-void CRukLeaderMark::FileChild(CMarkupDocument& document, CRukEntity* child, bool withPen) {
-    child->m_childFlag = 2;
-    child->SetLayerName(document.m_curLayerName);
-    if (withPen)
-        child->SetLineWidth(document.m_style.m_redPenWidth);
-    document.AddMarkup(child);
-    document.AddToLayer(child);
-    AddChild(child);
-}
-
 void CRukLeaderMark::Finish(CEntityDocument* entityDocument, CDC* dc,
                             const CDrawDefaults* settings) {
     CMarkupDocument* document = MarkupDocument(entityDocument);
@@ -236,7 +148,7 @@ void CRukLeaderMark::Finish(CEntityDocument* entityDocument, CDC* dc,
 
     CRukEntity* shape = MakeShape(p0, p1);
     shape->RecalcExtents();
-    FileChild(*document, shape, true);
+    CLeaderParts::FileChild(*this, *document, shape, true);
 
     const POINT centre = ShapeCentre(p0, p1);
     POINT start = centre;
@@ -244,51 +156,22 @@ void CRukLeaderMark::Finish(CEntityDocument* entityDocument, CDC* dc,
         start = centre;
 
     const POINT legFrom = count == 3 ? start : PointAt(count - 2);
-    const int frameKind = style.m_labelFrame;
-    const int radius = CircleRadiusForLabel(tw, th);
     POINT crossing{};
-    int found = 0;
-    if (tw > 0 && frameKind == kFrameCircle) {
-        found = ClipToCircle(legFrom, &crossing, anchor.x, anchor.y, radius, unit);
-    } else if (tw > 0 && frameKind != kFrameNone) {
-        const SIZE rect = RectSizeForLabel(tw, th);
-        found = ClipToRect(legFrom, &crossing, rect.cx, rect.cy, anchor.x, anchor.y, unit);
-    } else {
-        const SIZE plain = PlainSizeForLabel(tw, th);
-        found = ClipToRect(legFrom, &crossing, plain.cx, plain.cy, anchor.x, anchor.y, unit);
-    }
+    const int found =
+        CLeaderParts::ClipLeaderEnd(legFrom, anchor, tw, th, style.m_labelFrame, unit, &crossing);
     auto* leader = new CRukPolyline();
     leader->SetFirstPoint(start.x, start.y);
     for (int i = 2; i < count - 1; ++i)
         leader->AppendPoint(PointAt(i).x, PointAt(i).y);
     leader->AppendPoint(found ? crossing.x : anchor.x, found ? crossing.y : anchor.y);
     leader->RecalcExtents();
-    FileChild(*document, leader, true);
+    CLeaderParts::FileChild(*this, *document, leader, true);
 
-    const bool circleFrame = frameKind != kFrameNone && frameKind != kFrameRect;
-    FileChild(*document, MakeEndCircle(anchor, circleFrame ? radius : 0), true);
-    FileChild(*document,
-              MakeFrame(anchor, frameKind == kFrameRect ? RectSizeForLabel(tw, th) : SIZE{0, 0}),
-              true);
-
-    auto* text = new CRukText();
-    text->SetText(m_label);
-    text->SetTextHeight(TruncInt(textHeight + 0.5));
-    text->SetFaceName(m_faceName);
-    text->SetCharSet(m_charSet);
-    PlaceLabel(*text, anchor, tw, th);
-    FileChild(*document, text, false);
+    CLeaderParts::FileLabelParts(*this, *document, anchor, tw, th, textHeight);
 
     CentrePoints();
-    SetColor(style.m_redPenColor);
-    m_tag = document->m_newMarkTag;
-    SetName(document->m_newMarkName);
-    SetLayerName(document->m_curLayerName);
     SetLeaderAttached(style.m_leaderTipAtCentre);
-    RecalcExtents();
-    SetChildCount(m_children.GetCount());
-    document->m_newMarkName.Empty();
-    document->m_newMarkTag.Empty();
+    CLeaderParts::FinishLabelledMark(*this, *document);
 }
 
 void CRukLeaderMark::CentrePoints() {
@@ -340,20 +223,6 @@ int CRukLeaderMark::GetShapeSize(int* width, int* height) const {
     return 1;
 }
 
-void CRukLeaderMark::FollowAnchor(int dx, int dy, int index, int leaderLast) {
-    int position = 0;
-    for (POSITION at = GetHeadPosition(); at; ++position) {
-        CRukEntity* child = GetNext(at);
-        if (!child)
-            continue;
-        const int kind = child->GetKind();
-        if (leaderLast >= 0 && position > kLeader && index == leaderLast &&
-            (kind == kKindCircle || kind == kKindPolygon || kind == kKindText))
-            child->Offset(dx, dy);
-        child->RecalcExtents();
-    }
-}
-
 void CRukLeaderMark::MoveVertex(int dx, int dy, int index, int x, int y, UINT flags) {
     const int count = GetPointCount();
     if (index < 0 || index >= count)
@@ -372,7 +241,7 @@ void CRukLeaderMark::MoveVertex(int dx, int dy, int index, int x, int y, UINT fl
         leader->m_points[0] = first;
         leader->MoveVertex(dx, dy, index, x, y, flags);
     }
-    FollowAnchor(dx, dy, index, leaderLast);
+    CLeaderParts::FollowAnchor(*this, dx, dy, index, leaderLast);
     RecalcExtents();
 }
 
@@ -393,7 +262,7 @@ int CRukLeaderMark::SetPoint(int x, int y, int index) {
         if (index <= leaderLast)
             leader->m_points[index] = POINT{x, y};
     }
-    FollowAnchor(dx, dy, index, leaderLast);
+    CLeaderParts::FollowAnchor(*this, dx, dy, index, leaderLast);
     m_points[index] = POINT{x, y};
     RecalcExtents();
     return 1;
@@ -401,75 +270,17 @@ int CRukLeaderMark::SetPoint(int x, int y, int index) {
 
 void CRukLeaderMark::DrawGrips(CDC* dc, int originX, int originY, double scale,
                                const CDrawDefaults*) {
-    std::vector<POINT> grips;
-    for (int i = 0; i < GetPointCount(); ++i)
-        grips.push_back(ToViewPoint(PointAt(i).x, PointAt(i).y, originX, originY, scale));
-    DrawGripBoxes(dc, grips.data(), static_cast<int>(grips.size()));
+    CLeaderParts::DrawPointGrips(*this, dc, originX, originY, scale);
 }
 
 int CRukLeaderMark::HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip) {
-    if (!document)
-        return 0;
-    const POINT test = document->LogicalToDevicePoint(x, y);
-    for (int i = 0; i < GetPointCount(); ++i) {
-        const POINT point = document->LogicalToDevicePoint(PointAt(i).x, PointAt(i).y);
-        if (HitGripBox(dc, point, test)) {
-            *grip = i;
-            return 1;
-        }
-    }
-    return 0;
+    return CLeaderParts::HitPointGrip(*this, dc, document, x, y, grip);
 }
 
 // ---- Archive
 
 void CRukLeaderMark::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        m_points.Serialize(ar);
-        StoreAttributes(ar);
-        m_children.Serialize(ar);
-        return;
-    }
-    const UINT schema = ar.GetObjectSchema();
-    if (schema > kCurrentSchema)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    m_points.Serialize(ar);
-    if (schema == kCurrentSchema) {
-        LoadAttributes(ar);
-        m_children.Serialize(ar);
-        SetChildCount(m_children.GetCount());
-        UpdateLeaderAttached();
-        RecalcExtents();
-        return;
-    }
-    ar >> m_x1 >> m_y1 >> m_x2 >> m_y2;
-    LoadAttributes(ar);
-    int childCount = 0;
-    ar >> childCount;
-    m_children.Serialize(ar);
-    m_childCount = childCount;
-    if (schema == 0) {
-        m_children.ForEach([](CRukEntity& child) {
-            if (child.GetLineWidth() == 0)
-                child.SetLineWidth(kOldDefaultWidth);
-        });
-        if (m_childFlag < 0 || m_childFlag > kMaxChildFlag)
-            m_childFlag = 0;
-    }
-    const int readChildren = m_children.GetCount();
-    Migrate();
-    NoteBuiltChildren(ar, readChildren);
-    AdoptChildLayer();
-    RecalcExtents();
-}
-
-void CRukLeaderMark::NoteBuiltChildren(CArchive& ar, int readChildren) const {
-    int index = 0;
-    for (POSITION position = m_children.GetHeadPosition(); position; ++index) {
-        CRukEntity* child = m_children.GetNext(position);
-        if (index >= readChildren)
-            ar.NoteBuiltObject(child);
-    }
+    SerializeLabelledBody(ar, true, [this] { Migrate(); });
 }
 
 void CRukLeaderMark::Migrate() {
@@ -491,45 +302,24 @@ void CRukLeaderMark::Migrate() {
     });
     if (oldShape) {
         if (CRukEntity* shape = RebuildShape(*oldShape)) {
-            TakeAttributes(*shape, *oldShape, true);
+            CLeaderParts::TakeAttributes(*shape, *oldShape, true);
             shape->RecalcExtents();
             AddChild(shape);
         }
     }
-    if (oldLine) {
-        auto* leader = new CRukPolyline();
-        leader->SetFirstPoint(oldLine->m_x1, oldLine->m_y1);
-        leader->AppendPoint(oldLine->m_x2, oldLine->m_y2);
-        TakeAttributes(*leader, *oldLine, true);
-        leader->RecalcExtents();
-        AddChild(leader);
-    }
-    if (oldPolyline) {
-        auto* leader = new CRukPolyline();
-        leader->m_points.Copy(oldPolyline->m_points);
-        TakeAttributes(*leader, *oldPolyline, true);
-        leader->RecalcExtents();
-        AddChild(leader);
-    }
+    for (const CRukEntity* old : {oldLine, oldPolyline})
+        if (old)
+            AddChild(CLeaderParts::LeaderFrom(*old));
     if (oldShape && GetPointCount() > 0) {
         const POINT anchor = PointAt(GetPointCount() - 1);
-        CRukCircle* circle = MakeEndCircle(anchor, 0);
-        TakeAttributes(*circle, *oldShape, true);
+        CRukCircle* circle = CLeaderParts::MakeEndCircle(anchor, 0);
+        CLeaderParts::TakeAttributes(*circle, *oldShape, true);
         AddChild(circle);
-        CRukPolygon* frame = MakeFrame(anchor, SIZE{0, 0});
-        TakeAttributes(*frame, *oldShape, true);
+        CRukPolygon* frame = CLeaderParts::MakeFrame(anchor, SIZE{0, 0});
+        CLeaderParts::TakeAttributes(*frame, *oldShape, true);
         AddChild(frame);
     }
-    if (oldText) {
-        auto* text = new CRukText();
-        text->SetText(oldText->GetText());
-        text->SetTextHeight(oldText->GetTextHeight());
-        text->SetVertAlign(kOldTextAlign);
-        text->SetOrigin(oldText->m_x1, oldText->m_y1);
-        text->SetCorner2(oldText->m_x2, oldText->m_y2);
-        text->UpdateLayout();
-        TakeAttributes(*text, *oldText, false);
-        AddChild(text);
-    }
+    if (oldText)
+        AddChild(CLeaderParts::LabelFrom(*oldText, kOldTextAlign, false));
     CentrePoints();
 }

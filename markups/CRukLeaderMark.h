@@ -65,11 +65,7 @@ protected:
     static bool ShapeBox(const CRukEntity& shape, SIZE* size);
 
 private:
-    // After point `index` moved by (dx, dy): the end circle, frame and
-    // text behind the leader follow when the leader's last point moved;
-    // every child recomputes its extents.
-    void FollowAnchor(int dx, int dy, int index, int leaderLast);
-    // The label box and frame at a view point.
+    // The label box and frame at a drawing point.
     void DrawLabelFigures(CTrackSurface& surface, const CMarkupDocument& document, POINT at,
                           const CDrawDefaults& settings);
     void DrawLeg(CTrackSurface& surface, const CMarkupDocument& document, POINT from,
@@ -77,14 +73,8 @@ private:
     // Where the leg to the cursor starts: the shape's centre with two
     // points, else the last point.
     POINT LegStart() const;
-    // Child flag 2, the current layer and (withPen) the pen width, filed
-    // with the document and appended.
-    void FileChild(CMarkupDocument& document, CRukEntity* child, bool withPen);
     // The body of schemas 0 and 1 turned into the five-child layout.
     void Migrate();
-    // The children Migrate appended after the `readChildren` read from the
-    // archive: the archive's reader frees them if the load fails.
-    void NoteBuiltChildren(CArchive& ar, int readChildren) const;
     // Drops p1 and puts the shape's centre at point 0.
     void CentrePoints();
 };

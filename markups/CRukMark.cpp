@@ -8,6 +8,7 @@
 #include "markups/CMarkupKinds.h"
 #include "platform/gdi/CDC.h"
 #include "platform/mfc/CArchive.h"
+#include "platform/mfc/CArchiveException.h"
 #include "settings/CDrawDefaults.h"
 
 #include <cmath>
@@ -21,6 +22,9 @@ constexpr int kLabelCircle = 1;
 constexpr int kLabelRect = 2;
 constexpr int kSolidFill = 3;
 constexpr int kSpecialFill = 99;
+// Schema-0 bodies stored no widths: such children draw 0.15 mm wide.
+constexpr int kOldDefaultWidth = 15;
+constexpr int kMaxChildFlag = 2;
 // The circle of the leader clipping: a 72-gon, one vertex per 5 degrees.
 constexpr int kClipCircleStep = 5;
 
@@ -191,23 +195,27 @@ void CRukMark::OnButtonDown(CDC*, CEntityDocument*, int x, int y, const CDrawDef
 }
 
 int CRukMark::AddPoint(int x, int y, int mode) {
-    constexpr int kClick = 0;
     constexpr int kFinishRequest = 1;
     constexpr int kLeastPolyPoints = 3;
-    if (m_polyMode) {
-        if (mode == kFinishRequest && GetPointCount() >= kLeastPolyPoints)
-            return 1;
-        if (mode == kClick)
-            m_points.Add(POINT{x, y});
-        m_x1 = x;
-        m_y1 = y;
-        return 0;
-    }
+    if (m_polyMode)
+        return AddOpenPoint(x, y, mode, kLeastPolyPoints);
     if (mode == kFinishRequest)
         return 0;
     m_points.Add(POINT{x, y});
     if (GetPointCount() >= m_pointsToFinish)
         return 1;
+    m_x1 = x;
+    m_y1 = y;
+    return 0;
+}
+
+int CRukMark::AddOpenPoint(int x, int y, int mode, int least) {
+    constexpr int kClick = 0;
+    constexpr int kFinishRequest = 1;
+    if (mode == kFinishRequest && static_cast<int>(m_points.GetSize()) >= least)
+        return 1;
+    if (mode == kClick)
+        m_points.Add(POINT{x, y});
     m_x1 = x;
     m_y1 = y;
     return 0;
@@ -328,6 +336,64 @@ int CRukMark::EraseTrackingOn(CTrackSurface& surface, CMarkupDocument& document,
     return GetPointCount();
 }
 
+std::vector<POINT> CRukMark::ViewChain(const CMarkupDocument& document, POINT cursor) const {
+    std::vector<POINT> chain;
+    for (int i = 0; i < static_cast<int>(m_points.GetSize()); ++i)
+        chain.push_back(document.LogicalToDevicePoint(PointAt(i).x, PointAt(i).y));
+    chain.push_back(document.LogicalToDevicePoint(cursor.x, cursor.y));
+    return chain;
+}
+
+int CRukMark::EraseLastVertex(CTrackSurface& surface, const CMarkupDocument& document,
+                              POINT cursor) {
+    const int count = static_cast<int>(m_points.GetSize());
+    if (count < 2)
+        return 0;
+    const POINT last = m_points[count - 1];
+    const POINT previous = m_points[count - 2];
+    XorLine(surface, document, cursor, previous);
+    XorLine(surface, document, cursor, last);
+    XorLine(surface, document, last, previous);
+    m_points.RemoveAt(count - 1);
+    m_x1 = previous.x;
+    m_y1 = previous.y;
+    if (count - 1 == 1)
+        m_trackShown = 0;
+    return count - 1;
+}
+
+void CRukMark::TrackFromCurrent(CTrackSurface& surface, const CMarkupDocument& document,
+                                POINT oldPoint, POINT newPoint) const {
+    const POINT current{m_x1, m_y1};
+    XorLine(surface, document, current, oldPoint);
+    XorLine(surface, document, current, newPoint);
+}
+
+POINT CRukMark::DevicePoint(CEntityDocument* document, CDC* dc, POINT point) {
+    POINT device = document->LogicalToDevicePoint(point.x, point.y);
+    if (dc)
+        dc->LPtoDP(&device);
+    return device;
+}
+
+POINT CRukMark::LastPointOnDevice(CEntityDocument* document, CDC* dc, int x, int y) const {
+    if (!document || m_points.GetSize() == 0)
+        return POINT{x, y};
+    return DevicePoint(document, dc, m_points[m_points.GetSize() - 1]);
+}
+
+int CRukMark::VertexCount(const CRukEntity* child) {
+    return child ? static_cast<int>(child->m_points.GetSize()) : 0;
+}
+
+int CRukMark::VertexOf(const CRukEntity* child, int index, int* x, int* y) {
+    if (index < 0 || index >= VertexCount(child))
+        return 0;
+    *x = child->m_points[index].x;
+    *y = child->m_points[index].y;
+    return 1;
+}
+
 void CRukMark::XorLine(CTrackSurface& surface, const CMarkupDocument& document, POINT from,
                        POINT to) {
     surface.Polyline(
@@ -396,6 +462,15 @@ CRukEntity* CRukMark::ChildAt(int index, int kind) const {
     return nullptr;
 }
 
+CRukEntity* CRukMark::FirstChildOfKind(int kind) const {
+    for (POSITION position = GetHeadPosition(); position;) {
+        CRukEntity* child = GetNext(position);
+        if (child && child->GetKind() == kind)
+            return child;
+    }
+    return nullptr;
+}
+
 CRukEntity* CRukMark::LastChildOfKind(int kind, bool skipFirst) const {
     CRukEntity* found = nullptr;
     bool first = true;
@@ -440,6 +515,14 @@ void CRukMark::BuildMarkupChild(CMarkupDocument& document, CRukEntity* child) {
     AddChild(child);
 }
 
+void CRukMark::FinishWithChild(CMarkupDocument& document, CRukEntity* child) {
+    child->RecalcExtents();
+    int minX = 0, minY = 0, maxX = 0, maxY = 0;
+    child->GetExtents(&minX, &minY, &maxX, &maxY);
+    BuildMarkupChild(document, child);
+    FinishMarkup(document, minX, minY, maxX, maxY);
+}
+
 void CRukMark::FinishMarkup(CMarkupDocument& document, int minX, int minY, int maxX, int maxY) {
     const CRedlineStyle& style = document.m_style;
     m_x1 = minX;
@@ -458,6 +541,23 @@ void CRukMark::FinishMarkup(CMarkupDocument& document, int minX, int minY, int m
     SetChildCount(m_children.GetCount());
     document.m_newMarkTag.Empty();
     document.m_newMarkName.Empty();
+}
+
+void CRukMark::FinishFromChildren(CMarkupDocument& document) {
+    int minX = 0;
+    int minY = 0;
+    int maxX = 0;
+    int maxY = 0;
+    m_children.UnionExtents(&minX, &minY, &maxX, &maxY);
+    FinishMarkup(document, minX, minY, maxX, maxY);
+}
+
+int CRukMark::AddUntilFinishRequest(int x, int y, int mode) {
+    constexpr int kLeastPoints = 2;
+    const int complete = AddOpenPoint(x, y, mode, kLeastPoints);
+    if (complete)
+        m_pointsToFinish = GetPointCount();
+    return complete;
 }
 
 // ---- Label font and fitting
@@ -626,4 +726,67 @@ void CRukMark::LoadAttributes(CArchive& ar) {
     ar >> m_layerName >> color >> m_groupName >> childFlag >> m_tag >> m_name;
     m_color = color;
     m_childFlag = childFlag;
+}
+
+void CRukMark::StorePointsBody(CArchive& ar, bool withBox) {
+    m_points.Serialize(ar);
+    if (withBox)
+        ar << m_x1 << m_y1 << m_x2 << m_y2;
+    StoreAttributes(ar);
+    if (withBox)
+        ar << m_childCount;
+    m_children.Serialize(ar);
+}
+
+void CRukMark::LoadPointsBody(CArchive& ar, bool withBox, bool schemaZero) {
+    m_points.Serialize(ar);
+    if (withBox)
+        ar >> m_x1 >> m_y1 >> m_x2 >> m_y2;
+    LoadAttributes(ar);
+    if (withBox)
+        ar >> m_childCount;
+    m_children.Serialize(ar);
+    if (!schemaZero)
+        return;
+    m_children.ForEach([](CRukEntity& child) {
+        if (child.GetLineWidth() == 0)
+            child.SetLineWidth(kOldDefaultWidth);
+    });
+    if (m_childFlag < 0 || m_childFlag > kMaxChildFlag)
+        m_childFlag = 0;
+}
+
+void CRukMark::SerializeLabelledBody(CArchive& ar, bool updateAttached,
+                                     const std::function<void()>& migrate) {
+    constexpr UINT kLabelledSchema = 2;
+    if (ar.IsStoring()) {
+        StorePointsBody(ar, false);
+        return;
+    }
+    const UINT schema = ar.GetObjectSchema();
+    if (schema > kLabelledSchema)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    if (schema == kLabelledSchema) {
+        LoadPointsBody(ar, false, false);
+        SetChildCount(m_children.GetCount());
+        if (updateAttached)
+            UpdateLeaderAttached();
+        RecalcExtents();
+        return;
+    }
+    LoadPointsBody(ar, true, schema == 0);
+    const int readChildren = m_children.GetCount();
+    migrate();
+    NoteBuiltChildren(ar, readChildren);
+    AdoptChildLayer();
+    RecalcExtents();
+}
+
+void CRukMark::NoteBuiltChildren(CArchive& ar, int readChildren) const {
+    int index = 0;
+    for (POSITION position = m_children.GetHeadPosition(); position; ++index) {
+        CRukEntity* child = m_children.GetNext(position);
+        if (index >= readChildren)
+            ar.NoteBuiltObject(child);
+    }
 }

@@ -19,6 +19,7 @@
 #include "entities/CRukGroup.h"
 #include "platform/mfc/CString.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -105,6 +106,9 @@ public:
     static int ClipSegmentToCircle(POINT p, POINT* q, int cx, int cy, int radius, UINT unit);
     static int ClipToEllipse(POINT p, POINT* out, int cx, int cy, int width, int height, UINT unit);
 
+    // A drawing point on the device of the DC.
+    static POINT DevicePoint(CEntityDocument* document, CDC* dc, POINT point);
+
     // After a control file is read: the layer of the first child on
     // another layer (kept when all agree), and whether the leader starts at
     // the markup's first point.
@@ -131,6 +135,8 @@ protected:
     static CMarkupDocument* MarkupDocument(CEntityDocument* document);
     // The child at that position when it is of that kind; null otherwise.
     CRukEntity* ChildAt(int index, int kind) const;
+    // The first child of that kind; null when none.
+    CRukEntity* FirstChildOfKind(int kind) const;
     // The last child of that kind, the first child left out when skipFirst.
     CRukEntity* LastChildOfKind(int kind, bool skipFirst) const;
     bool IsLeaderKind() const;
@@ -141,9 +147,27 @@ protected:
     // document and appended to the list. The caller has given it its
     // geometry and recomputed its extents.
     void BuildMarkupChild(CMarkupDocument& document, CRukEntity* child);
+    // The band anchor of the vertex gestures: the last point on the device,
+    // (x, y) before the first.
+    POINT LastPointOnDevice(CEntityDocument* document, CDC* dc, int x, int y) const;
+    // The vertices of a child outline or path: their count (0 without the
+    // child), and one of them (0 for an index outside).
+    static int VertexCount(const CRukEntity* child);
+    static int VertexOf(const CRukEntity* child, int index, int* x, int* y);
+    // The last child, given its geometry, filed and the markup finished:
+    // the child's extents give the defining points.
+    void FinishWithChild(CMarkupDocument& document, CRukEntity* child);
     // The steps after the children: defining points from the extents of
     // the children, colours, tag, name, layer and count from the document.
     void FinishMarkup(CMarkupDocument& document, int minX, int minY, int maxX, int maxY);
+
+    // FinishMarkup with the united extents of the children.
+    void FinishFromChildren(CMarkupDocument& document);
+    // The gesture that ends on a finish request: a click appends the point
+    // and makes it current; a finish request with more than one point
+    // completes the figure with the points there are (1); any other mode
+    // only makes the point current.
+    int AddUntilFinishRequest(int x, int y, int mode);
 
     // The label font of a text height in drawing units.
     static CLabelFont LabelFont(const CMarkupDocument& document, const CDrawDefaults& settings,
@@ -151,6 +175,20 @@ protected:
     // The extent of the label in drawing units.
     static SIZE MeasureLabel(CTrackSurface& surface, const CMarkupDocument& document,
                              const CString& text, const CLabelFont& font);
+
+    // The points and then the cursor, in view units.
+    std::vector<POINT> ViewChain(const CMarkupDocument& document, POINT cursor) const;
+    // The open gesture of the vertex markups: a click appends a vertex and
+    // makes it current; a finish request with at least `least` points
+    // completes (1) without adding one; anything else only moves the
+    // current point.
+    int AddOpenPoint(int x, int y, int mode, int least);
+    // Takes back the last vertex of an open gesture and its XOR lines to
+    // the cursor; the points left, 0 with fewer than two.
+    int EraseLastVertex(CTrackSurface& surface, const CMarkupDocument& document, POINT cursor);
+    // The lines from the current point to the old and the new cursor.
+    void TrackFromCurrent(CTrackSurface& surface, const CMarkupDocument& document, POINT oldPoint,
+                          POINT newPoint) const;
 
     // The XOR line between two drawing points.
     static void XorLine(CTrackSurface& surface, const CMarkupDocument& document, POINT from,
@@ -160,6 +198,21 @@ protected:
     // string, child-flag byte, tag and name.
     void StoreAttributes(CArchive& ar) const;
     void LoadAttributes(CArchive& ar);
+    // The body of the versioned markups that keep their points: the point
+    // list, (withBox) the two defining points, the attributes, (withBox)
+    // the child count field, and the children. A schema-0 body stored no
+    // widths and may hold a stray child flag: such children draw 0.15 mm
+    // wide and the flag becomes 0.
+    void StorePointsBody(CArchive& ar, bool withBox);
+    void LoadPointsBody(CArchive& ar, bool withBox, bool schemaZero);
+    // The body of the leader marks and the balloon: the current schema 2
+    // (the leader's start recomputed when asked), or the older 0 and 1
+    // turned into the current layout by `migrate`.
+    void SerializeLabelledBody(CArchive& ar, bool updateAttached,
+                               const std::function<void()>& migrate);
+    // Tells the archive of the children appended after the first
+    // `readChildren`: a failed load frees them by that list.
+    void NoteBuiltChildren(CArchive& ar, int readChildren) const;
 
 private:
     // Label fitting of the leader marks: keeps or replaces the text and

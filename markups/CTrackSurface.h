@@ -25,6 +25,9 @@ public:
     virtual void Polyline(const std::vector<POINT>& points) = 0;
     // A closed outline, not filled.
     virtual void Polygon(const std::vector<POINT>& points) = 0;
+    // A wide stroke with square ends from one view point to another;
+    // lineWidth in 0.01 mm. A surface without wide pens draws a line.
+    virtual void Stroke(POINT from, POINT to, int) { Polyline({from, to}); }
     // The extent of the text in the font, in view units.
     virtual SIZE MeasureLabel(const CString& text, const CLabelFont& font) = 0;
 };

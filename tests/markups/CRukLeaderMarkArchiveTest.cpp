@@ -20,25 +20,7 @@
 
 namespace {
 
-// A markup read from an archive with the children it refers to: nothing
-// else owns them.
-struct LoadedMark {
-    explicit LoadedMark(CObject* object) : mark(dynamic_cast<CRukLeaderMark*>(object)) {
-        if (!mark)
-            delete object;
-    }
-    ~LoadedMark() {
-        if (!mark)
-            return;
-        for (CRukEntity* child : ChildrenOf(*mark))
-            delete child;
-        delete mark;
-    }
-    LoadedMark(const LoadedMark&) = delete;
-    LoadedMark& operator=(const LoadedMark&) = delete;
-
-    CRukLeaderMark* mark;
-};
+using LoadedMark = LoadedMarkup<CRukLeaderMark>;
 
 // ---- Schema 2
 
@@ -157,25 +139,6 @@ TEST(LeaderArchiveOld, WithoutATextNoTextIsMade) {
 }
 
 // ---- Refused bodies
-
-// Reads the bytes, frees whatever the archive handed out, and answers the
-// archive exception's cause (0 when none was thrown).
-int LoadCause(const std::vector<BYTE>& bytes) {
-    CMemFile file;
-    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
-    int cause = 0;
-    try {
-        CObject* object = nullptr;
-        ar >> object;
-    } catch (const CArchiveException& e) {
-        cause = e.m_cause;
-    }
-    for (CObject* object : ar.GetLoadedObjects())
-        delete object;
-    return cause;
-}
 
 TEST(LeaderArchiveOld, SchemaThreeIsABadSchema) {
     OldMark old(true, 20);

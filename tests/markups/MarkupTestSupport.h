@@ -8,6 +8,9 @@
 #include "geometry/Geometry.h"
 #include "markups/CMarkupDocument.h"
 #include "markups/CTrackSurface.h"
+#include "platform/mfc/CArchive.h"
+#include "platform/mfc/CArchiveException.h"
+#include "platform/mfc/CMemFile.h"
 #include "settings/CDrawDefaults.h"
 
 #include <algorithm>
@@ -46,11 +49,14 @@ public:
     }
     int LogicalToDevice(int value) const override { return RndInt(value * m_viewScale); }
     int DeviceToLogical(int value) const override { return RndInt(value / m_viewScale); }
+    double ExtentHeight() const override { return m_extentHeight; }
+    POINT ViewOrigin() const override { return POINT{m_originX, m_originY}; }
 
     LONG m_originX = 0;
     LONG m_originY = 0;
     double m_viewScale = 1.0;
     UINT m_unit = 1000;
+    double m_extentHeight = 0.0;
     std::set<std::string> m_hiddenLayers;
     // The redline objects filed, owned by the document.
     std::vector<CRukEntity*> m_drawOrder;
@@ -62,6 +68,10 @@ class RecordingSurface : public CTrackSurface {
 public:
     void Polyline(const std::vector<POINT>& points) override { Record("Polyline", points); }
     void Polygon(const std::vector<POINT>& points) override { Record("Polygon", points); }
+    void Stroke(POINT from, POINT to, int lineWidth) override {
+        m_strokeWidths.push_back(lineWidth);
+        Record("Stroke", {from, to});
+    }
     SIZE MeasureLabel(const CString& text, const CLabelFont& font) override {
         m_fonts.push_back(font.m_height);
         return SIZE{10 * text.GetLength(), 20};
@@ -83,6 +93,7 @@ public:
 
     std::vector<std::string> m_figures;
     std::vector<int> m_fonts;
+    std::vector<int> m_strokeWidths;
 
     static std::string Figure(const char* kind, std::vector<POINT> points) {
         if (points.size() == 2 && (points[1].x < points[0].x ||
@@ -128,4 +139,43 @@ inline std::vector<CRukEntity*> ChildrenOf(const CRukEntity& group) {
     for (POSITION position = group.GetHeadPosition(); position;)
         children.push_back(group.GetNext(position));
     return children;
+}
+
+// A markup read from an archive with the children it refers to: nothing
+// else owns them.
+template <class Markup> struct LoadedMarkup {
+    explicit LoadedMarkup(CObject* object) : mark(dynamic_cast<Markup*>(object)) {
+        if (!mark)
+            delete object;
+    }
+    ~LoadedMarkup() {
+        if (!mark)
+            return;
+        for (CRukEntity* child : ChildrenOf(*mark))
+            delete child;
+        delete mark;
+    }
+    LoadedMarkup(const LoadedMarkup&) = delete;
+    LoadedMarkup& operator=(const LoadedMarkup&) = delete;
+
+    Markup* mark;
+};
+
+// Reads the bytes, frees whatever the archive handed out, and answers the
+// archive exception's cause (0 when none was thrown).
+inline int LoadCause(const std::vector<BYTE>& bytes) {
+    CMemFile file;
+    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    int cause = 0;
+    try {
+        CObject* object = nullptr;
+        ar >> object;
+    } catch (const CArchiveException& e) {
+        cause = e.m_cause;
+    }
+    for (CObject* object : ar.GetLoadedObjects())
+        delete object;
+    return cause;
 }

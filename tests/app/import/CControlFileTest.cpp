@@ -4,8 +4,15 @@
 #include "entities/CRukGroup.h"
 #include "entities/CRukLine.h"
 #include "entities/CRukSaveGroup.h"
+#include "entities/EntityKinds.h"
+#include "markups/CRukMarkBalloon.h"
+#include "markups/CRukMarkFlag.h"
+#include "markups/CRukMarkTBox.h"
+#include "platform/gdi/CRecordingDC.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CFile.h"
+#include "settings/CDrawDefaults.h"
+#include "tests/support/FixedTextMetrics.h"
 
 #include <chrono>
 #include <cstring>
@@ -424,6 +431,50 @@ TEST_F(ControlFileTest, NextDrawingForgetsTheUnreadFile) {
     ASSERT_EQ(m_document.m_controlFileUnread, 1);
     ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), WriteDrawing("other.por", OneLine())), 1);
     EXPECT_EQ(m_document.m_controlFileUnread, 0);
+}
+
+} // namespace
+
+namespace {
+
+// The newer markups filed by their gestures in a document of their own,
+// written to the control file, read with the drawing.
+TEST_F(ControlFileTest, BalloonNoteAndFlagComeBackWithTheirParts) {
+    FixedTextMetrics metrics;
+    CZumeoDoc source;
+    source.m_curLayerName = "Red";
+    source.m_noteText = "AB";
+    const CDrawDefaults settings;
+    CRecordingDC dc;
+    std::vector<std::unique_ptr<CRukMark>> marks;
+    marks.push_back(std::make_unique<CRukMarkBalloon>());
+    marks.push_back(std::make_unique<CRukMarkTBox>());
+    marks.push_back(std::make_unique<CRukMarkFlag>());
+    for (auto& mark : marks) {
+        mark->SetEndMarkFlag(1);
+        mark->SetText("AB");
+        mark->OnButtonDown(&dc, &source, 1000, 1000, &settings, 0);
+        ASSERT_EQ(mark->AddPoint(4000, 3000, 0), 1);
+        mark->Finish(&source, &dc, &settings);
+        ASSERT_TRUE(source.AddFinishedMarkup(mark.release()));
+    }
+    WriteControlFile(ControlPath(), kCurrentVersion,
+                     [&source](CObList&, CObList& order) { order.AddTail(&source.m_drawOrder); });
+    ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), Drawing()), 1);
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+    ASSERT_EQ(m_document.m_topObjects.GetCount(), 3);
+    const std::vector<std::pair<int, int>> expected{
+        {MarkupKind(0x04), 5}, {MarkupKind(0x05), 2}, {MarkupKind(0x0D), 3}};
+    POSITION position = m_document.m_topObjects.GetHeadPosition();
+    for (const auto& [kind, parts] : expected) {
+        const auto* mark =
+            static_cast<const CRukEntity*>(m_document.m_topObjects.GetNext(position));
+        EXPECT_EQ(mark->GetKind(), kind);
+        EXPECT_EQ(mark->GetCount(), parts) << kind;
+        for (POSITION part = mark->GetHeadPosition(); part;)
+            EXPECT_TRUE(m_document.m_drawOrder.Find(mark->GetNext(part))) << kind;
+    }
+    EXPECT_EQ(m_document.m_drawOrder.GetCount(), 3 + 5 + 2 + 3);
 }
 
 } // namespace
