@@ -226,6 +226,8 @@ void CRedStylePage::SelectKind(int kind) {
     RefreshControls();
     RedrawPreview();
     view->CancelPendingMarkup();
+    if (kind == CPaletteStyle::kImage)
+        view->AskForImage();
 }
 
 void CRedStylePage::RedrawPreview() {

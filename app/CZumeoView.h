@@ -96,6 +96,9 @@ public:
     // it is the only one. An empty selection only resets an open palette;
     // 0 then.
     int EditSelectionInPalette();
+    // The image tool asks for its picture at once; without one the palette
+    // has no kind and the view no tool.
+    void AskForImage();
     // The palette shows no markup and no kind, in draw mode.
     void ResetRedlinePalette();
     // The palette's size presets follow new text and arrow sizes of the

@@ -211,13 +211,13 @@ void CZumeoView::OnLButtonDown(UINT flags, POINT point) {
 }
 
 void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
-    // A picture is placed only after InsertImage has asked for its file.
-    if ((m_document->m_markupKind == kNoteTool && m_document->m_noteText.IsEmpty()) ||
-        m_document->m_markupKind == kImageTool)
-        return;
     // The palette's style becomes the document's before a markup is made;
     // a style it refuses makes none.
     if (CRedlinePalette* palette = CRedlinePalette::Current(); palette && !palette->ValidatePage())
+        return;
+    // A picture is placed only after InsertImage has asked for its file.
+    if ((m_document->m_markupKind == kNoteTool && m_document->m_noteText.IsEmpty()) ||
+        m_document->m_markupKind == kImageTool)
         return;
     std::unique_ptr<CRukEntity> markup(CMarkupKinds::CreateForTool(m_document->m_markupKind));
     if (!markup)

@@ -49,6 +49,9 @@ CRedlinePalette* NewRedlinePalette(CZumeoView& view, const int* toolKind) {
     return nullptr;
 }
 
+// The redline kind that places a picture.
+constexpr int kImageKind = CPaletteStyle::kImage;
+
 } // namespace
 
 std::vector<UINT> CZumeoView::RedlineCommandIds() {
@@ -144,6 +147,8 @@ int CZumeoView::BeginRedlineTool(int kind) {
     AccumulateDirtyRect(m_document->m_selection);
     ClearSelection();
     RedrawDirtyRect();
+    if (m_document->m_markupKind == kImageKind && kind != CPaletteStyle::kNoKind)
+        AskForImage();
     if (m_onResetLayerBoxes)
         m_onResetLayerBoxes(false);
     m_highlightBlink.stop();
@@ -169,6 +174,14 @@ int CZumeoView::EditSelectionInPalette() {
     palette->SetEditMode(1);
     palette->ShowWindow();
     return 1;
+}
+
+void CZumeoView::AskForImage() {
+    if (InsertImage())
+        return;
+    ResetRedlinePalette();
+    m_toolMode = kToolNone;
+    UpdateCursor();
 }
 
 void CZumeoView::ResetRedlinePalette() {

@@ -75,6 +75,15 @@ TEST_F(RedlinePaletteTest, TheStoredTextSurvivesAChangeOfPageAndKind) {
               anyText.ToQString());
 }
 
+TEST_F(RedlinePaletteTest, CancellingThePictureOfTheImageToolLeavesNoToolAndNoKind) {
+    CRedlineDlg* palette = Open(13);
+    ASSERT_NE(palette, nullptr);
+    EXPECT_EQ(m_dialogs.DialogsShown(), 1) << "the picture is asked for at once";
+    EXPECT_EQ(m_view.m_toolMode, CZumeoView::kToolNone);
+    EXPECT_EQ(palette->m_style.m_kind, -1);
+    EXPECT_EQ(palette->TabCtrl()->CurrentPage(), 1);
+}
+
 TEST_F(RedlinePaletteTest, ReopeningForTheLastToolKeepsThePaletteAndTheTool) {
     CRedlineDlg* palette = Open(7);
     m_view.m_toolMode = CZumeoView::kToolNone;
