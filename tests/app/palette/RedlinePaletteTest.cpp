@@ -628,7 +628,7 @@ TEST_F(RedlinePaletteTest, PropertiesOpenThePaletteOnTheOnlySelectedMarkup) {
     EXPECT_EQ(palette->EditMode(), 0);
 }
 
-TEST_F(RedlinePaletteTest, AMarkupDeletedBehindThePalettesBackIsNeverUpdated) {
+TEST_F(RedlinePaletteTest, MendedAMarkupDeletedBehindThePalettesBackIsNeverUpdated) {
     PaletteMark* mark = Mark(0x0A);
     CRedlineDlg* palette = Open(10);
     m_document.m_selection.AddTail(mark);
