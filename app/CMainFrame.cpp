@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/CLayerBar.h"
+#include "app/CRedlinePalette.h"
 #include "app/CSplashWnd.h"
 #include "app/CToolBarState.h"
 #include "app/CToolDlgBar.h"
@@ -117,6 +118,7 @@ CMainFrame::CMainFrame(CZumeoApp& app)
     m_wndLayerBar->SetDrawingRedlineQuery([this] {
         return m_view->m_toolMode == CZumeoView::kToolRedline && m_view->m_pTool != nullptr;
     });
+    m_view->SetLayerBoxesHandler([this](bool keep) { m_wndLayerBar->ResetBoxes(keep); });
     m_wndLayerBar->SetRedlinesChangedHandler(
         [this] { m_view->SetHighlightTimer(m_app.m_settings.m_blinkRedlines != 0 ? 1 : 0); });
     m_view->SetStatusHandler([this](int pane, const CString& text) { SetStatusText(pane, text); });
@@ -264,6 +266,8 @@ void CMainFrame::UpdateMenu(CBitmapMenu& menu) {
     menu.CheckItem(CommandIds::kViewStatusBar, statusBar()->isVisibleTo(this));
     for (const ToolCheck& check : kToolChecks)
         menu.CheckItem(check.id, m_view->IsToolChecked(check.mode));
+    for (UINT id : CZumeoView::RedlineCommandIds())
+        menu.CheckItem(id, m_view->IsRedlineKindChecked(id));
     const CRecentFileList& recent = m_app.m_recentFiles;
     for (int i = 0; i < CommandIds::kMruCount; ++i) {
         QAction* item = menu.FindItem(CommandIds::kFileMru1 + static_cast<UINT>(i));
@@ -299,6 +303,22 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kWindowZoom, &CMainFrame::OnWindowZoomTool, &CMainFrame::HasDrawing},
     {CommandIds::kPreviousView, &CMainFrame::OnPreviousView, &CMainFrame::CanPreviousView},
     {CommandIds::kRedraw, &CMainFrame::OnRedraw, &CMainFrame::HasDrawing},
+    {CToolDlgBar::kLastTool, &CMainFrame::OnLastRedlineTool, &CMainFrame::Always},
+    {CommandIds::kRedlineEllipseMark, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlineSquareMark, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlineCircleMark, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlineBalloon, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlineLine, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlinePolyline, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlineSquare, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlineEllipse, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlineCircle, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlinePolygon, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlineCloud, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlineNote, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlineFreehand, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kRedlineImage, &CMainFrame::OnRedlineKind, &CMainFrame::CanRedlineKind},
+    {CommandIds::kProperties, &CMainFrame::OnProperties, &CMainFrame::CanShowProperties},
     {CommandIds::kSelectTool, &CMainFrame::OnSelectTool, &CMainFrame::HasDrawing},
     {CommandIds::kMoveTool, &CMainFrame::OnMoveTool, &CMainFrame::HasDrawing},
     {CommandIds::kPointEditTool, &CMainFrame::OnPointEditTool, &CMainFrame::HasDrawing},
@@ -376,6 +396,15 @@ bool CMainFrame::CanConvert(UINT) const {
     return m_document && m_document->CanConvert();
 }
 
+bool CMainFrame::CanRedlineKind(UINT id) const {
+    return m_view->CanStartRedlineKind(id);
+}
+
+// The palette edits a selected markup only when it is opened for it.
+bool CMainFrame::CanShowProperties(UINT) const {
+    return m_view->CanEditSelection() && !CRedlinePalette::Current();
+}
+
 bool CMainFrame::CanUndo(UINT) const {
     return m_document && m_document->m_undo.CanUndo();
 }
@@ -444,16 +473,20 @@ void CMainFrame::OnSelectTool(UINT) {
     m_view->OnSelectTool();
 }
 
+// Moving and reshaping work on the selection, not on the palette's style.
 void CMainFrame::OnMoveTool(UINT) {
     m_view->OnMoveTool();
+    m_view->CloseRedlinePalette();
 }
 
 void CMainFrame::OnPointEditTool(UINT) {
     m_view->OnPointEditTool();
+    m_view->CloseRedlinePalette();
 }
 
 void CMainFrame::OnMeasureTool(UINT) {
     m_view->OnMeasureTool();
+    m_view->ResetRedlinePalette();
 }
 
 // Both workers empty the document, so the open drawing is closed first.
@@ -537,7 +570,24 @@ void CMainFrame::OnConvertToOwn(UINT) {
     UpdateTitle();
 }
 
+void CMainFrame::OnRedlineKind(UINT id) {
+    m_view->OnRedlineKind(id);
+}
+
+void CMainFrame::OnLastRedlineTool(UINT) {
+    m_view->OnLastRedlineTool();
+}
+
+void CMainFrame::OnProperties(UINT) {
+    m_view->EditSelectionInPalette();
+}
+
 void CMainFrame::ShowChangedRedlines() {
+    // The objects the palette showed may have been replaced.
+    if (CRedlinePalette* palette = CRedlinePalette::Current()) {
+        palette->m_selected = nullptr;
+        palette->ShowSelectionStyle();
+    }
     m_view->Redraw();
     m_wndLayerBar->FillLayers();
     UpdateBars();

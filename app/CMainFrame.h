@@ -103,6 +103,9 @@ private:
     void OnWindowZoomTool(UINT id);
     void OnPreviousView(UINT id);
     void OnRedraw(UINT id);
+    void OnRedlineKind(UINT id);
+    void OnLastRedlineTool(UINT id);
+    void OnProperties(UINT id);
     void OnSelectTool(UINT id);
     void OnMoveTool(UINT id);
     void OnPointEditTool(UINT id);
@@ -129,6 +132,8 @@ private:
     void OnHollowOut(UINT id);
     // Enablers of the routes.
     bool Always(UINT) const { return true; }
+    bool CanRedlineKind(UINT id) const;
+    bool CanShowProperties(UINT id) const;
     bool HasRecentFile(UINT id) const;
     bool HasDrawing(UINT id) const;
     // Printing also needs the menu, as the print dialog's own commands do.

@@ -1,4 +1,5 @@
 #include "app/CZumeoApp.h"
+#include "app/CPaletteStyle.h"
 
 #include "app/CCommandLineInfo.h"
 #include "app/CDrawingOpener.h"
@@ -33,23 +34,12 @@ namespace {
 CZumeoApp* g_app = nullptr;
 
 constexpr UINT kShiftJisCharset = 128;
-// "¶" in CP932: a multi-line text kept on one line.
-constexpr const char* kPilcrow = "\x81\xF7";
 
 constexpr const char* kFileSection = "FILE";
 constexpr const char* kPathKey = "PATH";
 
 CString FromUtf8(const char* text) {
     return CString(Cp932::FromUtf8(text));
-}
-
-void ReplaceAll(CString& text, const char* from, const char* to) {
-    std::string value = text.c_str();
-    const std::string what = from;
-    for (std::size_t pos = value.find(what); pos != std::string::npos;
-         pos = value.find(what, pos + std::char_traits<char>::length(to)))
-        value.replace(pos, what.size(), to);
-    text = CString(value);
 }
 
 } // namespace
@@ -138,11 +128,8 @@ void CZumeoApp::SaveSettings() {
 
 void CZumeoApp::AddRecentText(std::vector<CString>& list, CString text, bool joinLines,
                               bool acceptEmpty) {
-    if (joinLines) {
-        ReplaceAll(text, "\r\n", kPilcrow);
-        ReplaceAll(text, "\n", kPilcrow);
-        ReplaceAll(text, "\r", kPilcrow);
-    }
+    if (joinLines)
+        text = PilcrowText::Encode(text);
     if (text.IsEmpty() && !acceptEmpty)
         return;
     if (!list.empty() && list.front() == text)

@@ -49,6 +49,7 @@ public:
     // The character set of an installed face; 128 (Shift-JIS) for a face
     // that is not installed.
     UINT GetFontCharSet(const CString& face) const;
+    const std::vector<CString>& GetFontNames() const { return m_fontNames; }
     // The program's version as "major.minor.patch.build".
     static QString GetFileVersionString();
 

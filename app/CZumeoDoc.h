@@ -152,6 +152,11 @@ public:
     void SetFontCharSetSource(std::function<UINT(const CString&)> source) {
         m_fontCharSet = std::move(source);
     }
+    // The character set of a face by that source; Shift-JIS without one.
+    UINT FontCharSet(const CString& face) const {
+        return m_fontCharSet ? m_fontCharSet(face) : kShiftJisCharSet;
+    }
+    static constexpr UINT kShiftJisCharSet = 128;
 
     enum OpenState { kOpenNew = 0, kOpenOwnFile = 1, kOpenImported = 2, kOpenBaseImage = 3 };
     int m_openState = kOpenNew;

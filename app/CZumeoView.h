@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class CDC;
 class CDrawDefaults;
@@ -74,6 +75,57 @@ public:
         m_onStatusText = std::move(handler);
     }
     CZumeoDoc* GetDocument() const { return m_document; }
+
+    // ---- The redline tools and the palette.
+
+    // The redline-kind commands in menu order, and the kind of each; -1
+    // for another id.
+    static std::vector<UINT> RedlineCommandIds();
+    static int RedlineKindOfCommand(UINT id);
+    // Enabled on a drawing when the kind's markup class is in the program.
+    bool CanStartRedlineKind(UINT id) const;
+    bool IsRedlineKindChecked(UINT id) const;
+    // A redline-kind command: the redlines shown, the kind stored, the
+    // palette opened anew with the kind's stored style.
+    void OnRedlineKind(UINT id);
+    // The tool-bar button: the palette again for the last tool.
+    void OnLastRedlineTool();
+    // TRUE when the redlines are shown, or the user agreed to show them.
+    BOOL EnsureRedlinesVisible();
+    // Opens the palette for the kind (-1: none), or shows the open one; 0
+    // when the user declined to draw on a read-only drawing.
+    int BeginRedlineTool(int kind);
+    // The palette in edit mode on the selection: the selected markup when
+    // it is the only one. An empty selection only resets an open palette;
+    // 0 then.
+    int EditSelectionInPalette();
+    // The image tool asks for its picture at once; without one the palette
+    // has no kind and the view no tool.
+    void AskForImage();
+    // The palette shows no markup and no kind, in draw mode.
+    void ResetRedlinePalette();
+    // The palette's size presets follow new text and arrow sizes of the
+    // settings, and its sizes and style display follow them.
+    void RefreshPaletteSizes();
+    // Saves and closes the palette; 0 when none was open.
+    int CloseRedlinePalette();
+    // Draws the rubber band of the markup in progress at the last mouse
+    // point again (XOR: before and after a style change).
+    void RedrawPendingTrack();
+    // Lets the markup fit its label to the box frame again.
+    void RelayoutMarkLabel(CRukEntity* markup, int boxFrame);
+    // The markup in progress goes.
+    void CancelPendingMarkup();
+    // The window pixels of a size given as a multiple of the drawing unit
+    // (a label's text height) at the view's zoom and text scale; 0 while
+    // the view has no drawing area.
+    int LogicalToDeviceSize(double value) const;
+    // The layer bar's redline boxes: blinking off and, unless keep is set,
+    // the redlines shown.
+    void SetLayerBoxesHandler(std::function<void(bool keep)> handler) {
+        m_onResetLayerBoxes = std::move(handler);
+    }
+    const CDrawDefaults& Settings() const { return m_settings; }
 
     // ---- Mapping.
 
@@ -447,6 +499,7 @@ private:
     QBasicTimer m_selectionBlink;
     QBasicTimer m_highlightBlink;
     int m_selectionBlinkPeriod = 0;
+    std::function<void(bool)> m_onResetLayerBoxes;
     // 1 while the highlight blink shows the drawing without its redlines.
     int m_highlightPhase = 0;
     // A right press asked for the context menu that follows it.

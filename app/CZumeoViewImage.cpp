@@ -1,5 +1,6 @@
 // The view's placed image redline: the picture asked for, measured and
 // handed to the markup that the next click places.
+#include "app/CRedlinePalette.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "app/PathFunctions.h"
@@ -73,6 +74,8 @@ BOOL CZumeoView::InsertImage() {
         return FALSE;
     const QString chosen = dialog.ChosenPath();
     if (chosen.isEmpty())
+        return FALSE;
+    if (CRedlinePalette* palette = CRedlinePalette::Current(); palette && !palette->ValidatePage())
         return FALSE;
     const CString path = CString::FromFilePath(chosen);
     CProfile::WriteProfilePath(kImageSection, kPathKey, GetFileDir(path));

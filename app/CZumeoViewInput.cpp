@@ -2,6 +2,7 @@
 // work of the tool modes.
 
 #include "app/CPointSnap.h"
+#include "app/CRedlinePalette.h"
 #include "app/CRukClickGroup.h"
 #include "app/CRukMeasureTracker.h"
 #include "app/CRukMove.h"
@@ -210,6 +211,10 @@ void CZumeoView::OnLButtonDown(UINT flags, POINT point) {
 }
 
 void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
+    // The palette's style becomes the document's before a markup is made;
+    // a style it refuses makes none.
+    if (CRedlinePalette* palette = CRedlinePalette::Current(); palette && !palette->ValidatePage())
+        return;
     // A picture is placed only after InsertImage has asked for its file.
     if ((m_document->m_markupKind == kNoteTool && m_document->m_noteText.IsEmpty()) ||
         m_document->m_markupKind == kImageTool)
@@ -222,6 +227,8 @@ void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
         markup->SetEndMarkFlag(m_document->m_style.m_labelFrame != 0 ? 1 : 0);
     if (!m_document->m_fontFace.IsEmpty())
         markup->SetFaceName(m_document->m_fontFace);
+    markup->SetCharSet(static_cast<int>(m_document->FontCharSet(markup->GetFaceName())));
+    markup->SetPolyMode(m_document->m_style.m_redPolyMode);
     CImageDC dc(m_surface);
     PrepareDC(&dc);
     const POINT point = ToDrawing(viewPoint);

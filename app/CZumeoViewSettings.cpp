@@ -21,6 +21,7 @@ void CZumeoView::DoSettingsDialog(int firstPage) {
             ZoomFit(m_settings.m_useSheetExtent);
         }
         m_document->RecalcMarkupSizes(m_settings);
+        RefreshPaletteSizes();
     }
     Redraw();
 }

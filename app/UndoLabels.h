@@ -13,6 +13,9 @@ inline CString Move() {
 inline CString Extend() {
     return CString::FromUtf8("コントロールの拡張");
 }
+inline CString Modify() {
+    return CString::FromUtf8("コントロールの修正");
+}
 inline CString Delete() {
     return CString::FromUtf8("コントロールの削除");
 }

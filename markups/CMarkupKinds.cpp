@@ -58,9 +58,21 @@ bool CMarkupKinds::IsClosed(int kind) {
     return row && row->m_closed;
 }
 
+namespace {
+
+const CRuntimeClass* ToolClass(int tool) {
+    const CMarkupKindRow* row = CMarkupKinds::FindTool(tool);
+    return row ? CRuntimeClass::FromName(row->m_className) : nullptr;
+}
+
+} // namespace
+
+bool CMarkupKinds::HasToolClass(int tool) {
+    return ToolClass(tool) != nullptr;
+}
+
 CRukMark* CMarkupKinds::CreateForTool(int tool) {
-    const CMarkupKindRow* row = FindTool(tool);
-    const CRuntimeClass* runtimeClass = row ? CRuntimeClass::FromName(row->m_className) : nullptr;
+    const CRuntimeClass* runtimeClass = ToolClass(tool);
     if (!runtimeClass)
         return nullptr;
     CObject* object = runtimeClass->CreateObject();

@@ -29,4 +29,6 @@ public:
     // A new empty markup of the tool's class; null when no such class is
     // linked into the program.
     static CRukMark* CreateForTool(int tool);
+    // Whether the tool's class is linked into the program.
+    static bool HasToolClass(int tool);
 };

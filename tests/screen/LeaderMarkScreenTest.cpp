@@ -1,18 +1,27 @@
 // A reviewer's round trip on a real X display (run under xvfb-run): open a
-// DXF drawing, draw a leader mark with a label, save with Ctrl+S, open the
-// drawing again and see the mark.
+// DXF drawing, open the redline palette from the tool bar, choose a leader
+// text style there, draw the mark, save with Ctrl+S, open the drawing again
+// and see the mark in that style.
 #include "ScreenSupport.h"
 #include "app/CMainFrame.h"
+#include "app/CRedTabCtrl.h"
+#include "app/CRedTextPage.h"
+#include "app/CRedlineDlg.h"
+#include "app/CRedlinePalette.h"
 #include "app/CSplashWnd.h"
+#include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
+#include "controls/CHoverButton.h"
 #include "entities/CRukEntity.h"
 #include "entities/EntityKinds.h"
 #include "markups/CRukMarkEllipse.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -20,6 +29,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -29,8 +39,10 @@
 
 namespace {
 
-// The redline kind of the ellipse leader mark.
-constexpr int kEllipseMark = 0;
+// The style chosen in the palette: red, 0.5 mm, in a rectangle.
+constexpr COLORREF kChosenColour = 0x0000FF;
+constexpr int kChosenWidth = 50;
+constexpr int kRectangleFrame = 2;
 
 void Settle() {
     QDeadlineTimer settle(300);
@@ -72,7 +84,29 @@ const CRukEntity* FindMark(const CZumeoDoc& document) {
     return nullptr;
 }
 
-TEST(LeaderMarkScreenTest, DrawnLabelledMarkIsSavedWithCtrlSAndShownAgain) {
+template <class Widget = QWidget> Widget* Control(const QWidget* parent, int id) {
+    return parent->findChild<Widget*>(QStringLiteral("id_%1").arg(id));
+}
+
+// From the tool bar to a leader text style: the palette, its text page, the
+// ellipse mark, a red pen of 0.5 mm, a rectangle round the label.
+CRedlineDlg* ChooseStyleInPalette(CMainFrame* frame, const CString& label) {
+    frame->ToolBar()->Button(CToolDlgBar::kLastTool)->click();
+    auto* palette = dynamic_cast<CRedlineDlg*>(CRedlinePalette::Current());
+    if (!palette || !WaitFor([&] { return palette->isVisible(); }))
+        return nullptr;
+    QTabBar* tabs = palette->TabCtrl()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    const CRedTextPage* page = palette->TabCtrl()->TextPage();
+    Control<QAbstractButton>(page, 1157)->click();
+    Control<QAbstractButton>(page, 5002)->click();
+    Control<QAbstractButton>(page, 1183)->click();
+    Control<QComboBox>(page, 1045)->setEditText(QStringLiteral("0.50"));
+    Control<QComboBox>(page, 1061)->setEditText(label.ToQString());
+    return palette;
+}
+
+TEST(LeaderMarkScreenTest, MarkDrawnInThePalettesStyleIsSavedWithCtrlSAndShownAgain) {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
         << "run this test under xvfb-run with QT_QPA_PLATFORM=xcb";
     TempProfile profile;
@@ -92,10 +126,9 @@ TEST(LeaderMarkScreenTest, DrawnLabelledMarkIsSavedWithCtrlSAndShownAgain) {
         CZumeoView* view = frame->GetActiveView();
         CZumeoDoc* document = app.GetDocument();
         before = ShownView(frame);
-        // The redline tool of the ellipse mark with the label text.
-        view->m_toolMode = CZumeoView::kToolRedline;
-        document->m_markupKind = kEllipseMark;
-        document->m_noteText = label;
+        ASSERT_NE(ChooseStyleInPalette(frame, label), nullptr);
+        EXPECT_EQ(view->m_toolMode, CZumeoView::kToolRedline);
+        EXPECT_EQ(document->m_markupKind, 0);
         // The leader's end, the shape, the label: three clicks.
         const QPoint centre(view->width() / 2, view->height() / 2);
         for (const QPoint& click : {centre, centre + QPoint(80, -60), centre + QPoint(160, -60)}) {
@@ -103,6 +136,7 @@ TEST(LeaderMarkScreenTest, DrawnLabelledMarkIsSavedWithCtrlSAndShownAgain) {
         }
         ASSERT_NE(FindMark(*document), nullptr);
         EXPECT_EQ(FindMark(*document)->GetLabelText(), label);
+        EXPECT_EQ(FindMark(*document)->GetColor(), kChosenColour);
         EXPECT_EQ(view->m_toolMode, CZumeoView::kToolNone) << "the filed mark is selected";
         EXPECT_EQ(document->m_undo.GetCount(), 1);
 
@@ -120,6 +154,9 @@ TEST(LeaderMarkScreenTest, DrawnLabelledMarkIsSavedWithCtrlSAndShownAgain) {
     const CRukEntity* mark = FindMark(*app.GetDocument());
     ASSERT_NE(mark, nullptr) << "the control file brought the mark back";
     EXPECT_EQ(mark->GetLabelText(), label);
+    EXPECT_EQ(mark->GetColor(), kChosenColour) << "the palette's pen colour was kept";
+    EXPECT_EQ(mark->GetLineWidth(), kChosenWidth);
+    EXPECT_EQ(mark->GetLabelMode(), kRectangleFrame);
     EXPECT_NE(ShownView(frame), before) << "the mark is on the screen";
     EXPECT_TRUE(dialogs.Messages().empty());
     app.ExitInstance();

@@ -1,0 +1,78 @@
+#pragma once
+// The redline palette over the view of ViewFixture (a drawing 1000 units
+// square, so a drawing one unit high), with a scripted dialog service and a
+// profile of its own. Markups of a test class stand in for the real ones.
+#include "app/CRedShapePage.h"
+#include "app/CRedTabCtrl.h"
+#include "app/CRedTextPage.h"
+#include "app/CRedlineDlg.h"
+#include "app/CRedlinePalette.h"
+#include "entities/CRukGroup.h"
+#include "entities/EntityKinds.h"
+#include "tests/app/view/ViewFixture.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempProfile.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+// The control of a palette window or page by its id.
+template <class Widget = QWidget> Widget* Control(const QWidget* parent, int id) {
+    return parent->findChild<Widget*>(QStringLiteral("id_%1").arg(id));
+}
+
+// A markup of any kind code: a group of one line.
+class PaletteMark : public CRukGroup {
+    DECLARE_SERIAL(PaletteMark)
+
+public:
+    PaletteMark() { m_kind = MarkupKind(0x0A); }
+};
+
+class PaletteFixture : public ViewFixture {
+protected:
+    ~PaletteFixture() override {
+        m_view.CloseRedlinePalette();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The palette as a redline command opens it; the drawing is read-only
+    // here, so the question is answered first.
+    CRedlineDlg* Open(int kind) {
+        m_dialogs.Answer(IDYES);
+        m_document.m_markupKind = kind;
+        m_view.CloseRedlinePalette();
+        m_view.BeginRedlineTool(kind);
+        return dynamic_cast<CRedlineDlg*>(CRedlinePalette::Current());
+    }
+
+    // A markup of the kind filed on the layer, its child line across the square.
+    PaletteMark* Mark(int number, const char* layer = "RED") {
+        auto* line = new CRukLine;
+        line->m_layerName = layer;
+        line->m_x2 = 1000;
+        line->m_y2 = 1000;
+        line->m_childFlag = 2;
+        line->RecalcExtents();
+        auto* mark = new PaletteMark;
+        mark->m_kind = MarkupKind(number);
+        mark->m_layerName = layer;
+        mark->AddChild(line);
+        mark->SetChildCount(1);
+        mark->RecalcExtents();
+        m_document.AddMarkup(line);
+        m_document.AddToLayer(line);
+        m_document.AddMarkup(mark);
+        m_document.AddToLayer(mark);
+        m_document.m_topObjects.AddTail(mark);
+        m_document.m_redlineModified = 0;
+        return mark;
+    }
+
+    CString LastMessage() const {
+        return m_dialogs.Messages().empty() ? CString() : m_dialogs.Messages().back().text;
+    }
+
+    TempProfile m_profile;
+    ScriptedDialogs m_dialogs;
+};
