@@ -9,7 +9,6 @@ struct CToolBarState {
     bool m_canUndo = false;
     bool m_canRedo = false;
 
-    // The document's state; the undo history stays empty until the document
-    // keeps one.
+    // The document's state and its undo history.
     static CToolBarState FromDocument(const CZumeoDoc& document);
 };

@@ -1,5 +1,6 @@
 #include "app/CToolBarState.h"
 #include "app/CToolDlgBar.h"
+#include "app/CUndoRecord.h"
 #include "controls/CHoverButton.h"
 #include "tests/app/frame/FrameTestSupport.h"
 
@@ -70,6 +71,21 @@ TEST(ToolBarState, FollowsTheDocument) {
     EXPECT_TRUE(open.m_hasObjects);
     EXPECT_FALSE(open.m_readOnly);
     document.RemoveWorkFile();
+}
+
+// The tool bar's undo and redo buttons once stayed grey after a markup was
+// drawn, because the state never read the document's history.
+TEST(ToolBarState, FollowsTheUndoHistory) {
+    CZumeoDoc document;
+    document.m_undo.Push(new CUndoRecord(&document, "x"));
+    CToolBarState pushed = CToolBarState::FromDocument(document);
+    EXPECT_TRUE(pushed.m_canUndo);
+    EXPECT_FALSE(pushed.m_canRedo);
+
+    ASSERT_EQ(document.m_undo.Undo(), 1);
+    CToolBarState undone = CToolBarState::FromDocument(document);
+    EXPECT_FALSE(undone.m_canUndo);
+    EXPECT_TRUE(undone.m_canRedo);
 }
 
 } // namespace
