@@ -30,6 +30,9 @@ CPainterDC::CPainterDC(QPaintDevice& device, const CDeviceCaps& caps)
         // as plain copies.
         const bool paged = dynamic_cast<QPagedPaintDevice*>(&device) != nullptr;
         m_rasterOps = !paged && m_painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+        // On paper the pixel rule would set dots a printer pixel apart, which
+        // previews and PDF viewers scale away: thin lines go out as lines.
+        m_vectorLines = paged;
     }
 }
 
@@ -133,7 +136,7 @@ void CPainterDC::OnPaintPath(const QPainterPath& path, bool fill, bool stroke) {
     const QPen& pen = StrokePen();
     if (!stroke || pen.style() == Qt::NoPen)
         return;
-    if (pen.width() == 0) {
+    if (pen.width() == 0 && !m_vectorLines) {
         StrokeThin(*mode, pen, [&path](CLineRasterizer& pixels) {
             for (const QPolygonF& figure : path.toSubpathPolygons()) {
                 pixels.StartFigure();
@@ -156,7 +159,7 @@ void CPainterDC::NotePattern(const QBrush& brush) {
 
 void CPainterDC::OnPaintPolyline(const POINT* points, int count) {
     const QPen& pen = StrokePen();
-    if (pen.style() != Qt::NoPen && pen.width() != 0) {
+    if (pen.style() != Qt::NoPen && (pen.width() != 0 || m_vectorLines)) {
         CDC::OnPaintPolyline(points, count);
         return;
     }
@@ -177,7 +180,7 @@ void CPainterDC::OnPaintFigures(const CGdiPath& figures, bool fill, bool stroke)
     const QPen& pen = StrokePen();
     const std::vector<BYTE>& types = figures.Types();
     const bool hollow = !fill || State().brush.lbStyle == BS_NULL;
-    if (!hollow || !stroke || pen.style() == Qt::NoPen || pen.width() != 0 ||
+    if (m_vectorLines || !hollow || !stroke || pen.style() == Qt::NoPen || pen.width() != 0 ||
         std::any_of(types.begin(), types.end(),
                     [](BYTE type) { return (type & ~PT_CLOSEFIGURE) == PT_BEZIERTO; })) {
         CDC::OnPaintFigures(figures, fill, stroke);

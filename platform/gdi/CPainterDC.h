@@ -72,6 +72,7 @@ private:
     bool m_penValid = false;
     bool m_devicePatterns = false;
     bool m_rasterOps = false;
+    bool m_vectorLines = false;
     unsigned m_appliedClip = 0;
     bool m_clipApplied = false;
 };

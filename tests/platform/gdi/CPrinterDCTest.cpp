@@ -12,6 +12,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -116,6 +117,43 @@ TEST_F(CPrinterDCTest, AMaskPrintsAsABlendAndInvertingFeedbackNotAtAll) {
     for (int x = 35; x < 265; x += 10)
         for (int y = 338; y < 430; y += 10)
             ASSERT_EQ(QColor(page.pixel(x, y)), QColor(Qt::white)) << x << "," << y;
+}
+
+// Thin lines once went to paper as rows of printer-pixel dots, which the
+// print preview scaled down to nothing and which made PDFs large.
+TEST_F(CPrinterDCTest, ThinLinesPrintAsLinesThatStayVisibleWhenScaledDown) {
+    {
+        CPrinterDC dc(*m_writer);
+        CPen thin;
+        thin.CreatePen(PS_SOLID, 0, RGB(0, 0, 0));
+        CPen* oldPen = dc.SelectObject(&thin);
+        dc.MoveTo(600, 600);
+        dc.LineTo(3000, 600);
+        const POINT chain[] = {{600, 1200}, {3000, 1200}, {3000, 2400}};
+        dc.Polyline(chain, 3);
+        dc.SelectStockObject(NULL_BRUSH);
+        dc.Rectangle(600, 3000, 3000, 4200);
+        dc.SelectObject(oldPen);
+    }
+    // As lines the page is a kilobyte or so; as one dot per printer pixel
+    // it was over sixty.
+    EXPECT_LT(QFileInfo(Path()).size(), 8000) << "the lines went out as dots";
+    // At 30 dpi a page pixel is twenty printer pixels.
+    const QImage page = RenderPdfPage(Path(), 30);
+    ASSERT_FALSE(page.isNull());
+    const auto darkestInColumn = [&page](int x, int fromY, int toY) {
+        int darkest = 255;
+        for (int y = fromY; y <= toY; ++y)
+            darkest = std::min(darkest, qGray(page.pixel(x, y)));
+        return darkest;
+    };
+    // The page starts at the writer's margins: 10 mm is about 12 page pixels.
+    const int left = 12;
+    const int top = 18;
+    const int x = left + 90;
+    EXPECT_LT(darkestInColumn(x, top + 28, top + 32), 160) << "the line";
+    EXPECT_LT(darkestInColumn(x, top + 58, top + 62), 160) << "the polyline";
+    EXPECT_LT(darkestInColumn(x, top + 148, top + 152), 160) << "the rectangle's edge";
 }
 
 } // namespace
