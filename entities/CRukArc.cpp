@@ -12,6 +12,8 @@
 #include "por/PorRecords.h"
 #include "settings/CDrawDefaults.h"
 
+#include <algorithm>
+
 IMPLEMENT_SERIAL(CRukArc, CObject, VERSIONABLE_SCHEMA | 2)
 
 namespace {
@@ -55,6 +57,17 @@ std::vector<POINT> CRukArc::Chain(int step) const {
 
 std::vector<POINT> CRukArc::Outline() const {
     return Chain(StepFor(GetRadius()));
+}
+
+std::optional<RECT> CRukArc::OutlineBox() const {
+    std::optional<RECT> box = CRukCircle::OutlineBox();
+    for (const POINT end : {POINT{m_x1, m_y1}, POINT{m_x2, m_y2}}) {
+        box->left = std::min(box->left, end.x);
+        box->top = std::min(box->top, end.y);
+        box->right = std::max(box->right, end.x);
+        box->bottom = std::max(box->bottom, end.y);
+    }
+    return box;
 }
 
 void CRukArc::RecalcExtents() {

@@ -32,6 +32,8 @@ public:
 
 protected:
     std::vector<POINT> Outline() const override;
+    // The circle's square and the two ends, which the chain holds as given.
+    std::optional<RECT> OutlineBox() const override;
     bool IsClosed() const override { return false; }
 
 private:

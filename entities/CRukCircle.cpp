@@ -107,6 +107,16 @@ std::vector<POINT> CRukCircle::Outline() const {
     return ring;
 }
 
+std::optional<RECT> CRukCircle::OutlineBox() const {
+    const int radius = GetRadius();
+    const POINT center = GetCircleCenter();
+    const auto at = [](LONG value, int offset) {
+        return TruncInt(static_cast<double>(value) + offset);
+    };
+    return RECT{at(center.x, -radius), at(center.y, -radius), at(center.x, radius),
+                at(center.y, radius)};
+}
+
 std::vector<POINT> CRukCircle::GripPoints() const {
     if (!HasCorners())
         return {};

@@ -49,6 +49,8 @@ protected:
     // The closed ring (none for radius 0); an arc's open chain.
     std::vector<POINT> Outline() const override;
     bool IsClosed() const override { return true; }
+    // The square of the ring: its points lie within the radius of the centre.
+    std::optional<RECT> OutlineBox() const override;
     // The four grip points in drawing units.
     std::vector<POINT> GripPoints() const;
 };

@@ -313,6 +313,18 @@ BOOL CDC::Polyline(const POINT* points, int count) {
     return TRUE;
 }
 
+bool CDC::SetsNoPixelWithin(POINT corner, POINT opposite, bool closed) {
+    if (m_pathState == PathState::Open)
+        return false;
+    const POINT a = ToDevice(corner.x, corner.y);
+    const POINT b = ToDevice(opposite.x, opposite.y);
+    return a.x == b.x && a.y == b.y && PaintsNothingForPoint(closed);
+}
+
+bool CDC::PaintsNothingForPoint(bool) {
+    return false;
+}
+
 void CDC::OnPaintPolyline(const POINT* points, int count) {
     CGdiPath chain;
     chain.AddPolyline(points, count);

@@ -116,6 +116,12 @@ public:
     BOOL Rectangle(const RECT* rect);
     virtual BOOL Ellipse(int left, int top, int right, int bottom);
     BOOL Ellipse(const RECT* rect);
+    // Whether a Polygon (closed) or Polyline whose points all lie in the
+    // logical box between the corners would set no pixel: the box falls on
+    // one device pixel, so none of its segments has a length, and neither
+    // the pen nor the brush paints such a figure. Lets a caller skip
+    // computing a figure that would leave the device as it is.
+    bool SetsNoPixelWithin(POINT corner, POINT opposite, bool closed);
 
     // Pixels: the colour set, or CLR_INVALID outside the device or the clip.
     virtual COLORREF SetPixel(int x, int y, COLORREF color);
@@ -203,6 +209,10 @@ protected:
     // stroked with the current pen. This base hands them on as painter paths.
     virtual void OnPaintFigures(const CGdiPath& figures, bool fill, bool stroke);
     virtual void OnPaintPolyline(const POINT* points, int count);
+    // Whether a figure of segments without length, filled when closed,
+    // leaves the device as it is with the current pen and brush. No, unless
+    // the context knows how it paints: others keep every call.
+    virtual bool PaintsNothingForPoint(bool closed);
     virtual void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                             QPainter::CompositionMode mode);
     virtual BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,

@@ -470,4 +470,51 @@ TEST(CRukCircleTest, DrawsItsRingAndFillOnAnImage) {
     EXPECT_EQ(At(image, 40, 30), 0xFFFFFFu);
 }
 
+// A context that draws every figure, as one that cannot tell which leave
+// the device alone.
+class DrawingEveryFigure : public CImageDC {
+public:
+    using CImageDC::CImageDC;
+
+protected:
+    bool PaintsNothingForPoint(bool) override { return false; }
+};
+
+// Rings and arcs from under a pixel to a few pixels across, at every offset
+// to the pixel edges, painted at view scales that shrink them.
+QImage SmallConics(double scale, bool everyFigure) {
+    QImage image(300, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    FakeDocument document;
+    CDrawDefaults settings;
+    settings.m_bkColor = 0xFFFFFF;
+    const RECT clip{0, 0, 300, 300};
+    std::unique_ptr<CImageDC> dc = everyFigure ? std::make_unique<DrawingEveryFigure>(image)
+                                               : std::make_unique<CImageDC>(image);
+    for (int i = 0; i < 400; ++i) {
+        const int cx = 7 + (i % 20) * 29 + i % 7;
+        const int cy = 7 + (i / 20) * 29 + i % 5;
+        const int radius = 1 + i % 13;
+        if (i % 3 == 0) {
+            CRukArc arc = ArcOf(cx, cy, radius, {cx + radius, cy}, {cx, cy - radius});
+            arc.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, clip);
+        } else {
+            CRukCircle circle = Around<CRukCircle>(cx, cy, radius);
+            circle.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, clip);
+        }
+    }
+    return image;
+}
+
+TEST(CRukCircleTest, RingsUnderAPixelPaintAsTheirFullOutline) {
+    for (const double scale : {0.05, 0.1, 0.3, 0.5}) {
+        SCOPED_TRACE(scale);
+        const QImage skipping = SmallConics(scale, false);
+        EXPECT_EQ(skipping, SmallConics(scale, true));
+        QImage blank(skipping.size(), skipping.format());
+        blank.fill(Qt::white);
+        EXPECT_NE(skipping, blank);
+    }
+}
+
 } // namespace
