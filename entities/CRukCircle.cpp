@@ -3,12 +3,14 @@
 #include "entities/CCurveChain.h"
 #include "entities/CEntityBody.h"
 #include "entities/CEntityDocument.h"
+#include "entities/CPixelRunChain.h"
 #include "entities/EntityKinds.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/win/Cursors.h"
 #include "por/PorRecord.h"
 #include "por/PorRecords.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -115,6 +117,25 @@ std::optional<RECT> CRukCircle::OutlineBox() const {
     };
     return RECT{at(center.x, -radius), at(center.y, -radius), at(center.x, radius),
                 at(center.y, radius)};
+}
+
+bool CRukCircle::PixelOutline(const CDC& dc, int originX, int originY, double scale,
+                              std::vector<POINT>& chain) const {
+    CPixelRunChain runs(dc, chain);
+    const int radius = GetRadius();
+    if (radius <= 0)
+        return true;
+    const int step = StepFor(radius);
+    const POINT center = GetCircleCenter();
+    const auto sample = [&](int index) {
+        const POINT point = OnCircle(center, radius, index * step);
+        return ToViewPoint(point.x, point.y, originX, originY, scale);
+    };
+    const int quarter = 90 / step;
+    const int last = 360 / step - 1;
+    for (int first = 0; first <= last; first += quarter)
+        runs.AddMonotonic(first, std::min(first + quarter, last), sample);
+    return true;
 }
 
 std::vector<POINT> CRukCircle::GripPoints() const {

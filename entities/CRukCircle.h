@@ -51,6 +51,9 @@ protected:
     bool IsClosed() const override { return true; }
     // The square of the ring: its points lie within the radius of the centre.
     std::optional<RECT> OutlineBox() const override;
+    // The ring a quarter at a time: each quarter runs one way in x and y.
+    bool PixelOutline(const CDC& dc, int originX, int originY, double scale,
+                      std::vector<POINT>& chain) const override;
     // The four grip points in drawing units.
     std::vector<POINT> GripPoints() const;
 };

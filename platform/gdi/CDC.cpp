@@ -313,15 +313,17 @@ BOOL CDC::Polyline(const POINT* points, int count) {
     return TRUE;
 }
 
-bool CDC::SetsNoPixelWithin(POINT corner, POINT opposite, bool closed) {
-    if (m_pathState == PathState::Open)
-        return false;
-    const POINT a = ToDevice(corner.x, corner.y);
-    const POINT b = ToDevice(opposite.x, opposite.y);
-    return a.x == b.x && a.y == b.y && PaintsNothingForPoint(closed);
+bool CDC::DropsRepeatedPixels(bool closed) {
+    return m_pathState != PathState::Open && IgnoresEmptySegments(closed);
 }
 
-bool CDC::PaintsNothingForPoint(bool) {
+bool CDC::SetsNoPixelWithin(POINT corner, POINT opposite, bool closed) {
+    const POINT a = ToDevice(corner.x, corner.y);
+    const POINT b = ToDevice(opposite.x, opposite.y);
+    return a.x == b.x && a.y == b.y && DropsRepeatedPixels(closed);
+}
+
+bool CDC::IgnoresEmptySegments(bool) {
     return false;
 }
 

@@ -116,12 +116,16 @@ public:
     BOOL Rectangle(const RECT* rect);
     virtual BOOL Ellipse(int left, int top, int right, int bottom);
     BOOL Ellipse(const RECT* rect);
-    // Whether a Polygon (closed) or Polyline whose points all lie in the
-    // logical box between the corners would set no pixel: the box falls on
-    // one device pixel, so none of its segments has a length, and neither
-    // the pen nor the brush paints such a figure. Lets a caller skip
-    // computing a figure that would leave the device as it is.
+    // Whether points of a Polygon (closed) or Polyline that fall on the
+    // device pixel of the point before them may be left out without changing
+    // what is painted: with the current pen and brush, segments without
+    // length add nothing. Lets a caller skip computing such points.
+    bool DropsRepeatedPixels(bool closed);
+    // Whether such a figure whose points all lie in the logical box between
+    // the corners would set no pixel: the box falls on one device pixel.
     bool SetsNoPixelWithin(POINT corner, POINT opposite, bool closed);
+    // The device pixel a logical point is painted at.
+    POINT PixelOf(POINT logical) const { return ToDevice(logical.x, logical.y); }
 
     // Pixels: the colour set, or CLR_INVALID outside the device or the clip.
     virtual COLORREF SetPixel(int x, int y, COLORREF color);
@@ -209,10 +213,10 @@ protected:
     // stroked with the current pen. This base hands them on as painter paths.
     virtual void OnPaintFigures(const CGdiPath& figures, bool fill, bool stroke);
     virtual void OnPaintPolyline(const POINT* points, int count);
-    // Whether a figure of segments without length, filled when closed,
-    // leaves the device as it is with the current pen and brush. No, unless
-    // the context knows how it paints: others keep every call.
-    virtual bool PaintsNothingForPoint(bool closed);
+    // Whether segments without length add nothing to a figure painted with
+    // the current pen and brush (filled when closed). No, unless the context
+    // knows how it paints: others keep every call.
+    virtual bool IgnoresEmptySegments(bool closed);
     virtual void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                             QPainter::CompositionMode mode);
     virtual BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,

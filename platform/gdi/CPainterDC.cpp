@@ -137,7 +137,7 @@ void CPainterDC::OnPaintPolyline(const POINT* points, int count) {
     });
 }
 
-bool CPainterDC::PaintsNothingForPoint(bool closed) {
+bool CPainterDC::IgnoresEmptySegments(bool closed) {
     // Thin lines set no pixel for a segment without length; wider pens
     // and brushes are left to the painter.
     const QPen& pen = StrokePen();

@@ -20,6 +20,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -477,43 +478,62 @@ public:
     using CImageDC::CImageDC;
 
 protected:
-    bool PaintsNothingForPoint(bool) override { return false; }
+    bool IgnoresEmptySegments(bool) override { return false; }
 };
 
-// Rings and arcs from under a pixel to a few pixels across, at every offset
-// to the pixel edges, painted at view scales that shrink them.
-QImage SmallConics(double scale, bool everyFigure) {
-    QImage image(300, 300, QImage::Format_RGB32);
+// Rings and arcs from under a pixel to the whole image across, at many
+// offsets to the pixel edges, arcs from every quarter to every other,
+// painted at view scales that shrink and grow them.
+QImage Conics(double scale, bool everyFigure) {
+    QImage image(240, 240, QImage::Format_RGB32);
     image.fill(Qt::white);
     FakeDocument document;
     CDrawDefaults settings;
     settings.m_bkColor = 0xFFFFFF;
-    const RECT clip{0, 0, 300, 300};
+    const RECT clip{0, 0, 240, 240};
     std::unique_ptr<CImageDC> dc = everyFigure ? std::make_unique<DrawingEveryFigure>(image)
                                                : std::make_unique<CImageDC>(image);
-    for (int i = 0; i < 400; ++i) {
+    const auto on = [](int cx, int cy, int radius, int degrees) {
+        const double angle = degrees * kDegToRad;
+        return POINT{cx + static_cast<LONG>(std::lround(radius * std::cos(angle))),
+                     cy + static_cast<LONG>(std::lround(radius * std::sin(angle)))};
+    };
+    for (int i = 0; i < 300; ++i) {
         const int cx = 7 + (i % 20) * 29 + i % 7;
         const int cy = 7 + (i / 20) * 29 + i % 5;
-        const int radius = 1 + i % 13;
         if (i % 3 == 0) {
-            CRukArc arc = ArcOf(cx, cy, radius, {cx + radius, cy}, {cx, cy - radius});
+            const int radius = 5 + i * 37 % 300;
+            CRukArc arc =
+                ArcOf(cx, cy, radius, on(cx, cy, radius, i * 53), on(cx, cy, radius, i * 97));
             arc.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, clip);
         } else {
+            const int radius = i % 4 == 0 ? 150 + i * 3 : 1 + i % 13;
             CRukCircle circle = Around<CRukCircle>(cx, cy, radius);
             circle.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, clip);
         }
     }
+    // Short arcs across each quarter's turn, where a column or row is met
+    // only for some degrees.
+    for (int i = 0; i < 800; ++i) {
+        const int cx = 11 + (i % 40) * 31 + i % 9;
+        const int cy = 13 + (i / 40) * 43 + i % 11;
+        const int radius = 20 + i * 13 % 90;
+        const int turn = i % 4 * 90;
+        CRukArc arc = ArcOf(cx, cy, radius, on(cx, cy, radius, turn - 10 - i % 30),
+                            on(cx, cy, radius, turn + 10 + i % 40));
+        arc.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, clip);
+    }
     return image;
 }
 
-TEST(CRukCircleTest, RingsUnderAPixelPaintAsTheirFullOutline) {
-    for (const double scale : {0.05, 0.1, 0.3, 0.5}) {
+TEST(CRukCircleTest, RingsAndArcsPaintAsEveryPointOfTheirOutline) {
+    for (const double scale : {0.05, 0.1, 0.3, 0.5, 1.0, 2.5}) {
         SCOPED_TRACE(scale);
-        const QImage skipping = SmallConics(scale, false);
-        EXPECT_EQ(skipping, SmallConics(scale, true));
-        QImage blank(skipping.size(), skipping.format());
+        const QImage shortened = Conics(scale, false);
+        EXPECT_EQ(shortened, Conics(scale, true));
+        QImage blank(shortened.size(), shortened.format());
         blank.fill(Qt::white);
-        EXPECT_NE(skipping, blank);
+        EXPECT_NE(shortened, blank);
     }
 }
 
