@@ -69,10 +69,12 @@ bool CRukArc::PixelOutline(const CDC& dc, int originX, int originY, double scale
     const auto view = [&](POINT point) {
         return ToViewPoint(point.x, point.y, originX, originY, scale);
     };
-    const int step = StepFor(GetRadius());
+    const int radius = GetRadius();
+    const int step = StepFor(radius);
+    const POINT center = GetCircleCenter();
     const auto [start, end] = Angles();
     const auto sample = [&, start = start](int index) {
-        return view(CirclePoint(start + index * step));
+        return view(RingPoint(center, radius, start + index * step));
     };
     runs.Add(view(POINT{m_x1, m_y1}));
     // Samples 1 to last lie before the end angle; a quarter ends before the

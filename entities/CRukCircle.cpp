@@ -50,12 +50,21 @@ const std::array<UnitPoint, kWholeDegrees>& WholeDegrees() {
     return table;
 }
 
-POINT OnCircle(POINT center, double radius, double degrees) {
-    const bool whole = degrees >= 0 && degrees < kWholeDegrees && degrees == std::floor(degrees);
-    const UnitPoint unit =
-        whole ? WholeDegrees()[static_cast<std::size_t>(degrees)] : Unit(degrees);
+POINT At(POINT center, double radius, const UnitPoint& unit) {
     return POINT{TruncInt(static_cast<double>(center.x) + RndInt(radius * unit.cosine)),
                  TruncInt(static_cast<double>(center.y) + RndInt(radius * unit.sine))};
+}
+
+POINT OnCircle(POINT center, double radius, int degrees) {
+    const bool inTable = degrees >= 0 && degrees < kWholeDegrees;
+    return At(center, radius,
+              inTable ? WholeDegrees()[static_cast<std::size_t>(degrees)] : Unit(degrees));
+}
+
+POINT OnCircle(POINT center, double radius, double degrees) {
+    if (degrees == std::floor(degrees) && degrees >= 0 && degrees < kWholeDegrees)
+        return OnCircle(center, radius, static_cast<int>(degrees));
+    return At(center, radius, Unit(degrees));
 }
 
 } // namespace
@@ -90,6 +99,10 @@ POINT CRukCircle::GetCircleCenter() const {
 
 POINT CRukCircle::CirclePoint(double degrees) const {
     return OnCircle(GetCircleCenter(), GetRadius(), degrees);
+}
+
+POINT CRukCircle::RingPoint(POINT center, int radius, int degrees) {
+    return OnCircle(center, radius, degrees);
 }
 
 int CRukCircle::StepFor(int radius) {

@@ -38,6 +38,8 @@ public:
     POINT GetCircleCenter() const;
     // The point of the circle at that angle in degrees.
     POINT CirclePoint(double degrees) const;
+    // The point of a circle at a whole-degree angle, as CirclePoint gives it.
+    static POINT RingPoint(POINT center, int radius, int degrees);
     // 5 degrees up to a radius of 180 units, else 1.
     static int StepFor(int radius);
 
