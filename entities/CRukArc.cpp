@@ -54,9 +54,11 @@ std::vector<POINT> CRukArc::Chain(int step) const {
     if (!HasCorners())
         return chain;
     const auto [start, end] = Angles();
+    const POINT center = GetCircleCenter();
+    const int radius = GetRadius();
     chain.push_back(POINT{m_x1, m_y1});
     for (int angle = start + step; angle < end; angle += step)
-        chain.push_back(CirclePoint(angle));
+        chain.push_back(RingPoint(center, radius, angle));
     chain.push_back(POINT{m_x2, m_y2});
     return chain;
 }
