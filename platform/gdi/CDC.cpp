@@ -137,10 +137,6 @@ int CDC::GetDeviceCaps(int index) const {
     return AttributeDC().m_device.Get(index);
 }
 
-POINT CDC::ToDevice(int x, int y) const {
-    return m_state.mapping.ToDevice(POINT{x, y});
-}
-
 std::vector<POINT> CDC::ToDevice(const POINT* points, int count) const {
     std::vector<POINT> device(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)

@@ -246,7 +246,7 @@ protected:
 private:
     enum class PathState { None, Open, Closed };
 
-    POINT ToDevice(int x, int y) const;
+    POINT ToDevice(int x, int y) const { return m_state.mapping.ToDevice(POINT{x, y}); }
     std::vector<POINT> ToDevice(const POINT* points, int count) const;
     QRect DeviceRect(int left, int top, int right, int bottom) const;
     Qt::FillRule FillRule() const;

@@ -19,13 +19,6 @@ LONG Round(double value) {
     return ClampToLong(std::floor(value + 0.5));
 }
 
-// Device coordinates stay within GDI's 27 bits, so that their differences
-// and the painting arithmetic cannot overflow.
-LONG RoundToDevice(double value) {
-    constexpr double limit = (1 << 27) - 1;
-    return Round(std::clamp(value, -limit, limit));
-}
-
 // a * b / c rounded to the nearest integer, halves away from zero; -1 when c
 // is 0 or the result leaves the LONG range.
 LONG MulDiv(LONG a, LONG b, LONG c) {
@@ -49,10 +42,6 @@ LONG WithSignOf(LONG magnitude, LONG sign) {
 bool IsValidExtent(SIZE extent) {
     constexpr LONG lowest = std::numeric_limits<LONG>::min();
     return extent.cx != 0 && extent.cy != 0 && extent.cx != lowest && extent.cy != lowest;
-}
-
-double Transform(LONG value, LONG fromOrigin, LONG fromExtent, LONG toExtent, LONG toOrigin) {
-    return (static_cast<double>(value) - fromOrigin) * toExtent / fromExtent + toOrigin;
 }
 
 } // namespace
@@ -140,13 +129,6 @@ void CMapping::AdjustIsotropic() {
         const double shrunk = windowY * viewportX * m_dpiY / (windowX * m_dpiX);
         m_viewportExt.cy = WithSignOf(std::max<LONG>(Round(shrunk), 1), m_viewportExt.cy);
     }
-}
-
-POINT CMapping::ToDevice(POINT logical) const {
-    return POINT{RoundToDevice(Transform(logical.x, m_windowOrg.x, m_windowExt.cx, m_viewportExt.cx,
-                                         m_viewportOrg.x)),
-                 RoundToDevice(Transform(logical.y, m_windowOrg.y, m_windowExt.cy, m_viewportExt.cy,
-                                         m_viewportOrg.y))};
 }
 
 POINT CMapping::ToLogical(POINT device) const {

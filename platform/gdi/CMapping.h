@@ -7,6 +7,9 @@
 
 #include "platform/gdi/CDeviceCaps.h"
 
+#include <algorithm>
+#include <cmath>
+
 class CMapping {
 public:
     explicit CMapping(const CDeviceCaps& device);
@@ -30,7 +33,13 @@ public:
     bool SetWindowExt(SIZE extent);
     bool SetViewportExt(SIZE extent);
 
-    POINT ToDevice(POINT logical) const;
+    // Inline: every drawn point passes here.
+    POINT ToDevice(POINT logical) const {
+        return POINT{DeviceCoordinate(logical.x, m_windowOrg.x, m_windowExt.cx, m_viewportExt.cx,
+                                      m_viewportOrg.x),
+                     DeviceCoordinate(logical.y, m_windowOrg.y, m_windowExt.cy, m_viewportExt.cy,
+                                      m_viewportOrg.y)};
+    }
     POINT ToLogical(POINT device) const;
     SIZE SizeToDevice(SIZE logical) const;
     SIZE SizeToLogical(SIZE device) const;
@@ -44,6 +53,20 @@ public:
     bool IsMirrored() const;
 
 private:
+    // One axis from one space to the other.
+    static double Transform(LONG value, LONG fromOrigin, LONG fromExtent, LONG toExtent,
+                            LONG toOrigin) {
+        return (static_cast<double>(value) - fromOrigin) * toExtent / fromExtent + toOrigin;
+    }
+    // One axis to the device, rounded to the nearest unit (halves upwards)
+    // and kept within 27 bits, so that differences and the painting
+    // arithmetic cannot overflow.
+    static LONG DeviceCoordinate(LONG value, LONG fromOrigin, LONG fromExtent, LONG toExtent,
+                                 LONG toOrigin) {
+        constexpr double limit = (1 << 27) - 1;
+        const double mapped = Transform(value, fromOrigin, fromExtent, toExtent, toOrigin);
+        return static_cast<LONG>(std::floor(std::clamp(mapped, -limit, limit) + 0.5));
+    }
     void AdjustIsotropic();
     SIZE MetricWindowExt(double unitsPerMillimetre) const;
 
