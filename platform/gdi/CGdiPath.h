@@ -42,6 +42,7 @@ public:
 
 private:
     void Append(POINT point, BYTE type);
+    void Reserve(int more);
 
     std::vector<POINT> m_points;
     std::vector<BYTE> m_types;
