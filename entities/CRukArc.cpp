@@ -2,6 +2,7 @@
 
 #include "entities/CCurveChain.h"
 #include "entities/CEntityDocument.h"
+#include "entities/CPixelRunChain.h"
 #include "entities/CShapeOutput.h"
 #include "entities/ColorRules.h"
 #include "entities/EntityKinds.h"
@@ -11,6 +12,8 @@
 #include "por/PorRecord.h"
 #include "por/PorRecords.h"
 #include "settings/CDrawDefaults.h"
+
+#include <algorithm>
 
 IMPLEMENT_SERIAL(CRukArc, CObject, VERSIONABLE_SCHEMA | 2)
 
@@ -37,24 +40,73 @@ void CRukArc::Serialize(CArchive& ar) {
         RecalcExtents();
 }
 
-std::vector<POINT> CRukArc::Chain(int step) const {
-    std::vector<POINT> chain;
-    if (!HasCorners())
-        return chain;
+std::pair<int, int> CRukArc::Angles() const {
     const POINT center = GetCircleCenter();
     const int start = TruncInt(GetAngle(center.x, center.y, m_x1, m_y1) * kRadToDeg + 0.5);
     int end = TruncInt(GetAngle(center.x, center.y, m_x2, m_y2) * kRadToDeg + 0.5);
     if (start >= end)
         end += 360;
+    return {start, end};
+}
+
+std::vector<POINT> CRukArc::Chain(int step) const {
+    std::vector<POINT> chain;
+    if (!HasCorners())
+        return chain;
+    const auto [start, end] = Angles();
+    const POINT center = GetCircleCenter();
+    const int radius = GetRadius();
     chain.push_back(POINT{m_x1, m_y1});
     for (int angle = start + step; angle < end; angle += step)
-        chain.push_back(CirclePoint(angle));
+        chain.push_back(RingPoint(center, radius, angle));
     chain.push_back(POINT{m_x2, m_y2});
     return chain;
 }
 
+bool CRukArc::PixelOutline(const CDC& dc, int originX, int originY, double scale,
+                           std::vector<POINT>& chain) const {
+    CPixelRunChain runs(dc, chain);
+    if (!HasCorners())
+        return true;
+    const auto view = [&](POINT point) {
+        return ToViewPoint(point.x, point.y, originX, originY, scale);
+    };
+    const int radius = GetRadius();
+    const int step = StepFor(radius);
+    const POINT center = GetCircleCenter();
+    const auto [start, end] = Angles();
+    const auto sample = [&, start = start](int index) {
+        return view(RingPoint(center, radius, start + index * step));
+    };
+    runs.Add(view(POINT{m_x1, m_y1}));
+    // Samples 1 to last lie before the end angle; a quarter ends before the
+    // next multiple of 90 degrees.
+    const int last = (end - start - 1) / step;
+    for (int first = 1; first <= last;) {
+        const int angle = start + first * step;
+        const int quarter = angle >= 0 ? angle / 90 : -((89 - angle) / 90);
+        const int quarterEnd = (quarter + 1) * 90;
+        const int through = std::min(last, (quarterEnd - start - 1) / step);
+        runs.AddMonotonic(first, through, sample);
+        first = through + 1;
+    }
+    runs.Add(view(POINT{m_x2, m_y2}));
+    return true;
+}
+
 std::vector<POINT> CRukArc::Outline() const {
     return Chain(StepFor(GetRadius()));
+}
+
+std::optional<RECT> CRukArc::OutlineBox() const {
+    std::optional<RECT> box = CRukCircle::OutlineBox();
+    for (const POINT end : {POINT{m_x1, m_y1}, POINT{m_x2, m_y2}}) {
+        box->left = std::min(box->left, end.x);
+        box->top = std::min(box->top, end.y);
+        box->right = std::max(box->right, end.x);
+        box->bottom = std::max(box->bottom, end.y);
+    }
+    return box;
 }
 
 void CRukArc::RecalcExtents() {

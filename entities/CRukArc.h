@@ -6,6 +6,8 @@
 #include "entities/CRukCircle.h"
 #include "entities/CShapeOutput.h"
 
+#include <utility>
+
 class CRukArc : public CRukCircle {
     DECLARE_SERIAL(CRukArc)
 
@@ -32,9 +34,18 @@ public:
 
 protected:
     std::vector<POINT> Outline() const override;
+    // The circle's square and the two ends, which the chain holds as given.
+    std::optional<RECT> OutlineBox() const override;
+    // The ends as given and the circle's points between them a quarter of
+    // the circle at a time.
+    bool PixelOutline(const CDC& dc, int originX, int originY, double scale,
+                      std::vector<POINT>& chain) const override;
     bool IsClosed() const override { return false; }
 
 private:
+    // The whole-degree angles of the start and the end, the end beyond the
+    // start by up to a turn.
+    std::pair<int, int> Angles() const;
     void DrawOpen(CDC* dc, const CDrawDefaults* settings, COLORREF color, int width,
                   const CShapeOutput& output, bool styledPens);
 };

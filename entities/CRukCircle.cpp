@@ -3,12 +3,14 @@
 #include "entities/CCurveChain.h"
 #include "entities/CEntityBody.h"
 #include "entities/CEntityDocument.h"
+#include "entities/CPixelRunChain.h"
 #include "entities/EntityKinds.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/win/Cursors.h"
 #include "por/PorRecord.h"
 #include "por/PorRecords.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -48,12 +50,21 @@ const std::array<UnitPoint, kWholeDegrees>& WholeDegrees() {
     return table;
 }
 
-POINT OnCircle(POINT center, double radius, double degrees) {
-    const bool whole = degrees >= 0 && degrees < kWholeDegrees && degrees == std::floor(degrees);
-    const UnitPoint unit =
-        whole ? WholeDegrees()[static_cast<std::size_t>(degrees)] : Unit(degrees);
+POINT At(POINT center, double radius, const UnitPoint& unit) {
     return POINT{TruncInt(static_cast<double>(center.x) + RndInt(radius * unit.cosine)),
                  TruncInt(static_cast<double>(center.y) + RndInt(radius * unit.sine))};
+}
+
+POINT OnCircle(POINT center, double radius, int degrees) {
+    const bool inTable = degrees >= 0 && degrees < kWholeDegrees;
+    return At(center, radius,
+              inTable ? WholeDegrees()[static_cast<std::size_t>(degrees)] : Unit(degrees));
+}
+
+POINT OnCircle(POINT center, double radius, double degrees) {
+    if (degrees == std::floor(degrees) && degrees >= 0 && degrees < kWholeDegrees)
+        return OnCircle(center, radius, static_cast<int>(degrees));
+    return At(center, radius, Unit(degrees));
 }
 
 } // namespace
@@ -90,6 +101,10 @@ POINT CRukCircle::CirclePoint(double degrees) const {
     return OnCircle(GetCircleCenter(), GetRadius(), degrees);
 }
 
+POINT CRukCircle::RingPoint(POINT center, int radius, int degrees) {
+    return OnCircle(center, radius, degrees);
+}
+
 int CRukCircle::StepFor(int radius) {
     return radius <= kSmallRadius ? 5 : 1;
 }
@@ -105,6 +120,35 @@ std::vector<POINT> CRukCircle::Outline() const {
     for (int angle = 0; angle < 360; angle += step)
         ring.push_back(OnCircle(center, radius, angle));
     return ring;
+}
+
+std::optional<RECT> CRukCircle::OutlineBox() const {
+    const int radius = GetRadius();
+    const POINT center = GetCircleCenter();
+    const auto at = [](LONG value, int offset) {
+        return TruncInt(static_cast<double>(value) + offset);
+    };
+    return RECT{at(center.x, -radius), at(center.y, -radius), at(center.x, radius),
+                at(center.y, radius)};
+}
+
+bool CRukCircle::PixelOutline(const CDC& dc, int originX, int originY, double scale,
+                              std::vector<POINT>& chain) const {
+    CPixelRunChain runs(dc, chain);
+    const int radius = GetRadius();
+    if (radius <= 0)
+        return true;
+    const int step = StepFor(radius);
+    const POINT center = GetCircleCenter();
+    const auto sample = [&](int index) {
+        const POINT point = OnCircle(center, radius, index * step);
+        return ToViewPoint(point.x, point.y, originX, originY, scale);
+    };
+    const int quarter = 90 / step;
+    const int last = 360 / step - 1;
+    for (int first = 0; first <= last; first += quarter)
+        runs.AddMonotonic(first, std::min(first + quarter, last), sample);
+    return true;
 }
 
 std::vector<POINT> CRukCircle::GripPoints() const {

@@ -38,6 +38,8 @@ public:
     POINT GetCircleCenter() const;
     // The point of the circle at that angle in degrees.
     POINT CirclePoint(double degrees) const;
+    // The point of a circle at a whole-degree angle, as CirclePoint gives it.
+    static POINT RingPoint(POINT center, int radius, int degrees);
     // 5 degrees up to a radius of 180 units, else 1.
     static int StepFor(int radius);
 
@@ -49,6 +51,11 @@ protected:
     // The closed ring (none for radius 0); an arc's open chain.
     std::vector<POINT> Outline() const override;
     bool IsClosed() const override { return true; }
+    // The square of the ring: its points lie within the radius of the centre.
+    std::optional<RECT> OutlineBox() const override;
+    // The ring a quarter at a time: each quarter runs one way in x and y.
+    bool PixelOutline(const CDC& dc, int originX, int originY, double scale,
+                      std::vector<POINT>& chain) const override;
     // The four grip points in drawing units.
     std::vector<POINT> GripPoints() const;
 };

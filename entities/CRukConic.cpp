@@ -35,7 +35,26 @@ void CRukConic::Draw(CDC* dc, const std::vector<POINT>& chain) const {
 
 void CRukConic::TraceA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults*,
                        const RECT&, BOOL) {
-    Draw(dc, CCurveChain::ToView(Outline(), originX, originY, scale, dc->IsMetafile()));
+    const bool metafile = dc->IsMetafile();
+    if (!metafile) {
+        // Mapping to the view keeps the order of coordinates, so a box that
+        // falls on one pixel holds the whole outline there: a drawing fitted
+        // into the view has many rings smaller than a pixel.
+        if (const std::optional<RECT> box = OutlineBox()) {
+            const POINT corner = ToViewPoint(box->left, box->top, originX, originY, scale);
+            const POINT opposite = ToViewPoint(box->right, box->bottom, originX, originY, scale);
+            if (dc->SetsNoPixelWithin(corner, opposite, IsClosed()))
+                return;
+        }
+        // One buffer for every conic painted: no chain is allocated per conic.
+        static thread_local std::vector<POINT> chain;
+        if (dc->DropsRepeatedPixels(IsClosed()) &&
+            PixelOutline(*dc, originX, originY, scale, chain)) {
+            Draw(dc, chain);
+            return;
+        }
+    }
+    Draw(dc, CCurveChain::ToView(Outline(), originX, originY, scale, metafile));
 }
 
 void CRukConic::TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults*) {

@@ -6,6 +6,7 @@
 
 #include "entities/CRukEntity.h"
 
+#include <optional>
 #include <vector>
 
 struct PorPen;
@@ -31,6 +32,16 @@ protected:
     // What is drawn, in drawing units; nothing without the four corners.
     virtual std::vector<POINT> Outline() const = 0;
     virtual bool IsClosed() const = 0;
+    // A box in drawing units that holds every point of the outline, where
+    // one is known without computing the outline.
+    virtual std::optional<RECT> OutlineBox() const { return std::nullopt; }
+    // The outline in view units for a context that drops points repeating
+    // the pixel before them, computed only where the pixel changes; false
+    // where the conic has no such shortcut.
+    virtual bool PixelOutline(const CDC&, int /*originX*/, int /*originY*/, double /*scale*/,
+                              std::vector<POINT>& /*chain*/) const {
+        return false;
+    }
     // One polygon for a closed outline, one polyline for an arc.
     void Draw(CDC* dc, const std::vector<POINT>& chain) const;
 

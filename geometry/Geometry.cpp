@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr double kIntMax = static_cast<double>(std::numeric_limits<LONG>::max());
-constexpr double kIntMin = static_cast<double>(std::numeric_limits<LONG>::min());
-
 // The scale of the overflow-safe distance, from the larger coordinate difference.
 double DistanceScale(double m) {
     if (m > 1000000.0)
@@ -43,40 +40,14 @@ LONG AddTruncated(LONG base, double truncated) {
 
 } // namespace
 
-LONG TruncInt(double value) {
-    if (std::isnan(value))
-        return 0;
-    if (value >= kIntMax)
-        return std::numeric_limits<LONG>::max();
-    if (value <= kIntMin)
-        return std::numeric_limits<LONG>::min();
-    return static_cast<LONG>(value);
-}
-
-LONG RndInt(double value) {
-    return TruncInt(value + 0.5);
-}
-
 POINT* ToViewPoint(POINT* out, LONG x, LONG y, LONG ox, LONG oy, double scale) {
     *out = ToViewPoint(x, y, ox, oy, scale);
     return out;
 }
 
-POINT ToViewPoint(LONG x, LONG y, LONG ox, LONG oy, double scale) {
-    // The difference in doubles: exact, and free of int32 overflow.
-    return ToViewPointD(static_cast<double>(x), static_cast<double>(y), ox, oy, scale);
-}
-
 POINT* ToViewPointD(POINT* out, double x, double y, LONG ox, LONG oy, double scale) {
     *out = ToViewPointD(x, y, ox, oy, scale);
     return out;
-}
-
-POINT ToViewPointD(double x, double y, LONG ox, LONG oy, double scale) {
-    POINT p;
-    p.x = RndInt((x - static_cast<double>(ox)) * scale);
-    p.y = RndInt((y - static_cast<double>(oy)) * scale);
-    return p;
 }
 
 POINT FromViewPoint(LONG dx, LONG dy, LONG ox, LONG oy, double scale) {

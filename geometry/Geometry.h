@@ -12,6 +12,9 @@
 
 #include "platform/win/WinTypes.h"
 
+#include <cmath>
+#include <limits>
+
 // A double point: the element of the curve arrays of the Bezier, spline and NURBS classes.
 struct DPOINT {
     double x;
@@ -32,17 +35,35 @@ constexpr double kDegToRad = 0.017453292522222223;
 constexpr double kRadToDeg = 57.29577950560105;
 
 // Truncation toward zero into int32: NaN gives 0, values beyond the range
-// give INT32_MIN or INT32_MAX.
-LONG TruncInt(double value);
+// give INT32_MIN or INT32_MAX. Inline: every drawn point passes here.
+inline LONG TruncInt(double value) {
+    constexpr double highest = static_cast<double>(std::numeric_limits<LONG>::max());
+    constexpr double lowest = static_cast<double>(std::numeric_limits<LONG>::min());
+    if (std::isnan(value))
+        return 0;
+    if (value >= highest)
+        return std::numeric_limits<LONG>::max();
+    if (value <= lowest)
+        return std::numeric_limits<LONG>::min();
+    return static_cast<LONG>(value);
+}
 // rnd(x): x + 0.5 truncated toward zero (saturating as TruncInt).
-LONG RndInt(double value);
+inline LONG RndInt(double value) {
+    return TruncInt(value + 0.5);
+}
 
 // Drawing units -> view units: (rnd((x - ox) * scale), rnd((y - oy) * scale)).
 POINT* ToViewPoint(POINT* out, LONG x, LONG y, LONG ox, LONG oy, double scale);
-POINT ToViewPoint(LONG x, LONG y, LONG ox, LONG oy, double scale);
 // The same for a double point (curve samples).
 POINT* ToViewPointD(POINT* out, double x, double y, LONG ox, LONG oy, double scale);
-POINT ToViewPointD(double x, double y, LONG ox, LONG oy, double scale);
+inline POINT ToViewPointD(double x, double y, LONG ox, LONG oy, double scale) {
+    return POINT{RndInt((x - static_cast<double>(ox)) * scale),
+                 RndInt((y - static_cast<double>(oy)) * scale)};
+}
+inline POINT ToViewPoint(LONG x, LONG y, LONG ox, LONG oy, double scale) {
+    // The difference in doubles: exact, and free of int32 overflow.
+    return ToViewPointD(static_cast<double>(x), static_cast<double>(y), ox, oy, scale);
+}
 
 // View units -> drawing units: (ox + trunc(dx / scale + 0.5), oy + trunc(dy / scale + 0.5)).
 // A scale of 0 saturates.

@@ -191,10 +191,6 @@ int CDC::GetDeviceCaps(int index) const {
     return AttributeDC().m_device.Get(index);
 }
 
-POINT CDC::ToDevice(int x, int y) const {
-    return m_state.mapping.ToDevice(POINT{x, y});
-}
-
 std::vector<POINT> CDC::ToDevice(const POINT* points, int count) const {
     std::vector<POINT> device(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
@@ -395,6 +391,20 @@ BOOL CDC::Polyline(const POINT* points, int count) {
         OnPaintPolyline(device.data(), count);
     }
     return TRUE;
+}
+
+bool CDC::DropsRepeatedPixels(bool closed) {
+    return m_pathState != PathState::Open && IgnoresEmptySegments(closed);
+}
+
+bool CDC::SetsNoPixelWithin(POINT corner, POINT opposite, bool closed) {
+    const POINT a = ToDevice(corner.x, corner.y);
+    const POINT b = ToDevice(opposite.x, opposite.y);
+    return a.x == b.x && a.y == b.y && DropsRepeatedPixels(closed);
+}
+
+bool CDC::IgnoresEmptySegments(bool) {
+    return false;
 }
 
 void CDC::OnPaintPolyline(const POINT* points, int count) {

@@ -130,6 +130,16 @@ public:
     BOOL Rectangle(const RECT* rect);
     virtual BOOL Ellipse(int left, int top, int right, int bottom);
     BOOL Ellipse(const RECT* rect);
+    // Whether points of a Polygon (closed) or Polyline that fall on the
+    // device pixel of the point before them may be left out without changing
+    // what is painted: with the current pen and brush, segments without
+    // length add nothing. Lets a caller skip computing such points.
+    bool DropsRepeatedPixels(bool closed);
+    // Whether such a figure whose points all lie in the logical box between
+    // the corners would set no pixel: the box falls on one device pixel.
+    bool SetsNoPixelWithin(POINT corner, POINT opposite, bool closed);
+    // The device pixel a logical point is painted at.
+    POINT PixelOf(POINT logical) const { return ToDevice(logical.x, logical.y); }
 
     // Pixels: the colour set, or CLR_INVALID outside the device or the clip.
     virtual COLORREF SetPixel(int x, int y, COLORREF color);
@@ -220,6 +230,10 @@ protected:
     // stroked with the current pen. This base hands them on as painter paths.
     virtual void OnPaintFigures(const CGdiPath& figures, bool fill, bool stroke);
     virtual void OnPaintPolyline(const POINT* points, int count);
+    // Whether segments without length add nothing to a figure painted with
+    // the current pen and brush (filled when closed). No, unless the context
+    // knows how it paints: others keep every call.
+    virtual bool IgnoresEmptySegments(bool closed);
     virtual void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                             QPainter::CompositionMode mode);
     virtual BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,
@@ -254,7 +268,7 @@ protected:
 private:
     enum class PathState { None, Open, Closed };
 
-    POINT ToDevice(int x, int y) const;
+    POINT ToDevice(int x, int y) const { return m_state.mapping.ToDevice(POINT{x, y}); }
     std::vector<POINT> ToDevice(const POINT* points, int count) const;
     // The current position and the points in device units; the current
     // position moves to the last point.

@@ -4,7 +4,9 @@
 #include "platform/mfc/Cp932.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <mutex>
 
@@ -29,7 +31,49 @@ bool CFontConverter::IsVertical(const LOGFONT& logFont) {
     return FaceName(logFont).starts_with('@');
 }
 
+namespace {
+
+// Compared byte for byte: the structure has no padding.
+static_assert(sizeof(LOGFONT) == 5 * sizeof(LONG) + 8 + sizeof(LOGFONT::lfFaceName));
+
+// The last fonts converted: a drawing's texts share a few fonts, and making
+// a QFont costs more than finding it here.
+class RecentFonts {
+public:
+    const QFont* Find(const LOGFONT& logFont) const {
+        for (const Entry& entry : m_entries)
+            if (entry.used && std::memcmp(&entry.key, &logFont, sizeof logFont) == 0)
+                return &entry.font;
+        return nullptr;
+    }
+    void Add(const LOGFONT& logFont, const QFont& font) {
+        Entry& entry = m_entries[m_next];
+        entry = Entry{logFont, font, true};
+        m_next = (m_next + 1) % m_entries.size();
+    }
+
+private:
+    struct Entry {
+        LOGFONT key{};
+        QFont font;
+        bool used = false;
+    };
+    std::array<Entry, 16> m_entries;
+    std::size_t m_next = 0;
+};
+
+} // namespace
+
 QFont CFontConverter::ToQFont(const LOGFONT& logFont) {
+    static thread_local RecentFonts recent;
+    if (const QFont* font = recent.Find(logFont))
+        return *font;
+    QFont font = Convert(logFont);
+    recent.Add(logFont, font);
+    return font;
+}
+
+QFont CFontConverter::Convert(const LOGFONT& logFont) {
     static std::once_flag substitutions;
     std::call_once(substitutions, InstallFontSubstitutions);
     std::string_view face = FaceName(logFont);

@@ -11,9 +11,14 @@
 
 class CFontConverter {
 public:
+    // The same description gives the same font, taken from the last ones
+    // converted on this thread where it is there.
     static QFont ToQFont(const LOGFONT& logFont);
     // True for a face that begins with "@".
     static bool IsVertical(const LOGFONT& logFont);
     // The face bytes up to their NUL, never past the field.
     static std::string_view FaceName(const LOGFONT& logFont);
+
+private:
+    static QFont Convert(const LOGFONT& logFont);
 };

@@ -61,10 +61,22 @@ void CGdiPath::CloseFigure() {
 }
 
 void CGdiPath::AddPolyline(const POINT* points, int count) {
+    Reserve(count);
     Append(points[0], PT_MOVETO);
     for (int i = 1; i < count; ++i)
         Append(points[i], PT_LINETO);
     m_figureOpen = false;
+}
+
+void CGdiPath::Reserve(int more) {
+    // One allocation for a figure's points instead of one per doubling, still
+    // growing at least twofold when many figures follow one another.
+    const std::size_t needed = m_points.size() + static_cast<std::size_t>(more);
+    if (needed <= m_points.capacity())
+        return;
+    const std::size_t capacity = std::max(needed, 2 * m_points.capacity());
+    m_points.reserve(capacity);
+    m_types.reserve(capacity);
 }
 
 void CGdiPath::AddPolygon(const POINT* points, int count) {
@@ -73,6 +85,7 @@ void CGdiPath::AddPolygon(const POINT* points, int count) {
 }
 
 void CGdiPath::AddBeziers(const POINT* points, int count) {
+    Reserve(count);
     Append(points[0], PT_MOVETO);
     for (int i = 1; i < count; ++i)
         Append(points[i], PT_BEZIERTO);

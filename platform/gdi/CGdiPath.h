@@ -49,6 +49,7 @@ public:
 
 private:
     void Append(POINT point, BYTE type);
+    void Reserve(int more);
 
     std::vector<POINT> m_points;
     std::vector<BYTE> m_types;

@@ -20,13 +20,6 @@ LONG Round(double value) {
     return ClampToLong(std::floor(value + 0.5));
 }
 
-// Device coordinates stay within GDI's 27 bits, so that their differences
-// and the painting arithmetic cannot overflow.
-LONG RoundToDevice(double value) {
-    constexpr double limit = (1 << 27) - 1;
-    return Round(std::clamp(value, -limit, limit));
-}
-
 // a * b / c rounded to the nearest integer, halves away from zero; -1 when c
 // is 0 or the result leaves the LONG range.
 LONG MulDiv(LONG a, LONG b, LONG c) {
@@ -50,10 +43,6 @@ LONG WithSignOf(LONG magnitude, LONG sign) {
 bool IsValidExtent(SIZE extent) {
     constexpr LONG lowest = std::numeric_limits<LONG>::min();
     return extent.cx != 0 && extent.cy != 0 && extent.cx != lowest && extent.cy != lowest;
-}
-
-double Transform(double value, LONG fromOrigin, LONG fromExtent, LONG toExtent, LONG toOrigin) {
-    return (value - fromOrigin) * toExtent / fromExtent + toOrigin;
 }
 
 // A stretch that cannot be represented leaves sizes as they are.
@@ -158,6 +147,8 @@ bool CMapping::SetWorld(const XFORM& world) {
     if (determinant == 0.0 || !std::isfinite(determinant))
         return false;
     m_world = world;
+    m_worldIsIdentity = world.eM11 == 1.0F && world.eM12 == 0.0F && world.eM21 == 0.0F &&
+                        world.eM22 == 1.0F && world.eDx == 0.0F && world.eDy == 0.0F;
     return true;
 }
 
@@ -190,15 +181,14 @@ QTransform CMapping::ToDeviceTransform() const {
     return WorldTransform() * page;
 }
 
-POINT CMapping::ToDevice(POINT logical) const {
+POINT CMapping::ToDeviceThroughWorld(POINT logical) const {
     const double x = static_cast<double>(logical.x) * m_world.eM11 +
                      static_cast<double>(logical.y) * m_world.eM21 + m_world.eDx;
     const double y = static_cast<double>(logical.x) * m_world.eM12 +
                      static_cast<double>(logical.y) * m_world.eM22 + m_world.eDy;
-    return POINT{RoundToDevice(Transform(x, m_windowOrg.x, m_windowExt.cx, m_viewportExt.cx,
-                                         m_viewportOrg.x)),
-                 RoundToDevice(Transform(y, m_windowOrg.y, m_windowExt.cy, m_viewportExt.cy,
-                                         m_viewportOrg.y))};
+    return POINT{
+        DeviceCoordinate(x, m_windowOrg.x, m_windowExt.cx, m_viewportExt.cx, m_viewportOrg.x),
+        DeviceCoordinate(y, m_windowOrg.y, m_windowExt.cy, m_viewportExt.cy, m_viewportOrg.y)};
 }
 
 POINT CMapping::ToLogical(POINT device) const {

@@ -11,6 +11,9 @@
 
 #include <QTransform>
 
+#include <algorithm>
+#include <cmath>
+
 class CMapping {
 public:
     explicit CMapping(const CDeviceCaps& device);
@@ -47,7 +50,15 @@ public:
     // Logical to device coordinates without rounding.
     QTransform ToDeviceTransform() const;
 
-    POINT ToDevice(POINT logical) const;
+    // Inline: every drawn point passes here.
+    POINT ToDevice(POINT logical) const {
+        if (!m_worldIsIdentity)
+            return ToDeviceThroughWorld(logical);
+        return POINT{DeviceCoordinate(logical.x, m_windowOrg.x, m_windowExt.cx, m_viewportExt.cx,
+                                      m_viewportOrg.x),
+                     DeviceCoordinate(logical.y, m_windowOrg.y, m_windowExt.cy, m_viewportExt.cy,
+                                      m_viewportOrg.y)};
+    }
     POINT ToLogical(POINT device) const;
     SIZE SizeToDevice(SIZE logical) const;
     SIZE SizeToLogical(SIZE device) const;
@@ -62,6 +73,20 @@ public:
     bool IsMirrored() const;
 
 private:
+    // One axis from one space to the other.
+    static double Transform(double value, LONG fromOrigin, LONG fromExtent, LONG toExtent,
+                            LONG toOrigin) {
+        return (value - fromOrigin) * toExtent / fromExtent + toOrigin;
+    }
+    // One axis to the device, rounded to the nearest unit (halves upwards)
+    // and kept within 27 bits, so that differences and the painting
+    // arithmetic cannot overflow.
+    static LONG DeviceCoordinate(double value, LONG fromOrigin, LONG fromExtent, LONG toExtent,
+                                 LONG toOrigin) {
+        constexpr double limit = (1 << 27) - 1;
+        const double mapped = Transform(value, fromOrigin, fromExtent, toExtent, toOrigin);
+        return static_cast<LONG>(std::floor(std::clamp(mapped, -limit, limit) + 0.5));
+    }
     void AdjustIsotropic();
     SIZE MetricWindowExt(double unitsPerMillimetre) const;
 
@@ -69,8 +94,10 @@ private:
     double WorldStretchX() const;
     double WorldStretchY() const;
     QTransform WorldTransform() const;
+    POINT ToDeviceThroughWorld(POINT logical) const;
 
     XFORM m_world;
+    bool m_worldIsIdentity = true;
     int m_mode = MM_TEXT;
     POINT m_windowOrg{0, 0};
     POINT m_viewportOrg{0, 0};

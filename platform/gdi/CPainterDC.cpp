@@ -174,6 +174,14 @@ void CPainterDC::OnPaintPolyline(const POINT* points, int count) {
     });
 }
 
+bool CPainterDC::IgnoresEmptySegments(bool closed) {
+    // Thin lines set no pixel for a segment without length; wider pens
+    // and brushes are left to the painter.
+    const QPen& pen = StrokePen();
+    const bool hollow = !closed || State().brush.lbStyle == BS_NULL;
+    return hollow && (pen.style() == Qt::NoPen || pen.width() == 0);
+}
+
 void CPainterDC::OnPaintFigures(const CGdiPath& figures, bool fill, bool stroke) {
     // Hollow figures of straight edges in a thin pen need no painter path:
     // their edges go to the rasterizer as the path's polygons would.

@@ -32,6 +32,7 @@ protected:
     void OnPaintPath(const QPainterPath& path, bool fill, bool stroke) override;
     void OnPaintFigures(const CGdiPath& figures, bool fill, bool stroke) override;
     void OnPaintPolyline(const POINT* points, int count) override;
+    bool IgnoresEmptySegments(bool closed) override;
     void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                     QPainter::CompositionMode mode) override;
     BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,

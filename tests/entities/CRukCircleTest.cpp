@@ -20,6 +20,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -468,6 +469,72 @@ TEST(CRukCircleTest, DrawsItsRingAndFillOnAnImage) {
     // The arc's half on the larger y only.
     EXPECT_EQ(At(image, 40, 50), 0xFF0000u);
     EXPECT_EQ(At(image, 40, 30), 0xFFFFFFu);
+}
+
+// A context that draws every figure, as one that cannot tell which leave
+// the device alone.
+class DrawingEveryFigure : public CImageDC {
+public:
+    using CImageDC::CImageDC;
+
+protected:
+    bool IgnoresEmptySegments(bool) override { return false; }
+};
+
+// Rings and arcs from under a pixel to the whole image across, at many
+// offsets to the pixel edges, arcs from every quarter to every other,
+// painted at view scales that shrink and grow them.
+QImage Conics(double scale, bool everyFigure) {
+    QImage image(240, 240, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    FakeDocument document;
+    CDrawDefaults settings;
+    settings.m_bkColor = 0xFFFFFF;
+    const RECT clip{0, 0, 240, 240};
+    std::unique_ptr<CImageDC> dc = everyFigure ? std::make_unique<DrawingEveryFigure>(image)
+                                               : std::make_unique<CImageDC>(image);
+    const auto on = [](int cx, int cy, int radius, int degrees) {
+        const double angle = degrees * kDegToRad;
+        return POINT{cx + static_cast<LONG>(std::lround(radius * std::cos(angle))),
+                     cy + static_cast<LONG>(std::lround(radius * std::sin(angle)))};
+    };
+    for (int i = 0; i < 300; ++i) {
+        const int cx = 7 + (i % 20) * 29 + i % 7;
+        const int cy = 7 + (i / 20) * 29 + i % 5;
+        if (i % 3 == 0) {
+            const int radius = 5 + i * 37 % 300;
+            CRukArc arc =
+                ArcOf(cx, cy, radius, on(cx, cy, radius, i * 53), on(cx, cy, radius, i * 97));
+            arc.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, clip);
+        } else {
+            const int radius = i % 4 == 0 ? 150 + i * 3 : 1 + i % 13;
+            CRukCircle circle = Around<CRukCircle>(cx, cy, radius);
+            circle.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, clip);
+        }
+    }
+    // Short arcs across each quarter's turn, where a column or row is met
+    // only for some degrees.
+    for (int i = 0; i < 800; ++i) {
+        const int cx = 11 + (i % 40) * 31 + i % 9;
+        const int cy = 13 + (i / 40) * 43 + i % 11;
+        const int radius = 20 + i * 13 % 90;
+        const int turn = i % 4 * 90;
+        CRukArc arc = ArcOf(cx, cy, radius, on(cx, cy, radius, turn - 10 - i % 30),
+                            on(cx, cy, radius, turn + 10 + i % 40));
+        arc.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, clip);
+    }
+    return image;
+}
+
+TEST(CRukCircleTest, RingsAndArcsPaintAsEveryPointOfTheirOutline) {
+    for (const double scale : {0.05, 0.1, 0.3, 0.5, 1.0, 2.5}) {
+        SCOPED_TRACE(scale);
+        const QImage shortened = Conics(scale, false);
+        EXPECT_EQ(shortened, Conics(scale, true));
+        QImage blank(shortened.size(), shortened.format());
+        blank.fill(Qt::white);
+        EXPECT_NE(shortened, blank);
+    }
 }
 
 } // namespace

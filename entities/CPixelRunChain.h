@@ -1,0 +1,82 @@
+#pragma once
+// A chain of view points built for a context that drops points repeating
+// the device pixel before them: of each run of samples on one pixel only the
+// first is computed and kept. Where the samples move monotonically in x and
+// y (a quarter of a circle), the samples on one pixel are consecutive, so
+// the first sample on the next pixel is found by doubling steps and halving
+// the interval instead of visiting every sample between.
+
+#include "platform/win/WinTypes.h"
+
+#include <algorithm>
+#include <vector>
+
+class CDC;
+
+class CPixelRunChain {
+public:
+    // Starts an empty chain in the buffer, which keeps its capacity.
+    CPixelRunChain(const CDC& dc, std::vector<POINT>& chain);
+
+    // A point taken as it is; left out on the pixel of the point before.
+    void Add(POINT view);
+    // The samples first to last, monotonic in x and y along the way;
+    // sample(index) gives the view point of a sample.
+    template <typename Sample> void AddMonotonic(int first, int last, const Sample& sample);
+
+private:
+    // Whether the point lies on the last kept pixel; its pixel either way.
+    bool OnLastPixel(POINT view, POINT* pixel) const;
+    void Keep(POINT view, POINT pixel);
+
+    const CDC& m_dc;
+    std::vector<POINT>& m_chain;
+    POINT m_lastPixel{0, 0};
+    // Samples between the last two pixels kept.
+    int m_lastRun = 1;
+};
+
+template <typename Sample>
+void CPixelRunChain::AddMonotonic(int first, int last, const Sample& sample) {
+    if (first > last)
+        return;
+    Add(sample(first));
+    int current = first;
+    while (current < last) {
+        // Samples up to `same` lie on the last pixel; `moved`, once found, is
+        // the first known to leave it.
+        int same = current;
+        int moved = -1;
+        POINT movedPoint{0, 0};
+        POINT movedPixel{0, 0};
+        POINT pixel{0, 0};
+        // Runs along a curve are alike: the first probe goes half the last.
+        for (int step = std::max(1, m_lastRun / 2);; step *= 2) {
+            const int probe = step < last - current ? current + step : last;
+            const POINT point = sample(probe);
+            if (!OnLastPixel(point, &pixel)) {
+                moved = probe;
+                movedPoint = point;
+                movedPixel = pixel;
+                break;
+            }
+            same = probe;
+            if (probe == last)
+                return;
+        }
+        while (moved - same > 1) {
+            const int middle = same + (moved - same) / 2;
+            const POINT point = sample(middle);
+            if (OnLastPixel(point, &pixel)) {
+                same = middle;
+            } else {
+                moved = middle;
+                movedPoint = point;
+                movedPixel = pixel;
+            }
+        }
+        Keep(movedPoint, movedPixel);
+        m_lastRun = moved - current;
+        current = moved;
+    }
+}
