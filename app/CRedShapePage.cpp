@@ -8,7 +8,6 @@
 #include "app/CZumeoView.h"
 #include "controls/CHoverButtonEx.h"
 #include "platform/win/CDialogService.h"
-#include "platform/win/CNumberFormat.h"
 #include "settings/CDrawDefaults.h"
 
 #include <QCheckBox>
@@ -30,10 +29,6 @@ const char* const kNoteFrames[] = {"枠なし", "枠あり", "塗り潰し", "�
 constexpr int kSeeThroughFrame = 3;
 // Table entries of the paint swatches of sticky notes.
 constexpr int kNotePaintBase = 10;
-
-QLabel* Caption(const char* text, QWidget* parent) {
-    return new QLabel(QString::fromUtf8(text), parent);
-}
 
 } // namespace
 
@@ -71,42 +66,33 @@ CRedShapePage::CRedShapePage(CRedlineDlg& palette, QWidget* parent)
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 6, 6, 6);
-    auto* kinds = new QHBoxLayout;
-    for (const KindEntry& entry : m_kindButtons)
-        kinds->addWidget(entry.button);
-    kinds->addStretch();
-    grid->addLayout(kinds, 0, 0, 1, 4);
-    grid->addWidget(Caption("画層", this), 1, 0);
+    grid->addLayout(KindRow(), 0, 0, 1, 4);
+    grid->addWidget(Caption("画層"), 1, 0);
     grid->addWidget(m_layerCombo, 1, 1, 1, 3);
-    grid->addWidget(Caption("文字列", this), 2, 0);
+    grid->addWidget(Caption("文字列"), 2, 0);
     grid->addWidget(m_textEdit, 2, 1, 1, 2);
     grid->addWidget(m_textHistory, 2, 3);
-    grid->addWidget(Caption("フォント", this), 3, 0);
+    grid->addWidget(Caption("フォント"), 3, 0);
     grid->addWidget(m_fontCombo, 3, 1, 1, 3);
-    grid->addWidget(Caption("種類", this), 4, 0);
+    grid->addWidget(Caption("種類"), 4, 0);
     grid->addWidget(m_typeCombo, 4, 1);
     grid->addWidget(m_noLine, 4, 2);
     grid->addWidget(m_hatchTransparency, 4, 3);
-    auto* pens = new QHBoxLayout;
-    pens->addWidget(m_penColorButton);
-    for (QToolButton* swatch : m_penSwatches)
-        pens->addWidget(swatch);
-    pens->addStretch();
-    grid->addWidget(Caption("線色", this), 5, 0);
-    grid->addLayout(pens, 5, 1, 1, 3);
+    grid->addWidget(Caption("線色"), 5, 0);
+    grid->addLayout(PenColorRow(), 5, 1, 1, 3);
     auto* paints = new QHBoxLayout;
     paints->addWidget(m_paintColorButton);
     for (QToolButton* swatch : m_paintSwatches)
         paints->addWidget(swatch);
     paints->addWidget(m_backgroundSwatch);
     paints->addStretch();
-    grid->addWidget(Caption("塗り色", this), 6, 0);
+    grid->addWidget(Caption("塗り色"), 6, 0);
     grid->addLayout(paints, 6, 1, 1, 3);
-    grid->addWidget(Caption("ハッチ色", this), 7, 0);
+    grid->addWidget(Caption("ハッチ色"), 7, 0);
     grid->addWidget(m_hatchColorButton, 7, 1);
-    grid->addWidget(Caption("線幅", this), 8, 0);
+    grid->addWidget(Caption("線幅"), 8, 0);
     grid->addWidget(m_penWidthCombo, 8, 1);
-    grid->addWidget(Caption("ツールチップ", this), 9, 0);
+    grid->addWidget(Caption("ツールチップ"), 9, 0);
     grid->addWidget(m_tooltipEdit, 9, 1, 1, 2);
     grid->addWidget(m_tooltipHistory, 9, 3);
     grid->addWidget(m_preview, 10, 0, 1, 4);
@@ -310,20 +296,10 @@ void CRedShapePage::OnHatchTransparency() {
 
 int CRedShapePage::Validate() {
     Style().m_kind = m_selectedKind;
-    const CString layer = CString::FromQString(m_layerCombo->currentText());
-    const CString refusal = LayerRefusal(layer);
-    if (!refusal.IsEmpty()) {
-        AfxMessageBox(refusal, MB_OK | MB_ICONEXCLAMATION);
+    if (!AcceptLayer())
         return 0;
-    }
-    Style().m_layerName = layer;
-    const double width =
-        CNumberFormat::Atof(m_penWidthCombo->currentText().trimmed().toLatin1().constData());
-    if (width < 0.0 || width > CPaletteStyle::kMaxPenWidth) {
-        Warn("範囲外の線幅です。0.00～2.11の範囲を入力してください。");
+    if (!AcceptPenWidth())
         return 0;
-    }
-    Style().m_penWidth = width;
     if (IsNote() && m_textEdit->toPlainText().isEmpty()) {
         Warn("文字列を入力してください。");
         return 0;

@@ -19,6 +19,8 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCursor>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -235,7 +237,41 @@ void CRedStylePage::RedrawPreview() {
         m_preview->update();
 }
 
+// ---- Layout
+
+QLabel* CRedStylePage::Caption(const char* utf8) {
+    return new QLabel(QString::fromUtf8(utf8), this);
+}
+
+QHBoxLayout* CRedStylePage::KindRow() const {
+    auto* row = new QHBoxLayout;
+    for (const KindEntry& entry : m_kindButtons)
+        row->addWidget(entry.button);
+    row->addStretch();
+    return row;
+}
+
+QHBoxLayout* CRedStylePage::PenColorRow() const {
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_penColorButton);
+    for (QToolButton* swatch : m_penSwatches)
+        row->addWidget(swatch);
+    row->addStretch();
+    return row;
+}
+
 // ---- Layer
+
+bool CRedStylePage::AcceptLayer() {
+    const CString layer = CString::FromQString(m_layerCombo->currentText());
+    const CString refusal = LayerRefusal(layer);
+    if (!refusal.IsEmpty()) {
+        AfxMessageBox(refusal, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    Style().m_layerName = layer;
+    return true;
+}
 
 CString CRedStylePage::LayerRefusal(const CString& name) const {
     if (name.IsEmpty())
@@ -298,6 +334,17 @@ void CRedStylePage::OnLayerChosen() {
 }
 
 // ---- Pen width
+
+bool CRedStylePage::AcceptPenWidth() {
+    const double width =
+        CNumberFormat::Atof(m_penWidthCombo->currentText().trimmed().toLatin1().constData());
+    if (width < 0.0 || width > CPaletteStyle::kMaxPenWidth) {
+        Warn("範囲外の線幅です。0.00～2.11の範囲を入力してください。");
+        return false;
+    }
+    Style().m_penWidth = width;
+    return true;
+}
 
 bool CRedStylePage::ReadPenWidth(const QString& text, bool typed, double* width) {
     const QByteArray bytes = text.trimmed().toLatin1();

@@ -22,6 +22,8 @@ class CZumeoDoc;
 class CZumeoView;
 class QAbstractButton;
 class QComboBox;
+class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QToolButton;
@@ -97,12 +99,22 @@ protected:
     QToolButton* MakeSwatch(int id);
     void MakeKindButtons(const std::vector<int>& kinds, const std::vector<QString>& tips);
     void MakeCommonControls();
+    // A caption beside a row of the page.
+    QLabel* Caption(const char* utf8);
+    // The kind buttons in a row, packed to the left.
+    QHBoxLayout* KindRow() const;
+    // The pen-colour button and its swatches in a row, packed to the left.
+    QHBoxLayout* PenColorRow() const;
 
     // ---- Checks and handlers.
     // The refusal of a layer name, or empty when it is acceptable.
     CString LayerRefusal(const CString& name) const;
     // A pen width from the combo into width; false after a message.
     bool ReadPenWidth(const QString& text, bool typed, double* width);
+    // The checks of Validate: the layer name and the pen width typed go to
+    // the style; false after a message.
+    bool AcceptLayer();
+    bool AcceptPenWidth();
     void OnLayerChosen();
     void OnPenWidthChosen(const QString& text, bool typed);
     void OnPenSwatch(int index);

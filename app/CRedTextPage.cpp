@@ -30,10 +30,6 @@ QString SizeText(double value) {
     return QString::fromStdString(CNumberFormat::Fixed(value, 3));
 }
 
-QLabel* Caption(const char* text, QWidget* parent) {
-    return new QLabel(QString::fromUtf8(text), parent);
-}
-
 } // namespace
 
 CRedTextPage::CRedTextPage(CRedlineDlg& palette, QWidget* parent)
@@ -68,21 +64,17 @@ CRedTextPage::CRedTextPage(CRedlineDlg& palette, QWidget* parent)
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 6, 6, 6);
-    auto* kinds = new QHBoxLayout;
-    for (const KindEntry& entry : m_kindButtons)
-        kinds->addWidget(entry.button);
-    kinds->addStretch();
-    grid->addLayout(kinds, 0, 0, 1, 5);
-    grid->addWidget(Caption("画層", this), 1, 0);
+    grid->addLayout(KindRow(), 0, 0, 1, 5);
+    grid->addWidget(Caption("画層"), 1, 0);
     grid->addWidget(m_layerCombo, 1, 1, 1, 4);
-    grid->addWidget(Caption("文字列", this), 2, 0);
+    grid->addWidget(Caption("文字列"), 2, 0);
     grid->addWidget(m_textCombo, 2, 1, 1, 4);
-    grid->addWidget(Caption("フォント", this), 3, 0);
+    grid->addWidget(Caption("フォント"), 3, 0);
     grid->addWidget(m_fontCombo, 3, 1, 1, 4);
     int row = 4;
     for (const auto& [caption, controls] :
          {std::pair{"文字サイズ", m_text}, std::pair{"矢印サイズ", m_arrowSize}}) {
-        grid->addWidget(Caption(caption, this), row, 0);
+        grid->addWidget(Caption(caption), row, 0);
         grid->addWidget(controls.combo, row, 1);
         grid->addWidget(controls.numeric, row, 2);
         grid->addWidget(controls.edit, row, 3);
@@ -94,16 +86,11 @@ CRedTextPage::CRedTextPage(CRedlineDlg& palette, QWidget* parent)
         frames->addWidget(radio);
     frames->addWidget(m_tipAtCentre);
     grid->addLayout(frames, row++, 0, 1, 5);
-    auto* pens = new QHBoxLayout;
-    pens->addWidget(m_penColorButton);
-    for (QToolButton* swatch : m_penSwatches)
-        pens->addWidget(swatch);
-    pens->addStretch();
-    grid->addWidget(Caption("線色", this), row, 0);
-    grid->addLayout(pens, row++, 1, 1, 4);
-    grid->addWidget(Caption("線幅", this), row, 0);
+    grid->addWidget(Caption("線色"), row, 0);
+    grid->addLayout(PenColorRow(), row++, 1, 1, 4);
+    grid->addWidget(Caption("線幅"), row, 0);
     grid->addWidget(m_penWidthCombo, row++, 1);
-    grid->addWidget(Caption("ツールチップ", this), row, 0);
+    grid->addWidget(Caption("ツールチップ"), row, 0);
     grid->addWidget(m_tooltipEdit, row, 1, 1, 3);
     grid->addWidget(m_tooltipHistory, row++, 4);
     grid->addWidget(m_preview, row, 0, 1, 5);
@@ -306,13 +293,8 @@ int CRedTextPage::Validate() {
     const int kind = m_selectedKind;
     Style().m_kind = kind;
     const double limit = Document() ? Document()->GetExtentRatio() : 0.0;
-    const CString layer = CString::FromQString(m_layerCombo->currentText());
-    const CString refusal = LayerRefusal(layer);
-    if (!refusal.IsEmpty()) {
-        AfxMessageBox(refusal, MB_OK | MB_ICONEXCLAMATION);
+    if (!AcceptLayer())
         return 0;
-    }
-    Style().m_layerName = layer;
     if (CPaletteStyle::PageOfKind(kind) == CPaletteStyle::kTextPage &&
         kind != CPaletteStyle::kNoKind) {
         double size = 0.0;
@@ -330,13 +312,8 @@ int CRedTextPage::Validate() {
             Style().m_arrowSize = arrow;
         }
     }
-    const double width =
-        CNumberFormat::Atof(m_penWidthCombo->currentText().trimmed().toLatin1().constData());
-    if (width < 0.0 || width > CPaletteStyle::kMaxPenWidth) {
-        Warn("範囲外の線幅です。0.00～2.11の範囲を入力してください。");
+    if (!AcceptPenWidth())
         return 0;
-    }
-    Style().m_penWidth = width;
     m_palette.ApplyToDocument();
     return 1;
 }

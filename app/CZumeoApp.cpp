@@ -15,7 +15,6 @@
 #include "app/KeyMapping.h"
 #include "app/PathFunctions.h"
 #include "entities/CRukEntity.h"
-#include "platform/mfc/Cp932.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/CKeyState.h"
 #include "platform/win/CProfile.h"
@@ -37,10 +36,6 @@ constexpr UINT kShiftJisCharset = 128;
 
 constexpr const char* kFileSection = "FILE";
 constexpr const char* kPathKey = "PATH";
-
-CString FromUtf8(const char* text) {
-    return CString(Cp932::FromUtf8(text));
-}
 
 } // namespace
 
@@ -73,7 +68,8 @@ CZumeoApp::StartResult CZumeoApp::InitInstance(const QByteArrayList& arguments) 
     CCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(arguments);
     if (!cmdInfo.m_strFileName.IsEmpty() && !FileExists(cmdInfo.m_strFileName)) {
-        AfxMessageBox(PathForDisplay(cmdInfo.m_strFileName) + FromUtf8(" は存在しません。"));
+        AfxMessageBox(PathForDisplay(cmdInfo.m_strFileName) +
+                      CString::FromUtf8(" は存在しません。"));
         cmdInfo.m_strFileName.Empty();
         cmdInfo.m_nShellCommand = CCommandLineInfo::FileNew;
     }
@@ -183,10 +179,10 @@ bool CZumeoApp::OpenDocumentFile(const CString& path) {
     CDrawingOpener opener(*m_document, m_plugIns, m_settings);
     if (opener.RouteOf(path) == CDrawingOpener::Route::OwnFile &&
         CCommonDoc::GetFileKind(path) != 1) {
-        AfxMessageBox(
-            PathForDisplay(path) +
-                FromUtf8(" を開けません。\nこの種類のファイルを読み込む手段がありません。"),
-            MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(PathForDisplay(path) +
+                          CString::FromUtf8(
+                              " を開けません。\nこの種類のファイルを読み込む手段がありません。"),
+                      MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     m_document->SetSettings(&m_settings);
@@ -264,7 +260,7 @@ void CZumeoApp::OnHelp() {
     const QString folder = GetProgramDir().ToFilePath() + QStringLiteral("help/");
     const QString index = folder + QStringLiteral("index.html");
     if (!QFileInfo::exists(index)) {
-        AfxMessageBox(FromUtf8("ヘルプが見つかりません。\n") +
+        AfxMessageBox(CString::FromUtf8("ヘルプが見つかりません。\n") +
                           PathForDisplay(CString::FromFilePath(index)),
                       MB_OK | MB_ICONEXCLAMATION);
         return;

@@ -385,6 +385,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // The selection to the front or the back of the drawing order, as one
+    // undo step; the selection is cleared.
+    void ReorderSelection(bool toBack);
     // Whether the regions of two closed markups (or cut-outs) meet in the
     // window.
     bool MarkupsOverlap(CRukEntity& first, CRukEntity& second) const;

@@ -88,27 +88,26 @@ void CZumeoView::OnEditDelete() {
 }
 
 void CZumeoView::OnBringToFront() {
-    if (!m_document || m_document->m_selection.IsEmpty())
-        return;
-    auto* record = new CUndoReorder(m_document, UndoLabels::ToFront(), m_document->m_selection);
-    for (CRukEntity* object : Entities(m_document->m_selection))
-        m_document->BringToFront(object);
-    record->CaptureResult();
-    m_document->m_undo.Push(record);
-    m_document->RemoveEmptyLayers();
-    RefreshLayerBar();
-    m_document->ClearSelection();
-    Redraw();
-    ResetRedlinePalette();
+    ReorderSelection(false);
 }
 
 void CZumeoView::OnSendToBack() {
+    ReorderSelection(true);
+}
+
+void CZumeoView::ReorderSelection(bool toBack) {
     if (!m_document || m_document->m_selection.IsEmpty())
         return;
-    auto* record = new CUndoReorder(m_document, UndoLabels::ToBack(), m_document->m_selection);
+    auto* record = new CUndoReorder(
+        m_document, toBack ? UndoLabels::ToBack() : UndoLabels::ToFront(), m_document->m_selection);
     const std::vector<CRukEntity*> selected = Entities(m_document->m_selection);
-    for (auto object = selected.rbegin(); object != selected.rend(); ++object)
-        m_document->SendToBack(*object);
+    // Sent to the back last first, so that the selection keeps its own order.
+    if (toBack)
+        for (auto object = selected.rbegin(); object != selected.rend(); ++object)
+            m_document->SendToBack(*object);
+    else
+        for (CRukEntity* object : selected)
+            m_document->BringToFront(object);
     record->CaptureResult();
     m_document->m_undo.Push(record);
     m_document->RemoveEmptyLayers();

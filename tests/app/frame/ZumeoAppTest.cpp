@@ -8,13 +8,11 @@
 #include "app/QtTranslations.h"
 #include "controls/CHoverButton.h"
 #include "controls/CLayerCheckListBox.h"
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/CEnhMetaFile.h"
-#include "platform/gdi/CMetaFileDC.h"
 #include "platform/gdi/FontSubstitutions.h"
 #include "platform/mfc/Cp932.h"
 #include "platform/win/CKeyState.h"
 #include "platform/win/CProfile.h"
+#include "tests/support/RedRectangleMetafile.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 #include "ui/CAboutDlg.h"
@@ -342,19 +340,9 @@ TEST_F(ZumeoAppTest, BitmapOpensAsTheDrawing) {
     app.ExitInstance();
 }
 
-// An enhanced metafile of one red rectangle, written by the program's own
-// writer.
+// The metafile of one red rectangle as a file.
 void WriteMetafile(const QString& path) {
-    CMetaFileDC dc;
-    const RECT frame{0, 0, 2540, 1270};
-    dc.CreateEnhanced(nullptr, nullptr, &frame, nullptr);
-    CBrush red;
-    red.CreateSolidBrush(RGB(255, 0, 0));
-    dc.SelectObject(&red);
-    dc.Rectangle(0, 0, 50, 25);
-    HENHMETAFILE metafile = dc.CloseEnhanced();
-    const std::vector<BYTE> bytes = metafile->Bytes();
-    DeleteEnhMetaFile(metafile);
+    const std::vector<BYTE> bytes = RedRectangleMetafile();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));

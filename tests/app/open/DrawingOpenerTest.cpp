@@ -6,14 +6,12 @@
 #include "entities/CRukIFrame.h"
 #include "entities/CRukMFrame.h"
 #include "image/CRasterImage.h"
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/CEnhMetaFile.h"
-#include "platform/gdi/CMetaFileDC.h"
 #include "platform/gdi/CPen.h"
 #include "platform/win/GlobalMemory.h"
 #include "platform/win/Processes.h"
 #include "por/PorRecords.h"
 #include "tests/app/import/ImportFixture.h"
+#include "tests/support/RedRectangleMetafile.h"
 
 #include <QDir>
 #include <QPainter>
@@ -179,17 +177,7 @@ TEST_F(DrawingOpenerTest, MissingFileOpensNothingSilently) {
 }
 
 TEST_F(DrawingOpenerTest, EnhancedMetafileOfOurWriterBecomesAFrame) {
-    CMetaFileDC dc;
-    const RECT frameRect{0, 0, 2540, 1270};
-    dc.CreateEnhanced(nullptr, nullptr, &frameRect, nullptr);
-    CBrush red;
-    red.CreateSolidBrush(RGB(255, 0, 0));
-    dc.SelectObject(&red);
-    dc.Rectangle(0, 0, 50, 25);
-    HENHMETAFILE metafile = dc.CloseEnhanced();
-    const std::vector<BYTE> bytes = metafile->Bytes();
-    DeleteEnhMetaFile(metafile);
-    const CString path = WriteDrawing("chart.emf", bytes);
+    const CString path = WriteDrawing("chart.emf", RedRectangleMetafile());
 
     ASSERT_EQ(Open(path), 1);
     EXPECT_TRUE(m_dialogs.Messages().empty());

@@ -48,24 +48,10 @@ protected:
 
     // A markup of the kind filed on the layer, its child line across the square.
     PaletteMark* Mark(int number, const char* layer = "RED") {
-        auto* line = new CRukLine;
-        line->m_layerName = layer;
-        line->m_x2 = 1000;
-        line->m_y2 = 1000;
-        line->m_childFlag = 2;
-        line->RecalcExtents();
         auto* mark = new PaletteMark;
         mark->m_kind = MarkupKind(number);
-        mark->m_layerName = layer;
-        mark->AddChild(line);
-        mark->SetChildCount(1);
-        mark->RecalcExtents();
-        m_document.AddMarkup(line);
-        m_document.AddToLayer(line);
-        m_document.AddMarkup(mark);
+        FileLineMark(mark, layer, 0, 0, 1000, 1000);
         m_document.AddToLayer(mark);
-        m_document.m_topObjects.AddTail(mark);
-        m_document.m_redlineModified = 0;
         return mark;
     }
 

@@ -73,6 +73,23 @@ protected:
         });
     }
 
+    // A file of these bytes chosen as the picture: the insert is refused
+    // with the one message and no tool is left.
+    void ExpectPictureRefused(const QString& name, const QByteArray& bytes) {
+        const QString path = m_folder.filePath(name);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        CRecentImageList recent;
+        recent.Add(CString::FromFilePath(path));
+        PickRecentImage();
+        EXPECT_EQ(m_view.InsertImage(), FALSE);
+        EXPECT_EQ(m_view.m_pTool, nullptr);
+        ASSERT_EQ(m_dialogs.Messages().size(), 1u);
+        EXPECT_EQ(m_dialogs.Messages()[0].text, CString::FromUtf8("イメージの読み込みエラー"));
+    }
+
     TempProfile m_profile;
     ScriptedDialogs m_dialogs;
     QTemporaryDir m_folder;
@@ -157,18 +174,7 @@ TEST_F(DrawShapeMarkupTest, CancelledImageDialogEndsTheTool) {
 }
 
 TEST_F(DrawShapeMarkupTest, PictureThatDoesNotLoadIsRefusedWithAMessage) {
-    const QString path = m_folder.filePath(QStringLiteral("broken.bmp"));
-    QFile broken(path);
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a bitmap");
-    broken.close();
-    CRecentImageList recent;
-    recent.Add(CString::FromFilePath(path));
-    PickRecentImage();
-    EXPECT_EQ(m_view.InsertImage(), FALSE);
-    EXPECT_EQ(m_view.m_pTool, nullptr);
-    ASSERT_EQ(m_dialogs.Messages().size(), 1u);
-    EXPECT_EQ(m_dialogs.Messages()[0].text, CString::FromUtf8("イメージの読み込みエラー"));
+    ExpectPictureRefused(QStringLiteral("broken.bmp"), QByteArrayLiteral("not a bitmap"));
 }
 
 TEST_F(DrawShapeMarkupTest, MendedPictureWithoutHeightIsRefusedWithAMessage) {
@@ -177,19 +183,9 @@ TEST_F(DrawShapeMarkupTest, MendedPictureWithoutHeightIsRefusedWithAMessage) {
     header.Byte('B').Byte('M').Long(54).Long(0).Long(54);
     header.Long(40).Long(200).Long(0).Word(1).Word(24).Long(0).Long(0).Long(0).Long(0).Long(0);
     header.Long(0);
-    const QString path = m_folder.filePath(QStringLiteral("flat.bmp"));
-    QFile flat(path);
-    ASSERT_TRUE(flat.open(QIODevice::WriteOnly));
-    flat.write(reinterpret_cast<const char*>(header.Get().data()),
-               static_cast<qint64>(header.Get().size()));
-    flat.close();
-    CRecentImageList recent;
-    recent.Add(CString::FromFilePath(path));
-    PickRecentImage();
-    EXPECT_EQ(m_view.InsertImage(), FALSE);
-    EXPECT_EQ(m_view.m_pTool, nullptr);
-    ASSERT_EQ(m_dialogs.Messages().size(), 1u);
-    EXPECT_EQ(m_dialogs.Messages()[0].text, CString::FromUtf8("イメージの読み込みエラー"));
+    ExpectPictureRefused(QStringLiteral("flat.bmp"),
+                         QByteArray(reinterpret_cast<const char*>(header.Get().data()),
+                                    static_cast<qsizetype>(header.Get().size())));
 }
 
 TEST_F(DrawShapeMarkupTest, MendedPictureGoneBeforeTheClickIsNotFiled) {

@@ -37,24 +37,8 @@ protected:
 
     // A markup on the layer, filed as a loaded one: its line, then itself.
     TestMark* Mark(const char* layer, int x1, int y1, int x2, int y2) {
-        auto* line = new CRukLine;
-        line->m_layerName = layer;
-        line->m_x1 = x1;
-        line->m_y1 = y1;
-        line->m_x2 = x2;
-        line->m_y2 = y2;
-        line->m_childFlag = 2;
-        line->RecalcExtents();
         auto* mark = new TestMark;
-        mark->m_layerName = layer;
-        mark->AddChild(line);
-        mark->SetChildCount(1);
-        mark->RecalcExtents();
-        m_document.AddMarkup(line);
-        m_document.AddToLayer(line);
-        m_document.AddMarkup(mark);
-        m_document.m_topObjects.AddTail(mark);
-        m_document.m_redlineModified = 0;
+        FileLineMark(mark, layer, x1, y1, x2, y2);
         return mark;
     }
 

@@ -7,6 +7,7 @@
 
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
+#include "entities/CRukGroup.h"
 #include "entities/CRukLayer.h"
 #include "entities/CRukLine.h"
 #include "platform/gdi/CDC.h"
@@ -61,6 +62,28 @@ protected:
         m_document.AddMarkup(line);
         m_document.AddToLayer(line);
         return line;
+    }
+
+    // A markup made of one child line on the layer, filed as a loaded one:
+    // its line, then itself.
+    void FileLineMark(CRukGroup* mark, const char* layer, int x1, int y1, int x2, int y2) {
+        auto* line = new CRukLine;
+        line->m_layerName = layer;
+        line->m_x1 = x1;
+        line->m_y1 = y1;
+        line->m_x2 = x2;
+        line->m_y2 = y2;
+        line->m_childFlag = 2;
+        line->RecalcExtents();
+        mark->m_layerName = layer;
+        mark->AddChild(line);
+        mark->SetChildCount(1);
+        mark->RecalcExtents();
+        m_document.AddMarkup(line);
+        m_document.AddToLayer(line);
+        m_document.AddMarkup(mark);
+        m_document.m_topObjects.AddTail(mark);
+        m_document.m_redlineModified = 0;
     }
 
     void Hide(const char* layer) { m_document.FindLayer(layer)->m_visible = 0; }

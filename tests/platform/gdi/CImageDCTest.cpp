@@ -14,6 +14,7 @@
 namespace {
 
 using GdiTestImages::At;
+using GdiTestImages::ChangedBox;
 using GdiTestImages::Column;
 using GdiTestImages::CountChanged;
 using GdiTestImages::Filled;
@@ -605,16 +606,6 @@ QFont PixelFont(int pixels) {
     return font;
 }
 
-// The box of the pixels that differ from white.
-QRect Ink(const QImage& image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (At(image, x, y) != kWhite)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 struct AlignCase {
     UINT align;
     bool right;  // ink left of the reference x
@@ -633,7 +624,7 @@ TEST_P(TextAlignment, PlacesTheTextAroundItsReferencePoint) {
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextAlign(GetParam().align);
     ASSERT_TRUE(dc.TextOut(100, 50, "HHH", 3));
-    const QRect ink = Ink(image);
+    const QRect ink = ChangedBox(image, kWhite);
     ASSERT_FALSE(ink.isEmpty());
     if (GetParam().centre) {
         EXPECT_LT(ink.left(), 100);

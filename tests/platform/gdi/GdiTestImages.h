@@ -4,6 +4,7 @@
 #include "platform/win/WinTypes.h"
 
 #include <QImage>
+#include <QRect>
 
 #include <string>
 
@@ -33,6 +34,16 @@ inline std::string Column(const QImage& image, int x, COLORREF background) {
     for (int y = 0; y < image.height(); ++y)
         column += At(image, x, y) == background ? '.' : '#';
     return column;
+}
+
+// The box of the pixels that differ from the background.
+inline QRect ChangedBox(const QImage& image, COLORREF background) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (At(image, x, y) != background)
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 inline int CountChanged(const QImage& image, COLORREF background) {

@@ -20,6 +20,7 @@
 namespace {
 
 using GdiTestImages::At;
+using GdiTestImages::ChangedBox;
 using GdiTestImages::Filled;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -32,15 +33,6 @@ constexpr const char* kUe = "\x8F\xE3";
 void MakeFont(CFont* font, int height, int escapement, const char* face) {
     font->CreateFontA(height, 0, escapement, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, OUT_TT_PRECIS,
                       CLIP_LH_ANGLES, DEFAULT_QUALITY, VARIABLE_PITCH, face);
-}
-
-QRect InkBox(const QImage& image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (At(image, x, y) != kWhite)
-                box |= QRect(x, y, 1, 1);
-    return box;
 }
 
 // ---- Fonts
@@ -242,7 +234,7 @@ TEST_P(TextTurns, ByTheEscapementCounterClockwiseAlongTheLogicalAxes) {
     MakeFont(&font, -20, c.escapement, kGothic);
     dc.SelectObject(&font);
     dc.TextOut(0, 0, "HHHHHHHH", 8);
-    EXPECT_EQ(Direction(InkBox(image), QPoint(150, 150)), c.direction);
+    EXPECT_EQ(Direction(ChangedBox(image, kWhite), QPoint(150, 150)), c.direction);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -256,7 +248,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The share of the bottom ink row in the ink's width: an upright "上"
 // stands on its long stroke.
 double BottomStroke(const QImage& image) {
-    const QRect ink = InkBox(image);
+    const QRect ink = ChangedBox(image, kWhite);
     int inked = 0;
     for (int x = ink.left(); x <= ink.right(); ++x)
         inked += At(image, x, ink.bottom()) != kWhite;
@@ -305,7 +297,7 @@ TEST(TextPathTest, TextBecomesClosedFiguresOfLines) {
     // "I" is one figure, "O" two.
     EXPECT_EQ(figures, 3);
     EXPECT_EQ(types[count - 1] & PT_CLOSEFIGURE, PT_CLOSEFIGURE);
-    EXPECT_EQ(InkBox(image), QRect()) << "a path draws nothing";
+    EXPECT_EQ(ChangedBox(image, kWhite), QRect()) << "a path draws nothing";
 }
 
 TEST(MetafileTextTest, ATurnedTextPlaysBackTurned) {
@@ -328,7 +320,7 @@ TEST(MetafileTextTest, ATurnedTextPlaysBackTurned) {
         ASSERT_TRUE(player.Play(target, RECT{0, 0, 200, 200}));
     }
     DeleteEnhMetaFile(metafile);
-    const QRect ink = InkBox(image);
+    const QRect ink = ChangedBox(image, kWhite);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_EQ(Direction(ink, QPoint(100, 150)), "up");
 }

@@ -17,6 +17,7 @@
 namespace {
 
 using GdiTestImages::At;
+using GdiTestImages::ChangedBox;
 using GdiTestImages::CountChanged;
 using GdiTestImages::Filled;
 
@@ -290,16 +291,6 @@ TEST(WorldTransformTest, TurnedEllipseKeepsItsShape) {
     EXPECT_EQ(At(image, 47, 30), kWhite);
 }
 
-// The box of the pixels that differ from white.
-QRect Painted(const QImage& image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (At(image, x, y) != kWhite)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 TEST(WorldTransformTest, TextTurnsAndGrowsWithTheWorld) {
     const auto write = [](const XFORM& world) {
         QImage image = Filled(80, 80, kWhite);
@@ -314,7 +305,7 @@ TEST(WorldTransformTest, TextTurnsAndGrowsWithTheWorld) {
         dc.SetGraphicsMode(GM_ADVANCED);
         dc.SetWorldTransform(&world);
         dc.TextOut(0, 0, "WWW", 3);
-        return Painted(image);
+        return ChangedBox(image, kWhite);
     };
     const QRect plain = write(XFORM{1, 0, 0, 1, 10, 10});
     const QRect turned = write(XFORM{0, 1, -1, 0, 40, 10});
