@@ -71,8 +71,8 @@ int RoundExtent(double value) {
 } // namespace
 
 CZumeoView::CZumeoView(CDrawDefaults& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings),
-      m_printRange(static_cast<int>(CProfile::GetProfileInt("PRINT", "RANGE", 1))) {
+    : QWidget(parent), m_printRange(static_cast<int>(CProfile::GetProfileInt("PRINT", "RANGE", 1))),
+      m_settings(settings) {
     // The view paints every pixel from its own image.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);

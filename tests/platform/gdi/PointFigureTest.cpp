@@ -39,7 +39,7 @@ struct PointFigureCase {
     bool setsNoPixel = false;
     // Whether drawing the figure changes the image; unknown where the
     // answer alone is under test.
-    std::optional<bool> paints;
+    std::optional<bool> paints = std::nullopt;
 };
 
 void PrintTo(const PointFigureCase& c, std::ostream* out) {
@@ -80,10 +80,12 @@ TEST_P(PointFigureTest, SaysNoPixelOnlyWhereDrawingLeavesTheImage) {
             dc.Polyline(figure, 6);
     }
     const bool changed = image != before;
-    if (c.setsNoPixel)
+    if (c.setsNoPixel) {
         EXPECT_FALSE(changed);
-    if (c.paints)
+    }
+    if (c.paints) {
         EXPECT_EQ(changed, *c.paints);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
