@@ -74,6 +74,12 @@ bool CRukRedImage::PlacedSize(SIZE* size) const {
     const double s = m_placeHeight / m_imageHeight;
     size->cx = m_placeUnit * TruncInt(s * m_imageWidth + 0.5);
     size->cy = m_placeUnit * TruncInt(s * m_imageHeight + 0.5);
+    // On a drawing only a few units high whole units would round the box
+    // away and the picture would be placed invisible: keep its exact size.
+    if (size->cx == 0 || size->cy == 0) {
+        size->cx = std::max(1, TruncInt(m_placeUnit * s * m_imageWidth + 0.5));
+        size->cy = std::max(1, TruncInt(m_placeUnit * s * m_imageHeight + 0.5));
+    }
     return true;
 }
 

@@ -72,6 +72,15 @@ TEST_F(ImageMark, OneClickPlacesTheBoxFromThePicturesSize) {
     EXPECT_EQ((POINT{image.m_x2, image.m_y2}), (POINT{10000, 5000}));
 }
 
+// A sixteenth of a drawing 4 units high is a quarter unit: in whole units
+// the box was 0 x 0 and the picture invisible.
+TEST_F(ImageMark, MendedPictureOnATinyDrawingKeepsItsSize) {
+    CRukRedImage& image = Placed("a.bmp");
+    image.m_placeHeight = 0.25;
+    EXPECT_EQ(image.AddPoint(0, 0, 1), 1);
+    EXPECT_EQ(VerticesOf(image), (std::vector<POINT>{{0, 0}, {500, 250}}));
+}
+
 TEST_F(ImageMark, MendedPictureWithoutASizeIsNotPlaced) {
     RecordingSurface surface;
     CRukRedImage& image = Placed("a.bmp");
