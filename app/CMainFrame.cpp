@@ -326,6 +326,7 @@ const CMainFrame::CommandRoute CMainFrame::kCommandRoutes[] = {
     {CommandIds::kSettings, &CMainFrame::OnSettings, &CMainFrame::Always},
     {CommandIds::kFilePrint, &CMainFrame::OnFilePrint, &CMainFrame::CanPrint},
     {CommandIds::kFilePrintPreview, &CMainFrame::OnFilePrintPreview, &CMainFrame::HasDrawing},
+    {CommandIds::kFilePrintSetup, &CMainFrame::OnFilePrintSetup, &CMainFrame::HasDrawing},
     {CommandIds::kCopyAll, &CMainFrame::OnCopyAll, &CMainFrame::HasDrawing},
     {CommandIds::kEditCopy, &CMainFrame::OnCopyVisible, &CMainFrame::HasDrawing},
     {CommandIds::kImageExport, &CMainFrame::OnImageExport, &CMainFrame::HasDrawing},
@@ -520,6 +521,11 @@ void CMainFrame::OnFilePrint(UINT) {
 
 void CMainFrame::OnFilePrintPreview(UINT) {
     m_view->OnFilePrintPreview();
+}
+
+void CMainFrame::OnFilePrintSetup(UINT) {
+    m_view->SetPrinter(&m_app.Printer());
+    m_view->OnPrinterSetup();
 }
 
 void CMainFrame::OnCopyAll(UINT) {

@@ -113,6 +113,7 @@ private:
     void OnSettings(UINT id);
     void OnFilePrint(UINT id);
     void OnFilePrintPreview(UINT id);
+    void OnFilePrintSetup(UINT id);
     void OnCopyAll(UINT id);
     void OnCopyVisible(UINT id);
     void OnImageExport(UINT id);
