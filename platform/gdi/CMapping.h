@@ -97,6 +97,8 @@ private:
     POINT ToDeviceThroughWorld(POINT logical) const;
 
     XFORM m_world;
+    // Kept by SetWorld beside m_world: every mapped point asks it, and
+    // testing the six factors there would cost each point six comparisons.
     bool m_worldIsIdentity = true;
     int m_mode = MM_TEXT;
     POINT m_windowOrg{0, 0};
