@@ -228,6 +228,8 @@ void CZumeoView::OnDraw(CDC* dc) {
 
 void CZumeoView::Redraw() {
     m_paintedOrigin.reset();
+    m_blinkOther = QImage();
+    m_blinkShownKey.reset();
     if (m_surface.size() != size())
         m_surface = QImage(size(), QImage::Format_RGB32);
     if (!m_surface.isNull()) {

@@ -327,6 +327,9 @@ public:
     void RestartSelectionBlink();
     // 1 arms the redline blink while the redlines are shown, 0 stops it.
     void SetHighlightTimer(int on);
+    // One tick of the highlight blink: the drawing with and without its
+    // redlines in turn.
+    void OnHighlightBlink();
     bool IsSelectionBlinking() const { return m_selectionBlink.isActive(); }
     bool IsHighlightBlinking() const { return m_highlightBlink.isActive(); }
     int SelectionBlinkPeriod() const { return m_selectionBlinkPeriod; }
@@ -463,7 +466,6 @@ private:
     CRukEntity* FindGripUnderCursor(int* grip);
     void UpdateCursorSquare(POINT windowPoint);
     void OnSelectionBlink();
-    void OnHighlightBlink();
     // Draws the tool's feedback on the view's image.
     void TrackTool(POINT fromView, POINT toView, UINT flags);
     // What the print commands do first: the tool object goes, the window's
@@ -481,6 +483,11 @@ private:
     CDrawDefaults& m_settings;
     CZumeoDoc* m_document = nullptr;
     QImage m_surface;
+    // The highlight blink's other phase, painted once and then shown in
+    // turn while nothing else paints on the view; the key tells whether the
+    // image shown is still the phase the blink painted.
+    QImage m_blinkOther;
+    std::optional<qint64> m_blinkShownKey;
     // The origin the image was painted with; none when it must be painted whole.
     std::optional<POINT> m_paintedOrigin;
     // Whether the last paint through OnDraw put pixels that depend on the

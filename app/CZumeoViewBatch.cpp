@@ -18,7 +18,14 @@ void CZumeoView::OnBatchConvert() {
         CBatchConvListDlg list(
             folder.m_folder, folder.m_kind,
             [this](const CString& path, const CString& destination, bool overwriteAll) {
-                return ConvertFileWorker(path, destination, overwriteAll) != kStopBatch;
+                switch (ConvertFileWorker(path, destination, overwriteAll)) {
+                case kFailed:
+                    return CFileLoopDlg::Outcome::kFailed;
+                case kStopBatch:
+                    return CFileLoopDlg::Outcome::kStop;
+                default:
+                    return CFileLoopDlg::Outcome::kDone;
+                }
             },
             this);
         if (CDialogService::Current().RunModal(list) != CFileLoopDlg::kAbortResult)
@@ -35,7 +42,7 @@ void CZumeoView::OnContinuousPrint() {
             return;
         CSeqPrintListDlg list(
             folder.m_folder, folder.m_kind,
-            [this](const CString& path, int, int) { PrintFileWorker(path); }, this);
+            [this](const CString& path, int, int) { return PrintFileWorker(path); }, this);
         if (CDialogService::Current().RunModal(list) != CFileLoopDlg::kAbortResult)
             return;
     }

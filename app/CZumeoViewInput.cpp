@@ -766,7 +766,20 @@ void CZumeoView::OnHighlightBlink() {
     if (m_toolMode == kToolRedline || m_toolMode == kToolMeasure)
         return;
     m_highlightPhase = m_highlightPhase ? 0 : 1;
+    // The phases differ only in the redlines, so on a large drawing each is
+    // painted once; an image something else painted over is not kept.
+    const bool shownIsPhase =
+        m_blinkShownKey && *m_blinkShownKey == m_surface.cacheKey() && !m_pTool;
+    if (shownIsPhase && m_blinkOther.size() == m_surface.size()) {
+        std::swap(m_surface, m_blinkOther);
+        m_blinkShownKey = m_surface.cacheKey();
+        update();
+        return;
+    }
+    QImage shown = shownIsPhase ? m_surface : QImage();
     Redraw();
+    m_blinkOther = std::move(shown);
+    m_blinkShownKey = m_surface.cacheKey();
 }
 
 int CZumeoView::AccumulateDirtyRect(const CObList& objects) {

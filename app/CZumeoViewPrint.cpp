@@ -113,7 +113,8 @@ void CZumeoView::OnFilePrint() {
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     if (CDialogService::Current().RunModal(dialog) != QDialog::Accepted)
         return;
-    PrintPage(printer);
+    if (!PrintPage(printer))
+        AfxMessageBox(CString::FromUtf8("印刷を開始できませんでした。"), MB_ICONEXCLAMATION);
 }
 
 void CZumeoView::OnFilePrintPreview() {
@@ -133,7 +134,7 @@ bool CZumeoView::PrintPage(QPrinter& printer) {
     if (m_printClientSize.isEmpty())
         m_printClientSize = size();
     CPrinterDC dc(printer);
-    if (dc.GetDeviceCaps(PHYSICALWIDTH) <= 0)
+    if (!dc.IsPainting() || dc.GetDeviceCaps(PHYSICALWIDTH) <= 0)
         return false;
     OnPrint(&dc);
     return true;

@@ -14,7 +14,7 @@
 CBatchConvListDlg::CBatchConvListDlg(const CString& folder, int kind, ConvertRoutine convert,
                                      QWidget* parent)
     : CFileLoopDlg(folder, KindEntryOf(CBatchConvDlg::Kinds(), kind), CBatchConvDlg::Extensions(),
-                   "一括変換を実行しますか？", parent),
+                   "一括変換を実行しますか？", "次の図面は変換できませんでした。", parent),
       m_convert(std::move(convert)) {
     setWindowTitle(QStringLiteral("一括変換ファイル一覧"));
     auto* label = new QLabel(QStringLiteral("変換先フォルダ："), this);
@@ -48,7 +48,7 @@ bool CBatchConvListDlg::CanStart() {
     return false;
 }
 
-bool CBatchConvListDlg::ProcessFile(const CString& path) {
+CFileLoopDlg::Outcome CBatchConvListDlg::ProcessFile(const CString& path) {
     return m_convert(path, CString::FromFilePath(m_destination->text()),
                      m_overwriteAll->isChecked());
 }

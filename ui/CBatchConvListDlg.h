@@ -17,17 +17,16 @@ public:
         kDestinationLabelId = 1054,
         kOverwriteAllId = 1122
     };
-    // The routine converts one file into the destination folder; false
-    // stops the batch.
+    // The routine converts one file into the destination folder.
     using ConvertRoutine =
-        std::function<bool(const CString& path, const CString& destination, bool overwriteAll)>;
+        std::function<Outcome(const CString& path, const CString& destination, bool overwriteAll)>;
 
     // The destination starts as the source folder.
     CBatchConvListDlg(const CString& folder, int kind, ConvertRoutine convert,
                       QWidget* parent = nullptr);
 
 protected:
-    bool ProcessFile(const CString& path) override;
+    Outcome ProcessFile(const CString& path) override;
     bool CanStart() override;
     void EnableInputs(bool enable) override;
 

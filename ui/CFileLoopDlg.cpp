@@ -29,8 +29,8 @@ QPushButton* Button(const QString& text, int id, QWidget* parent) {
 
 CFileLoopDlg::CFileLoopDlg(const CString& folder, const CFileKindEntry& kind,
                            std::span<const CExtensionKind> kinds, const char* question,
-                           QWidget* parent)
-    : CBkDialog(parent), m_folder(folder), m_question(question) {
+                           const char* failure, QWidget* parent)
+    : CBkDialog(parent), m_folder(folder), m_question(question), m_failure(failure) {
     SetBkBitmapHandle(CToolImages::BarTile());
     m_folderEdit = new QLineEdit(folder.ToFilePath(), this);
     m_folderEdit->setObjectName(ControlName(kFolderId));
@@ -83,27 +83,45 @@ void CFileLoopDlg::OnStart() {
     m_cancel->setEnabled(false);
     EnableInputs(false);
     m_abortButton->setText(kAbortCaption);
+    QStringList failed;
+    const auto stop = [&] {
+        m_abort = 1;
+        m_progress->hide();
+        ReportFailures(failed);
+    };
     for (int i = 0; i < count; ++i) {
         // The clicks of the last file's time arrive here.
         QCoreApplication::processEvents();
         if (m_abort == 1) {
-            m_progress->hide();
+            stop();
             return;
         }
         QListWidgetItem* item = m_list->item(i);
         if (item->checkState() == Qt::Checked) {
             m_list->setCurrentItem(item);
-            if (!ProcessFile(JoinFolderPath(m_folder, item->text()))) {
-                m_abort = 1;
-                m_progress->hide();
+            const Outcome outcome = ProcessFile(JoinFolderPath(m_folder, item->text()));
+            if (outcome == Outcome::kFailed)
+                failed.append(item->text());
+            if (outcome == Outcome::kStop) {
+                stop();
                 return;
             }
         }
         m_progress->setValue(i + 1);
     }
-    m_abort = 1;
-    m_progress->hide();
+    stop();
     accept();
+}
+
+void CFileLoopDlg::ReportFailures(const QStringList& names) const {
+    if (names.isEmpty())
+        return;
+    QString text = QString::fromUtf8(m_failure);
+    for (const QString& name : names.mid(0, kMaxNamedFailures))
+        text += QLatin1Char('\n') + name;
+    if (names.size() > kMaxNamedFailures)
+        text += QStringLiteral("\nほか %1 件").arg(names.size() - kMaxNamedFailures);
+    AfxMessageBox(CString::FromQString(text), MB_ICONEXCLAMATION);
 }
 
 void CFileLoopDlg::OnAbort() {

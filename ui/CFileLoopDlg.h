@@ -2,7 +2,8 @@
 // The second dialog of continuous printing and batch conversion: the files
 // of the folder with check boxes, and the loop that hands every checked one
 // to the operation with a progress bar and an abort button. The loop keeps
-// the window responsive between files so that "中止" is seen.
+// the window responsive between files so that "中止" is seen; the files
+// that failed are named in one message when it ends.
 
 #include "controls/CBkDialog.h"
 #include "platform/mfc/CString.h"
@@ -22,10 +23,15 @@ public:
     // The result of a dialog closed by "中止" while idle: the folder dialog
     // is shown again.
     static constexpr int kAbortResult = 3;
+    // What became of one file.
+    enum class Outcome { kDone, kFailed, kStop };
+    // At most this many failed files are named; the rest are counted.
+    static constexpr int kMaxNamedFailures = 10;
 
     // Lists the files of the folder that the kind's entry keeps.
     CFileLoopDlg(const CString& folder, const CFileKindEntry& kind,
-                 std::span<const CExtensionKind> kinds, const char* question, QWidget* parent);
+                 std::span<const CExtensionKind> kinds, const char* question, const char* failure,
+                 QWidget* parent);
 
     // "開始": asks, then runs the loop over the checked files.
     void OnStart();
@@ -38,8 +44,8 @@ public:
     int m_abort = 1;
 
 protected:
-    // The operation on one file; false stops the loop with the dialog open.
-    virtual bool ProcessFile(const CString& path) = 0;
+    // The operation on one file; kStop stops the loop with the dialog open.
+    virtual Outcome ProcessFile(const CString& path) = 0;
     // False, after saying why, when the loop cannot start.
     virtual bool CanStart() { return true; }
     // The dialog's own controls that may not change while the loop runs.
@@ -50,8 +56,11 @@ protected:
     QPushButton* m_start;
 
 private:
+    void ReportFailures(const QStringList& names) const;
+
     CString m_folder;
     const char* m_question;
+    const char* m_failure;
     QLineEdit* m_folderEdit;
     QListWidget* m_list;
     QProgressBar* m_progress;

@@ -5,12 +5,11 @@
 CSeqPrintListDlg::CSeqPrintListDlg(const CString& folder, int kind, PrintRoutine print,
                                    QWidget* parent)
     : CFileLoopDlg(folder, KindEntryOf(CSeqPrintDlg::Kinds(), kind), CSeqPrintDlg::Extensions(),
-                   "連続印刷を実行しますか？", parent),
+                   "連続印刷を実行しますか？", "次の図面は印刷できませんでした。", parent),
       m_print(std::move(print)) {
     setWindowTitle(QStringLiteral("連続印刷ファイル一覧"));
 }
 
-bool CSeqPrintListDlg::ProcessFile(const CString& path) {
-    m_print(path, kPageLength, kPageWidth);
-    return true;
+CFileLoopDlg::Outcome CSeqPrintListDlg::ProcessFile(const CString& path) {
+    return m_print(path, kPageLength, kPageWidth) ? Outcome::kDone : Outcome::kFailed;
 }

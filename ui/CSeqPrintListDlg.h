@@ -1,6 +1,6 @@
 #pragma once
 // Continuous printing's file list: prints the checked files one after
-// another. A file that cannot be printed is passed over.
+// another. A file that cannot be printed is passed over and named at the end.
 
 #include "ui/CFileLoopDlg.h"
 
@@ -9,8 +9,8 @@
 class CSeqPrintListDlg : public CFileLoopDlg {
 public:
     // The routine prints one file on a page of the given length and width
-    // in millimetres.
-    using PrintRoutine = std::function<void(const CString& path, int length, int width)>;
+    // in millimetres; false when nothing was printed.
+    using PrintRoutine = std::function<bool(const CString& path, int length, int width)>;
     static constexpr int kPageLength = 297;
     static constexpr int kPageWidth = 210;
 
@@ -18,7 +18,7 @@ public:
                      QWidget* parent = nullptr);
 
 protected:
-    bool ProcessFile(const CString& path) override;
+    Outcome ProcessFile(const CString& path) override;
 
 private:
     PrintRoutine m_print;

@@ -72,10 +72,10 @@ TEST_P(FolderListing, ListsTheFilesOfTheKind) {
     if (GetParam().batch)
         dialog = std::make_unique<CBatchConvListDlg>(
             folder.Path(), GetParam().kind,
-            [](const CString&, const CString&, bool) { return true; });
+            [](const CString&, const CString&, bool) { return CFileLoopDlg::Outcome::kDone; });
     else
         dialog = std::make_unique<CSeqPrintListDlg>(folder.Path(), GetParam().kind,
-                                                    [](const CString&, int, int) {});
+                                                    [](const CString&, int, int) { return true; });
     auto* list = Control<QListWidget>(*dialog, CFileLoopDlg::kListId);
     EXPECT_EQ(ListedNames(list), GetParam().expected);
     for (int i = 0; i < list->count(); ++i)
@@ -207,6 +207,10 @@ INSTANTIATE_TEST_SUITE_P(Folders, MendedFolderKind,
                              return info.param.name;
                          });
 
+CFileLoopDlg::Outcome DoneOrStop(bool go) {
+    return go ? CFileLoopDlg::Outcome::kDone : CFileLoopDlg::Outcome::kStop;
+}
+
 // Records the files handed on; a script decides the answer for each.
 struct Recorder {
     std::vector<QString> names;
@@ -236,8 +240,9 @@ protected:
 
 TEST_F(ThreeDrawings, AStoppedConversionLeavesTheRestAndTheDialogOpen) {
     recorder.answer = [](int n) { return n != 2; };
-    CBatchConvListDlg dialog(
-        Path(), 0, [this](const CString& path, const CString&, bool) { return recorder(path); });
+    CBatchConvListDlg dialog(Path(), 0, [this](const CString& path, const CString&, bool) {
+        return DoneOrStop(recorder(path));
+    });
     dialogs.Answer(IDYES);
     dialog.OnStart();
     EXPECT_EQ(recorder.names, (std::vector<QString>{FilePath("p1.dxf"), FilePath("p2.dxf")}));
@@ -258,6 +263,7 @@ TEST_F(ThreeDrawings, AbortIsSeenBetweenFiles) {
         if (recorder(path))
             QMetaObject::invokeMethod(Control<QPushButton>(dialog, 3), "click",
                                       Qt::QueuedConnection);
+        return true;
     });
     dialogs.Answer(IDYES);
     dialog.OnStart();
@@ -274,6 +280,7 @@ TEST_F(ThreeDrawings, EscapeWhileRunningStopsTheLoop) {
     CSeqPrintListDlg dialog(Path(), 3, [&](const CString& path, int, int) {
         recorder(path);
         dialog.reject();
+        return true;
     });
     dialogs.Answer(IDYES);
     dialog.OnStart();
@@ -283,7 +290,8 @@ TEST_F(ThreeDrawings, EscapeWhileRunningStopsTheLoop) {
 }
 
 TEST_F(ThreeDrawings, OnlyCheckedFilesAreHandedOnThenTheDialogCloses) {
-    CSeqPrintListDlg dialog(Path(), 0, [&](const CString& path, int, int) { recorder(path); });
+    CSeqPrintListDlg dialog(Path(), 0,
+                            [&](const CString& path, int, int) { return recorder(path); });
     Control<QListWidget>(dialog, CFileLoopDlg::kListId)->item(1)->setCheckState(Qt::Unchecked);
     dialogs.Answer(IDYES);
     dialog.OnStart();
@@ -292,7 +300,8 @@ TEST_F(ThreeDrawings, OnlyCheckedFilesAreHandedOnThenTheDialogCloses) {
 }
 
 TEST_F(ThreeDrawings, NoToTheQuestionStartsNothing) {
-    CSeqPrintListDlg dialog(Path(), 0, [&](const CString& path, int, int) { recorder(path); });
+    CSeqPrintListDlg dialog(Path(), 0,
+                            [&](const CString& path, int, int) { return recorder(path); });
     dialogs.Answer(IDNO);
     dialog.OnStart();
     EXPECT_TRUE(recorder.names.empty());
@@ -307,7 +316,7 @@ TEST_F(ThreeDrawings, ConvertsIntoTheDestinationWithOverwriteAll) {
     CBatchConvListDlg dialog(Path(), 3, [&](const CString& path, const CString& folder, bool all) {
         EXPECT_EQ(folder.ToFilePath(), destination.path());
         EXPECT_FALSE(all);
-        return recorder(path);
+        return DoneOrStop(recorder(path));
     });
     Control<QLineEdit>(dialog, CBatchConvListDlg::kDestinationId)->setText(destination.path());
     Control<QCheckBox>(dialog, CBatchConvListDlg::kOverwriteAllId)->setChecked(false);
@@ -315,6 +324,57 @@ TEST_F(ThreeDrawings, ConvertsIntoTheDestinationWithOverwriteAll) {
     dialog.OnStart();
     EXPECT_EQ(recorder.names.size(), 3U);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// A file that fails does not stop the loop; the failed files are named in
+// one message when it ends.
+TEST_F(ThreeDrawings, MendedFailedPrintsAreNamedWhenTheLoopEnds) {
+    recorder.answer = [](int n) { return n == 1; };
+    CSeqPrintListDlg dialog(Path(), 0,
+                            [&](const CString& path, int, int) { return recorder(path); });
+    dialogs.Answer(IDYES);
+    dialog.OnStart();
+    EXPECT_EQ(recorder.names.size(), 3U);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(dialogs.Messages().size(), 2U);
+    EXPECT_EQ(dialogs.Messages()[1].text,
+              CString::FromUtf8("次の図面は印刷できませんでした。\np2.dxf\np3.dxf"));
+    EXPECT_EQ(dialogs.Messages()[1].type, static_cast<UINT>(MB_ICONEXCLAMATION));
+}
+
+TEST_F(ThreeDrawings, MendedFailuresBeforeAStopAreNamedToo) {
+    QTemporaryDir destination;
+    int calls = 0;
+    CBatchConvListDlg dialog(Path(), 3, [&](const CString&, const CString&, bool) {
+        return ++calls == 1 ? CFileLoopDlg::Outcome::kFailed : CFileLoopDlg::Outcome::kStop;
+    });
+    Control<QLineEdit>(dialog, CBatchConvListDlg::kDestinationId)->setText(destination.path());
+    dialogs.Answer(IDYES);
+    dialog.OnStart();
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(dialog.result(), 0);
+    ASSERT_EQ(dialogs.Messages().size(), 2U);
+    EXPECT_EQ(dialogs.Messages()[1].text,
+              CString::FromUtf8("次の図面は変換できませんでした。\np1.dxf"));
+}
+
+TEST(FileLoop, MendedLongListOfFailuresNamesTheFirstAndCountsTheRest) {
+    const QTemporaryDir folder;
+    for (int i = 10; i < 22; ++i) {
+        QFile file(folder.filePath(QStringLiteral("d%1.dxf").arg(i)));
+        file.open(QIODevice::WriteOnly);
+    }
+    ScriptedDialogs dialogs;
+    CSeqPrintListDlg dialog(CString::FromFilePath(folder.path()), 3,
+                            [](const CString&, int, int) { return false; });
+    dialogs.Answer(IDYES);
+    dialog.OnStart();
+    ASSERT_EQ(dialogs.Messages().size(), 2U);
+    QString expected = QStringLiteral("次の図面は印刷できませんでした。");
+    for (int i = 10; i < 20; ++i)
+        expected += QStringLiteral("\nd%1.dxf").arg(i);
+    expected += QStringLiteral("\nほか 2 件");
+    EXPECT_EQ(dialogs.Messages()[1].text, CString::FromQString(expected));
 }
 
 struct DestinationCase {
@@ -331,8 +391,9 @@ class MendedDestination : public ThreeDrawings,
 
 TEST_P(MendedDestination, MustBeAWritableFolderBeforeStart) {
     QTemporaryDir scratch;
-    CBatchConvListDlg dialog(
-        Path(), 3, [&](const CString& path, const CString&, bool) { return recorder(path); });
+    CBatchConvListDlg dialog(Path(), 3, [&](const CString& path, const CString&, bool) {
+        return DoneOrStop(recorder(path));
+    });
     Control<QLineEdit>(dialog, CBatchConvListDlg::kDestinationId)
         ->setText(GetParam().make(scratch));
     dialogs.Answer(IDYES);

@@ -263,4 +263,12 @@ TEST_F(ConvertFileTest, ContinuousPrintPassesOverAnUnreadableFile) {
     EXPECT_FALSE(FileExists(PathOf("broken.pdf")));
 }
 
+// Without a printer the page goes to a PDF file beside the drawing; a file
+// that cannot be written there is no print.
+TEST_F(ConvertFileTest, MendedContinuousPrintThatCannotWriteItsFileIsNoPrint) {
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("plan.pdf")));
+    EXPECT_FALSE(m_view.PrintFileWorker(m_source));
+    EXPECT_TRUE(m_document.m_objects.IsEmpty());
+}
+
 } // namespace

@@ -168,6 +168,34 @@ TEST_F(ViewInputTest, HighlightBlinkRunsOnlyWhileRedlinesAreShown) {
     EXPECT_FALSE(m_view.IsHighlightBlinking());
 }
 
+// Each phase is painted once and then shown again; what is shown is what a
+// whole repaint gives, also after something else painted on the view.
+TEST_F(ViewInputTest, HighlightBlinkShowsWhatAWholeRepaintGives) {
+    Mark("marks", 100, 100, 300, 300);
+    m_view.SetHighlightTimer(1);
+    const auto repainted = [this] {
+        const QImage shown = m_view.Surface().copy();
+        m_view.Redraw();
+        return shown == m_view.Surface();
+    };
+    m_view.OnHighlightBlink();
+    const QImage without = m_view.Surface().copy();
+    m_view.OnHighlightBlink();
+    const QImage with = m_view.Surface().copy();
+    EXPECT_NE(without, with);
+    for (int tick = 0; tick < 4; ++tick) {
+        m_view.OnHighlightBlink();
+        EXPECT_EQ(m_view.Surface(), tick % 2 == 0 ? without : with) << "tick " << tick;
+    }
+    EXPECT_TRUE(repainted());
+    m_view.OnHighlightBlink();
+    EXPECT_TRUE(repainted()) << "after a repaint between ticks";
+    m_view.OnHighlightBlink();
+    m_view.OnHighlightBlink();
+    m_view.OnHighlightBlink();
+    EXPECT_TRUE(repainted()) << "after the phases were shown in turn";
+}
+
 // The blinking redlines follow a markup that was moved.
 TEST_F(ViewInputTest, BlinkAreaFollowsAMovedMarkup) {
     m_settings.m_blinkRedlines = 1;

@@ -10,6 +10,9 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -45,6 +48,34 @@ std::string Repeat(const std::string& period, std::size_t length) {
     while (text.size() < length)
         text += period;
     return text.substr(0, length);
+}
+
+// The view keeps copies of its image and tells by the cache key whether
+// anything painted on it since: every route must leave a copy alone and give
+// the image a new key.
+TEST(CImageDCCopies, PaintingLeavesACopyAloneAndGivesANewKey) {
+    QImage image = Filled(40, 30, kWhite);
+    const std::vector<std::pair<const char*, std::function<void(CDC&)>>> routes = {
+        {"thin line",
+         [](CDC& dc) {
+             dc.MoveTo(2, 2);
+             dc.LineTo(30, 20);
+         }},
+        {"fill", [](CDC& dc) { dc.FillSolidRect(5, 5, 10, 10, kRed); }},
+        {"pixel", [](CDC& dc) { dc.SetPixel(7, 7, kBlue); }},
+    };
+    for (const auto& [name, paint] : routes) {
+        const QImage copy = image;
+        const QImage before = image.copy();
+        const qint64 key = image.cacheKey();
+        {
+            CImageDC dc(image);
+            paint(dc);
+        }
+        EXPECT_TRUE(SameBytes(copy, before)) << name;
+        EXPECT_FALSE(SameBytes(image, before)) << name;
+        EXPECT_NE(image.cacheKey(), key) << name;
+    }
 }
 
 struct LineCase {
