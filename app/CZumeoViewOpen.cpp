@@ -131,4 +131,5 @@ void CZumeoView::DiscardWorkerDrawing() {
     m_document->ResetDocument();
     m_document->m_openState = CZumeoDoc::kOpenNew;
     Redraw();
+    RefreshLayerBar();
 }

@@ -251,7 +251,11 @@ TEST_F(ConvertFileTest, RefusedOverwriteStopsTheBatch) {
 }
 
 TEST_F(ConvertFileTest, ContinuousPrintOfOneFilePrintsItAndEmptiesTheDocument) {
+    // The layer bar is told each time: the loaded drawing's layers, then none.
+    int layerBarRefreshes = 0;
+    m_view.SetLayerBarRefresh([&] { ++layerBarRefreshes; });
     EXPECT_TRUE(m_view.PrintFileWorker(m_source));
+    EXPECT_EQ(layerBarRefreshes, 2);
     EXPECT_TRUE(FileExists(PathOf("plan.pdf")));
     EXPECT_TRUE(m_document.m_objects.IsEmpty());
     EXPECT_EQ(m_document.m_openState, CZumeoDoc::kOpenNew);
