@@ -13,10 +13,10 @@
 // part of a derived object.
 
 #include "entities/CDashRules.h"
-#include "entities/CEntityArena.h"
 #include "entities/PointArray.h"
 #include "geometry/Geometry.h"
 #include "platform/mfc/CObject.h"
+#include "platform/mfc/CSmallBlockArena.h"
 #include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"
 
@@ -38,10 +38,10 @@ class CRukEntity : public CObject {
 public:
     ~CRukEntity() override;
 
-    // Entities live in the entity arena: a drawing holds them by the million.
-    static void* operator new(std::size_t size) { return CEntityArena::AllocateEntity(size); }
+    // A drawing holds entities by the million.
+    static void* operator new(std::size_t size) { return CSmallBlockArena::AllocateShared(size); }
     static void operator delete(void* memory, std::size_t size) {
-        CEntityArena::FreeEntity(memory, size);
+        CSmallBlockArena::FreeShared(memory, size);
     }
 
     // ---- The virtual operations, in their fixed order.

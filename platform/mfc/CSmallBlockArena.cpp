@@ -1,4 +1,4 @@
-#include "entities/CEntityArena.h"
+#include "platform/mfc/CSmallBlockArena.h"
 
 #include <sys/mman.h>
 
@@ -18,25 +18,25 @@ constexpr bool kSanitized = true;
 constexpr bool kSanitized = false;
 #endif
 
-CEntityArena& Shared() {
-    // Never destroyed: entities may outlive every static object.
-    static auto* arena = new CEntityArena;
+CSmallBlockArena& Shared() {
+    // Never destroyed: its objects may outlive every static object.
+    static auto* arena = new CSmallBlockArena;
     return *arena;
 }
 
 } // namespace
 
-CEntityArena::~CEntityArena() {
+CSmallBlockArena::~CSmallBlockArena() {
     for (std::byte* slab : m_slabs)
         munmap(slab, kSlabSize);
 }
 
-std::size_t CEntityArena::ClassOf(std::size_t size) {
+std::size_t CSmallBlockArena::ClassOf(std::size_t size) {
     return (std::max<std::size_t>(size, 1) + kAlignment - 1) / kAlignment;
 }
 
 // A slab aligned to a huge page: the mapping is made larger and trimmed.
-void CEntityArena::NewSlab() {
+void CSmallBlockArena::NewSlab() {
     const std::size_t mapped = kSlabSize + kHugePage;
     void* raw = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (raw == MAP_FAILED)
@@ -56,7 +56,7 @@ void CEntityArena::NewSlab() {
     m_end = slab + kSlabSize;
 }
 
-void* CEntityArena::Allocate(std::size_t size) {
+void* CSmallBlockArena::Allocate(std::size_t size) {
     if (size > kLargest)
         return ::operator new(size);
     const std::size_t sizeClass = ClassOf(size);
@@ -74,7 +74,7 @@ void* CEntityArena::Allocate(std::size_t size) {
     return memory;
 }
 
-void CEntityArena::Free(void* memory, std::size_t size) {
+void CSmallBlockArena::Free(void* memory, std::size_t size) {
     if (!memory)
         return;
     if (size > kLargest) {
@@ -88,11 +88,11 @@ void CEntityArena::Free(void* memory, std::size_t size) {
     m_freed[sizeClass] = block;
 }
 
-void* CEntityArena::AllocateEntity(std::size_t size) {
+void* CSmallBlockArena::AllocateShared(std::size_t size) {
     return kSanitized ? ::operator new(size) : Shared().Allocate(size);
 }
 
-void CEntityArena::FreeEntity(void* memory, std::size_t size) {
+void CSmallBlockArena::FreeShared(void* memory, std::size_t size) {
     if (kSanitized)
         ::operator delete(memory);
     else

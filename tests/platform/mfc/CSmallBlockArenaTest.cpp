@@ -1,25 +1,25 @@
-// The entity arena: blocks of every size class are aligned, do not overlap,
+// The small-block arena: blocks of every size class are aligned, do not overlap,
 // are reused after a free within their class only, and sizes above the
 // largest class go to the global heap.
-#include "entities/CEntityArena.h"
+#include "platform/mfc/CSmallBlockArena.h"
 
-#include "entities/CRukLine.h"
+#include "platform/mfc/CList.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
+#include <string>
 #include <vector>
 
 namespace {
 
 bool Aligned(const void* memory) {
-    return reinterpret_cast<std::uintptr_t>(memory) % CEntityArena::kAlignment == 0;
+    return reinterpret_cast<std::uintptr_t>(memory) % CSmallBlockArena::kAlignment == 0;
 }
 
-TEST(CEntityArenaTest, BlocksAreAlignedAndDoNotOverlap) {
-    CEntityArena arena;
+TEST(CSmallBlockArenaTest, BlocksAreAlignedAndDoNotOverlap) {
+    CSmallBlockArena arena;
     struct Block {
         std::byte* memory;
         std::size_t size;
@@ -27,7 +27,7 @@ TEST(CEntityArenaTest, BlocksAreAlignedAndDoNotOverlap) {
     std::vector<Block> blocks;
     // Enough blocks to fill more than one slab.
     for (std::size_t i = 0; i < 40000; ++i) {
-        const std::size_t size = 1 + (i * 37) % CEntityArena::kLargest;
+        const std::size_t size = 1 + (i * 37) % CSmallBlockArena::kLargest;
         auto* memory = static_cast<std::byte*>(arena.Allocate(size));
         ASSERT_TRUE(Aligned(memory)) << size;
         std::memset(memory, static_cast<int>(i % 251), size);
@@ -42,8 +42,8 @@ TEST(CEntityArenaTest, BlocksAreAlignedAndDoNotOverlap) {
         arena.Free(block.memory, block.size);
 }
 
-TEST(CEntityArenaTest, FreedBlockServesTheNextRequestOfItsClassOnly) {
-    CEntityArena arena;
+TEST(CSmallBlockArenaTest, FreedBlockServesTheNextRequestOfItsClassOnly) {
+    CSmallBlockArena arena;
     void* first = arena.Allocate(488);
     arena.Free(first, 488);
     // 500 rounds to a larger class than 488 does.
@@ -55,9 +55,9 @@ TEST(CEntityArenaTest, FreedBlockServesTheNextRequestOfItsClassOnly) {
     arena.Free(first, 481);
 }
 
-TEST(CEntityArenaTest, LargeRequestsUseTheGlobalHeap) {
-    CEntityArena arena;
-    const std::size_t size = CEntityArena::kLargest + 1;
+TEST(CSmallBlockArenaTest, LargeRequestsUseTheGlobalHeap) {
+    CSmallBlockArena arena;
+    const std::size_t size = CSmallBlockArena::kLargest + 1;
     void* memory = arena.Allocate(size);
     ASSERT_NE(memory, nullptr);
     std::memset(memory, 0x5A, size);
@@ -66,16 +66,21 @@ TEST(CEntityArenaTest, LargeRequestsUseTheGlobalHeap) {
     arena.Free(nullptr, 16);
 }
 
-TEST(CEntityArenaTest, EntitiesAreMadeAndDeletedThroughTheirOwnOperators) {
-    std::vector<std::unique_ptr<CRukEntity>> lines;
-    for (int i = 0; i < 1000; ++i) {
-        auto line = std::make_unique<CRukLine>();
-        line->m_x1 = i;
-        line->m_layerName = "a layer name longer than the string keeps inside itself";
-        lines.push_back(std::move(line));
-    }
+// List nodes come from the shared arena and go back to it, also when a
+// list is emptied in the middle of its use.
+TEST(CSmallBlockArenaTest, ListNodesAreMadeAndFreedThroughTheArena) {
+    CList<CString, const CString&> names;
+    for (int i = 0; i < 3000; ++i)
+        names.AddTail(CString("a name longer than a short string keeps inside itself ") +
+                      CString(std::to_string(i)));
     for (int i = 0; i < 1000; ++i)
-        EXPECT_EQ(lines[static_cast<std::size_t>(i)]->m_x1, i);
+        names.RemoveHead();
+    EXPECT_EQ(names.GetCount(), 2000);
+    EXPECT_EQ(names.GetHead(),
+              CString("a name longer than a short string keeps inside itself 1000"));
+    names.RemoveAll();
+    names.AddHead(CString("again"));
+    EXPECT_EQ(names.GetTail(), CString("again"));
 }
 
 } // namespace
