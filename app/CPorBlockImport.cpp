@@ -22,8 +22,8 @@ constexpr int kProgressSteps = 100;
 
 CPorBlockImport::CPorBlockImport(std::span<const BYTE> block) : m_block(block) {
     PorBlockReader reader(block);
-    while (auto record = reader.Next())
-        m_records.push_back(*record);
+    while (reader.Next())
+        continue;
     m_stop = reader.StopReason();
 }
 
@@ -37,7 +37,9 @@ void CPorBlockImport::Run(CZumeoDoc& document, Mode mode, const CDrawDefaults& s
     std::size_t nextMark = 0;
     CStatusProgress progress(statusBar);
     progress.ShowInPane(0, kParsing, static_cast<int>(length));
-    for (const PorRecord& record : m_records) {
+    PorBlockReader reader(m_block);
+    while (const auto next = reader.Next()) {
+        const PorRecord& record = *next;
         const auto position = static_cast<std::size_t>(record.Bytes().data() - m_block.data());
         if (progress.GetSafeHwnd() && position > nextMark) {
             nextMark += step;

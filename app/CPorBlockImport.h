@@ -2,14 +2,14 @@
 // Hands the records of a POR block to the document, with the parsing
 // progress in the status bar. The block is walked once when the object is
 // made, so that a block whose header refuses it is known before the
-// document is touched.
+// document is touched, and again when its records are handed over: a list
+// of the records would cost memory in step with the drawing.
 
 #include "platform/win/WinTypes.h"
 #include "por/PorRecord.h"
 #include "por/PorStopReason.h"
 
 #include <span>
-#include <vector>
 
 class CDrawDefaults;
 class CZumeoDoc;
@@ -45,6 +45,5 @@ private:
     static void TakeLineType(CZumeoDoc& document, const PorRecord& record);
 
     std::span<const BYTE> m_block;
-    std::vector<PorRecord> m_records;
     PorStopReason m_stop = PorStopReason::Walking;
 };

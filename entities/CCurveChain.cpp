@@ -167,7 +167,7 @@ int CCurveChain::Hit(const CRukEntity& entity, const std::vector<POINT>& chain, 
     return CVertexChain::HitEdges(entity, edges, test);
 }
 
-void CCurveChain::SetExtents(CRukEntity& entity, const std::vector<POINT>& points) {
+void CCurveChain::SetExtents(CRukEntity& entity, std::span<const POINT> points) {
     if (points.empty())
         return;
     const auto [minX, maxX] = std::minmax_element(

@@ -7,6 +7,7 @@
 #include "geometry/Geometry.h"
 #include "platform/win/WinTypes.h"
 
+#include <span>
 #include <vector>
 
 class CDC;
@@ -62,5 +63,5 @@ public:
                    bool filled, bool closed);
 
     // The box of the points into the entity's extents; nothing without points.
-    static void SetExtents(CRukEntity& entity, const std::vector<POINT>& points);
+    static void SetExtents(CRukEntity& entity, std::span<const POINT> points);
 };

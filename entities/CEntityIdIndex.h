@@ -4,11 +4,16 @@
 // keeps it, as a walk in drawing order would find it first. Entities with
 // an empty id are not indexed: no member is looked up by one. The index
 // does not own the entities; its owner clears it before they go.
+//
+// Most drawings have no groups, so the table is built only when the first
+// id is looked up: until then an entity costs one pointer. An entity's id
+// must not change once it is added.
 
 #include "platform/mfc/CString.h"
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class CRukEntity;
 
@@ -16,8 +21,12 @@ class CEntityIdIndex {
 public:
     void Add(CRukEntity* entity);
     CRukEntity* Find(const CString& id) const;
-    void Clear() { m_entities.clear(); }
+    void Clear();
 
 private:
-    std::unordered_map<std::string, CRukEntity*> m_entities;
+    // Files the entities added since the last look-up.
+    void CatchUp() const;
+
+    mutable std::unordered_map<std::string, CRukEntity*> m_entities;
+    mutable std::vector<CRukEntity*> m_pending;
 };

@@ -56,6 +56,7 @@ std::vector<POINT> CRukArc::Chain(int step) const {
     const auto [start, end] = Angles();
     const POINT center = GetCircleCenter();
     const int radius = GetRadius();
+    chain.reserve(static_cast<std::size_t>((end - start) / step + 2));
     chain.push_back(POINT{m_x1, m_y1});
     for (int angle = start + step; angle < end; angle += step)
         chain.push_back(RingPoint(center, radius, angle));

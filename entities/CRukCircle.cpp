@@ -164,12 +164,9 @@ std::vector<POINT> CRukCircle::GripPoints() const {
 }
 
 void CRukCircle::RecalcExtents() {
-    if (!HasCorners()) {
-        CCurveChain::SetExtents(
-            *this, std::vector<POINT>(m_points.GetData(), m_points.GetData() + m_points.GetSize()));
-        return;
-    }
-    CCurveChain::SetExtents(*this, std::vector<POINT>(m_points.GetData(), m_points.GetData() + 4));
+    const std::span<const POINT> points(m_points.GetData(),
+                                        static_cast<std::size_t>(m_points.GetSize()));
+    CCurveChain::SetExtents(*this, HasCorners() ? points.first(4) : points);
 }
 
 void CRukCircle::SetFirstPoint(int x, int y) {
@@ -202,8 +199,10 @@ int CRukCircle::CreateFromRecord(const PorRecord* record, CEntityDocument*, int 
     m_id = record->Get(PorCircle::Id);
     m_layerName = record->Get(PorCircle::Layer);
     m_sourceLayer = m_layerName;
-    for (const POINT& corner : *corners)
-        m_points.Add(corner);
+    // Sized once: a drawing holds circles by the hundred thousand.
+    const INT_PTR first = m_points.GetSize();
+    m_points.SetSize(first + static_cast<INT_PTR>(corners->size()));
+    std::ranges::copy(*corners, m_points.GetData() + first);
     TakePen(*pen, defaultWidth);
     m_fillType = fill->type;
     m_fillColor = fill->color;

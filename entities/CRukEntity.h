@@ -16,9 +16,11 @@
 #include "entities/PointArray.h"
 #include "geometry/Geometry.h"
 #include "platform/mfc/CObject.h"
+#include "platform/mfc/CSmallBlockArena.h"
 #include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"
 
+#include <cstddef>
 #include <limits>
 #include <vector>
 
@@ -35,6 +37,12 @@ class PorRecord;
 class CRukEntity : public CObject {
 public:
     ~CRukEntity() override;
+
+    // A drawing holds entities by the million.
+    static void* operator new(std::size_t size) { return CSmallBlockArena::AllocateShared(size); }
+    static void operator delete(void* memory, std::size_t size) {
+        CSmallBlockArena::FreeShared(memory, size);
+    }
 
     // ---- The virtual operations, in their fixed order.
 

@@ -106,21 +106,26 @@ std::optional<std::vector<POINT>> PorRecord::Get(PorPointsField field) const {
     return Cursor(field.word).Points(field.count);
 }
 
+// Pens and fills are read once per drawn object: their words are read in
+// place, without a list.
 std::optional<PorPen> PorRecord::Get(PorPenField field) const {
-    const auto words = Cursor(field.word).Longs(4);
-    if (!words) {
+    PorCursor cursor = Cursor(field.word);
+    if (cursor.Remaining() < 4 * PorWordSize) {
         return std::nullopt;
     }
-    const auto& w = *words;
-    return PorPen{w[0], w[1], w[2], PorReadColor(static_cast<DWORD>(w[3]))};
+    const LONG lineType = *cursor.Long();
+    const LONG lineTypeScale = *cursor.Long();
+    const LONG width = *cursor.Long();
+    return PorPen{lineType, lineTypeScale, width, PorReadColor(*cursor.ULong())};
 }
 
 std::optional<PorFill> PorRecord::Get(PorFillField field) const {
-    const auto words = Cursor(field.word).Longs(2);
-    if (!words) {
+    PorCursor cursor = Cursor(field.word);
+    if (cursor.Remaining() < 2 * PorWordSize) {
         return std::nullopt;
     }
-    return PorFill{(*words)[0], PorReadColor(static_cast<DWORD>((*words)[1]))};
+    const LONG type = *cursor.Long();
+    return PorFill{type, PorReadColor(*cursor.ULong())};
 }
 
 std::optional<std::vector<POINT>> PorRecord::Get(PorPointListField field) const {

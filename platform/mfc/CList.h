@@ -10,8 +10,10 @@
 // SerializeElements knows (CArchive.h).
 
 #include "platform/mfc/CArchive.h"
+#include "platform/mfc/CSmallBlockArena.h"
 #include "platform/win/WinTypes.h"
 
+#include <cstddef>
 #include <stdexcept>
 #include <utility>
 
@@ -20,6 +22,14 @@ template <class TYPE, class ARG_TYPE = const TYPE&> class CList {
         Node* next;
         Node* prev;
         TYPE data;
+
+        // A drawing's lists file its entities by the million.
+        static void* operator new(std::size_t size) {
+            return CSmallBlockArena::AllocateShared(size);
+        }
+        static void operator delete(void* memory, std::size_t size) {
+            CSmallBlockArena::FreeShared(memory, size);
+        }
     };
 
 public:

@@ -1,15 +1,21 @@
 #include "platform/win/GlobalMemory.h"
 
+#include <sys/mman.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <unordered_set>
 
 struct GlobalBlock {
-    BYTE* data = nullptr; // std::malloc'ed; null for zero bytes
+    // std::malloc'ed, or mapped when `mapped` is not 0; null for zero bytes.
+    BYTE* data = nullptr;
     SIZE_T size = 0;
     UINT flags = 0;
     UINT locks = 0;
+    // The length of the mapping of a large block; it stays mapped.
+    SIZE_T mapped = 0;
 };
 
 namespace {
@@ -32,20 +38,87 @@ bool IsLive(Registry& r, HGLOBAL block) {
     return block != nullptr && r.blocks.count(block) != 0;
 }
 
+// A drawing's block runs to hundreds of megabytes and grows while a
+// plug-in writes it. Large blocks are mappings of their own: growing one
+// remaps its pages instead of copying them, its new pages come zeroed, and
+// the system is offered huge pages for it, as faulting it in page by page
+// costs more than filling it.
+constexpr SIZE_T kMappedBlock = SIZE_T{1} << 20;
+constexpr SIZE_T kPage = 4096;
+
+SIZE_T MappedLength(SIZE_T bytes) {
+    return (bytes + kPage - 1) / kPage * kPage;
+}
+
+BYTE* Map(SIZE_T length) {
+    void* data = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (data == MAP_FAILED)
+        return nullptr;
+    // The whole mapping, which a remap carries along: advice on a part of
+    // it would split it, and a split mapping cannot be remapped.
+    madvise(data, length, MADV_HUGEPAGE);
+    return static_cast<BYTE*>(data);
+}
+
+// A large block's new size: its mapping grows or shrinks to it. Bytes past
+// the old size are zero: those of fresh pages by the system, those left in
+// the old last page by hand.
+bool Remap(GlobalBlock* block, SIZE_T bytes) {
+    const SIZE_T length = MappedLength(bytes);
+    if (length != block->mapped) {
+        void* data = mremap(block->data, block->mapped, length, MREMAP_MAYMOVE);
+        if (data == MAP_FAILED)
+            return false;
+        block->data = static_cast<BYTE*>(data);
+        block->mapped = length;
+    }
+    if (bytes > block->size)
+        std::memset(block->data + block->size, 0,
+                    std::min(bytes, MappedLength(block->size)) - block->size);
+    block->size = bytes;
+    return true;
+}
+
+// A small block that grows large moves into a mapping of its own.
+bool MoveToMapping(GlobalBlock* block, SIZE_T bytes) {
+    BYTE* data = Map(MappedLength(bytes));
+    if (!data)
+        return false;
+    if (block->data)
+        std::memcpy(data, block->data, std::min(block->size, bytes));
+    std::free(block->data);
+    block->data = data;
+    block->mapped = MappedLength(bytes);
+    block->size = bytes;
+    return true;
+}
+
+void Release(GlobalBlock* block) {
+    if (block->mapped)
+        munmap(block->data, block->mapped);
+    else
+        std::free(block->data);
+}
+
 } // namespace
 
 HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
     if (bytes > kMaxBlockSize)
         return nullptr;
     BYTE* data = nullptr;
-    if (bytes > 0) {
+    SIZE_T mapped = 0;
+    if (bytes >= kMappedBlock) {
+        mapped = MappedLength(bytes);
+        data = Map(mapped);
+    } else if (bytes > 0) {
         data = static_cast<BYTE*>(std::calloc(bytes, 1));
-        if (!data)
-            return nullptr;
     }
+    if (bytes > 0 && !data)
+        return nullptr;
     auto* block = new GlobalBlock;
     block->data = data;
     block->size = bytes;
+    block->mapped = mapped;
     block->flags = flags & (GMEM_MOVEABLE | GMEM_DISCARDABLE | GMEM_SHARE);
     Registry& r = Blocks();
     std::lock_guard<std::mutex> lock(r.mutex);
@@ -68,11 +141,16 @@ HGLOBAL GlobalReAlloc(HGLOBAL block, SIZE_T bytes, UINT flags) {
     if (bytes == block->size)
         return block;
     if (bytes == 0) {
-        std::free(block->data);
+        Release(block);
         block->data = nullptr;
         block->size = 0;
+        block->mapped = 0;
         return block;
     }
+    if (block->mapped)
+        return Remap(block, bytes) ? block : nullptr;
+    if (bytes >= kMappedBlock)
+        return MoveToMapping(block, bytes) ? block : nullptr;
     auto* data = static_cast<BYTE*>(std::realloc(block->data, bytes));
     if (!data)
         return nullptr;
@@ -91,7 +169,7 @@ HGLOBAL GlobalFree(HGLOBAL block) {
             return block;
         r.blocks.erase(block);
     }
-    std::free(block->data);
+    Release(block);
     delete block;
     return nullptr;
 }

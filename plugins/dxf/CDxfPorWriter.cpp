@@ -1,7 +1,6 @@
 #include "plugins/dxf/CDxfPorWriter.h"
 
 #include "geometry/Geometry.h"
-#include "platform/win/GlobalMemory.h"
 #include "plugins/dxf/CDxfHeader.h"
 #include "plugins/dxf/CDxfLayerTable.h"
 #include "plugins/dxf/CDxfLineTypeTable.h"
@@ -13,7 +12,6 @@
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -74,7 +72,7 @@ void ResolveByBlock(std::span<BYTE> records) {
 } // namespace
 
 HGLOBAL CDxfPorWriter::Write(const CDxfHeader& header, const CDxfLineTypeTable& lineTypes,
-                             const CDxfLayerTable& layers, const CPorStream& drawing) {
+                             const CDxfLayerTable& layers, CPorStream& drawing) {
     if (drawing.ByteCount() == 0) {
         return nullptr;
     }
@@ -90,23 +88,11 @@ HGLOBAL CDxfPorWriter::Write(const CDxfHeader& header, const CDxfLineTypeTable& 
     for (const CDxfLayer& layer : layers.Layers()) {
         head.Append(LayerRecord(layer));
     }
-    const PorRecordBuilder end(PorEnd::Type);
 
-    // The drawing's records go straight into the block: they are most of it.
-    const std::size_t size = head.Data().size() + drawing.ByteCount() + end.Size();
-    const std::size_t step = PorBlockWriter::GrowthStep;
-    HGLOBAL block =
-        GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE | GMEM_ZEROINIT, (size + step - 1) / step * step);
-    auto* data = static_cast<BYTE*>(GlobalLock(block));
-    if (!data) {
-        GlobalFree(block);
-        return nullptr;
-    }
-    data = std::ranges::copy(head.Data(), data).out;
-    BYTE* const records = data;
-    data = std::ranges::copy(drawing.Data(), data).out;
-    ResolveByBlock(std::span<BYTE>(records, data));
-    std::ranges::copy(end.Bytes(), data);
-    GlobalUnlock(block);
-    return block;
+    // The drawing's records are most of the block: it is built around them.
+    PorBlockWriter block = drawing.TakeRecords();
+    ResolveByBlock(block.MutableData());
+    block.Prepend(head.Data());
+    block.Append(PorRecordBuilder(PorEnd::Type));
+    return block.ReleaseGlobalBlock();
 }

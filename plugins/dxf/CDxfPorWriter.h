@@ -14,7 +14,8 @@ public:
     static constexpr LONG Version = 3003;
 
     // An unlocked global memory block owned by the caller; null when the
-    // drawing holds no records or the memory cannot be had.
+    // drawing holds no records or the memory cannot be had. The drawing's
+    // records become the block in place: the stream is left without them.
     static HGLOBAL Write(const CDxfHeader& header, const CDxfLineTypeTable& lineTypes,
-                         const CDxfLayerTable& layers, const CPorStream& drawing);
+                         const CDxfLayerTable& layers, CPorStream& drawing);
 };

@@ -10,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 CDxfReader::CDxfReader(HWND progressWindow)
     : m_progress(progressWindow), m_emitter(m_header), m_style(m_layers, m_lineTypes),
@@ -24,14 +25,16 @@ HGLOBAL CDxfReader::GetPORData(const char* path) {
     m_entities.SetFolder(slash == std::string_view::npos ? std::string()
                                                          : std::string(text.substr(0, slash + 1)));
     auto file = CDxfFile::Load(path);
-    return file ? Convert(*file) : nullptr;
+    return file ? Convert(std::move(*file)) : nullptr;
 }
 
-HGLOBAL CDxfReader::Convert(CDxfFile& file) {
+HGLOBAL CDxfReader::Convert(CDxfFile file) {
     if (file.IsBinary()) {
         return nullptr;
     }
     ReadSections(file);
+    // The text is about as large as the block.
+    file = CDxfFile(std::string());
     CDxfInfiniteLineClipper::Clip(m_drawing, m_header.scale);
     return CDxfPorWriter::Write(m_header, m_lineTypes, m_layers, m_drawing);
 }

@@ -7,6 +7,7 @@
 #include "plugins/dxf/CDxfBlockList.h"
 #include "plugins/dxf/CDxfEntityReader.h"
 #include "plugins/dxf/CDxfEntityStyle.h"
+#include "plugins/dxf/CDxfFile.h"
 #include "plugins/dxf/CDxfHeader.h"
 #include "plugins/dxf/CDxfInsertEmitter.h"
 #include "plugins/dxf/CDxfLayerTable.h"
@@ -19,8 +20,6 @@
 #include "plugins/dxf/CPorStream.h"
 
 #include <string_view>
-
-class CDxfFile;
 
 class CDxfReader {
 public:
@@ -35,7 +34,8 @@ public:
     // what was read is converted. Block references that would expand beyond
     // the memory budget throw std::length_error.
     HGLOBAL GetPORData(const char* path);
-    HGLOBAL Convert(CDxfFile& file);
+    // The file's text is let go once read, before the block is made.
+    HGLOBAL Convert(CDxfFile file);
 
 private:
     void ReadSections(CDxfFile& file);

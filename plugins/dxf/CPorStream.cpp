@@ -14,6 +14,11 @@ void CPorStream::AppendRecordBytes(std::span<const BYTE> record) {
     ++m_recordCount;
 }
 
+PorBlockWriter CPorStream::TakeRecords() {
+    m_recordCount = 0;
+    return std::exchange(m_body, {});
+}
+
 void CPorStream::AddPendingInsert(CDxfPendingInsert insert) {
     const std::string_view name = insert.blockName.view();
     std::size_t kept = 0;

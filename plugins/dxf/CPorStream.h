@@ -33,6 +33,9 @@ public:
     std::span<const BYTE> Data() const { return m_body.Data(); }
     std::size_t ByteCount() const { return m_body.Data().size(); }
     unsigned RecordCount() const { return m_recordCount; }
+    // Hands the records over to become the block given to the program; the
+    // stream holds no records afterwards.
+    PorBlockWriter TakeRecords();
 
     void ExtendBounds(LONG x, LONG y) { m_bounds.Extend(x, y); }
     // By the four corners of a box where the transform places them.

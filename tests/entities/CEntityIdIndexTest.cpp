@@ -29,4 +29,22 @@ TEST(CEntityIdIndexTest, FirstEntityOfAnIdWinsAndEmptyIdsAreNotIndexed) {
     EXPECT_EQ(index.Find("1F"), nullptr);
 }
 
+// Entities added after a look-up are found too, and an id already found
+// stays with the entity that had it first.
+TEST(CEntityIdIndexTest, EntitiesAddedAfterALookUpAreFound) {
+    CRukLine first = WithId("20");
+    CRukLine later = WithId("21");
+    CRukLine again = WithId("20");
+    CEntityIdIndex index;
+    index.Add(&first);
+    EXPECT_EQ(index.Find("21"), nullptr);
+    index.Add(&later);
+    index.Add(&again);
+    EXPECT_EQ(index.Find("21"), &later);
+    EXPECT_EQ(index.Find("20"), &first);
+    index.Clear();
+    index.Add(&again);
+    EXPECT_EQ(index.Find("20"), &again);
+}
+
 } // namespace

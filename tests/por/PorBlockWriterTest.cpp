@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -75,6 +76,68 @@ TEST(PorBlockWriterTest, GlobalBlockHoldsTheRecordsAndIsHandedOverUnlocked) {
     EXPECT_TRUE(std::ranges::equal(std::span(copy, GlobalSize(again)), writer.Storage()));
     GlobalUnlock(again);
     GlobalFree(again);
+}
+
+std::vector<BYTE> BlockBytes(HGLOBAL block) {
+    const auto* data = static_cast<const BYTE*>(GlobalLock(block));
+    std::vector<BYTE> bytes(data, data + GlobalSize(block));
+    GlobalUnlock(block);
+    return bytes;
+}
+
+// A plug-in hands its records over in place: the block equals the copy it
+// would have made of the same records, byte for byte, also when the data
+// ends exactly on a step or the head pushes it over one.
+TEST(PorBlockWriterTest, ReleasedBlockEqualsTheCopyOfTheSameRecords) {
+    struct Case {
+        const char* name;
+        std::size_t bodyBytes;
+    };
+    const PorRecordBuilder head = MakeHeader();
+    const PorRecordBuilder end = MakeEnd();
+    for (const Case& test :
+         {Case{"small", 40}, Case{"ends on a step", 4096 - head.Size() - end.Size()},
+          Case{"head pushes it over a step", 4096 - end.Size() - 1},
+          Case{"many steps", 3 * 4096 + 7}}) {
+        SCOPED_TRACE(test.name);
+        std::vector<BYTE> body(test.bodyBytes);
+        for (std::size_t i = 0; i < body.size(); ++i)
+            body[i] = static_cast<BYTE>(i * 7 + 1);
+
+        PorBlockWriter copied;
+        copied.Append(head);
+        copied.Append(body);
+        copied.Append(end);
+        HGLOBAL copy = copied.ToGlobalBlock();
+
+        PorBlockWriter built;
+        built.Append(body);
+        built.Prepend(head.Bytes());
+        built.Append(end);
+        EXPECT_TRUE(std::ranges::equal(built.Data(), copied.Data()));
+        HGLOBAL released = built.ReleaseGlobalBlock();
+        ASSERT_NE(released, nullptr);
+        EXPECT_EQ(GlobalFlags(released) & GMEM_LOCKCOUNT, 0u);
+        EXPECT_EQ(GlobalSize(released) % PorBlockWriter::GrowthStep, 0u);
+        EXPECT_EQ(BlockBytes(released), BlockBytes(copy));
+        EXPECT_TRUE(built.Data().empty());
+        EXPECT_EQ(built.ReleaseGlobalBlock(), nullptr);
+        GlobalFree(released);
+        GlobalFree(copy);
+    }
+}
+
+// Records changed in place and a writer moved to another keep their bytes.
+TEST(PorBlockWriterTest, MovedWriterKeepsRecordsChangedInPlace) {
+    PorBlockWriter writer;
+    writer.Append(MakeLine({1, 2}, {3, 4}));
+    const std::vector<BYTE> before(writer.Data().begin(), writer.Data().end());
+    writer.MutableData()[before.size() - 1] ^= 0xFF;
+    PorBlockWriter moved = std::move(writer);
+    ASSERT_EQ(moved.Data().size(), before.size());
+    EXPECT_TRUE(std::ranges::equal(moved.Data().first(before.size() - 1),
+                                   std::span(before).first(before.size() - 1)));
+    EXPECT_EQ(moved.Data().back(), before.back() ^ 0xFF);
 }
 
 } // namespace

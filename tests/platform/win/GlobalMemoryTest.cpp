@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -118,6 +119,65 @@ TEST(GlobalMemoryTest, HugeRequestsFail) {
     EXPECT_EQ(GlobalReAlloc(h, SIZE_T(0x80000000u), GMEM_MOVEABLE), nullptr);
     EXPECT_EQ(GlobalSize(h), 1u); // unchanged
     GlobalFree(h);
+}
+
+// A block that a plug-in grows to hundreds of megabytes: across small and
+// large sizes it keeps its contents, its growth reads as zero (also after it
+// shrank inside one page), and its handle and size stay exact.
+TEST(GlobalMemoryTest, GrowingAndShrinkingKeepsContentsAndZerosTheGrowth) {
+    struct Step {
+        const char* name;
+        SIZE_T size;
+    };
+    HGLOBAL h = GlobalAlloc(GHND, 3000);
+    ASSERT_NE(h, nullptr);
+    SIZE_T filled = 0;
+    for (const Step& step : {Step{"small to large", (SIZE_T{3} << 20) + 5},
+                             Step{"large to larger", (SIZE_T{9} << 20) + 4093},
+                             Step{"shrink inside the last page", (SIZE_T{9} << 20) + 100},
+                             Step{"grow again over the page end", (SIZE_T{9} << 20) + 9000},
+                             Step{"shrink below the large size", 2000},
+                             Step{"grow from there", (SIZE_T{2} << 20) + 1}}) {
+        SCOPED_TRACE(step.name);
+        auto* before = static_cast<BYTE*>(GlobalLock(h));
+        for (SIZE_T i = 0; i < GlobalSize(h); ++i)
+            before[i] = static_cast<BYTE>(i % 251 + 1);
+        filled = GlobalSize(h);
+        GlobalUnlock(h);
+
+        ASSERT_EQ(GlobalReAlloc(h, step.size, GMEM_MOVEABLE), h);
+        ASSERT_EQ(GlobalSize(h), step.size);
+        auto* data = static_cast<BYTE*>(GlobalLock(h));
+        EXPECT_EQ(GlobalHandle(data), h);
+        const SIZE_T kept = std::min(filled, step.size);
+        for (SIZE_T i = 0; i < kept; ++i)
+            ASSERT_EQ(data[i], static_cast<BYTE>(i % 251 + 1)) << i;
+        for (SIZE_T i = kept; i < step.size; ++i)
+            ASSERT_EQ(data[i], 0) << i;
+        GlobalUnlock(h);
+    }
+    EXPECT_EQ(GlobalFree(h), nullptr);
+    EXPECT_EQ(GlobalSize(h), 0u);
+}
+
+TEST(GlobalMemoryTest, LargeBlockStartsZeroedAndFreesToZeroBytes) {
+    const SIZE_T size = (SIZE_T{5} << 20) + 3;
+    HGLOBAL h = GlobalAlloc(GHND, size);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(GlobalSize(h), size);
+    auto* data = static_cast<BYTE*>(GlobalLock(h));
+    EXPECT_EQ(data[0], 0);
+    EXPECT_EQ(data[size - 1], 0);
+    data[size - 1] = 7;
+    GlobalUnlock(h);
+    ASSERT_EQ(GlobalReAlloc(h, 0, GMEM_MOVEABLE), h);
+    EXPECT_EQ(GlobalSize(h), 0u);
+    EXPECT_EQ(GlobalLock(h), nullptr);
+    ASSERT_EQ(GlobalReAlloc(h, size, GMEM_MOVEABLE), h);
+    data = static_cast<BYTE*>(GlobalLock(h));
+    EXPECT_EQ(data[size - 1], 0);
+    GlobalUnlock(h);
+    EXPECT_EQ(GlobalFree(h), nullptr);
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace DxfTest {
@@ -33,7 +34,7 @@ using PluginTest::Records;
 inline OwnedBlock ConvertText(std::string dxf, HWND window = nullptr) {
     CDxfFile file(std::move(dxf));
     CDxfReader reader(window);
-    return OwnedBlock(reader.Convert(file));
+    return OwnedBlock(reader.Convert(std::move(file)));
 }
 
 inline std::string DumpText(std::string dxf) {
