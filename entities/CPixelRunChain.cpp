@@ -3,8 +3,12 @@
 #include "platform/gdi/CDC.h"
 
 CPixelRunChain::CPixelRunChain(const CDC& dc, std::vector<POINT>& chain)
-    : m_dc(dc), m_chain(chain) {
+    : m_dc(dc), m_chain(chain), m_keepsAxisOrder(dc.KeepsAxisOrder()) {
     m_chain.clear();
+}
+
+POINT CPixelRunChain::PixelOf(POINT view) const {
+    return m_dc.PixelOf(view);
 }
 
 bool CPixelRunChain::OnLastPixel(POINT view, POINT* pixel) const {

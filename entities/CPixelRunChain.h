@@ -4,7 +4,9 @@
 // first is computed and kept. Where the samples move monotonically in x and
 // y (a quarter of a circle), the samples on one pixel are consecutive, so
 // the first sample on the next pixel is found by doubling steps and halving
-// the interval instead of visiting every sample between.
+// the interval instead of visiting every sample between; and once the last
+// kept pixel is that of the run's last sample, the run ends there without
+// probing.
 
 #include "platform/win/WinTypes.h"
 
@@ -27,10 +29,14 @@ public:
 private:
     // Whether the point lies on the last kept pixel; its pixel either way.
     bool OnLastPixel(POINT view, POINT* pixel) const;
+    POINT PixelOf(POINT view) const;
     void Keep(POINT view, POINT pixel);
 
     const CDC& m_dc;
     std::vector<POINT>& m_chain;
+    // A world transform that turns mixes the axes: a monotonic run of view
+    // points may then leave a pixel and come back to it.
+    bool m_keepsAxisOrder;
     POINT m_lastPixel{0, 0};
     // Samples between the last two pixels kept.
     int m_lastRun = 1;
@@ -41,8 +47,16 @@ void CPixelRunChain::AddMonotonic(int first, int last, const Sample& sample) {
     if (first > last)
         return;
     Add(sample(first));
+    POINT endPixel{0, 0};
+    const bool endKnown = m_keepsAxisOrder && first < last;
+    if (endKnown)
+        endPixel = PixelOf(sample(last));
     int current = first;
     while (current < last) {
+        // Every sample left lies between the last pixel and the end's pixel
+        // on both axes: when they are one pixel, so are all of them.
+        if (endKnown && endPixel.x == m_lastPixel.x && endPixel.y == m_lastPixel.y)
+            return;
         // Samples up to `same` lie on the last pixel; `moved`, once found, is
         // the first known to leave it.
         int same = current;
