@@ -47,10 +47,16 @@ void CPixelRunChain::AddMonotonic(int first, int last, const Sample& sample) {
     if (first > last)
         return;
     Add(sample(first));
+    POINT endPoint{0, 0};
     POINT endPixel{0, 0};
     const bool endKnown = m_keepsAxisOrder && first < last;
-    if (endKnown)
-        endPixel = PixelOf(sample(last));
+    if (endKnown) {
+        endPoint = sample(last);
+        endPixel = PixelOf(endPoint);
+    }
+    // Until a run of this stretch is measured, a small ring's one or two
+    // pixel changes are found faster by halving the whole stretch.
+    bool halveFirst = endKnown;
     int current = first;
     while (current < last) {
         // Every sample left lies between the last pixel and the end's pixel
@@ -64,8 +70,14 @@ void CPixelRunChain::AddMonotonic(int first, int last, const Sample& sample) {
         POINT movedPoint{0, 0};
         POINT movedPixel{0, 0};
         POINT pixel{0, 0};
+        if (halveFirst) {
+            halveFirst = false;
+            moved = last;
+            movedPoint = endPoint;
+            movedPixel = endPixel;
+        }
         // Runs along a curve are alike: the first probe goes half the last.
-        for (int step = std::max(1, m_lastRun / 2);; step *= 2) {
+        for (int step = std::max(1, m_lastRun / 2); moved < 0; step *= 2) {
             const int probe = step < last - current ? current + step : last;
             const POINT point = sample(probe);
             if (!OnLastPixel(point, &pixel)) {
