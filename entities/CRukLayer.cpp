@@ -3,9 +3,12 @@
 #include "entities/CDashRules.h"
 #include "entities/CEntityDocument.h"
 #include "entities/CRukEntity.h"
-#include "platform/gdi/RectFunctions.h"
 #include "platform/mfc/CArchive.h"
 #include "settings/CDrawDefaults.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 IMPLEMENT_SERIAL(CRukLayer, CObject, 0)
 
@@ -46,9 +49,16 @@ bool CRukLayer::MeetsClip(const CRukEntity& entity, const RECT& clip, int origin
                           double scale) {
     RECT box;
     entity.GetDeviceRectEx(&box, originX, originY, scale);
-    InflateRect(&box, 1, 1);
-    RECT common;
-    return IntersectRect(&common, &box, &clip) != FALSE;
+    // The box grown by one unit (saturating) shares an area with the clip;
+    // spelled out, as it runs for every entity of every paint.
+    const auto grown = [](LONG edge, int by) {
+        return std::clamp<std::int64_t>(std::int64_t{edge} + by, std::numeric_limits<LONG>::min(),
+                                        std::numeric_limits<LONG>::max());
+    };
+    return std::max<std::int64_t>(grown(box.left, -1), clip.left) <
+               std::min<std::int64_t>(grown(box.right, 1), clip.right) &&
+           std::max<std::int64_t>(grown(box.top, -1), clip.top) <
+               std::min<std::int64_t>(grown(box.bottom, 1), clip.bottom);
 }
 
 double CRukLayer::PatternFactorOf(const CRukEntity& entity, const CEntityDocument* document,
