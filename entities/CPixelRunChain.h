@@ -8,12 +8,11 @@
 // kept pixel is that of the run's last sample, the run ends there without
 // probing.
 
+#include "platform/gdi/CDC.h"
 #include "platform/win/WinTypes.h"
 
 #include <algorithm>
 #include <vector>
-
-class CDC;
 
 class CPixelRunChain {
 public:
@@ -28,8 +27,12 @@ public:
 
 private:
     // Whether the point lies on the last kept pixel; its pixel either way.
-    bool OnLastPixel(POINT view, POINT* pixel) const;
-    POINT PixelOf(POINT view) const;
+    // Inline: a ring asks for the pixels of some twenty samples.
+    bool OnLastPixel(POINT view, POINT* pixel) const {
+        *pixel = m_dc.PixelOf(view);
+        return !m_chain.empty() && pixel->x == m_lastPixel.x && pixel->y == m_lastPixel.y;
+    }
+    POINT PixelOf(POINT view) const { return m_dc.PixelOf(view); }
     void Keep(POINT view, POINT pixel);
 
     const CDC& m_dc;
