@@ -1,15 +1,8 @@
 #include "entities/CPixelRunChain.h"
 
-#include "platform/gdi/CDC.h"
-
 CPixelRunChain::CPixelRunChain(const CDC& dc, std::vector<POINT>& chain)
-    : m_dc(dc), m_chain(chain) {
+    : m_dc(dc), m_chain(chain), m_keepsAxisOrder(dc.KeepsAxisOrder()) {
     m_chain.clear();
-}
-
-bool CPixelRunChain::OnLastPixel(POINT view, POINT* pixel) const {
-    *pixel = m_dc.PixelOf(view);
-    return !m_chain.empty() && pixel->x == m_lastPixel.x && pixel->y == m_lastPixel.y;
 }
 
 void CPixelRunChain::Keep(POINT view, POINT pixel) {

@@ -197,10 +197,9 @@ void CRukEntity::GetDeviceRect(CEntityDocument* document, RECT* rect) const {
 void CRukEntity::GetDeviceRectEx(RECT* rect, int originX, int originY, double scale) const {
     const POINT topLeft = ToViewPoint(m_minX, m_maxY, originX, originY, scale);
     const POINT bottomRight = ToViewPoint(m_maxX, m_minY, originX, originY, scale);
-    CRect box(topLeft, bottomRight);
-    box.NormalizeRect();
-    box.InflateRect(2, 2);
-    *rect = box;
+    *rect = RECT{std::min(topLeft.x, bottomRight.x), std::min(topLeft.y, bottomRight.y),
+                 std::max(topLeft.x, bottomRight.x), std::max(topLeft.y, bottomRight.y)};
+    InflateRect(rect, 2, 2);
 }
 
 void CRukEntity::UnionExtents(int* minX, int* minY, int* maxX, int* maxY) const {

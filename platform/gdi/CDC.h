@@ -140,6 +140,9 @@ public:
     bool SetsNoPixelWithin(POINT corner, POINT opposite, bool closed);
     // The device pixel a logical point is painted at.
     POINT PixelOf(POINT logical) const { return ToDevice(logical.x, logical.y); }
+    // Whether a point's device x follows its logical x alone, and y its y:
+    // no world transform that turns is set.
+    bool KeepsAxisOrder() const { return !m_state.mapping.WorldTurns(); }
 
     // Pixels: the colour set, or CLR_INVALID outside the device or the clip.
     virtual COLORREF SetPixel(int x, int y, COLORREF color);

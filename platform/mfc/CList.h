@@ -8,29 +8,36 @@
 // removed element cannot be detected.) The list does not own what pointer
 // elements point at. Serialize is offered for element types that
 // SerializeElements knows (CArchive.h).
+//
+// The nodes come from blocks the list holds, each as large as the list was
+// when it was taken (up to a limit): the nodes of a list filled once lie
+// side by side in memory in list order, so walking a long list reads memory
+// ahead instead of following a pointer per element. A removed node is used
+// again; the blocks go when the list is empty.
 
 #include "platform/mfc/CArchive.h"
-#include "platform/mfc/CSmallBlockArena.h"
 #include "platform/win/WinTypes.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <memory>
+#include <new>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 template <class TYPE, class ARG_TYPE = const TYPE&> class CList {
     struct Node {
         Node* next;
         Node* prev;
         TYPE data;
-
-        // A drawing's lists file its entities by the million.
-        static void* operator new(std::size_t size) {
-            return CSmallBlockArena::AllocateShared(size);
-        }
-        static void operator delete(void* memory, std::size_t size) {
-            CSmallBlockArena::FreeShared(memory, size);
-        }
     };
+    // Storage for one node, or the link to the next free one.
+    union Slot {
+        Slot* nextFree;
+        alignas(Node) std::byte node[sizeof(Node)];
+    };
+    static constexpr INT_PTR kLargestBlock = 4096;
 
 public:
     explicit CList(INT_PTR /*blockSize*/ = 10) {}
@@ -83,11 +90,13 @@ public:
         Node* node = m_head;
         while (node) {
             Node* next = node->next;
-            delete node;
+            node->~Node();
             node = next;
         }
         m_head = m_tail = nullptr;
         m_count = 0;
+        m_free = nullptr;
+        m_blocks.clear();
     }
 
     POSITION GetHeadPosition() const { return ToPos(m_head); }
@@ -179,7 +188,7 @@ private:
     }
 
     Node* LinkBefore(Node* at, ARG_TYPE value) {
-        Node* node = new Node{at, at ? at->prev : nullptr, value};
+        Node* node = NewNode(at, at ? at->prev : nullptr, value);
         if (node->prev)
             node->prev->next = node;
         else
@@ -192,7 +201,7 @@ private:
         return node;
     }
     Node* LinkAfter(Node* at, ARG_TYPE value) {
-        Node* node = new Node{at ? at->next : nullptr, at, value};
+        Node* node = NewNode(at ? at->next : nullptr, at, value);
         if (node->next)
             node->next->prev = node;
         else
@@ -213,11 +222,37 @@ private:
             node->next->prev = node->prev;
         else
             m_tail = node->prev;
-        delete node;
+        FreeNode(node);
         --m_count;
+        if (m_count == 0)
+            RemoveAll();
+    }
+    Node* NewNode(Node* next, Node* prev, ARG_TYPE value) {
+        if (!m_free) {
+            // Each block doubles what the list holds, so a long list takes
+            // few blocks; the free slots run in address order.
+            const INT_PTR size = std::clamp<INT_PTR>(m_count, 1, kLargestBlock);
+            std::unique_ptr<Slot[]> block(new Slot[static_cast<std::size_t>(size)]);
+            for (INT_PTR i = size; i-- > 0;) {
+                block[i].nextFree = m_free;
+                m_free = &block[i];
+            }
+            m_blocks.push_back(std::move(block));
+        }
+        Slot* slot = m_free;
+        m_free = slot->nextFree;
+        return ::new (static_cast<void*>(slot->node)) Node{next, prev, value};
+    }
+    void FreeNode(Node* node) {
+        node->~Node();
+        Slot* slot = std::launder(reinterpret_cast<Slot*>(node));
+        slot->nextFree = m_free;
+        m_free = slot;
     }
 
     Node* m_head = nullptr;
     Node* m_tail = nullptr;
     INT_PTR m_count = 0;
+    Slot* m_free = nullptr;
+    std::vector<std::unique_ptr<Slot[]>> m_blocks;
 };

@@ -1,8 +1,8 @@
 #pragma once
-// Memory for small objects made by the million: a large drawing's entities
-// and the list nodes that file them. On such a drawing the page faults of
-// fresh memory cost more than building the objects, so blocks are carved
-// from large slabs that the system may back with huge pages. A freed block
+// Memory for small objects made by the million: a large drawing's
+// entities. On such a drawing the page faults of fresh memory cost more
+// than building the objects, so blocks are carved from large slabs that the
+// system may back with huge pages. A freed block
 // is kept for the next one of its size class; the slabs go with the arena,
 // and the shared arena stays with the process. Safe to use from several
 // threads.

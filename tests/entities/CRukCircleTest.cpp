@@ -483,16 +483,23 @@ protected:
 
 // Rings and arcs from under a pixel to the whole image across, at many
 // offsets to the pixel edges, arcs from every quarter to every other,
-// painted at view scales that shrink and grow them.
-QImage Conics(double scale, bool everyFigure) {
+// painted at view scales that shrink and grow them. With more than one view
+// unit to a pixel, the context maps view units to pixels as the view does,
+// so that many view points share a pixel.
+QImage Conics(double scale, bool everyFigure, int unitsPerPixel = 1) {
     QImage image(240, 240, QImage::Format_RGB32);
     image.fill(Qt::white);
     FakeDocument document;
     CDrawDefaults settings;
     settings.m_bkColor = 0xFFFFFF;
-    const RECT clip{0, 0, 240, 240};
     std::unique_ptr<CImageDC> dc = everyFigure ? std::make_unique<DrawingEveryFigure>(image)
                                                : std::make_unique<CImageDC>(image);
+    if (unitsPerPixel > 1) {
+        dc->SetMapMode(MM_ANISOTROPIC);
+        dc->SetWindowExt(240 * unitsPerPixel, 240 * unitsPerPixel);
+        dc->SetViewportExt(240, 240);
+    }
+    const RECT viewClip{0, 0, 240 * unitsPerPixel, 240 * unitsPerPixel};
     const auto on = [](int cx, int cy, int radius, int degrees) {
         const double angle = degrees * kDegToRad;
         return POINT{cx + static_cast<LONG>(std::lround(radius * std::cos(angle))),
@@ -505,11 +512,11 @@ QImage Conics(double scale, bool everyFigure) {
             const int radius = 5 + i * 37 % 300;
             CRukArc arc =
                 ArcOf(cx, cy, radius, on(cx, cy, radius, i * 53), on(cx, cy, radius, i * 97));
-            arc.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, clip);
+            arc.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, viewClip);
         } else {
             const int radius = i % 4 == 0 ? 150 + i * 3 : 1 + i % 13;
             CRukCircle circle = Around<CRukCircle>(cx, cy, radius);
-            circle.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, clip);
+            circle.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, viewClip);
         }
     }
     // Short arcs across each quarter's turn, where a column or row is met
@@ -521,7 +528,7 @@ QImage Conics(double scale, bool everyFigure) {
         const int turn = i % 4 * 90;
         CRukArc arc = ArcOf(cx, cy, radius, on(cx, cy, radius, turn - 10 - i % 30),
                             on(cx, cy, radius, turn + 10 + i % 40));
-        arc.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, clip);
+        arc.DrawA(&document, dc.get(), 0, 0, scale, 1.0, &settings, FALSE, viewClip);
     }
     return image;
 }
@@ -534,6 +541,19 @@ TEST(CRukCircleTest, RingsAndArcsPaintAsEveryPointOfTheirOutline) {
         QImage blank(shortened.size(), shortened.format());
         blank.fill(Qt::white);
         EXPECT_NE(shortened, blank);
+    }
+}
+
+TEST(CRukCircleTest, RingsAndArcsUnderAViewMappingPaintAsEveryPointOfTheirOutline) {
+    for (const int unitsPerPixel : {3, 10, 37}) {
+        for (const double scale : {0.5, 2.0, 10.0}) {
+            SCOPED_TRACE(testing::Message() << unitsPerPixel << " units a pixel, scale " << scale);
+            const QImage shortened = Conics(scale, false, unitsPerPixel);
+            EXPECT_EQ(shortened, Conics(scale, true, unitsPerPixel));
+            QImage blank(shortened.size(), shortened.format());
+            blank.fill(Qt::white);
+            EXPECT_NE(shortened, blank);
+        }
     }
 }
 

@@ -3,13 +3,10 @@
 // largest class go to the global heap.
 #include "platform/mfc/CSmallBlockArena.h"
 
-#include "platform/mfc/CList.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
-#include <string>
 #include <vector>
 
 namespace {
@@ -64,23 +61,6 @@ TEST(CSmallBlockArenaTest, LargeRequestsUseTheGlobalHeap) {
     // The address sanitizer reports a block the global heap did not give.
     arena.Free(memory, size);
     arena.Free(nullptr, 16);
-}
-
-// List nodes come from the shared arena and go back to it, also when a
-// list is emptied in the middle of its use.
-TEST(CSmallBlockArenaTest, ListNodesAreMadeAndFreedThroughTheArena) {
-    CList<CString, const CString&> names;
-    for (int i = 0; i < 3000; ++i)
-        names.AddTail(CString("a name longer than a short string keeps inside itself ") +
-                      CString(std::to_string(i)));
-    for (int i = 0; i < 1000; ++i)
-        names.RemoveHead();
-    EXPECT_EQ(names.GetCount(), 2000);
-    EXPECT_EQ(names.GetHead(),
-              CString("a name longer than a short string keeps inside itself 1000"));
-    names.RemoveAll();
-    names.AddHead(CString("again"));
-    EXPECT_EQ(names.GetTail(), CString("again"));
 }
 
 } // namespace
