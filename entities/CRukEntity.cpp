@@ -48,6 +48,10 @@ LONG MetafileY(LONG y, bool metafile) {
 
 } // namespace
 
+thread_local CDashArray CRukEntity::m_dashes{};
+thread_local int CRukEntity::m_dashCount = 0;
+thread_local CPointArray CRukEntity::m_dashPoints;
+
 CRukEntity::~CRukEntity() = default;
 
 // ---- Attributes

@@ -334,10 +334,12 @@ public:
     // 1 on the document's redline objects.
     int m_redline = 0;
     int m_visible = 1;
-    // The current pen's dash and gap lengths in device units.
-    CDashArray m_dashes{};
-    int m_dashCount = 0;
-    CPointArray m_dashPoints;
+    // The current pen's dash and gap lengths in device units, and the dash
+    // pieces being drawn: scratch of one drawing step, shared by the
+    // entities a thread draws, as a drawing holds entities by the million.
+    static thread_local CDashArray m_dashes;
+    static thread_local int m_dashCount;
+    static thread_local CPointArray m_dashPoints;
     // Scratch of the box markups' grip drags: a corner in view space and
     // the aspect ratio taken at the drag's start.
     POINT m_trackCorner{0, 0};
