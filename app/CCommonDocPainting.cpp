@@ -38,15 +38,6 @@ constexpr int kBlackByLayer = 3;
 // The margin around the drawing on the clipboard, in view units.
 constexpr int kCopyMargin = 100;
 
-// The device box grown by one unit meets the clip rectangle.
-bool MeetsClip(const CRukEntity& object, const RECT& clip, int originX, int originY, double scale) {
-    RECT box;
-    object.GetDeviceRectEx(&box, originX, originY, scale);
-    InflateRect(&box, 1, 1);
-    RECT common;
-    return IntersectRect(&common, &box, &clip) != FALSE;
-}
-
 // What one pass over the objects needs beside the list.
 struct PassContext {
     CCommonDoc& document;
@@ -169,7 +160,7 @@ void CCommonDoc::PaintEntities(CDC* dc, const RECT& clip, const CDrawDefaults& s
     } else {
         const PassContext pass{*this, settings, settings.m_mono, kScreenAllBlack};
         OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
-            if (MeetsClip(object, clip, originX, originY, m_scaleX))
+            if (CRukLayer::MeetsClip(object, clip, originX, originY, m_scaleX))
                 object.DrawA(this, dc, originX, originY, m_scaleX, patternFactor, &settings,
                              DrawsBlack(pass, object), clip);
         });
@@ -180,7 +171,8 @@ void CCommonDoc::PaintEntities(CDC* dc, const RECT& clip, const CDrawDefaults& s
 void CCommonDoc::PaintSelection(CDC* dc, const RECT& clip, const CDrawDefaults& settings) {
     for (POSITION position = m_selection.GetHeadPosition(); position;) {
         auto* object = static_cast<CRukEntity*>(m_selection.GetNext(position));
-        if (object && MeetsClip(*object, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX))
+        if (object &&
+            CRukLayer::MeetsClip(*object, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX))
             object->Draw(this, dc, m_extent.m_minX, m_extent.m_minY, m_scaleX,
                          settings.m_curSelColor, &settings, clip);
     }
@@ -189,7 +181,8 @@ void CCommonDoc::PaintSelection(CDC* dc, const RECT& clip, const CDrawDefaults& 
 void CCommonDoc::PaintGrips(CDC* dc, const RECT& clip, const CDrawDefaults& settings) {
     for (POSITION position = m_selection.GetHeadPosition(); position;) {
         auto* object = static_cast<CRukEntity*>(m_selection.GetNext(position));
-        if (object && MeetsClip(*object, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX))
+        if (object &&
+            CRukLayer::MeetsClip(*object, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX))
             object->DrawGrips(dc, m_extent.m_minX, m_extent.m_minY, m_scaleX, &settings);
     }
 }
@@ -222,7 +215,7 @@ void CCommonDoc::PaintEntitiesForOutput(CDC* dc, const RECT& clip, const CDrawDe
     } else {
         const PassContext pass{*this, settings, settings.m_printColorMode, kPrintAllBlack};
         OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
-            if (MeetsClip(object, clip, originX, originY, scale))
+            if (CRukLayer::MeetsClip(object, clip, originX, originY, scale))
                 object.DrawStyled(this, dc, originX, originY, scale, patternFactor, &settings,
                                   DrawsBlack(pass, object), clip);
         });
@@ -271,7 +264,7 @@ HENHMETAFILE CCommonDoc::RenderToMetafile(CDC* source, const RECT& rect,
     const RECT clip = NormalizedRect(rect);
     const PassContext pass{*this, settings, settings.m_mono, kScreenAllBlack};
     OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
-        if (MeetsClip(object, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX))
+        if (CRukLayer::MeetsClip(object, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX))
             object.DrawA(this, &metafile, m_extent.m_minX, m_extent.m_minY, m_scaleX, patternFactor,
                          &settings, DrawsBlack(pass, object), clip);
     });

@@ -40,6 +40,10 @@ public:
                              int originY, double scale, double patternFactor,
                              const CDrawDefaults* settings);
 
+    // The entity's device box grown by one unit meets the clip rectangle.
+    static bool MeetsClip(const CRukEntity& entity, const RECT& clip, int originX, int originY,
+                          double scale);
+
     CObList m_entities{10};
     CString m_name;
     int m_visible = 1;
@@ -50,8 +54,6 @@ private:
     // Draw-black for the entity in a colour mode: the mode that makes
     // everything black, 2 all but redline objects, 3 by this layer's flag.
     BOOL DrawsBlack(const CRukEntity& entity, int mode, int allBlackMode) const;
-    static bool MeetsClip(const CRukEntity& entity, const RECT& clip, int originX, int originY,
-                          double scale);
     static double PatternFactorOf(const CRukEntity& entity, const CEntityDocument* document,
                                   double patternFactor);
 };
