@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <limits>
 #include <unordered_set>
 
@@ -175,8 +176,14 @@ void CCommonDoc::ClearContents() {
 }
 
 std::vector<CRukEntity*> CCommonDoc::StrayChildren() const {
+    const std::initializer_list<const CObList*> owners = {&m_objects, &m_drawOrder, &m_saveGroups};
+    // Sized once: a large drawing would otherwise rehash the set many times over.
+    std::size_t ownedCount = 0;
+    for (const CObList* list : owners)
+        ownedCount += static_cast<std::size_t>(list->GetCount());
     std::unordered_set<const CObject*> listed;
-    for (const CObList* list : {&m_objects, &m_drawOrder, &m_saveGroups})
+    listed.reserve(ownedCount);
+    for (const CObList* list : owners)
         for (POSITION position = list->GetHeadPosition(); position;)
             listed.insert(list->GetNext(position));
     std::vector<CRukEntity*> strays;

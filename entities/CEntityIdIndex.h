@@ -6,14 +6,15 @@
 // does not own the entities; its owner clears it before they go.
 //
 // Most drawings have no groups, so the table is built only when the first
-// id is looked up: until then an entity costs one pointer. An entity's id
-// must not change once it is added.
+// id is looked up: until then an entity costs one pointer, kept in chunks so
+// that a long drawing is never copied as the list grows. An entity's id must
+// not change once it is added.
 
 #include "platform/mfc/CString.h"
 
+#include <deque>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
 class CRukEntity;
 
@@ -28,5 +29,5 @@ private:
     void CatchUp() const;
 
     mutable std::unordered_map<std::string, CRukEntity*> m_entities;
-    mutable std::vector<CRukEntity*> m_pending;
+    mutable std::deque<CRukEntity*> m_pending;
 };

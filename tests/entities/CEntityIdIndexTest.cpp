@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 CRukLine WithId(const char* id) {
@@ -45,6 +48,27 @@ TEST(CEntityIdIndexTest, EntitiesAddedAfterALookUpAreFound) {
     index.Clear();
     index.Add(&again);
     EXPECT_EQ(index.Find("20"), &again);
+}
+
+// A long drawing: ids repeat every 300 entities, so each id's first owner
+// sits far ahead of its later ones, and the second half is added after a
+// look-up has filed the first.
+TEST(CEntityIdIndexTest, LongDrawingKeepsEachIdWithItsFirstEntity) {
+    constexpr int count = 2000;
+    constexpr int distinct = 300;
+    std::vector<CRukLine> lines(count);
+    for (int i = 0; i < count; ++i)
+        lines[static_cast<std::size_t>(i)].m_id = std::to_string(i % distinct).c_str();
+    CEntityIdIndex index;
+    for (int i = 0; i < count / 2; ++i)
+        index.Add(&lines[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(index.Find("299"), &lines[299]);
+    for (int i = count / 2; i < count; ++i)
+        index.Add(&lines[static_cast<std::size_t>(i)]);
+    for (int id = 0; id < distinct; ++id)
+        EXPECT_EQ(index.Find(std::to_string(id).c_str()), &lines[static_cast<std::size_t>(id)])
+            << "id " << id;
+    EXPECT_EQ(index.Find(std::to_string(distinct).c_str()), nullptr);
 }
 
 } // namespace
