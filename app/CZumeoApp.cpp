@@ -96,6 +96,11 @@ CZumeoApp::StartResult CZumeoApp::InitInstance(const QByteArrayList& arguments) 
     m_document = std::make_unique<CZumeoDoc>();
     m_frame = std::make_unique<CMainFrame>(*this);
     m_frame->SetDocument(m_document.get());
+    // Wired once: batch conversion and continuous printing open drawings
+    // into the document without going through a File > Open.
+    m_document->SetSettings(&m_settings);
+    m_document->SetStatusBar(m_frame->statusBar());
+    m_document->SetFontCharSetSource([this](const CString& face) { return GetFontCharSet(face); });
 
     CSplashWnd::WaitUntilHidden();
 
@@ -185,9 +190,6 @@ bool CZumeoApp::OpenDocumentFile(const CString& path) {
                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    m_document->SetSettings(&m_settings);
-    m_document->SetStatusBar(m_frame->statusBar());
-    m_document->SetFontCharSetSource([this](const CString& face) { return GetFontCharSet(face); });
     if (!m_frame->GetActiveView()->OpenDrawing(path))
         return false;
     m_recentFiles.Add(path);

@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QPrinter>
 
+#include <utility>
+
 namespace {
 
 // The wait cursor for as long as it lives.
@@ -105,8 +107,10 @@ CZumeoView::ConvertResult CZumeoView::ConvertFileWorker(const CString& path, con
 bool CZumeoView::PrintFileWorker(const CString& path) {
     if (!m_document)
         return false;
-    const int range = m_printRange;
-    m_printRange = 1;
+    // Each drawing prints whole and turned to its own shape; the user's
+    // choices come back afterwards.
+    const int range = std::exchange(m_printRange, 1);
+    const int landscape = m_settings.m_printLandscape;
     bool printed = false;
     CDrawingOpener opener(*m_document, m_plugIns ? *m_plugIns : NoPlugIns(), m_settings);
     if (opener.Open(path)) {
@@ -123,6 +127,7 @@ bool CZumeoView::PrintFileWorker(const CString& path) {
     }
     DiscardWorkerDrawing();
     m_printRange = range;
+    m_settings.m_printLandscape = landscape;
     return printed;
 }
 
