@@ -246,10 +246,11 @@ public:
     int m_selectionCount = 0;
     int m_selectionIndex = 0;
 
-protected:
-    CRukLayer* FindLayerNoCase(const CString& name) const;
     // The drawing units per shown unit; a unit of 0 counts as 1000.
     double UnitDivisor() const;
+
+protected:
+    CRukLayer* FindLayerNoCase(const CString& name) const;
     // The box of the entities of shown layers, dots and invisible ones left out.
     CDocExtent VisibleBox() const;
     // The loaded extent widened by the top objects.

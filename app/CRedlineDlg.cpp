@@ -314,7 +314,7 @@ void CRedlineDlg::UpdateMarkup(CRukEntity* markup) {
     const CPaletteStyle& style = m_style;
     const int code = markup->GetKind();
     const UINT charSet = m_document->FontCharSet(style.m_faceName);
-    const double unit = m_document->m_unit == 0 ? 1000.0 : m_document->m_unit;
+    const double unit = m_document->UnitDivisor();
     if (code == CPaletteStyle::CodeOfKind(CPaletteStyle::kNote)) {
         markup->SetColor(style.m_notePenColor);
         markup->SetFillColor(style.m_notePaintColor);

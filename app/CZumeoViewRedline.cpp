@@ -226,7 +226,7 @@ void CZumeoView::RelayoutMarkLabel(CRukEntity* markup, int boxFrame) {
 int CZumeoView::LogicalToDeviceSize(double value) const {
     if (!m_document)
         return 0;
-    const double unit = m_document->m_unit == 0 ? 1000.0 : m_document->m_unit;
+    const double unit = m_document->UnitDivisor();
     const int length =
         static_cast<int>(unit * m_document->m_scaleX * m_settings.m_textScale * value + 0.5);
     CDC dc(CDeviceCaps(std::max(width(), 1), std::max(height(), 1)));

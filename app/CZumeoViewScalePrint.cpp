@@ -39,7 +39,7 @@ public:
     DPOINT DrawingCentre() const override {
         const CDocExtent& extent =
             m_document.m_fullExtent.IsZero() ? m_document.m_extent : m_document.m_fullExtent;
-        const double unit = m_document.m_unit == 0 ? 1000.0 : m_document.m_unit;
+        const double unit = m_document.UnitDivisor();
         return DPOINT{(extent.m_minX + extent.m_maxX) / 2.0 / unit,
                       (extent.m_minY + extent.m_maxY) / 2.0 / unit};
     }
@@ -151,7 +151,7 @@ void CZumeoView::DoScalePrint(QWidget* owner, double numerator, double denominat
         dialog.m_centreY = centre.y;
     } else {
         const POINT centre = ToDrawing(ToViewSpace(POINT{width() / 2, height() / 2}));
-        const double unit = m_document->m_unit == 0 ? 1000.0 : m_document->m_unit;
+        const double unit = m_document->UnitDivisor();
         dialog.m_centreX = centre.x / unit;
         dialog.m_centreY = centre.y / unit;
     }

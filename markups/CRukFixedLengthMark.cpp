@@ -2,6 +2,7 @@
 
 #include "geometry/Geometry.h"
 #include "markups/CMarkupDocument.h"
+#include "markups/CTwoPointGesture.h"
 #include "platform/gdi/CDC.h"
 #include "platform/mfc/CArchive.h"
 
@@ -44,12 +45,7 @@ POINT CRukFixedLengthMark::FixedLengthPoint(CDC*, CEntityDocument* document, int
 }
 
 POINT CRukFixedLengthMark::AdjustPoint(CEntityDocument* document, CDC* dc, int x, int y) {
-    if (!document || m_points.GetSize() != 1)
-        return POINT{x, y};
-    POINT point = document->LogicalToDevicePoint(PointAt(0).x, PointAt(0).y);
-    if (dc)
-        dc->LPtoDP(&point);
-    return point;
+    return CTwoPointGesture::Anchor(*this, document, dc, x, y);
 }
 
 void CRukFixedLengthMark::DrawFigureToward(CTrackSurface& surface, const CMarkupDocument& document,

@@ -9,6 +9,7 @@
 #include "markups/CDCTrackSurface.h"
 #include "markups/CLeaderParts.h"
 #include "markups/CMarkupDocument.h"
+#include "markups/CTwoPointGesture.h"
 #include "platform/gdi/CDC.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/win/Cursors.h"
@@ -62,12 +63,7 @@ int CRukMarkBalloon::AddPoint(int x, int y, int mode) {
 }
 
 POINT CRukMarkBalloon::AdjustPoint(CEntityDocument* document, CDC* dc, int x, int y) {
-    if (!document || GetPointCount() != 1)
-        return POINT{x, y};
-    POINT point = document->LogicalToDevicePoint(PointAt(0).x, PointAt(0).y);
-    if (dc)
-        dc->LPtoDP(&point);
-    return point;
+    return CTwoPointGesture::Anchor(*this, document, dc, x, y);
 }
 
 // ---- Feedback

@@ -52,7 +52,8 @@ double CDxfToleranceEmitter::CellHeight(const CString& dimStyle) const {
     return style ? HeightFactor * style->textHeight : DefaultHeight;
 }
 
-int CDxfToleranceEmitter::WriteTolerance(const CDxfTolerance& tolerance, CPorStream& target) const {
+void CDxfToleranceEmitter::WriteTolerance(const CDxfTolerance& tolerance,
+                                          CPorStream& target) const {
     const double h = CellHeight(tolerance.dimStyle);
     CDxfText cellText;
     cellText.height = h;
@@ -87,7 +88,7 @@ int CDxfToleranceEmitter::WriteTolerance(const CDxfTolerance& tolerance, CPorStr
         x = right;
     }
     if (local.RecordCount() == 0) {
-        return 1;
+        return;
     }
 
     const double s = m_units.Scale();
@@ -99,5 +100,4 @@ int CDxfToleranceEmitter::WriteTolerance(const CDxfTolerance& tolerance, CPorStr
     insert.Set(PorInsert::Layer, tolerance.tag.layer);
     target.AppendRecord(insert);
     target.ExtendBounds(local.Bounds(), place);
-    return 1;
 }

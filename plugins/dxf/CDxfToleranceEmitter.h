@@ -38,8 +38,8 @@ public:
     CDxfToleranceEmitter(const CDxfPrimitiveEmitter& units, const CDxfStyleTables& tables)
         : m_units(units), m_tables(tables) {}
 
-    // A tolerance without a cell that shows anything writes nothing. Returns 1.
-    int WriteTolerance(const CDxfTolerance& tolerance, CPorStream& target) const;
+    // A tolerance without a cell that shows anything writes nothing.
+    void WriteTolerance(const CDxfTolerance& tolerance, CPorStream& target) const;
 
     // The non-empty pieces of the text between its "%%v" marks.
     static std::vector<std::string> Cells(std::string_view text);
