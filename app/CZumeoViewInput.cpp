@@ -1,6 +1,7 @@
 // The view's mouse, cursor, tooltip, context menu and timer handling: the
 // work of the tool modes.
 
+#include "app/CPaletteStyle.h"
 #include "app/CPointSnap.h"
 #include "app/CRedlinePalette.h"
 #include "app/CRukClickGroup.h"
@@ -61,11 +62,6 @@ constexpr ContextItem kContextItems[] = {
     {CommandIds::kRedraw, "再描画(&D)"},
 };
 
-// The redline kinds of the balloon and of the sticky note, which needs a text.
-constexpr int kBalloonTool = 4;
-constexpr int kNoteTool = 5;
-// The redline kind that places a picture.
-constexpr int kImageTool = 13;
 constexpr int kFreehandKind = MarkupKind(0x13);
 
 // The markups a double click may finish, and those among them that finish
@@ -216,14 +212,14 @@ void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
     if (CRedlinePalette* palette = CRedlinePalette::Current(); palette && !palette->ValidatePage())
         return;
     // A picture is placed only after InsertImage has asked for its file.
-    if ((m_document->m_markupKind == kNoteTool && m_document->m_noteText.IsEmpty()) ||
-        m_document->m_markupKind == kImageTool)
+    if ((m_document->m_markupKind == CPaletteStyle::kNote && m_document->m_noteText.IsEmpty()) ||
+        m_document->m_markupKind == CPaletteStyle::kImage)
         return;
     std::unique_ptr<CRukEntity> markup(CMarkupKinds::CreateForTool(m_document->m_markupKind));
     if (!markup)
         return;
     markup->SetText(m_document->m_noteText);
-    if (m_document->m_markupKind == kBalloonTool)
+    if (m_document->m_markupKind == CPaletteStyle::kBalloon)
         markup->SetEndMarkFlag(m_document->m_style.m_labelFrame != 0 ? 1 : 0);
     if (!m_document->m_fontFace.IsEmpty())
         markup->SetFaceName(m_document->m_fontFace);
@@ -409,7 +405,7 @@ void CZumeoView::OnLButtonUp(UINT flags, POINT point) {
     case kToolRedline:
         if (m_pTool)
             ReleaseMarkup(viewPoint);
-        else if (m_document->m_markupKind == kImageTool && !InsertImage())
+        else if (m_document->m_markupKind == CPaletteStyle::kImage && !InsertImage())
             m_toolMode = kToolNone;
         break;
     case kToolMeasure:
