@@ -20,6 +20,12 @@ constexpr Qt::BrushStyle kHatches[] = {Qt::BDiagPattern, Qt::FDiagPattern, Qt::D
 // Pixels per millimetre of a pen on the screen.
 constexpr double kPixelsPerMillimetre = 96.0 / 25.4;
 
+// The markup text as the markups lay it out: a line per line feed, carriage
+// returns dropped.
+QString PreviewText(const CString& text) {
+    return text.ToQString().remove(QLatin1Char('\r'));
+}
+
 } // namespace
 
 CRedStylePreview::CRedStylePreview(const CRedlineDlg& palette, QWidget* parent)
@@ -64,7 +70,7 @@ void CRedStylePreview::paintEvent(QPaintEvent*) {
         painter.setPen(pen);
         const QRect label(area.center().x() - 10, area.top(), area.right() - area.center().x() + 10,
                           area.height() / 2);
-        painter.drawText(label, Qt::AlignCenter, style.m_text.ToQString().section('\n', 0, 0));
+        painter.drawText(label, Qt::AlignCenter, PreviewText(style.m_text));
         if (style.m_boxFrame == 1)
             painter.drawEllipse(label);
         else if (style.m_boxFrame == 2)
@@ -111,6 +117,6 @@ void CRedStylePreview::paintEvent(QPaintEvent*) {
         painter.drawRect(area);
     if (note) {
         painter.setPen(pen);
-        painter.drawText(area, Qt::AlignCenter, style.m_text.ToQString().section('\n', 0, 0));
+        painter.drawText(area, Qt::AlignCenter, PreviewText(style.m_text));
     }
 }

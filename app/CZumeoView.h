@@ -460,6 +460,10 @@ private:
     // The release of a pick tool without a direct hit: the frame's picks.
     void FinishWindowPick(POINT viewPoint);
     void ReleasePickTool(POINT viewPoint);
+    // The palette follows a pick: none resets it, one markup becomes its
+    // current object (edited at once in point-edit mode), several leave it
+    // without one.
+    void ShowPickInPalette();
     // The topmost object a click would pick under the cursor; null for none.
     CRukEntity* FindPickable(bool tagOnly);
     // The only selected object when a grip of it lies under the cursor.

@@ -253,6 +253,9 @@ void CZumeoView::FileMarkup() {
         markup->UpdateLeader(m_document);
     }
     m_document->m_undo.Push(new CUndoAdd(m_document, UndoLabels::Add(), markup));
+    // The view goes back to point editing, so the palette keeps no kind; it
+    // is reset first, as its reset empties the selection.
+    ResetRedlinePalette();
     if (SelectNewMarkup(markup)) {
         m_toolMode = kToolNone;
         RestartSelectionBlink();
@@ -280,6 +283,8 @@ void CZumeoView::StartPickTool(UINT flags, POINT viewPoint) {
     m_lastPoint = viewPoint;
     const bool hit = tool->GetState() != CRukClick::kStateNone;
     const bool picked = !tool->GetPickList()->IsEmpty();
+    if (hit)
+        ShowPickInPalette();
     // A click in select mode is done at once; a hit in the other modes
     // starts a drag, as does a press on empty space (the frame).
     if (!(hit && (m_toolMode == kToolSelect || !picked)))
@@ -468,6 +473,7 @@ void CZumeoView::ReleasePickTool(POINT viewPoint) {
     case CRukClick::kStateNone:
         if (!onPress)
             tool->AddPoint(point.x, point.y, 1);
+        ShowPickInPalette();
         break;
     case CRukClick::kStateGrip:
         tool->AddPoint(point.x, point.y, 1);

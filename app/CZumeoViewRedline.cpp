@@ -193,6 +193,23 @@ void CZumeoView::ResetRedlinePalette() {
     palette->SetEditMode(0);
 }
 
+void CZumeoView::ShowPickInPalette() {
+    CRedlinePalette* palette = CRedlinePalette::Current();
+    if (!palette || !m_document)
+        return;
+    const CObList& selection = m_document->m_selection;
+    if (selection.IsEmpty()) {
+        ResetRedlinePalette();
+        return;
+    }
+    palette->m_selected =
+        selection.GetCount() == 1 ? static_cast<CRukEntity*>(selection.GetHead()) : nullptr;
+    if (palette->m_selected && m_toolMode == kToolNone)
+        palette->SetEditMode(1);
+    else
+        palette->ShowSelectionStyle();
+}
+
 void CZumeoView::RefreshPaletteSizes() {
     CRedlinePalette* palette = CRedlinePalette::Current();
     if (!palette || !m_document)
