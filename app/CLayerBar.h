@@ -43,7 +43,7 @@ public:
 
     // A view button was pressed (its control id).
     void SetCommandHandler(std::function<void(UINT)> handler) { m_onCommand = std::move(handler); }
-    // Whether a redline is being drawn: the redlines must stay visible then.
+    // Whether a redline tool is active: the redlines must stay visible then.
     void SetDrawingRedlineQuery(std::function<bool()> query) {
         m_isDrawingRedline = std::move(query);
     }

@@ -115,9 +115,8 @@ CMainFrame::CMainFrame(CZumeoApp& app)
         m_view->m_pTool.reset();
         m_view->Redraw();
     });
-    m_wndLayerBar->SetDrawingRedlineQuery([this] {
-        return m_view->m_toolMode == CZumeoView::kToolRedline && m_view->m_pTool != nullptr;
-    });
+    m_wndLayerBar->SetDrawingRedlineQuery(
+        [this] { return m_view->m_toolMode == CZumeoView::kToolRedline; });
     m_view->SetLayerBoxesHandler([this](bool keep) { m_wndLayerBar->ResetBoxes(keep); });
     m_wndLayerBar->SetRedlinesChangedHandler(
         [this] { m_view->SetHighlightTimer(m_app.m_settings.m_blinkRedlines != 0 ? 1 : 0); });

@@ -1,5 +1,6 @@
 // The redline-kind commands of the menu and the tool bar's redline button:
 // which are enabled, which is ticked, and the palette each opens.
+#include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
 #include "app/CRedTabCtrl.h"
 #include "app/CRedlineDlg.h"
@@ -18,6 +19,7 @@
 #include "tests/support/TempProfile.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -119,6 +121,20 @@ TEST_F(RedlineCommandsTest, PropertiesOpenThePaletteOnTheSelectionAndDeleteReset
     EXPECT_EQ(Palette()->m_selected, nullptr) << "reset even when nothing was deleted";
     EXPECT_EQ(Palette()->EditMode(), 0);
     EXPECT_EQ(Palette()->m_style.m_kind, -1);
+}
+
+TEST_F(RedlineCommandsTest, RedlinesStayShownWhileARedlineToolIsActiveMended) {
+    Frame().OnCommand(CommandIds::kRedlineSquareMark);
+    ASSERT_EQ(Frame().GetActiveView()->m_toolMode, CZumeoView::kToolRedline);
+    ASSERT_EQ(Frame().GetActiveView()->m_pTool, nullptr) << "nothing drawn yet";
+    QCheckBox* box = Frame().LayerBar()->ShowRedlinesBox();
+    ASSERT_TRUE(box->isEnabled());
+    box->click();
+    ASSERT_EQ(m_dialogs.Messages().size(), 1u);
+    EXPECT_EQ(m_dialogs.Messages()[0].text,
+              CString::FromUtf8("朱書き作図中は朱書きを非表示にできません。"));
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(m_app->m_settings.m_showRedlines, 1);
 }
 
 TEST_F(RedlineCommandsTest, TheMoveAndPointEditToolsCloseThePalette) {
