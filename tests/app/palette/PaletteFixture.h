@@ -46,11 +46,12 @@ protected:
         return dynamic_cast<CRedlineDlg*>(CRedlinePalette::Current());
     }
 
-    // A markup of the kind filed on the layer, its child line across the square.
-    PaletteMark* Mark(int number, const char* layer = "RED") {
+    // A markup of the kind filed on the layer, its child line across the
+    // square unless given its ends.
+    PaletteMark* Mark(int number, const char* layer = "RED", RECT line = {0, 0, 1000, 1000}) {
         auto* mark = new PaletteMark;
         mark->m_kind = MarkupKind(number);
-        FileLineMark(mark, layer, 0, 0, 1000, 1000);
+        FileLineMark(mark, layer, line.left, line.top, line.right, line.bottom);
         m_document.AddToLayer(mark);
         return mark;
     }

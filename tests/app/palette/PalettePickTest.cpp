@@ -32,10 +32,7 @@ protected:
 
     // A red markup of the kind code number with its line between the points.
     PaletteMark* RedMark(int number, int x1, int y1, int x2, int y2) {
-        auto* mark = new PaletteMark;
-        mark->m_kind = MarkupKind(number);
-        FileLineMark(mark, "RED", x1, y1, x2, y2);
-        m_document.AddToLayer(mark);
+        PaletteMark* mark = Mark(number, "RED", {x1, y1, x2, y2});
         mark->SetColor(kRed);
         return mark;
     }
