@@ -10,6 +10,10 @@ double CP21Geometry::Degrees(double dy, double dx) {
     return std::round(std::atan2(dy, dx) * 180 / std::numbers::pi * 1e9) / 1e9;
 }
 
+double CP21Geometry::FromRadians(double radians) {
+    return std::round(radians * 180 / std::numbers::pi * 1e9) / 1e9;
+}
+
 double CP21Geometry::Radians(double degrees) {
     return degrees * std::numbers::pi / 180;
 }
@@ -112,7 +116,7 @@ CP21Geometry::Arc CP21Geometry::ArcAt(const CP21Attributes& trimmed) const {
     const auto angle = [&](const Trim& trim) {
         return trim.isPoint
                    ? Degrees(trim.point.y - centre.origin.y, trim.point.x - centre.origin.x)
-                   : trim.parameter + centre.angle;
+                   : FromRadians(trim.parameter) + centre.angle;
     };
     return {centre.origin, circle.Real(2), angle(TrimAt(trimmed, 2)), angle(TrimAt(trimmed, 3))};
 }
