@@ -112,6 +112,12 @@ public:
                 });
             } else if (CP21Model::Is(instance, "DRAUGHTING_TITLE") && !m_title) {
                 m_title = &instance;
+            } else if (CP21Model::Is(instance, "CONTRACT") && !m_contract) {
+                m_contract = &instance;
+            } else if (CP21Model::Is(instance, "CALENDAR_DATE") && !m_date) {
+                m_date = &instance;
+            } else if (CP21Model::Is(instance, "DRAUGHTING_ORGANIZATION_ASSIGNMENT")) {
+                m_organisations.push_back(&instance);
             } else if (CP21Model::Is(instance, "SYMBOL_REPRESENTATION_MAP") ||
                        CP21Model::Is(instance, "REPRESENTATION_MAP")) {
                 Guard(instance.id, [&] { TakeMap(instance); });
@@ -346,12 +352,65 @@ private:
                                         ? FreeSheet
                                         : static_cast<int>(standard - std::begin(SheetSizes)),
                                     x > y ? 1 : 0});
+        if (m_contract) {
+            Guard(m_contract->id, [&] { DrawingAttribute(); });
+        }
         Add(CP21Statement(instance.id, "drawing_sheet_feature")
                 .Text(SheetName(sheet))
                 .Int(sizeType)
                 .Int(orientation)
                 .Number(x)
                 .Number(y));
+    }
+
+    // The name of the organisation in that role, blank without one.
+    std::string Organisation(std::string_view role) const {
+        for (const CP21Instance* assignment : m_organisations) {
+            const CP21Attributes assigned =
+                CP21Model::Attributes(*assignment, "DRAUGHTING_ORGANIZATION_ASSIGNMENT");
+            if (m_model.Attributes(assigned.Ref(1), "ORGANIZATION_ROLE").Text(0) == role) {
+                return m_model.Attributes(assigned.Ref(0), "ORGANIZATION").Text(1);
+            }
+        }
+        return " ";
+    }
+
+    // The title block's texts, date and organisations, which a drawing with
+    // a contract has: the contract's names and type, the title's drawing
+    // name, the number, type and scale of its revision, the date and the
+    // creating and owning organisations.
+    void DrawingAttribute() {
+        const CP21Attributes contract = CP21Model::Attributes(*m_contract, "CONTRACT");
+        CP21Statement statement(m_contract->id, "drawing_attribute_feature");
+        statement.Text(contract.Text(1))
+            .Text(contract.Text(0))
+            .Text(m_model.Attributes(contract.Ref(2), "CONTRACT_TYPE").Text(0));
+        std::array<std::string, 4> drawing{" ", " ", " ", " "};
+        if (m_title) {
+            const CP21Attributes title = CP21Model::Attributes(*m_title, "DRAUGHTING_TITLE");
+            drawing[0] = title.Text(2);
+            const std::vector<long long> revisions = title.RefList(0);
+            if (!revisions.empty()) {
+                const CP21Attributes revision =
+                    m_model.Attributes(revisions.front(), "DRAUGHTING_DRAWING_REVISION");
+                const CP21Attributes definition =
+                    m_model.Attributes(revision.Ref(1), "DRAWING_DEFINITION");
+                drawing = {drawing[0], definition.Text(0), definition.Text(1), revision.Text(2)};
+            }
+        }
+        for (const std::string& text : drawing) {
+            statement.Text(text);
+        }
+        if (m_date) {
+            const CP21Attributes date = CP21Model::Attributes(*m_date, "CALENDAR_DATE");
+            const auto part = [&](std::size_t index) {
+                return static_cast<long long>(std::llround(date.Real(index)));
+            };
+            statement.Int(part(0)).Int(part(2)).Int(part(1));
+        } else {
+            statement.Int(0).Int(1).Int(1);
+        }
+        Add(statement.Text(Organisation("creator")).Text(Organisation("owner")));
     }
 
     // Every item of a list but its closing placement or box, and the
@@ -1073,6 +1132,9 @@ private:
     std::unordered_map<long long, long long> m_sheetSizes;
     std::unordered_map<long long, long long> m_mapped;
     const CP21Instance* m_title = nullptr;
+    const CP21Instance* m_contract = nullptr;
+    const CP21Instance* m_date = nullptr;
+    std::vector<const CP21Instance*> m_organisations;
 };
 
 } // namespace

@@ -370,6 +370,37 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.name);
     });
 
+TEST(P21Drawing, TheContractGivesTheTitleBlockAttributes) {
+    CSfcDocument document = CSfcDocument::ParseP21(
+        Drawing("#1=DRAWING_DEFINITION('D-12','plan');\r\n"
+                "#2=DRAUGHTING_DRAWING_REVISION('01',#1,'1:100');\r\n"
+                "#3=DRAUGHTING_TITLE((#2),'JAPANESE','\\X2\\6A4B\\X0\\');\r\n"
+                "#4=CONTRACT_TYPE('lump');\r\n#5=CONTRACT('works','project',#4);\r\n"
+                "#6=DRAUGHTING_CONTRACT_ASSIGNMENT(#5,(#2));\r\n#7=CALENDAR_DATE(2026,11,12);\r\n"
+                "#8=ORGANIZATION_ROLE('owner');\r\n#9=ORGANIZATION($,'city',' ');\r\n"
+                "#10=DRAUGHTING_ORGANIZATION_ASSIGNMENT(#9,#8,(#2));\r\n"
+                "#11=ORGANIZATION_ROLE('creator');\r\n#12=ORGANIZATION($,'builder',' ');\r\n"
+                "#13=DRAUGHTING_ORGANIZATION_ASSIGNMENT(#12,#11,(#2));\r\n",
+                ""));
+    const auto& sheet = document.Assemblies(SxfAssemblySheet).at(0);
+    EXPECT_EQ(std::get<SxfSheetData>(sheet.data).name, Cp932::FromUtf8("橋"));
+    ASSERT_EQ(sheet.features.size(), 1u);
+    ASSERT_EQ(sheet.features[0].error, "");
+    const auto& attribute = std::get<SxfAttributeData>(sheet.features[0].data);
+    EXPECT_STREQ(attribute.texts[0], "project");
+    EXPECT_STREQ(attribute.texts[1], "works");
+    EXPECT_STREQ(attribute.texts[2], "lump");
+    EXPECT_EQ(attribute.texts[3], Cp932::FromUtf8("橋"));
+    EXPECT_STREQ(attribute.texts[4], "D-12");
+    EXPECT_STREQ(attribute.texts[5], "plan");
+    EXPECT_STREQ(attribute.texts[6], "1:100");
+    EXPECT_EQ(attribute.year, 2026);
+    EXPECT_EQ(attribute.month, 12);
+    EXPECT_EQ(attribute.day, 11);
+    EXPECT_STREQ(attribute.contractor, "builder");
+    EXPECT_STREQ(attribute.owner, "city");
+}
+
 TEST(P21Drawing, UserColoursAreCutToTheirRangeAndRounded) {
     CSfcDocument document =
         CSfcDocument::ParseP21(Drawing("#1=COLOUR_RGB('',1.5,0.50196,-1.);\r\n", ""));
