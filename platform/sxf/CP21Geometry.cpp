@@ -49,7 +49,10 @@ CP21Geometry::Placement CP21Geometry::PlacementAt(long long id) const {
     Placement result{PointAt(placement.Ref(1)), 0};
     if (placement.Count() > 2 && !placement.IsUnset(2)) {
         const Point direction = DirectionAt(placement.Ref(2));
-        result.angle = Degrees(direction.y, direction.x);
+        // Turned clockwise counts as the rest of a whole turn, as ".sfc"
+        // angles do.
+        const double angle = Degrees(direction.y, direction.x);
+        result.angle = angle < 0 ? angle + 360 : angle;
     }
     return result;
 }

@@ -16,7 +16,7 @@ public:
         double y = 0;
     };
 
-    // An origin and the angle of the reference direction.
+    // An origin and the angle of the reference direction, 0 to 360.
     struct Placement {
         Point origin;
         double angle = 0;

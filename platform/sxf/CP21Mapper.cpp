@@ -605,6 +605,10 @@ private:
         return metrics;
     }
 
+    // A coordinate moved back by the writer's shift, to the six decimals
+    // both forms keep, so that it is the point the ".sfc" gives.
+    static double Micrometres(double value) { return std::round(value * 1e6) / 1e6; }
+
     // How far, in heights, the writer moved the point of a text of that
     // anchor row along its up direction.
     static double AnchorShift(int row, std::pair<double, double> metrics) {
@@ -660,8 +664,8 @@ private:
         }
         return statement.Int(text.IsUnset(5) ? 0 : m_styles.TextFont(text.Ref(5)))
             .Text(text.Text(1))
-            .Number(placement.origin.x - shift * std::sin(turn))
-            .Number(placement.origin.y + shift * std::cos(turn))
+            .Number(Micrometres(placement.origin.x - shift * std::sin(turn)))
+            .Number(Micrometres(placement.origin.y + shift * std::cos(turn)))
             .Number(height)
             .Number(width)
             .Number(spacing)
