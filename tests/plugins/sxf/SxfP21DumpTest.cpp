@@ -39,8 +39,8 @@ TEST_P(SxfP21Dumps, AreThoseOfTheSfcTwin) {
 
 INSTANTIATE_TEST_SUITE_P(Drawings, SxfP21Dumps,
                          ::testing::Values(Twin{"twin_basic", "PorEllipse"},
-                                           Twin{"twin_groups", "PorLine"},
-                                           Twin{"twin_annotations", "PorLayer"}),
+                                           Twin{"twin_groups", "PorHatch"},
+                                           Twin{"twin_annotations", "PorPolygon"}),
                          [](const ::testing::TestParamInfo<Twin>& info) {
                              return std::string(info.param.name);
                          });
