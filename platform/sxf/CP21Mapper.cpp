@@ -286,21 +286,20 @@ private:
         const CP21Attributes composite = CP21Model::Attributes(instance, "COMPOSITE_CURVE");
         const long long styled = m_styles.StyledItemOf(instance.id);
         const SxfStyleCodes codes = styled ? CurveCodes(styled, instance.id) : SxfStyleCodes{};
+        const bool invisible = styled && m_styles.IsInvisible(styled);
+        CP21Statement group(instance.id, "composite_curve_org_feature");
+        group.Int(codes.colour).Int(codes.lineType).Int(codes.width).Int(invisible ? 0 : 1);
+        // Once a member is out, nothing may keep the group from closing, or
+        // its members would join the next one.
         for (long long segment : composite.RefList(1)) {
-            const CP21Attributes part = m_model.Attributes(segment, "COMPOSITE_CURVE_SEGMENT");
-            const long long curve = part.Ref(2);
-            Guard(curve, [&] {
-                if (!Curve(curve, curve, SxfStyleCodes{})) {
+            Guard(segment, [&] {
+                const CP21Attributes part = m_model.Attributes(segment, "COMPOSITE_CURVE_SEGMENT");
+                if (!Curve(part.Ref(2), part.Ref(2), SxfStyleCodes{})) {
                     part.Refuse("joins a curve no composite curve holds");
                 }
             });
         }
-        const bool invisible = styled && m_styles.IsInvisible(styled);
-        Add(CP21Statement(instance.id, "composite_curve_org_feature")
-                .Int(codes.colour)
-                .Int(codes.lineType)
-                .Int(codes.width)
-                .Int(invisible ? 0 : 1));
+        Add(group);
     }
 
     void TakeMap(const CP21Instance& instance) {
@@ -317,9 +316,11 @@ private:
     void SfigOrg(const CP21Instance& instance) {
         const CP21Attributes definition =
             CP21Model::Attributes(instance, "DRAUGHTING_SUBFIGURE_REPRESENTATION");
-        Items(definition.RefList(1));
         const auto [name, flag] = SfigName(definition.Text(0));
-        Add(CP21Statement(instance.id, "sfig_org_feature").Text(name).Int(flag));
+        CP21Statement group(instance.id, "sfig_org_feature");
+        group.Text(name).Int(flag);
+        Items(definition.RefList(1));
+        Add(group);
     }
 
     // The writer names a sheet by its size; the drawing's name stands in its
@@ -331,7 +332,7 @@ private:
 
     void Sheet(const CP21Instance& instance) {
         const CP21Attributes sheet = CP21Model::Attributes(instance, "DRAWING_SHEET_REVISION");
-        Items(sheet.RefList(1));
+        const std::vector<long long> items = sheet.RefList(1);
         double x = 0;
         double y = 0;
         if (const auto size = m_sheetSizes.find(instance.id); size != m_sheetSizes.end()) {
@@ -352,15 +353,13 @@ private:
                                         ? FreeSheet
                                         : static_cast<int>(standard - std::begin(SheetSizes)),
                                     x > y ? 1 : 0});
+        CP21Statement group(instance.id, "drawing_sheet_feature");
+        group.Text(SheetName(sheet)).Int(sizeType).Int(orientation).Number(x).Number(y);
+        Items(items);
         if (m_contract) {
             Guard(m_contract->id, [&] { DrawingAttribute(); });
         }
-        Add(CP21Statement(instance.id, "drawing_sheet_feature")
-                .Text(SheetName(sheet))
-                .Int(sizeType)
-                .Int(orientation)
-                .Number(x)
-                .Number(y));
+        Add(group);
     }
 
     // The name of the organisation in that role, blank without one.

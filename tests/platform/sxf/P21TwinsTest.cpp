@@ -200,6 +200,23 @@ TEST(P21Drawing, AFeatureWithAMissingInstanceIsReportedAndTheOthersStay) {
     EXPECT_EQ(line.codes.colour, 0);
 }
 
+// A sub-figure that cannot be read is reported where its members would have
+// stood; they do not join the sheet.
+TEST(P21Drawing, MembersOfASubFigureThatCannotBeReadStayOffTheSheet) {
+    CSfcDocument document = CSfcDocument::ParseP21(
+        Drawing(Line + "#11=ANNOTATION_CURVE_OCCURRENCE('',(),#6);\r\n"
+                       "#20=DRAUGHTING_SUBFIGURE_REPRESENTATION(7,(#10),$);\r\n",
+                "#11"));
+    EXPECT_TRUE(document.Assemblies(SxfAssemblySfigOrg).empty());
+    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
+    ASSERT_EQ(features.size(), 2u);
+    EXPECT_EQ(features[0].id, 20);
+    EXPECT_EQ(features[0].error,
+              "#20 DRAUGHTING_SUBFIGURE_REPRESENTATION: attribute 1 is not a string");
+    EXPECT_EQ(features[1].id, 11);
+    EXPECT_EQ(features[1].typeName, "LINE");
+}
+
 TEST(P21Drawing, StylesGivenByValueStyleNothing) {
     CSfcDocument document = CSfcDocument::ParseP21(
         Drawing(Line + "#7=DRAUGHTING_PRE_DEFINED_COLOUR('red');\r\n"
