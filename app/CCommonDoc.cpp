@@ -133,7 +133,7 @@ void CCommonDoc::ResetDocument() {
     m_scaleMode = 1;
     m_paperSize = {0, 0};
     m_paperOrigin = {0, 0};
-    m_headerReserved1 = 0;
+    m_headerLeftOut = 0;
     m_headerReserved2 = 0;
     m_headerFactor = 1.0;
     m_headerWord = 0;

@@ -225,7 +225,8 @@ public:
     SIZE m_paperSize{0, 0};
     POINT m_paperOrigin{0, 0};
     // The last values of the POR header record as read.
-    int m_headerReserved1 = 0;
+    // How many items of the drawing the plug-in left out.
+    int m_headerLeftOut = 0;
     int m_headerReserved2 = 0;
     // The header's factor (thousandths) as a double.
     double m_headerFactor = 1.0;

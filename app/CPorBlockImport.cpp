@@ -79,7 +79,7 @@ void CPorBlockImport::TakeHeader(CZumeoDoc& document, const PorRecord& record) {
         SIZE{*record.Get(PorHeader::SheetWidth), *record.Get(PorHeader::SheetHeight)};
     document.m_paperOrigin =
         POINT{*record.Get(PorHeader::OriginX), *record.Get(PorHeader::OriginY)};
-    document.m_headerReserved1 = *record.Get(PorHeader::Reserved1);
+    document.m_headerLeftOut = *record.Get(PorHeader::LeftOut);
     document.m_headerReserved2 = *record.Get(PorHeader::Reserved2);
     document.m_headerFactor = *record.Get(PorHeader::Factor) * kHeaderFactorUnit;
     document.m_headerWord = *record.Get(PorHeader::HeaderWord);

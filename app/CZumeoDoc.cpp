@@ -27,6 +27,7 @@
 
 #include <memory>
 #include <span>
+#include <string>
 #include <unordered_set>
 #include <vector>
 
@@ -240,7 +241,16 @@ int CZumeoDoc::ImportBlock(std::span<const BYTE> block, const CString& library,
     BuildLinePatterns();
     SetPathName(documentPath);
     FinishLoad(kOpenImported);
+    TellLeftOut();
     return 1;
+}
+
+void CZumeoDoc::TellLeftOut() const {
+    if (m_headerLeftOut <= 0)
+        return;
+    const std::string text =
+        "図面の " + std::to_string(m_headerLeftOut) + " 個の要素を読み込めませんでした。";
+    AfxMessageBox(CString::FromUtf8(text.c_str()));
 }
 
 int CZumeoDoc::MergeByPlugin(const CString& library, const CString& path) {

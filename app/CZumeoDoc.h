@@ -183,6 +183,9 @@ private:
     // The steps every load of a drawing ends with, once the control file
     // and the drawing are in.
     void FinishLoad(int openState);
+    // Tells the user, once the drawing shows, how many of its items the
+    // plug-in could not read.
+    void TellLeftOut() const;
     // The side paths of a drawing.
     void DerivePaths(const CString& documentPath);
     // Takes the work file, or makes the next opener take it.

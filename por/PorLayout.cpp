@@ -18,7 +18,7 @@ constexpr PorFieldInfo HeaderFields[] = {
     Field("SheetHeight", PorHeader::SheetHeight),
     Field("OriginX", PorHeader::OriginX),
     Field("OriginY", PorHeader::OriginY),
-    Field("Reserved1", PorHeader::Reserved1),
+    Field("LeftOut", PorHeader::LeftOut),
     Field("Reserved2", PorHeader::Reserved2),
     Field("Factor", PorHeader::Factor),
     Field("HeaderWord", PorHeader::HeaderWord),

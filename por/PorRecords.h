@@ -39,7 +39,7 @@ struct PorHeader {
     static constexpr PorIntField SheetHeight{6};
     static constexpr PorIntField OriginX{7};
     static constexpr PorIntField OriginY{8};
-    static constexpr PorIntField Reserved1{9};
+    static constexpr PorIntField LeftOut{9}; // items of the drawing the plug-in could not read
     static constexpr PorIntField Reserved2{10};
     static constexpr PorIntField Factor{11}; // thousandths
     static constexpr PorIntField HeaderWord{12};

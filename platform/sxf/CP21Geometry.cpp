@@ -10,6 +10,10 @@ double CP21Geometry::Degrees(double dy, double dx) {
     return std::round(std::atan2(dy, dx) * 180 / std::numbers::pi * 1e9) / 1e9;
 }
 
+double CP21Geometry::FromRadians(double radians) {
+    return std::round(radians * 180 / std::numbers::pi * 1e9) / 1e9;
+}
+
 double CP21Geometry::Radians(double degrees) {
     return degrees * std::numbers::pi / 180;
 }
@@ -45,7 +49,10 @@ CP21Geometry::Placement CP21Geometry::PlacementAt(long long id) const {
     Placement result{PointAt(placement.Ref(1)), 0};
     if (placement.Count() > 2 && !placement.IsUnset(2)) {
         const Point direction = DirectionAt(placement.Ref(2));
-        result.angle = Degrees(direction.y, direction.x);
+        // Turned clockwise counts as the rest of a whole turn, as ".sfc"
+        // angles do.
+        const double angle = Degrees(direction.y, direction.x);
+        result.angle = angle < 0 ? angle + 360 : angle;
     }
     return result;
 }
@@ -112,7 +119,7 @@ CP21Geometry::Arc CP21Geometry::ArcAt(const CP21Attributes& trimmed) const {
     const auto angle = [&](const Trim& trim) {
         return trim.isPoint
                    ? Degrees(trim.point.y - centre.origin.y, trim.point.x - centre.origin.x)
-                   : trim.parameter + centre.angle;
+                   : FromRadians(trim.parameter) + centre.angle;
     };
     return {centre.origin, circle.Real(2), angle(TrimAt(trimmed, 2)), angle(TrimAt(trimmed, 3))};
 }

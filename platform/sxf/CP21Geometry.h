@@ -1,7 +1,8 @@
 #pragma once
 // The plane geometry of a ".p21" file read from its instances: points,
-// unit directions, placements, trimmed lines and circles. Angles are
-// degrees. A missing instance or a malformed one throws CSfcError naming it.
+// unit directions, placements, trimmed lines and circles. The file gives
+// angles in radians; what is read here is in degrees. A missing instance or
+// a malformed one throws CSfcError naming it.
 
 #include "platform/sxf/CP21Model.h"
 
@@ -15,7 +16,7 @@ public:
         double y = 0;
     };
 
-    // An origin and the angle of the reference direction.
+    // An origin and the angle of the reference direction, 0 to 360.
     struct Placement {
         Point origin;
         double angle = 0;
@@ -47,8 +48,8 @@ public:
     // One end of a trimmed line: its trim point, or the point at the trim
     // parameter along the line's vector.
     Point LineEnd(const CP21Attributes& trimmed, std::size_t index) const;
-    // A circle trimmed by two angles from its reference direction or by two
-    // points on it.
+    // A circle trimmed by two parameters (radians from its reference
+    // direction) or by two points on it.
     Arc ArcAt(const CP21Attributes& trimmed) const;
 
     static std::vector<double> Xs(const std::vector<Point>& points);
@@ -57,6 +58,8 @@ public:
     // The angle of a direction, kept to nine decimals so that 30 degrees
     // written as a direction reads back as 30.
     static double Degrees(double dy, double dx);
+    // An angle of the file in degrees, kept to nine decimals like Degrees.
+    static double FromRadians(double radians);
     static double Radians(double degrees);
 
 private:

@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <iterator>
+#include <numbers>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -27,10 +29,16 @@ constexpr struct {
 } SheetSizes[] = {{1189, 841}, {841, 594}, {594, 420}, {420, 297}, {297, 210}};
 constexpr int FreeSheet = 9;
 
-// Text alignment points 1 to 9.
-constexpr std::string_view Alignments[] = {"bottom left", "bottom centre", "bottom right",
-                                           "centre left", "centre centre", "centre right",
-                                           "top left",    "top centre",    "top right"};
+// Text anchors 1 to 9 are a row and a column, as in "$$SXF_topline centre"
+// (8). The writer moves the text's point along its up direction from the
+// anchor: half the height below for the base line, half above for the
+// middle line and a whole height above for the top line, with a font of
+// ascent 1 and descent 0.
+constexpr std::string_view AnchorRows[] = {"baseline", "middleline", "topline"};
+constexpr std::string_view AnchorColumns[] = {"left", "centre", "right"};
+constexpr std::string_view SxfNamePrefix = "$$SXF_";
+constexpr int MiddleRow = 1;
+constexpr int TopRow = 2;
 
 // Point marker codes 1 to 7.
 constexpr std::string_view PointMarkers[] = {"asterisk", "circle",   "dot", "plus",
@@ -42,8 +50,50 @@ constexpr std::string_view Terminators[] = {
     "filled box",    "filled arrow", "filled dot",    "integral symbol",
     "open arrow",    "slash",        "unfilled arrow"};
 
-constexpr std::string_view SfigFlagPrefix = "$$SXF_G_";
+// The kind of a sub-figure is the prefix of its definition's name: flags 1
+// to 4. A name without one is a drawing part.
+constexpr std::string_view SfigPrefixes[] = {"$$SXF_FM_", "$$SXF_FG_", "$$SXF_G_", "$$SXF_P_"};
 constexpr int DrawingPart = 4;
+
+// The elements of a dimension's contents known by their names.
+constexpr std::string_view ProjectionNames[] = {"$$SXF_prj_1", "$$SXF_prj_2"};
+constexpr std::string_view ArrowNames[] = {"$$SXF_arw_1", "$$SXF_arw_2"};
+
+// The two kinds of instance that close the item list of a sheet or a
+// sub-figure definition: no feature stands for them.
+constexpr std::string_view ListEnds[] = {"PLANAR_BOX", "AXIS2_PLACEMENT_2D"};
+
+// Sheet sizes by their name: "A3_horizontal" is A3 landscape.
+constexpr std::string_view Landscape = "_horizontal";
+constexpr std::string_view Portrait = "_vertical";
+constexpr std::string_view FreeSheetName = "FREE";
+
+// The name and kind flag of a sub-figure definition's name.
+std::pair<std::string, int> SfigName(const std::string& name) {
+    for (std::size_t i = 0; i < std::size(SfigPrefixes); ++i) {
+        if (name.starts_with(SfigPrefixes[i])) {
+            return {name.substr(SfigPrefixes[i].size()), static_cast<int>(i) + 1};
+        }
+    }
+    return {name, DrawingPart};
+}
+
+// Size type and orientation from a sheet's name, when it is one of the
+// writer's; a free sheet is as wide as its box.
+std::optional<std::pair<int, int>> SheetKind(std::string_view name, double x, double y) {
+    if (name == FreeSheetName) {
+        return std::pair{FreeSheet, x > y ? 1 : 0};
+    }
+    if (name.size() < 3 || name[0] != 'A' || name[1] < '0' ||
+        name[1] >= '0' + static_cast<int>(std::size(SheetSizes))) {
+        return std::nullopt;
+    }
+    const std::string_view rest = name.substr(2);
+    if (rest != Landscape && rest != Portrait) {
+        return std::nullopt;
+    }
+    return std::pair{name[1] - '0', rest == Landscape ? 1 : 0};
+}
 
 class Mapper {
 public:
@@ -60,12 +110,14 @@ public:
                         CP21Model::Attributes(instance, "PRESENTATION_SIZE");
                     m_sheetSizes.emplace(size.Ref(0), size.Ref(1));
                 });
-            } else if (CP21Model::Is(instance, "DIMENSION_CALLOUT_RELATIONSHIP")) {
-                Guard(instance.id, [&] {
-                    const CP21Attributes relation =
-                        CP21Model::Attributes(instance, "DIMENSION_CALLOUT_RELATIONSHIP");
-                    m_projections.emplace(relation.Ref(2), relation.Ref(3));
-                });
+            } else if (CP21Model::Is(instance, "DRAUGHTING_TITLE") && !m_title) {
+                m_title = &instance;
+            } else if (CP21Model::Is(instance, "CONTRACT") && !m_contract) {
+                m_contract = &instance;
+            } else if (CP21Model::Is(instance, "CALENDAR_DATE") && !m_date) {
+                m_date = &instance;
+            } else if (CP21Model::Is(instance, "DRAUGHTING_ORGANIZATION_ASSIGNMENT")) {
+                m_organisations.push_back(&instance);
             } else if (CP21Model::Is(instance, "SYMBOL_REPRESENTATION_MAP") ||
                        CP21Model::Is(instance, "REPRESENTATION_MAP")) {
                 Guard(instance.id, [&] { TakeMap(instance); });
@@ -188,7 +240,7 @@ private:
             // A trim point gives its parametric angle on the ellipse.
             const auto angle = [&](const Trim& trim) {
                 if (!trim.isPoint) {
-                    return trim.parameter;
+                    return CP21Geometry::FromRadians(trim.parameter);
                 }
                 const double dx = trim.point.x - centre.origin.x;
                 const double dy = trim.point.y - centre.origin.y;
@@ -216,8 +268,8 @@ private:
         // A simple instance names the curve first; the B_SPLINE_CURVE part of
         // a complex one starts with the degree.
         const bool simple = curve.records.size() == 1;
-        const CP21Attributes spline(curve, simple ? curve.records[0]
-                                                  : *CP21Model::Find(curve, "B_SPLINE_CURVE"));
+        const CP21Attributes spline = simple ? CP21Attributes(curve, curve.records[0])
+                                             : CP21Model::Attributes(curve, "B_SPLINE_CURVE");
         const std::size_t first = simple ? 1 : 0;
         const std::vector<Point> points = m_geometry.PointList(spline, first + 1);
         CP21Statement statement(featureId, "spline_feature");
@@ -228,64 +280,59 @@ private:
                 .Numbers(CP21Geometry::Ys(points)));
     }
 
+    // The members of a composite curve carry no codes of their own; the
+    // curve is shown (1) unless an INVISIBILITY names its styled item.
     void CompositeCurve(const CP21Instance& instance) {
         const CP21Attributes composite = CP21Model::Attributes(instance, "COMPOSITE_CURVE");
         const long long styled = m_styles.StyledItemOf(instance.id);
         const SxfStyleCodes codes = styled ? CurveCodes(styled, instance.id) : SxfStyleCodes{};
+        const bool invisible = styled && m_styles.IsInvisible(styled);
+        CP21Statement group(instance.id, "composite_curve_org_feature");
+        group.Int(codes.colour).Int(codes.lineType).Int(codes.width).Int(invisible ? 0 : 1);
+        // Once a member is out, nothing may keep the group from closing, or
+        // its members would join the next one.
         for (long long segment : composite.RefList(1)) {
-            const CP21Attributes part = m_model.Attributes(segment, "COMPOSITE_CURVE_SEGMENT");
-            const long long curve = part.Ref(2);
-            Guard(curve, [&] {
-                if (!Curve(curve, curve, codes)) {
+            Guard(segment, [&] {
+                const CP21Attributes part = m_model.Attributes(segment, "COMPOSITE_CURVE_SEGMENT");
+                if (!Curve(part.Ref(2), part.Ref(2), SxfStyleCodes{})) {
                     part.Refuse("joins a curve no composite curve holds");
                 }
             });
         }
-        const bool invisible = !styled || m_styles.IsInvisible(styled);
-        Add(CP21Statement(instance.id, "composite_curve_org_feature")
-                .Int(codes.colour)
-                .Int(codes.lineType)
-                .Int(codes.width)
-                .Int(invisible ? 1 : 0));
+        Add(group);
     }
 
     void TakeMap(const CP21Instance& instance) {
-        const CP21Record& record = instance.records[0];
-        const CP21Attributes map(instance, record);
-        // The SXF form names its symbol maps before their two attributes.
-        const bool named = map.Count() == 3 && map.At(0).kind == CP21Value::String;
-        int flag = DrawingPart;
-        if (named && map.Text(0).starts_with(SfigFlagPrefix)) {
-            const std::string digits = map.Text(0).substr(SfigFlagPrefix.size());
-            if (!digits.empty() && digits.size() < 4 &&
-                std::all_of(digits.begin(), digits.end(),
-                            [](char c) { return c >= '0' && c <= '9'; })) {
-                flag = std::stoi(digits);
-            }
-        }
-        const long long representation = map.Ref(named ? 2 : 1);
-        m_mapped[instance.id] = representation;
-        m_sfigFlags.emplace(representation, flag);
+        const CP21Attributes map(instance, instance.records[0]);
+        // A map may be named before its two attributes.
+        m_mapped[instance.id] = map.Ref(map.Count() == 3 ? 2 : 1);
     }
 
     std::string RepresentationName(long long id) const {
         const CP21Instance& representation = m_model.At(id);
-        return CP21Attributes(representation, representation.records[0]).Text(0);
+        return SfigName(CP21Attributes(representation, representation.records[0]).Text(0)).first;
     }
 
     void SfigOrg(const CP21Instance& instance) {
         const CP21Attributes definition =
             CP21Model::Attributes(instance, "DRAUGHTING_SUBFIGURE_REPRESENTATION");
+        const auto [name, flag] = SfigName(definition.Text(0));
+        CP21Statement group(instance.id, "sfig_org_feature");
+        group.Text(name).Int(flag);
         Items(definition.RefList(1));
-        const auto flag = m_sfigFlags.find(instance.id);
-        Add(CP21Statement(instance.id, "sfig_org_feature")
-                .Text(definition.Text(0))
-                .Int(flag == m_sfigFlags.end() ? DrawingPart : flag->second));
+        Add(group);
+    }
+
+    // The writer names a sheet by its size; the drawing's name stands in its
+    // title.
+    std::string SheetName(const CP21Attributes& sheet) const {
+        return m_title ? CP21Model::Attributes(*m_title, "DRAUGHTING_TITLE").Text(2)
+                       : sheet.Text(0);
     }
 
     void Sheet(const CP21Instance& instance) {
         const CP21Attributes sheet = CP21Model::Attributes(instance, "DRAWING_SHEET_REVISION");
-        Items(sheet.RefList(1));
+        const std::vector<long long> items = sheet.RefList(1);
         double x = 0;
         double y = 0;
         if (const auto size = m_sheetSizes.find(instance.id); size != m_sheetSizes.end()) {
@@ -300,28 +347,100 @@ private:
                 return std::fabs(size.longSide - longSide) < 0.5 &&
                        std::fabs(size.shortSide - shortSide) < 0.5;
             });
-        const int sizeType = standard == std::end(SheetSizes)
-                                 ? FreeSheet
-                                 : static_cast<int>(standard - std::begin(SheetSizes));
-        Add(CP21Statement(instance.id, "drawing_sheet_feature")
-                .Text(sheet.Text(0))
-                .Int(sizeType)
-                .Int(x > y ? 1 : 0)
-                .Number(x)
-                .Number(y));
+        const auto [sizeType, orientation] =
+            SheetKind(sheet.Text(0), x, y)
+                .value_or(std::pair{standard == std::end(SheetSizes)
+                                        ? FreeSheet
+                                        : static_cast<int>(standard - std::begin(SheetSizes)),
+                                    x > y ? 1 : 0});
+        CP21Statement group(instance.id, "drawing_sheet_feature");
+        group.Text(SheetName(sheet)).Int(sizeType).Int(orientation).Number(x).Number(y);
+        Items(items);
+        if (m_contract) {
+            Guard(m_contract->id, [&] { DrawingAttribute(); });
+        }
+        Add(group);
     }
 
+    // The name of the organisation in that role, blank without one.
+    std::string Organisation(std::string_view role) const {
+        for (const CP21Instance* assignment : m_organisations) {
+            const CP21Attributes assigned =
+                CP21Model::Attributes(*assignment, "DRAUGHTING_ORGANIZATION_ASSIGNMENT");
+            if (m_model.Attributes(assigned.Ref(1), "ORGANIZATION_ROLE").Text(0) == role) {
+                return m_model.Attributes(assigned.Ref(0), "ORGANIZATION").Text(1);
+            }
+        }
+        return " ";
+    }
+
+    // The title block's texts, date and organisations, which a drawing with
+    // a contract has: the contract's names and type, the title's drawing
+    // name, the number, type and scale of its revision, the date and the
+    // creating and owning organisations.
+    void DrawingAttribute() {
+        const CP21Attributes contract = CP21Model::Attributes(*m_contract, "CONTRACT");
+        CP21Statement statement(m_contract->id, "drawing_attribute_feature");
+        statement.Text(contract.Text(1))
+            .Text(contract.Text(0))
+            .Text(m_model.Attributes(contract.Ref(2), "CONTRACT_TYPE").Text(0));
+        std::array<std::string, 4> drawing{" ", " ", " ", " "};
+        if (m_title) {
+            const CP21Attributes title = CP21Model::Attributes(*m_title, "DRAUGHTING_TITLE");
+            drawing[0] = title.Text(2);
+            const std::vector<long long> revisions = title.RefList(0);
+            if (!revisions.empty()) {
+                const CP21Attributes revision =
+                    m_model.Attributes(revisions.front(), "DRAUGHTING_DRAWING_REVISION");
+                const CP21Attributes definition =
+                    m_model.Attributes(revision.Ref(1), "DRAWING_DEFINITION");
+                drawing = {drawing[0], definition.Text(0), definition.Text(1), revision.Text(2)};
+            }
+        }
+        for (const std::string& text : drawing) {
+            statement.Text(text);
+        }
+        if (m_date) {
+            const CP21Attributes date = CP21Model::Attributes(*m_date, "CALENDAR_DATE");
+            const auto part = [&](std::size_t index) {
+                return static_cast<long long>(std::llround(date.Real(index)));
+            };
+            statement.Int(part(0)).Int(part(2)).Int(part(1));
+        } else {
+            statement.Int(0).Int(1).Int(1);
+        }
+        Add(statement.Text(Organisation("creator")).Text(Organisation("owner")));
+    }
+
+    // Every item of a list but its closing placement or box, and the
+    // structured callouts that only repeat a dimension's text, stands for a
+    // feature; one that cannot be mapped is reported.
     void Items(const std::vector<long long>& items) {
-        for (long long id : items) {
-            Guard(id, [&] { Item(m_model.At(id)); });
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            Guard(items[i], [&] {
+                const CP21Instance& instance = m_model.At(items[i]);
+                const bool listEnd =
+                    i + 1 == items.size() &&
+                    std::any_of(std::begin(ListEnds), std::end(ListEnds),
+                                [&](std::string_view end) { return CP21Model::Is(instance, end); });
+                if (!listEnd && !CP21Model::Is(instance, "STRUCTURED_DIMENSION_CALLOUT")) {
+                    Item(instance);
+                }
+            });
         }
     }
 
-    void Item(const CP21Instance& instance) {
-        if (CP21Model::Is(instance, "MAPPED_ITEM")) {
-            SfigLocate(instance);
-            return;
+    // A callout on the sheet comes wrapped in a styled item without a style.
+    const CP21Instance& Unwrapped(const CP21Instance& instance) const {
+        if (instance.records.size() != 1 || !CP21Model::Is(instance, "STYLED_ITEM")) {
+            return instance;
         }
+        const CP21Instance& item = Presented(instance);
+        return CP21Model::Is(item, "DRAUGHTING_CALLOUT") ? item : instance;
+    }
+
+    void Item(const CP21Instance& item) {
+        const CP21Instance& instance = Unwrapped(item);
         // Callouts: dimensions and leaders.
         using Callout = void (Mapper::*)(const CP21Instance&, std::string_view, const char*);
         static constexpr struct {
@@ -343,13 +462,13 @@ private:
             }
         }
         if (!CP21Styles::IsStyledItem(instance)) {
-            return;
+            CP21Attributes(instance, instance.records[0]).Refuse("is no feature of a drawing");
         }
         std::size_t styles = 0;
         std::size_t itemIndex = 0;
         const CP21Attributes styled = CP21Styles::StyledItem(instance, styles, itemIndex);
-        const long long item = styled.Ref(itemIndex);
-        const CP21Instance& target = m_model.At(item);
+        const long long presented = styled.Ref(itemIndex);
+        const CP21Instance& target = m_model.At(presented);
         if (CP21Model::Is(target, "TEXT_LITERAL_WITH_EXTENT") ||
             CP21Model::Is(target, "TEXT_LITERAL")) {
             Text(instance.id, target);
@@ -357,22 +476,36 @@ private:
             Fill(instance.id, target);
         } else if (CP21Model::Is(target, "DEFINED_SYMBOL")) {
             Symbol(instance.id, target);
-        } else if (!CP21Model::Is(target, "COMPOSITE_CURVE")) {
-            Curve(item, instance.id, CurveCodes(instance.id, item));
+        } else if (CP21Model::Is(target, "MAPPED_ITEM")) {
+            SfigLocate(instance.id, target);
+        } else if (!CP21Model::Is(target, "COMPOSITE_CURVE") &&
+                   !Curve(presented, instance.id, CurveCodes(instance.id, presented))) {
+            styled.Refuse("presents #" + std::to_string(presented) +
+                          ", which is no feature of a drawing");
         }
     }
 
-    void SfigLocate(const CP21Instance& instance) {
+    // A placement of a sub-figure: its mapped item names the map and the
+    // target, a symbol target (placement and two scales), a placement or a
+    // transformation.
+    void SfigLocate(long long styledItem, const CP21Instance& instance) {
         const CP21Attributes mapped = CP21Model::Attributes(instance, "MAPPED_ITEM");
-        const auto representation = m_mapped.find(mapped.Ref(1));
+        // A simple instance names the item before the map and the target.
+        const std::size_t first = instance.records.size() == 1 ? 1 : 0;
+        const auto representation = m_mapped.find(mapped.Ref(first));
         if (representation == m_mapped.end()) {
             mapped.Refuse("places no representation map");
         }
-        const CP21Instance& target = m_model.At(mapped.Ref(2));
+        const CP21Instance& target = m_model.At(mapped.Ref(first + 1));
         Placement placement;
         double ratioX = 1;
         double ratioY = 1;
-        if (CP21Model::Is(target, "AXIS2_PLACEMENT_2D")) {
+        if (CP21Model::Is(target, "SYMBOL_TARGET")) {
+            const CP21Attributes symbol = CP21Model::Attributes(target, "SYMBOL_TARGET");
+            placement = m_geometry.PlacementAt(symbol.Ref(1));
+            ratioX = symbol.Real(2);
+            ratioY = symbol.Real(3);
+        } else if (CP21Model::Is(target, "AXIS2_PLACEMENT_2D")) {
             placement = m_geometry.PlacementAt(target.id);
         } else {
             const CP21Attributes transform =
@@ -394,8 +527,8 @@ private:
                 }
             }
         }
-        Add(CP21Statement(instance.id, "sfig_locate_feature")
-                .Int(m_styles.Layer(instance.id, instance.id))
+        Add(CP21Statement(styledItem, "sfig_locate_feature")
+                .Int(m_styles.Layer(styledItem, instance.id))
                 .Text(RepresentationName(representation->second))
                 .Number(placement.origin.x)
                 .Number(placement.origin.y)
@@ -422,16 +555,83 @@ private:
         return m_styles.Colour(font.Ref(0));
     }
 
+    // Row and column (0 to 2 each) of an anchor written as "topline centre".
+    static std::optional<std::pair<int, int>> Anchor(std::string_view words) {
+        const std::size_t space = words.find(' ');
+        if (space == std::string_view::npos) {
+            return std::nullopt;
+        }
+        const auto row =
+            std::find(std::begin(AnchorRows), std::end(AnchorRows), words.substr(0, space));
+        const auto column =
+            std::find(std::begin(AnchorColumns), std::end(AnchorColumns), words.substr(space + 1));
+        if (row == std::end(AnchorRows) || column == std::end(AnchorColumns)) {
+            return std::nullopt;
+        }
+        return std::pair{static_cast<int>(row - std::begin(AnchorRows)),
+                         static_cast<int>(column - std::begin(AnchorColumns))};
+    }
+
+    // The ascent and descent of a font named "<name>-<ascent>-<descent>";
+    // 1 and 0 otherwise.
+    std::pair<double, double> FontMetrics(const CP21Attributes& text) const {
+        std::pair<double, double> metrics{1, 0};
+        if (text.IsUnset(5)) {
+            return metrics;
+        }
+        const CP21Instance& font = m_model.At(text.Ref(5));
+        const CP21Attributes named(font, font.records[0]);
+        const std::string& name = named.Text(0);
+        const std::size_t second = name.rfind('-');
+        const std::size_t first = second == std::string::npos || second == 0
+                                      ? std::string::npos
+                                      : name.rfind('-', second - 1);
+        if (first == std::string::npos) {
+            return metrics;
+        }
+        double ascent = 0;
+        double descent = 0;
+        const char* begin = name.data();
+        const auto [ascentEnd, ascentError] =
+            std::from_chars(begin + first + 1, begin + second, ascent);
+        const auto [descentEnd, descentError] =
+            std::from_chars(begin + second + 1, begin + name.size(), descent);
+        if (ascentError == std::errc() && ascentEnd == begin + second &&
+            descentError == std::errc() && descentEnd == begin + name.size() && ascent > 0 &&
+            descent >= 0) {
+            metrics = {ascent, descent};
+        }
+        return metrics;
+    }
+
+    // A coordinate moved back by the writer's shift, to the six decimals
+    // both forms keep, so that it is the point the ".sfc" gives.
+    static double Micrometres(double value) { return std::round(value * 1e6) / 1e6; }
+
+    // How far, in heights, the writer moved the point of a text of that
+    // anchor row along its up direction.
+    static double AnchorShift(int row, std::pair<double, double> metrics) {
+        const auto [ascent, descent] = metrics;
+        const double half = (ascent - (ascent + descent) / 2) / (ascent + descent);
+        return row == TopRow ? ascent / (ascent + descent) : row == MiddleRow ? half : -half;
+    }
+
     // Font code, text, position, height, width, spacing, angle, slant,
-    // alignment point and direction of a text literal.
+    // anchor point and direction of a text literal. Its name holds the
+    // anchor; a name of another form leaves it to the alignment.
     CP21Statement& TextBlock(CP21Statement& statement, long long styledItem,
                              const CP21Instance& literal) const {
         const CP21Attributes text = CP21Model::Attributes(literal, literal.records[0].name);
         const Placement placement = m_geometry.PlacementAt(text.Ref(2));
-        const std::string& alignment = text.Text(3);
-        const auto anchor = std::find(std::begin(Alignments), std::end(Alignments), alignment);
-        if (anchor == std::end(Alignments)) {
-            text.Refuse("alignment \"" + alignment + "\" is none of the nine points");
+        const std::string& name = text.Text(0);
+        auto anchor = name.starts_with(SxfNamePrefix)
+                          ? Anchor(std::string_view(name).substr(SxfNamePrefix.size()))
+                          : std::nullopt;
+        if (!anchor) {
+            anchor = Anchor(text.Text(3));
+        }
+        if (!anchor) {
+            text.Refuse("anchor \"" + text.Text(3) + "\" is none of the nine points");
         }
         const int direction = text.Enum(4) == "DOWN" ? 2 : 1;
         double width = 0;
@@ -441,6 +641,8 @@ private:
             width = extent.Real(1);
             height = extent.Real(2);
         }
+        const double shift = AnchorShift(anchor->first, FontMetrics(text)) * height;
+        const double turn = CP21Geometry::Radians(placement.angle);
         double spacing = 0;
         double slant = 0;
         if (const long long style = TextStyle(styledItem)) {
@@ -450,7 +652,7 @@ private:
                 const CP21Attributes characteristics(textStyle, *box);
                 for (const CP21Value& value : characteristics.List(characteristics.Count() - 1)) {
                     if (value.kind == CP21Value::Typed && value.text == "BOX_SLANT_ANGLE") {
-                        slant = value.items[0].number;
+                        slant = CP21Geometry::FromRadians(value.items[0].number);
                     }
                 }
             }
@@ -461,14 +663,14 @@ private:
         }
         return statement.Int(text.IsUnset(5) ? 0 : m_styles.TextFont(text.Ref(5)))
             .Text(text.Text(1))
-            .Number(placement.origin.x)
-            .Number(placement.origin.y)
+            .Number(Micrometres(placement.origin.x - shift * std::sin(turn)))
+            .Number(Micrometres(placement.origin.y + shift * std::cos(turn)))
             .Number(height)
             .Number(width)
             .Number(spacing)
             .Number(placement.angle)
             .Number(slant)
-            .Int(static_cast<long long>(anchor - std::begin(Alignments)) + 1)
+            .Int(anchor->first * 3 + anchor->second + 1)
             .Int(direction);
     }
 
@@ -531,6 +733,9 @@ private:
                     .Number(placed.placement.origin.y)
                     .Number(placed.placement.angle)
                     .Number(placed.scale));
+        } else {
+            CP21Attributes(definition, definition.records[0])
+                .Refuse("is a symbol no feature of a drawing stands for");
         }
     }
 
@@ -553,38 +758,59 @@ private:
         return m_model.At(CP21Styles::StyledItem(element, styles, item).Ref(item));
     }
 
-    // Shown flag and three points of a projection line; a missing one is
-    // not shown.
-    void ProjectionLine(CP21Statement& statement, const CP21Instance* curve) const {
-        if (!curve) {
-            statement.Int(0);
-            for (int i = 0; i < 6; ++i) {
-                statement.Number(0);
-            }
-            return;
+    // The three points of a projection line: the point on the object and
+    // the two ends of the drawn line. A trimmed line keeps the first as its
+    // line's origin; a polyline lists them.
+    std::array<Point, 3> ProjectionPoints(const CP21Instance& curve) const {
+        const CP21Instance& presented = Presented(curve);
+        if (CP21Model::Is(presented, "TRIMMED_CURVE")) {
+            const CP21Attributes trimmed = CP21Model::Attributes(presented, "TRIMMED_CURVE");
+            const CP21Attributes line = m_model.Attributes(trimmed.Ref(1), "LINE");
+            return {m_geometry.PointAt(line.Ref(1)), m_geometry.LineEnd(trimmed, 2),
+                    m_geometry.LineEnd(trimmed, 3)};
         }
-        const CP21Instance& polyline = Presented(*curve);
-        const std::vector<Point> points =
-            m_geometry.PointList(CP21Model::Attributes(polyline, "POLYLINE"), 1);
+        const CP21Attributes polyline = CP21Model::Attributes(presented, "POLYLINE");
+        const std::vector<Point> points = m_geometry.PointList(polyline, 1);
         if (points.size() != 3) {
-            CP21Model::Attributes(polyline, "POLYLINE")
-                .Refuse("a projection line has three points");
+            polyline.Refuse("a projection line has three points");
         }
-        statement.Int(m_styles.IsInvisible(curve->id) ? 0 : 1);
+        return {points[0], points[1], points[2]};
+    }
+
+    // Shown flag and three points of a projection line. One that is not
+    // drawn keeps the points the writer gives it: from the end of the
+    // dimension line, three steps of a unit back and one forth square to
+    // the line.
+    void ProjectionLine(CP21Statement& statement, const CP21Instance* curve,
+                        std::pair<Point, Point> line, bool atEnd) const {
+        std::array<Point, 3> points{};
+        if (curve) {
+            points = ProjectionPoints(*curve);
+        } else {
+            const auto [start, end] = line;
+            const double length = std::hypot(end.x - start.x, end.y - start.y);
+            const Point unit = length > 0
+                                   ? Point{(end.x - start.x) / length, (end.y - start.y) / length}
+                                   : Point{1, 0};
+            const Point normal{-unit.y, unit.x};
+            const Point base = atEnd ? end : start;
+            const auto step = [&](double k) {
+                return Point{base.x + k * normal.x, base.y + k * normal.y};
+            };
+            points = {step(-3), step(-2), step(1)};
+        }
+        statement.Int(curve && !m_styles.IsInvisible(curve->id) ? 1 : 0);
         for (const Point& point : points) {
             statement.Number(point.x).Number(point.y);
         }
     }
 
-    // The dimension terminator of that role (any role when empty), or null.
-    const CP21Instance* Terminator(const std::vector<long long>& contents,
-                                   std::string_view role) const {
+    // The element of a callout's contents of that name, or null.
+    const CP21Instance* Named(const std::vector<long long>& contents, std::string_view name) const {
         for (long long id : contents) {
             const CP21Instance& element = m_model.At(id);
-            const CP21Record* record = CP21Model::Find(element, "DIMENSION_CURVE_TERMINATOR");
-            if (record &&
-                (role.empty() ||
-                 CP21Attributes(element, *record).Enum(record->parameters.size() - 1) == role)) {
+            if (const CP21Record* item = CP21Model::Find(element, "REPRESENTATION_ITEM");
+                item && CP21Attributes(element, *item).Text(0) == name) {
                 return &element;
             }
         }
@@ -604,16 +830,18 @@ private:
     }
 
     // Marker code, placement code, position and size of an arrowhead: the
-    // placement code is 1 when the arrowhead points along `along`, else 2,
-    // and 0 without an arrowhead.
-    void Arrow(CP21Statement& statement, const CP21Instance* terminator, Point along) const {
+    // placement code is 1 when the arrowhead points along the way `along`
+    // gives for its position, else 2, and 0 without an arrowhead.
+    template <typename Along>
+    void Arrow(CP21Statement& statement, const CP21Instance* terminator, Along along) const {
         if (!terminator) {
             statement.Int(0).Int(0).Number(0).Number(0).Number(0);
             return;
         }
         const auto [code, placed] = ArrowHead(*terminator);
         const double turn = CP21Geometry::Radians(placed.placement.angle);
-        const bool forwards = std::cos(turn) * along.x + std::sin(turn) * along.y > 0;
+        const Point way = along(placed.placement.origin);
+        const bool forwards = std::cos(turn) * way.x + std::sin(turn) * way.y > 0;
         statement.Int(code)
             .Int(forwards ? 1 : 2)
             .Number(placed.placement.origin.x)
@@ -621,18 +849,24 @@ private:
             .Number(placed.scale);
     }
 
-    // Text flag and text block of a callout; an empty block without a text.
+    // Text flag and text block of a callout; without a text, the block a
+    // ".sfc" writer gives: no font, anchor 1, written across.
     void CalloutText(CP21Statement& statement, const std::vector<long long>& contents) const {
         if (const CP21Instance* text = Element(contents, "ANNOTATION_TEXT_OCCURRENCE")) {
             statement.Int(1);
             TextBlock(statement, text->id, Presented(*text));
             return;
         }
-        statement.Int(0).Int(0).Text("");
+        statement.Int(0).Int(-1).Text("");
         for (int i = 0; i < 7; ++i) {
             statement.Number(0);
         }
-        statement.Int(0).Int(0);
+        statement.Int(1).Int(1);
+    }
+
+    // The elements of a callout.
+    static std::vector<long long> Contents(const CP21Instance& callout) {
+        return CP21Model::Attributes(callout, "DRAUGHTING_CALLOUT").RefList(0);
     }
 
     // The styled curve of a callout, its presented item and its codes.
@@ -662,8 +896,8 @@ private:
     }
 
     // A label, or a balloon when a circle stands among the callout's curves.
-    void Leader(const CP21Instance& instance, std::string_view entity, const char*) {
-        const std::vector<long long> contents = CP21Model::Attributes(instance, entity).RefList(1);
+    void Leader(const CP21Instance& instance, std::string_view, const char*) {
+        const std::vector<long long> contents = Contents(instance);
         const CP21Instance& curve = CalloutCurve(instance, contents, "LEADER_CURVE");
         const std::vector<Point> points =
             m_geometry.PointList(CP21Model::Attributes(Presented(curve), "POLYLINE"), 1);
@@ -696,39 +930,33 @@ private:
     }
 
     // Projection lines 1 and 2 of a dimension, null where it has none.
-    std::array<const CP21Instance*, 2> Projections(const CP21Instance& dimension) const {
-        std::array<const CP21Instance*, 2> projections{};
-        const auto callout = m_projections.find(dimension.id);
-        if (callout == m_projections.end()) {
-            return projections;
-        }
-        std::size_t next = 0;
-        for (long long id :
-             m_model.Attributes(callout->second, "PROJECTION_DIRECTED_CALLOUT").RefList(1)) {
-            if (next < projections.size() && CP21Model::Is(m_model.At(id), "PROJECTION_CURVE")) {
-                projections[next++] = &m_model.At(id);
-            }
-        }
-        return projections;
+    std::array<const CP21Instance*, 2> Projections(const std::vector<long long>& contents) const {
+        return {Named(contents, ProjectionNames[0]), Named(contents, ProjectionNames[1])};
     }
 
     // A dimension over a line: a linear one has projection lines and two
-    // arrowheads, a diameter two arrowheads, a radius one that counts from
-    // the line's start to its end.
+    // arrowheads, a diameter two arrowheads, both placed outside (code 1)
+    // when they point away from the line's middle; a radius one arrowhead
+    // that counts from the line's start to its end.
     void LineDimension(const CP21Instance& instance, std::string_view entity, const char* feature) {
-        const std::vector<long long> contents = CP21Model::Attributes(instance, entity).RefList(1);
+        const std::vector<long long> contents = Contents(instance);
         CP21Statement statement(instance.id, feature);
-        const auto [start, end] = DimensionLine(statement, instance, contents);
+        const auto line = DimensionLine(statement, instance, contents);
+        const auto [start, end] = line;
         if (entity == "RADIUS_DIMENSION") {
-            Arrow(statement, Terminator(contents, ""), CP21Geometry::Minus(end, start));
+            Arrow(statement, Named(contents, ArrowNames[0]),
+                  [&](Point) { return CP21Geometry::Minus(end, start); });
         } else {
             if (entity == "LINEAR_DIMENSION") {
-                for (const CP21Instance* projection : Projections(instance)) {
-                    ProjectionLine(statement, projection);
-                }
+                const auto projections = Projections(contents);
+                ProjectionLine(statement, projections[0], line, false);
+                ProjectionLine(statement, projections[1], line, true);
             }
-            Arrow(statement, Terminator(contents, "ORIGIN"), CP21Geometry::Minus(start, end));
-            Arrow(statement, Terminator(contents, "TARGET"), CP21Geometry::Minus(start, end));
+            const Point middle{(start.x + end.x) / 2, (start.y + end.y) / 2};
+            for (std::string_view name : ArrowNames) {
+                Arrow(statement, Named(contents, name),
+                      [&](Point at) { return CP21Geometry::Minus(at, middle); });
+            }
         }
         CalloutText(statement, contents);
         Add(statement);
@@ -741,11 +969,7 @@ private:
         if (!projection) {
             return {};
         }
-        const std::vector<Point> points =
-            m_geometry.PointList(CP21Model::Attributes(Presented(*projection), "POLYLINE"), 1);
-        if (points.size() != 3) {
-            return {};
-        }
+        const std::array<Point, 3> points = ProjectionPoints(*projection);
         const Point start = points[1];
         const Point end = points[2];
         const bool startNearer = std::hypot(start.x - centre.x, start.y - centre.y) <
@@ -755,8 +979,8 @@ private:
         return {-inwards.y, inwards.x};
     }
 
-    void ArcDimension(const CP21Instance& instance, std::string_view entity, const char* feature) {
-        const std::vector<long long> contents = CP21Model::Attributes(instance, entity).RefList(1);
+    void ArcDimension(const CP21Instance& instance, std::string_view, const char* feature) {
+        const std::vector<long long> contents = Contents(instance);
         const CP21Instance& curve = CalloutCurve(instance, contents, "DIMENSION_CURVE");
         const Arc arc = m_geometry.ArcAt(CP21Model::Attributes(Presented(curve), "TRIMMED_CURVE"));
         CP21Statement statement(instance.id, feature);
@@ -766,12 +990,17 @@ private:
             .Number(arc.radius)
             .Number(arc.start)
             .Number(arc.end);
-        const auto projections = Projections(instance);
-        for (const CP21Instance* projection : projections) {
-            ProjectionLine(statement, projection);
+        const auto projections = Projections(contents);
+        const Point from = {arc.centre.x + arc.radius * std::cos(CP21Geometry::Radians(arc.start)),
+                            arc.centre.y + arc.radius * std::sin(CP21Geometry::Radians(arc.start))};
+        const Point to = {arc.centre.x + arc.radius * std::cos(CP21Geometry::Radians(arc.end)),
+                          arc.centre.y + arc.radius * std::sin(CP21Geometry::Radians(arc.end))};
+        ProjectionLine(statement, projections[0], {from, to}, false);
+        ProjectionLine(statement, projections[1], {from, to}, true);
+        for (std::size_t i = 0; i < projections.size(); ++i) {
+            const Point along = AngularAlong(projections[i], arc.centre);
+            Arrow(statement, Named(contents, ArrowNames[i]), [&](Point) { return along; });
         }
-        Arrow(statement, Terminator(contents, "ORIGIN"), AngularAlong(projections[0], arc.centre));
-        Arrow(statement, Terminator(contents, "TARGET"), AngularAlong(projections[1], arc.centre));
         CalloutText(statement, contents);
         Add(statement);
     }
@@ -855,17 +1084,19 @@ private:
         }
         CP21Statement statement(styledItem, "fill_area_style_hatching_feature");
         statement.Int(layer).Int(static_cast<long long>(hatchings.size()));
-        for (long long element : hatchings) {
-            const CP21Attributes hatching = m_model.Attributes(element, "FILL_AREA_STYLE_HATCHING");
+        // The writer lists the patterns last to first.
+        for (auto element = hatchings.rbegin(); element != hatchings.rend(); ++element) {
+            const CP21Attributes hatching =
+                m_model.Attributes(*element, "FILL_AREA_STYLE_HATCHING");
             const SxfStyleCodes codes = m_styles.CurveCodes(hatching.Ref(1));
             const CP21Attributes repeat =
                 m_model.Attributes(hatching.Ref(2), "ONE_DIRECTION_REPEAT_FACTOR");
             const CP21Attributes vector = m_model.Attributes(repeat.Ref(1), "VECTOR");
             const Point base = m_geometry.PointAt(hatching.Ref(3));
-            statement.Numbers({static_cast<double>(codes.colour),
-                               static_cast<double>(codes.lineType),
-                               static_cast<double>(codes.width), base.x, base.y,
-                               std::fabs(vector.Real(2)), hatching.Real(5)});
+            statement.Numbers(
+                {static_cast<double>(codes.colour), static_cast<double>(codes.lineType),
+                 static_cast<double>(codes.width), base.x, base.y, std::fabs(vector.Real(2)),
+                 hatching.Real(5) * 180 / std::numbers::pi});
         }
         bounded(statement);
     }
@@ -903,8 +1134,10 @@ private:
     std::unordered_map<long long, int> m_compositeNumbers;
     std::unordered_map<long long, long long> m_sheetSizes;
     std::unordered_map<long long, long long> m_mapped;
-    std::unordered_map<long long, int> m_sfigFlags;
-    std::unordered_map<long long, long long> m_projections;
+    const CP21Instance* m_title = nullptr;
+    const CP21Instance* m_contract = nullptr;
+    const CP21Instance* m_date = nullptr;
+    std::vector<const CP21Instance*> m_organisations;
 };
 
 } // namespace

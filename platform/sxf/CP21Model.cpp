@@ -46,10 +46,15 @@ long long CP21Attributes::Ref(std::size_t index) const {
 }
 
 const std::string& CP21Attributes::Text(std::size_t index) const {
-    if (At(index).kind != CP21Value::String) {
+    const CP21Value* value = &At(index);
+    // A name may be written with its type, as in IDENTIFIER('scadec').
+    if (value->kind == CP21Value::Typed) {
+        value = &value->items.front();
+    }
+    if (value->kind != CP21Value::String) {
         Fail(index, "a string");
     }
-    return At(index).text;
+    return value->text;
 }
 
 const std::string& CP21Attributes::Enum(std::size_t index) const {

@@ -26,6 +26,8 @@ constexpr std::string_view StyledEntities[] = {"STYLED_ITEM",
                                                "DIMENSION_CURVE_TERMINATOR",
                                                "LEADER_TERMINATOR"};
 
+constexpr std::string_view SubfigureLayer = "$$SXF_dummy_layer_for_subfigure";
+
 int ColourPart(const CP21Attributes& colour, std::size_t index) {
     return static_cast<int>(std::lround(std::clamp(colour.Real(index), 0.0, 1.0) * 255));
 }
@@ -76,6 +78,11 @@ void CP21Styles::TakeInstance(const CP21Instance& instance) {
     }
     if (const CP21Record* record = CP21Model::Find(instance, "PRESENTATION_LAYER_ASSIGNMENT")) {
         const CP21Attributes layer(instance, *record);
+        // The writer gathers sub-figure placements on a layer of its own
+        // that the drawing does not have: they stand on no layer.
+        if (layer.Text(0) == SubfigureLayer) {
+            return;
+        }
         const int code = Take(CP21Statement(id, "layer_feature")
                                   .Text(layer.Text(0))
                                   .Int(IsInvisible(id) ? 0 : 1)
@@ -107,11 +114,21 @@ void CP21Styles::TakeInstance(const CP21Instance& instance) {
                                    .Take(),
                                SxfTableUserLineType);
     } else if (CP21Model::Is(instance, "CURVE_STYLE")) {
-        const double width = Width(CP21Model::Attributes(instance, "CURVE_STYLE"));
-        if (!m_widths.contains(width)) {
-            m_widths[width] =
-                Take(CP21Statement(id, "width_feature").Number(width).Take(), SxfTableLineWidth);
+        TakeWidth(id, Width(CP21Model::Attributes(instance, "CURVE_STYLE")));
+    } else if (CP21Model::Is(instance, "LENGTH_MEASURE_WITH_UNIT")) {
+        // The widths curve styles share, in the order the table has them.
+        const CP21Attributes measure = CP21Model::Attributes(instance, "LENGTH_MEASURE_WITH_UNIT");
+        if (measure.At(0).kind == CP21Value::Typed &&
+            measure.At(0).text == "POSITIVE_LENGTH_MEASURE") {
+            TakeWidth(id, measure.Real(0));
         }
+    }
+}
+
+void CP21Styles::TakeWidth(long long id, double width) {
+    if (!m_widths.contains(width)) {
+        m_widths[width] =
+            Take(CP21Statement(id, "width_feature").Number(width).Take(), SxfTableLineWidth);
     }
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // The SXF tables of a ".p21" file and the codes its features refer to them
 // by. Layers are presentation layer assignments (hidden when an
-// INVISIBILITY names them); colours DRAUGHTING_PRE_DEFINED_COLOUR and
+// INVISIBILITY names them), but for the one that gathers sub-figure
+// placements; colours DRAUGHTING_PRE_DEFINED_COLOUR and
 // COLOUR_RGB (parts 0..1); line types DRAUGHTING_PRE_DEFINED_CURVE_FONT and
 // CURVE_STYLE_FONT (visible and invisible lengths of its patterns); widths
-// the distinct curve widths of the CURVE_STYLEs; text fonts
+// the distinct widths of the shared length measures and the CURVE_STYLEs; text fonts
 // DRAUGHTING_PRE_DEFINED_TEXT_FONT and EXTERNALLY_DEFINED_TEXT_FONT. Each
 // table is taken in file order and numbered by the ".sfc" rules.
 
@@ -52,6 +53,7 @@ private:
     // when it was left out.
     int Take(CSfcStatement statement, int kind);
     void TakeInstance(const CP21Instance& instance);
+    void TakeWidth(long long id, double width);
     bool TakeNamed(const CP21Instance& instance);
 
     const CP21Model& m_model;

@@ -127,8 +127,21 @@ bool CSfcDocument::TakeGroup(const CSfcStatement& statement, std::vector<CSfcFea
     assembly.features = std::exchange(pending, {});
     try {
         assembly.data = group->decode(CSfcParameters(statement));
-    } catch (const CSfcError&) {
-        // A group that cannot be read is left out with its members.
+    } catch (const CSfcError& error) {
+        // A group that cannot be read is left out with its members; the
+        // next group reports each of them, so none is lost without a word.
+        const auto lost = [&](int id, std::string why) {
+            CSfcFeature broken;
+            broken.id = id;
+            broken.error = std::move(why);
+            pending.push_back(std::move(broken));
+        };
+        lost(static_cast<int>(statement.id), error.what());
+        for (const CSfcFeature& member : assembly.features) {
+            lost(member.id, member.error.empty()
+                                ? "its group #" + std::to_string(statement.id) + " cannot be read"
+                                : member.error);
+        }
         return true;
     }
     auto& list = Assemblies(group->kind);

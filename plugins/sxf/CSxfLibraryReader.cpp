@@ -46,7 +46,7 @@ void CSxfLibraryReader::SendPos(int position) {
     SendMessage(m_reader.Progress(), PBM_SETPOS, static_cast<WPARAM>(position), 0);
 }
 
-void CSxfLibraryReader::PopMessage() {
+bool CSxfLibraryReader::PopMessage() {
     // The library's message is taken off its queue; the caller reports the
     // failure in its own words.
     char empty[] = "";
@@ -54,6 +54,7 @@ void CSxfLibraryReader::PopMessage() {
     char* second = empty;
     int number = 0;
     m_calls.popMessage(text, &number, second);
+    return number != 0;
 }
 
 int CSxfLibraryReader::Read(const CString& path) {
@@ -133,7 +134,7 @@ void CSxfLibraryReader::ReadAssemblies(int kind) {
             auto sheet = std::make_unique<CSxfSheet>(code, &m_reader,
                                                      *static_cast<const SxfSheetData*>(data));
             m_calls.deleteAssembly(kind, data);
-            ReadFeatures(*sheet, Members::SheetFeatures);
+            ReadFeatures(*sheet, Members::Features);
             m_reader.SetSheet(std::move(sheet));
         }
     } while (!end);
@@ -148,8 +149,10 @@ void CSxfLibraryReader::ReadFeatures(CSxfAssembly& assembly, Members members) {
         end = 0;
         const int id = m_calls.readNextFeature(typeName, data, &end);
         if (id < 1) {
-            if (members == Members::SheetFeatures) {
-                PopMessage();
+            // A feature the library could not read is left out of the
+            // drawing, and the user is told how many were.
+            if (PopMessage()) {
+                m_reader.CountLeftOut();
             }
             if (!failed.Count(!end)) {
                 break;

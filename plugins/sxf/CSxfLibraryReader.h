@@ -26,12 +26,13 @@ public:
     int Read(const CString& path);
 
 private:
-    enum class Members { Curves, Features, SheetFeatures };
+    enum class Members { Curves, Features };
 
     void ReadTables();
     void ReadAssemblies(int kind);
     void ReadFeatures(CSxfAssembly& assembly, Members members);
-    void PopMessage();
+    // True when a message was waiting.
+    bool PopMessage();
     void SendRange();
     void SendPos(int position);
 

@@ -94,6 +94,7 @@ HGLOBAL CSxfReader::WriteBlock() const {
     header.Set(PorHeader::Scale, m_unitScale);
     header.Set(PorHeader::SheetWidth, SxfToPor(m_sheet->Data().width, m_unitScale));
     header.Set(PorHeader::SheetHeight, SxfToPor(m_sheet->Data().height, m_unitScale));
+    header.Set(PorHeader::LeftOut, m_leftOut);
     header.Set(PorHeader::Factor, 1000);
     stream.Append(header);
     for (const auto& layer : m_layers) {

@@ -68,6 +68,9 @@ public:
     void AddTableEntry(int kind, int code, const SxfTableEntry& entry);
     void AddCompositeCurve(std::unique_ptr<CSxfCompositeCurve> curve);
     void AddSfigOrg(std::unique_ptr<CSxfSfigOrg> definition);
+    // A feature the library could not read: the header tells how many.
+    void CountLeftOut() { ++m_leftOut; }
+    int LeftOut() const { return m_leftOut; }
     // A later sheet replaces an earlier one.
     void SetSheet(std::unique_ptr<CSxfSheet> sheet);
     CSxfSheet* Sheet() const { return m_sheet.get(); }
@@ -84,6 +87,7 @@ private:
 
     HWND m_progress;
     int m_unitScale = DefaultUnitScale;
+    int m_leftOut = 0;
     CSxfSettings m_settings;
     std::unique_ptr<CSxfSheet> m_sheet;
     std::vector<std::unique_ptr<CSxfSfigOrg>> m_sfigOrgs;

@@ -146,7 +146,8 @@ TEST(P21Parser, TruncatedDrawingsFailCleanly) {
 TEST(P21Parser, DamagedDrawingsLoadOrFailWithoutHarm) {
     ByteMutator mutator(20261211);
     std::vector<ByteMutator::Bytes> seeds;
-    for (const char* name : {"twin_basic.p21", "twin_groups.p21"}) {
+    for (const char* name :
+         {"twin_basic.p21", "twin_groups.p21", "twin_annotations.p21", "left_out.p21"}) {
         const std::string bytes = Fixture(name);
         seeds.emplace_back(bytes.begin(), bytes.end());
     }

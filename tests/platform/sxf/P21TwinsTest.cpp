@@ -82,7 +82,8 @@ void ExpectSameFeature(const CSfcStatement& sfc, const CSfcStatement& p21) {
         ASSERT_TRUE(actual) << "parameter " << i;
         ASSERT_EQ(actual->size(), expected->size()) << "parameter " << i;
         for (std::size_t k = 0; k < expected->size(); ++k) {
-            EXPECT_NEAR((*actual)[k], (*expected)[k], 1e-9) << "parameter " << i;
+            // Both forms keep coordinates to six decimals.
+            EXPECT_NEAR((*actual)[k], (*expected)[k], 1e-6) << "parameter " << i;
         }
     }
 }
@@ -199,6 +200,23 @@ TEST(P21Drawing, AFeatureWithAMissingInstanceIsReportedAndTheOthersStay) {
     EXPECT_EQ(line.codes.colour, 0);
 }
 
+// A sub-figure that cannot be read is reported where its members would have
+// stood; they do not join the sheet.
+TEST(P21Drawing, MembersOfASubFigureThatCannotBeReadStayOffTheSheet) {
+    CSfcDocument document = CSfcDocument::ParseP21(
+        Drawing(Line + "#11=ANNOTATION_CURVE_OCCURRENCE('',(),#6);\r\n"
+                       "#20=DRAUGHTING_SUBFIGURE_REPRESENTATION(7,(#10),$);\r\n",
+                "#11"));
+    EXPECT_TRUE(document.Assemblies(SxfAssemblySfigOrg).empty());
+    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
+    ASSERT_EQ(features.size(), 2u);
+    EXPECT_EQ(features[0].id, 20);
+    EXPECT_EQ(features[0].error,
+              "#20 DRAUGHTING_SUBFIGURE_REPRESENTATION: attribute 1 is not a string");
+    EXPECT_EQ(features[1].id, 11);
+    EXPECT_EQ(features[1].typeName, "LINE");
+}
+
 TEST(P21Drawing, StylesGivenByValueStyleNothing) {
     CSfcDocument document = CSfcDocument::ParseP21(
         Drawing(Line + "#7=DRAUGHTING_PRE_DEFINED_COLOUR('red');\r\n"
@@ -215,13 +233,22 @@ TEST(P21Drawing, StylesGivenByValueStyleNothing) {
     EXPECT_EQ(line.codes.lineType, 0);
 }
 
-TEST(P21Drawing, UnknownEntitiesAndItemsAreSkipped) {
+// An instance no list holds is no concern of the drawing; an item of the
+// list that stands for no feature is reported, but for the box that closes
+// the sheet's list.
+TEST(P21Drawing, ItemsThatStandForNoFeatureAreReported) {
     CSfcDocument document = CSfcDocument::ParseP21(Drawing(
-        Line + "#20=SOMETHING_LATER('x',(#1,#2),.T.);\r\n#21=SOMETHING_LATER('y',(),.F.);\r\n",
-        "#20,#10,#1"));
+        Line + "#20=SOMETHING_LATER('x',(#1,#2),.T.);\r\n#21=SOMETHING_LATER('y',(),.F.);\r\n"
+               "#22=ANNOTATION_CURVE_OCCURRENCE('',(),#1);\r\n"
+               "#23=AXIS2_PLACEMENT_2D('',#1,$);\r\n#24=PLANAR_BOX('',1.,1.,#23);\r\n",
+        "#20,#10,#22,#24"));
     const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
-    ASSERT_EQ(features.size(), 1u);
-    EXPECT_EQ(features[0].typeName, "LINE");
+    ASSERT_EQ(features.size(), 3u);
+    EXPECT_EQ(features[0].id, 20);
+    EXPECT_EQ(features[0].error, "#20 SOMETHING_LATER: is no feature of a drawing");
+    EXPECT_EQ(features[1].typeName, "LINE");
+    EXPECT_EQ(features[2].id, 22);
+    EXPECT_NE(features[2].error.find("presents #1, which is no feature"), std::string::npos);
 }
 
 struct BrokenFeature {
@@ -267,10 +294,10 @@ INSTANTIATE_TEST_SUITE_P(
                                "#4=TRIMMED_CURVE('',#3,(),(PARAMETER_VALUE(9.)),.T.,.PARAMETER.);"
                                "\r\n#10=ANNOTATION_CURVE_OCCURRENCE('',(),#4);\r\n",
                       "#4 TRIMMED_CURVE: attribute 3 trims nothing"},
-        BrokenFeature{"TextAlignedToNoneOfTheNinePoints",
-                      Origin + "#3=TEXT_LITERAL('','a',#2,'middle',.RIGHT.,$);\r\n"
+        BrokenFeature{"TextAnchoredToNoneOfTheNinePoints",
+                      Origin + "#3=TEXT_LITERAL('$$SXF_bottom left','a',#2,'middle',.RIGHT.,$);\r\n"
                                "#10=ANNOTATION_TEXT_OCCURRENCE('',(),#3);\r\n",
-                      "alignment \"middle\" is none of the nine points"},
+                      "anchor \"middle\" is none of the nine points"},
         BrokenFeature{"FillBoundedByNoCompositeCurve",
                       Origin + "#3=CIRCLE('',#2,1.);\r\n#7=FILL_AREA_STYLE_COLOUR('',$);\r\n"
                                "#8=FILL_AREA_STYLE('',(#7));\r\n"
@@ -284,13 +311,112 @@ INSTANTIATE_TEST_SUITE_P(
                                "#5=DEFINED_SYMBOL('',#4,#3);\r\n"
                                "#10=ANNOTATION_SYMBOL_OCCURRENCE('',(),#5);\r\n",
                       "no point marker is named \"star\""},
-        BrokenFeature{"DimensionWithoutALine", "#10=LINEAR_DIMENSION('',());\r\n",
-                      "no DIMENSION_CURVE"},
-        BrokenFeature{"SubFigureOfNoMap", Origin + "#10=MAPPED_ITEM('',#2,#2);\r\n",
-                      "places no representation map"}),
+        BrokenFeature{"DimensionWithoutALine",
+                      "#10=(DRAUGHTING_CALLOUT(())LINEAR_DIMENSION());\r\n", "no DIMENSION_CURVE"},
+        BrokenFeature{"DimensionWithoutContents", "#10=(LINEAR_DIMENSION());\r\n",
+                      "#10 is no DRAUGHTING_CALLOUT"},
+        BrokenFeature{"SubFigureOfNoMap",
+                      Origin + "#3=SYMBOL_TARGET('',#2,1.,1.);\r\n"
+                               "#4=(MAPPED_ITEM(#2,#3)REPRESENTATION_ITEM(''));\r\n"
+                               "#10=STYLED_ITEM('',(),#4);\r\n",
+                      "places no representation map"},
+        BrokenFeature{"SymbolOfNoKnownKind",
+                      Origin + "#3=SYMBOL_TARGET('',#2,1.,1.);\r\n"
+                               "#4=PRE_DEFINED_SYMBOL('star');\r\n#5=DEFINED_SYMBOL('',#4,#3);\r\n"
+                               "#10=ANNOTATION_SYMBOL_OCCURRENCE('',(),#5);\r\n",
+                      "is a symbol no feature of a drawing stands for"},
+        BrokenFeature{"ComplexSplineWithoutItsCurve",
+                      "#1=CARTESIAN_POINT('',(0.,0.));\r\n"
+                      "#3=(B_SPLINE_CURVE_WITH_KNOTS((4,4),(0.,1.),.UNSPECIFIED.)CURVE());\r\n"
+                      "#10=ANNOTATION_CURVE_OCCURRENCE('',(),#3);\r\n",
+                      "#3 is no B_SPLINE_CURVE"}),
     [](const ::testing::TestParamInfo<BrokenFeature>& info) {
         return std::string(info.param.name);
     });
+
+struct AnchoredText {
+    const char* name;
+    const char* literalName;
+    const char* font;
+    int anchor;
+    double y; // of the ".sfc" point; the file's point is (5, 0)
+};
+
+void PrintTo(const AnchoredText& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class P21AnchoredTexts : public ::testing::TestWithParam<AnchoredText> {};
+
+// The writer moves a text's point up from its anchor by a share of its
+// height (2 here) that its anchor row and its font's ascent and descent
+// give; the name of the literal keeps the anchor.
+TEST_P(P21AnchoredTexts, GetBackTheirAnchorPoint) {
+    const AnchoredText& c = GetParam();
+    CSfcDocument document = CSfcDocument::ParseP21(
+        Drawing("#1=CARTESIAN_POINT('',(5.,0.));\r\n#2=AXIS2_PLACEMENT_2D('',#1,$);\r\n"
+                "#4=EXTERNAL_SOURCE(IDENTIFIER('scadec'));\r\n"
+                "#5=EXTERNALLY_DEFINED_TEXT_FONT(IDENTIFIER('" +
+                    std::string(c.font) +
+                    "'),#4);\r\n#6=PLANAR_EXTENT('',10.,2.);\r\n"
+                    "#3=TEXT_LITERAL_WITH_EXTENT('" +
+                    c.literalName +
+                    "','a',#2,'baseline left',.RIGHT.,#5,#6);\r\n"
+                    "#10=ANNOTATION_TEXT_OCCURRENCE('',(),#3);\r\n",
+                "#10"));
+    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
+    ASSERT_EQ(features.size(), 1u);
+    ASSERT_EQ(features[0].error, "");
+    const auto& text = std::get<SxfTextData>(features[0].data);
+    EXPECT_EQ(text.block.font, 1);
+    EXPECT_EQ(text.block.anchor, c.anchor);
+    EXPECT_DOUBLE_EQ(text.block.x, 5.0);
+    EXPECT_NEAR(text.block.y, c.y, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, P21AnchoredTexts,
+    ::testing::Values(
+        AnchoredText{"BaseLineLeft", "$$SXF_baseline left", "G", 1, -1.0},
+        AnchoredText{"MiddleLineCentre", "$$SXF_middleline centre", "G", 5, 1.0},
+        AnchoredText{"TopLineRight", "$$SXF_topline right", "G", 9, 2.0},
+        AnchoredText{"TopLineOfAFontWithDescent", "$$SXF_topline left", "G-0.8-0.2", 7, 1.6},
+        AnchoredText{"BaseLineOfAFontWithDescent", "$$SXF_baseline centre", "G-0.8-0.2", 2, -0.6},
+        AnchoredText{"NameOfAnotherFormLeavesItToTheAlignment", "note", "G", 1, -1.0}),
+    [](const ::testing::TestParamInfo<AnchoredText>& info) {
+        return std::string(info.param.name);
+    });
+
+TEST(P21Drawing, TheContractGivesTheTitleBlockAttributes) {
+    CSfcDocument document = CSfcDocument::ParseP21(
+        Drawing("#1=DRAWING_DEFINITION('D-12','plan');\r\n"
+                "#2=DRAUGHTING_DRAWING_REVISION('01',#1,'1:100');\r\n"
+                "#3=DRAUGHTING_TITLE((#2),'JAPANESE','\\X2\\6A4B\\X0\\');\r\n"
+                "#4=CONTRACT_TYPE('lump');\r\n#5=CONTRACT('works','project',#4);\r\n"
+                "#6=DRAUGHTING_CONTRACT_ASSIGNMENT(#5,(#2));\r\n#7=CALENDAR_DATE(2026,11,12);\r\n"
+                "#8=ORGANIZATION_ROLE('owner');\r\n#9=ORGANIZATION($,'city',' ');\r\n"
+                "#10=DRAUGHTING_ORGANIZATION_ASSIGNMENT(#9,#8,(#2));\r\n"
+                "#11=ORGANIZATION_ROLE('creator');\r\n#12=ORGANIZATION($,'builder',' ');\r\n"
+                "#13=DRAUGHTING_ORGANIZATION_ASSIGNMENT(#12,#11,(#2));\r\n",
+                ""));
+    const auto& sheet = document.Assemblies(SxfAssemblySheet).at(0);
+    EXPECT_EQ(std::get<SxfSheetData>(sheet.data).name, Cp932::FromUtf8("橋"));
+    ASSERT_EQ(sheet.features.size(), 1u);
+    ASSERT_EQ(sheet.features[0].error, "");
+    const auto& attribute = std::get<SxfAttributeData>(sheet.features[0].data);
+    EXPECT_STREQ(attribute.texts[0], "project");
+    EXPECT_STREQ(attribute.texts[1], "works");
+    EXPECT_STREQ(attribute.texts[2], "lump");
+    EXPECT_EQ(attribute.texts[3], Cp932::FromUtf8("橋"));
+    EXPECT_STREQ(attribute.texts[4], "D-12");
+    EXPECT_STREQ(attribute.texts[5], "plan");
+    EXPECT_STREQ(attribute.texts[6], "1:100");
+    EXPECT_EQ(attribute.year, 2026);
+    EXPECT_EQ(attribute.month, 12);
+    EXPECT_EQ(attribute.day, 11);
+    EXPECT_STREQ(attribute.contractor, "builder");
+    EXPECT_STREQ(attribute.owner, "city");
+}
 
 TEST(P21Drawing, UserColoursAreCutToTheirRangeAndRounded) {
     CSfcDocument document =

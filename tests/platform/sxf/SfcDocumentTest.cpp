@@ -111,14 +111,20 @@ TEST(SfcDocument, FeaturesBelongToTheNextGroupAndTablesStandAnywhere) {
     EXPECT_EQ(locate.ratioY, 5.0);
 }
 
-TEST(SfcDocument, AGroupThatCannotBeReadIsLeftOutWithItsMembers) {
+TEST(SfcDocument, AGroupThatCannotBeReadIsLeftOutWithItsMembersAndReported) {
     CSfcDocument document = CSfcDocument::Parse(
         SfcText::File(Feature(10, "line_feature('1','1','1','1','0','0','1','1')") +
                       Feature(20, "sfig_org_feature('\\'part\\'')") +
                       Feature(30, "line_feature('1','1','1','1','0','0','1','1')") +
                       Feature(40, "drawing_sheet_feature('\\'s\\'','9','0','100','200')")));
     EXPECT_TRUE(document.Assemblies(SxfAssemblySfigOrg).empty());
-    EXPECT_EQ(Ids(document.Assemblies(SxfAssemblySheet)[0]), (std::vector<int>{30}));
+    // The next group reports the group and its members, which are not drawn.
+    const CSfcAssembly& sheet = document.Assemblies(SxfAssemblySheet)[0];
+    EXPECT_EQ(Ids(sheet), (std::vector<int>{20, 10, 30}));
+    EXPECT_NE(sheet.features[0].error.find("2 parameters expected"), std::string::npos)
+        << sheet.features[0].error;
+    EXPECT_EQ(sheet.features[1].error, "its group #20 cannot be read");
+    EXPECT_EQ(sheet.features[2].error, "");
 }
 
 TEST(SfcDocument, WrongFeaturesKeepTheirPlaceWithTheirErrors) {

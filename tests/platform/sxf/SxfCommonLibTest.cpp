@@ -174,7 +174,7 @@ TEST_F(SxfCommonLib, P21FilesAreServedThroughTheAp202Calls) {
     EXPECT_EQ(SXFread_assembly_name_AP202(SxfAssemblySfigOrg, data, &end), 1);
     EXPECT_EQ(static_cast<SxfSfigOrgData*>(data)->name, Cp932::FromUtf8("部品"));
     char typeName[64];
-    EXPECT_EQ(SXFread_next_feature_AP202(typeName, data, &end), 60);
+    EXPECT_EQ(SXFread_next_feature_AP202(typeName, data, &end), 1040);
     EXPECT_STREQ(typeName, "LINE");
     EXPECT_EQ(static_cast<const SxfLineData*>(data)->endX, 5.0);
     EXPECT_EQ(SXFdelete_feature_AP202(typeName, data), 0);

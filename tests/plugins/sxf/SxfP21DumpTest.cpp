@@ -39,11 +39,22 @@ TEST_P(SxfP21Dumps, AreThoseOfTheSfcTwin) {
 
 INSTANTIATE_TEST_SUITE_P(Drawings, SxfP21Dumps,
                          ::testing::Values(Twin{"twin_basic", "PorEllipse"},
-                                           Twin{"twin_groups", "PorLine"},
-                                           Twin{"twin_annotations", "PorLayer"}),
+                                           Twin{"twin_groups", "PorHatch"},
+                                           Twin{"twin_annotations", "PorPolygon"}),
                          [](const ::testing::TestParamInfo<Twin>& info) {
                              return std::string(info.param.name);
                          });
+
+// Both forms count in the header what could not be read.
+TEST(SxfP21Pordump, CountsTheItemsLeftOutInTheHeader) {
+    for (const char* name : {"left_out.p21", "left_out.sfc"}) {
+        const PluginTest::ToolRun run =
+            RunPordump(Quoted(BinFolder() / "RukSXF.so") + " " + name, DataFolder());
+        EXPECT_EQ(run.status, 0) << name;
+        EXPECT_NE(run.output.find(" LeftOut=2 "), std::string::npos) << run.output;
+        EXPECT_NE(run.output.find("PorLine"), std::string::npos) << run.output;
+    }
+}
 
 TEST(SxfP21Pordump, PrintsNullForATruncatedFile) {
     const PluginTest::ToolRun run = RunPordump(Quoted(BinFolder() / "RukSXF.so") + " " +
