@@ -462,28 +462,50 @@ double BSplineBasis(int i, int p, double t, const std::vector<double>& knots) {
             knots.size(), static_cast<std::size_t>(std::numeric_limits<int>::max()))));
 }
 
+namespace {
+
+// The Cox-de Boor triangle over the basis functions first .. first + n - 1
+// (n the size of values): degree 0 from the knots, raised in place to
+// degree p; afterwards values[k] is N_{first + k, p}(u) where that function
+// and all it is made of lie in the window. A term whose denominator is 0
+// counts as 0.
+void CoxDeBoor(std::vector<double>& values, std::int64_t first, int p, double u,
+               const std::vector<double>& knots) {
+    const std::int64_t K = static_cast<std::int64_t>(knots.size());
+    const std::int64_t width = static_cast<std::int64_t>(values.size());
+    for (std::int64_t k = 0; k < width; ++k) {
+        const std::int64_t j = first + k;
+        values[static_cast<std::size_t>(k)] =
+            j >= 0 && j + 1 < K && knots[j] <= u && u < knots[j + 1] ? 1.0 : 0.0;
+    }
+    for (std::int64_t d = 1; d <= p; ++d) {
+        for (std::int64_t k = 0; k + d < width; ++k) {
+            const std::int64_t j = first + k;
+            if (j < 0 || j + d + 1 >= K)
+                continue;
+            const double den1 = knots[j + d] - knots[j];
+            const double den2 = knots[j + d + 1] - knots[j + 1];
+            double v = 0.0;
+            if (den1 != 0.0)
+                v += (u - knots[j]) / den1 * values[static_cast<std::size_t>(k)];
+            if (den2 != 0.0)
+                v += (knots[j + d + 1] - u) / den2 * values[static_cast<std::size_t>(k + 1)];
+            values[static_cast<std::size_t>(k)] = v;
+        }
+    }
+}
+
+} // namespace
+
 std::vector<double> BSplineBasisAll(int count, int p, double t, const std::vector<double>& knots) {
     std::vector<double> result(static_cast<std::size_t>(std::max(count, 0)), 0.0);
     const std::int64_t K = static_cast<std::int64_t>(knots.size());
     if (count <= 0 || p < 0 || K < 2 || static_cast<std::int64_t>(p) + 2 > K)
         return result;
-    // Degree 0 over every interval, then raised one degree at a time; after
-    // degree d the entries 0 .. K - 2 - d are N_{j,d}.
+    // Every interval, raised one degree at a time; after degree d the
+    // entries 0 .. K - 2 - d are N_{j,d}.
     std::vector<double> n(static_cast<std::size_t>(K - 1));
-    for (std::int64_t j = 0; j + 1 < K; ++j)
-        n[static_cast<std::size_t>(j)] = (knots[j] <= t && t < knots[j + 1]) ? 1.0 : 0.0;
-    for (std::int64_t d = 1; d <= p; ++d) {
-        for (std::int64_t j = 0; j + d + 1 < K; ++j) {
-            const double den1 = knots[j + d] - knots[j];
-            const double den2 = knots[j + d + 1] - knots[j + 1];
-            double v = 0.0;
-            if (den1 != 0.0)
-                v += (t - knots[j]) / den1 * n[static_cast<std::size_t>(j)];
-            if (den2 != 0.0)
-                v += (knots[j + d + 1] - t) / den2 * n[static_cast<std::size_t>(j + 1)];
-            n[static_cast<std::size_t>(j)] = v;
-        }
-    }
+    CoxDeBoor(n, 0, p, t, knots);
     const std::int64_t valid = K - 1 - p; // N_{j,p} exists for j < valid
     for (std::int64_t j = 0; j < count && j < valid; ++j)
         result[static_cast<std::size_t>(j)] = n[static_cast<std::size_t>(j)];
@@ -525,31 +547,7 @@ public:
     std::int64_t First() const { return m_first; }
 
     // N_{first + k, p}(u) for k = 0 .. p, left in Value(k).
-    void Evaluate(double u) {
-        const std::int64_t K = static_cast<std::int64_t>(m_knots.size());
-        const std::int64_t width = static_cast<std::int64_t>(m_values.size());
-        for (std::int64_t k = 0; k < width; ++k) {
-            const std::int64_t j = m_first + k;
-            m_values[static_cast<std::size_t>(k)] =
-                j >= 0 && j + 1 < K && m_knots[j] <= u && u < m_knots[j + 1] ? 1.0 : 0.0;
-        }
-        for (std::int64_t d = 1; d <= m_degree; ++d) {
-            for (std::int64_t k = 0; k + d < width; ++k) {
-                const std::int64_t j = m_first + k;
-                if (j < 0 || j + d + 1 >= K)
-                    continue;
-                const double den1 = m_knots[j + d] - m_knots[j];
-                const double den2 = m_knots[j + d + 1] - m_knots[j + 1];
-                double v = 0.0;
-                if (den1 != 0.0)
-                    v += (u - m_knots[j]) / den1 * m_values[static_cast<std::size_t>(k)];
-                if (den2 != 0.0)
-                    v +=
-                        (m_knots[j + d + 1] - u) / den2 * m_values[static_cast<std::size_t>(k + 1)];
-                m_values[static_cast<std::size_t>(k)] = v;
-            }
-        }
-    }
+    void Evaluate(double u) { CoxDeBoor(m_values, m_first, m_degree, u, m_knots); }
 
     double Value(int k) const { return m_values[static_cast<std::size_t>(k)]; }
 
