@@ -7,8 +7,15 @@
 #include "platform/gdi/CRgn.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
+
+// Logical units measured at once, so that the rounding of the mapping
+// does not decide the size of one pixel.
+constexpr LONG kProbe = 100000;
+// The part of the smallest visible step a chord may stray from its curve.
+constexpr double kChordFraction = 0.25;
 
 LONG Negated(LONG y) {
     return TruncInt(-static_cast<double>(y));
@@ -178,4 +185,22 @@ void CCurveChain::SetExtents(CRukEntity& entity, std::span<const POINT> points) 
     entity.m_maxX = maxX->x;
     entity.m_minY = minY->y;
     entity.m_maxY = maxY->y;
+}
+
+double CCurveChain::SmallestStep(CDC* dc, double logicalPerUnit) {
+    SIZE probe{kProbe, kProbe};
+    dc->LPtoDP(&probe);
+    const double pixelsPerLogical =
+        static_cast<double>(std::max(std::labs(probe.cx), std::labs(probe.cy))) / kProbe;
+    const double logicalStep = pixelsPerLogical > 0.0 ? std::max(1.0, 1.0 / pixelsPerLogical) : 1.0;
+    const double perUnit = std::fabs(logicalPerUnit);
+    return perUnit > 0.0 && std::isfinite(perUnit) ? logicalStep / perUnit : 1.0;
+}
+
+double CCurveChain::ViewTolerance(CDC* dc, double scale) {
+    return kChordFraction * SmallestStep(dc, scale);
+}
+
+double CCurveChain::PrintTolerance(CDC* dc, int unitDivisor, double scale) {
+    return kChordFraction * SmallestStep(dc, scale * 100.0 / (unitDivisor == 0 ? 1 : unitDivisor));
 }

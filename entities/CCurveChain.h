@@ -32,6 +32,17 @@ public:
     // Samples truncated toward zero to drawing points.
     static std::vector<POINT> Truncated(const std::vector<DPOINT>& points);
 
+    // How many drawing units the smallest visible step of the output spans:
+    // one device pixel, or one logical unit where a unit is larger, given
+    // the logical units per drawing unit.
+    static double SmallestStep(CDC* dc, double logicalPerUnit);
+    // The chord tolerance, in drawing units, of curves sampled for the view
+    // (or metafile) and for the printer: a quarter of the smallest step.
+    static double ViewTolerance(CDC* dc, double scale);
+    static double PrintTolerance(CDC* dc, int unitDivisor, double scale);
+    // The chord tolerance of a curve's box, independent of any output.
+    static constexpr double kExtentsTolerance = 1.0;
+
     // One Polygon or Polyline when the chain has more than one point.
     static void Polygon(CDC* dc, const std::vector<POINT>& chain);
     static void Polyline(CDC* dc, const std::vector<POINT>& chain);

@@ -1,18 +1,11 @@
 #include "entities/CHatchMapping.h"
 
+#include "entities/CCurveChain.h"
 #include "geometry/Geometry.h"
 #include "platform/gdi/CDC.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-// Logical units measured at once, so that the rounding of the mapping
-// does not decide the size of one pixel.
-constexpr LONG kProbe = 100000;
-
-} // namespace
 
 CHatchMapping CHatchMapping::ForView(CDC* dc, int originX, int originY, double scale) {
     CHatchMapping mapping;
@@ -34,14 +27,7 @@ CHatchMapping CHatchMapping::ForPrint(CDC* dc, int unitDivisor, double scale) {
 }
 
 void CHatchMapping::TakeResolution(CDC* dc, double logicalPerUnit) {
-    SIZE probe{kProbe, kProbe};
-    dc->LPtoDP(&probe);
-    const double pixelsPerLogical =
-        static_cast<double>(std::max(std::labs(probe.cx), std::labs(probe.cy))) / kProbe;
-    // One pixel, or one logical unit where a unit is larger than a pixel.
-    const double logicalStep = pixelsPerLogical > 0.0 ? std::max(1.0, 1.0 / pixelsPerLogical) : 1.0;
-    const double perUnit = std::fabs(logicalPerUnit);
-    m_minStep = perUnit > 0.0 && std::isfinite(perUnit) ? logicalStep / perUnit : 1.0;
+    m_minStep = CCurveChain::SmallestStep(dc, logicalPerUnit);
 }
 
 POINT CHatchMapping::ToLogical(POINT point) const {

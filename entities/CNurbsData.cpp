@@ -50,19 +50,21 @@ bool CNurbsData::IsUsable(std::size_t controlCount) const {
            static_cast<std::size_t>(m_degree) + 2 <= m_knots.size();
 }
 
-std::vector<DPOINT> CNurbsData::Evaluate(const CPointArray& control, bool appendLast) const {
+std::vector<DPOINT> CNurbsData::Evaluate(const CPointArray& control, bool appendLast,
+                                         double tolerance) const {
     const int spans = static_cast<int>(std::min<std::size_t>(
         m_knots.empty() ? 0 : m_knots.size() - 1, static_cast<std::size_t>(INT32_MAX)));
-    return EvaluateSpans(control, appendLast, spans);
+    return EvaluateSpans(control, appendLast, spans, tolerance);
 }
 
 std::vector<DPOINT> CNurbsData::EvaluateSpans(const CPointArray& control, bool appendLast,
-                                              int spanLimit) const {
+                                              int spanLimit, double tolerance) const {
     const std::vector<POINT> points(control.GetData(), control.GetData() + control.GetSize());
     const double work = static_cast<double>(m_knots.size()) * (std::max(m_degree, 0) + 1.0);
     const int maxPoints = static_cast<int>(
         std::clamp(kWorkBudget / std::max(work, 1.0), 1.0, static_cast<double>(kNurbsMaxPoints)));
-    return EvaluateNurbs(points, m_weights, m_knots, m_degree, spanLimit, appendLast, maxPoints);
+    return SampleNurbs(points, m_weights, m_knots, m_degree, spanLimit, appendLast, tolerance,
+                       maxPoints);
 }
 
 UINT CNurbsData::StoredWord(double value, UINT scale) {

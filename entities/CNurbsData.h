@@ -21,12 +21,14 @@ public:
     // nonzero scale, a weight per control point and a degree that the knot
     // vector has room for.
     bool IsUsable(std::size_t controlCount) const;
-    // The evaluated points, the last control point appended for the open
-    // curve; the work is bounded whatever the knots and degree.
-    std::vector<DPOINT> Evaluate(const CPointArray& control, bool appendLast) const;
+    // The curve sampled within the chord tolerance (drawing units), the
+    // last control point appended for the open curve; the work is bounded
+    // whatever the knots and degree.
+    std::vector<DPOINT> Evaluate(const CPointArray& control, bool appendLast,
+                                 double tolerance) const;
     // The same over the knot spans below spanLimit only.
-    std::vector<DPOINT> EvaluateSpans(const CPointArray& control, bool appendLast,
-                                      int spanLimit) const;
+    std::vector<DPOINT> EvaluateSpans(const CPointArray& control, bool appendLast, int spanLimit,
+                                      double tolerance) const;
 
     // The tail of the archived body: degree, scale, knot count, knots, weight
     // count, weights (each scale x value, kept modulo 2^32).

@@ -24,12 +24,13 @@ void CRukCNurbs::Serialize(CArchive& ar) {
     RecalcExtents();
 }
 
-std::vector<DPOINT> CRukCNurbs::EvaluatedPoints() const {
-    return Evaluate(m_points, false);
+std::vector<DPOINT> CRukCNurbs::EvaluatedPoints(double tolerance) const {
+    return Evaluate(m_points, false, tolerance);
 }
 
 void CRukCNurbs::RecalcExtents() {
-    CCurveChain::SetExtents(*this, CCurveChain::Truncated(EvaluatedPoints()));
+    CCurveChain::SetExtents(
+        *this, CCurveChain::Truncated(EvaluatedPoints(CCurveChain::kExtentsTolerance)));
 }
 
 int CRukCNurbs::CreateFromRecord(const PorRecord* record, CEntityDocument* document,
@@ -44,25 +45,31 @@ int CRukCNurbs::CreateFromRecord(const PorRecord* record, CEntityDocument* docum
 
 void CRukCNurbs::TraceA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults*,
                         const RECT&, BOOL) {
-    CCurveChain::Polygon(
-        dc, CCurveChain::ToView(EvaluatedPoints(), originX, originY, scale, dc->IsMetafile()));
+    CCurveChain::Polygon(dc,
+                         CCurveChain::ToView(EvaluatedPoints(CCurveChain::ViewTolerance(dc, scale)),
+                                             originX, originY, scale, dc->IsMetafile()));
 }
 
 void CRukCNurbs::TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults*) {
-    CCurveChain::Polygon(dc, CCurveChain::ToPrint(EvaluatedPoints(), unitDivisor, scale));
+    CCurveChain::Polygon(
+        dc,
+        CCurveChain::ToPrint(EvaluatedPoints(CCurveChain::PrintTolerance(dc, unitDivisor, scale)),
+                             unitDivisor, scale));
 }
 
 void CRukCNurbs::LineTypeA(CEntityDocument* document, CDC* dc, int originX, int originY,
                            double scale, double patternFactor, const CDrawDefaults* settings,
                            const RECT& clip) {
-    if (!CCurveChain::DashedA(*this, document, dc, EvaluatedPoints(), true, originX, originY, scale,
-                              patternFactor, settings))
+    if (!CCurveChain::DashedA(*this, document, dc,
+                              EvaluatedPoints(CCurveChain::ViewTolerance(dc, scale)), true, originX,
+                              originY, scale, patternFactor, settings))
         TraceA(dc, originX, originY, scale, settings, clip, FALSE);
 }
 
 void CRukCNurbs::LineTypeB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
                            double patternFactor, const CDrawDefaults* settings) {
-    if (!CCurveChain::DashedB(*this, document, dc, EvaluatedPoints(), true, unitDivisor, scale,
-                              patternFactor))
+    if (!CCurveChain::DashedB(*this, document, dc,
+                              EvaluatedPoints(CCurveChain::PrintTolerance(dc, unitDivisor, scale)),
+                              true, unitDivisor, scale, patternFactor))
         TraceB(dc, unitDivisor, scale, settings);
 }

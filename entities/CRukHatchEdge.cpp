@@ -19,17 +19,23 @@ constexpr int kFullSweep = 355;
 
 CRukHatchEdge::CRukHatchEdge(int type) : m_edgeType(type) {}
 
-void CRukHatchEdge::TraceEdgeB(CDC*, int unitDivisor, double scale, const CDrawDefaults*,
+void CRukHatchEdge::TraceEdgeB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults*,
                                std::vector<POINT>& loop) const {
-    const std::vector<POINT> points = CCurveChain::ToPrint(Outline(), unitDivisor, scale);
+    const std::vector<POINT> points = CCurveChain::ToPrint(
+        TracedOutline(CCurveChain::PrintTolerance(dc, unitDivisor, scale)), unitDivisor, scale);
     loop.insert(loop.end(), points.begin(), points.end());
 }
 
 void CRukHatchEdge::TraceEdgeA(CDC* dc, int originX, int originY, double scale,
                                const CDrawDefaults*, std::vector<POINT>& loop) const {
     const std::vector<POINT> points =
-        CCurveChain::ToView(Outline(), originX, originY, scale, dc->IsMetafile());
+        CCurveChain::ToView(TracedOutline(CCurveChain::ViewTolerance(dc, scale)), originX, originY,
+                            scale, dc->IsMetafile());
     loop.insert(loop.end(), points.begin(), points.end());
+}
+
+std::vector<POINT> CRukHatchEdge::TracedOutline(double) const {
+    return Outline();
 }
 
 void CRukHatchEdge::RecalcExtents() {

@@ -22,6 +22,10 @@ public:
 
     // The points the edge adds to its loop, in drawing units.
     virtual std::vector<POINT> Outline() const = 0;
+    // The same for an output on which a chord may stray by the tolerance
+    // (drawing units) from a curved edge; the outline for straight edges and
+    // those sampled the same at every size.
+    virtual std::vector<POINT> TracedOutline(double tolerance) const;
     // The geometry of the edge at the start of the part (its type and flag
     // are the caller's); false when the part does not hold it. The unit
     // divides the NURBS edge's knots and weights.

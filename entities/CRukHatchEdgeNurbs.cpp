@@ -23,9 +23,13 @@ void CRukHatchEdgeNurbs::Serialize(CArchive& ar) {
 }
 
 std::vector<POINT> CRukHatchEdgeNurbs::Outline() const {
+    return TracedOutline(CCurveChain::kExtentsTolerance);
+}
+
+std::vector<POINT> CRukHatchEdgeNurbs::TracedOutline(double tolerance) const {
     const long long spans = static_cast<long long>(m_knots.size()) - m_degree - 1;
     return CCurveChain::Truncated(EvaluateSpans(
-        m_points, true, static_cast<int>(std::clamp<long long>(spans, 0, INT32_MAX))));
+        m_points, true, static_cast<int>(std::clamp<long long>(spans, 0, INT32_MAX)), tolerance));
 }
 
 bool CRukHatchEdgeNurbs::ReadGeometry(const PorRecord& edge, UINT unit) {

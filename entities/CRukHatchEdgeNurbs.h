@@ -14,5 +14,6 @@ public:
 
     void Serialize(CArchive& ar) override;
     std::vector<POINT> Outline() const override;
+    std::vector<POINT> TracedOutline(double tolerance) const override;
     bool ReadGeometry(const PorRecord& edge, UINT unit) override;
 };

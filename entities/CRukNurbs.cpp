@@ -31,12 +31,13 @@ void CRukNurbs::Serialize(CArchive& ar) {
     RecalcExtents();
 }
 
-std::vector<DPOINT> CRukNurbs::EvaluatedPoints() const {
-    return Evaluate(m_points, true);
+std::vector<DPOINT> CRukNurbs::EvaluatedPoints(double tolerance) const {
+    return Evaluate(m_points, true, tolerance);
 }
 
 void CRukNurbs::RecalcExtents() {
-    CCurveChain::SetExtents(*this, CCurveChain::Truncated(EvaluatedPoints()));
+    CCurveChain::SetExtents(
+        *this, CCurveChain::Truncated(EvaluatedPoints(CCurveChain::kExtentsTolerance)));
 }
 
 int CRukNurbs::CreateFromRecord(const PorRecord* record, CEntityDocument* document,
@@ -52,24 +53,30 @@ int CRukNurbs::CreateFromRecord(const PorRecord* record, CEntityDocument* docume
 void CRukNurbs::TraceA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults*,
                        const RECT&, BOOL) {
     CCurveChain::Polyline(
-        dc, CCurveChain::ToView(EvaluatedPoints(), originX, originY, scale, dc->IsMetafile()));
+        dc, CCurveChain::ToView(EvaluatedPoints(CCurveChain::ViewTolerance(dc, scale)), originX,
+                                originY, scale, dc->IsMetafile()));
 }
 
 void CRukNurbs::TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults*) {
-    CCurveChain::Polyline(dc, CCurveChain::ToPrint(EvaluatedPoints(), unitDivisor, scale));
+    CCurveChain::Polyline(
+        dc,
+        CCurveChain::ToPrint(EvaluatedPoints(CCurveChain::PrintTolerance(dc, unitDivisor, scale)),
+                             unitDivisor, scale));
 }
 
 void CRukNurbs::LineTypeA(CEntityDocument* document, CDC* dc, int originX, int originY,
                           double scale, double patternFactor, const CDrawDefaults* settings,
                           const RECT& clip) {
-    if (!CCurveChain::DashedA(*this, document, dc, EvaluatedPoints(), false, originX, originY,
-                              scale, patternFactor, settings))
+    if (!CCurveChain::DashedA(*this, document, dc,
+                              EvaluatedPoints(CCurveChain::ViewTolerance(dc, scale)), false,
+                              originX, originY, scale, patternFactor, settings))
         TraceA(dc, originX, originY, scale, settings, clip, FALSE);
 }
 
 void CRukNurbs::LineTypeB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
                           double patternFactor, const CDrawDefaults* settings) {
-    if (!CCurveChain::DashedB(*this, document, dc, EvaluatedPoints(), false, unitDivisor, scale,
-                              patternFactor))
+    if (!CCurveChain::DashedB(*this, document, dc,
+                              EvaluatedPoints(CCurveChain::PrintTolerance(dc, unitDivisor, scale)),
+                              false, unitDivisor, scale, patternFactor))
         TraceB(dc, unitDivisor, scale, settings);
 }

@@ -26,5 +26,6 @@ public:
     void LineTypeA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
                    double patternFactor, const CDrawDefaults* settings, const RECT& clip) override;
 
-    std::vector<DPOINT> EvaluatedPoints() const;
+    // The curve within the chord tolerance, in drawing units.
+    std::vector<DPOINT> EvaluatedPoints(double tolerance) const;
 };

@@ -462,28 +462,50 @@ double BSplineBasis(int i, int p, double t, const std::vector<double>& knots) {
             knots.size(), static_cast<std::size_t>(std::numeric_limits<int>::max()))));
 }
 
+namespace {
+
+// The Cox-de Boor triangle over the basis functions first .. first + n - 1
+// (n the size of values): degree 0 from the knots, raised in place to
+// degree p; afterwards values[k] is N_{first + k, p}(u) where that function
+// and all it is made of lie in the window. A term whose denominator is 0
+// counts as 0.
+void CoxDeBoor(std::vector<double>& values, std::int64_t first, int p, double u,
+               const std::vector<double>& knots) {
+    const std::int64_t K = static_cast<std::int64_t>(knots.size());
+    const std::int64_t width = static_cast<std::int64_t>(values.size());
+    for (std::int64_t k = 0; k < width; ++k) {
+        const std::int64_t j = first + k;
+        values[static_cast<std::size_t>(k)] =
+            j >= 0 && j + 1 < K && knots[j] <= u && u < knots[j + 1] ? 1.0 : 0.0;
+    }
+    for (std::int64_t d = 1; d <= p; ++d) {
+        for (std::int64_t k = 0; k + d < width; ++k) {
+            const std::int64_t j = first + k;
+            if (j < 0 || j + d + 1 >= K)
+                continue;
+            const double den1 = knots[j + d] - knots[j];
+            const double den2 = knots[j + d + 1] - knots[j + 1];
+            double v = 0.0;
+            if (den1 != 0.0)
+                v += (u - knots[j]) / den1 * values[static_cast<std::size_t>(k)];
+            if (den2 != 0.0)
+                v += (knots[j + d + 1] - u) / den2 * values[static_cast<std::size_t>(k + 1)];
+            values[static_cast<std::size_t>(k)] = v;
+        }
+    }
+}
+
+} // namespace
+
 std::vector<double> BSplineBasisAll(int count, int p, double t, const std::vector<double>& knots) {
     std::vector<double> result(static_cast<std::size_t>(std::max(count, 0)), 0.0);
     const std::int64_t K = static_cast<std::int64_t>(knots.size());
     if (count <= 0 || p < 0 || K < 2 || static_cast<std::int64_t>(p) + 2 > K)
         return result;
-    // Degree 0 over every interval, then raised one degree at a time; after
-    // degree d the entries 0 .. K - 2 - d are N_{j,d}.
+    // Every interval, raised one degree at a time; after degree d the
+    // entries 0 .. K - 2 - d are N_{j,d}.
     std::vector<double> n(static_cast<std::size_t>(K - 1));
-    for (std::int64_t j = 0; j + 1 < K; ++j)
-        n[static_cast<std::size_t>(j)] = (knots[j] <= t && t < knots[j + 1]) ? 1.0 : 0.0;
-    for (std::int64_t d = 1; d <= p; ++d) {
-        for (std::int64_t j = 0; j + d + 1 < K; ++j) {
-            const double den1 = knots[j + d] - knots[j];
-            const double den2 = knots[j + d + 1] - knots[j + 1];
-            double v = 0.0;
-            if (den1 != 0.0)
-                v += (t - knots[j]) / den1 * n[static_cast<std::size_t>(j)];
-            if (den2 != 0.0)
-                v += (knots[j + d + 1] - t) / den2 * n[static_cast<std::size_t>(j + 1)];
-            n[static_cast<std::size_t>(j)] = v;
-        }
-    }
+    CoxDeBoor(n, 0, p, t, knots);
     const std::int64_t valid = K - 1 - p; // N_{j,p} exists for j < valid
     for (std::int64_t j = 0; j < count && j < valid; ++j)
         result[static_cast<std::size_t>(j)] = n[static_cast<std::size_t>(j)];
@@ -510,12 +532,124 @@ DPOINT NurbsPoint(const std::vector<POINT>& control, const std::vector<double>& 
     return {sx, sy};
 }
 
-std::vector<DPOINT> EvaluateNurbs(const std::vector<POINT>& control,
-                                  const std::vector<double>& weights,
-                                  const std::vector<double>& knots, int degree, int spanLimit,
-                                  bool appendLast, int maxPoints) {
+namespace {
+
+// The basis functions N_{j,p}(u) for j = first .. first + p of the span i
+// holding u, computed over that span's knots alone with the arithmetic of
+// BSplineBasisAll (so the points equal NurbsPoint's for a knot vector that
+// never decreases); 0 where the function does not exist.
+class CSpanBasis {
+public:
+    CSpanBasis(const std::vector<double>& knots, int degree, std::size_t span)
+        : m_knots(knots), m_degree(degree), m_first(static_cast<std::int64_t>(span) - degree),
+          m_values(static_cast<std::size_t>(2 * degree) + 1) {}
+
+    std::int64_t First() const { return m_first; }
+
+    // N_{first + k, p}(u) for k = 0 .. p, left in Value(k).
+    void Evaluate(double u) { CoxDeBoor(m_values, m_first, m_degree, u, m_knots); }
+
+    double Value(int k) const { return m_values[static_cast<std::size_t>(k)]; }
+
+private:
+    const std::vector<double>& m_knots;
+    int m_degree;
+    std::int64_t m_first;
+    std::vector<double> m_values;
+};
+
+// The curve point at u in the span the basis was made for.
+DPOINT SpanPoint(const std::vector<POINT>& control, const std::vector<double>& weights,
+                 std::size_t knotCount, int degree, const CSpanBasis& basis) {
+    const std::int64_t valid = static_cast<std::int64_t>(knotCount) - 1 - degree;
+    double sx = 0.0, sy = 0.0, w = 0.0;
+    for (int k = 0; k <= degree; ++k) {
+        const std::int64_t j = basis.First() + k;
+        if (j < 0 || j >= valid || j >= static_cast<std::int64_t>(control.size()) ||
+            basis.Value(k) == 0.0)
+            continue;
+        const std::size_t index = static_cast<std::size_t>(j);
+        const double nw = basis.Value(k) * (index < weights.size() ? weights[index] : 1.0);
+        sx += nw * control[index].x;
+        sy += nw * control[index].y;
+        w += nw;
+    }
+    if (w != 0.0)
+        return {sx / w, sy / w};
+    return {sx, sy};
+}
+
+// A bound on the second derivative of the span's polynomial curve, taken
+// from the second differences of its control points over their knot
+// spreads, and raised by the spread of its weights for a rational curve.
+// Infinite where nothing can be said.
+double SpanBend(const std::vector<POINT>& control, const std::vector<double>& weights,
+                const std::vector<double>& knots, int degree, std::size_t span) {
+    if (degree < 2)
+        return 0.0;
+    const std::int64_t first = static_cast<std::int64_t>(span) - degree;
+    const std::int64_t count = static_cast<std::int64_t>(control.size());
+    const std::int64_t K = static_cast<std::int64_t>(knots.size());
+    const double p = degree;
+    // First-derivative control points Q_k, k = first .. span - 1.
+    std::vector<DPOINT> q;
+    for (std::int64_t k = first; k < static_cast<std::int64_t>(span); ++k) {
+        if (k < 0 || k + 1 >= count || k + degree + 1 >= K) {
+            q.push_back({0.0, 0.0});
+            continue;
+        }
+        const double spread = knots[k + degree + 1] - knots[k + 1];
+        const double f = spread > 0.0 ? p / spread : 0.0;
+        q.push_back({f * (control[k + 1].x - control[k].x), f * (control[k + 1].y - control[k].y)});
+    }
+    double bend = 0.0;
+    for (std::size_t m = 0; m + 1 < q.size(); ++m) {
+        const std::int64_t k = first + static_cast<std::int64_t>(m);
+        if (k < 0 || k + degree + 1 >= K)
+            continue;
+        const double spread = knots[k + degree + 1] - knots[k + 2];
+        if (!(spread > 0.0))
+            continue;
+        const double f = (p - 1.0) / spread;
+        bend = std::max(bend, f * std::hypot(q[m + 1].x - q[m].x, q[m + 1].y - q[m].y));
+    }
+    double wMin = std::numeric_limits<double>::infinity();
+    double wMax = 0.0;
+    for (std::int64_t j = std::max<std::int64_t>(first, 0);
+         j <= static_cast<std::int64_t>(span) && j < count; ++j) {
+        const double w = static_cast<std::size_t>(j) < weights.size() ? weights[j] : 1.0;
+        wMin = std::min(wMin, w);
+        wMax = std::max(wMax, w);
+    }
+    if (wMax > 0.0 && wMin < wMax)
+        bend = wMin > 0.0 ? bend * (wMax / wMin) : std::numeric_limits<double>::infinity();
+    return bend;
+}
+
+// Equal steps of the span that keep each chord within the tolerance: a
+// curve bending by at most `bend` strays h^2 / 8 x bend from a chord of
+// parameter length h.
+int SpanSegments(double length, double bend, double tolerance) {
+    if (bend == 0.0)
+        return 1;
+    const double wanted = length * std::sqrt(bend / (8.0 * tolerance));
+    if (!(wanted < kNurbsMaxSpanSegments))
+        return kNurbsMaxSpanSegments;
+    return std::max(1, static_cast<int>(std::ceil(wanted)));
+}
+
+} // namespace
+
+std::vector<DPOINT> SampleNurbs(const std::vector<POINT>& control,
+                                const std::vector<double>& weights,
+                                const std::vector<double>& knots, int degree, int spanLimit,
+                                bool appendLast, double tolerance, int maxPoints) {
     std::vector<DPOINT> out;
     const std::size_t limit = static_cast<std::size_t>(std::max(maxPoints, 0));
+    // Outside data may give a knot vector that goes back; only the sum over
+    // every basis function then gives its curve.
+    const bool ordered = std::ranges::is_sorted(knots);
+    const int p = std::max(degree, 0);
     bool full = false;
     for (std::size_t i = 0;
          !full && static_cast<std::int64_t>(i) < spanLimit && i + 1 < knots.size(); ++i) {
@@ -523,15 +657,21 @@ std::vector<DPOINT> EvaluateNurbs(const std::vector<POINT>& control,
         const double hi = knots[i + 1];
         if (!(lo < hi))
             continue;
-        const double step = std::max(kNurbsStep, (hi - lo) / kNurbsMaxSpanSamples);
-        for (double u = lo; u < hi; u += step) {
+        const int segments =
+            SpanSegments(hi - lo, SpanBend(control, weights, knots, degree, i), tolerance);
+        CSpanBasis basis(knots, p, i);
+        for (int s = 0; s < segments; ++s) {
             if (out.size() >= limit) {
                 full = true;
                 break;
             }
-            out.push_back(NurbsPoint(control, weights, knots, degree, u));
-            if (u + step == u)
-                break; // the step no longer moves u
+            const double u = s == 0 ? lo : lo + (hi - lo) * s / segments;
+            if (ordered) {
+                basis.Evaluate(u);
+                out.push_back(SpanPoint(control, weights, knots.size(), p, basis));
+            } else {
+                out.push_back(NurbsPoint(control, weights, knots, degree, u));
+            }
         }
     }
     if (appendLast && !control.empty())

@@ -116,24 +116,23 @@ std::vector<double> BSplineBasisAll(int count, int p, double t, const std::vecto
 DPOINT NurbsPoint(const std::vector<POINT>& control, const std::vector<double>& weights,
                   const std::vector<double>& knots, int degree, double u);
 
-// Knot step of the NURBS evaluation (in knot units).
-constexpr double kNurbsStep = 5.0;
-// The NURBS evaluation of the NURBS curves and of the hatch NURBS edge:
-// for each knot span i from 0 while i < spanLimit (and i + 1 < knot count) with
-// knot[i] < knot[i + 1], u = knot[i], knot[i] + 5, ... while u < knot[i + 1];
-// then the last control point when appendLast is set. The entity passes
-// spanLimit = knot count - 1, the hatch edge knot count - degree - 1.
-// A span longer than kNurbsMaxSpanSamples steps is sampled at that many
-// equal steps instead, so that one huge knot cannot ask for hundreds of
-// millions of points. At most maxPoints evaluated points are produced (a
-// guard against absurd knot vectors in outside data), the appended last
-// control point not counted.
-constexpr int kNurbsMaxSpanSamples = 1000;
+// The NURBS curve of the NURBS entities and of the hatch NURBS edge as a
+// chain of chords none of which strays more than `tolerance` drawing units
+// from the curve: each knot span i from 0 while i < spanLimit (and
+// i + 1 < knot count) with knot[i] < knot[i + 1] is cut into equal parameter
+// steps, as many as a bound on the curve's bend over the span asks for (at
+// least 1, at most kNurbsMaxSpanSegments), and the curve is evaluated at the
+// start of each step; then the last control point when appendLast is set.
+// The entity passes spanLimit = knot count - 1, the hatch edge knot count -
+// degree - 1. At most maxPoints evaluated points are produced (a guard
+// against absurd knot vectors in outside data), the appended last control
+// point not counted.
+constexpr int kNurbsMaxSpanSegments = 100;
 constexpr int kNurbsMaxPoints = 1000000;
-std::vector<DPOINT> EvaluateNurbs(const std::vector<POINT>& control,
-                                  const std::vector<double>& weights,
-                                  const std::vector<double>& knots, int degree, int spanLimit,
-                                  bool appendLast, int maxPoints = kNurbsMaxPoints);
+std::vector<DPOINT> SampleNurbs(const std::vector<POINT>& control,
+                                const std::vector<double>& weights,
+                                const std::vector<double>& knots, int degree, int spanLimit,
+                                bool appendLast, double tolerance, int maxPoints = kNurbsMaxPoints);
 
 // --- Polygon area -----------------------------------------------------------
 

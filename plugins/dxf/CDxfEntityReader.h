@@ -25,7 +25,7 @@ public:
                      const CDxfTextDecoder& decoder, CDxfInsertEmitter& inserts,
                      const CDxfStyleTables& tables, const CDxfTextEmitter& texts)
         : m_simple(emitter, style), m_polylines(emitter, style, decoder),
-          m_inserts(emitter, style, decoder, inserts, tables), m_tolerances(emitter, tables),
+          m_inserts(emitter, style, decoder, inserts, tables, texts), m_tolerances(emitter, tables),
           m_texts(texts, m_tolerances, style, decoder, tables), m_hatchWriter(emitter),
           m_hatches(m_hatchWriter, style, decoder), m_splines(emitter, style, decoder),
           m_images(emitter, style, decoder), m_decoder(decoder) {}

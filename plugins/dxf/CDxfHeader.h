@@ -2,6 +2,8 @@
 // The HEADER values one conversion uses, with their defaults for a file that
 // does not set them.
 
+#include <string>
+
 struct CDxfHeader {
     static constexpr unsigned DefaultScale = 1000;
 
@@ -12,5 +14,6 @@ struct CDxfHeader {
     // Integer units per drawing unit: every coordinate and length is written
     // as trunc(value x scale).
     unsigned scale = DefaultScale;
-    bool utf8 = false; // $ACADVER AC1021 or later
+    bool utf8 = false;    // $ACADVER AC1021 or later
+    std::string codePage; // $DWGCODEPAGE, as written
 };

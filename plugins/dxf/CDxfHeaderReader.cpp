@@ -8,7 +8,17 @@
 
 namespace {
 
-enum class Variable { Other, AcadVer, LtScale, Measurement, PdMode, PdSize, ExtMin, ExtMax };
+enum class Variable {
+    Other,
+    AcadVer,
+    DwgCodePage,
+    LtScale,
+    Measurement,
+    PdMode,
+    PdSize,
+    ExtMin,
+    ExtMax
+};
 
 Variable VariableOf(std::string_view name) {
     struct Entry {
@@ -16,10 +26,10 @@ Variable VariableOf(std::string_view name) {
         Variable variable;
     };
     static constexpr Entry Variables[] = {
-        {"$ACADVER", Variable::AcadVer},         {"$LTSCALE", Variable::LtScale},
-        {"$MEASUREMENT", Variable::Measurement}, {"$PDMODE", Variable::PdMode},
-        {"$PDSIZE", Variable::PdSize},           {"$EXTMIN", Variable::ExtMin},
-        {"$EXTMAX", Variable::ExtMax},
+        {"$ACADVER", Variable::AcadVer}, {"$DWGCODEPAGE", Variable::DwgCodePage},
+        {"$LTSCALE", Variable::LtScale}, {"$MEASUREMENT", Variable::Measurement},
+        {"$PDMODE", Variable::PdMode},   {"$PDSIZE", Variable::PdSize},
+        {"$EXTMIN", Variable::ExtMin},   {"$EXTMAX", Variable::ExtMax},
     };
     for (const Entry& entry : Variables) {
         if (entry.name == name) {
@@ -47,6 +57,11 @@ void Apply(Variable variable, const CDxfGroup& group, CDxfHeader& header, Extent
     case Variable::AcadVer:
         if (group.code == 1) {
             header.utf8 = IsUtf8Version(group.value);
+        }
+        break;
+    case Variable::DwgCodePage:
+        if (group.code == 3) {
+            header.codePage = group.value;
         }
         break;
     case Variable::LtScale:

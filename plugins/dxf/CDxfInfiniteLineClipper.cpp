@@ -19,10 +19,17 @@ struct Box {
     bool HasY(double y) const { return y >= y0 && y <= y1; }
 };
 
+// The extent, in integer units, that the header's scale is chosen to hold.
+constexpr double ScaledExtent = 297000.0;
+
 Box ClipBox(const CPorBounds& bounds, double unit) {
     const double w = (bounds.maxX - static_cast<double>(bounds.minX)) / unit;
     const double h = (bounds.maxY - static_cast<double>(bounds.minY)) / unit;
-    const double half = (w > h ? w : h) * 0.5;
+    // A drawing of nothing but lines through one base point has no size of
+    // its own: it gets the size its scale is made for, so the lines have a
+    // length.
+    const double size = w > h ? w : h;
+    const double half = (size > 0.0 ? size : ScaledExtent / unit) * 0.5;
     return {bounds.minX / unit - half, bounds.minY / unit - half, bounds.maxX / unit + half,
             bounds.maxY / unit + half};
 }

@@ -24,15 +24,19 @@ std::size_t SaturatingAdd(std::size_t a, std::size_t b) {
 
 } // namespace
 
+bool CDxfInsertEmitter::HasBlock(std::string_view name) const {
+    const CPorStream* block = m_blocks.Find(name);
+    return block && block->ByteCount() != 0;
+}
+
 void CDxfInsertEmitter::WriteInsert(const CDxfPendingInsert& insert, const CString& layer,
                                     const CString& id, CPorStream& target) {
     if (target.IsBlock()) {
         target.AddPendingInsert(insert);
         return;
     }
-    const CPorStream* block = m_blocks.Find(insert.blockName.view());
-    if (block && block->ByteCount() != 0) {
-        Write(insert, *block, layer, id, target);
+    if (HasBlock(insert.blockName.view())) {
+        Write(insert, *m_blocks.Find(insert.blockName.view()), layer, id, target);
     }
 }
 

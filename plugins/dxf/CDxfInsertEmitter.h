@@ -8,6 +8,7 @@
 #include "plugins/dxf/CDxfPendingInsert.h"
 
 #include <cstddef>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -29,6 +30,8 @@ public:
                       std::size_t byteBudget = DefaultByteBudget)
         : m_header(header), m_blocks(blocks), m_budget(byteBudget) {}
 
+    // Whether the named block was read and holds records.
+    bool HasBlock(std::string_view name) const;
     // In a BLOCK the reference waits; elsewhere it is written when its block
     // exists and holds records, and dropped otherwise.
     void WriteInsert(const CDxfPendingInsert& insert, const CString& layer, const CString& id,

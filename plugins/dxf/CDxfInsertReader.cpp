@@ -1,5 +1,6 @@
 #include "plugins/dxf/CDxfInsertReader.h"
 
+#include "plugins/dxf/CDxfDimStyle.h"
 #include "plugins/dxf/CDxfEntityGroups.h"
 #include "plugins/dxf/CDxfEntityStyle.h"
 #include "plugins/dxf/CDxfFile.h"
@@ -8,10 +9,12 @@
 #include "plugins/dxf/CDxfPrimitiveEmitter.h"
 #include "plugins/dxf/CDxfStyleTables.h"
 #include "plugins/dxf/CDxfTextDecoder.h"
+#include "plugins/dxf/CPorStream.h"
 #include "plugins/dxf/DxfFieldTable.h"
 #include "plugins/dxf/DxfGeometry.h"
 #include "plugins/dxf/DxfNumber.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -19,7 +22,6 @@ namespace {
 
 // Leader creation flag of a leader without annotation.
 constexpr int NoAnnotation = 3;
-constexpr double SixthOfArrow = 0.1666666666666666019;
 
 // The style variables a leader's extended data may override.
 constexpr int ArrowSizeVariable = 41;
@@ -116,6 +118,7 @@ void CDxfInsertReader::Insert(CDxfFile& file, CPorStream& target, const DPOINT& 
 void CDxfInsertReader::Dimension(CDxfFile& file, CPorStream& target, const DPOINT& base) {
     CDxfEntityGroups groups;
     CDxfPendingInsert insert;
+    CDxfDimension dimension;
     const CDxfDimStyle* dimStyle = nullptr;
     CDxfGroup group;
     while (file.ReadGroup(group)) {
@@ -123,20 +126,45 @@ void CDxfInsertReader::Dimension(CDxfFile& file, CPorStream& target, const DPOIN
             file.UngetGroup();
             break;
         }
-        if (group.code == 2) {
+        const int code = group.code;
+        if (code == 1) {
+            dimension.text = group.value;
+        } else if (code == 2) {
             insert.blockName = m_decoder.Decode(group.value);
-        } else if (group.code == 3) {
+        } else if (code == 3) {
             dimStyle = m_tables.FindDimStyle(m_decoder.Decode(group.value).view());
+        } else if (code == 42) {
+            dimension.measurement = DxfToDouble(group.value);
+        } else if (code >= 14 && code <= 16) {
+            dimension.points[static_cast<std::size_t>(code - 10)].x = DxfToDouble(group.value);
+        } else if (code >= 24 && code <= 26) {
+            dimension.points[static_cast<std::size_t>(code - 20)].y = DxfToDouble(group.value);
         } else {
             groups.Take(group, m_decoder);
         }
     }
-    insert.x = groups.points[2].x - base.x;
-    insert.y = groups.points[2].y - base.y;
     insert.lineType = m_style.LineType(groups);
     insert.color = dimStyle && dimStyle->lineColor != PorByLayerColor ? dimStyle->lineColor
                                                                       : m_style.Color(groups);
-    m_inserts.WriteInsert(insert, groups.layer, groups.handle, target);
+    // Many writers leave the dimension's block out. In a BLOCK the blocks
+    // are not all read yet: only a dimension naming none is drawn there.
+    const bool drawn = target.IsBlock() ? !insert.blockName.IsEmpty()
+                                        : m_inserts.HasBlock(insert.blockName.view());
+    if (drawn) {
+        insert.x = groups.points[2].x - base.x;
+        insert.y = groups.points[2].y - base.y;
+        m_inserts.WriteInsert(insert, groups.layer, groups.handle, target);
+        return;
+    }
+    std::copy(groups.points.begin(), groups.points.end(), dimension.points.begin());
+    for (DPOINT& point : dimension.points) {
+        point = {point.x - base.x, point.y - base.y};
+    }
+    dimension.type = groups.flags;
+    dimension.rotation = groups.angle50;
+    CDxfPen pen = m_style.Pen(groups);
+    pen.color = insert.color;
+    m_dimensions.Draw(dimension, dimStyle, pen, {groups.handle, groups.layer}, target);
 }
 
 void CDxfInsertReader::Leader(CDxfFile& file, CPorStream& target, const DPOINT& base) {
@@ -209,7 +237,6 @@ void CDxfInsertReader::Leader(CDxfFile& file, CPorStream& target, const DPOINT& 
 
     const DPOINT tip = vertices[0];
     const DPOINT& second = vertices[1];
-    const double angle = VectorAngle(second.x, second.y, tip.x, tip.y);
     if (!values.arrowBlock.IsEmpty() && values.arrowBlock != "0") {
         CDxfPendingInsert arrow;
         arrow.blockName = m_tables.GetBlockNameByHandle(values.arrowBlock.view());
@@ -226,11 +253,6 @@ void CDxfInsertReader::Leader(CDxfFile& file, CPorStream& target, const DPOINT& 
         m_inserts.WriteInsert(arrow, tag.layer, tag.handle, target);
         return;
     }
-    const double k = values.arrowSize;
-    const double c = std::cos(angle);
-    const double s = std::sin(angle);
-    const DPOINT left{tip.x - k * (c - s * SixthOfArrow), tip.y - k * (s + c * SixthOfArrow)};
-    const DPOINT right{tip.x - k * (c + s * SixthOfArrow), tip.y - k * (s - c * SixthOfArrow)};
     const CDxfPen arrowPen{CDxfLineTypeTable::Solid, 1.0, 0, pen.color};
-    m_emitter.WriteSolid({tip, left, right, tip}, arrowPen, tag, target);
+    m_emitter.WriteSolid(ArrowHead(tip, second, values.arrowSize), arrowPen, tag, target);
 }

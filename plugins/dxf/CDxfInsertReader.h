@@ -1,9 +1,11 @@
 #pragma once
 // Reads the entities that place a block: INSERT, DIMENSION (drawn through
-// its anonymous block) and LEADER (a polyline with an arrowhead that is a
-// block reference or a small filled triangle).
+// its anonymous block, or from its own groups where that block is missing)
+// and LEADER (a polyline with an arrowhead that is a block reference or a
+// small filled triangle).
 
 #include "geometry/Geometry.h"
+#include "plugins/dxf/CDxfDimensionDrawer.h"
 
 class CDxfEntityStyle;
 class CDxfFile;
@@ -11,15 +13,16 @@ class CDxfInsertEmitter;
 class CDxfPrimitiveEmitter;
 class CDxfStyleTables;
 class CDxfTextDecoder;
+class CDxfTextEmitter;
 class CPorStream;
 
 class CDxfInsertReader {
 public:
     CDxfInsertReader(const CDxfPrimitiveEmitter& emitter, CDxfEntityStyle& style,
                      const CDxfTextDecoder& decoder, CDxfInsertEmitter& inserts,
-                     const CDxfStyleTables& tables)
+                     const CDxfStyleTables& tables, const CDxfTextEmitter& texts)
         : m_emitter(emitter), m_style(style), m_decoder(decoder), m_inserts(inserts),
-          m_tables(tables) {}
+          m_tables(tables), m_dimensions(emitter, texts, decoder) {}
 
     // Each reads the groups after the entity's name up to the next code-0
     // group, which is pushed back.
@@ -33,4 +36,5 @@ private:
     const CDxfTextDecoder& m_decoder;
     CDxfInsertEmitter& m_inserts;
     const CDxfStyleTables& m_tables;
+    CDxfDimensionDrawer m_dimensions;
 };

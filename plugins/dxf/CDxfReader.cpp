@@ -65,6 +65,7 @@ void CDxfReader::ReadSection(std::string_view name, CDxfFile& file) {
     if (name == "HEADER") {
         CDxfHeaderReader::Read(file, m_progress, m_header);
         m_decoder.SetUtf8(m_header.utf8);
+        m_decoder.SetCodePage(m_header.codePage);
     } else if (name == "TABLES") {
         CDxfTablesReader(file, m_decoder, m_layers, m_lineTypes, m_styles).Read();
     } else if (name == "BLOCKS") {

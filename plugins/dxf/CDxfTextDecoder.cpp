@@ -1,6 +1,7 @@
 #include "plugins/dxf/CDxfTextDecoder.h"
 
 #include "platform/mfc/Cp932.h"
+#include "plugins/dxf/DxfSpecialChars.h"
 
 #include <algorithm>
 #include <cctype>
@@ -41,6 +42,12 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
+std::string Cp932OfCodePoint(char32_t c) {
+    std::string utf8;
+    AppendUtf8(utf8, c);
+    return Cp932::FromUtf8(utf8);
+}
+
 bool IsPlainAscii(std::string_view value) {
     return std::ranges::none_of(value,
                                 [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) &&
@@ -53,7 +60,16 @@ CString CDxfTextDecoder::Decode(std::string_view value) const {
     if (IsPlainAscii(value)) {
         return CString(value);
     }
-    return m_utf8 ? DecodeUtf8(value) : DecodeCp932(value);
+    if (m_utf8) {
+        return DecodeUtf8(value);
+    }
+    return m_page ? DecodeSingleByte(value) : DecodeCp932(value);
+}
+
+CString CDxfTextDecoder::DecodeText(std::string_view raw) const {
+    std::string text(Decode(SpellSignsAsCodes(raw)).view());
+    ReplaceSpecialChars(text);
+    return CString(std::move(text));
 }
 
 CString CDxfTextDecoder::DecodeUtf8(std::string_view value) const {
@@ -77,15 +93,27 @@ CString CDxfTextDecoder::DecodeCp932(std::string_view value) const {
         // Only a single-byte backslash starts an escape: 0x5C is also a
         // trail byte of two-byte characters.
         if (const auto escaped = EscapeAt(value.substr(i))) {
-            std::string utf8;
-            AppendUtf8(utf8, *escaped);
-            out += Cp932::FromUtf8(utf8);
+            out += Cp932OfCodePoint(*escaped);
             i += EscapeLength;
             continue;
         }
         const auto length = static_cast<std::size_t>(Cp932::CharLength(value, i));
         out.append(value.substr(i, length));
         i += length;
+    }
+    return CString(std::move(out));
+}
+
+CString CDxfTextDecoder::DecodeSingleByte(std::string_view value) const {
+    std::string out;
+    out.reserve(value.size() * 2);
+    for (std::size_t i = 0; i < value.size();) {
+        if (const auto escaped = EscapeAt(value.substr(i))) {
+            out += Cp932OfCodePoint(*escaped);
+            i += EscapeLength;
+            continue;
+        }
+        out += m_page->Cp932Of(static_cast<unsigned char>(value[i++]));
     }
     return CString(std::move(out));
 }

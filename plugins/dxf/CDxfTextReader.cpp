@@ -11,7 +11,6 @@
 #include "plugins/dxf/DxfFieldTable.h"
 #include "plugins/dxf/DxfGeometry.h"
 #include "plugins/dxf/DxfNumber.h"
-#include "plugins/dxf/DxfSpecialChars.h"
 
 #include <algorithm>
 #include <string>
@@ -46,8 +45,9 @@ constexpr DxfField<CDxfText> MTextFields[] = {
     {44, &CDxfText::lineSpacing},
     {73, &CDxfText::lineSpacingStyle},
 };
-// The common groups MTEXT reads; its others, 50 among them, are ignored.
-constexpr int MTextCommonCodes[] = {5, 6, 8, 10, 11, 20, 21, 40, 62};
+// The common groups MTEXT reads; its others are ignored. Its rotation (50)
+// counts only where no direction (11/21) is given.
+constexpr int MTextCommonCodes[] = {5, 6, 8, 10, 11, 20, 21, 40, 50, 62};
 // The common groups TOLERANCE reads.
 constexpr int ToleranceCommonCodes[] = {5, 6, 8, 10, 11, 20, 21, 48, 62};
 
@@ -73,12 +73,6 @@ void CDxfTextReader::ApplyStyle(std::string_view name, CDxfText& text) const {
     if (text.vertical == 0) {
         text.vertical = style->vertical;
     }
-}
-
-CString CDxfTextReader::DecodeString(std::string_view raw) const {
-    std::string text(m_decoder.Decode(SpellSignsAsCodes(raw)).view());
-    ReplaceSpecialChars(text);
-    return CString(std::move(text));
 }
 
 void CDxfTextReader::Text(CDxfFile& file, CPorStream& target, const DPOINT& base) {
@@ -124,7 +118,7 @@ void CDxfTextReader::Text(CDxfFile& file, CPorStream& target, const DPOINT& base
     text.color = m_style.Color(groups);
     text.layer = groups.layer;
     text.id = groups.handle;
-    text.text = DecodeString(raw);
+    text.text = m_decoder.DecodeText(raw);
     m_emitter.WriteText(text, target);
 }
 
@@ -157,9 +151,8 @@ void CDxfTextReader::MText(CDxfFile& file, CPorStream& target, const DPOINT& bas
             groups.Take(group, m_decoder);
         }
     }
-    if (hasDirection) {
-        text.rotation = DirectionDegrees(groups.points[1].x, groups.points[1].y);
-    }
+    text.rotation =
+        hasDirection ? DirectionDegrees(groups.points[1].x, groups.points[1].y) : groups.angle50;
     if (attachment >= 1 && attachment <= 9) {
         const Alignment& alignment = Attachments[static_cast<std::size_t>(attachment - 1)];
         text.verticalAlign = alignment.vertical;
@@ -171,7 +164,7 @@ void CDxfTextReader::MText(CDxfFile& file, CPorStream& target, const DPOINT& bas
     text.color = m_style.Color(groups);
     text.layer = groups.layer;
     text.id = groups.handle;
-    text.text = DecodeString(raw);
+    text.text = m_decoder.DecodeText(raw);
     m_emitter.WriteText(text, target);
 }
 
@@ -198,7 +191,7 @@ void CDxfTextReader::Tolerance(CDxfFile& file, CPorStream& target, const DPOINT&
     // other entity.
     tolerance.insertion = {groups.points[0].x - base.x, groups.points[0].y - base.y};
     tolerance.rotation = DirectionDegrees(groups.points[1].x, groups.points[1].y);
-    tolerance.text = DecodeString(raw);
+    tolerance.text = m_decoder.DecodeText(raw);
     tolerance.pen = m_style.Pen(groups);
     tolerance.tag = {groups.handle, groups.layer};
     m_tolerances.WriteTolerance(tolerance, target);

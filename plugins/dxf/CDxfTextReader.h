@@ -36,8 +36,6 @@ private:
     // The face, oblique angle, width factor and vertical flag of the named
     // style, where the text has not set its own.
     void ApplyStyle(std::string_view name, CDxfText& text) const;
-    // The raw DXF string as CP932 text with its special characters replaced.
-    CString DecodeString(std::string_view raw) const;
 
     const CDxfTextEmitter& m_emitter;
     const CDxfToleranceEmitter& m_tolerances;

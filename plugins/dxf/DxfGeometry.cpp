@@ -98,3 +98,14 @@ double DirectionDegrees(double dx, double dy) {
     const double degrees = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
     return degrees < 0.0 ? degrees + 360.0 : degrees;
 }
+
+std::array<DPOINT, 4> ArrowHead(const DPOINT& tip, const DPOINT& from, double size) {
+    constexpr double SixthOfArrow = 0.1666666666666666019;
+    const double angle = VectorAngle(from.x, from.y, tip.x, tip.y);
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    const DPOINT left{tip.x - size * (c - s * SixthOfArrow), tip.y - size * (s + c * SixthOfArrow)};
+    const DPOINT right{tip.x - size * (c + s * SixthOfArrow),
+                       tip.y - size * (s - c * SixthOfArrow)};
+    return {tip, left, right, tip};
+}

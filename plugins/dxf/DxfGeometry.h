@@ -5,6 +5,7 @@
 #include "geometry/Geometry.h"
 #include "platform/win/WinTypes.h"
 
+#include <array>
 #include <vector>
 
 struct DxfVector {
@@ -42,3 +43,8 @@ int BulgeArcPoints(std::vector<DPOINT>& points, const DPOINT& p1, const DPOINT& 
 // The direction of the vector (dx, dy) in degrees, 0 <= angle < 360, exact
 // for the axis directions; 0 for a vector not longer than 0.0001.
 double DirectionDegrees(double dx, double dy);
+
+// The filled arrowhead at the tip of a line coming from `from`: the tip,
+// the two corners of its base one arrow size back along the line and a
+// sixth of it to either side, and the tip again, as a SOLID's corners.
+std::array<DPOINT, 4> ArrowHead(const DPOINT& tip, const DPOINT& from, double size);

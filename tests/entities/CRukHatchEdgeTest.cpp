@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -135,9 +136,25 @@ TEST(HatchEdgeNurbs, SpansStopDegreeKnotsBeforeTheEnd) {
     const auto edge = Read<CRukHatchEdgeNurbs>(NurbsEdge(
         1, {{0, 0}, {100, 0}, {200, 0}}, {1000, 1000, 1000}, {0, 0, 10000, 20000, 20000}));
     EXPECT_EQ(edge->m_knots, (std::vector<double>{0, 0, 10, 20, 20}));
-    // u = 0, 5 in the first span, 10, 15 in the second, then the last point.
-    EXPECT_EQ(edge->Outline().size(), 5u);
-    EXPECT_EQ(edge->Outline().back(), (POINT{200, 0}));
+    // One step in each straight span, then the last point.
+    EXPECT_EQ(edge->Outline(), (Points{{0, 0}, {100, 0}, {200, 0}}));
+}
+
+// A hatch bounded by a spline edge of a real file (knots 0 to 1) follows
+// the curve on screen, finer as the view zooms in.
+TEST(HatchEdgeNurbs, ArchEdgeIsTracedRoundAtTheViewsScaleMendsStraightEdges) {
+    const auto edge = Read<CRukHatchEdgeNurbs>(
+        NurbsEdge(3, {{0, 0}, {10, 100}, {90, 100}, {100, 0}}, {1000, 1000, 1000, 1000},
+                  {0, 0, 0, 0, 1000, 1000, 1000, 1000}));
+    EXPECT_EQ(edge->m_maxY, 75);
+    CRecordingDC screen;
+    std::vector<POINT> near;
+    edge->TraceEdgeA(&screen, 0, 0, 1.0, nullptr, near);
+    ASSERT_GT(near.size(), 4u);
+    EXPECT_GE(std::ranges::max(near, {}, &POINT::y).y, 74);
+    std::vector<POINT> zoomed;
+    edge->TraceEdgeA(&screen, 0, 0, 10.0, nullptr, zoomed);
+    EXPECT_GT(zoomed.size(), near.size());
 }
 
 TEST(HatchEdgeNurbs, CurveWithoutWeightsIsRefused) {

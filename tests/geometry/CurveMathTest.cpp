@@ -434,52 +434,119 @@ TEST(NurbsTest, ZeroWeightSumGivesTheUnnormalisedSums) {
     EXPECT_DOUBLE_EQ(q.y, 30.0);
 }
 
-TEST(NurbsTest, EvaluationStepsByFiveKnotUnits) {
-    const std::vector<POINT> ctrl = {{0, 0}, {100, 300}, {200, -300}, {300, 0}};
-    const std::vector<double> weights = {1, 1, 1, 1};
-    const std::vector<double> knots = {0, 0, 0, 0, 12, 12, 12, 12};
-    const int k = static_cast<int>(knots.size());
-    // Span [0, 12): u = 0, 5, 10; then the last control point.
-    const std::vector<DPOINT> open = EvaluateNurbs(ctrl, weights, knots, 3, k - 1, true);
-    ASSERT_EQ(open.size(), 4u);
-    EXPECT_EQ(open[0], (DPOINT{0, 0}));
-    EXPECT_EQ(open[1], NurbsPoint(ctrl, weights, knots, 3, 5.0));
-    EXPECT_EQ(open.back(), (DPOINT{300, 0}));
-    const std::vector<DPOINT> closed = EvaluateNurbs(ctrl, weights, knots, 3, k - 1, false);
-    EXPECT_EQ(closed.size(), 3u);
-    // The hatch edge's span limit: knot count - degree - 1.
-    EXPECT_EQ(EvaluateNurbs(ctrl, weights, knots, 3, k - 3 - 1, true).size(), 4u);
+// The farthest any chord of the samples strays from the curve, measured at
+// the middle of each chord's parameter interval, for a single-span curve
+// whose knots run from 0 to 1.
+double WorstChordError(const std::vector<POINT>& ctrl, const std::vector<double>& weights,
+                       const std::vector<double>& knots, int degree,
+                       const std::vector<DPOINT>& samples) {
+    double worst = 0.0;
+    const std::size_t steps = samples.size() - 1;
+    for (std::size_t s = 0; s < steps; ++s) {
+        const double u = (s + 0.5) / static_cast<double>(steps);
+        const DPOINT on = NurbsPoint(ctrl, weights, knots, degree, u);
+        const DPOINT a = samples[s];
+        const DPOINT b = samples[s + 1];
+        const double length = std::hypot(b.x - a.x, b.y - a.y);
+        const double off =
+            std::fabs((b.x - a.x) * (on.y - a.y) - (b.y - a.y) * (on.x - a.x)) / length;
+        worst = std::max(worst, off);
+    }
+    return worst;
+}
+
+const std::vector<POINT> kArch = {{0, 0}, {10, 100}, {90, 100}, {100, 0}};
+const std::vector<double> kArchKnots = {0, 0, 0, 0, 1, 1, 1, 1};
+
+// Real files give knots from 0 to 1: the span must be cut finely enough to
+// look round, not sampled at its start alone.
+TEST(NurbsTest, ArchIsSampledWithinTheToleranceMendsStraightSplines) {
+    for (double tolerance : {2.0, 0.25, 0.01}) {
+        const std::vector<DPOINT> arch =
+            SampleNurbs(kArch, {1, 1, 1, 1}, kArchKnots, 3, 7, true, tolerance);
+        ASSERT_GT(arch.size(), 3u) << tolerance;
+        EXPECT_EQ(arch.front(), (DPOINT{0, 0}));
+        EXPECT_EQ(arch.back(), (DPOINT{100, 0}));
+        EXPECT_LE(WorstChordError(kArch, {1, 1, 1, 1}, kArchKnots, 3, arch), tolerance)
+            << tolerance;
+    }
+    // A coarse output needs fewer points than a fine one.
+    EXPECT_LT(SampleNurbs(kArch, {1, 1, 1, 1}, kArchKnots, 3, 7, true, 2.0).size(),
+              SampleNurbs(kArch, {1, 1, 1, 1}, kArchKnots, 3, 7, true, 0.25).size());
+}
+
+TEST(NurbsTest, SamplesAreTheCurvesPointsAtEqualSteps) {
+    const std::vector<DPOINT> arch = SampleNurbs(kArch, {1, 2, 1, 1}, kArchKnots, 3, 7, false, 0.5);
+    const double steps = static_cast<double>(arch.size());
+    for (std::size_t s = 0; s < arch.size(); ++s)
+        EXPECT_EQ(arch[s], NurbsPoint(kArch, {1, 2, 1, 1}, kArchKnots, 3, s / steps)) << s;
+}
+
+TEST(NurbsTest, RationalCircleStaysWithinTheTolerance) {
+    const std::vector<POINT> ctrl = {{1000, 0}, {1000, 1000}, {0, 1000}};
+    const std::vector<double> weights = {1.0, std::sqrt(0.5), 1.0};
+    const std::vector<double> knots = {0, 0, 0, 1, 1, 1};
+    const std::vector<DPOINT> arc = SampleNurbs(ctrl, weights, knots, 2, 5, true, 0.25);
+    EXPECT_LE(WorstChordError(ctrl, weights, knots, 2, arc), 0.25);
+}
+
+TEST(NurbsTest, StraightSpansTakeOneStepEach) {
+    const std::vector<POINT> ctrl = {{0, 0}, {100, 0}, {200, 50}};
+    const std::vector<double> knots = {0, 0, 12, 30, 30};
+    const std::vector<DPOINT> open = SampleNurbs(ctrl, {1, 1, 1}, knots, 1, 4, true, 0.01);
+    EXPECT_EQ(open, (std::vector<DPOINT>{{0, 0}, {100, 0}, {200, 50}}));
+    // The hatch edge's span limit: knot count - degree - 1 leaves out the
+    // last span.
+    EXPECT_EQ(SampleNurbs(ctrl, {1, 1, 1}, knots, 1, 2, false, 0.01).size(), 1u);
 }
 
 TEST(NurbsTest, AllKnotsEqualGiveOnlyTheLastControlPoint) {
     const std::vector<POINT> ctrl = {{0, 0}, {100, 300}, {200, 0}};
     const std::vector<double> knots = {7, 7, 7, 7, 7, 7};
-    const std::vector<DPOINT> open = EvaluateNurbs(ctrl, {1, 1, 1}, knots, 2, 5, true);
+    const std::vector<DPOINT> open = SampleNurbs(ctrl, {1, 1, 1}, knots, 2, 5, true, 0.25);
     ASSERT_EQ(open.size(), 1u);
     EXPECT_EQ(open[0], (DPOINT{200, 0}));
-    EXPECT_TRUE(EvaluateNurbs(ctrl, {1, 1, 1}, knots, 2, 5, false).empty());
+    EXPECT_TRUE(SampleNurbs(ctrl, {1, 1, 1}, knots, 2, 5, false, 0.25).empty());
+}
+
+TEST(NurbsTest, EachSpanTakesAtMostItsCap) {
+    const std::vector<DPOINT> arch =
+        SampleNurbs(kArch, {1, 1, 1, 1}, kArchKnots, 3, 7, false, 1e-12);
+    EXPECT_EQ(arch.size(), static_cast<std::size_t>(kNurbsMaxSpanSegments));
+    // No tolerance at all, or none that makes sense, asks for the cap too.
+    for (double tolerance : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_EQ(SampleNurbs(kArch, {1, 1, 1, 1}, kArchKnots, 3, 7, false, tolerance).size(),
+                  static_cast<std::size_t>(kNurbsMaxSpanSegments));
 }
 
 TEST(NurbsTest, PointCountIsBounded) {
-    const std::vector<POINT> ctrl = {{0, 0}, {100, 0}};
-    const std::vector<double> knots = {0, 0, 1e12, 1e12, 2e12};
-    const std::vector<DPOINT> out = EvaluateNurbs(ctrl, {1, 1}, knots, 1, 4, false, 1500);
+    std::vector<POINT> ctrl;
+    std::vector<double> knots = {0, 0, 0};
+    for (int i = 0; i < 100; ++i) {
+        ctrl.push_back({i * 100, i % 2 * 1000});
+        knots.push_back(i);
+    }
+    const std::vector<DPOINT> out =
+        SampleNurbs(ctrl, std::vector<double>(100, 1.0), knots, 2, 102, false, 1e-6, 1500);
     EXPECT_EQ(out.size(), 1500u);
 }
 
-TEST(NurbsTest, AHugeSpanIsSampledAtAThousandStepsMendsEndlessSampling) {
+TEST(NurbsTest, KnotsThatGoBackAreSampledByTheWholeBasis) {
+    const std::vector<POINT> ctrl = {{0, 0}, {100, 300}, {200, 0}};
+    const std::vector<double> knots = {0, 0, 2, 1, 3, 3};
+    const std::vector<DPOINT> out = SampleNurbs(ctrl, {1, 1, 1}, knots, 2, 5, false, 0.25);
+    ASSERT_FALSE(out.empty());
+    EXPECT_EQ(out.front(), NurbsPoint(ctrl, {1, 1, 1}, knots, 2, 0.0));
+}
+
+TEST(NurbsTest, HugeKnotValuesEndWithoutNaN) {
     const std::vector<POINT> ctrl = {{0, 0}, {100, 0}};
-    const std::vector<double> knots = {0, 0, 1e12, 1e12};
-    const std::vector<DPOINT> out = EvaluateNurbs(ctrl, {1, 1}, knots, 1, 3, false);
-    EXPECT_EQ(out.size(), static_cast<std::size_t>(kNurbsMaxSpanSamples));
-    // A span of 5000 knot units still gets the 5-unit steps.
-    const std::vector<double> plain = {0, 0, 5000, 5000};
-    EXPECT_EQ(EvaluateNurbs(ctrl, {1, 1}, plain, 1, 3, false).size(), 1000u);
-    // A step that no longer moves u ends the span instead of looping forever.
     const std::vector<double> huge = {1e300, 1e300, std::numeric_limits<double>::max(),
                                       std::numeric_limits<double>::max()};
-    EXPECT_LE(EvaluateNurbs(ctrl, {1, 1}, huge, 1, 3, false).size(),
-              static_cast<std::size_t>(kNurbsMaxSpanSamples) + 1);
+    for (const DPOINT& p : SampleNurbs(ctrl, {1, 1}, huge, 1, 3, true, 0.25)) {
+        EXPECT_TRUE(std::isfinite(p.x));
+        EXPECT_TRUE(std::isfinite(p.y));
+    }
 }
 
 // --- Polygon area -------------------------------------------------------------------

@@ -323,16 +323,19 @@ std::string CaseName(const ::testing::TestParamInfo<GoldenCase>& info) {
 
 INSTANTIATE_TEST_SUITE_P(
     Drawings, GoldenImageTest,
-    ::testing::Values(GoldenCase{"every_kind_by_layer", "", 0, 0},
-                      GoldenCase{"every_kind_in_order", "", 1, 0},
-                      GoldenCase{"every_kind_zoomed", "", 0, 4},
-                      GoldenCase{"every_kind_deep_zoom", "", 0, 12},
-                      GoldenCase{"simple_entities", "simple_entities.dxf", 0, 0},
-                      GoldenCase{"polylines", "polylines.dxf", 0, 0},
-                      GoldenCase{"tables_and_blocks", "tables_and_blocks.dxf", 0, 0},
-                      GoldenCase{"texts", "texts_cp932.dxf", 0, 0},
-                      GoldenCase{"dimensions_leaders", "dimensions_leaders.dxf", 1, 2},
-                      GoldenCase{"tolerances", "tolerances.dxf", 0, 0}),
+    ::testing::Values(
+        GoldenCase{"every_kind_by_layer", "", 0, 0}, GoldenCase{"every_kind_in_order", "", 1, 0},
+        GoldenCase{"every_kind_zoomed", "", 0, 4}, GoldenCase{"every_kind_deep_zoom", "", 0, 12},
+        GoldenCase{"simple_entities", "simple_entities.dxf", 0, 0},
+        GoldenCase{"polylines", "polylines.dxf", 0, 0},
+        GoldenCase{"tables_and_blocks", "tables_and_blocks.dxf", 0, 0},
+        GoldenCase{"texts", "texts_cp932.dxf", 0, 0},
+        GoldenCase{"dimensions_leaders", "dimensions_leaders.dxf", 1, 2},
+        GoldenCase{"tolerances", "tolerances.dxf", 0, 0},
+        GoldenCase{"arch_spline", "arch_spline.dxf", 0, 0},
+        GoldenCase{"mtext_rotation", "mtext_rotation.dxf", 0, 0},
+        GoldenCase{"dimensions_without_blocks", "dimensions_without_blocks.dxf", 0, 0},
+        GoldenCase{"ansi_1252", "ansi_1252.dxf", 0, 0}),
     CaseName);
 
 } // namespace

@@ -121,4 +121,29 @@ TEST(DxfInfiniteLines, LineWithoutDirectionThatMeetsNothingIsDropped) {
     EXPECT_EQ(stream.ByteCount(), 0u);
 }
 
+// A drawing of nothing but an XLINE and a RAY through one point: the box of
+// that point alone has no size, and the lines must still get a length.
+TEST(DxfInfiniteLines, LinesThroughOnePointAloneGetALength) {
+    const auto drawing = DxfTest::DrawingOf(
+        DxfTest::EntitiesSection("  0\nXLINE\n  8\n0\n 10\n5\n 20\n5\n 11\n1\n 21\n0\n"
+                                 "  0\nRAY\n  8\n0\n 10\n5\n 20\n5\n 11\n0\n 21\n1\n"));
+    ASSERT_EQ(drawing.records.size(), 2u);
+    const auto ends = [](const PorRecord& r) {
+        return std::vector<LONG>{*r.Long(4), *r.Long(5), *r.Long(6), *r.Long(7)};
+    };
+    // The default scale of 1000 is made for 297 drawing units.
+    EXPECT_EQ(ends(drawing.records[0]), (std::vector<LONG>{-143500, 5000, 153500, 5000}));
+    EXPECT_EQ(ends(drawing.records[1]), (std::vector<LONG>{5000, 5000, 5000, 153500}));
+}
+
+// "PLINE" is no entity of DXF: its groups are passed over like those of any
+// unknown name, and the LINE after it is read.
+TEST(DxfInfiniteLines, PlineIsNoPolyline) {
+    const auto drawing = DxfTest::DrawingOf(DxfTest::EntitiesSection(
+        "  0\nPLINE\n  8\n0\n 66\n1\n  0\nVERTEX\n 10\n0\n 20\n0\n  0\nVERTEX\n 10\n9\n"
+        " 20\n9\n  0\nSEQEND\n  0\nLINE\n  8\n0\n 10\n1\n 20\n2\n 11\n3\n 21\n4\n"));
+    ASSERT_EQ(drawing.records.size(), 1u);
+    EXPECT_EQ(drawing.records[0].Type(), PorLine::Type);
+}
+
 } // namespace

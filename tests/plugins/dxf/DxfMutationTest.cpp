@@ -86,7 +86,8 @@ TEST_P(Mutations, NeverCrashOrHang) {
 INSTANTIATE_TEST_SUITE_P(DxfReader, Mutations,
                          ::testing::Values("simple_entities", "tables_and_blocks", "polylines",
                                            "texts_cp932", "texts_utf8", "dimensions_leaders",
-                                           "groups", "ac1021_japanese"),
+                                           "groups", "ac1021_japanese", "dimensions_without_blocks",
+                                           "ansi_1252", "arch_spline"),
                          [](const auto& info) { return std::string(info.param); });
 
 // The export as the program calls it, on mutated files: truncations, bit

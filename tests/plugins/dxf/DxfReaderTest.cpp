@@ -36,7 +36,9 @@ INSTANTIATE_TEST_SUITE_P(DxfReader, FixtureDump,
                          ::testing::Values("minimal_line", "simple_entities", "ac1021_japanese",
                                            "long_and_empty_lines", "tables_and_blocks", "polylines",
                                            "texts_cp932", "texts_utf8", "dimensions_leaders",
-                                           "groups", "splines", "tolerances"));
+                                           "groups", "splines", "tolerances", "arch_spline",
+                                           "mtext_rotation", "dimensions_without_blocks",
+                                           "ansi_1252"));
 
 class NoBlock : public ::testing::TestWithParam<const char*> {};
 

@@ -47,4 +47,44 @@ TEST(DxfTextDecoder, OlderFilesKeepTheirCp932Bytes) {
     EXPECT_EQ(Decode(false, "Walls").str(), "Walls");
 }
 
+struct PageCase {
+    const char* name;
+    std::string page;
+    std::string value;
+    std::string cp932;
+};
+
+class DrawingCodePage : public ::testing::TestWithParam<PageCase> {};
+
+// Texts of a drawing in a Western page must not turn into half-width kana.
+TEST_P(DrawingCodePage, DecodesTheTextsOfOlderFiles) {
+    CDxfTextDecoder decoder;
+    decoder.SetCodePage(GetParam().page);
+    EXPECT_EQ(decoder.Decode(GetParam().value).str(), GetParam().cp932);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DxfTextDecoder, DrawingCodePage,
+    ::testing::Values(
+        // °, ± and é: the last has no CP932 character.
+        PageCase{"Western", "ANSI_1252", "45\xB0 \xB1 caf\xE9", "45\x81\x8B \x81\x7D caf?"},
+        PageCase{"WesternInLowerCase", "ansi_1252", "\xB0", "\x81\x8B"},
+        // А and я.
+        PageCase{"Cyrillic", "ANSI_1251", "\xC0\xFF", "\x84\x40\x84\x91"},
+        PageCase{"DosPage", "DOS850", "\xF8", "\x81\x8B"},
+        PageCase{"EscapeInAWesternFile", "ANSI_1252", "\\U+56F3\xB0", "\x90\x7D\x81\x8B"},
+        PageCase{"Japanese", "ANSI_932", "\x90\x7D\xB0", "\x90\x7D\xB0"},
+        PageCase{"OtherTwoBytePage", "ANSI_936", "\x90\x7D", "\x90\x7D"},
+        PageCase{"Unknown", "ANSI_99999", "\x90\x7D", "\x90\x7D"},
+        PageCase{"NotAPage", "ANSI_1252x", "\x90\x7D", "\x90\x7D"},
+        PageCase{"None", "", "\x90\x7D", "\x90\x7D"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(DxfTextDecoder, Utf8FilesIgnoreTheirCodePage) {
+    CDxfTextDecoder decoder;
+    decoder.SetUtf8(true);
+    decoder.SetCodePage("ANSI_1252");
+    EXPECT_EQ(decoder.Decode("\xC2\xB0").str(), "\x81\x8B");
+}
+
 } // namespace

@@ -205,6 +205,31 @@ TEST(Text, MTextAttachmentAndDirection) {
     EXPECT_EQ(drawing.records[1].Get(PorText::Angle), 1800);
 }
 
+struct MTextTurnCase {
+    const char* name;
+    std::string groups;
+    LONG angle; // tenths of a degree
+};
+
+class MTextTurn : public ::testing::TestWithParam<MTextTurnCase> {};
+
+// Title-sheet labels turned by their rotation alone must not lie flat; a
+// direction, where one is given, decides.
+TEST_P(MTextTurn, FollowsTheDirectionElseTheRotation) {
+    const auto drawing = DrawingOf(EntitiesSection(MText("A", GetParam().groups)));
+    ASSERT_EQ(drawing.records.size(), 1u);
+    EXPECT_EQ(drawing.records[0].Get(PorText::Angle), GetParam().angle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Text, MTextTurn,
+                         ::testing::Values(MTextTurnCase{"RotationAlone", " 50\n90\n", 900},
+                                           MTextTurnCase{"RotationAfterTheDirection",
+                                                         " 11\n-1\n 21\n0\n 50\n90\n", 1800},
+                                           MTextTurnCase{"DirectionAfterTheRotation",
+                                                         " 50\n90\n 11\n0\n 21\n-1\n", 2700},
+                                           MTextTurnCase{"Neither", "", 0}),
+                         [](const auto& info) { return info.param.name; });
+
 TEST(Text, LongMTextInChunksWithManyParagraphs) {
     std::string text;
     for (int i = 0; i < 500; ++i) {
