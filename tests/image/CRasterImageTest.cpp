@@ -239,28 +239,31 @@ TEST(CRasterImageTest, RotatedOneBitPixelsLandWhereTheTurnPutsThem) {
     EXPECT_EQ(out[0] & 0x02, 0x02);
 }
 
-// A 2 x 2 picture: top row red, green; bottom row blue, white.
-void FillFourColours(CRasterImage& image) {
-    ASSERT_EQ(image.Create(2, 2, 24), 1);
+// A 2 x 2 picture (top row red, green; bottom row blue, white) drawn as
+// the view draws, with y up, onto a black surface of 20 x 20 pixels: into
+// the box from y to y + height, at the scale of the whole 20 wide.
+QImage DrawnFourColours(int y, int height) {
+    CRasterImage image;
+    EXPECT_EQ(image.Create(2, 2, 24), 1);
     BYTE* bits = image.GetBits();
     const BYTE bottom[] = {0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0};
     const BYTE top[] = {0, 0, 0xFF, 0, 0xFF, 0, 0, 0};
     std::memcpy(bits, bottom, 8);
     std::memcpy(bits + 8, top, 8);
-}
-
-// The source height is rounded to nearest like the other sides; rounding
-// toward zero took one row of two. Drawn as the view draws, with y up.
-TEST(CRasterImageTest, DrawStretchesThePictureUprightWithAllItsRows_Mended) {
-    CRasterImage image;
-    FillFourColours(image);
     QImage surface(20, 20, QImage::Format_RGB32);
     surface.fill(Qt::black);
     {
         CImageDC dc(surface);
         upright::MapUpwards(dc, 20);
-        EXPECT_EQ(image.Draw(&dc, 0, 0, 20, 20, SRCCOPY, FALSE, 2.0 / 20, POINT{0, 0}), 1);
+        EXPECT_EQ(image.Draw(&dc, 0, y, 20, height, SRCCOPY, FALSE, 2.0 / 20, POINT{0, 0}), 1);
     }
+    return surface;
+}
+
+// The source height is rounded to nearest like the other sides; rounding
+// toward zero took one row of two.
+TEST(CRasterImageTest, DrawStretchesThePictureUprightWithAllItsRows_Mended) {
+    const QImage surface = DrawnFourColours(0, 20);
     EXPECT_EQ(surface.pixel(2, 2), qRgb(255, 0, 0));
     EXPECT_EQ(surface.pixel(17, 2), qRgb(0, 255, 0));
     EXPECT_EQ(surface.pixel(2, 17), qRgb(0, 0, 255));
@@ -270,15 +273,7 @@ TEST(CRasterImageTest, DrawStretchesThePictureUprightWithAllItsRows_Mended) {
 // A destination cut down to the upper half of the picture's box (as a
 // clip cuts it) takes the upper half of the picture.
 TEST(CRasterImageTest, DrawOfTheUpperHalfOfTheBoxShowsTheTopRow) {
-    CRasterImage image;
-    FillFourColours(image);
-    QImage surface(20, 20, QImage::Format_RGB32);
-    surface.fill(Qt::black);
-    {
-        CImageDC dc(surface);
-        upright::MapUpwards(dc, 20);
-        image.Draw(&dc, 0, 10, 20, 10, SRCCOPY, FALSE, 2.0 / 20, POINT{0, 0});
-    }
+    const QImage surface = DrawnFourColours(10, 10);
     EXPECT_EQ(surface.pixel(2, 2), qRgb(255, 0, 0));
     EXPECT_EQ(surface.pixel(17, 7), qRgb(0, 255, 0));
     EXPECT_EQ(surface.pixel(2, 17), qRgb(0, 0, 0));

@@ -63,23 +63,31 @@ void PrintTo(const StretchCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-class StretchDIBitsTest : public ::testing::TestWithParam<StretchCase> {};
-
-TEST_P(StretchDIBitsTest, PictureLandsTheWayItsExtentsSay) {
-    const StretchCase& c = GetParam();
-    const Dib dib(upright::Picture(kSide, kSide), c.topDown);
+// The picture stretched onto a white surface of 40 x 40 pixels, in the
+// view's y-up mapping or in plain pixels; the rectangles as x, y, width,
+// height.
+QImage Stretched(bool upwards, bool topDown, const RECT& destination, const RECT& source) {
+    const Dib dib(upright::Picture(kSide, kSide), topDown);
     QImage surface(kSurface, kSurface, QImage::Format_RGB32);
     surface.fill(Qt::white);
     {
         CImageDC dc(surface);
-        if (c.upwards)
+        if (upwards)
             upright::MapUpwards(dc, kSurface);
-        EXPECT_EQ(dc.StretchDIBits(c.destination.left, c.destination.top, c.destination.right,
-                                   c.destination.bottom, c.source.left, c.source.top,
-                                   c.source.right, c.source.bottom, dib.bits.data(), dib.Info(),
-                                   DIB_RGB_COLORS, SRCCOPY),
+        EXPECT_EQ(dc.StretchDIBits(destination.left, destination.top, destination.right,
+                                   destination.bottom, source.left, source.top, source.right,
+                                   source.bottom, dib.bits.data(), dib.Info(), DIB_RGB_COLORS,
+                                   SRCCOPY),
                   kSide);
     }
+    return surface;
+}
+
+class StretchDIBitsTest : public ::testing::TestWithParam<StretchCase> {};
+
+TEST_P(StretchDIBitsTest, PictureLandsTheWayItsExtentsSay) {
+    const StretchCase& c = GetParam();
+    const QImage surface = Stretched(c.upwards, c.topDown, c.destination, c.source);
     const QRect box = upright::InkBox(surface, qRgb(255, 255, 255));
     EXPECT_EQ(box, QRect(10, 10, kSide, kSide));
     EXPECT_EQ(upright::Seen(surface, box), c.seen);
@@ -123,14 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The source rows of a bottom-up bitmap count from its lower edge: the
 // upper half of the picture starts half way up.
 TEST(StretchDIBitsPartTest, UpperHalfOfABottomUpBitmap) {
-    const Dib dib(upright::Picture(kSide, kSide), false);
-    QImage surface(kSurface, kSurface, QImage::Format_RGB32);
-    surface.fill(Qt::white);
-    {
-        CImageDC dc(surface);
-        dc.StretchDIBits(10, 10, 20, 10, 0, 10, 20, 10, dib.bits.data(), dib.Info(), DIB_RGB_COLORS,
-                         SRCCOPY);
-    }
+    const QImage surface = Stretched(false, false, {10, 10, 20, 10}, {0, 10, 20, 10});
     EXPECT_EQ(surface.pixel(11, 11), upright::kMark);
     EXPECT_EQ(surface.pixel(15, 18), upright::kTopLeft);
     EXPECT_EQ(surface.pixel(25, 18), upright::kTopRight);
