@@ -632,11 +632,14 @@ int CDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, 
     // source rows upwards from its lower edge; either way a positive extent
     // runs down the picture, so the sign of each extent, against the
     // destination's on the device, decides the mirroring.
-    const LONG imageHeight = image.height();
     const LONG from0Y =
-        header.biHeight < 0 ? ySrc : SaturatedSum(imageHeight, -SaturatedSum(ySrc, srcHeight));
-    const POINT from0{xSrc, from0Y};
-    const POINT from1{SaturatedSum(xSrc, srcWidth), SaturatedSum(from0Y, srcHeight)};
+        header.biHeight < 0 ? ySrc : CDibLayout::FromOtherEdge(image.height(), ySrc, srcHeight);
+    // A bitmap has at most 2^15 pixels a side: corners held far inside a
+    // LONG keep every edge and span of the source rectangle countable.
+    static constexpr LONG kFar = 1 << 29;
+    const auto held = [](LONG value) { return std::clamp(value, -kFar, kFar); };
+    const POINT from0{held(xSrc), held(from0Y)};
+    const POINT from1{held(SaturatedSum(xSrc, srcWidth)), held(SaturatedSum(from0Y, srcHeight))};
     if (!BltImage(image, POINT{x, y}, POINT{SaturatedSum(x, width), SaturatedSum(y, height)}, from0,
                   from1, operation->mode))
         return 0;

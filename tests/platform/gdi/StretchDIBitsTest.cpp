@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <ostream>
 #include <vector>
 
@@ -136,6 +137,19 @@ TEST(StretchDIBitsPartTest, UpperHalfOfABottomUpBitmap) {
     EXPECT_EQ(surface.pixel(15, 18), upright::kTopLeft);
     EXPECT_EQ(surface.pixel(25, 18), upright::kTopRight);
     EXPECT_EQ(surface.pixel(15, 21), qRgb(255, 255, 255));
+}
+
+// Source rectangles at the ends of what a record can hold draw what part of
+// the picture they name, without overflowing on the way.
+TEST(StretchDIBitsPartTest, ExtremeSourceRectanglesDrawWithoutHarm) {
+    constexpr LONG kLow = std::numeric_limits<LONG>::min();
+    constexpr LONG kHigh = std::numeric_limits<LONG>::max();
+    for (const bool topDown : {false, true})
+        for (const LONG x : {kLow, 0, kHigh})
+            for (const LONG y : {kLow, 0, kHigh})
+                for (const LONG width : {kLow, 20, kHigh})
+                    for (const LONG height : {kLow, -20, kHigh})
+                        Stretched(true, topDown, {10, 10, 20, 20}, {x, y, width, height});
 }
 
 } // namespace
