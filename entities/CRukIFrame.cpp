@@ -198,8 +198,9 @@ void CRukIFrame::DrawImage(CDC* dc, const std::vector<POINT>& points, const RECT
     const BOOL halftone = settings && settings->m_imageStretchMode != 0;
     const POINT origin{box.left, box.top};
     if (dc->IsMetafile())
-        // The metafile's y axis runs upwards: the picture is drawn from its
-        // lower edge with a negative height.
+        // The points' y is turned on a metafile, whose y runs down: the
+        // picture is named from its lower edge with a negative height, so
+        // that it runs up the device as on the screen.
         image.Draw(dc, target.left, target.bottom, target.right - target.left,
                    target.top - target.bottom, rop, halftone, sourceScale, origin);
     else

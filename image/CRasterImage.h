@@ -42,8 +42,10 @@ public:
     CRasterImage* Rotate(double angle) const;
     // Stretches the image onto the destination; the source rectangle
     // follows from the destination's box through the source scale and
-    // origin. A destination whose height runs upwards (a metafile's) turns
-    // the picture with it. 0 when empty.
+    // origin, which is the box's lower left corner in the drawing's y-up
+    // mapping. The picture stands upright where the destination's height
+    // runs up the device: a positive height there, a negative one on a
+    // metafile, whose y runs down. 0 when empty.
     int Draw(CDC* dc, int x, int y, int width, int height, DWORD rop, BOOL halftone,
              double sourceScale, POINT sourceOrigin) const;
 

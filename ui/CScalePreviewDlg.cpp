@@ -261,7 +261,10 @@ bool CScalePreviewDlg::PrintScaled(QWidget* owner) {
     m_host.SetUpPrinter(printer);
     printer.setDocName(m_host.JobName());
     QPrintDialog dialog(&printer, owner);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    // The file output stays hidden, except where it is the printer: the
+    // PDF file that stands in for a missing one.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile,
+                     printer.outputFormat() == QPrinter::PdfFormat);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (CDialogService::Current().RunModal(dialog) != QDialog::Accepted)

@@ -628,11 +628,18 @@ int CDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, 
         CDibLayout::RowBytes(header.biBitCount, header.biWidth) * rows);
     if (image.isNull())
         return 0;
-    const LONG left = std::min(xSrc, SaturatedSum(xSrc, srcWidth));
-    const LONG top = std::min(ySrc, SaturatedSum(ySrc, srcHeight));
-    const POINT from0{left, top};
-    const POINT from1{SaturatedSum(left, std::abs(srcWidth)),
-                      SaturatedSum(top, std::abs(srcHeight))};
+    // The image holds the top row first. A bottom-up bitmap counts its
+    // source rows upwards from its lower edge; either way a positive extent
+    // runs down the picture, so the sign of each extent, against the
+    // destination's on the device, decides the mirroring.
+    const LONG from0Y =
+        header.biHeight < 0 ? ySrc : CDibLayout::FromOtherEdge(image.height(), ySrc, srcHeight);
+    // A bitmap has at most 2^15 pixels a side: corners held far inside a
+    // LONG keep every edge and span of the source rectangle countable.
+    static constexpr LONG kFar = 1 << 29;
+    const auto held = [](LONG value) { return std::clamp(value, -kFar, kFar); };
+    const POINT from0{held(xSrc), held(from0Y)};
+    const POINT from1{held(SaturatedSum(xSrc, srcWidth)), held(SaturatedSum(from0Y, srcHeight))};
     if (!BltImage(image, POINT{x, y}, POINT{SaturatedSum(x, width), SaturatedSum(y, height)}, from0,
                   from1, operation->mode))
         return 0;

@@ -165,9 +165,11 @@ public:
                             int srcWidth, int srcHeight, DWORD rop);
     // A device-independent bitmap (header and colour table at info, pixel
     // rows at bits, sized as the header says) stretched onto the rectangle.
-    // The source rectangle counts rows from the picture's top and is taken
-    // normalised: a negative source extent names the rectangle from its far
-    // edge and never mirrors. The rows drawn, 0 when nothing could be.
+    // The source rectangle has its origin at the picture's lower left corner
+    // for a bottom-up bitmap and at its upper left for a top-down one. An
+    // extent whose sign differs from the destination's on the device
+    // mirrors the picture on that axis. The rows drawn, 0 when nothing could
+    // be.
     virtual int StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth,
                               int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage,
                               DWORD rop);

@@ -1,5 +1,6 @@
 #include "platform/gdi/CDibLayout.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -24,6 +25,12 @@ std::size_t CDibLayout::RowBytes(int bitCount, LONG width) {
     const unsigned long long bits = static_cast<unsigned long long>(bitCount) * width + 31;
     const unsigned long long bytes = bits / 32 * 4;
     return bytes > std::numeric_limits<DWORD>::max() ? 0 : static_cast<std::size_t>(bytes);
+}
+
+LONG CDibLayout::FromOtherEdge(LONG height, LONG y, LONG extent) {
+    const long long row = static_cast<long long>(height) - y - extent;
+    return static_cast<LONG>(std::clamp<long long>(row, std::numeric_limits<LONG>::min(),
+                                                   std::numeric_limits<LONG>::max()));
 }
 
 std::size_t CDibLayout::ColorCount(const BITMAPINFOHEADER& header) {

@@ -43,6 +43,15 @@ public:
     static std::optional<CDibLayout> ReadApart(const BYTE* info, std::size_t infoSize,
                                                std::size_t bitsSize);
 
+    // The first of the extent rows that start at row y, counted from the
+    // other edge of a picture of that height; held within a LONG.
+    static LONG FromOtherEdge(LONG height, LONG y, LONG extent);
+    // A source row of a block transfer, counted from the picture's top, as
+    // StretchDIBits counts it: from the lower edge of a bottom-up bitmap.
+    LONG SourceYFromTop(LONG ySrc, LONG srcHeight) const {
+        return topDown ? ySrc : FromOtherEdge(height, ySrc, srcHeight);
+    }
+
     // Bounds for a picture: at most 2^15 pixels a side and 2^28 pixels in all.
     static constexpr LONG kMaxSide = 1 << 15;
     static constexpr long long kMaxPixels = 1LL << 28;

@@ -635,6 +635,10 @@ bool CEnhMetaFilePlayer::PlayBlt(DWORD type, CEmfReader& record) {
         return false;
     bitmap.info.assign(m_record + infoOffset, m_record + infoOffset + infoSize);
     bitmap.bits.assign(m_record + bitsOffset, m_record + bitsOffset + bitsSize);
+    // The source rectangle lies in the source context, top row first.
+    if (const std::optional<CDibLayout> layout =
+            CDibLayout::ReadApart(bitmap.info.data(), bitmap.info.size(), bitmap.bits.size()))
+        bitmap.ySrc = layout->SourceYFromTop(bitmap.ySrc, bitmap.srcHeight);
     DrawBitmap(bitmap);
     return true;
 }

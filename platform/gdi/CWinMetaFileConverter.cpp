@@ -360,9 +360,13 @@ bool CWinMetaFileConverter::Play(WORD function, const BYTE* data, std::size_t si
         if (!layout)
             return true;
         const std::vector<BYTE> dib(packed, packed + packedSize);
+        // A block transfer names its source rows from the top.
+        const int sourceY = function == META_STRETCHDIB
+                                ? p.Short(first + 2)
+                                : layout->SourceYFromTop(p.Short(first + 2), p.Short(first));
         m_dc.StretchDIBits(p.Short(first + 7), p.Short(first + 6), p.Short(first + 5),
-                           p.Short(first + 4), p.Short(first + 3), p.Short(first + 2),
-                           p.Short(first + 1), p.Short(first), dib.data() + layout->bitsOffset,
+                           p.Short(first + 4), p.Short(first + 3), sourceY, p.Short(first + 1),
+                           p.Short(first), dib.data() + layout->bitsOffset,
                            reinterpret_cast<const BITMAPINFO*>(dib.data()), DIB_RGB_COLORS,
                            p.Dword(0));
         return true;

@@ -341,7 +341,8 @@ TEST(CMetaFileTest, FrameHitInsideAndNearItsEdges) {
 }
 
 // An image frame painted into a metafile the way the clipboard copy sets it
-// up (y upwards) comes back upright when the metafile is played.
+// up (the view's y turned into the metafile's, which runs down) comes back
+// upright when the metafile is played.
 TEST(CMetaFileTest, ImageFrameDrawnIntoAMetafilePlaysBackUpright) {
     TempFolder folder;
     CRasterImage image;
@@ -360,8 +361,8 @@ TEST(CMetaFileTest, ImageFrameDrawnIntoAMetafilePlaysBackUpright) {
     const RECT picture{0, 0, 1323, 2646};
     dc.CreateEnhanced(nullptr, nullptr, &picture, nullptr);
     dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetWindowExt(50, -100);
-    dc.SetWindowOrg(0, 0);
+    dc.SetWindowExt(50, 100);
+    dc.SetWindowOrg(0, -100);
     dc.SetViewportExt(50, 100);
     CDrawDefaults settings;
     FakeDocument document;

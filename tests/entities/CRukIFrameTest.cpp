@@ -15,6 +15,7 @@
 #include "tests/entities/PointPrinting.h"
 #include "tests/support/ImageTestSupport.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/UprightPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -27,22 +28,11 @@ using namespace imagetest;
 
 namespace {
 
-// A BMP file of that size: left half red, right half blue.
+// A BMP file of the asymmetric picture of that size, as Qt writes it.
 std::string WriteBmp(const TempFolder& folder, const char* name, int width, int height) {
-    CRasterImage image;
-    image.Create(width, height, 24);
-    BYTE* bits = image.GetBits();
-    const std::size_t rowBytes = CDibLayout::RowBytes(24, width);
-    for (int row = 0; row < height; ++row)
-        for (int x = 0; x < width; ++x) {
-            BYTE* pixel = bits + row * rowBytes + 3 * x;
-            pixel[0] = x < width / 2 ? 0 : 0xFF;
-            pixel[1] = 0;
-            pixel[2] = x < width / 2 ? 0xFF : 0;
-        }
     const std::string path = folder.Path(name);
-    CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-    image.WriteBmpFile(file);
+    EXPECT_TRUE(upright::Write(upright::Picture(width, height), QString::fromStdString(path),
+                               upright::Format::Bmp));
     return path;
 }
 
@@ -353,23 +343,43 @@ TEST(CRukIFrameTest, StoredFileCutShortFailsTheArchive_Mended) {
     EXPECT_THROW(LoadFrame(hostile), CArchiveException);
 }
 
-TEST(CRukIFrameTest, DrawsTheImageOverItsFrame) {
-    TempFolder folder;
-    const std::string path = WriteBmp(folder, "draw.bmp", 4, 2);
-    CRukIFrame frame;
-    ASSERT_EQ(frame.LoadImageFile(path.c_str(), 0, 0, 40, 20), 1);
-    QImage surface(60, 40, QImage::Format_RGB32);
-    surface.fill(Qt::black);
-    CDrawDefaults settings;
-    FakeDocument document;
-    {
-        CImageDC dc(surface);
-        frame.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, RECT{0, 0, 60, 40});
+// Drawn as the view draws, with y up: the picture's top row at the frame's
+// upper edge, and a clip that keeps the frame's upper half keeps the
+// picture's upper half.
+class FrameDrawing : public ::testing::Test {
+protected:
+    FrameDrawing() : m_path(WriteBmp(m_folder, "draw.bmp", 20, 10)) {
+        EXPECT_EQ(m_frame.LoadImageFile(m_path.c_str(), 0, 0, 40, 20), 1);
+        m_surface.fill(Qt::white);
     }
-    EXPECT_EQ(surface.pixel(5, 5), qRgb(255, 0, 0));
-    EXPECT_EQ(surface.pixel(35, 15), qRgb(0, 0, 255));
-    EXPECT_EQ(surface.pixel(45, 5), qRgb(0, 0, 0));
-    EXPECT_EQ(surface.pixel(5, 25), qRgb(0, 0, 0));
+
+    void Draw(const RECT& clip) {
+        CDrawDefaults settings;
+        FakeDocument document;
+        CImageDC dc(m_surface);
+        upright::MapUpwards(dc, m_surface.height());
+        m_frame.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, clip);
+    }
+
+    TempFolder m_folder;
+    std::string m_path;
+    CRukIFrame m_frame;
+    QImage m_surface{60, 40, QImage::Format_RGB32};
+};
+
+TEST_F(FrameDrawing, ShowsThePictureUprightOverTheFrame) {
+    Draw(RECT{0, 0, 60, 40});
+    const QRect box = upright::InkBox(m_surface, qRgb(255, 255, 255));
+    EXPECT_EQ(box, QRect(0, 20, 40, 20));
+    EXPECT_EQ(upright::Seen(m_surface, box), "upright");
+}
+
+TEST_F(FrameDrawing, ClipToTheUpperHalfKeepsThePicturesUpperHalf) {
+    Draw(RECT{0, 10, 60, 40});
+    EXPECT_EQ(upright::InkBox(m_surface, qRgb(255, 255, 255)), QRect(0, 20, 40, 10));
+    EXPECT_EQ(m_surface.pixel(2, 21), upright::kMark);
+    EXPECT_EQ(m_surface.pixel(10, 28), upright::kTopLeft);
+    EXPECT_EQ(m_surface.pixel(30, 28), upright::kTopRight);
 }
 
 TEST(CRukIFrameTest, FrameWithoutWidthDrawsNothing) {

@@ -6,6 +6,7 @@
 #include "platform/mfc/CArchiveException.h"
 #include "platform/win/GlobalMemory.h"
 #include "tests/support/ImageTestSupport.h"
+#include "tests/support/UprightPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -238,12 +239,12 @@ TEST(CRasterImageTest, RotatedOneBitPixelsLandWhereTheTurnPutsThem) {
     EXPECT_EQ(out[0] & 0x02, 0x02);
 }
 
-// The source height is rounded to nearest like the other sides; rounding
-// toward zero took one row of two.
-TEST(CRasterImageTest, DrawStretchesThePictureUprightWithAllItsRows_Mended) {
-    // A 2 x 2 picture: top row red, green; bottom row blue, white.
+// A 2 x 2 picture (top row red, green; bottom row blue, white) drawn as
+// the view draws, with y up, onto a black surface of 20 x 20 pixels: into
+// the box from y to y + height, at the scale of the whole 20 wide.
+QImage DrawnFourColours(int y, int height) {
     CRasterImage image;
-    ASSERT_EQ(image.Create(2, 2, 24), 1);
+    EXPECT_EQ(image.Create(2, 2, 24), 1);
     BYTE* bits = image.GetBits();
     const BYTE bottom[] = {0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0};
     const BYTE top[] = {0, 0, 0xFF, 0, 0xFF, 0, 0, 0};
@@ -253,12 +254,29 @@ TEST(CRasterImageTest, DrawStretchesThePictureUprightWithAllItsRows_Mended) {
     surface.fill(Qt::black);
     {
         CImageDC dc(surface);
-        EXPECT_EQ(image.Draw(&dc, 0, 0, 20, 20, SRCCOPY, FALSE, 2.0 / 20, POINT{0, 0}), 1);
+        upright::MapUpwards(dc, 20);
+        EXPECT_EQ(image.Draw(&dc, 0, y, 20, height, SRCCOPY, FALSE, 2.0 / 20, POINT{0, 0}), 1);
     }
+    return surface;
+}
+
+// The source height is rounded to nearest like the other sides; rounding
+// toward zero took one row of two.
+TEST(CRasterImageTest, DrawStretchesThePictureUprightWithAllItsRows_Mended) {
+    const QImage surface = DrawnFourColours(0, 20);
     EXPECT_EQ(surface.pixel(2, 2), qRgb(255, 0, 0));
     EXPECT_EQ(surface.pixel(17, 2), qRgb(0, 255, 0));
     EXPECT_EQ(surface.pixel(2, 17), qRgb(0, 0, 255));
     EXPECT_EQ(surface.pixel(17, 17), qRgb(255, 255, 255));
+}
+
+// A destination cut down to the upper half of the picture's box (as a
+// clip cuts it) takes the upper half of the picture.
+TEST(CRasterImageTest, DrawOfTheUpperHalfOfTheBoxShowsTheTopRow) {
+    const QImage surface = DrawnFourColours(10, 10);
+    EXPECT_EQ(surface.pixel(2, 2), qRgb(255, 0, 0));
+    EXPECT_EQ(surface.pixel(17, 7), qRgb(0, 255, 0));
+    EXPECT_EQ(surface.pixel(2, 17), qRgb(0, 0, 0));
 }
 
 TEST(CRasterImageTest, DrawOnScreenWidensSixteenBitPixels) {

@@ -5,11 +5,13 @@
 #include "entities/EntityKinds.h"
 #include "image/CRasterImage.h"
 #include "markups/CRukRedImage.h"
+#include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/mfc/CFile.h"
 #include "tests/entities/PointPrinting.h"
 #include "tests/entities/ShapeTestSupport.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/UprightPicture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -122,6 +124,29 @@ TEST_F(ImageMark, FinishBuildsThePictureAndABorder) {
     EXPECT_EQ((std::vector<int>{image.m_minX, image.m_minY, image.m_maxX, image.m_maxY}),
               (std::vector<int>{0, 0, 10000, 5000}));
     EXPECT_TRUE(m_dialogs.Messages().empty());
+}
+
+// The picture child drawn as the view draws its layer, with y up, shows
+// the picture's top row at the box's upper edge.
+TEST_F(ImageMark, PictureShowsUprightInTheViewsMapping) {
+    const QString path = m_folder.filePath(QStringLiteral("corner.bmp"));
+    ASSERT_TRUE(upright::Write(upright::Picture(200, 100), path, upright::Format::Bmp));
+    CRukRedImage& image = Placed(CString::FromFilePath(path));
+    image.AddPoint(0, 0, 0);
+    Finish(image);
+    const std::vector<CRukEntity*> children = ChildrenOf(image);
+    ASSERT_FALSE(children.empty());
+    QImage surface(120, 60, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    {
+        CImageDC dc(surface);
+        upright::MapUpwards(dc, surface.height());
+        children[0]->DrawA(&m_document, &dc, 0, 0, 0.01, 1.0, &m_settings, FALSE,
+                           RECT{0, 0, 120, 60});
+    }
+    const QRect box = upright::InkBox(surface, qRgb(255, 255, 255));
+    EXPECT_EQ(box, QRect(0, 10, 100, 50));
+    EXPECT_EQ(upright::Seen(surface, box), "upright");
 }
 
 TEST_F(ImageMark, MendedPictureThatDoesNotLoadLeavesNoChildren) {

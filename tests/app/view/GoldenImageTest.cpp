@@ -121,16 +121,19 @@ PorRecordBuilder Dot(POINT at, LONG mode, LONG size) {
     return dot;
 }
 
-// A packed 4 x 4 bitmap of 24 bits with four coloured quarters.
+// A packed 8 x 4 bitmap of 24 bits with four coloured quarters and a black
+// mark of two pixels in its top left corner, so that it shows turned over
+// or mirrored as plainly as the right way up; as wide as its frame.
 std::vector<BYTE> SmallBitmap() {
-    std::vector<BYTE> bytes = Words({40, 4, 4, 0x00180001, 0, 48, 0, 0, 0, 0});
+    std::vector<BYTE> bytes = Words({40, 8, 4, 0x00180001, 0, 96, 0, 0, 0, 0});
     for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 4; ++column) {
+        for (int column = 0; column < 8; ++column) {
             const bool top = row >= 2;
-            const bool right = column >= 2;
-            bytes.push_back(static_cast<BYTE>(top ? 255 : 0));
+            const bool right = column >= 4;
+            const bool mark = row == 3 && column < 2;
+            bytes.push_back(static_cast<BYTE>(top && !mark ? 255 : 0));
             bytes.push_back(static_cast<BYTE>(right ? 200 : 0));
-            bytes.push_back(static_cast<BYTE>(top == right ? 255 : 40));
+            bytes.push_back(static_cast<BYTE>(mark ? 0 : top == right ? 255 : 40));
         }
     return bytes;
 }

@@ -14,6 +14,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -93,11 +94,11 @@ protected:
 
     QString PdfPath() const { return m_folder.filePath(QStringLiteral("scaled.pdf")); }
 
-    // Runs the scale print with the numerator and denominator typed in,
-    // and the print dialog's printer writing the PDF file.
-    void PrintAt(const char* numerator, const char* denominator, const QString& output = QString(),
-                 int labelPosition = -1, bool landscape = false) {
-        m_dialogs.AnswerDialog([&](QDialog& shown) {
+    // The scale-print dialog, when it opens, takes the numerator and
+    // denominator typed in and the label and orientation chosen, and prints.
+    void PrintFromTheDialog(const char* numerator, const char* denominator, int labelPosition = -1,
+                            bool landscape = false) {
+        m_dialogs.AnswerDialog([=](QDialog& shown) {
             auto& dialog = dynamic_cast<CScalePrintDlg&>(shown);
             dialog.findChild<QLineEdit*>("id_1048")->setText(numerator);
             dialog.findChild<QLineEdit*>("id_1049")->setText(denominator);
@@ -114,6 +115,13 @@ protected:
             dialog.OnPrint();
             return int(QDialog::Rejected);
         });
+    }
+
+    // Runs the scale print with the numerator and denominator typed in,
+    // and the print dialog's printer writing the PDF file.
+    void PrintAt(const char* numerator, const char* denominator, const QString& output = QString(),
+                 int labelPosition = -1, bool landscape = false) {
+        PrintFromTheDialog(numerator, denominator, labelPosition, landscape);
         m_dialogs.AnswerDialog([&](QDialog& shown) {
             auto& dialog = dynamic_cast<QPrintDialog&>(shown);
             dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
@@ -139,6 +147,26 @@ TEST_F(ScalePrintTest, AThousandMillimetresAtOneHundredthPrintTenMillimetres) {
     // The placement centre sits at the centre of the A4 sheet.
     EXPECT_NEAR((ink.left() + ink.right() + 1) / 2.0 / kPixelsPerMm, 105.0, 0.5);
     EXPECT_NEAR(ink.top() / kPixelsPerMm, 148.5, 0.5);
+}
+
+// Where the system has no printer, the print dialog offers the PDF file
+// beside the drawing, as plain printing does: accepted as it opens, it
+// writes the page there.
+TEST_F(ScalePrintTest, WithoutAPrinterThePageGoesToAPdfBesideTheDrawing) {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a printer is installed";
+    m_document.SetPathName(CString::FromFilePath(m_folder.filePath(QStringLiteral("plan.zmd"))));
+    PrintFromTheDialog("1", "100");
+    m_dialogs.AnswerDialog([](QDialog& shown) {
+        shown.show();
+        shown.accept();
+        return shown.result();
+    });
+    m_view.DoScalePrint(nullptr, 1.0, 1.0);
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+    const QImage page = RenderPdfPage(m_folder.filePath(QStringLiteral("plan.pdf")), kRenderDpi);
+    ASSERT_FALSE(page.isNull());
+    EXPECT_NEAR(InkBounds(page).width() / kPixelsPerMm, 10.0, 0.3);
 }
 
 TEST_F(ScalePrintTest, ALandscapeSheetPutsThePlacementAtItsOwnCentre) {

@@ -504,6 +504,16 @@ INSTANTIATE_TEST_SUITE_P(
                     Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 10, 2})}),
             {{5, 4}, {18, 4}},
             {{5, 2}}},
+        // A block transfer names its source from the top row: the lower
+        // row of a bitmap kept bottom row first, black.
+        HandMadeCase{"StretchBltSourceFromTheTop",
+                     Joined({Words({EMR_STRETCHBLT, 156, 10, 10, 19, 19, 10, 10, 10, 10}),
+                             Words({SRCCOPY, 0, 1, FloatWord(1), 0, 0, FloatWord(1), 0, 0, 0}),
+                             Words({DIB_RGB_COLORS, 108, 40, 148, 8, 1, 1}),
+                             Words({40, 1, 2, 1 | (24 << 16), BI_RGB, 8, 0, 0, 0, 0}),
+                             Words({0x000000, 0xFFFFFF})}),
+                     {{14, 14}},
+                     {{25, 25}}},
         // A saved state keeps the transform it had.
         HandMadeCase{
             "WorldTransformRestored",
