@@ -3,6 +3,7 @@
 // equal on every field a reviewer can see (colours, pen, fill, texts, font,
 // points, flags), not only on their class and points.
 #include "DocumentBuilder.h"
+#include "MarkupGesture.h"
 
 #include "app/CControlFileReader.h"
 #include "app/CZumeoDoc.h"
@@ -23,9 +24,7 @@
 #include "markups/CRukRedLine.h"
 #include "markups/CRukRedPolyline.h"
 #include "markups/CRukRedSquare.h"
-#include "platform/gdi/CRecordingDC.h"
 #include "platform/mfc/Cp932.h"
-#include "settings/CDrawDefaults.h"
 
 #include <QTemporaryDir>
 
@@ -130,17 +129,7 @@ TEST_P(MarkupFieldsFile, ComesBackEqualOnEveryField) {
         UseUnusualStyle(document);
         CRukMark* mark = c.make();
         mark->SetText(CString(Cp932::FromUtf8("指摘１")));
-        mark->OnButtonDown(nullptr, &document, c.clicks[0].x, c.clicks[0].y, nullptr, 0);
-        int answer = 0;
-        for (std::size_t i = 1; i < c.clicks.size(); ++i)
-            answer = mark->AddPoint(c.clicks[i].x, c.clicks[i].y, 0);
-        if (answer != 1)
-            answer = mark->AddPoint(0, 0, 1);
-        ASSERT_EQ(answer, 1);
-        CRecordingDC dc;
-        CDrawDefaults settings;
-        mark->Finish(&document, &dc, &settings);
-        ASSERT_TRUE(document.AddFinishedMarkup(mark));
+        ASSERT_TRUE(DrawWithClicks(document, mark, c.clicks));
         mark->SetName("N7");
         saved = Described(*mark, !c.pointsFromChildren);
         ASSERT_TRUE(document.SaveControlFile(path));
