@@ -10,8 +10,8 @@ class CSplashWnd : public QWidget {
 public:
     static constexpr int kShowMilliseconds = 1000;
 
-    // Whether the next ShowSplashScreen shows anything (the command line
-    // turns it off for the automation starts).
+    // Whether the next ShowSplashScreen shows anything: on from the
+    // program's start; the command line turns it off for the automation starts.
     static void EnableSplashScreen(bool enable);
     // Nothing when the splash is off or already shown.
     static void ShowSplashScreen(QWidget* parent);

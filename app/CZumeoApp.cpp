@@ -59,9 +59,12 @@ CZumeoApp* CZumeoApp::Instance() {
 }
 
 CZumeoApp::StartResult CZumeoApp::InitInstance(const QByteArrayList& arguments) {
+    // The splash is on from the program's start; the command line can only
+    // turn it off, so whoever turned it off before the start keeps it off.
     CCommandLineInfo splashInfo;
     splashInfo.ParseCommandLine(arguments);
-    CSplashWnd::EnableSplashScreen(splashInfo.m_bShowSplash);
+    if (!splashInfo.m_bShowSplash)
+        CSplashWnd::EnableSplashScreen(false);
 
     m_recentFiles.ReadList();
 

@@ -373,33 +373,6 @@ TEST(CRukArcTest, BodiesOfEverySchemaAndTheStoredOne) {
     }
 }
 
-template <class Shape> void ExpectBadSchema(std::uint16_t schema, const char* name) {
-    try {
-        const std::unique_ptr<CObject> loaded(
-            LoadObject(ClassRecord(schema, name).Append(CircleBodyBytes(3, 1, 0, 1).Get()).Get()));
-        FAIL() << name << " schema " << schema << " was read";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::badSchema);
-    }
-}
-
-TEST(CRukCircleTest, NewerSchemasAreRefused) {
-    ExpectBadSchema<CRukCircle>(4, "CRukCircle");
-    ExpectBadSchema<CRukArc>(3, "CRukArc");
-}
-
-TEST(CRukCircleTest, ClassRecordsCarryTheCurrentSchemas) {
-    const CRukCircle circle;
-    const CRukArc arc;
-    const std::vector<BYTE> circleHead = ClassRecord(3, "CRukCircle").Get();
-    const std::vector<BYTE> arcHead = ClassRecord(2, "CRukArc").Get();
-    const std::vector<BYTE> circleBytes = StoreObject(circle);
-    const std::vector<BYTE> arcBytes = StoreObject(arc);
-    EXPECT_EQ(std::vector<BYTE>(circleBytes.begin(), circleBytes.begin() + circleHead.size()),
-              circleHead);
-    EXPECT_EQ(std::vector<BYTE>(arcBytes.begin(), arcBytes.begin() + arcHead.size()), arcHead);
-}
-
 // ---- Hit tests, grips and cursors
 
 TEST(CRukCircleTest, FilledCircleIsHitInsideOutlineOnlyNearTheRing) {

@@ -13,6 +13,7 @@
 #include "tests/entities/FakeDocument.h"
 #include "tests/entities/TestGroup.h"
 #include "tests/entities/TestShape.h"
+#include "tests/platform/gdi/GdiTestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,10 @@
 #include <vector>
 
 namespace {
+
+using GdiTestImages::At;
+using GdiTestImages::Filled;
+using GdiTestImages::Row;
 
 using Calls = std::vector<std::string>;
 
@@ -38,24 +43,6 @@ public:
         ClearCalls();
     }
 };
-
-COLORREF At(const QImage& image, int x, int y) {
-    const QRgb pixel = image.pixel(x, y);
-    return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
-}
-
-QImage Filled(int width, int height, COLORREF color) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
-    return image;
-}
-
-std::string Row(const QImage& image, int y, COLORREF background) {
-    std::string row;
-    for (int x = 0; x < image.width(); ++x)
-        row += At(image, x, y) == background ? '.' : '#';
-    return row;
-}
 
 // ---- Device line width
 

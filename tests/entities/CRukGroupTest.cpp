@@ -389,16 +389,6 @@ TEST(CRukGroupTest, BodyRoundTripsByteForByte) {
     EXPECT_EQ(StoreObject(group), ClassRecord(0, "CRukGroup").Append(GroupBody().Get()).Get());
 }
 
-TEST(CRukGroupTest, LaterSchemaIsRefused) {
-    try {
-        const std::unique_ptr<CObject> loaded(
-            LoadObject(ClassRecord(1, "CRukGroup").Append(GroupBody().Get()).Get()));
-        FAIL() << "schema 1 was read";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::badSchema);
-    }
-}
-
 TEST(CRukGroupTest, MemberWrittenEarlierIsReloadedAsTheSameObject) {
     Members m;
     CMemFile file;

@@ -195,14 +195,4 @@ TEST(HatchEdge, ArcBodyRoundTrips) {
     EXPECT_EQ(reloaded.m_maxX, 180);
 }
 
-TEST(HatchEdge, OtherSchemaIsRefused) {
-    CRukHatchEdgePolyline edge;
-    try {
-        LoadBody(edge, Bytes().Word(0).Byte(5).Byte(0).Get(), 1);
-        FAIL() << "schema 1 was read";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::badSchema);
-    }
-}
-
 } // namespace

@@ -362,16 +362,6 @@ TEST(CRukHatchTest, TileBodyKeepsThousandths) {
     EXPECT_EQ(VerticesOf(reloaded), (std::vector<POINT>{{1, 2}}));
 }
 
-TEST(CRukHatchTest, OtherSchemaIsRefused) {
-    CRukHatch hatch;
-    try {
-        LoadBody(hatch, StoreBody(hatch), 1);
-        FAIL() << "schema 1 was read";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::badSchema);
-    }
-}
-
 // A reader whose load failed frees every object the archive names: the
 // parts a hatch owns are not among them, so each object goes exactly once.
 TEST(CRukHatchTest, CutArchiveFreesEveryObjectOnce) {

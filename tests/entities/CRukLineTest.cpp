@@ -201,16 +201,6 @@ TEST(CRukLineTest, ClassRecordCarriesSchemaTwoAndOlderSchemasLoadThroughIt) {
     EXPECT_EQ(old->m_tag, "tag");
 }
 
-TEST(CRukLineTest, UnknownSchemaIsRefused) {
-    try {
-        const std::unique_ptr<CObject> loaded(
-            LoadObject(ClassRecord(3, "CRukLine").Append(LineBodyBytes(true, 1).Get()).Get()));
-        FAIL() << "schema 3 was read";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::badSchema);
-    }
-}
-
 // ---- Drawing
 
 CRukLine MakeLine(int x1, int y1, int x2, int y2) {

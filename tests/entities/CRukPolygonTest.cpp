@@ -208,25 +208,6 @@ TEST(CRukPolygonTest, VertexCountOf65535TakesTheLongCount) {
     EXPECT_EQ(StoreBody(back), bytes);
 }
 
-TEST(CRukPolygonTest, UnknownSchemaIsRefused) {
-    BodyCase c{"", 3, 1, 0, 0, 1, 350, 0, 0, 0, 1};
-    try {
-        const std::unique_ptr<CObject> loaded(
-            LoadObject(ClassRecord(4, "CRukPolygon").Append(PolygonBodyBytes(c).Get()).Get()));
-        FAIL() << "schema 4 was read";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::badSchema);
-    }
-}
-
-TEST(CRukPolygonTest, ClassRecordCarriesSchemaThree) {
-    const CRukPolygon polygon;
-    const std::vector<BYTE> bytes = StoreObject(polygon);
-    const std::vector<BYTE> head = ClassRecord(3, "CRukPolygon").Get();
-    ASSERT_GE(bytes.size(), head.size());
-    EXPECT_EQ(std::vector<BYTE>(bytes.begin(), bytes.begin() + head.size()), head);
-}
-
 // ---- Drawing
 
 TEST(CRukPolygonTest, FourCoincidentVerticesDrawNothingOnScreen) {

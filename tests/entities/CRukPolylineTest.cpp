@@ -145,16 +145,6 @@ INSTANTIATE_TEST_SUITE_P(Schemas, PolylineBody,
                                          BodyCase{"Schema0HasNoScale", 0, false, 9, 9, 1000}),
                          testing::PrintToStringParamName());
 
-TEST(CRukPolylineTest, UnknownSchemaIsRefused) {
-    try {
-        const std::unique_ptr<CObject> loaded(LoadObject(
-            ClassRecord(3, "CRukPolyline").Append(PolylineBodyBytes(true, 1).Get()).Get()));
-        FAIL() << "schema 3 was read";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::badSchema);
-    }
-}
-
 // ---- Drawing
 
 TEST(CRukPolylineTest, TwoCoincidentVerticesDrawNothingOnScreenButDoInPrint) {

@@ -5,6 +5,7 @@
 #include "platform/gdi/CRecordingDC.h"
 #include "settings/CDrawDefaults.h"
 #include "tests/entities/FakeDocument.h"
+#include "tests/platform/gdi/GradientImage.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,6 @@
 #include <cstring>
 
 namespace {
-
-QImage Gradient(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 6 % 256, y * 8 % 256, (x * y) % 256));
-    return image;
-}
 
 bool SameBytes(const QImage& a, const QImage& b) {
     return a.size() == b.size() && std::memcmp(a.constBits(), b.constBits(),
@@ -57,7 +50,7 @@ TEST(RubberBand, DrawingTwiceRestoresEveryByte) {
     settings.m_bkColor = 0xFFFFFF;
     CRukRubberBand band;
     band.SetFirstPoint(5, 5);
-    const QImage original = Gradient(50, 40);
+    const QImage original = GradientImage(50, 40);
     QImage image = original.copy();
     {
         CImageDC dc(image);

@@ -63,14 +63,4 @@ TEST(CRukSaveGroupTest, SchemaZeroReadsFourFieldsAndKeepsTheRest) {
     EXPECT_EQ(saved->m_fillColor, 0xFFFFFFFFu);
 }
 
-TEST(CRukSaveGroupTest, LaterSchemaIsRefused) {
-    try {
-        const std::unique_ptr<CObject> loaded(
-            LoadObject(ClassRecord(2, "CRukSaveGroup").Append(SchemaOneBody().Get()).Get()));
-        FAIL() << "schema 2 was read";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::badSchema);
-    }
-}
-
 } // namespace

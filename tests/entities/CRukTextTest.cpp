@@ -373,16 +373,6 @@ TEST(CRukTextBodyTest, MendedANegativeAngleIsStoredAsItsTurnWithinAFullCircle) {
     EXPECT_EQ(back.m_angle, 2700);
 }
 
-TEST(CRukTextBodyTest, AnUnknownSchemaIsRefused) {
-    try {
-        const std::unique_ptr<CObject> loaded(
-            LoadObject(ClassRecord(5, "CRukText").Append(TextBody(1, 0, 0, {}).Get()).Get()));
-        FAIL() << "schema 5 was read";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::badSchema);
-    }
-}
-
 // ---- Transformations
 
 TEST(CRukTextTest, ScalingAboutAPointStretchesTheCharacters) {

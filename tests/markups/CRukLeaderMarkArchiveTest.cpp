@@ -140,13 +140,6 @@ TEST(LeaderArchiveOld, WithoutATextNoTextIsMade) {
 
 // ---- Refused bodies
 
-TEST(LeaderArchiveOld, SchemaThreeIsABadSchema) {
-    OldMark old(true, 20);
-    std::vector<BYTE> bytes = old.Body(1);
-    bytes[2] = 3;
-    EXPECT_EQ(LoadCause(bytes), CArchiveException::badSchema);
-}
-
 TEST(LeaderArchiveOld, TruncatedBodyEndsTheFile) {
     OldMark old(true, 20);
     const std::vector<BYTE> bytes = old.Body(1);

@@ -390,11 +390,4 @@ TEST(BalloonArchiveOld, SchemaZeroGivesUnsetWidthsFifteen) {
     EXPECT_EQ(ChildrenOf(*loaded.mark)[7]->GetLineWidth(), 15);
 }
 
-TEST(BalloonArchiveOld, SchemaThreeIsABadSchema) {
-    OldBalloon old;
-    std::vector<BYTE> bytes = old.Body(1);
-    bytes[2] = 3;
-    EXPECT_EQ(LoadCause(bytes), CArchiveException::badSchema);
-}
-
 } // namespace

@@ -283,9 +283,4 @@ INSTANTIATE_TEST_SUITE_P(
         OldCloudCase{"MendedZeroDiameterIsNoArc", {0, 0}, {0, 0}, 0, 0.0, 0.0}),
     [](const ::testing::TestParamInfo<OldCloudCase>& info) { return info.param.name; });
 
-TEST(CloudBodyOld, UnknownSchemaIsRefused) {
-    OldCloud old({500, 0}, {-500, 0});
-    EXPECT_EQ(LoadCause(Rebadged(old.shape, 3, "CRukMarkCloud")), CArchiveException::badSchema);
-}
-
 } // namespace

@@ -325,11 +325,4 @@ TEST_F(NoteFixture, MendedSchemaZeroTakesTheChildCountFromTheListAndRepairsWidth
     EXPECT_EQ(ChildrenOf(*loaded.mark)[0]->GetLineWidth(), 15);
 }
 
-TEST_F(NoteFixture, SchemaTwoIsABadSchema) {
-    Finish("ABCD", {0, 200}, {1000, 0});
-    std::vector<BYTE> stored = StoreObject(m_note);
-    stored[2] = 2;
-    EXPECT_EQ(LoadCause(stored), CArchiveException::badSchema);
-}
-
 } // namespace

@@ -216,10 +216,4 @@ TEST_F(CutOutFixture, MendedSixteenBitFieldsAreSignExtended) {
     }
 }
 
-TEST_F(CutOutFixture, SchemaOneIsABadSchema) {
-    std::vector<BYTE> stored = StoreObject(m_path);
-    stored[2] = 1;
-    EXPECT_EQ(LoadCause(stored), CArchiveException::badSchema);
-}
-
 } // namespace

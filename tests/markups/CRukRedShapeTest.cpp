@@ -385,13 +385,6 @@ TEST(RedCircleBody, LoadedCircleRebuildsCentreAndRightmostPoint) {
     EXPECT_EQ(VerticesOf(*loaded.mark), (std::vector<POINT>{{2000, 1000}, {3000, 1000}}));
 }
 
-TEST(RedShapeBody, NonZeroSchemaIsRefused) {
-    CRukRedLine line;
-    std::vector<BYTE> bytes = StoreObject(line);
-    bytes[2] = 1;
-    EXPECT_EQ(LoadCause(bytes), CArchiveException::badSchema);
-}
-
 // ---- Drawing
 
 TEST_F(RedShape, SelectedFilledShapeIsDrawnWithASolidBrush) {

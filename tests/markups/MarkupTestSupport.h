@@ -12,6 +12,7 @@
 #include "platform/mfc/CArchiveException.h"
 #include "platform/mfc/CMemFile.h"
 #include "settings/CDrawDefaults.h"
+#include "tests/entities/SchemaTestSupport.h"
 
 #include <algorithm>
 #include <map>
@@ -160,22 +161,3 @@ template <class Markup> struct LoadedMarkup {
 
     Markup* mark;
 };
-
-// Reads the bytes, frees whatever the archive handed out, and answers the
-// archive exception's cause (0 when none was thrown).
-inline int LoadCause(const std::vector<BYTE>& bytes) {
-    CMemFile file;
-    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
-    int cause = 0;
-    try {
-        CObject* object = nullptr;
-        ar >> object;
-    } catch (const CArchiveException& e) {
-        cause = e.m_cause;
-    }
-    for (CObject* object : ar.GetLoadedObjects())
-        delete object;
-    return cause;
-}

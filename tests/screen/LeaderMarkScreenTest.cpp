@@ -8,7 +8,6 @@
 #include "app/CRedTextPage.h"
 #include "app/CRedlineDlg.h"
 #include "app/CRedlinePalette.h"
-#include "app/CSplashWnd.h"
 #include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
@@ -17,22 +16,17 @@
 #include "entities/CRukEntity.h"
 #include "entities/EntityKinds.h"
 #include "markups/CRukMarkEllipse.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempProfile.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -43,22 +37,6 @@ namespace {
 constexpr COLORREF kChosenColour = 0x0000FF;
 constexpr int kChosenWidth = 50;
 constexpr int kRectangleFrame = 2;
-
-void Settle() {
-    QDeadlineTimer settle(300);
-    WaitFor([&] { return settle.hasExpired(); });
-}
-
-CMainFrame* OpenAndShow(CZumeoApp& app, const QString& drawing) {
-    if (app.InitInstance({QFile::encodeName(drawing)}) != CZumeoApp::kRun)
-        return nullptr;
-    CMainFrame* frame = app.GetMainFrame();
-    frame->resize(1000, 700);
-    WaitFor([&] { return frame->windowHandle() && frame->windowHandle()->isExposed(); });
-    WaitFor([&] { return !app.GetDocument()->m_objects.IsEmpty(); });
-    Settle();
-    return frame;
-}
 
 // A click as separate press and release, so that no two of them make a
 // double click.
@@ -106,15 +84,12 @@ CRedlineDlg* ChooseStyleInPalette(CMainFrame* frame, const CString& label) {
     return palette;
 }
 
-TEST(LeaderMarkScreenTest, MarkDrawnInThePalettesStyleIsSavedWithCtrlSAndShownAgain) {
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
-        << "run this test under xvfb-run with QT_QPA_PLATFORM=xcb";
-    TempProfile profile;
-    ScriptedDialogs dialogs;
-    QTemporaryDir folder;
-    const QString drawing = folder.path() + QStringLiteral("/sample.dxf");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_SOURCE_DIR "/samples/sample.dxf"), drawing));
-    CSplashWnd::EnableSplashScreen(false);
+using LeaderMarkScreenTest = ScreenTest;
+
+TEST_F(LeaderMarkScreenTest, MarkDrawnInThePalettesStyleIsSavedWithCtrlSAndShownAgain) {
+    const QString drawing = CopyIn(QStringLiteral(ZUMEO_SOURCE_DIR "/samples/sample.dxf"),
+                                   QStringLiteral("sample.dxf"));
+    ASSERT_FALSE(drawing.isEmpty());
     // The mark's class is found by name; the test links it in.
     ASSERT_NE(RUNTIME_CLASS(CRukMarkEllipse), nullptr);
     const CString label("CHECK");

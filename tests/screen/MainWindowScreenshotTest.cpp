@@ -3,26 +3,20 @@
 #include "ScreenSupport.h"
 #include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
-#include "app/CSplashWnd.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "app/CommandIds.h"
 #include "controls/CHoverButton.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempProfile.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -46,24 +40,14 @@ int CountPixels(const QImage& image, const std::function<bool(QRgb)>& wanted) {
     return n;
 }
 
-TEST(MainWindowScreenshotTest, ShowsTheBarsAndTheSampleDrawing) {
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
-        << "run this test under xvfb-run with QT_QPA_PLATFORM=xcb";
-    TempProfile profile;
-    ScriptedDialogs dialogs;
-    QTemporaryDir folder;
-    const QString drawing = folder.path() + QStringLiteral("/sample.dxf");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_SOURCE_DIR "/samples/sample.dxf"), drawing));
+const QString kSample = QStringLiteral(ZUMEO_SOURCE_DIR "/samples/sample.dxf");
 
-    CSplashWnd::EnableSplashScreen(false);
+using MainWindowScreenshotTest = ScreenTest;
+
+TEST_F(MainWindowScreenshotTest, ShowsTheBarsAndTheSampleDrawing) {
     CZumeoApp app;
-    ASSERT_EQ(app.InitInstance({QFile::encodeName(drawing)}), CZumeoApp::kRun);
-    CMainFrame* frame = app.GetMainFrame();
+    CMainFrame* frame = OpenAndShow(app, CopyIn(kSample, QStringLiteral("sample.dxf")));
     ASSERT_NE(frame, nullptr);
-    frame->resize(1000, 700);
-    ASSERT_TRUE(
-        WaitFor([&] { return frame->windowHandle() && frame->windowHandle()->isExposed(); }));
-    ASSERT_TRUE(WaitFor([&] { return !app.GetDocument()->m_objects.IsEmpty(); }));
     // Let the view paint the loaded drawing and the window manager settle.
     QDeadlineTimer settle(500);
     WaitFor([&] { return settle.hasExpired(); });
@@ -111,23 +95,10 @@ void DragUp(QWidget* view) {
     QCoreApplication::sendEvent(view, &release);
 }
 
-TEST(MainWindowScreenshotTest, MenuAndLayerBarZoomAndFitChangeTheView) {
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
-        << "run this test under xvfb-run with QT_QPA_PLATFORM=xcb";
-    TempProfile profile;
-    ScriptedDialogs dialogs;
-    QTemporaryDir folder;
-    const QString drawing = folder.path() + QStringLiteral("/sample.dxf");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_SOURCE_DIR "/samples/sample.dxf"), drawing));
-
-    CSplashWnd::EnableSplashScreen(false);
+TEST_F(MainWindowScreenshotTest, MenuAndLayerBarZoomAndFitChangeTheView) {
     CZumeoApp app;
-    ASSERT_EQ(app.InitInstance({QFile::encodeName(drawing)}), CZumeoApp::kRun);
-    CMainFrame* frame = app.GetMainFrame();
-    frame->resize(1000, 700);
-    ASSERT_TRUE(
-        WaitFor([&] { return frame->windowHandle() && frame->windowHandle()->isExposed(); }));
-    ASSERT_TRUE(WaitFor([&] { return !app.GetDocument()->m_objects.IsEmpty(); }));
+    CMainFrame* frame = OpenAndShow(app, CopyIn(kSample, QStringLiteral("sample.dxf")));
+    ASSERT_NE(frame, nullptr);
     CZumeoView* view = frame->GetActiveView();
     const QImage fitted = ShownView(frame);
 
@@ -161,24 +132,12 @@ TEST(MainWindowScreenshotTest, MenuAndLayerBarZoomAndFitChangeTheView) {
     app.ExitInstance();
 }
 
-TEST(MainWindowScreenshotTest, ShowsTheTextsOfADxfDrawing) {
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
-        << "run this test under xvfb-run with QT_QPA_PLATFORM=xcb";
-    TempProfile profile;
-    ScriptedDialogs dialogs;
-    QTemporaryDir folder;
-    const QString drawing = folder.path() + QStringLiteral("/texts.dxf");
-    ASSERT_TRUE(
-        QFile::copy(QStringLiteral(ZUMEO_SOURCE_DIR "/tests/data/dxf/texts_cp932.dxf"), drawing));
-    CSplashWnd::EnableSplashScreen(false);
+TEST_F(MainWindowScreenshotTest, ShowsTheTextsOfADxfDrawing) {
     CZumeoApp app;
-    ASSERT_EQ(app.InitInstance({QFile::encodeName(drawing)}), CZumeoApp::kRun);
-    CMainFrame* frame = app.GetMainFrame();
+    CMainFrame* frame =
+        OpenAndShow(app, CopyIn(QStringLiteral(ZUMEO_SOURCE_DIR "/tests/data/dxf/texts_cp932.dxf"),
+                                QStringLiteral("texts.dxf")));
     ASSERT_NE(frame, nullptr);
-    frame->resize(1000, 700);
-    ASSERT_TRUE(
-        WaitFor([&] { return frame->windowHandle() && frame->windowHandle()->isExposed(); }));
-    ASSERT_TRUE(WaitFor([&] { return !app.GetDocument()->m_objects.IsEmpty(); }));
     // The drawing holds texts only (horizontal, turned, vertical, Japanese):
     // whatever is not background is text.
     const QImage view = ShownView(frame);

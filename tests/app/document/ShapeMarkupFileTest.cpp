@@ -2,6 +2,7 @@
 // document, saved and read back into another document comes back with its
 // children filed as before.
 #include "DocumentBuilder.h"
+#include "MarkupGesture.h"
 
 #include "app/CControlFileReader.h"
 #include "app/CZumeoDoc.h"
@@ -57,17 +58,7 @@ TEST_P(ShapeMarkupFile, IsSavedAndReadBackWithItsChild) {
         CZumeoDoc document;
         document.m_curLayerName = "RED";
         CRukMark* mark = c.make();
-        mark->OnButtonDown(nullptr, &document, c.clicks[0].x, c.clicks[0].y, nullptr, 0);
-        int answer = 0;
-        for (std::size_t i = 1; i < c.clicks.size(); ++i)
-            answer = mark->AddPoint(c.clicks[i].x, c.clicks[i].y, 0);
-        if (answer != 1)
-            answer = mark->AddPoint(0, 0, 1);
-        ASSERT_EQ(answer, 1);
-        CRecordingDC dc;
-        CDrawDefaults settings;
-        mark->Finish(&document, &dc, &settings);
-        ASSERT_TRUE(document.AddFinishedMarkup(mark));
+        ASSERT_TRUE(DrawWithClicks(document, mark, c.clicks));
         for (int i = 0; i < mark->GetPointCount(); ++i) {
             POINT point{};
             ASSERT_EQ(mark->GetPoint(&point.x, &point.y, i), 1);

@@ -2,7 +2,6 @@
 // on an open drawing, either changes what the user can see or is disabled.
 #include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
-#include "app/CSplashWnd.h"
 #include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
@@ -13,6 +12,7 @@
 #include "tests/app/document/TestEntity.h"
 #include "tests/app/document/TestMarkup.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SplashOff.h"
 #include "tests/support/TempProfile.h"
 
 #include <QAction>
@@ -89,9 +89,7 @@ std::vector<Sender> AllSenders(CMainFrame& frame) {
 
 class CommandRoutingTest : public ::testing::Test {
 protected:
-    CommandRoutingTest() { CSplashWnd::EnableSplashScreen(false); }
-    ~CommandRoutingTest() override { CSplashWnd::EnableSplashScreen(true); }
-
+    SplashOff m_splashOff;
     // The program on the drawing.
     std::unique_ptr<CZumeoApp> OpenDrawing() {
         auto app = std::make_unique<CZumeoApp>();

@@ -1,5 +1,4 @@
 #include "app/CMainFrame.h"
-#include "app/CSplashWnd.h"
 #include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoView.h"
@@ -8,6 +7,7 @@
 #include "platform/win/CProfile.h"
 #include "tests/app/frame/FrameTestSupport.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SplashOff.h"
 #include "tests/support/TempProfile.h"
 
 #include <QAction>
@@ -22,12 +22,11 @@ namespace {
 
 class MainFrameTest : public ::testing::Test {
 protected:
+    SplashOff m_splashOff;
     MainFrameTest() {
-        CSplashWnd::EnableSplashScreen(false);
         frame = std::make_unique<CMainFrame>(app);
         frame->SetDocument(&document);
     }
-    ~MainFrameTest() override { CSplashWnd::EnableSplashScreen(true); }
 
     bool MenuEnabled(UINT id) {
         frame->UpdateMenu(frame->Menu());

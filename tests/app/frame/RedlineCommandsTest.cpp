@@ -4,7 +4,6 @@
 #include "app/CMainFrame.h"
 #include "app/CRedTabCtrl.h"
 #include "app/CRedlineDlg.h"
-#include "app/CSplashWnd.h"
 #include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
@@ -16,6 +15,7 @@
 #include "markups/CRukMarkSquare.h"
 #include "tests/app/document/TestMarkup.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SplashOff.h"
 #include "tests/support/TempProfile.h"
 
 #include <QAction>
@@ -30,9 +30,7 @@ namespace {
 
 class RedlineCommandsTest : public ::testing::Test {
 protected:
-    RedlineCommandsTest() { CSplashWnd::EnableSplashScreen(false); }
-    ~RedlineCommandsTest() override { CSplashWnd::EnableSplashScreen(true); }
-
+    SplashOff m_splashOff;
     void SetUp() override {
         // The classes are found by name; the test links the two it draws.
         ASSERT_NE(RUNTIME_CLASS(CRukMarkEllipse), nullptr);

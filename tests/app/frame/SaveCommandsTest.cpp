@@ -1,6 +1,5 @@
 // Ctrl+S, undo and redo in the menu, and the questions when the window closes.
 #include "app/CMainFrame.h"
-#include "app/CSplashWnd.h"
 #include "app/CUndoRecord.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
@@ -8,6 +7,7 @@
 #include "app/CommandIds.h"
 #include "entities/CRukLine.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SplashOff.h"
 #include "tests/support/TempProfile.h"
 
 #include <QAction>
@@ -36,9 +36,7 @@ private:
 
 class SaveCommandsTest : public ::testing::Test {
 protected:
-    SaveCommandsTest() { CSplashWnd::EnableSplashScreen(false); }
-    ~SaveCommandsTest() override { CSplashWnd::EnableSplashScreen(true); }
-
+    SplashOff m_splashOff;
     void SetUp() override {
         m_drawing = m_folder.path() + QStringLiteral("/simple.dxf");
         ASSERT_TRUE(

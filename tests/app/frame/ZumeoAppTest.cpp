@@ -14,11 +14,13 @@
 #include "platform/win/CProfile.h"
 #include "tests/support/RedRectangleMetafile.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SplashOff.h"
 #include "tests/support/TempProfile.h"
 #include "ui/CAboutDlg.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFont>
 #include <QImage>
@@ -26,6 +28,7 @@
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -56,6 +59,7 @@ private:
 
 class ZumeoAppTest : public ::testing::Test {
 protected:
+    SplashOff m_splashOff;
     TempProfile profile;
     ScriptedDialogs dialogs;
     CZumeoApp app;
@@ -155,6 +159,56 @@ TEST_F(ZumeoAppTest, KeysReachTheKeyStateAndTheFirstHidesTheSplash) {
     QCoreApplication::sendEvent(&target, &release);
     EXPECT_EQ(GetAsyncKeyState(VK_ESCAPE) & 0x8000, 0);
 }
+
+// A user's start shows the splash and waits for it; a key press ends the
+// wait at once.
+TEST_F(ZumeoAppTest, AStartShowsTheSplashAndWaitsUntilAKeyHidesIt) {
+    CSplashWnd::EnableSplashScreen(true);
+    bool shownDuringTheWait = false;
+    QTimer::singleShot(0, [&shownDuringTheWait] {
+        shownDuringTheWait = CSplashWnd::IsActive();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+        QCoreApplication::sendEvent(qApp, &press);
+    });
+    ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
+    EXPECT_TRUE(shownDuringTheWait);
+    EXPECT_FALSE(CSplashWnd::IsActive());
+    app.ExitInstance();
+}
+
+struct SplashStartCase {
+    const char* name;
+    bool onBeforeTheStart;
+    QByteArrayList arguments;
+};
+
+void PrintTo(const SplashStartCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class ZumeoAppSplashOffTest : public ZumeoAppTest,
+                              public ::testing::WithParamInterface<SplashStartCase> {};
+
+// The command line only turns the splash off: a start without a switch
+// leaves it as it was, and neither start waits.
+TEST_P(ZumeoAppSplashOffTest, TheStartNeitherShowsNorWaits) {
+    CSplashWnd::EnableSplashScreen(GetParam().onBeforeTheStart);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_EQ(app.InitInstance(GetParam().arguments), CZumeoApp::kRun);
+    EXPECT_LT(clock.elapsed(), CSplashWnd::kShowMilliseconds);
+    EXPECT_FALSE(CSplashWnd::IsActive());
+    CSplashWnd::ShowSplashScreen(app.GetMainFrame());
+    EXPECT_FALSE(CSplashWnd::IsActive());
+    app.ExitInstance();
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, ZumeoAppSplashOffTest,
+                         ::testing::Values(SplashStartCase{"TurnedOffBeforeTheStart", false, {}},
+                                           SplashStartCase{"DdeSwitch", true, {"/dde"}}),
+                         [](const ::testing::TestParamInfo<SplashStartCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // Qt keeps substitutes in lower case.
 TEST(FontSubstitutions, WindowsFacesAreDrawnWithTheIpaFaces) {

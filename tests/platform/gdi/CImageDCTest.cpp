@@ -5,6 +5,7 @@
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/gdi/CStockObjects.h"
 #include "tests/platform/gdi/GdiTestImages.h"
+#include "tests/platform/gdi/GradientImage.h"
 
 #include <gtest/gtest.h>
 
@@ -32,15 +33,6 @@ bool SameBytes(const QImage& a, const QImage& b) {
     return a.size() == b.size() && a.format() == b.format() &&
            std::memcmp(a.constBits(), b.constBits(), static_cast<std::size_t>(a.sizeInBytes())) ==
                0;
-}
-
-// A background with a different colour in every pixel.
-QImage Gradient(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 6 % 256, y * 8 % 256, (x * y) % 256));
-    return image;
 }
 
 std::string Repeat(const std::string& period, std::size_t length) {
@@ -144,7 +136,7 @@ TEST(CImageDCTest, ReversedXorPolylineSetsEveryPixelOnce) {
 }
 
 TEST(CImageDCTest, XorRubberBandDrawnTwiceRestoresTheBytes) {
-    QImage image = Gradient(40, 30);
+    QImage image = GradientImage(40, 30);
     const QImage before = image.copy();
     const COLORREF grey = RGB(0xC0, 0xC0, 0xC0);
     CImageDC dc(image);
@@ -181,7 +173,7 @@ TEST(CImageDCTest, XorRubberBandDrawnTwiceRestoresTheBytes) {
 }
 
 TEST(CImageDCTest, NotDrawnTwiceRestoresTheBytes) {
-    QImage image = Gradient(30, 30);
+    QImage image = GradientImage(30, 30);
     const QImage before = image.copy();
     CImageDC dc(image);
     dc.SetROP2(R2_NOT);

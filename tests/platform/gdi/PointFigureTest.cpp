@@ -6,6 +6,7 @@
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CPen.h"
 #include "platform/gdi/CStockObjects.h"
+#include "tests/platform/gdi/GradientImage.h"
 
 #include <QImage>
 
@@ -18,14 +19,6 @@
 namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
-
-QImage Background() {
-    QImage image(16, 16, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 15, y * 15, 90));
-    return image;
-}
 
 struct PointFigureCase {
     std::string name;
@@ -50,7 +43,7 @@ class PointFigureTest : public testing::TestWithParam<PointFigureCase> {};
 
 TEST_P(PointFigureTest, SaysNoPixelOnlyWhereDrawingLeavesTheImage) {
     const PointFigureCase& c = GetParam();
-    QImage image = Background();
+    QImage image = GradientImage(16, 16);
     const QImage before = image.copy();
     CPen pen;
     pen.CreatePen(c.penStyle, c.penWidth, kRed);

@@ -8,6 +8,7 @@
 #include "platform/gdi/CPen.h"
 #include "platform/gdi/CRgn.h"
 #include "platform/gdi/CStockObjects.h"
+#include "tests/platform/gdi/GradientImage.h"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +20,6 @@ namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 200, 0);
-
-QImage Background() {
-    QImage image(64, 48, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 4, y * 5, 90));
-    return image;
-}
 
 struct RouteCase {
     std::string name;
@@ -78,8 +71,8 @@ void UserDashes(CDC& dc) {
 class ThinLineRouteTest : public ::testing::TestWithParam<RouteCase> {};
 
 TEST_P(ThinLineRouteTest, WritingIntoTheRowsEqualsPaintingThePixels) {
-    QImage direct = Background();
-    QImage painted = Background();
+    QImage direct = GradientImage(64, 48);
+    QImage painted = GradientImage(64, 48);
     const QImage holder = painted; // shared: the context must not write into it
     {
         CImageDC dc(direct);

@@ -2,6 +2,7 @@
 
 #include "DxfTestSupport.h"
 #include "platform/mfc/Cp932.h"
+#include "tests/support/ModuleTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -15,30 +16,10 @@ using DxfTest::Fixture;
 using DxfTest::OwnedBlock;
 using DxfTest::ReadBytes;
 
-class RukDxfModule : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        library = dlopen((BinFolder() / "RukDXF.so").c_str(), RTLD_NOW | RTLD_LOCAL);
-    }
-    static void TearDownTestSuite() {
-        if (library) {
-            dlclose(library);
-        }
-    }
-
-    template <typename Function> static Function Export(const char* name) {
-        return reinterpret_cast<Function>(dlsym(library, name));
-    }
-
-    static OwnedBlock GetPorData(const char* path) {
-        const auto getPorData = Export<HGLOBAL (*)(const char*, HWND)>("VP_GetPORData");
-        return OwnedBlock(getPorData(path, nullptr));
-    }
-
-    static void* library;
+struct RukDxfModuleFile {
+    static constexpr const char* kFile = "RukDXF.so";
 };
-
-void* RukDxfModule::library = nullptr;
+using RukDxfModule = PluginTest::ModuleTest<RukDxfModuleFile>;
 
 TEST_F(RukDxfModule, ExportsItsFiveFunctions) {
     ASSERT_TRUE(library) << dlerror();

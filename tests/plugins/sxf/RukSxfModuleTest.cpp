@@ -3,6 +3,7 @@
 #include "SxfTestSupport.h"
 #include "platform/mfc/Cp932.h"
 #include "platform/win/PlatformWindow.h"
+#include "tests/support/ModuleTestSupport.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -23,30 +24,10 @@ using PluginTest::RunPordump;
 using SxfTest::DataFolder;
 using SxfTest::Feature;
 
-class RukSxfModule : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        library = dlopen((BinFolder() / "RukSXF.so").c_str(), RTLD_NOW | RTLD_LOCAL);
-    }
-    static void TearDownTestSuite() {
-        if (library) {
-            dlclose(library);
-        }
-    }
-
-    template <typename Function> static Function Export(const char* name) {
-        return reinterpret_cast<Function>(dlsym(library, name));
-    }
-
-    static OwnedBlock GetPorData(const char* path, HWND window = nullptr) {
-        const auto getPorData = Export<HGLOBAL (*)(const char*, HWND)>("VP_GetPORData");
-        return OwnedBlock(getPorData(path, window));
-    }
-
-    static void* library;
+struct RukSxfModuleFile {
+    static constexpr const char* kFile = "RukSXF.so";
 };
-
-void* RukSxfModule::library = nullptr;
+using RukSxfModule = PluginTest::ModuleTest<RukSxfModuleFile>;
 
 TEST_F(RukSxfModule, ExportsItsFiveFunctions) {
     ASSERT_TRUE(library) << dlerror();
