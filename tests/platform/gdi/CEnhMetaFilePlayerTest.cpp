@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <chrono>
+#include <cmath>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -536,6 +538,32 @@ TEST(CEnhMetaFilePlayerTest, ExtremeWorldTransformsPlayWithoutHarm) {
         EXPECT_TRUE(PlayInto(image,
                              WithRecordBeforeTheEnd(EmptyFile(), Joined({transform, shapes})),
                              RECT{0, 0, 40, 30}));
+    }
+}
+
+// A clip box turned under a large world transform became a region of one
+// rectangle per scan line of its whole turned height, far beyond the
+// picture: tens of seconds for a box 30,000 pixels high, and a clip that
+// lost the picture for one beyond what a region's scan lines hold. The
+// frame maps the file into the target at twice its size.
+TEST(CEnhMetaFilePlayerTest, MendedAHugeTurnedClipBoxPlaysAtOnce) {
+    const float turn = 0.5235988F;
+    const float scale = 10;
+    for (const LONG half : {1500, 300000}) {
+        const Bytes records =
+            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(scale * std::cos(turn)),
+                           FloatWord(scale * std::sin(turn)), FloatWord(-scale * std::sin(turn)),
+                           FloatWord(scale * std::cos(turn)), FloatWord(20), FloatWord(15)}),
+                    Words({EMR_INTERSECTCLIPRECT, 24, -half, -half, half, half}),
+                    Words({EMR_SELECTOBJECT, 12, static_cast<LONG>(0x80000000u | BLACK_BRUSH)}),
+                    Words({EMR_RECTANGLE, 24, -1, -1, 1, 1})});
+        QImage image = Filled(80, 60, kWhite);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(
+            PlayInto(image, WithRecordBeforeTheEnd(EmptyFile(), records), RECT{0, 0, 80, 60}));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << half;
+        EXPECT_EQ(At(image, 40, 30), kBlack) << half;
+        EXPECT_EQ(At(image, 2, 2), kWhite) << half;
     }
 }
 
