@@ -10,6 +10,7 @@
 #include "platform/gdi/CRgn.h"
 #include "platform/gdi/CStockObjects.h"
 #include "platform/gdi/EmfDefs.h"
+#include "tests/support/ByteMutator.h"
 
 #include <gtest/gtest.h>
 
@@ -428,94 +429,111 @@ TEST_P(HandMadeRecords, DrawWhatTheyDescribe) {
         EXPECT_EQ(At(image, p.x, p.y), kWhite) << p.x << "," << p.y;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, HandMadeRecords,
-    testing::Values(
-        HandMadeCase{"LinesToIn16Bits",
-                     Joined({kMoveTo5, Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5),
-                                              Point16(35, 25)})}),
-                     {{20, 5}, {35, 15}},
-                     {{20, 15}}},
-        HandMadeCase{
-            "LinesToIn32Bits",
-            Joined({kMoveTo5, Words({EMR_POLYLINETO, 44, 5, 5, 35, 25, 2, 35, 5, 35, 25})}),
-            {{20, 5}, {35, 15}},
-            {{20, 15}}},
-        // Control points on the line: the curve is the line itself.
-        HandMadeCase{"CurveToIn16Bits",
-                     Joined({kMoveTo5, Words({EMR_POLYBEZIERTO16, 40, 5, 5, 35, 5, 3,
-                                              Point16(15, 5), Point16(25, 5), Point16(35, 5)})}),
-                     {{10, 5}, {30, 5}},
-                     {{10, 10}}},
-        HandMadeCase{
-            "CurveToIn32Bits",
-            Joined({kMoveTo5, Words({EMR_POLYBEZIERTO, 52, 5, 5, 35, 5, 3, 15, 5, 25, 5, 35, 5})}),
-            {{10, 5}, {30, 5}},
-            {{10, 10}}},
-        HandMadeCase{"CurveShortOfAPointDrawsNothing",
-                     Joined({kMoveTo5, Words({EMR_POLYBEZIERTO16, 36, 5, 5, 35, 5, 2,
-                                              Point16(15, 5), Point16(35, 5)})}),
-                     {},
-                     {{10, 5}, {30, 5}}},
-        // The closing edge runs back along the diagonal.
-        HandMadeCase{
-            "ClosedFigureInAPath",
-            Joined({Words({EMR_BEGINPATH, 8}), kMoveTo5,
-                    Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5), Point16(35, 25)}),
-                    Words({EMR_CLOSEFIGURE, 8}), Words({EMR_ENDPATH, 8}),
-                    Words({EMR_STROKEPATH, 24, 5, 5, 35, 25})}),
-            {{20, 5}, {35, 15}, {20, 15}},
-            {{10, 20}}},
-        HandMadeCase{
-            "OpenFigureInAPath",
-            Joined({Words({EMR_BEGINPATH, 8}), kMoveTo5,
-                    Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5), Point16(35, 25)}),
-                    Words({EMR_ENDPATH, 8}), Words({EMR_STROKEPATH, 24, 5, 5, 35, 25})}),
-            {{20, 5}, {35, 15}},
-            {{20, 15}}},
-        HandMadeCase{
-            "WorldTransformDoubles",
-            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
-                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 10, 2})}),
-            {{5, 4}, {18, 4}},
-            {{5, 2}, {22, 4}}},
-        // The shift acts first, then the doubling: 2 (x + 10).
-        HandMadeCase{
-            "WorldTransformLeftMultiplied",
-            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
-                    Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1),
-                           FloatWord(5), 0, MWT_LEFTMULTIPLY}),
-                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 5, 2})}),
-            {{15, 4}, {19, 4}},
-            {{5, 4}, {9, 4}}},
-        // The doubling acts first, then the shift: 2 x + 5.
-        HandMadeCase{
-            "WorldTransformRightMultiplied",
-            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
-                    Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1),
-                           FloatWord(5), 0, MWT_RIGHTMULTIPLY}),
-                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 5, 2})}),
-            {{10, 4}, {14, 4}},
-            {{5, 4}, {16, 4}}},
-        // A flat transform is refused and the one before stays.
-        HandMadeCase{
-            "FlatWorldTransformIsPassedOver",
-            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
-                    Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(1), FloatWord(2), FloatWord(2),
-                           FloatWord(4), 0, 0}),
-                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 10, 2})}),
-            {{5, 4}, {18, 4}},
-            {{5, 2}}},
-        // A saved state keeps the transform it had.
-        HandMadeCase{
-            "WorldTransformRestored",
-            Joined({Words({EMR_SAVEDC, 8}),
-                    Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
-                    Words({EMR_RESTOREDC, 12, -1}), Words({EMR_MOVETOEX, 16, 2, 2}),
-                    Words({EMR_LINETO, 16, 10, 2})}),
-            {{5, 2}},
-            {{5, 4}}}),
-    [](const testing::TestParamInfo<HandMadeCase>& info) { return std::string(info.param.name); });
+const std::vector<HandMadeCase> kHandMadeCases{
+    HandMadeCase{"LinesToIn16Bits",
+                 Joined({kMoveTo5, Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5),
+                                          Point16(35, 25)})}),
+                 {{20, 5}, {35, 15}},
+                 {{20, 15}}},
+    HandMadeCase{"LinesToIn32Bits",
+                 Joined({kMoveTo5, Words({EMR_POLYLINETO, 44, 5, 5, 35, 25, 2, 35, 5, 35, 25})}),
+                 {{20, 5}, {35, 15}},
+                 {{20, 15}}},
+    // Control points on the line: the curve is the line itself.
+    HandMadeCase{"CurveToIn16Bits",
+                 Joined({kMoveTo5, Words({EMR_POLYBEZIERTO16, 40, 5, 5, 35, 5, 3, Point16(15, 5),
+                                          Point16(25, 5), Point16(35, 5)})}),
+                 {{10, 5}, {30, 5}},
+                 {{10, 10}}},
+    HandMadeCase{
+        "CurveToIn32Bits",
+        Joined({kMoveTo5, Words({EMR_POLYBEZIERTO, 52, 5, 5, 35, 5, 3, 15, 5, 25, 5, 35, 5})}),
+        {{10, 5}, {30, 5}},
+        {{10, 10}}},
+    HandMadeCase{"CurveShortOfAPointDrawsNothing",
+                 Joined({kMoveTo5, Words({EMR_POLYBEZIERTO16, 36, 5, 5, 35, 5, 2, Point16(15, 5),
+                                          Point16(35, 5)})}),
+                 {},
+                 {{10, 5}, {30, 5}}},
+    // The closing edge runs back along the diagonal.
+    HandMadeCase{
+        "ClosedFigureInAPath",
+        Joined({Words({EMR_BEGINPATH, 8}), kMoveTo5,
+                Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5), Point16(35, 25)}),
+                Words({EMR_CLOSEFIGURE, 8}), Words({EMR_ENDPATH, 8}),
+                Words({EMR_STROKEPATH, 24, 5, 5, 35, 25})}),
+        {{20, 5}, {35, 15}, {20, 15}},
+        {{10, 20}}},
+    HandMadeCase{
+        "OpenFigureInAPath",
+        Joined({Words({EMR_BEGINPATH, 8}), kMoveTo5,
+                Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5), Point16(35, 25)}),
+                Words({EMR_ENDPATH, 8}), Words({EMR_STROKEPATH, 24, 5, 5, 35, 25})}),
+        {{20, 5}, {35, 15}},
+        {{20, 15}}},
+    HandMadeCase{"WorldTransformDoubles",
+                 Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                         Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 10, 2})}),
+                 {{5, 4}, {18, 4}},
+                 {{5, 2}, {22, 4}}},
+    // The shift acts first, then the doubling: 2 (x + 10).
+    HandMadeCase{"WorldTransformLeftMultiplied",
+                 Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                         Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1),
+                                FloatWord(5), 0, MWT_LEFTMULTIPLY}),
+                         Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 5, 2})}),
+                 {{15, 4}, {19, 4}},
+                 {{5, 4}, {9, 4}}},
+    // The doubling acts first, then the shift: 2 x + 5.
+    HandMadeCase{"WorldTransformRightMultiplied",
+                 Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                         Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1),
+                                FloatWord(5), 0, MWT_RIGHTMULTIPLY}),
+                         Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 5, 2})}),
+                 {{10, 4}, {14, 4}},
+                 {{5, 4}, {16, 4}}},
+    // A flat transform is refused and the one before stays.
+    HandMadeCase{"FlatWorldTransformIsPassedOver",
+                 Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                         Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(1), FloatWord(2), FloatWord(2),
+                                FloatWord(4), 0, 0}),
+                         Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 10, 2})}),
+                 {{5, 4}, {18, 4}},
+                 {{5, 2}}},
+    // A saved state keeps the transform it had.
+    HandMadeCase{"WorldTransformRestored",
+                 Joined({Words({EMR_SAVEDC, 8}),
+                         Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                         Words({EMR_RESTOREDC, 12, -1}), Words({EMR_MOVETOEX, 16, 2, 2}),
+                         Words({EMR_LINETO, 16, 10, 2})}),
+                 {{5, 2}},
+                 {{5, 4}}}};
+
+INSTANTIATE_TEST_SUITE_P(Table, HandMadeRecords, testing::ValuesIn(kHandMadeCases),
+                         [](const testing::TestParamInfo<HandMadeCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// Damaged and hostile files: mutated copies of a file of every record the
+// metafile context writes and of files of each record played by hand.
+TEST(CEnhMetaFilePlayerTest, MutatedFilesPlayOrStopWithoutHarm) {
+    const Mapping turned = [](CDC& dc) {
+        DocumentMapping(dc);
+        dc.SetGraphicsMode(GM_ADVANCED);
+        const XFORM turn{0.8F, 0.6F, -0.6F, 0.8F, 3, 4};
+        dc.SetWorldTransform(&turn);
+    };
+    std::vector<Bytes> seeds{SceneFile(), SceneFile(turned)};
+    for (const HandMadeCase& c : kHandMadeCases)
+        seeds.push_back(WithRecordBeforeTheEnd(EmptyFile(), c.records));
+    ByteMutator mutator(20261215);
+    const int fed =
+        mutator.FeedFor(seeds, std::chrono::milliseconds(2000), 3000, [](const Bytes& bytes) {
+            QImage image = Filled(40, 30, kWhite);
+            PlayInto(image, bytes, RECT{0, 0, 40, 30});
+        });
+    EXPECT_GT(fed, 0);
+}
 
 // Transforms at the edges of what a float holds, under every shape.
 TEST(CEnhMetaFilePlayerTest, ExtremeWorldTransformsPlayWithoutHarm) {
