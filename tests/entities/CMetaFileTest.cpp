@@ -63,33 +63,42 @@ Bytes OurMetafile() {
     return bytes;
 }
 
-// A Windows metafile: a window of 100 x 100 filled blue by a rectangle,
-// followed by the extra records given.
-Bytes BlueWindowsMetafile(const Bytes& extra = {}) {
-    Bytes records;
-    const auto record = [&](WORD function, std::initializer_list<WORD> params) {
-        Append<DWORD>(records, static_cast<DWORD>(3 + params.size()));
-        Append<WORD>(records, function);
-        for (WORD param : params)
-            Append<WORD>(records, param);
-    };
-    record(0x020C, {100, 100});                          // SetWindowExt
-    record(0x02FC, {0 /*BS_SOLID*/, 0x0000, 0x00FF, 0}); // blue brush, slot 0
-    record(0x012D, {0});                                 // SelectObject
-    record(0x02FA, {5 /*PS_NULL*/, 0, 0, 0, 0});         // pen, slot 1
-    record(0x012D, {1});
-    record(0x041B, {101, 101, 0, 0}); // Rectangle
-    record(0x0000, {});
+// One record of a Windows metafile: its size in words, function, parameters.
+void AppendWindowsRecord(Bytes& records, WORD function, const std::vector<WORD>& params) {
+    Append<DWORD>(records, static_cast<DWORD>(3 + params.size()));
+    Append<WORD>(records, function);
+    for (WORD param : params)
+        Append<WORD>(records, param);
+}
+
+// The records, ending in their end record, behind a Windows metafile header
+// for that many objects and that largest record (in words).
+Bytes WindowsMetafile(const Bytes& records, WORD objects, DWORD largest) {
     Bytes bytes;
     Append<WORD>(bytes, 1);
     Append<WORD>(bytes, 9);
     Append<WORD>(bytes, 0x0300);
     Append<DWORD>(bytes, static_cast<DWORD>((18 + records.size()) / 2));
-    Append<WORD>(bytes, 2);
-    Append<DWORD>(bytes, 8);
+    Append<WORD>(bytes, objects);
+    Append<DWORD>(bytes, largest);
     Append<WORD>(bytes, 0);
     bytes.insert(bytes.end(), records.begin(), records.end());
     return bytes;
+}
+
+// A Windows metafile: a window of 100 x 100 filled blue by a rectangle,
+// followed by the extra records given.
+Bytes BlueWindowsMetafile(const Bytes& extra = {}) {
+    Bytes records;
+    AppendWindowsRecord(records, 0x020C, {100, 100});                          // SetWindowExt
+    AppendWindowsRecord(records, 0x02FC, {0 /*BS_SOLID*/, 0x0000, 0x00FF, 0}); // blue brush, slot 0
+    AppendWindowsRecord(records, 0x012D, {0});                                 // SelectObject
+    AppendWindowsRecord(records, 0x02FA, {5 /*PS_NULL*/, 0, 0, 0, 0});         // pen, slot 1
+    AppendWindowsRecord(records, 0x012D, {1});
+    AppendWindowsRecord(records, 0x041B, {101, 101, 0, 0}); // Rectangle
+    records.insert(records.end(), extra.begin(), extra.end());
+    AppendWindowsRecord(records, 0x0000, {});
+    return WindowsMetafile(records, 2, 8);
 }
 
 Bytes Placeable(const Bytes& metafile, std::int16_t width, WORD inch) {
@@ -109,11 +118,8 @@ Bytes Placeable(const Bytes& metafile, std::int16_t width, WORD inch) {
 // replays, with objects it only keeps the slot of.
 Bytes EveryWindowsRecord() {
     Bytes records;
-    const auto record = [&](WORD function, std::vector<WORD> params) {
-        Append<DWORD>(records, static_cast<DWORD>(3 + params.size()));
-        Append<WORD>(records, function);
-        for (WORD param : params)
-            Append<WORD>(records, param);
+    const auto record = [&](WORD function, const std::vector<WORD>& params) {
+        AppendWindowsRecord(records, function, params);
     };
     // A 2 x 1, 24-bit bitmap: header, then one padded row.
     std::vector<WORD> dib{40, 0, 2, 0, 1, 0, 1, 24, 0,      0,      8,      0,
@@ -160,16 +166,7 @@ Bytes EveryWindowsRecord() {
     record(0x0127, {0xFFFF});                                                 // RestoreDC
     record(0x01F0, {0});                                                      // DeleteObject
     record(0x0000, {});
-    Bytes bytes;
-    Append<WORD>(bytes, 1);
-    Append<WORD>(bytes, 9);
-    Append<WORD>(bytes, 0x0300);
-    Append<DWORD>(bytes, static_cast<DWORD>((18 + records.size()) / 2));
-    Append<WORD>(bytes, 7);
-    Append<DWORD>(bytes, 64);
-    Append<WORD>(bytes, 0);
-    bytes.insert(bytes.end(), records.begin(), records.end());
-    return bytes;
+    return WindowsMetafile(records, 7, 64);
 }
 
 QImage DrawFrame(CRukMFrame& frame, int size) {

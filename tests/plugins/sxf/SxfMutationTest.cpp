@@ -36,8 +36,7 @@ class SxfMutations : public ::testing::TestWithParam<MutationCase> {};
 TEST_P(SxfMutations, NeverCrashLeakOrHang) {
     void* library = dlopen((BinFolder() / "RukSXF.so").c_str(), RTLD_NOW | RTLD_LOCAL);
     ASSERT_TRUE(library) << dlerror();
-    using GetPORData = HGLOBAL (*)(const char*, HWND);
-    const auto convert = reinterpret_cast<GetPORData>(dlsym(library, "VP_GetPORData"));
+    const auto convert = reinterpret_cast<PluginTest::GetPORData>(dlsym(library, "VP_GetPORData"));
     ASSERT_NE(convert, nullptr);
     std::vector<ByteMutator::Bytes> seeds;
     for (const char* name : GetParam().seeds) {
@@ -50,14 +49,9 @@ TEST_P(SxfMutations, NeverCrashLeakOrHang) {
     std::filesystem::copy_file(DataFolder() / "map.tif", here / "map.tif");
     const std::string path = (here / (std::string("plan") + GetParam().extension)).string();
     ByteMutator mutator(20261212);
-    const int fed = mutator.FeedFor(seeds, std::chrono::milliseconds(2500), 2000,
-                                    [&](const ByteMutator::Bytes& bytes) {
-                                        std::ofstream(path, std::ios::binary)
-                                            .write(reinterpret_cast<const char*>(bytes.data()),
-                                                   static_cast<std::streamsize>(bytes.size()));
-                                        if (HGLOBAL block = convert(path.c_str(), nullptr))
-                                            GlobalFree(block);
-                                    });
+    const int fed = mutator.FeedFor(
+        seeds, std::chrono::milliseconds(2500), 2000,
+        [&](const ByteMutator::Bytes& bytes) { PluginTest::ConvertAsFile(convert, path, bytes); });
     EXPECT_GT(fed, 0);
     dlclose(library);
 }
