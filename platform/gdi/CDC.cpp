@@ -209,7 +209,16 @@ QRegion CDC::DeviceArea(int left, int top, int right, int bottom) const {
     QPolygon turned;
     for (const POINT& corner : ToDevice(corners, 4))
         turned << QPoint(corner.x, corner.y);
-    return QRegion(turned);
+    // Only the part within the clip can matter: a region is one rectangle per
+    // scan line, so a turned box far beyond the device would cost one per
+    // line of its whole height. Every caller combines the area with the clip.
+    const QRect bound = CurrentClip().boundingRect();
+    if (bound.contains(turned.boundingRect()))
+        return QRegion(turned);
+    if (bound.isEmpty())
+        return QRegion();
+    const QPolygonF inside = QPolygonF(turned).intersected(QPolygonF(QRectF(bound)));
+    return QRegion(inside.toPolygon());
 }
 
 void CDC::FillArea(int left, int top, int right, int bottom, const LOGBRUSH& brush,

@@ -5,6 +5,9 @@
 #include "platform/win/CReplacingFile.h"
 #include "platform/win/GlobalMemory.h"
 
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -79,6 +82,44 @@ std::optional<std::vector<RGBQUAD>> IndexedTable(TIFF* tiff, uint16_t bits, uint
     return table;
 }
 
+// A picture may always decode to this many bytes; beyond it, to no more than
+// kMaxExpansion times the pixel data the file holds. The compressions TIFF
+// writers use (LZW, Deflate, PackBits, JPEG, fax) pack no denser than that
+// but on trivial pictures, and those big enough to pass the first bound are
+// rare, so a header claiming more pixels than its data can hold is refused
+// before anything is allocated.
+constexpr std::uint64_t kAlwaysDecodedBytes = std::uint64_t{64} << 20;
+constexpr std::uint64_t kMaxExpansion = 2048;
+
+// The bytes of pixel data the file holds in its strips or tiles; none when
+// it has none or one of them lies beyond the end of the file.
+std::optional<std::uint64_t> StoredPixelBytes(TIFF* tiff) {
+    struct stat info {};
+    if (::fstat(TIFFFileno(tiff), &info) != 0 || info.st_size <= 0)
+        return std::nullopt;
+    const auto fileSize = static_cast<std::uint64_t>(info.st_size);
+    const uint32_t count = TIFFIsTiled(tiff) ? TIFFNumberOfTiles(tiff) : TIFFNumberOfStrips(tiff);
+    std::uint64_t stored = 0;
+    for (uint32_t i = 0; i < count; ++i) {
+        int failed = 0;
+        const std::uint64_t offset = TIFFGetStrileOffsetWithErr(tiff, i, &failed);
+        const std::uint64_t bytes = TIFFGetStrileByteCountWithErr(tiff, i, &failed);
+        if (failed || offset > fileSize || bytes > fileSize - offset)
+            return std::nullopt;
+        stored += bytes;
+    }
+    if (stored == 0)
+        return std::nullopt;
+    return stored;
+}
+
+// True when decoding to that many bytes stays within the bounds above.
+bool DecodedSizeFits(TIFF* tiff, std::uint64_t decodedBytes) {
+    const std::optional<std::uint64_t> stored = StoredPixelBytes(tiff);
+    return stored &&
+           (decodedBytes <= kAlwaysDecodedBytes || decodedBytes / kMaxExpansion <= *stored);
+}
+
 HGLOBAL ToBlock(const std::vector<BYTE>& dib) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, dib.size());
     void* data = GlobalLock(block);
@@ -118,6 +159,14 @@ HGLOBAL TiffReadDib(const char* path, int) {
     const std::optional<std::vector<RGBQUAD>> table =
         TIFFIsTiled(tiff.get()) ? std::nullopt
                                 : IndexedTable(tiff.get(), bits, samples, photometric);
+    // Deeper pictures pass through libtiff's 32-bit colours on their way to 24 bits.
+    const std::uint64_t decodedBytes =
+        table ? CDibLayout::RowBytes(bits, static_cast<LONG>(width)) * std::uint64_t{height}
+              : CDibLayout::RowBytes(24, static_cast<LONG>(width)) * std::uint64_t{height} +
+                    std::uint64_t{width} * height * sizeof(uint32_t);
+    if (!DecodedSizeFits(tiff.get(), decodedBytes))
+        return nullptr;
+
     if (table) {
         std::vector<BYTE> dib = NewDib(bits, width, height, *table);
         const std::size_t rowBytes = CDibLayout::RowBytes(bits, static_cast<LONG>(width));

@@ -23,12 +23,13 @@ class CDxfEntityReader {
 public:
     CDxfEntityReader(const CDxfPrimitiveEmitter& emitter, CDxfEntityStyle& style,
                      const CDxfTextDecoder& decoder, CDxfInsertEmitter& inserts,
-                     const CDxfStyleTables& tables, const CDxfTextEmitter& texts)
+                     const CDxfStyleTables& tables, const CDxfTextEmitter& texts,
+                     CPictureFiles& pictures)
         : m_simple(emitter, style), m_polylines(emitter, style, decoder),
           m_inserts(emitter, style, decoder, inserts, tables, texts), m_tolerances(emitter, tables),
           m_texts(texts, m_tolerances, style, decoder, tables), m_hatchWriter(emitter),
           m_hatches(m_hatchWriter, style, decoder), m_splines(emitter, style, decoder),
-          m_images(emitter, style, decoder), m_decoder(decoder) {}
+          m_images(emitter, style, decoder, pictures), m_decoder(decoder) {}
 
     // The folder of the DXF file, where its images are looked for.
     void SetFolder(std::string folder) { m_images.SetFolder(std::move(folder)); }

@@ -1,15 +1,10 @@
 #include "plugins/dxf/CDxfImageEmitter.h"
 
-#include "image/CRasterImage.h"
-#include "platform/mfc/CException.h"
-#include "platform/mfc/CFile.h"
-#include "platform/win/GlobalMemory.h"
+#include "image/CPictureFiles.h"
 #include "plugins/dxf/CDxfPrimitiveEmitter.h"
 #include "plugins/dxf/CPorStream.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
-
-#include <sys/stat.h>
 
 #include <span>
 
@@ -17,20 +12,6 @@ namespace {
 
 // The bitmap starts right after the fixed part.
 constexpr std::size_t kBitmapOffset = 140;
-
-bool IsFile(const char* path) {
-    struct stat info {};
-    return ::stat(path, &info) == 0 && S_ISREG(info.st_mode);
-}
-
-bool Load(const char* path, CRasterImage& image) {
-    try {
-        CFile file(path, CFile::modeRead);
-        return image.LoadFile(file, 1) != 0;
-    } catch (const CException&) {
-        return false;
-    }
-}
 
 DPOINT Scaled(const DPOINT& vector, double count) {
     return {vector.x * count, vector.y * count};
@@ -44,11 +25,9 @@ DPOINT Sum(const DPOINT& a, const DPOINT& b) {
 
 int CDxfImageEmitter::WriteImage(const CDxfImagePlacement& placement, const char* file,
                                  const CString& name, int lineType, COLORREF color,
-                                 const CDxfEntityTag& tag, CPorStream& target) const {
-    if (!IsFile(file))
-        return 0;
-    CRasterImage image;
-    if (!Load(file, image))
+                                 const CDxfEntityTag& tag, CPorStream& target) {
+    const std::vector<BYTE>* picture = m_pictures.Place(file);
+    if (!picture)
         return 0;
     const DPOINT across = Scaled(placement.u, placement.width);
     const DPOINT up = Scaled(placement.v, placement.height);
@@ -58,15 +37,12 @@ int CDxfImageEmitter::WriteImage(const CDxfImagePlacement& placement, const char
     const POINT c4 = m_units.ToUnits(Sum(placement.insertion, across));
     const POINT corners[] = {c1, c2, c3, c4, c1, c2, c3, c4};
 
-    const HGLOBAL block = image.GetHandle();
-    const auto* packed = static_cast<const BYTE*>(GlobalLock(block));
     PorRecordBuilder record(PorIFrame::Type);
     record.Set(PorIFrame::Frame, corners);
     record.Set(PorIFrame::LineType, lineType);
     record.Set(PorIFrame::Color, color);
     record.PadTo(kBitmapOffset);
-    record.Set(PorIFrame::Image, std::span<const BYTE>(packed, GlobalSize(block)));
-    GlobalUnlock(block);
+    record.Set(PorIFrame::Image, std::span<const BYTE>(*picture));
     record.Set(PorObjectRecord::Id, tag.handle);
     record.Set(PorIFrame::Layer, tag.layer);
     record.Set(PorIFrame::ImageName, name);

@@ -8,6 +8,7 @@
 #include "plugins/dxf/CDxfEntityTag.h"
 
 class CDxfPrimitiveEmitter;
+class CPictureFiles;
 class CPorStream;
 
 struct CDxfImagePlacement {
@@ -20,15 +21,17 @@ struct CDxfImagePlacement {
 
 class CDxfImageEmitter {
 public:
-    explicit CDxfImageEmitter(const CDxfPrimitiveEmitter& units) : m_units(units) {}
+    CDxfImageEmitter(const CDxfPrimitiveEmitter& units, CPictureFiles& pictures)
+        : m_units(units), m_pictures(pictures) {}
 
     // file: the path the image is read from (file-system bytes); name: the
     // text the record keeps (CP932). 1 when the record was written, 0 when
-    // the file is missing or cannot be read.
+    // the file is missing, cannot be read or is left out for the pictures'
+    // budget.
     int WriteImage(const CDxfImagePlacement& placement, const char* file, const CString& name,
-                   int lineType, COLORREF color, const CDxfEntityTag& tag,
-                   CPorStream& target) const;
+                   int lineType, COLORREF color, const CDxfEntityTag& tag, CPorStream& target);
 
 private:
     const CDxfPrimitiveEmitter& m_units;
+    CPictureFiles& m_pictures;
 };

@@ -38,26 +38,6 @@ std::string CDxfImageReader::PathOf(std::string_view folder, std::string_view na
     return std::string(folder) + std::string(name);
 }
 
-std::string CDxfImageReader::FindImageName(CDxfFile& file, std::string_view handle) {
-    const std::size_t start = file.GetPosition();
-    std::string name;
-    CDxfGroup group;
-    while (file.ReadGroup(group)) {
-        if (!group.Is(0, "IMAGEDEF"))
-            continue;
-        if (!file.ReadGroup(group))
-            break;
-        if (group.code != 5 || group.value != handle)
-            continue;
-        while (file.ReadGroup(group) && group.code != 0)
-            if (group.code == 1)
-                name = std::string(group.value);
-        break;
-    }
-    file.SetPosition(start);
-    return name;
-}
-
 void CDxfImageReader::Image(CDxfFile& file, CPorStream& target, const DPOINT& base) {
     CDxfEntityGroups groups;
     std::string definition;
@@ -72,7 +52,7 @@ void CDxfImageReader::Image(CDxfFile& file, CPorStream& target, const DPOINT& ba
         else
             groups.Take(group, m_decoder);
     }
-    const std::string name = FindImageName(file, definition);
+    const std::string name = m_definitions.NameAfter(file, definition);
     std::string path = PathOf(m_folder, name);
     // A drawing of the Shift-JIS era names its files in CP932.
     if (!path.empty() && !Exists(path))

@@ -6,6 +6,7 @@
 // nothing here, by its file name in that folder.
 
 #include "geometry/Geometry.h"
+#include "plugins/dxf/CDxfImageDefinitions.h"
 #include "plugins/dxf/CDxfImageEmitter.h"
 
 #include <string>
@@ -19,8 +20,8 @@ class CPorStream;
 class CDxfImageReader {
 public:
     CDxfImageReader(const CDxfPrimitiveEmitter& units, CDxfEntityStyle& style,
-                    const CDxfTextDecoder& decoder)
-        : m_emitter(units), m_style(style), m_decoder(decoder) {}
+                    const CDxfTextDecoder& decoder, CPictureFiles& pictures)
+        : m_emitter(units, pictures), m_style(style), m_decoder(decoder) {}
 
     // The folder of the DXF file, ending in '/'; empty for the current one.
     void SetFolder(std::string folder) { m_folder = std::move(folder); }
@@ -30,12 +31,10 @@ public:
     // The file-system path of an image name (its raw bytes) of a drawing in
     // that folder.
     static std::string PathOf(std::string_view folder, std::string_view name);
-    // The name of the IMAGEDEF with that handle, read from the file's
-    // position on; empty when there is none. The position stays.
-    static std::string FindImageName(CDxfFile& file, std::string_view handle);
 
 private:
     CDxfImageEmitter m_emitter;
+    CDxfImageDefinitions m_definitions;
     CDxfEntityStyle& m_style;
     const CDxfTextDecoder& m_decoder;
     std::string m_folder;

@@ -12,10 +12,10 @@
 #include <string_view>
 #include <utility>
 
-CDxfReader::CDxfReader(HWND progressWindow)
+CDxfReader::CDxfReader(HWND progressWindow, std::size_t pictureBudget)
     : m_progress(progressWindow), m_emitter(m_header), m_style(m_layers, m_lineTypes),
-      m_inserts(m_header, m_blocks), m_texts(m_header),
-      m_entities(m_emitter, m_style, m_decoder, m_inserts, m_styles, m_texts) {}
+      m_inserts(m_header, m_blocks), m_texts(m_header), m_pictures(pictureBudget),
+      m_entities(m_emitter, m_style, m_decoder, m_inserts, m_styles, m_texts, m_pictures) {}
 
 HGLOBAL CDxfReader::GetPORData(const char* path) {
     if (!path)

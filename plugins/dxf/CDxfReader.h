@@ -3,6 +3,7 @@
 // hands each to its reader and assembles the block. A reader serves exactly
 // one conversion.
 
+#include "image/CPictureFiles.h"
 #include "platform/win/WinTypes.h"
 #include "plugins/dxf/CDxfBlockList.h"
 #include "plugins/dxf/CDxfEntityReader.h"
@@ -23,8 +24,10 @@
 
 class CDxfReader {
 public:
-    // The progress window may be null.
-    explicit CDxfReader(HWND progressWindow);
+    // The progress window may be null; pictureBudget bounds the bytes of
+    // all the pictures placed in the drawing.
+    explicit CDxfReader(HWND progressWindow,
+                        std::size_t pictureBudget = CPictureFiles::DefaultBudget);
     CDxfReader(const CDxfReader&) = delete;
     CDxfReader& operator=(const CDxfReader&) = delete;
 
@@ -36,6 +39,8 @@ public:
     HGLOBAL GetPORData(const char* path);
     // The file's text is let go once read, before the block is made.
     HGLOBAL Convert(CDxfFile file);
+    // True when pictures were left out for their budget.
+    bool PicturesLeftOut() const { return m_pictures.LeftOut(); }
 
 private:
     void ReadSections(CDxfFile& file);
@@ -54,5 +59,6 @@ private:
     CDxfEntityStyle m_style;
     CDxfInsertEmitter m_inserts;
     CDxfTextEmitter m_texts;
+    CPictureFiles m_pictures;
     CDxfEntityReader m_entities;
 };

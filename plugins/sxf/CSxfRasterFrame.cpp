@@ -1,7 +1,7 @@
 #include "plugins/sxf/CSxfRasterFrame.h"
 
+#include "image/CPictureFiles.h"
 #include "plugins/sxf/CSxfPolyLine.h"
-#include "plugins/sxf/CSxfRasterFile.h"
 #include "plugins/sxf/SxfInputFolder.h"
 #include "plugins/sxf/SxfUnits.h"
 #include "por/PorBlockWriter.h"
@@ -16,9 +16,10 @@ constexpr const char* FrameId = "XXX";
 
 } // namespace
 
-bool CSxfRasterFrame::Write(PorBlockWriter& stream, const std::string& fileName) const {
+bool CSxfRasterFrame::Write(PorBlockWriter& stream, const std::string& fileName,
+                            CPictureFiles& pictures) const {
     const std::string path = SxfInputFolder::Get() + fileName;
-    const std::optional<std::vector<BYTE>> dib = CSxfRasterFile::LoadPackedDib(path);
+    const std::vector<BYTE>* dib = pictures.Place(path);
     if (!dib) {
         return false;
     }

@@ -7,6 +7,7 @@
 
 #include <string>
 
+class CPictureFiles;
 class CSxfPolyLine;
 class PorBlockWriter;
 
@@ -18,8 +19,9 @@ public:
     CSxfRasterFrame(const CSxfPolyLine& frame, const CString& layer)
         : m_frame(frame), m_layer(layer) {}
 
-    // False, writing nothing, when the file is missing or no image.
-    bool Write(PorBlockWriter& stream, const std::string& fileName) const;
+    // False, writing nothing, when the file is missing, no image or left
+    // out for the pictures' budget.
+    bool Write(PorBlockWriter& stream, const std::string& fileName, CPictureFiles& pictures) const;
 
 private:
     const CSxfPolyLine& m_frame;

@@ -9,6 +9,7 @@
 #include "plugins/sxf/CSxfLineWidth.h"
 #include "plugins/sxf/CSxfPreColour.h"
 #include "plugins/sxf/CSxfPreLineType.h"
+#include "plugins/sxf/CSxfSfigLocate.h"
 #include "plugins/sxf/CSxfSfigOrg.h"
 #include "plugins/sxf/CSxfSheet.h"
 #include "plugins/sxf/CSxfTextFont.h"
@@ -54,8 +55,8 @@ template <typename T> T* FindCode(const std::vector<std::unique_ptr<T>>& list, i
 
 } // namespace
 
-CSxfReader::CSxfReader(HWND progress, const CSxfSettings& settings)
-    : m_progress(progress), m_settings(settings) {}
+CSxfReader::CSxfReader(HWND progress, const CSxfSettings& settings, std::size_t copyBudget)
+    : m_progress(progress), m_settings(settings), m_copyBudget(copyBudget) {}
 
 CSxfReader::~CSxfReader() = default;
 
@@ -132,10 +133,8 @@ LONG CSxfReader::LineTypeId(int code) const {
 }
 
 const CSxfSfigOrg* CSxfReader::FindSfigOrg(const char* name) const {
-    const auto found = std::find_if(m_sfigOrgs.begin(), m_sfigOrgs.end(), [name](const auto& d) {
-        return std::strcmp(d->Data().name, name) == 0;
-    });
-    return found == m_sfigOrgs.end() ? nullptr : found->get();
+    const auto found = m_sfigOrgsByName.find(name);
+    return found == m_sfigOrgsByName.end() ? nullptr : found->second;
 }
 
 const CSxfCompositeCurve* CSxfReader::FindCompositeCurve(int code) const {
@@ -215,6 +214,9 @@ void CSxfReader::AddCompositeCurve(std::unique_ptr<CSxfCompositeCurve> curve) {
 }
 
 void CSxfReader::AddSfigOrg(std::unique_ptr<CSxfSfigOrg> definition) {
+    const char* name = definition->Data().name;
+    m_sfigOrgsByName.try_emplace(std::string(name, strnlen(name, sizeof definition->Data().name)),
+                                 definition.get());
     m_sfigOrgs.push_back(std::move(definition));
 }
 
@@ -227,8 +229,11 @@ void CSxfReader::CopySheetToOutput() {
         return;
     }
     WPARAM copied = 0;
+    CSxfSfigExpansion expansion(m_copyBudget);
     for (const auto& member : m_sheet->Members()) {
-        m_output.push_back(member->Clone());
+        const auto* placement = dynamic_cast<const CSxfSfigLocate*>(member.get());
+        m_output.push_back(placement ? expansion.Expand(*placement) : member->Clone());
         SendMessage(m_progress, PBM_SETPOS, copied++, 0);
     }
+    m_drawingCut = expansion.Cut();
 }

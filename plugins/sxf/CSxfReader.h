@@ -3,15 +3,18 @@
 // composite curves, sub-figure definitions and the sheet, the lookups every
 // feature writes with, and the POR block made of it all.
 
+#include "image/CPictureFiles.h"
 #include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"
 #include "plugins/sxf/CSxfColourTable.h"
 #include "plugins/sxf/CSxfLineTypeTable.h"
 #include "plugins/sxf/CSxfObject.h"
 #include "plugins/sxf/CSxfSettings.h"
+#include "plugins/sxf/CSxfSfigExpansion.h"
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CSxfCompositeCurve;
@@ -33,7 +36,9 @@ public:
     static constexpr const char* DefaultLayerName = "0";
     static constexpr LONG HeaderVersion = 3002;
 
-    CSxfReader(HWND progress, const CSxfSettings& settings);
+    // copyBudget: the objects sub-figure placements may copy in all.
+    CSxfReader(HWND progress, const CSxfSettings& settings,
+               std::size_t copyBudget = CSxfSfigExpansion::DefaultBudget);
     ~CSxfReader();
     CSxfReader(const CSxfReader&) = delete;
     CSxfReader& operator=(const CSxfReader&) = delete;
@@ -74,8 +79,13 @@ public:
     // A later sheet replaces an earlier one.
     void SetSheet(std::unique_ptr<CSxfSheet> sheet);
     CSxfSheet* Sheet() const { return m_sheet.get(); }
-    // The sheet's members copied for writing, placements expanded.
+    // The sheet's members copied for writing, placements expanded under one
+    // budget for the whole drawing.
     void CopySheetToOutput();
+    // True when the expansion left part of the drawing out.
+    bool DrawingCut() const { return m_drawingCut; }
+    // The picture files placed while the block is written, under one budget.
+    CPictureFiles& Pictures() const { return m_pictures; }
 
     HWND Progress() const { return m_progress; }
     const CSxfLineTypeTable& LineTypes() const { return m_lineTypes; }
@@ -91,6 +101,8 @@ private:
     CSxfSettings m_settings;
     std::unique_ptr<CSxfSheet> m_sheet;
     std::vector<std::unique_ptr<CSxfSfigOrg>> m_sfigOrgs;
+    // The first definition of each name.
+    std::unordered_map<std::string, const CSxfSfigOrg*> m_sfigOrgsByName;
     std::vector<std::unique_ptr<CSxfCompositeCurve>> m_compositeCurves;
     std::vector<std::unique_ptr<CSxfLayer>> m_layers;
     std::vector<std::unique_ptr<CSxfPreColour>> m_preColours;
@@ -102,4 +114,8 @@ private:
     CSxfObjectList m_output;
     CSxfColourTable m_colours;
     CSxfLineTypeTable m_lineTypes;
+    std::size_t m_copyBudget;
+    bool m_drawingCut = false;
+    // Filled as the block is written.
+    mutable CPictureFiles m_pictures;
 };

@@ -1,13 +1,12 @@
 #include "plugins/sxf/CSxfSfigLocate.h"
 
+#include "image/CPictureFiles.h"
 #include "plugins/sxf/CSxfPolyLine.h"
 #include "plugins/sxf/CSxfRasterFrame.h"
 #include "plugins/sxf/CSxfReader.h"
-#include "plugins/sxf/CSxfSfigOrg.h"
+#include "plugins/sxf/CSxfSfigExpansion.h"
 
-#include <algorithm>
 #include <cmath>
-#include <stdexcept>
 #include <string_view>
 
 namespace {
@@ -25,33 +24,19 @@ CSxfSfigLocate::CSxfSfigLocate(int id, const CSxfReader* owner, const SxfSfigLoc
 }
 
 std::unique_ptr<CSxfObject> CSxfSfigLocate::Clone() const {
-    Expansion expansion;
-    return Expand(expansion);
+    return CSxfSfigExpansion().Expand(*this);
 }
 
-std::unique_ptr<CSxfSfigLocate> CSxfSfigLocate::Expand(Expansion& expansion) const {
-    std::vector<std::string>& chain = expansion.chain;
-    auto copy = std::make_unique<CSxfSfigLocate>(GetId(), GetOwner(), m_data);
-    const CSxfSfigOrg* definition = GetOwner() ? GetOwner()->FindSfigOrg(m_data.name) : nullptr;
-    // A definition that places itself, directly or through others, stops here.
-    if (!definition || std::find(chain.begin(), chain.end(), m_data.name) != chain.end()) {
-        return copy;
+std::unique_ptr<CSxfSfigLocate> CSxfSfigLocate::EmptyCopy() const {
+    return std::make_unique<CSxfSfigLocate>(GetId(), GetOwner(), m_data);
+}
+
+void CSxfSfigLocate::Adopt(std::unique_ptr<CSxfObject> member) {
+    member->Transform(*this);
+    if (m_data.layer != 0) {
+        member->SetLayer(m_data.layer);
     }
-    chain.emplace_back(m_data.name);
-    for (const auto& member : definition->Members()) {
-        const auto* nested = dynamic_cast<const CSxfSfigLocate*>(member.get());
-        if (++expansion.copies > MaxCopies) {
-            throw std::length_error("sub-figures placed beyond the memory budget");
-        }
-        std::unique_ptr<CSxfObject> placed = nested ? nested->Expand(expansion) : member->Clone();
-        placed->Transform(*this);
-        if (m_data.layer != 0) {
-            placed->SetLayer(m_data.layer);
-        }
-        copy->m_members.push_back(std::move(placed));
-    }
-    chain.pop_back();
-    return copy;
+    m_members.push_back(std::move(member));
 }
 
 void CSxfSfigLocate::Transform(const CSxfSfigLocate& placement) {
@@ -137,7 +122,8 @@ int CSxfSfigLocate::WritePOR(PorBlockWriter& stream) const {
     const int layer = m_data.layer != 0 ? m_data.layer : m_members.front()->GetLayer();
     const CSxfRasterFrame image(*frame, GetOwner() ? GetOwner()->LayerName(layer)
                                                    : CString(CSxfReader::DefaultLayerName));
-    if (!image.Write(stream, fileName)) {
+    CPictureFiles unshared;
+    if (!image.Write(stream, fileName, GetOwner() ? GetOwner()->Pictures() : unshared)) {
         return WriteMembers(stream);
     }
     return 1;

@@ -1,11 +1,8 @@
 #pragma once
 // A placement of a sub-figure definition ("SFIG_LOCATE"): position, angle
-// and scales. Its copy expands the definition: every member copied, moved
-// by the placement and kept; placements inside definitions nest, and a
-// definition that would place itself again is cut off, and an expansion
-// that fans out beyond MaxCopies objects throws std::length_error. A
-// placement whose
-// name marks a raster image writes that image instead of its members.
+// and scales. Its copy expands the definition (CSxfSfigExpansion): every
+// member copied, moved by the placement and kept. A placement whose name
+// marks a raster image writes that image instead of its members.
 
 #include "platform/sxf/SxfData.h"
 #include "plugins/sxf/CSxfObject.h"
@@ -15,11 +12,13 @@
 
 class CSxfSfigLocate : public CSxfObject {
 public:
-    static constexpr std::size_t MaxCopies = 1'000'000;
-
     CSxfSfigLocate(int id, const CSxfReader* owner, const SxfSfigLocateData& data);
 
     std::unique_ptr<CSxfObject> Clone() const override;
+    // A placement with the same id, owner and fields and no members.
+    std::unique_ptr<CSxfSfigLocate> EmptyCopy() const;
+    // Takes a copied member: moved by this placement, put on its layer.
+    void Adopt(std::unique_ptr<CSxfObject> member);
     void Transform(const CSxfSfigLocate& placement) override;
     int WritePOR(PorBlockWriter& stream) const override;
     void SetLayer(int code) override;
@@ -39,13 +38,6 @@ public:
     const CSxfObjectList& Members() const { return m_members; }
 
 private:
-    // The definitions being expanded around a copy, and the objects copied.
-    struct Expansion {
-        std::vector<std::string> chain;
-        std::size_t copies = 0;
-    };
-
-    std::unique_ptr<CSxfSfigLocate> Expand(Expansion& expansion) const;
     // The image file a raster placement names, empty for other placements.
     std::string ImageFileName() const;
     int WriteMembers(PorBlockWriter& stream) const;

@@ -31,7 +31,18 @@ HGLOBAL VP_GetPORData(const char* path, HWND progressWindow) {
     try {
         CSxfReader reader(progressWindow, CSxfSettings::Read(SettingsPath()));
         SxfInputFolder::SetFrom(path);
-        return reader.MakePORData(path);
+        HGLOBAL block = reader.MakePORData(path);
+        if (block && reader.DrawingCut()) {
+            AfxMessageBox(
+                CString::FromUtf8("部分図の展開が多すぎるため、図面の一部を読み込みませんでした。"),
+                MB_OK | MB_ICONEXCLAMATION);
+        }
+        if (block && reader.Pictures().LeftOut()) {
+            AfxMessageBox(
+                CString::FromUtf8("画像が多すぎるため、図面の画像の一部を読み込みませんでした。"),
+                MB_OK | MB_ICONEXCLAMATION);
+        }
+        return block;
     } catch (...) {
         // Out of memory or worse: the program reports a drawing it could not read.
         return nullptr;

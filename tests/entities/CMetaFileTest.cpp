@@ -15,6 +15,7 @@
 #include "platform/mfc/CArchiveException.h"
 #include "settings/CDrawDefaults.h"
 #include "tests/entities/FakeDocument.h"
+#include "tests/support/ByteMutator.h"
 #include "tests/support/ImageTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <chrono>
 #include <clocale>
 #include <string>
 
@@ -61,33 +63,42 @@ Bytes OurMetafile() {
     return bytes;
 }
 
-// A Windows metafile: a window of 100 x 100 filled blue by a rectangle,
-// followed by the extra records given.
-Bytes BlueWindowsMetafile(const Bytes& extra = {}) {
-    Bytes records;
-    const auto record = [&](WORD function, std::initializer_list<WORD> params) {
-        Append<DWORD>(records, static_cast<DWORD>(3 + params.size()));
-        Append<WORD>(records, function);
-        for (WORD param : params)
-            Append<WORD>(records, param);
-    };
-    record(0x020C, {100, 100});                          // SetWindowExt
-    record(0x02FC, {0 /*BS_SOLID*/, 0x0000, 0x00FF, 0}); // blue brush, slot 0
-    record(0x012D, {0});                                 // SelectObject
-    record(0x02FA, {5 /*PS_NULL*/, 0, 0, 0, 0});         // pen, slot 1
-    record(0x012D, {1});
-    record(0x041B, {101, 101, 0, 0}); // Rectangle
-    record(0x0000, {});
+// One record of a Windows metafile: its size in words, function, parameters.
+void AppendWindowsRecord(Bytes& records, WORD function, const std::vector<WORD>& params) {
+    Append<DWORD>(records, static_cast<DWORD>(3 + params.size()));
+    Append<WORD>(records, function);
+    for (WORD param : params)
+        Append<WORD>(records, param);
+}
+
+// The records, ending in their end record, behind a Windows metafile header
+// for that many objects and that largest record (in words).
+Bytes WindowsMetafile(const Bytes& records, WORD objects, DWORD largest) {
     Bytes bytes;
     Append<WORD>(bytes, 1);
     Append<WORD>(bytes, 9);
     Append<WORD>(bytes, 0x0300);
     Append<DWORD>(bytes, static_cast<DWORD>((18 + records.size()) / 2));
-    Append<WORD>(bytes, 2);
-    Append<DWORD>(bytes, 8);
+    Append<WORD>(bytes, objects);
+    Append<DWORD>(bytes, largest);
     Append<WORD>(bytes, 0);
     bytes.insert(bytes.end(), records.begin(), records.end());
     return bytes;
+}
+
+// A Windows metafile: a window of 100 x 100 filled blue by a rectangle,
+// followed by the extra records given.
+Bytes BlueWindowsMetafile(const Bytes& extra = {}) {
+    Bytes records;
+    AppendWindowsRecord(records, 0x020C, {100, 100});                          // SetWindowExt
+    AppendWindowsRecord(records, 0x02FC, {0 /*BS_SOLID*/, 0x0000, 0x00FF, 0}); // blue brush, slot 0
+    AppendWindowsRecord(records, 0x012D, {0});                                 // SelectObject
+    AppendWindowsRecord(records, 0x02FA, {5 /*PS_NULL*/, 0, 0, 0, 0});         // pen, slot 1
+    AppendWindowsRecord(records, 0x012D, {1});
+    AppendWindowsRecord(records, 0x041B, {101, 101, 0, 0}); // Rectangle
+    records.insert(records.end(), extra.begin(), extra.end());
+    AppendWindowsRecord(records, 0x0000, {});
+    return WindowsMetafile(records, 2, 8);
 }
 
 Bytes Placeable(const Bytes& metafile, std::int16_t width, WORD inch) {
@@ -101,6 +112,61 @@ Bytes Placeable(const Bytes& metafile, std::int16_t width, WORD inch) {
     Append<WORD>(bytes, 0);
     bytes.insert(bytes.end(), metafile.begin(), metafile.end());
     return bytes;
+}
+
+// A Windows metafile of one record of every function the conversion
+// replays, with objects it only keeps the slot of.
+Bytes EveryWindowsRecord() {
+    Bytes records;
+    const auto record = [&](WORD function, const std::vector<WORD>& params) {
+        AppendWindowsRecord(records, function, params);
+    };
+    // A 2 x 1, 24-bit bitmap: header, then one padded row.
+    std::vector<WORD> dib{40, 0, 2, 0, 1, 0, 1, 24, 0,      0,      8,      0,
+                          0,  0, 0, 0, 0, 0, 0, 0,  0xFF00, 0x0000, 0x00FF, 0};
+    const auto withDib = [&](std::vector<WORD> head) {
+        head.insert(head.end(), dib.begin(), dib.end());
+        return head;
+    };
+    record(0x001E, {});                                              // SaveDC
+    record(0x0102, {1});                                             // SetBkMode
+    record(0x0103, {8});                                             // SetMapMode
+    record(0x0104, {13});                                            // SetROP2
+    record(0x0106, {2});                                             // SetPolyFillMode
+    record(0x0107, {3});                                             // SetStretchBltMode
+    record(0x012E, {0});                                             // SetTextAlign
+    record(0x0201, {0x00FF, 0});                                     // SetBkColor
+    record(0x0209, {0, 0x00FF});                                     // SetTextColor
+    record(0x020B, {0, 0});                                          // SetWindowOrg
+    record(0x020C, {100, 100});                                      // SetWindowExt
+    record(0x020D, {0, 0});                                          // SetViewportOrg
+    record(0x020E, {100, 100});                                      // SetViewportExt
+    record(0x02FA, {0, 2, 0, 0x00FF, 0});                            // pen, slot 0
+    record(0x02FC, {2, 0x00FF, 0, 3});                               // hatch brush, slot 1
+    record(0x02FB, {0xFFF4, 0, 450, 0, 700, 1, 0, 0, 0, 0x4241, 0}); // font, slot 2
+    record(0x00F7, {0x300, 1, 0x00FF, 0});                           // palette, slot 3
+    record(0x01F9, {0});                                             // pattern brush, slot 4
+    record(0x0142, withDib({0, 0}));                                 // DIB pattern brush, slot 5
+    record(0x06FF, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});                  // region, slot 6
+    for (WORD slot : {0, 1, 2, 3})
+        record(0x012D, {slot});                                               // SelectObject
+    record(0x0214, {10, 10});                                                 // MoveTo
+    record(0x0213, {60, 50});                                                 // LineTo
+    record(0x0324, {3, 10, 10, 50, 10, 30, 40});                              // Polygon
+    record(0x0325, {3, 10, 60, 50, 60, 30, 90});                              // Polyline
+    record(0x0538, {2, 3, 3, 0, 0, 9, 0, 0, 9, 20, 20, 29, 20, 20, 29});      // PolyPolygon
+    record(0x0418, {90, 90, 60, 60});                                         // Ellipse
+    record(0x041B, {95, 40, 70, 5});                                          // Rectangle
+    record(0x041F, {0x00FF, 0, 5, 5});                                        // SetPixel
+    record(0x0521, {2, 0x4241, 20, 20});                                      // TextOut
+    record(0x0416, {90, 90, 5, 5});                                           // IntersectClipRect
+    record(0x0415, {20, 20, 10, 10});                                         // ExcludeClipRect
+    record(0x0B41, withDib({0x0020, 0x00CC, 1, 2, 0, 0, 20, 20, 40, 40}));    // DIBStretchBlt
+    record(0x0F43, withDib({0x0020, 0x00CC, 0, 1, 2, 0, 0, 20, 20, 70, 70})); // StretchDIB
+    record(0x0127, {0xFFFF});                                                 // RestoreDC
+    record(0x01F0, {0});                                                      // DeleteObject
+    record(0x0000, {});
+    return WindowsMetafile(records, 7, 64);
 }
 
 QImage DrawFrame(CRukMFrame& frame, int size) {
@@ -449,6 +515,34 @@ TEST(CMetaFileTest, MetafileOfAnOfficeProgramPlaysIntoAFrame) {
     ASSERT_EQ(frame.LoadMetaFile(folder.Path("square.emf").c_str()), 1);
     const QImage surface = DrawFrame(frame, 80);
     EXPECT_EQ(surface.pixel(40, 40), qRgb(0, 0, 255));
+}
+
+// Damaged and hostile files loaded and played: mutated copies of an
+// enhanced metafile with a bitmap and of plain and placeable Windows
+// metafiles of every record the conversion replays.
+TEST(CMetaFileTest, MutatedFilesLoadAndPlayWithoutHarm) {
+    const std::vector<Bytes> seeds{OurMetafile(), EveryWindowsRecord(),
+                                   Placeable(EveryWindowsRecord(), 2880, 1440),
+                                   BlueWindowsMetafile()};
+    TempFolder folder;
+    const std::string path = folder.Path("drawing.wmf");
+    for (const Bytes& seed : seeds) {
+        WriteAll(path, seed);
+        CMetaFile metafile;
+        ASSERT_EQ(metafile.LoadFile(path.c_str()), 1) << (&seed - seeds.data());
+    }
+    ByteMutator mutator(20261216);
+    const int fed =
+        mutator.FeedFor(seeds, std::chrono::milliseconds(2000), 3000, [&](const Bytes& bytes) {
+            WriteAll(path, bytes);
+            CMetaFile metafile;
+            if (!metafile.LoadFile(path.c_str()))
+                return;
+            QImage surface(40, 30, QImage::Format_RGB32);
+            CImageDC dc(surface);
+            metafile.Draw(&dc, 0, 0, 40, 30);
+        });
+    EXPECT_GT(fed, 0);
 }
 
 } // namespace

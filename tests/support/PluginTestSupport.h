@@ -8,6 +8,7 @@
 #include "por/PorRecordWalker.h"
 #include "tools/pordump/PorDumper.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -55,6 +56,19 @@ inline std::vector<PorRecord> Records(std::span<const BYTE> data) {
 
 inline std::string Quoted(const std::filesystem::path& path) {
     return "'" + path.string() + "'";
+}
+
+using GetPORData = HGLOBAL (*)(const char* path, HWND progressWindow);
+
+// The bytes written as the file at path and converted by a module's export
+// as the program calls it; the block it gives is freed.
+inline void ConvertAsFile(GetPORData convert, const std::string& path,
+                          const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    if (HGLOBAL block = convert(path.c_str(), nullptr))
+        GlobalFree(block);
 }
 
 struct ToolRun {

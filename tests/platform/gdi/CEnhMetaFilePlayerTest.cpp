@@ -10,10 +10,13 @@
 #include "platform/gdi/CRgn.h"
 #include "platform/gdi/CStockObjects.h"
 #include "platform/gdi/EmfDefs.h"
+#include "tests/support/ByteMutator.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <chrono>
+#include <cmath>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -426,104 +429,121 @@ TEST_P(HandMadeRecords, DrawWhatTheyDescribe) {
         EXPECT_EQ(At(image, p.x, p.y), kWhite) << p.x << "," << p.y;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, HandMadeRecords,
-    testing::Values(
-        HandMadeCase{"LinesToIn16Bits",
-                     Joined({kMoveTo5, Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5),
-                                              Point16(35, 25)})}),
-                     {{20, 5}, {35, 15}},
-                     {{20, 15}}},
-        HandMadeCase{
-            "LinesToIn32Bits",
-            Joined({kMoveTo5, Words({EMR_POLYLINETO, 44, 5, 5, 35, 25, 2, 35, 5, 35, 25})}),
-            {{20, 5}, {35, 15}},
-            {{20, 15}}},
-        // Control points on the line: the curve is the line itself.
-        HandMadeCase{"CurveToIn16Bits",
-                     Joined({kMoveTo5, Words({EMR_POLYBEZIERTO16, 40, 5, 5, 35, 5, 3,
-                                              Point16(15, 5), Point16(25, 5), Point16(35, 5)})}),
-                     {{10, 5}, {30, 5}},
-                     {{10, 10}}},
-        HandMadeCase{
-            "CurveToIn32Bits",
-            Joined({kMoveTo5, Words({EMR_POLYBEZIERTO, 52, 5, 5, 35, 5, 3, 15, 5, 25, 5, 35, 5})}),
-            {{10, 5}, {30, 5}},
-            {{10, 10}}},
-        HandMadeCase{"CurveShortOfAPointDrawsNothing",
-                     Joined({kMoveTo5, Words({EMR_POLYBEZIERTO16, 36, 5, 5, 35, 5, 2,
-                                              Point16(15, 5), Point16(35, 5)})}),
-                     {},
-                     {{10, 5}, {30, 5}}},
-        // The closing edge runs back along the diagonal.
-        HandMadeCase{
-            "ClosedFigureInAPath",
-            Joined({Words({EMR_BEGINPATH, 8}), kMoveTo5,
-                    Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5), Point16(35, 25)}),
-                    Words({EMR_CLOSEFIGURE, 8}), Words({EMR_ENDPATH, 8}),
-                    Words({EMR_STROKEPATH, 24, 5, 5, 35, 25})}),
-            {{20, 5}, {35, 15}, {20, 15}},
-            {{10, 20}}},
-        HandMadeCase{
-            "OpenFigureInAPath",
-            Joined({Words({EMR_BEGINPATH, 8}), kMoveTo5,
-                    Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5), Point16(35, 25)}),
-                    Words({EMR_ENDPATH, 8}), Words({EMR_STROKEPATH, 24, 5, 5, 35, 25})}),
-            {{20, 5}, {35, 15}},
-            {{20, 15}}},
-        HandMadeCase{
-            "WorldTransformDoubles",
-            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
-                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 10, 2})}),
-            {{5, 4}, {18, 4}},
-            {{5, 2}, {22, 4}}},
-        // The shift acts first, then the doubling: 2 (x + 10).
-        HandMadeCase{
-            "WorldTransformLeftMultiplied",
-            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
-                    Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1),
-                           FloatWord(5), 0, MWT_LEFTMULTIPLY}),
-                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 5, 2})}),
-            {{15, 4}, {19, 4}},
-            {{5, 4}, {9, 4}}},
-        // The doubling acts first, then the shift: 2 x + 5.
-        HandMadeCase{
-            "WorldTransformRightMultiplied",
-            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
-                    Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1),
-                           FloatWord(5), 0, MWT_RIGHTMULTIPLY}),
-                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 5, 2})}),
-            {{10, 4}, {14, 4}},
-            {{5, 4}, {16, 4}}},
-        // A flat transform is refused and the one before stays.
-        HandMadeCase{
-            "FlatWorldTransformIsPassedOver",
-            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
-                    Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(1), FloatWord(2), FloatWord(2),
-                           FloatWord(4), 0, 0}),
-                    Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 10, 2})}),
-            {{5, 4}, {18, 4}},
-            {{5, 2}}},
-        // A block transfer names its source from the top row: the lower
-        // row of a bitmap kept bottom row first, black.
-        HandMadeCase{"StretchBltSourceFromTheTop",
-                     Joined({Words({EMR_STRETCHBLT, 156, 10, 10, 19, 19, 10, 10, 10, 10}),
-                             Words({SRCCOPY, 0, 1, FloatWord(1), 0, 0, FloatWord(1), 0, 0, 0}),
-                             Words({DIB_RGB_COLORS, 108, 40, 148, 8, 1, 1}),
-                             Words({40, 1, 2, 1 | (24 << 16), BI_RGB, 8, 0, 0, 0, 0}),
-                             Words({0x000000, 0xFFFFFF})}),
-                     {{14, 14}},
-                     {{25, 25}}},
-        // A saved state keeps the transform it had.
-        HandMadeCase{
-            "WorldTransformRestored",
-            Joined({Words({EMR_SAVEDC, 8}),
-                    Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
-                    Words({EMR_RESTOREDC, 12, -1}), Words({EMR_MOVETOEX, 16, 2, 2}),
-                    Words({EMR_LINETO, 16, 10, 2})}),
-            {{5, 2}},
-            {{5, 4}}}),
-    [](const testing::TestParamInfo<HandMadeCase>& info) { return std::string(info.param.name); });
+const std::vector<HandMadeCase> kHandMadeCases{
+    HandMadeCase{"LinesToIn16Bits",
+                 Joined({kMoveTo5, Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5),
+                                          Point16(35, 25)})}),
+                 {{20, 5}, {35, 15}},
+                 {{20, 15}}},
+    HandMadeCase{"LinesToIn32Bits",
+                 Joined({kMoveTo5, Words({EMR_POLYLINETO, 44, 5, 5, 35, 25, 2, 35, 5, 35, 25})}),
+                 {{20, 5}, {35, 15}},
+                 {{20, 15}}},
+    // Control points on the line: the curve is the line itself.
+    HandMadeCase{"CurveToIn16Bits",
+                 Joined({kMoveTo5, Words({EMR_POLYBEZIERTO16, 40, 5, 5, 35, 5, 3, Point16(15, 5),
+                                          Point16(25, 5), Point16(35, 5)})}),
+                 {{10, 5}, {30, 5}},
+                 {{10, 10}}},
+    HandMadeCase{
+        "CurveToIn32Bits",
+        Joined({kMoveTo5, Words({EMR_POLYBEZIERTO, 52, 5, 5, 35, 5, 3, 15, 5, 25, 5, 35, 5})}),
+        {{10, 5}, {30, 5}},
+        {{10, 10}}},
+    HandMadeCase{"CurveShortOfAPointDrawsNothing",
+                 Joined({kMoveTo5, Words({EMR_POLYBEZIERTO16, 36, 5, 5, 35, 5, 2, Point16(15, 5),
+                                          Point16(35, 5)})}),
+                 {},
+                 {{10, 5}, {30, 5}}},
+    // The closing edge runs back along the diagonal.
+    HandMadeCase{
+        "ClosedFigureInAPath",
+        Joined({Words({EMR_BEGINPATH, 8}), kMoveTo5,
+                Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5), Point16(35, 25)}),
+                Words({EMR_CLOSEFIGURE, 8}), Words({EMR_ENDPATH, 8}),
+                Words({EMR_STROKEPATH, 24, 5, 5, 35, 25})}),
+        {{20, 5}, {35, 15}, {20, 15}},
+        {{10, 20}}},
+    HandMadeCase{
+        "OpenFigureInAPath",
+        Joined({Words({EMR_BEGINPATH, 8}), kMoveTo5,
+                Words({EMR_POLYLINETO16, 36, 5, 5, 35, 25, 2, Point16(35, 5), Point16(35, 25)}),
+                Words({EMR_ENDPATH, 8}), Words({EMR_STROKEPATH, 24, 5, 5, 35, 25})}),
+        {{20, 5}, {35, 15}},
+        {{20, 15}}},
+    HandMadeCase{"WorldTransformDoubles",
+                 Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                         Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 10, 2})}),
+                 {{5, 4}, {18, 4}},
+                 {{5, 2}, {22, 4}}},
+    // The shift acts first, then the doubling: 2 (x + 10).
+    HandMadeCase{"WorldTransformLeftMultiplied",
+                 Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                         Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1),
+                                FloatWord(5), 0, MWT_LEFTMULTIPLY}),
+                         Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 5, 2})}),
+                 {{15, 4}, {19, 4}},
+                 {{5, 4}, {9, 4}}},
+    // The doubling acts first, then the shift: 2 x + 5.
+    HandMadeCase{"WorldTransformRightMultiplied",
+                 Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                         Words({EMR_MODIFYWORLDTRANSFORM, 36, FloatWord(1), 0, 0, FloatWord(1),
+                                FloatWord(5), 0, MWT_RIGHTMULTIPLY}),
+                         Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 5, 2})}),
+                 {{10, 4}, {14, 4}},
+                 {{5, 4}, {16, 4}}},
+    // A flat transform is refused and the one before stays.
+    HandMadeCase{"FlatWorldTransformIsPassedOver",
+                 Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                         Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(1), FloatWord(2), FloatWord(2),
+                                FloatWord(4), 0, 0}),
+                         Words({EMR_MOVETOEX, 16, 2, 2}), Words({EMR_LINETO, 16, 10, 2})}),
+                 {{5, 4}, {18, 4}},
+                 {{5, 2}}},
+    // A block transfer names its source from the top row: the lower
+    // row of a bitmap kept bottom row first, black.
+    HandMadeCase{"StretchBltSourceFromTheTop",
+                 Joined({Words({EMR_STRETCHBLT, 156, 10, 10, 19, 19, 10, 10, 10, 10}),
+                         Words({SRCCOPY, 0, 1, FloatWord(1), 0, 0, FloatWord(1), 0, 0, 0}),
+                         Words({DIB_RGB_COLORS, 108, 40, 148, 8, 1, 1}),
+                         Words({40, 1, 2, 1 | (24 << 16), BI_RGB, 8, 0, 0, 0, 0}),
+                         Words({0x000000, 0xFFFFFF})}),
+                 {{14, 14}},
+                 {{25, 25}}},
+    // A saved state keeps the transform it had.
+    HandMadeCase{"WorldTransformRestored",
+                 Joined({Words({EMR_SAVEDC, 8}),
+                         Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(2), 0, 0, FloatWord(2), 0, 0}),
+                         Words({EMR_RESTOREDC, 12, -1}), Words({EMR_MOVETOEX, 16, 2, 2}),
+                         Words({EMR_LINETO, 16, 10, 2})}),
+                 {{5, 2}},
+                 {{5, 4}}}};
+
+INSTANTIATE_TEST_SUITE_P(Table, HandMadeRecords, testing::ValuesIn(kHandMadeCases),
+                         [](const testing::TestParamInfo<HandMadeCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// Damaged and hostile files: mutated copies of a file of every record the
+// metafile context writes and of files of each record played by hand.
+TEST(CEnhMetaFilePlayerTest, MutatedFilesPlayOrStopWithoutHarm) {
+    const Mapping turned = [](CDC& dc) {
+        DocumentMapping(dc);
+        dc.SetGraphicsMode(GM_ADVANCED);
+        const XFORM turn{0.8F, 0.6F, -0.6F, 0.8F, 3, 4};
+        dc.SetWorldTransform(&turn);
+    };
+    std::vector<Bytes> seeds{SceneFile(), SceneFile(turned)};
+    for (const HandMadeCase& c : kHandMadeCases)
+        seeds.push_back(WithRecordBeforeTheEnd(EmptyFile(), c.records));
+    ByteMutator mutator(20261215);
+    const int fed =
+        mutator.FeedFor(seeds, std::chrono::milliseconds(2000), 3000, [](const Bytes& bytes) {
+            QImage image = Filled(40, 30, kWhite);
+            PlayInto(image, bytes, RECT{0, 0, 40, 30});
+        });
+    EXPECT_GT(fed, 0);
+}
 
 // Transforms at the edges of what a float holds, under every shape.
 TEST(CEnhMetaFilePlayerTest, ExtremeWorldTransformsPlayWithoutHarm) {
@@ -546,6 +566,32 @@ TEST(CEnhMetaFilePlayerTest, ExtremeWorldTransformsPlayWithoutHarm) {
         EXPECT_TRUE(PlayInto(image,
                              WithRecordBeforeTheEnd(EmptyFile(), Joined({transform, shapes})),
                              RECT{0, 0, 40, 30}));
+    }
+}
+
+// A clip box turned under a large world transform became a region of one
+// rectangle per scan line of its whole turned height, far beyond the
+// picture: tens of seconds for a box 30,000 pixels high, and a clip that
+// lost the picture for one beyond what a region's scan lines hold. The
+// frame maps the file into the target at twice its size.
+TEST(CEnhMetaFilePlayerTest, MendedAHugeTurnedClipBoxPlaysAtOnce) {
+    const float turn = 0.5235988F;
+    const float scale = 10;
+    for (const LONG half : {1500, 300000}) {
+        const Bytes records =
+            Joined({Words({EMR_SETWORLDTRANSFORM, 32, FloatWord(scale * std::cos(turn)),
+                           FloatWord(scale * std::sin(turn)), FloatWord(-scale * std::sin(turn)),
+                           FloatWord(scale * std::cos(turn)), FloatWord(20), FloatWord(15)}),
+                    Words({EMR_INTERSECTCLIPRECT, 24, -half, -half, half, half}),
+                    Words({EMR_SELECTOBJECT, 12, static_cast<LONG>(0x80000000u | BLACK_BRUSH)}),
+                    Words({EMR_RECTANGLE, 24, -1, -1, 1, 1})});
+        QImage image = Filled(80, 60, kWhite);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(
+            PlayInto(image, WithRecordBeforeTheEnd(EmptyFile(), records), RECT{0, 0, 80, 60}));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << half;
+        EXPECT_EQ(At(image, 40, 30), kBlack) << half;
+        EXPECT_EQ(At(image, 2, 2), kWhite) << half;
     }
 }
 

@@ -106,6 +106,113 @@ TEST(TiffDibTest, DamagedOrMissingFilesGiveNothing) {
     EXPECT_EQ(LoadPath(read, folder.Path("text.tif")), 0);
 }
 
+// A TIFF as writers lay it out: header, one IFD, one strip of pixel data
+// at stripOffset (its bytes follow the IFD when the offset is 0), 8 bits per
+// sample, grey or RGB.
+Bytes CraftedTiff(uint32_t width, uint32_t height, uint16_t samples, uint16_t compression,
+                  const QByteArray& strip, uint32_t stripOffset = 0) {
+    Bytes file{'I', 'I', 42, 0, 8, 0, 0, 0};
+    const auto put16 = [&](uint16_t v) {
+        file.push_back(static_cast<BYTE>(v));
+        file.push_back(static_cast<BYTE>(v >> 8));
+    };
+    const auto put32 = [&](uint32_t v) {
+        put16(static_cast<uint16_t>(v));
+        put16(static_cast<uint16_t>(v >> 16));
+    };
+    constexpr uint16_t kEntries = 9;
+    const uint32_t ifdEnd = 8 + 2 + kEntries * 12 + 4;
+    const uint32_t bitsAt = ifdEnd;
+    const uint32_t dataAt = bitsAt + 6;
+    const auto entry = [&](uint16_t tag, uint16_t type, uint32_t count, uint32_t value) {
+        put16(tag);
+        put16(type);
+        put32(count);
+        if (type == 3 && count == 1) {
+            put16(static_cast<uint16_t>(value));
+            put16(0);
+        } else {
+            put32(value);
+        }
+    };
+    put16(kEntries);
+    entry(256, 4, 1, width);
+    entry(257, 4, 1, height);
+    entry(258, 3, samples, samples == 1 ? 8 : bitsAt);
+    entry(259, 3, 1, compression);
+    entry(262, 3, 1, samples == 1 ? 1 : 2);
+    entry(273, 4, 1, stripOffset ? stripOffset : dataAt);
+    entry(277, 3, 1, samples);
+    entry(278, 4, 1, height);
+    entry(279, 4, 1, static_cast<uint32_t>(strip.size()));
+    put32(0);
+    for (int i = 0; i < 3; ++i)
+        put16(8);
+    if (!stripOffset)
+        file.insert(file.end(), strip.begin(), strip.end());
+    return file;
+}
+
+// Deflate data as TIFF holds it: the zlib stream without Qt's length prefix.
+QByteArray Deflated(const QByteArray& bytes) {
+    return qCompress(bytes).mid(4);
+}
+
+long PeakKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+TEST(TiffDibTest, ACraftedDeflatePictureReads) {
+    TempFolder folder;
+    QByteArray pixels(16 * 4 * 3, 0);
+    for (int i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<char>(i * 7);
+    WriteAll(folder.Path("small.tif"), CraftedTiff(16, 4, 3, 8, Deflated(pixels)));
+    CRasterImage read;
+    ASSERT_EQ(LoadPath(read, folder.Path("small.tif")), 1);
+    EXPECT_EQ(read.GetWidth(), 16);
+    EXPECT_EQ(read.GetHeight(), 4);
+    // Top row first in the file, bottom row first in the bitmap; B, G, R.
+    const BYTE* top = read.GetBits() + 3 * CDibLayout::RowBytes(24, 16);
+    EXPECT_EQ(top[0], 14);
+    EXPECT_EQ(top[2], 0);
+}
+
+struct BombCase {
+    const char* name;
+    Bytes file;
+};
+
+void PrintTo(const BombCase& bomb, std::ostream* out) {
+    *out << bomb.name;
+}
+
+class TiffBombTest : public ::testing::TestWithParam<BombCase> {};
+
+// A header claiming a picture far larger than its data once had the whole
+// picture allocated (and filled) before a row was read.
+TEST_P(TiffBombTest, MendedIsRefusedBeforeThePictureIsAllocated) {
+    TempFolder folder;
+    WriteAll(folder.Path("bomb.tif"), GetParam().file);
+    const long before = PeakKilobytes();
+    EXPECT_EQ(TiffReadDib(folder.Path("bomb.tif").c_str(), 1), nullptr);
+    EXPECT_LT(PeakKilobytes() - before, 64 * 1024);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bombs, TiffBombTest,
+    ::testing::Values(
+        BombCase{"DeflateRgbClaiming16384Square",
+                 CraftedTiff(16384, 16384, 3, 8, Deflated(QByteArray(16384 * 3 * 64, 0)))},
+        BombCase{"DeflateGreyClaiming16384Square",
+                 CraftedTiff(16384, 16384, 1, 8, Deflated(QByteArray(16384 * 64, 0)))},
+        BombCase{"HeaderWithoutPixelData",
+                 CraftedTiff(16384, 16384, 3, 1, QByteArray(16384 * 3, 0), 1u << 30)},
+        BombCase{"StripCountedEmpty", CraftedTiff(4096, 4096, 3, 1, QByteArray())}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(TiffDibTest, WritingRefusesAnUnsoundBlockAndAnUnwritablePath) {
     TempFolder folder;
     HGLOBAL junk = GlobalAlloc(GMEM_MOVEABLE, 10);

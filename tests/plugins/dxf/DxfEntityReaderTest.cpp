@@ -59,7 +59,8 @@ protected:
     CDxfStyleTables tables;
     CDxfInsertEmitter inserts{header, blocks};
     CDxfTextEmitter texts{header};
-    CDxfEntityReader reader{emitter, style, decoder, inserts, tables, texts};
+    CPictureFiles pictures;
+    CDxfEntityReader reader{emitter, style, decoder, inserts, tables, texts, pictures};
     std::unique_ptr<CDxfFile> file;
     CPorStream stream;
 };

@@ -9,6 +9,7 @@
 
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <ostream>
@@ -37,8 +38,10 @@ std::string Drawing(const std::string& entities, const std::string& objects) {
 }
 
 // The drawing records of a DXF file converted from its path.
-std::vector<PorRecord> Convert(const QString& path, OwnedBlock& block) {
-    CDxfReader reader(nullptr);
+std::vector<PorRecord> Convert(const QString& path, OwnedBlock& block,
+                               std::size_t pictureBudget = CPictureFiles::DefaultBudget,
+                               bool* leftOut = nullptr) {
+    CDxfReader reader(nullptr, pictureBudget);
     block = OwnedBlock(reader.GetPORData(path.toUtf8().constData()));
     std::vector<PorRecord> drawing;
     if (!block)
@@ -49,6 +52,8 @@ std::vector<PorRecord> Convert(const QString& path, OwnedBlock& block) {
     for (const PorRecord& record : Records(bytes))
         if (record.Type() == PorIFrame::Type)
             drawing.push_back(record);
+    if (leftOut)
+        *leftOut = reader.PicturesLeftOut();
     return drawing;
 }
 
@@ -128,6 +133,47 @@ TEST_F(DxfImageTest, MissingFileOrDefinitionWritesNothingAndGoesOn) {
                           ImageDef("2B", "absent.bmp")));
     ASSERT_EQ(drawing.records.size(), 1u);
     EXPECT_EQ(drawing.records[0].Type(), PorLine::Type);
+}
+
+TEST_F(DxfImageTest, AnImageFindsTheFirstDefinitionOfItsHandleAfterIt) {
+    WriteBitmap("pixels.bmp");
+    OwnedBlock block;
+    const auto records =
+        Convert(Write("plan.dxf",
+                      Drawing(Image("2A", "2B") + ImageDef("2B", "absent.bmp") + Image("2C", "2B"),
+                              ImageDef("2B", "pixels.bmp") + ImageDef("2B", "later.bmp"))),
+                block);
+    // 2A finds the missing file just after it, 2C the picture further down.
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Get(PorObjectRecord::Id), "2C");
+    EXPECT_EQ(records[0].Get(PorIFrame::ImageName), "pixels.bmp");
+}
+
+// Every IMAGE read the rest of the file again for its definition.
+TEST_F(DxfImageTest, MendedManyImagesFindTheirDefinitionsInOnePass) {
+    std::string images;
+    for (int i = 0; i < 8000; ++i)
+        images += Image("1" + std::to_string(i), "2B");
+    const auto start = std::chrono::steady_clock::now();
+    const auto drawing = DrawingOf(Drawing(images, ImageDef("2B", "absent.bmp")));
+    EXPECT_TRUE(drawing.records.empty());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+// Every IMAGE carried a copy of its picture, however many there were.
+TEST_F(DxfImageTest, MendedPicturesBeyondTheirBudgetAreLeftOutAndSaidSo) {
+    WriteBitmap("pixels.bmp");
+    std::string images;
+    for (int i = 0; i < 200; ++i)
+        images += Image("1" + std::to_string(i), "2B");
+    const QString path = Write("plan.dxf", Drawing(images, ImageDef("2B", "pixels.bmp")));
+    OwnedBlock block;
+    bool leftOut = false;
+    // 56 bytes a picture: room for 10.
+    EXPECT_EQ(Convert(path, block, 10 * 56 + 55, &leftOut).size(), 10u);
+    EXPECT_TRUE(leftOut);
+    EXPECT_EQ(Convert(path, block, 200 * 56, &leftOut).size(), 200u);
+    EXPECT_FALSE(leftOut);
 }
 
 struct PathCase {

@@ -95,8 +95,8 @@ INSTANTIATE_TEST_SUITE_P(DxfReader, Mutations,
 TEST(ExportMutations, NeverCrashLeakOrHang) {
     HMODULE module = LoadLibraryA("RukDXF.DLL");
     ASSERT_NE(module, nullptr);
-    using GetPORData = HGLOBAL (*)(const char*, HWND);
-    const auto convert = reinterpret_cast<GetPORData>(GetProcAddress(module, "VP_GetPORData"));
+    const auto convert =
+        reinterpret_cast<PluginTest::GetPORData>(GetProcAddress(module, "VP_GetPORData"));
     ASSERT_NE(convert, nullptr);
     std::vector<ByteMutator::Bytes> seeds;
     for (const char* name : {"simple_entities", "tables_and_blocks", "groups", "block_fan_out"}) {
@@ -106,14 +106,9 @@ TEST(ExportMutations, NeverCrashLeakOrHang) {
     QTemporaryDir folder;
     const std::string path = folder.filePath(QStringLiteral("plan.dxf")).toStdString();
     ByteMutator mutator(20261213);
-    const int fed = mutator.FeedFor(seeds, std::chrono::milliseconds(3000), 2000,
-                                    [&](const ByteMutator::Bytes& bytes) {
-                                        std::ofstream(path, std::ios::binary)
-                                            .write(reinterpret_cast<const char*>(bytes.data()),
-                                                   static_cast<std::streamsize>(bytes.size()));
-                                        if (HGLOBAL block = convert(path.c_str(), nullptr))
-                                            GlobalFree(block);
-                                    });
+    const int fed = mutator.FeedFor(
+        seeds, std::chrono::milliseconds(3000), 2000,
+        [&](const ByteMutator::Bytes& bytes) { PluginTest::ConvertAsFile(convert, path, bytes); });
     EXPECT_GT(fed, 0);
     FreeLibrary(module);
 }

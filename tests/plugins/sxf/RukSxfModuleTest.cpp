@@ -4,6 +4,7 @@
 #include "platform/mfc/Cp932.h"
 #include "platform/win/PlatformWindow.h"
 #include "tests/support/ModuleTestSupport.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -81,26 +82,36 @@ TEST_F(RukSxfModule, MendedAUsersOutLogSurvivesAConversion) {
     EXPECT_EQ(ReadBytes(folder / "outAP202.log"), "mine too\n");
 }
 
-TEST_F(RukSxfModule, SubFiguresFanningOutBeyondTheBudgetGiveNoBlock) {
-    // Twenty-five definitions, each placing the one before twice: 2^25 lines.
+// Sub-figures beyond the bounds once gave no drawing at all, or crashed.
+TEST_F(RukSxfModule, MendedADrawingCutForItsSubFiguresOpensAndTheUserIsTold) {
     ASSERT_TRUE(library) << dlerror();
+    // Seventy definitions, each placing the one before.
     std::string features = Feature(1, "line_feature('1','1','1','0','0','0','1','1')") +
                            Feature(2, "sfig_org_feature('\\'D0\\'','4')");
-    for (int level = 1; level <= 25; ++level) {
-        const std::string inner = "'\\'D" + std::to_string(level - 1) + "\\''";
-        for (int copy = 0; copy < 2; ++copy) {
-            features += Feature(level * 10 + copy,
-                                "sfig_locate_feature('0'," + inner + ",'0','0','0','1','1')");
-        }
+    for (int level = 1; level <= 70; ++level) {
         features +=
+            Feature(level * 10, "sfig_locate_feature('0','\\'D" + std::to_string(level - 1) +
+                                    "\\'','0','0','0','1','1')") +
             Feature(level * 10 + 5, "sfig_org_feature('\\'D" + std::to_string(level) + "\\'','4')");
     }
-    features += Feature(1000, "sfig_locate_feature('0','\\'D25\\'','0','0','0','1','1')") +
-                SxfTest::Sheet();
+    features += Feature(1000, "sfig_locate_feature('0','\\'D70\\'','0','0','0','1','1')") +
+                Feature(1010, "line_feature('1','1','1','0','0','0','5','5')") + SxfTest::Sheet();
     QTemporaryDir dir;
-    const std::string path = dir.filePath("fan.sfc").toStdString();
+    const std::string path = dir.filePath("deep.sfc").toStdString();
     std::ofstream(path, std::ios::binary) << SfcText::File(features);
-    EXPECT_FALSE(GetPorData(path.c_str()));
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(GetPorData(path.c_str()));
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].text,
+              Cp932::FromUtf8("部分図の展開が多すぎるため、図面の一部を読み込みませんでした。"));
+    EXPECT_EQ(dialogs.Messages()[0].type, UINT{MB_OK | MB_ICONEXCLAMATION});
+}
+
+TEST_F(RukSxfModule, AWholeDrawingShowsNoMessage) {
+    ASSERT_TRUE(library) << dlerror();
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(GetPorData((DataFolder() / "sfig.sfc").c_str()));
+    EXPECT_TRUE(dialogs.Messages().empty());
 }
 
 // Records every progress message the conversion sends.

@@ -1,5 +1,6 @@
-// libFuzzer target: an input is a DXF drawing, converted through the
-// plug-in's export as the program calls it.
+// libFuzzer target: an input is a drawing (named as the target is built:
+// ".dxf", ".sfc" or ".p21"), converted through the export of the plug-in
+// linked in, as the program calls it.
 #include "FuzzEnvironment.h"
 #include "platform/win/GlobalMemory.h"
 
@@ -15,7 +16,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const CString path = FuzzEnvironment::PathOf("plan.dxf");
+    const CString path = FuzzEnvironment::PathOf("plan" ZUMEO_FUZZ_EXTENSION);
     if (FILE* file = std::fopen(path.c_str(), "wb")) {
         std::fwrite(data, 1, size, file);
         std::fclose(file);
