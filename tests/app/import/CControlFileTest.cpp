@@ -5,6 +5,7 @@
 #include "entities/CRukLine.h"
 #include "entities/CRukSaveGroup.h"
 #include "entities/EntityKinds.h"
+#include "markups/CMarkupKinds.h"
 #include "markups/CRukMarkBalloon.h"
 #include "markups/CRukMarkFlag.h"
 #include "markups/CRukMarkTBox.h"
@@ -17,6 +18,7 @@
 #include "tests/support/MarkupSeeds.h"
 #include "tests/support/ReaderSeeds.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <functional>
@@ -434,34 +436,87 @@ TEST_F(ControlFileTest, BalloonNoteAndFlagComeBackWithTheirParts) {
 
 namespace {
 
-std::string MarkupClassName(const ::testing::TestParamInfo<int>& info) {
-    return MarkupSeeds::ClassName(info.param);
+struct SelfListingCase {
+    std::string name;
+    // The class written, and the class and schema its record is given.
+    int written;
+    std::string readAs;
+    WORD schema;
+};
+
+// Failures name the case, not its bytes.
+void PrintTo(const SelfListingCase& testCase, std::ostream* out) {
+    *out << testCase.name;
 }
 
-class SelfListingMarkupTest : public ControlFileTest, public ::testing::WithParamInterface<int> {};
+// Every markup class as it writes itself, and the old schemas whose bodies
+// repair their children while they are read, written by a class of the
+// same layout.
+std::vector<SelfListingCase> SelfListingCases() {
+    std::vector<SelfListingCase> cases;
+    for (int number : MarkupSeeds::Numbers())
+        cases.push_back({MarkupSeeds::ClassName(number), number, MarkupSeeds::ClassName(number),
+                         static_cast<WORD>(CMarkupKinds::Find(MarkupKind(number))->m_schema)});
+    constexpr int kPolygon = 0x06;
+    constexpr int kNote = 0x05;
+    for (const auto& [written, readAs] :
+         std::initializer_list<std::pair<int, const char*>>{{kPolygon, "CRukMarkPolygon"},
+                                                            {kPolygon, "CRukMarkCloud"},
+                                                            {kNote, "CRukMarkTBox"},
+                                                            {kNote, "CRukMarkCircle"},
+                                                            {kNote, "CRukMarkEllipse"},
+                                                            {kNote, "CRukMarkSquare"},
+                                                            {kNote, "CRukMarkBalloon"}})
+        cases.push_back({std::string(readAs) + "OfSchemaZero", written, readAs, 0});
+    return cases;
+}
+
+// The bytes with the class record of `from` made one of `to` with that schema.
+std::vector<BYTE> Restamped(const std::vector<BYTE>& bytes, const std::string& from,
+                            const std::string& to, WORD schema) {
+    std::vector<BYTE> record{static_cast<BYTE>(from.size()), 0};
+    record.insert(record.end(), from.begin(), from.end());
+    const auto found = std::search(bytes.begin(), bytes.end(), record.begin(), record.end());
+    std::vector<BYTE> out(bytes.begin(), found - 2);
+    out.insert(out.end(), {static_cast<BYTE>(schema), static_cast<BYTE>(schema >> 8),
+                           static_cast<BYTE>(to.size()), 0});
+    out.insert(out.end(), to.begin(), to.end());
+    out.insert(out.end(), found + static_cast<std::ptrdiff_t>(record.size()), bytes.end());
+    return out;
+}
+
+class SelfListingMarkupTest : public ControlFileTest,
+                              public ::testing::WithParamInterface<SelfListingCase> {};
 
 // Mended: the archive resolved a markup's reference to itself while its body
-// was still being read, and the body walked its children, itself among them,
-// until the stack ran out. The file is refused with the message instead.
+// was still being read, and the body (an old one repairing its children's
+// line widths) walked its children, itself first, until the stack ran out.
+// The file is refused with the message instead.
 TEST_P(SelfListingMarkupTest, IsRefusedInsteadOfWalkingItself_Mended) {
-    std::unique_ptr<CRukMark> created(MarkupSeeds::Create(GetParam()));
+    const SelfListingCase& selfListing = GetParam();
+    std::unique_ptr<CRukMark> created(MarkupSeeds::Create(selfListing.written));
     ASSERT_NE(created, nullptr) << "not linked";
     WriteControlFile(ControlPath(), kCurrentVersion, [&](CObList&, CObList& order) {
         CRukMark* mark = m_owned.Add(std::move(created));
         CRukLine* line = m_owned.Add(Redline(1, 2, 3, 4));
-        mark->AddChild(line);
         mark->AddChild(mark);
+        mark->AddChild(line);
         order.AddTail(line);
         order.AddTail(mark);
     });
+    WriteBytes(ControlPath(),
+               Restamped(ReadBytes(ControlPath()), MarkupSeeds::ClassName(selfListing.written),
+                         selfListing.readAs, selfListing.schema));
     ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), Drawing()), 1);
     ASSERT_EQ(m_dialogs.Messages().size(), 1u);
     EXPECT_EQ(m_dialogs.Messages()[0].text, CString(kControlUnread) + "\n" + ControlPath());
     EXPECT_TRUE(m_document.m_drawOrder.IsEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Classes, SelfListingMarkupTest,
-                         ::testing::ValuesIn(MarkupSeeds::Numbers()), MarkupClassName);
+INSTANTIATE_TEST_SUITE_P(Classes, SelfListingMarkupTest, ::testing::ValuesIn(SelfListingCases()),
+                         [](const ::testing::TestParamInfo<SelfListingCase>& info) {
+                             return info.param.name;
+                         });
 
 } // namespace
 
