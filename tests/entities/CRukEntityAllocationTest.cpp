@@ -3,13 +3,14 @@
 #include "entities/CRukInsert.h"
 #include "entities/CRukLine.h"
 #include "entities/CRukText.h"
+#include "platform/mfc/AddressSanitizer.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
+#if ZUMEO_ADDRESS_SANITIZER
 // The sanitizer's answer whether a block came from its heap (its own header
 // is not installed with every compiler).
 extern "C" int __sanitizer_get_ownership(const volatile void* pointer);
@@ -45,7 +46,7 @@ namespace {
 // build an entity that a failed read forgets must show as a leak, so
 // entities come from that heap there instead of from the small-block arena.
 TEST(CRukEntityAllocationTest, UnderTheAddressSanitizerEntitiesComeFromItsHeap) {
-#if defined(__SANITIZE_ADDRESS__)
+#if ZUMEO_ADDRESS_SANITIZER
     const auto line = std::make_unique<CRukLine>();
     const auto text = std::make_unique<CRukText>();
     EXPECT_NE(__sanitizer_get_ownership(line.get()), 0);
