@@ -189,8 +189,9 @@ std::vector<CRukEntity*> CCommonDoc::StrayChildren() const {
     std::vector<CRukEntity*> strays;
     std::unordered_set<const CRukEntity*> seen;
     std::vector<const CRukEntity*> pending;
-    for (POSITION position = m_drawOrder.GetHeadPosition(); position;)
-        pending.push_back(static_cast<const CRukEntity*>(m_drawOrder.GetNext(position)));
+    for (const CObList* list : {&m_objects, &m_drawOrder})
+        for (POSITION position = list->GetHeadPosition(); position;)
+            pending.push_back(static_cast<const CRukEntity*>(list->GetNext(position)));
     while (!pending.empty()) {
         const CRukEntity* object = pending.back();
         pending.pop_back();

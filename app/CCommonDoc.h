@@ -272,8 +272,9 @@ private:
     bool HasPaper() const;
     // The children of an object in list order.
     static std::vector<CRukEntity*> ChildrenOf(const CRukEntity* object);
-    // Children at any depth below the redline objects that no list of the
-    // document holds, each once: the document owns them through their owner.
+    // Children at any depth below the drawing's entities and the redline
+    // objects that no list of the document holds, each once: the document
+    // owns them through their owner.
     std::vector<CRukEntity*> StrayChildren() const;
     // Hands the metafile to the clipboard and deletes it; false for none.
     static bool PutOnClipboard(HENHMETAFILE metafile);

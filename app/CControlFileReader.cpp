@@ -1,8 +1,8 @@
 #include "app/CControlFileReader.h"
 
 #include "app/CCommonDoc.h"
+#include "app/CObjectListReader.h"
 #include "app/PathFunctions.h"
-#include "entities/CChildForest.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukSaveGroup.h"
 #include "platform/mfc/CArchive.h"
@@ -10,8 +10,6 @@
 #include "platform/mfc/CFile.h"
 
 #include <cstring>
-#include <unordered_set>
-#include <vector>
 
 namespace {
 
@@ -35,6 +33,14 @@ UINT ReadHeader(CFile& file) {
     return 0;
 }
 
+bool IsSaveGroup(const CObject* object) {
+    return dynamic_cast<const CRukSaveGroup*>(object) != nullptr;
+}
+
+bool IsRedlineObject(const CObject* object) {
+    return dynamic_cast<const CRukEntity*>(object) && !IsSaveGroup(object);
+}
+
 void ReadLists(CArchive& ar, UINT version, CCommonDoc& document, CObList& saveGroups,
                CObList& drawOrder) {
     ar.m_pDocument = &document;
@@ -46,45 +52,11 @@ void ReadLists(CArchive& ar, UINT version, CCommonDoc& document, CObList& saveGr
         CString text2;
         ar >> unit >> reserved1 >> reserved2 >> text1 >> text2;
     }
-    saveGroups.Serialize(ar);
-    drawOrder.Serialize(ar);
+    CObjectListReader lists(ar);
+    lists.Read(saveGroups, IsSaveGroup);
+    lists.Read(drawOrder, IsRedlineObject);
     ar.Close();
-}
-
-// Each object once, and in the list of its own classes: the document owns
-// and deletes every one of them.
-bool ListsAreSound(const CObList& saveGroups, const CObList& drawOrder) {
-    std::unordered_set<const CObject*> seen;
-    for (POSITION position = saveGroups.GetHeadPosition(); position;) {
-        const CObject* object = saveGroups.GetNext(position);
-        if (!dynamic_cast<const CRukSaveGroup*>(object) || !seen.insert(object).second)
-            return false;
-    }
-    for (POSITION position = drawOrder.GetHeadPosition(); position;) {
-        const CObject* object = drawOrder.GetNext(position);
-        if (!dynamic_cast<const CRukEntity*>(object) ||
-            dynamic_cast<const CRukSaveGroup*>(object) || !seen.insert(object).second)
-            return false;
-    }
-    return true;
-}
-
-// The entities among the objects read, for the check of their child lists.
-std::vector<const CRukEntity*> EntitiesOf(const std::vector<CObject*>& objects) {
-    std::vector<const CRukEntity*> entities;
-    for (const CObject* object : objects)
-        if (const auto* entity = dynamic_cast<const CRukEntity*>(object))
-            entities.push_back(entity);
-    return entities;
-}
-
-// The objects read and the parts old bodies built while reading: nothing
-// else owns those yet.
-std::vector<CObject*> ObjectsToFree(const CArchive& ar) {
-    std::vector<CObject*> objects = ar.GetLoadedObjects();
-    const std::vector<CObject*>& built = ar.GetBuiltObjects();
-    objects.insert(objects.end(), built.begin(), built.end());
-    return objects;
+    lists.Finish();
 }
 
 } // namespace
@@ -98,21 +70,11 @@ CControlFileReader::Result CControlFileReader::Read(const CString& path, CCommon
     CObList saveGroups;
     CObList drawOrder;
     UINT version = 0;
-    bool read = false;
-    CArchive ar(&file, CArchive::load);
     try {
+        CArchive ar(&file, CArchive::load);
         version = ReadHeader(file);
         ReadLists(ar, version, document, saveGroups, drawOrder);
-        read = ListsAreSound(saveGroups, drawOrder) &&
-               CChildForest::IsSound(EntitiesOf(ar.GetLoadedObjects()));
     } catch (const CException&) {
-        read = false;
-    }
-    if (!read) {
-        // Whichever lists hold them, and whether or not a list does: no
-        // object of a control file deletes another, so each is freed once here.
-        for (CObject* object : ObjectsToFree(ar))
-            delete object;
         return Result::Failed;
     }
     document.m_saveGroups.AddTail(&saveGroups);

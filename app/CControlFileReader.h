@@ -3,11 +3,8 @@
 // and the redline objects in their drawing order. A file from before the
 // 16-byte header ("RukC", version, two zero words) is read as version 0.
 //
-// All or nothing: only a file whose two lists read through, holding
-// objects of the right classes each once, and whose child lists hold each
-// object at most once, never their owner and not too deep (CChildForest),
-// reaches the document. Anything else leaves the document as it was, with
-// every object read freed.
+// All or nothing (CObjectListReader): a file that does not read through as
+// a whole leaves the document as it was, with every object read freed.
 
 #include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"

@@ -2,15 +2,14 @@
 
 #include "app/CCommonDoc.h"
 #include "app/CDocFileHeader.h"
+#include "app/CObjectListReader.h"
 #include "entities/CLineType.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukLayer.h"
 #include "entities/EntityKinds.h"
 #include "platform/mfc/CArchive.h"
-#include "platform/mfc/CException.h"
 
 #include <cmath>
-#include <unordered_set>
 
 namespace {
 
@@ -24,34 +23,18 @@ struct OwnDrawing {
     CObList lineTypes;
     CObList layers;
     CObList objects{10};
-
-    // What was read and not handed over; an object listed twice goes once.
-    ~OwnDrawing() {
-        std::unordered_set<CObject*> read;
-        for (const CObList* list : {&lineTypes, &layers, &objects})
-            for (POSITION position = list->GetHeadPosition(); position;)
-                read.insert(list->GetNext(position));
-        for (CObject* object : read)
-            delete object;
-    }
 };
 
-template <class T> bool AllOf(const CObList& list, std::unordered_set<const CObject*>& seen) {
-    for (POSITION position = list.GetHeadPosition(); position;) {
-        const CObject* object = list.GetNext(position);
-        if (!dynamic_cast<const T*>(object) || !seen.insert(object).second)
-            return false;
-    }
-    return true;
+bool IsLineType(const CObject* object) {
+    return dynamic_cast<const CLineType*>(object) != nullptr;
 }
 
-// Each object once, and in the list of its own classes: the document owns
-// and deletes every one of them.
-void CheckLists(const OwnDrawing& drawing) {
-    std::unordered_set<const CObject*> seen;
-    if (!AllOf<CLineType>(drawing.lineTypes, seen) || !AllOf<CRukLayer>(drawing.layers, seen) ||
-        !AllOf<CRukEntity>(drawing.objects, seen))
-        AfxThrowArchiveException(CArchiveException::badClass);
+bool IsLayer(const CObject* object) {
+    return dynamic_cast<const CRukLayer*>(object) != nullptr;
+}
+
+bool IsEntity(const CObject* object) {
+    return dynamic_cast<const CRukEntity*>(object) != nullptr;
 }
 
 } // namespace
@@ -81,26 +64,24 @@ void COwnDrawingFile::Read(CArchive& ar, CCommonDoc& document) {
         ar >> unit;
         drawing.unit = static_cast<UINT>(unit);
     }
+    CObjectListReader lists(ar);
     if (version >= kLineTypesVersion)
-        drawing.lineTypes.Serialize(ar);
+        lists.Read(drawing.lineTypes, IsLineType);
     if (version >= kLayersVersion)
-        drawing.layers.Serialize(ar);
-    drawing.objects.Serialize(ar);
-    CheckLists(drawing);
+        lists.Read(drawing.layers, IsLayer);
+    lists.Read(drawing.objects, IsEntity);
+    lists.Finish();
 
     document.m_scale = drawing.scale;
     document.m_scaleMode = drawing.scaleMode;
     document.m_unit = drawing.unit;
     document.m_lineTypes.AddTail(&drawing.lineTypes);
-    drawing.lineTypes.RemoveAll();
     document.BuildLinePatterns();
     document.m_drawingLayers.AddTail(&drawing.layers);
-    drawing.layers.RemoveAll();
     for (POSITION position = drawing.objects.GetHeadPosition(); position;) {
         auto* object = static_cast<CRukEntity*>(drawing.objects.GetNext(position));
         if (object->GetKind() == kKindGroup)
             document.m_topObjects.AddTail(object);
         document.AddRecordEntity(object);
     }
-    drawing.objects.RemoveAll();
 }

@@ -16,6 +16,15 @@ function(zumeo_library name)
   endif()
 endfunction()
 
+# Archived classes register themselves by name when their file is linked; a
+# file may name a class that no code of the program refers to, so every
+# program that reads the own files links the entity and markup libraries
+# whole.
+function(zumeo_link_archived_classes target)
+  set_property(TARGET ${target} PROPERTY LINK_LIBRARY_OVERRIDE_zumeo_entities WHOLE_ARCHIVE)
+  set_property(TARGET ${target} PROPERTY LINK_LIBRARY_OVERRIDE_zumeo_markups WHOLE_ARCHIVE)
+endfunction()
+
 # Precompiled Qt headers: a source file that includes QPainter costs seconds
 # to compile otherwise.
 # A precompiled header is built per build folder, so the compiler cache never

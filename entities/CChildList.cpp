@@ -78,10 +78,12 @@ void CChildList::Serialize(CArchive& ar) {
         ForEach([&](const CRukEntity& child) { ar << &child; });
         return;
     }
+    const auto isEntity = [](const CObject* object) {
+        return dynamic_cast<const CRukEntity*>(object) != nullptr;
+    };
     for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
-        CRukEntity* child = nullptr;
-        ar >> child;
-        if (child)
+        // Whole: the owner's Serialize walks its children once they are read.
+        if (CObject* child = ar.ReadWholeObjectIf(isEntity))
             m_list.AddTail(child);
     }
 }

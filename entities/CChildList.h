@@ -44,9 +44,10 @@ public:
 
     // As CObList::Serialize writes the list: a count, then each child as
     // an object or a reference back. Loading appends; an object that is not
-    // an entity is refused (badClass) and null entries are left out. The
-    // reader of a file checks the lists it read as a whole (CChildForest):
-    // a child met twice or one that holds its owner is only seen there.
+    // an entity is refused (badClass), as is a reference to the owner or to
+    // an object that holds it (badIndex: they are still being read), and null
+    // entries are left out. The reader of a file checks the lists it read as
+    // a whole (CChildForest): a child met twice is only seen there.
     void Serialize(CArchive& ar);
 
 private:

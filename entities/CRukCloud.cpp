@@ -130,8 +130,11 @@ void CRukCloud::AddArc(POINT p1, POINT p2, double bulge) {
     m_outline.push_back(p1);
     for (int angle = start + kArcStep; angle < end; angle += kArcStep) {
         const double a = angle * kDegToRad;
-        m_outline.push_back(POINT{TruncInt(center.x + TruncInt(radius * std::cos(a) + 0.5)),
-                                  TruncInt(center.y + TruncInt(radius * std::sin(a) + 0.5))});
+        // Summed as doubles: a centre near the edge of the coordinate range
+        // plus the radius leaves int32.
+        m_outline.push_back(
+            POINT{TruncInt(static_cast<double>(center.x) + TruncInt(radius * std::cos(a) + 0.5)),
+                  TruncInt(static_cast<double>(center.y) + TruncInt(radius * std::sin(a) + 0.5))});
     }
     m_outline.push_back(p2);
 }

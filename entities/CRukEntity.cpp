@@ -9,6 +9,7 @@
 #include "entities/ColorRules.h"
 #include "entities/EntityKinds.h"
 #include "geometry/CurveMath.h"
+#include "geometry/Midpoint.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CPen.h"
@@ -169,8 +170,7 @@ int CRukEntity::GetHeight() const {
 }
 
 POINT CRukEntity::GetCenter() const {
-    return POINT{static_cast<LONG>((static_cast<long long>(m_x1) + m_x2) / 2),
-                 static_cast<LONG>((static_cast<long long>(m_y1) + m_y2) / 2)};
+    return POINT{Middle(m_x1, m_x2), Middle(m_y1, m_y2)};
 }
 
 void CRukEntity::RecalcExtents() {

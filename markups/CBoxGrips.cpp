@@ -3,6 +3,7 @@
 #include "entities/CEntityDocument.h"
 #include "entities/CRukEntity.h"
 #include "geometry/Geometry.h"
+#include "geometry/Midpoint.h"
 #include "platform/win/Cursors.h"
 
 #include <algorithm>
@@ -51,8 +52,8 @@ POINT OppositeOf(const CBoxGrips::Box& box, int grip) {
 } // namespace
 
 std::vector<POINT> CBoxGrips::Points(const Box& box, int count) {
-    const int xm = (box.x1 + box.x2) / 2;
-    const int ym = (box.y1 + box.y2) / 2;
+    const int xm = Middle(box.x1, box.x2);
+    const int ym = Middle(box.y1, box.y2);
     const std::vector<POINT> all{{box.x1, box.y1}, {box.x1, box.y2}, {box.x2, box.y2},
                                  {box.x2, box.y1}, {box.x1, ym},     {xm, box.y2},
                                  {box.x2, ym},     {xm, box.y1}};

@@ -7,6 +7,7 @@
 #include "entities/CRukText.h"
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
+#include "geometry/Midpoint.h"
 #include "markups/CDCTrackSurface.h"
 #include "markups/CLeaderParts.h"
 #include "markups/CMarkupDocument.h"
@@ -29,7 +30,7 @@ CRukLeaderMark::CRukLeaderMark(int kind) : CRukMark(kind) {
 }
 
 POINT CRukLeaderMark::ShapeCentre(POINT p0, POINT p1) const {
-    return POINT{(p0.x + p1.x) / 2, (p0.y + p1.y) / 2};
+    return Midpoint(p0, p1);
 }
 
 // ---- Feedback

@@ -3,6 +3,7 @@
 #include "entities/CRukCircle.h"
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
+#include "geometry/Midpoint.h"
 #include "markups/CDCTrackSurface.h"
 #include "markups/CMarkupDocument.h"
 #include "markups/CMarkupKinds.h"
@@ -31,10 +32,6 @@ constexpr int kClipCircleStep = 5;
 bool IsClosedChildKind(int kind) {
     return kind == kKindPolygon || kind == kKindCircle || kind == kKindEllipse ||
            kind == kKindCloud;
-}
-
-POINT Midpoint(POINT a, POINT b) {
-    return POINT{(a.x + b.x) / 2, (a.y + b.y) / 2};
 }
 
 // The crossing of the segment p-q with the closed ring nearest to p (the

@@ -6,6 +6,7 @@
 #include "entities/CRukText.h"
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
+#include "geometry/Midpoint.h"
 #include "markups/CDCTrackSurface.h"
 #include "markups/CLeaderParts.h"
 #include "markups/CMarkupDocument.h"
@@ -361,7 +362,7 @@ void CRukMarkBalloon::Migrate() {
         AddChild(circle);
         if (!SamePoint(old[0], old[1]) && GetPointCount() > 0)
             m_points.RemoveAt(GetPointCount() - 1);
-        const POINT centre{(old[0].x + old[2].x) / 2, (old[0].y + old[2].y) / 2};
+        const POINT centre = Midpoint(old[0], old[2]);
         CRukPolygon* frame = CLeaderParts::MakeFrame(centre, SIZE{});
         CLeaderParts::TakeAttributes(*frame, *oldCircle, true);
         AddChild(frame);

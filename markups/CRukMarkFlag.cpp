@@ -111,6 +111,7 @@ void CRukMarkFlag::RebuildPoints() {
         return;
     const POINT a = circle->m_points[0];
     const POINT b = circle->m_points[2];
-    m_points.Add(POINT{TruncInt((a.x + b.x + 1) * 0.5), TruncInt((a.y + b.y + 1) * 0.5)});
+    m_points.Add(POINT{TruncInt((static_cast<double>(a.x) + b.x + 1) * 0.5),
+                       TruncInt((static_cast<double>(a.y) + b.y + 1) * 0.5)});
     m_points.Add(POINT{pole->m_x2, pole->m_y2});
 }

@@ -3,6 +3,8 @@
 #include "entities/CRingPolygon.h"
 #include "entities/CRukCircle.h"
 #include "entities/EntityKinds.h"
+#include "geometry/Geometry.h"
+#include "geometry/Midpoint.h"
 #include "markups/CMarkupDocument.h"
 #include "markups/CTrackSurface.h"
 #include "markups/CTwoPointGesture.h"
@@ -17,9 +19,9 @@ void CRukRedCircle::Serialize(CArchive& ar) {
     if (ar.IsStoring())
         return;
     // The file keeps the circle's box only: the centre and the rightmost point.
-    const int middleY = (m_y1 + m_y2) / 2;
+    const int middleY = Middle(m_y1, m_y2);
     m_points.RemoveAll();
-    m_points.Add(POINT{(m_x1 + m_x2) / 2, middleY});
+    m_points.Add(POINT{Middle(m_x1, m_x2), middleY});
     m_points.Add(POINT{m_x2, middleY});
 }
 
@@ -66,10 +68,10 @@ int CRukRedCircle::GetPoint(int* x, int* y, int index) const {
     const CRukEntity* circle = ChildAt(0, kKindCircle);
     if (!circle || circle->m_points.GetSize() < 4 || index < 0 || index > 1)
         return 0;
-    const POINT centre = POINT{(circle->m_points[0].x + circle->m_points[2].x) / 2,
-                               (circle->m_points[0].y + circle->m_points[2].y) / 2};
+    const POINT centre = Midpoint(circle->m_points[0], circle->m_points[2]);
     *x = index == 0 ? centre.x
-                    : centre.x + GetDistance(circle->m_points[0], circle->m_points[3]) / 2;
+                    : TruncInt(static_cast<double>(centre.x) +
+                               GetDistance(circle->m_points[0], circle->m_points[3]) / 2);
     *y = centre.y;
     return 1;
 }

@@ -344,19 +344,24 @@ void CArchive::SerializeClass(const CRuntimeClass* cls) {
 }
 
 CObject* CArchive::ReadObject(const CRuntimeClass* expected) {
-    return ReadObjectImpl(expected, nullptr, false);
+    return ReadObjectImpl(expected, nullptr, Reference::Any);
 }
 
 CObject* CArchive::ReadObjectIf(bool (*accept)(const CObject*)) {
-    return ReadObjectImpl(nullptr, accept, false);
+    return ReadObjectImpl(nullptr, accept, Reference::Any);
 }
 
 CObject* CArchive::ReadOwnedObjectIf(bool (*accept)(const CObject*)) {
-    return ReadObjectImpl(nullptr, accept, true);
+    return ReadObjectImpl(nullptr, accept, Reference::None);
+}
+
+CObject* CArchive::ReadWholeObjectIf(bool (*accept)(const CObject*)) {
+    return ReadObjectImpl(nullptr, accept, Reference::Whole);
 }
 
 CObject* CArchive::ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(const CObject*),
-                                  bool owned) {
+                                  Reference reference) {
+    const bool owned = reference == Reference::None;
     UINT schema = 0;
     DWORD tag = 0;
     const CRuntimeClass* cls = ReadClass(expected, &schema, &tag);
@@ -368,7 +373,7 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(
         const LoadEntry& entry = m_loadArray[tag];
         if (entry.kind != EntryKind::Null && entry.kind != EntryKind::Object)
             Throw(CArchiveException::badIndex);
-        if (owned)
+        if (owned || (reference == Reference::Whole && entry.reading))
             Throw(CArchiveException::badIndex);
         auto* object = static_cast<CObject*>(const_cast<void*>(entry.ptr));
         if (object && expected && !object->IsKindOf(expected))
@@ -395,7 +400,7 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(
     }
     std::size_t index = m_loadArray.size();
     // Before Serialize, so that references back to it resolve (or, owned, fail).
-    m_loadArray.push_back({owned ? EntryKind::Owned : EntryKind::Object, 0, object, true});
+    m_loadArray.push_back({owned ? EntryKind::Owned : EntryKind::Object, 0, object, true, true});
 
     UINT savedSchema = m_nObjectSchema;
     m_nObjectSchema = schema;
@@ -412,6 +417,7 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(
     }
     --m_nDepth;
     m_nObjectSchema = savedSchema;
+    m_loadArray[index].reading = false;
     return object;
 }
 

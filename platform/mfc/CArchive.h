@@ -26,7 +26,8 @@
 // schema that a class without VERSIONABLE_SCHEMA does not have throws
 // badSchema; an index that refers to nothing or to the wrong kind of entry
 // throws badIndex. A new object is entered in the load map before its
-// Serialize runs, so references back to it resolve. When an object's
+// Serialize runs, so references back to it resolve (except where the reader
+// asks for a whole object). When an object's
 // Serialize throws, the archive deletes that object (it was never handed out)
 // and rethrows; objects already returned belong to their receivers, and
 // GetLoadedObjects names every one of them, so that a reader whose load
@@ -118,6 +119,11 @@ public:
     // throws badIndex), GetLoadedObjects leaves it out, and any later reference
     // back to it throws badIndex, so that no one else can come to hold it.
     CObject* ReadOwnedObjectIf(bool (*accept)(const CObject*));
+    // The same for an object that must be whole, such as a child in a child
+    // list: a reference back to an object whose Serialize is still running
+    // (the object being read, or one that holds it) throws badIndex, so that
+    // no object comes to hold itself or its holder while it is being read.
+    CObject* ReadWholeObjectIf(bool (*accept)(const CObject*));
     // The objects this archive created and handed out while loading, in the
     // order they were read (objects given by MapObject are not among them).
     std::vector<CObject*> GetLoadedObjects() const;
@@ -174,7 +180,11 @@ private:
         UINT schema;     // classes: the stored schema
         const void* ptr; // CRuntimeClass or CObject
         bool created = false;
+        bool reading = false; // its Serialize has not returned yet
     };
+    // What a reference back may name: anything, nothing (a new object the
+    // caller owns), or only an object read to its end.
+    enum class Reference : BYTE { Any, None, Whole };
 
     template <class V> CArchive& PutValue(V v) {
         Write(&v, sizeof v);
@@ -194,7 +204,7 @@ private:
     void InitLoadMap();
     DWORD NextMapIndex() const;
     CObject* ReadObjectImpl(const CRuntimeClass* expected, bool (*accept)(const CObject*),
-                            bool owned);
+                            Reference reference);
     [[noreturn]] void Throw(int cause) const;
 
     CFile* m_pFile;

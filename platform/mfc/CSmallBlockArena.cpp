@@ -1,4 +1,5 @@
 #include "platform/mfc/CSmallBlockArena.h"
+#include "platform/mfc/AddressSanitizer.h"
 
 #include <sys/mman.h>
 
@@ -12,11 +13,7 @@ namespace {
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 constexpr std::size_t kSlabSize = 4 * kHugePage;
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
+constexpr bool kSanitized = ZUMEO_ADDRESS_SANITIZER != 0;
 
 CSmallBlockArena& Shared() {
     // Never destroyed: its objects may outlive every static object.

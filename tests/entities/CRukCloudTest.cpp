@@ -208,6 +208,23 @@ TEST(CRukCloudTest, SchemaOneRoundTripsAndSchemaZeroSettlesTheFlag) {
     }
 }
 
+// Mended: a cloud read with vertices at the edge of the coordinate range
+// overflowed adding the radius to an arc's centre. Its outline now stops at
+// the edge of the range.
+TEST(CRukCloudTest, MendedOutlineAtTheEdgeOfTheRangeSaturates) {
+    constexpr LONG kHigh = std::numeric_limits<LONG>::max();
+    constexpr LONG kLow = std::numeric_limits<LONG>::min();
+    for (const Points& corner :
+         {Points{{kHigh - 20000, kHigh - 20000}, {kHigh, kHigh - 20000}, {kHigh, kHigh}},
+          Points{{kLow + 20000, kLow + 20000}, {kLow, kLow + 20000}, {kLow, kLow}}}) {
+        CRukCloud written = CloudOf(corner);
+        CRukCloud read;
+        LoadBody(read, StoreBody(written), 1);
+        ASSERT_FALSE(read.m_outline.empty());
+        EXPECT_GE(static_cast<long long>(read.m_maxX) - read.m_minX, 20000);
+    }
+}
+
 // ---- Pixels
 
 TEST(CRukCloudTest, DrawsBulgingArcsOnAnImage) {

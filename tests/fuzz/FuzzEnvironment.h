@@ -11,7 +11,11 @@ namespace FuzzEnvironment {
 
 inline void Start(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(*argc, *argv);
+    // Never destroyed: libFuzzer ends the process with exit(), and by the
+    // time a static application would be destroyed, the Qt objects its
+    // destructor tears down (fonts, the platform plug-in) may be gone.
+    static auto* application = new QApplication(*argc, *argv);
+    (void)application;
 }
 
 // "<a folder of this run>/<name>".

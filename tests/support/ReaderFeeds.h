@@ -4,8 +4,12 @@
 // the document frees what it took.
 
 #include "app/CControlFileReader.h"
+#include "app/COwnDrawingFile.h"
 #include "app/CPorBlockImport.h"
 #include "app/CZumeoDoc.h"
+#include "platform/mfc/CArchive.h"
+#include "platform/mfc/CException.h"
+#include "platform/mfc/CMemFile.h"
 #include "settings/CDrawDefaults.h"
 
 #include <cstdio>
@@ -23,6 +27,26 @@ inline void ControlFile(CZumeoDoc& document, const CString& path,
     CControlFileReader::Read(path, document);
     document.ClearContents();
     document.ResetDocument();
+}
+
+// The bytes as a drawing file, read into the emptied document, which is
+// emptied again after; true when the file was read.
+inline bool OwnDrawing(CZumeoDoc& document, std::span<const std::uint8_t> bytes) {
+    CMemFile file;
+    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    file.SeekToBegin();
+    bool read = true;
+    try {
+        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete);
+        ar.m_pDocument = &document;
+        COwnDrawingFile::Read(ar, document);
+        ar.Close();
+    } catch (const CException&) {
+        read = false;
+    }
+    document.ClearContents();
+    document.ResetDocument();
+    return read;
 }
 
 // The bytes as a plug-in's POR block, imported into the document.

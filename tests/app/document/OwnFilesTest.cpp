@@ -11,6 +11,7 @@
 #include "entities/EntityKinds.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CFile.h"
+#include "tests/support/HostileObjectFile.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <cstring>
 #include <functional>
 #include <ostream>
@@ -404,5 +406,101 @@ TEST_F(OwnFilesTest, UnreadControlFileIsOnlyOverwrittenWhenTheUserAgrees) {
     EXPECT_EQ(doc.m_controlFileUnread, 0);
     EXPECT_GT(ReadAll(path).size(), 15);
 }
+
+} // namespace
+
+namespace {
+
+struct HostileDrawingCase {
+    const char* name;
+    std::function<HostileObjectFile()> build;
+    bool read;
+};
+
+// Failures name the case, not its bytes.
+void PrintTo(const HostileDrawingCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class HostileOwnDrawingTest : public OwnFilesTest,
+                              public ::testing::WithParamInterface<HostileDrawingCase> {};
+
+// Mended: a drawing file had none of the control file's checks, so a group
+// holding itself overflowed the stack and a long chain of groups took
+// minutes. Each is now read or refused at once with the read error, and what
+// was read is freed once (the sanitizer build sees a leak or a second delete).
+TEST_P(HostileOwnDrawingTest, IsJudgedAtOnceWithNothingLeaked_Mended) {
+    const CString path = PathOf("plan.zmd");
+    QFile file(path.ToFilePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const std::vector<BYTE> bytes = GetParam().build().Bytes();
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    file.close();
+
+    CZumeoDoc doc;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(doc.OnOpenDocument(path.c_str()), GetParam().read ? TRUE : FALSE);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    if (GetParam().read) {
+        EXPECT_TRUE(m_dialogs.Messages().empty());
+        EXPECT_FALSE(doc.m_objects.IsEmpty());
+        return;
+    }
+    ASSERT_EQ(m_dialogs.Messages().size(), 1u);
+    EXPECT_EQ(m_dialogs.Messages()[0].text, CString::FromUtf8("読み込みエラー") + "\n" + path);
+    EXPECT_TRUE(doc.m_objects.IsEmpty());
+}
+
+HostileObjectFile Drawing(DWORD count) {
+    return HostileObjectFile(HostileObjectFile::Kind::Drawing, count);
+}
+
+HostileObjectFile Chain(DWORD length) {
+    return HostileObjectFile::Chain(HostileObjectFile::Kind::Drawing, length);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HostileOwnDrawingTest,
+    ::testing::Values(HostileDrawingCase{"GroupInItselfIsRefused",
+                                         [] {
+                                             HostileObjectFile file = Drawing(1);
+                                             file.GroupHead(1).Reference(2);
+                                             return file;
+                                         },
+                                         false},
+                      HostileDrawingCase{"GroupInTheGroupItHoldsIsRefused",
+                                         [] {
+                                             HostileObjectFile file = Drawing(1);
+                                             file.GroupHead(1).GroupHead(1).Reference(2);
+                                             return file;
+                                         },
+                                         false},
+                      HostileDrawingCase{"ChildOfTwoGroupsIsRefused",
+                                         [] {
+                                             HostileObjectFile file = Drawing(3);
+                                             file.GroupHead(0);
+                                             file.GroupHead(1).Reference(2);
+                                             file.GroupHead(1).Reference(2);
+                                             return file;
+                                         },
+                                         false},
+                      HostileDrawingCase{"ShortChainIsRead", [] { return Chain(50); }, true},
+                      HostileDrawingCase{"ChainOfAHundredThousandIsRefusedAtOnce",
+                                         [] { return Chain(100000); }, false},
+                      HostileDrawingCase{"BodyEndingHalfwayFreesTheChildrenItRead",
+                                         [] {
+                                             HostileObjectFile file = Drawing(1);
+                                             file.GroupHead(2).GroupHead(0).Word(0xFFFF);
+                                             return file;
+                                         },
+                                         false},
+                      HostileDrawingCase{"ChildOnlyInItsGroupIsReadAndFreedWithIt",
+                                         [] {
+                                             HostileObjectFile file = Drawing(1);
+                                             file.GroupHead(1).GroupHead(0);
+                                             return file;
+                                         },
+                                         true}),
+    [](const ::testing::TestParamInfo<HostileDrawingCase>& info) { return info.param.name; });
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "entities/CRukLine.h"
 #include "entities/CRukSaveGroup.h"
 #include "entities/EntityKinds.h"
+#include "markups/CMarkupKinds.h"
 #include "markups/CRukMarkBalloon.h"
 #include "markups/CRukMarkFlag.h"
 #include "markups/CRukMarkTBox.h"
@@ -13,12 +14,19 @@
 #include "platform/mfc/CFile.h"
 #include "settings/CDrawDefaults.h"
 #include "tests/support/FixedTextMetrics.h"
+#include "tests/support/HostileObjectFile.h"
+#include "tests/support/MarkupSeeds.h"
+#include "tests/support/ReaderSeeds.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <ostream>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -265,64 +273,14 @@ INSTANTIATE_TEST_SUITE_P(
                        }}),
     [](const ::testing::TestParamInfo<UnreadableCase>& info) { return info.param.name; });
 
-// A control file built byte by byte: the header, the preamble, no save
-// groups, then the drawing order's entries as the cases write them.
-class HostileFile {
-public:
-    explicit HostileFile(WORD count) {
-        const UINT version = kCurrentVersion;
-        Raw({'R', 'u', 'k', 'C'});
-        Raw({static_cast<BYTE>(version), static_cast<BYTE>(version >> 8),
-             static_cast<BYTE>(version >> 16), static_cast<BYTE>(version >> 24)});
-        Raw(std::vector<BYTE>(8, 0));
-        Raw(std::vector<BYTE>(12, 0)); // unit, two reserved words
-        Raw({0, 0});                   // two empty texts
-        Word(0);                       // no save groups
-        Word(count);
-    }
-
-    // A group whose child list follows (its count first): the class record
-    // the first time, a reference to it after.
-    HostileFile& GroupHead(WORD childCount) {
-        if (m_groupClassWritten) {
-            Word(0x8001);
-        } else {
-            Word(0xFFFF).Word(0).Word(9);
-            Raw({'C', 'R', 'u', 'k', 'G', 'r', 'o', 'u', 'p'});
-            m_groupClassWritten = true;
-        }
-        Raw(std::vector<BYTE>(16, 0)); // the box
-        Raw({0});                      // layer
-        Raw({0xFF, 0xFF, 0xFF, 0xFF}); // colour
-        Raw({0, 0, 0, 0});             // name, child flag, tag, name
-        Raw({static_cast<BYTE>(childCount), static_cast<BYTE>(childCount >> 8), 0, 0});
-        return Word(childCount);
-    }
-    // A reference back to the object of that index (the class is index 1).
-    HostileFile& Reference(DWORD index) {
-        if (index < 0x7FFF)
-            return Word(static_cast<WORD>(index));
-        Word(0x7FFF);
-        return Raw({static_cast<BYTE>(index), static_cast<BYTE>(index >> 8),
-                    static_cast<BYTE>(index >> 16), static_cast<BYTE>(index >> 24)});
-    }
-    HostileFile& Word(WORD value) {
-        return Raw({static_cast<BYTE>(value), static_cast<BYTE>(value >> 8)});
-    }
-    HostileFile& Raw(const std::vector<BYTE>& bytes) {
-        m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
-        return *this;
-    }
-    const std::vector<BYTE>& Bytes() const { return m_bytes; }
-
-private:
-    std::vector<BYTE> m_bytes;
-    bool m_groupClassWritten = false;
-};
+// A control file whose drawing order has that many entries.
+HostileObjectFile HostileFile(DWORD count) {
+    return HostileObjectFile(HostileObjectFile::Kind::Control, count);
+}
 
 struct HostileCase {
     const char* name;
-    std::function<HostileFile()> build;
+    std::function<HostileObjectFile()> build;
     bool read;
 };
 
@@ -347,8 +305,8 @@ TEST_P(HostileControlFileTest, IsJudgedAtOnceWithNothingLeaked_Mended) {
 }
 
 // Groups nested one inside the other, as deep as given.
-HostileFile Nested(int depth) {
-    HostileFile file(1);
+HostileObjectFile Nested(int depth) {
+    HostileObjectFile file = HostileFile(1);
     for (int i = 1; i < depth; ++i)
         file.GroupHead(1);
     file.GroupHead(0);
@@ -356,73 +314,70 @@ HostileFile Nested(int depth) {
 }
 
 // Groups in the drawing order, each holding the one before.
-HostileFile Chain(int length) {
-    HostileFile file(static_cast<WORD>(length));
-    file.GroupHead(0);
-    for (int i = 1; i < length; ++i)
-        file.GroupHead(1).Reference(static_cast<DWORD>(i + 1));
-    return file;
+HostileObjectFile Chain(DWORD length) {
+    return HostileObjectFile::Chain(HostileObjectFile::Kind::Control, length);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, HostileControlFileTest,
-    ::testing::Values(HostileCase{"NestingAtTheArchivesLimit",
-                                  [] { return Nested(CArchive::kMaxObjectDepth); }, true},
-                      HostileCase{"DeepNestingIsRefusedInsteadOfOverflowingTheStack",
-                                  [] { return Nested(50000); }, false},
-                      HostileCase{"SharedChildrenFortyDeepAreRefusedInsteadOfFanningOut",
-                                  [] {
-                                      // Each group lists the one inside it twice.
-                                      HostileFile file(1);
-                                      for (DWORD level = 0; level < 40; ++level)
-                                          file.GroupHead(2);
-                                      file.GroupHead(0);
-                                      for (DWORD level = 40; level > 0; --level)
-                                          file.Reference(level + 2);
-                                      return file;
-                                  },
-                                  false},
-                      HostileCase{"ChildTwiceInOneListIsRefused",
-                                  [] {
-                                      HostileFile file(2);
-                                      file.GroupHead(0);
-                                      file.GroupHead(2).Reference(2).Reference(2);
-                                      return file;
-                                  },
-                                  false},
-                      HostileCase{"ChildOfTwoGroupsIsRefused",
-                                  [] {
-                                      HostileFile file(3);
-                                      file.GroupHead(0);
-                                      file.GroupHead(1).Reference(2);
-                                      file.GroupHead(1).Reference(2);
-                                      return file;
-                                  },
-                                  false},
-                      HostileCase{"GroupInItselfIsRefused",
-                                  [] {
-                                      HostileFile file(1);
-                                      file.GroupHead(1).Reference(2);
-                                      return file;
-                                  },
-                                  false},
-                      HostileCase{"ShortChainIsRead", [] { return Chain(50); }, true},
-                      HostileCase{"LongChainIsRefusedInLinearTime", [] { return Chain(20000); },
-                                  false},
-                      HostileCase{"ChildOnlyInItsGroupIsReadAndFreedWithIt",
-                                  [] {
-                                      HostileFile file(1);
-                                      file.GroupHead(1).GroupHead(0);
-                                      return file;
-                                  },
-                                  true},
-                      HostileCase{"BodyEndingHalfwayFreesTheChildrenItRead",
-                                  [] {
-                                      HostileFile file(1);
-                                      file.GroupHead(2).GroupHead(0).Word(0xFFFF);
-                                      return file;
-                                  },
-                                  false}),
+    ::testing::Values(
+        HostileCase{"NestingAtTheArchivesLimit", [] { return Nested(CArchive::kMaxObjectDepth); },
+                    true},
+        HostileCase{"DeepNestingIsRefusedInsteadOfOverflowingTheStack",
+                    [] { return Nested(50000); }, false},
+        HostileCase{"SharedChildrenFortyDeepAreRefusedInsteadOfFanningOut",
+                    [] {
+                        // Each group lists the one inside it twice.
+                        HostileObjectFile file = HostileFile(1);
+                        for (DWORD level = 0; level < 40; ++level)
+                            file.GroupHead(2);
+                        file.GroupHead(0);
+                        for (DWORD level = 40; level > 0; --level)
+                            file.Reference(level + 2);
+                        return file;
+                    },
+                    false},
+        HostileCase{"ChildTwiceInOneListIsRefused",
+                    [] {
+                        HostileObjectFile file = HostileFile(2);
+                        file.GroupHead(0);
+                        file.GroupHead(2).Reference(2).Reference(2);
+                        return file;
+                    },
+                    false},
+        HostileCase{"ChildOfTwoGroupsIsRefused",
+                    [] {
+                        HostileObjectFile file = HostileFile(3);
+                        file.GroupHead(0);
+                        file.GroupHead(1).Reference(2);
+                        file.GroupHead(1).Reference(2);
+                        return file;
+                    },
+                    false},
+        HostileCase{"GroupInItselfIsRefused",
+                    [] {
+                        HostileObjectFile file = HostileFile(1);
+                        file.GroupHead(1).Reference(2);
+                        return file;
+                    },
+                    false},
+        HostileCase{"ShortChainIsRead", [] { return Chain(50); }, true},
+        HostileCase{"LongChainIsRefusedInLinearTime", [] { return Chain(20000); }, false},
+        HostileCase{"ChainOfAHundredThousandIsRefusedAtOnce", [] { return Chain(100000); }, false},
+        HostileCase{"ChildOnlyInItsGroupIsReadAndFreedWithIt",
+                    [] {
+                        HostileObjectFile file = HostileFile(1);
+                        file.GroupHead(1).GroupHead(0);
+                        return file;
+                    },
+                    true},
+        HostileCase{"BodyEndingHalfwayFreesTheChildrenItRead",
+                    [] {
+                        HostileObjectFile file = HostileFile(1);
+                        file.GroupHead(2).GroupHead(0).Word(0xFFFF);
+                        return file;
+                    },
+                    false}),
     [](const ::testing::TestParamInfo<HostileCase>& info) { return info.param.name; });
 
 TEST_F(ControlFileTest, NextDrawingForgetsTheUnreadFile) {
@@ -476,5 +431,149 @@ TEST_F(ControlFileTest, BalloonNoteAndFlagComeBackWithTheirParts) {
     }
     EXPECT_EQ(m_document.m_drawOrder.GetCount(), 3 + 5 + 2 + 3);
 }
+
+} // namespace
+
+namespace {
+
+struct SelfListingCase {
+    std::string name;
+    // The class written, and the class and schema its record is given.
+    int written;
+    std::string readAs;
+    WORD schema;
+};
+
+// Failures name the case, not its bytes.
+void PrintTo(const SelfListingCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+// Every markup class as it writes itself, and the old schemas whose bodies
+// repair their children while they are read, written by a class of the
+// same layout.
+std::vector<SelfListingCase> SelfListingCases() {
+    std::vector<SelfListingCase> cases;
+    for (int number : MarkupSeeds::Numbers())
+        cases.push_back({MarkupSeeds::ClassName(number), number, MarkupSeeds::ClassName(number),
+                         static_cast<WORD>(CMarkupKinds::Find(MarkupKind(number))->m_schema)});
+    constexpr int kPolygon = 0x06;
+    constexpr int kNote = 0x05;
+    for (const auto& [written, readAs] :
+         std::initializer_list<std::pair<int, const char*>>{{kPolygon, "CRukMarkPolygon"},
+                                                            {kPolygon, "CRukMarkCloud"},
+                                                            {kNote, "CRukMarkTBox"},
+                                                            {kNote, "CRukMarkCircle"},
+                                                            {kNote, "CRukMarkEllipse"},
+                                                            {kNote, "CRukMarkSquare"},
+                                                            {kNote, "CRukMarkBalloon"}})
+        cases.push_back({std::string(readAs) + "OfSchemaZero", written, readAs, 0});
+    return cases;
+}
+
+// The bytes with the class record of `from` made one of `to` with that schema.
+std::vector<BYTE> Restamped(const std::vector<BYTE>& bytes, const std::string& from,
+                            const std::string& to, WORD schema) {
+    std::vector<BYTE> record{static_cast<BYTE>(from.size()), 0};
+    record.insert(record.end(), from.begin(), from.end());
+    const auto found = std::search(bytes.begin(), bytes.end(), record.begin(), record.end());
+    std::vector<BYTE> out(bytes.begin(), found - 2);
+    out.insert(out.end(), {static_cast<BYTE>(schema), static_cast<BYTE>(schema >> 8),
+                           static_cast<BYTE>(to.size()), 0});
+    out.insert(out.end(), to.begin(), to.end());
+    out.insert(out.end(), found + static_cast<std::ptrdiff_t>(record.size()), bytes.end());
+    return out;
+}
+
+class SelfListingMarkupTest : public ControlFileTest,
+                              public ::testing::WithParamInterface<SelfListingCase> {};
+
+// Mended: the archive resolved a markup's reference to itself while its body
+// was still being read, and the body (an old one repairing its children's
+// line widths) walked its children, itself first, until the stack ran out.
+// The file is refused with the message instead.
+TEST_P(SelfListingMarkupTest, IsRefusedInsteadOfWalkingItself_Mended) {
+    const SelfListingCase& selfListing = GetParam();
+    std::unique_ptr<CRukMark> created(MarkupSeeds::Create(selfListing.written));
+    ASSERT_NE(created, nullptr) << "not linked";
+    WriteControlFile(ControlPath(), kCurrentVersion, [&](CObList&, CObList& order) {
+        CRukMark* mark = m_owned.Add(std::move(created));
+        CRukLine* line = m_owned.Add(Redline(1, 2, 3, 4));
+        mark->AddChild(mark);
+        mark->AddChild(line);
+        order.AddTail(line);
+        order.AddTail(mark);
+    });
+    WriteBytes(ControlPath(),
+               Restamped(ReadBytes(ControlPath()), MarkupSeeds::ClassName(selfListing.written),
+                         selfListing.readAs, selfListing.schema));
+    ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), Drawing()), 1);
+    ASSERT_EQ(m_dialogs.Messages().size(), 1u);
+    EXPECT_EQ(m_dialogs.Messages()[0].text, CString(kControlUnread) + "\n" + ControlPath());
+    EXPECT_TRUE(m_document.m_drawOrder.IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Classes, SelfListingMarkupTest, ::testing::ValuesIn(SelfListingCases()),
+                         [](const ::testing::TestParamInfo<SelfListingCase>& info) {
+                             return info.param.name;
+                         });
+
+} // namespace
+
+namespace {
+
+struct FarCase {
+    const char* name;
+    // Where a coordinate of the drawn markups goes (they lie within 0..8000).
+    LONG (*place)(LONG);
+};
+
+// Failures name the case, not its bytes.
+void PrintTo(const FarCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class FarMarkupTest : public ControlFileTest,
+                      public ::testing::WithParamInterface<std::tuple<int, FarCase>> {};
+
+// Mended: coordinates at the edge of the range the file can hold overflowed
+// while a markup was read and filed (a circle's centre, a cloud's outline).
+// Every markup class reads such a file and files it; the sanitizer build
+// stops at any overflow.
+TEST_P(FarMarkupTest, IsReadWithoutOverflow_Mended) {
+    const auto& [number, far] = GetParam();
+    MarkupSeeds::MarkupDocument markup(number);
+    CObList& order = markup.Document().m_drawOrder;
+    for (POSITION position = order.GetHeadPosition(); position;) {
+        auto* object = static_cast<CRukEntity*>(order.GetNext(position));
+        for (LONG* field : {&object->m_x1, &object->m_y1, &object->m_x2, &object->m_y2})
+            *field = far.place(*field);
+        for (INT_PTR i = 0; i < object->m_points.GetSize(); ++i)
+            object->m_points[i] =
+                POINT{far.place(object->m_points[i].x), far.place(object->m_points[i].y)};
+    }
+    WriteBytes(ControlPath(), ReaderSeeds::ControlFile(kCurrentVersion, order));
+    ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), Drawing()), 1);
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+    EXPECT_EQ(m_document.m_drawOrder.GetCount(), order.GetCount());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, FarMarkupTest,
+    ::testing::Combine(::testing::ValuesIn(MarkupSeeds::Numbers()),
+                       ::testing::Values(FarCase{"NearTheHighest",
+                                                 [](LONG v) {
+                                                     return std::numeric_limits<LONG>::max() -
+                                                            8000 + v;
+                                                 }},
+                                         FarCase{"NearTheLowest",
+                                                 [](LONG v) {
+                                                     return std::numeric_limits<LONG>::min() +
+                                                            8000 - v;
+                                                 }})),
+    [](const ::testing::TestParamInfo<std::tuple<int, FarCase>>& info) {
+        return std::string(MarkupSeeds::ClassName(std::get<0>(info.param))) +
+               std::get<1>(info.param).name;
+    });
 
 } // namespace

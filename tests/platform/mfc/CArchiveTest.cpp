@@ -77,6 +77,25 @@ public:
 };
 IMPLEMENT_SERIAL(CArTestHolder, CObject, 1)
 
+// Lists children it does not own, read as whole objects.
+class CArTestNode : public CObject {
+    DECLARE_SERIAL(CArTestNode)
+public:
+    void Serialize(CArchive& ar) override {
+        if (ar.IsStoring()) {
+            ar.WriteCount(m_children.size());
+            for (const CObject* child : m_children)
+                ar << child;
+            return;
+        }
+        for (DWORD_PTR count = ar.ReadCount(); count > 0; --count)
+            m_children.push_back(ar.ReadWholeObjectIf(
+                [](const CObject* o) { return dynamic_cast<const CArTestNode*>(o) != nullptr; }));
+    }
+    std::vector<CObject*> m_children;
+};
+IMPLEMENT_SERIAL(CArTestNode, CObject, 1)
+
 // Reads schemas 1 and 2, refuses others itself.
 class CArTestVersioned : public CObject {
     DECLARE_SERIAL(CArTestVersioned)
@@ -916,6 +935,63 @@ TEST(CArchive, ObjectReadBeforeCannotBeTakenAsOwned) {
             }
         }
     });
+}
+
+} // namespace
+
+namespace {
+
+// The objects an archive read, freed whether the read failed or not.
+int LoadNodesCause(const Bytes& bytes) {
+    Bytes copy(bytes);
+    CMemFile file(copy.data(), static_cast<UINT>(copy.size()));
+    CArchive ar(&file, CArchive::load);
+    int cause = -1;
+    try {
+        CObList list;
+        list.Serialize(ar);
+    } catch (const CArchiveException& e) {
+        cause = e.m_cause;
+    }
+    for (CObject* object : ar.GetLoadedObjects())
+        delete object;
+    return cause;
+}
+
+// A node that would hold itself, or the node that holds it, while that is
+// still being read is refused: its reader may walk its children.
+TEST_F(ArchiveTest, WholeObjectsAreNeverOnesStillBeingRead) {
+    CArTestNode leaf;
+    CArTestNode self;
+    self.m_children = {&leaf, &self};
+    EXPECT_EQ(LoadNodesCause(Store([&](CArchive& ar) {
+                  CObList list;
+                  list.AddTail(&self);
+                  list.Serialize(ar);
+              })),
+              CArchiveException::badIndex);
+
+    CArTestNode outer;
+    CArTestNode inner;
+    outer.m_children = {&inner};
+    inner.m_children = {&outer};
+    EXPECT_EQ(LoadNodesCause(Store([&](CArchive& ar) {
+                  CObList list;
+                  list.AddTail(&outer);
+                  list.Serialize(ar);
+              })),
+              CArchiveException::badIndex);
+
+    // A node read to its end may be named again.
+    CArTestNode holder;
+    holder.m_children = {&leaf};
+    EXPECT_EQ(LoadNodesCause(Store([&](CArchive& ar) {
+                  CObList list;
+                  list.AddTail(&leaf);
+                  list.AddTail(&holder);
+                  list.Serialize(ar);
+              })),
+              -1);
 }
 
 } // namespace
