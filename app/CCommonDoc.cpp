@@ -1,6 +1,6 @@
 #include "app/CCommonDoc.h"
 
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "entities/CLineType.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukGroup.h"
@@ -666,7 +666,7 @@ void CCommonDoc::SendToBack(CRukEntity* object) {
 // Own drawing files from before the header are only their entity list; they
 // are known by their extension.
 bool CCommonDoc::IsOwnDrawingName(const CString& path) {
-    return path.Right(4).CompareNoCase(".zmd") == 0;
+    return HasExtension(path, ".zmd");
 }
 
 int CCommonDoc::GetFileKind(const CString& path) {

@@ -1,7 +1,7 @@
 #include "app/CControlFileReader.h"
 
 #include "app/CCommonDoc.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "entities/CChildForest.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukSaveGroup.h"

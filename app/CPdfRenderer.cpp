@@ -1,6 +1,6 @@
 #include "app/CPdfRenderer.h"
 
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/Processes.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "app/UndoLabels.h"
 #include "app/UndoRecords.h"
 #include "entities/CRukEntity.h"

@@ -3,7 +3,7 @@
 #include "app/CRedlinePalette.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "controls/CFileHistDlg.h"
 #include "entities/CMetaFile.h"
 #include "image/CRasterImage.h"

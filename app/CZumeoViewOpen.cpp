@@ -7,7 +7,7 @@
 #include "app/CPlugInList.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "platform/win/CDialogService.h"
 #include "settings/CDrawDefaults.h"
 #include "ui/CFolderFileList.h"

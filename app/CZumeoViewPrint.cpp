@@ -4,7 +4,7 @@
 #include "app/CPrintHeader.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "entities/CRukEntity.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CDeviceCaps.h"

@@ -5,7 +5,7 @@
 #include "app/CPrinterDefaults.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "entities/CRukEntity.h"
 #include "platform/win/CDialogService.h"
 #include "settings/CDrawDefaults.h"

@@ -4,7 +4,7 @@
 // the stand-in plug-in hands over as they are.
 
 #include "app/CZumeoDoc.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "entities/CRukLayer.h"
 #include "por/PorBlockWriter.h"
 #include "settings/CDrawDefaults.h"

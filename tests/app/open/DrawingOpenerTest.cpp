@@ -11,6 +11,7 @@
 #include "platform/win/Processes.h"
 #include "por/PorRecords.h"
 #include "tests/app/import/ImportFixture.h"
+#include "tests/support/FileNameTable.h"
 #include "tests/support/RedRectangleMetafile.h"
 
 #include <QDir>
@@ -66,6 +67,30 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// Mended: every extension the program knows chooses its route after any
+// name, also one whose last byte a CP932 reader pairs with the dot.
+class NamedRouteTest : public ::testing::TestWithParam<FileNameCase> {};
+
+TEST_P(NamedRouteTest, ExtensionChoosesTheRouteAfterAnyName_Mended) {
+    CPlugInList none;
+    CZumeoDoc document;
+    CDrawDefaults settings;
+    const CDrawingOpener opener(document, none, settings);
+    const CString stem = CString("/drawings/") + GetParam().stem;
+    for (const auto& [extension, route] :
+         {std::pair{".bmp", Route::Raster}, {".JPG", Route::Raster}, {".tif", Route::Raster},
+          {".tiff", Route::Raster}, {".wmf", Route::Metafile}, {".emf", Route::Metafile},
+          {".dxf", Route::Dxf}, {".DWG", Route::Dwg}, {".jwc", Route::Jwc}, {".jwk", Route::Jwc},
+          {".jww", Route::Jwc}, {".sfc", Route::Sxf}, {".p21", Route::Sxf}, {".pdf", Route::Pdf},
+          {".zmd", Route::OwnFile}}) {
+        EXPECT_EQ(opener.RouteOf(stem + extension), route) << extension;
+    }
+    EXPECT_TRUE(opener.IsSxfFile(stem + ".SFC"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, NamedRouteTest, ::testing::ValuesIn(kFileNames),
+                         [](const auto& info) { return std::string(info.param.label); });
+
 class DrawingOpenerTest : public ImportFixture {
 protected:
     DrawingOpenerTest() { m_document.SetSettings(&m_settings); }
@@ -106,6 +131,16 @@ protected:
     }
 
     QString Folder() const { return m_folder.path(); }
+
+    // A folder-form converter: writes "<name>.dxf" into the output folder
+    // for every "<name>.dwg" of the input folder, after noting its arguments.
+    CString WriteFolderFormConverter() const {
+        return WriteScript(
+            "TeighaFileConverter.exe",
+            QStringLiteral("printf '%s\\n' \"$@\" > \"") + Folder() +
+                QStringLiteral("/args\"\nfor f in \"$1\"/*.dwg; do n=$(basename \"$f\" .dwg); "
+                               "cp \"$f\" \"$2/$n.dxf\"; done"));
+    }
 
     // The arguments the scripted converter noted, one a line.
     QStringList Arguments() const {
@@ -256,11 +291,7 @@ TEST_F(DrawingOpenerTest, DwgThroughTheFileFormConverter) {
 }
 
 TEST_F(DrawingOpenerTest, DwgThroughTheFolderFormConverter) {
-    m_settings.m_converterPath = WriteScript(
-        "TeighaFileConverter.exe",
-        QStringLiteral("printf '%s\\n' \"$@\" > \"") + Folder() +
-            QStringLiteral("/args\"\nfor f in \"$1\"/*.dwg; do n=$(basename \"$f\" .dwg); "
-                           "cp \"$f\" \"$2/$n.dxf\"; done"));
+    m_settings.m_converterPath = WriteFolderFormConverter();
     const CString dwg = WriteDwg("plan.dwg");
     ASSERT_EQ(Open(dwg), 1) << ::testing::PrintToString(MessageTexts());
 
@@ -313,13 +344,69 @@ TEST_F(DrawingOpenerTest, MissingConverterIsNamed_Mended) {
         QStringLiteral("TeighaFileConverter.exe")));
 }
 
-TEST_F(DrawingOpenerTest, OverlongConverterArgumentsAreRefused) {
-    m_settings.m_converterPath = WriteScript("DrevixCon.exe", QStringLiteral("cp \"$1\" \"$2\""));
-    const std::string name = std::string(150, 'a') + ".dwg";
-    ASSERT_EQ(Open(WriteDwg(name.c_str())), 0);
-    EXPECT_TRUE(FirstMessageStartsWith(
-        "DWGデータがコンバートできません。\n指定されたDrevixの引数が制限文字数を超えています。"));
+// Mended: the arguments go to the converter as a list, so no command-line
+// buffer limits them: a long temporary folder and a long name convert.
+TEST_F(DrawingOpenerTest, LongTemporaryFolderAndNameConvert_Mended) {
+    const QString temp = Folder() + QStringLiteral("/") + QString(120, QLatin1Char('t'));
+    ASSERT_TRUE(QDir().mkpath(temp));
+    const QByteArray previous = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temp));
+    m_settings.m_converterPath = WriteFolderFormConverter();
+    const std::string name = std::string(150, 'a') + "\xE8\xA6\x8B\xE7\xA9\x8D.dwg";
+    const int opened = Open(WriteDwg(name.c_str()));
+    qputenv("TMPDIR", previous);
+    ASSERT_EQ(opened, 1) << ::testing::PrintToString(MessageTexts());
+    EXPECT_TRUE(Arguments()[0].startsWith(temp + QStringLiteral("/zumeo-")));
+    // The private folders went.
+    EXPECT_TRUE(QDir(temp).isEmpty());
 }
+
+// Mended: when the DXF reader refuses the converter's output, the message
+// names the drawing the user opened, not the converter's temporary file.
+TEST_F(DrawingOpenerTest, RefusedConversionNamesTheDwg_Mended) {
+    m_settings.m_converterPath =
+        WriteScript("DrevixCon.exe", QStringLiteral("printf 'no drawing' > \"$2\""));
+    const CString dwg = WriteDwg("\xE8\xA6\x8B\xE7\xA9\x8D.dwg"); // 見積.dwg
+    ASSERT_EQ(Open(dwg), 0);
+    ASSERT_EQ(m_dialogs.Messages().size(), 1u) << ::testing::PrintToString(MessageTexts());
+    EXPECT_EQ(m_dialogs.Messages()[0].text.ToQString(),
+              QString::fromUtf8(kReadErrorUtf8) + QLatin1Char('\n') + dwg.ToFilePath());
+}
+
+// Mended: DWG drawings of every name convert, and their side files are
+// named after the drawing.
+class NamedDwgTest : public DrawingOpenerTest,
+                     public ::testing::WithParamInterface<FileNameCase> {};
+
+TEST_P(NamedDwgTest, OpensAndNamesItsSideFiles_Mended) {
+    m_settings.m_converterPath = WriteFolderFormConverter();
+    const std::string stem = GetParam().stem;
+    const CString dwg = WriteDwg((stem + ".dwg").c_str());
+    ASSERT_EQ(Open(dwg), 1) << ::testing::PrintToString(MessageTexts());
+    EXPECT_EQ(m_document.m_objects.GetCount(), 1);
+    EXPECT_EQ(m_document.m_drawingPath, dwg);
+    EXPECT_EQ(m_document.m_controlPath, PathOf((stem + ".zcd").c_str()));
+    EXPECT_EQ(m_document.m_ownDocPath, PathOf((stem + ".zmd").c_str()));
+    EXPECT_EQ(m_document.m_workPath, PathOf((stem + ".$$$").c_str()));
+    EXPECT_TRUE(FileExists(m_document.m_workPath));
+    EXPECT_EQ(m_document.GetTitle(), CString(stem + ".dwg"));
+}
+
+// The DXF route and the raster route under the same names.
+TEST_P(NamedDwgTest, DxfAndBitmapOfTheNameOpen_Mended) {
+    const std::string stem = GetParam().stem;
+    const CString dxf = PathOf((stem + ".DXF").c_str());
+    ASSERT_TRUE(QFile::copy(Fixture("minimal_line.dxf"), dxf.ToFilePath()));
+    ASSERT_EQ(Open(dxf), 1) << ::testing::PrintToString(MessageTexts());
+    EXPECT_EQ(m_document.m_controlPath, PathOf((stem + ".zcd").c_str()));
+    const CString bmp = WriteImage((stem + ".Bmp").c_str(), CImageExporter::Format::Bmp);
+    ASSERT_EQ(Open(bmp), 1) << ::testing::PrintToString(MessageTexts());
+    EXPECT_EQ(m_document.m_openState, CZumeoDoc::kOpenBaseImage);
+    EXPECT_EQ(m_document.m_controlPath, PathOf((stem + ".zcd").c_str()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, NamedDwgTest, ::testing::ValuesIn(kFileNames),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST(DwgConverterTest, OnlyDrevixConTakesTheFileForm) {
     EXPECT_TRUE(CDwgConverter::IsFileForm("/opt/conv/DREVIXCON.EXE"));

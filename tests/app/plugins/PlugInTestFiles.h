@@ -1,7 +1,7 @@
 #pragma once
 // Where the plug-in tests find their libraries, and whether one is loaded.
 
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "platform/mfc/Cp932.h"
 
 #include <dlfcn.h>

@@ -1,7 +1,7 @@
 #include "ViewFixture.h"
 
 #include "app/CImageExporter.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "controls/CFileDialogSaveImage.h"
 #include "image/CRasterImage.h"
 #include "platform/gdi/CDibImage.h"
