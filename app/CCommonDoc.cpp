@@ -1,6 +1,5 @@
 #include "app/CCommonDoc.h"
 
-#include "platform/win/PathFunctions.h"
 #include "entities/CLineType.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukGroup.h"
@@ -11,6 +10,7 @@
 #include "platform/mfc/CFile.h"
 #include "platform/mfc/Cp932.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 #include "settings/CDrawDefaults.h"
 
 #include <algorithm>

@@ -1,13 +1,13 @@
 #include "app/CControlFileReader.h"
 
 #include "app/CCommonDoc.h"
-#include "platform/win/PathFunctions.h"
 #include "entities/CChildForest.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukSaveGroup.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CException.h"
 #include "platform/mfc/CFile.h"
+#include "platform/win/PathFunctions.h"
 
 #include <cstring>
 #include <unordered_set>

@@ -1,7 +1,7 @@
 #include "app/CDwgConverter.h"
 
-#include "platform/win/PathFunctions.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 #include "platform/win/Processes.h"
 
 #include <QFile>

@@ -45,8 +45,10 @@ void CPlugIn::Unload() {
 
 bool CPlugIn::MatchesPath(const CString& path) const {
     for (const CString& pattern : m_patterns) {
-        // "*.dxf" without its star, whatever character the star is.
-        if (HasExtension(path, pattern.Mid(Cp932::CharLength(pattern.view(), 0))))
+        // "*.dxf" without its star, whatever character the star is; a bare
+        // star names no extension.
+        const CString extension = pattern.Mid(Cp932::CharLength(pattern.view(), 0));
+        if (!extension.IsEmpty() && HasExtension(path, extension))
             return true;
     }
     return false;

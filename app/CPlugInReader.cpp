@@ -1,9 +1,9 @@
 #include "app/CPlugInReader.h"
 
 #include "app/CStatusProgress.h"
-#include "platform/win/PathFunctions.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/Modules.h"
+#include "platform/win/PathFunctions.h"
 
 #include <QStatusBar>
 

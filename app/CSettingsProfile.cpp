@@ -1,9 +1,9 @@
 #include "app/CSettingsProfile.h"
 
 #include "app/CRecentTexts.h"
-#include "platform/win/PathFunctions.h"
 #include "platform/win/CNumberFormat.h"
 #include "platform/win/CProfile.h"
+#include "platform/win/PathFunctions.h"
 #include "settings/CDrawDefaults.h"
 
 #include <cmath>

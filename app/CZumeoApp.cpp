@@ -14,11 +14,11 @@
 #include "app/CZumeoView.h"
 #include "app/CommandIds.h"
 #include "app/KeyMapping.h"
-#include "platform/win/PathFunctions.h"
 #include "entities/CRukEntity.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/CKeyState.h"
 #include "platform/win/CProfile.h"
+#include "platform/win/PathFunctions.h"
 #include "ui/CAboutDlg.h"
 
 #include <QApplication>

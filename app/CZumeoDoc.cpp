@@ -7,7 +7,6 @@
 #include "app/COwnDrawingFile.h"
 #include "app/CPlugInReader.h"
 #include "app/CPorBlockImport.h"
-#include "platform/win/PathFunctions.h"
 #include "entities/CEntityFactory.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukGroup.h"
@@ -20,6 +19,7 @@
 #include "platform/mfc/CArchive.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/GlobalMemory.h"
+#include "platform/win/PathFunctions.h"
 #include "por/PorRecord.h"
 #include "settings/CDrawDefaults.h"
 
@@ -405,8 +405,7 @@ BOOL CZumeoDoc::WriteControlFile(const CString& path) {
     if (m_controlFileUnread && path == m_controlPath &&
         AfxMessageBox(
             CString::FromUtf8("開いたときに読み込めなかった朱書きファイルがあります。\n") +
-                PathForDisplay(path) +
-                CString::FromUtf8("\n上書きしますか？"),
+                PathForDisplay(path) + CString::FromUtf8("\n上書きしますか？"),
             MB_YESNO | MB_ICONQUESTION) != IDYES)
         return FALSE;
     m_saveAsControl = 1;

@@ -2,11 +2,11 @@
 #include "app/CImageExporter.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "platform/win/PathFunctions.h"
 #include "controls/CFileDialogSaveImage.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 
 #include <algorithm>
 

@@ -67,9 +67,8 @@ BOOL CFile::Open(const char* fileName, UINT openFlags, CFileException* error) {
         int cause = CFileException::OsErrorToException(err);
         if (err == ENOENT && !path.empty()) {
             // As on Windows: a missing folder is a bad path, a missing file is not found.
-            std::string folder = GetFileDir(CString(path)).str();
-            if (folder.empty())
-                folder = ".";
+            const std::string named = GetFileDir(CString(path)).str();
+            const std::string folder = named.empty() ? std::string(".") : named;
             struct stat st;
             if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
                 cause = CFileException::badPath;

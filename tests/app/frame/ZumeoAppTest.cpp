@@ -55,6 +55,15 @@ private:
     QString m_name;
 };
 
+// An executable shell script with that body.
+void WriteProgram(const QString& path, const QByteArray& body) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n" + body);
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 class ZumeoAppTest : public ::testing::Test {
 protected:
     TempProfile profile;
@@ -294,13 +303,8 @@ class OpenFilterTest : public ZumeoAppTest, public ::testing::WithParamInterface
 TEST_P(OpenFilterTest, FirstFilterHoldsEveryDrawing_Mended) {
     QTemporaryDir folder;
     const QString converter = folder.path() + QLatin1Char('/') + GetParam().converter;
-    if (GetParam().executable) {
-        QFile file(converter);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n");
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    if (GetParam().executable)
+        WriteProgram(converter, "exit 0\n");
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(folder.path()) + ':' + path);
     ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
@@ -378,14 +382,8 @@ TEST_F(ZumeoAppTest, RelativeCommandLineNameIsRememberedAbsolute_Mended) {
 TEST_F(ZumeoAppTest, JapaneseDwgOnTheCommandLineConverts_Mended) {
     QTemporaryDir folder;
     const QString converter = folder.path() + QStringLiteral("/dwg2dxf");
-    {
-        QFile file(converter);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\nfor f in \"$1\"/*.dwg; do n=$(basename \"$f\" .dwg); "
-                   "cp \"$f\" \"$2/$n.dxf\"; done\n");
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    WriteProgram(converter, "for f in \"$1\"/*.dwg; do n=$(basename \"$f\" .dwg); "
+                            "cp \"$f\" \"$2/$n.dxf\"; done\n");
     CProfile::WriteProfilePath("DREVIX", "EXEPATH", CString::FromFilePath(converter));
     const QString drawing = folder.path() + QStringLiteral("/見積.dwg");
     ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/dxf/simple_entities.dxf"), drawing));

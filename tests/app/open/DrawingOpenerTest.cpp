@@ -18,9 +18,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <cctype>
 #include <ostream>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -29,67 +30,60 @@ using Route = CDrawingOpener::Route;
 const char kReadErrorUtf8[] = "読み込みエラー";
 
 struct RouteCase {
-    const char* name;
+    const char* extension;
     Route route;
 };
 
-void PrintTo(const RouteCase& c, std::ostream* os) {
-    *os << c.name;
+constexpr RouteCase kRouteCases[] = {
+    {".bmp", Route::Raster},  {".JPG", Route::Raster},   {".tif", Route::Raster},
+    {".Tiff", Route::Raster}, {".wmf", Route::Metafile}, {".EMF", Route::Metafile},
+    {".dxf", Route::Dxf},     {".DWG", Route::Dwg},      {".jww", Route::Jwc},
+    {".jwc", Route::Jwc},     {".jwk", Route::Jwc},      {".sfc", Route::Sxf},
+    {".P21", Route::Sxf},     {".pdf", Route::Pdf},      {".zmd", Route::OwnFile},
+};
+
+// Plain names and names from the world, whose last byte a CP932 reader may
+// pair with the dot.
+std::vector<FileNameCase> RouteNames() {
+    std::vector<FileNameCase> names{{"Plain", "plan"}};
+    names.insert(names.end(), kFileNames.begin(), kFileNames.end());
+    return names;
 }
 
-class DrawingRouteTest : public ::testing::TestWithParam<RouteCase> {};
+class DrawingRouteTest : public ::testing::TestWithParam<std::tuple<FileNameCase, RouteCase>> {};
 
-TEST_P(DrawingRouteTest, ExtensionChoosesTheRoute) {
+// Mended: the extension chooses the route after any name.
+TEST_P(DrawingRouteTest, ExtensionChoosesTheRoute_Mended) {
     CPlugInList none;
     CZumeoDoc document;
     CDrawDefaults settings;
     const CDrawingOpener opener(document, none, settings);
-    EXPECT_EQ(opener.RouteOf(CString("/drawings/") + GetParam().name), GetParam().route);
+    const auto& [name, route] = GetParam();
+    const CString path = CString("/drawings/") + name.stem + route.extension;
+    EXPECT_EQ(opener.RouteOf(path), route.route);
+    EXPECT_EQ(opener.IsSxfFile(path), route.route == Route::Sxf);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Routes, DrawingRouteTest,
-    ::testing::Values(RouteCase{"scan.bmp", Route::Raster}, RouteCase{"SCAN.JPG", Route::Raster},
-                      RouteCase{"scan.tif", Route::Raster}, RouteCase{"scan.Tiff", Route::Raster},
-                      RouteCase{"chart.wmf", Route::Metafile},
-                      RouteCase{"chart.EMF", Route::Metafile}, RouteCase{"plan.dxf", Route::Dxf},
-                      RouteCase{"plan.DWG", Route::Dwg}, RouteCase{"plan.jww", Route::Jwc},
-                      RouteCase{"plan.jwc", Route::Jwc}, RouteCase{"plan.jwk", Route::Jwc},
-                      RouteCase{"plan.sfc", Route::Sxf}, RouteCase{"plan.P21", Route::Sxf},
-                      RouteCase{"sheet.pdf", Route::Pdf}, RouteCase{"plan.zmd", Route::OwnFile},
-                      RouteCase{"plan", Route::OwnFile},
-                      RouteCase{"folder.pdf/plan", Route::OwnFile}),
-    [](const ::testing::TestParamInfo<RouteCase>& info) {
-        std::string name = info.param.name;
-        for (char& c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c)))
-                c = '_';
-        return name;
-    });
+// Case names such as "Mitsumori_DWG".
+std::string
+RouteCaseName(const ::testing::TestParamInfo<std::tuple<FileNameCase, RouteCase>>& info) {
+    return std::string(std::get<0>(info.param).label) + "_" +
+           (std::get<1>(info.param).extension + 1);
+}
 
-// Mended: every extension the program knows chooses its route after any
-// name, also one whose last byte a CP932 reader pairs with the dot.
-class NamedRouteTest : public ::testing::TestWithParam<FileNameCase> {};
+INSTANTIATE_TEST_SUITE_P(Routes, DrawingRouteTest,
+                         ::testing::Combine(::testing::ValuesIn(RouteNames()),
+                                            ::testing::ValuesIn(kRouteCases)),
+                         RouteCaseName);
 
-TEST_P(NamedRouteTest, ExtensionChoosesTheRouteAfterAnyName_Mended) {
+TEST(DrawingRouteTest, NameWithoutExtensionIsAnOwnDrawing) {
     CPlugInList none;
     CZumeoDoc document;
     CDrawDefaults settings;
     const CDrawingOpener opener(document, none, settings);
-    const CString stem = CString("/drawings/") + GetParam().stem;
-    for (const auto& [extension, route] :
-         {std::pair{".bmp", Route::Raster}, {".JPG", Route::Raster}, {".tif", Route::Raster},
-          {".tiff", Route::Raster}, {".wmf", Route::Metafile}, {".emf", Route::Metafile},
-          {".dxf", Route::Dxf}, {".DWG", Route::Dwg}, {".jwc", Route::Jwc}, {".jwk", Route::Jwc},
-          {".jww", Route::Jwc}, {".sfc", Route::Sxf}, {".p21", Route::Sxf}, {".pdf", Route::Pdf},
-          {".zmd", Route::OwnFile}}) {
-        EXPECT_EQ(opener.RouteOf(stem + extension), route) << extension;
-    }
-    EXPECT_TRUE(opener.IsSxfFile(stem + ".SFC"));
+    EXPECT_EQ(opener.RouteOf("/drawings/plan"), Route::OwnFile);
+    EXPECT_EQ(opener.RouteOf("/drawings/folder.pdf/plan"), Route::OwnFile);
 }
-
-INSTANTIATE_TEST_SUITE_P(Names, NamedRouteTest, ::testing::ValuesIn(kFileNames),
-                         [](const auto& info) { return std::string(info.param.label); });
 
 class DrawingOpenerTest : public ImportFixture {
 protected:
@@ -108,17 +102,6 @@ protected:
         return path;
     }
 
-    // An executable script "<folder>/<name>" with the body after "#!/bin/sh".
-    CString WriteScript(const char* name, const QString& body) const {
-        const CString path = PathOf(name);
-        QFile file(path.ToFilePath());
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n" + body.toUtf8() + "\n");
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return path;
-    }
-
     QString Fixture(const char* name) const {
         return QStringLiteral(ZUMEO_TEST_DATA "/dxf/") + QString::fromUtf8(name);
     }
@@ -131,16 +114,6 @@ protected:
     }
 
     QString Folder() const { return m_folder.path(); }
-
-    // A folder-form converter: writes "<name>.dxf" into the output folder
-    // for every "<name>.dwg" of the input folder, after noting its arguments.
-    CString WriteFolderFormConverter() const {
-        return WriteScript(
-            "TeighaFileConverter.exe",
-            QStringLiteral("printf '%s\\n' \"$@\" > \"") + Folder() +
-                QStringLiteral("/args\"\nfor f in \"$1\"/*.dwg; do n=$(basename \"$f\" .dwg); "
-                               "cp \"$f\" \"$2/$n.dxf\"; done"));
-    }
 
     // The arguments the scripted converter noted, one a line.
     QStringList Arguments() const {
