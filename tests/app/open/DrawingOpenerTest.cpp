@@ -34,6 +34,10 @@ struct RouteCase {
     Route route;
 };
 
+void PrintTo(const RouteCase& c, std::ostream* os) {
+    *os << c.extension;
+}
+
 constexpr RouteCase kRouteCases[] = {
     {".bmp", Route::Raster},  {".JPG", Route::Raster},   {".tif", Route::Raster},
     {".Tiff", Route::Raster}, {".wmf", Route::Metafile}, {".EMF", Route::Metafile},
