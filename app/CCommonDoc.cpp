@@ -1,6 +1,5 @@
 #include "app/CCommonDoc.h"
 
-#include "app/PathFunctions.h"
 #include "entities/CLineType.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukGroup.h"
@@ -11,6 +10,7 @@
 #include "platform/mfc/CFile.h"
 #include "platform/mfc/Cp932.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 #include "settings/CDrawDefaults.h"
 
 #include <algorithm>
@@ -667,7 +667,7 @@ void CCommonDoc::SendToBack(CRukEntity* object) {
 // Own drawing files from before the header are only their entity list; they
 // are known by their extension.
 bool CCommonDoc::IsOwnDrawingName(const CString& path) {
-    return path.Right(4).CompareNoCase(".zmd") == 0;
+    return HasExtension(path, ".zmd");
 }
 
 int CCommonDoc::GetFileKind(const CString& path) {

@@ -2,12 +2,12 @@
 
 #include "app/CCommonDoc.h"
 #include "app/CObjectListReader.h"
-#include "app/PathFunctions.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukSaveGroup.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CException.h"
 #include "platform/mfc/CFile.h"
+#include "platform/win/PathFunctions.h"
 
 #include <cstring>
 

@@ -4,7 +4,7 @@
 #include "app/CPdfRenderer.h"
 #include "app/CPlugInList.h"
 #include "app/CZumeoDoc.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "settings/CDrawDefaults.h"
 
 #include <QDir>
@@ -12,7 +12,6 @@
 
 #include <array>
 #include <cctype>
-#include <filesystem>
 #include <utility>
 
 namespace {
@@ -35,13 +34,6 @@ constexpr std::array<std::pair<const char*, Route>, 14> kRoutes{{
     {".p21", Route::Sxf},
     {".pdf", Route::Pdf},
 }};
-
-// The extension of the file name with its dot; empty without one.
-CString ExtensionOf(const CString& path) {
-    const CString name = GetFileTitleExt(path);
-    const int dot = name.ReverseFind('.');
-    return dot < 0 ? CString() : name.Mid(dot);
-}
 
 // "(red)", the date YYYYMMDD, "-" and one character.
 constexpr int kRedSuffixLength = 15;
@@ -88,9 +80,8 @@ CDrawingOpener::CDrawingOpener(CZumeoDoc& document, const CPlugInList& plugIns,
 CDrawingOpener::Route CDrawingOpener::RouteOf(const CString& path) const {
     if (m_plugIns.FindByExt(path))
         return Route::PlugIn;
-    const CString extension = ExtensionOf(path);
     for (const auto& [known, route] : kRoutes)
-        if (extension.CompareNoCase(known) == 0)
+        if (HasExtension(path, known))
             return route;
     return Route::OwnFile;
 }
@@ -100,7 +91,7 @@ int CDrawingOpener::Open(const CString& given) {
         return 0;
     // Outside programs run in other folders: they get the full path, as the
     // file system's bytes.
-    const CString path(std::filesystem::absolute(std::filesystem::path(given.str())).string());
+    const CString path = GetAbsolutePath(given);
     switch (RouteOf(path)) {
     case Route::PlugIn:
         return m_document.ImportByPlugin(m_plugIns.FindByExt(path)->GetPath(), path);
@@ -145,14 +136,11 @@ int CDrawingOpener::OpenPdf(const CString& path) {
 }
 
 bool CDrawingOpener::IsSxfFile(const CString& path) const {
-    const CString extension = ExtensionOf(path);
-    return extension.CompareNoCase(".sfc") == 0 || extension.CompareNoCase(".p21") == 0;
+    return HasExtension(path, ".sfc") || HasExtension(path, ".p21");
 }
 
 int CDrawingOpener::FindBaseDrawing(const CString& redPath, CString* basePath) {
-    const CString name = GetFileTitleExt(redPath);
-    const int dot = name.ReverseFind('.');
-    const CString stem = dot < 0 ? name : name.Left(dot);
+    const CString stem = GetFileTitleExt(ReplaceExtension(redPath, ""));
     const int start = stem.GetLength() - kRedSuffixLength;
     if (start <= 0)
         return 0;
@@ -161,16 +149,15 @@ int CDrawingOpener::FindBaseDrawing(const CString& redPath, CString* basePath) {
     if (suffix.Left(kRedDateOffset) != "(red)" || !IsRedDate(text + kRedDateOffset) ||
         text[kRedHyphenOffset] != '-' || !IsRedMark(text[kRedMarkOffset]))
         return 0;
-    *basePath = GetFileDir(redPath) + stem.Left(start) + (dot < 0 ? CString() : name.Mid(dot));
+    *basePath = GetFileDir(redPath) + stem.Left(start) + GetFileExt(redPath);
     return 1;
 }
 
 CString CDrawingOpener::FindExistingSxfBase(const CString& basePath) {
     if (FileExists(basePath))
         return basePath;
-    const CString extension = ExtensionOf(basePath);
-    const bool isP21 = extension.CompareNoCase(".p21") == 0;
-    if (!isP21 && extension.CompareNoCase(".sfc") != 0)
+    const bool isP21 = HasExtension(basePath, ".p21");
+    if (!isP21 && !HasExtension(basePath, ".sfc"))
         return CString();
     for (const char* other : isP21 ? std::array{".sfc", ".SFC"} : std::array{".p21", ".P21"}) {
         const CString candidate = ReplaceExtension(basePath, other);

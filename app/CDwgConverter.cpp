@@ -1,7 +1,7 @@
 #include "app/CDwgConverter.h"
 
-#include "app/PathFunctions.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 #include "platform/win/Processes.h"
 
 #include <QFile>
@@ -24,6 +24,10 @@ CString WithoutTrailingSlash(CString folder) {
 
 CDwgConverter::CDwgConverter(const CString& converterPath) : m_converter(converterPath) {}
 
+bool CDwgConverter::IsAvailable(const CString& converterPath) {
+    return !FindProgram(converterPath).IsEmpty();
+}
+
 bool CDwgConverter::IsFileForm(const CString& converterPath) {
     return GetFileTitleExt(converterPath).CompareNoCase(kFileFormName) == 0;
 }
@@ -36,13 +40,6 @@ QStringList CDwgConverter::FolderArguments(const CString& inputFolder,
 
 QStringList CDwgConverter::FileArguments(const CString& dwgPath, const CString& outputPath) {
     return {dwgPath.ToFilePath(), outputPath.ToFilePath(), QStringLiteral("-dxf")};
-}
-
-int CDwgConverter::CommandLineLength(const QStringList& arguments) {
-    qsizetype length = 0;
-    for (const QString& argument : arguments)
-        length += argument.toLocal8Bit().size() + 3; // two quotes and a blank
-    return static_cast<int>(length > 0 ? length - 1 : 0);
 }
 
 CString CDwgConverter::Convert(const CString& dwgPath) {
@@ -74,12 +71,6 @@ CString CDwgConverter::Convert(const CString& dwgPath) {
         output = m_output.Path() + ReplaceExtension(name, ".dxf");
         arguments = FolderArguments(WithoutTrailingSlash(m_input.Path()),
                                     WithoutTrailingSlash(m_output.Path()));
-    }
-    if (CommandLineLength(arguments) > kMaxArgumentLength) {
-        AfxMessageBox(CString::FromUtf8("DWGデータがコンバートできません。\n"
-                                        "指定されたDrevixの引数が制限文字数を超えています。\n"
-                                        "作業フォルダを指定しなおしてください。\n"));
-        return {};
     }
     const ProcessOutcome outcome = RunProcessAndWait(converter, arguments, GetFileDir(dwgPath));
     if (!outcome.started || !outcome.succeeded || !FileExists(output)) {

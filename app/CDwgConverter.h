@@ -18,6 +18,9 @@ public:
     // long as this object, or empty after a message saying why not.
     CString Convert(const CString& dwgPath);
 
+    // Whether the converter would run: a path naming an executable file, or
+    // a bare program name found on PATH. DWG drawings are offered only then.
+    static bool IsAvailable(const CString& converterPath);
     // True when the converter takes the drawing and the output file as its
     // arguments, false for the folder form.
     static bool IsFileForm(const CString& converterPath);
@@ -25,10 +28,6 @@ public:
     // trailing '/'), and of the file form for the drawing and the output.
     static QStringList FolderArguments(const CString& inputFolder, const CString& outputFolder);
     static QStringList FileArguments(const CString& dwgPath, const CString& outputPath);
-    // The converters accept at most this many characters of arguments, as
-    // one quoted command-line string.
-    static constexpr int kMaxArgumentLength = 153;
-    static int CommandLineLength(const QStringList& arguments);
 
 private:
     CString m_converter;

@@ -1,7 +1,7 @@
 #include "app/CPdfRenderer.h"
 
-#include "app/PathFunctions.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 #include "platform/win/Processes.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include "app/CPlugIn.h"
 
 #include "platform/mfc/Cp932.h"
+#include "platform/win/PathFunctions.h"
 
 namespace {
 
@@ -42,12 +43,12 @@ void CPlugIn::Unload() {
     m_module = nullptr;
 }
 
-bool CPlugIn::MatchesExtension(const CString& extension) const {
+bool CPlugIn::MatchesPath(const CString& path) const {
     for (const CString& pattern : m_patterns) {
-        // "*.dxf" without its star, whatever character the star is.
-        CString tail = pattern.Mid(Cp932::CharLength(pattern.view(), 0));
-        tail.MakeLower();
-        if (tail == extension)
+        // "*.dxf" without its star, whatever character the star is; a bare
+        // star names no extension.
+        const CString extension = pattern.Mid(Cp932::CharLength(pattern.view(), 0));
+        if (!extension.IsEmpty() && HasExtension(path, extension))
             return true;
     }
     return false;

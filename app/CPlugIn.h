@@ -25,9 +25,9 @@ public:
     HMODULE Load();
     void Unload();
 
-    // True when one of the patterns ("*.dxf") names this extension, given
-    // with its dot and in lower case (".dxf").
-    bool MatchesExtension(const CString& extension) const;
+    // True when one of the patterns ("*.dxf") names the extension of the
+    // path's file name, ignoring the case of ASCII letters.
+    bool MatchesPath(const CString& path) const;
 
     const CString& GetPath() const { return m_path; }
     // The Open-dialog filter: caption(patterns)|patterns|

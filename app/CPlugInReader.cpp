@@ -1,9 +1,9 @@
 #include "app/CPlugInReader.h"
 
 #include "app/CStatusProgress.h"
-#include "app/PathFunctions.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/Modules.h"
+#include "platform/win/PathFunctions.h"
 
 #include <QStatusBar>
 
@@ -21,7 +21,8 @@ constexpr const char* kReading = "\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x92\x86\x81\x
 
 CPlugInReader::CPlugInReader(QStatusBar* statusBar) : m_statusBar(statusBar) {}
 
-HGLOBAL CPlugInReader::GetPORData(const CString& libraryName, const CString& drawingPath) const {
+HGLOBAL CPlugInReader::GetPORData(const CString& libraryName, const CString& drawingPath,
+                                  const CString& shownPath) const {
     if (!FileExists(drawingPath))
         return nullptr;
     HMODULE module = LoadLibraryA(libraryName);
@@ -44,6 +45,7 @@ HGLOBAL CPlugInReader::GetPORData(const CString& libraryName, const CString& dra
     // The text stays first; the file follows, so that a user who opened
     // several knows which one failed.
     if (!block)
-        AfxMessageBox(kReadError + ("\n" + PathForDisplay(drawingPath)));
+        AfxMessageBox(kReadError +
+                      ("\n" + PathForDisplay(shownPath.IsEmpty() ? drawingPath : shownPath)));
     return block;
 }

@@ -20,7 +20,10 @@ public:
     // the program's folder, or a path) makes of the drawing; the caller owns
     // it. Null when the drawing does not exist, without a message, or after
     // telling the user that the library could not be called or read nothing.
-    HGLOBAL GetPORData(const CString& libraryName, const CString& drawingPath) const;
+    // That message names shownPath, the file the user chose, when the
+    // drawing read is a conversion of it.
+    HGLOBAL GetPORData(const CString& libraryName, const CString& drawingPath,
+                       const CString& shownPath = CString()) const;
 
 private:
     QPointer<QStatusBar> m_statusBar;

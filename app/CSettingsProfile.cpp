@@ -1,9 +1,9 @@
 #include "app/CSettingsProfile.h"
 
 #include "app/CRecentTexts.h"
-#include "app/PathFunctions.h"
 #include "platform/win/CNumberFormat.h"
 #include "platform/win/CProfile.h"
+#include "platform/win/PathFunctions.h"
 #include "settings/CDrawDefaults.h"
 
 #include <cmath>
@@ -102,8 +102,9 @@ void CSettingsProfile::Load(CDrawDefaults& s, CRecentTexts& recent) {
     LoadTexts("TOOLTIP", recent.m_recentTooltipTexts);
     LoadTexts("LAYER", recent.m_recentLayerNames);
 
-    s.m_converterPath = CProfile::GetProfileString("DREVIX", "EXEPATH",
-                                                   GetProgramDir() + "TeighaFileConverter.exe");
+    s.m_converterPath = CProfile::GetProfilePath("DREVIX", "EXEPATH");
+    if (s.m_converterPath.IsEmpty())
+        s.m_converterPath = GetProgramDir() + "TeighaFileConverter.exe";
     s.m_tempFolder = GetTempDir();
     s.m_converterKind = 1;
 
@@ -159,7 +160,7 @@ void CSettingsProfile::Save(const CDrawDefaults& s, const CRecentTexts& recent) 
     SaveTexts("TOOLTIP", recent.m_recentTooltipTexts);
     SaveTexts("LAYER", recent.m_recentLayerNames);
 
-    CProfile::WriteProfileString("DREVIX", "EXEPATH", s.m_converterPath);
+    CProfile::WriteProfilePath("DREVIX", "EXEPATH", s.m_converterPath);
     CProfile::WriteProfileInt("VIEW", "FITFLAG", s.m_useSheetExtent);
     CProfile::WriteProfileInt("VIEW", "ORDER", s.m_viewOrder);
     CProfile::WriteProfileInt("SELECT", "MODE", s.m_selectMode);

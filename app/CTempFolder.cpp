@@ -1,6 +1,6 @@
 #include "app/CTempFolder.h"
 
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 
 #include <dirent.h>
 #include <fcntl.h>

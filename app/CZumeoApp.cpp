@@ -3,6 +3,7 @@
 
 #include "app/CCommandLineInfo.h"
 #include "app/CDrawingOpener.h"
+#include "app/CDwgConverter.h"
 #include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
 #include "app/CQtPrinterInfoSource.h"
@@ -13,11 +14,11 @@
 #include "app/CZumeoView.h"
 #include "app/CommandIds.h"
 #include "app/KeyMapping.h"
-#include "app/PathFunctions.h"
 #include "entities/CRukEntity.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/CKeyState.h"
 #include "platform/win/CProfile.h"
+#include "platform/win/PathFunctions.h"
 #include "ui/CAboutDlg.h"
 
 #include <QApplication>
@@ -181,9 +182,12 @@ QString CZumeoApp::GetFileVersionString() {
     return QString::asprintf("%d.%d.%d.%d", numbers[0], numbers[1], numbers[2], numbers[3]);
 }
 
-bool CZumeoApp::OpenDocumentFile(const CString& path) {
+bool CZumeoApp::OpenDocumentFile(const CString& given) {
     if (!m_document || !m_frame)
         return false;
+    // Kept in the recent-file list, the path must name the file from any
+    // folder the program is started in.
+    const CString path = GetAbsolutePath(given);
     CDrawingOpener opener(*m_document, m_plugIns, m_settings);
     if (opener.RouteOf(path) == CDrawingOpener::Route::OwnFile &&
         CCommonDoc::GetFileKind(path) != 1) {
@@ -226,8 +230,8 @@ void CZumeoApp::OnFileOpen() {
         m_frame->GetActiveView()->m_pTool.reset();
     if (!QueryCloseDrawing())
         return;
-    // DWG drawings are offered only while their converter is there.
-    const bool dwg = FileExists(m_settings.m_converterPath);
+    // DWG drawings are offered only while their converter would run.
+    const bool dwg = CDwgConverter::IsAvailable(m_settings.m_converterPath);
     QStringList filters{
         QtNameFilter(QStringLiteral("すべての図面"),
                      dwg ? QStringLiteral("*.zmd;*.dxf;*.dwg;*.jwc;*.jwk;*.jww;*.sfc;*.p21;*.bmp;"

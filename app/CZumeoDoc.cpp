@@ -7,7 +7,6 @@
 #include "app/COwnDrawingFile.h"
 #include "app/CPlugInReader.h"
 #include "app/CPorBlockImport.h"
-#include "app/PathFunctions.h"
 #include "entities/CEntityFactory.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukGroup.h"
@@ -20,6 +19,7 @@
 #include "platform/mfc/CArchive.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/GlobalMemory.h"
+#include "platform/win/PathFunctions.h"
 #include "por/PorRecord.h"
 #include "settings/CDrawDefaults.h"
 
@@ -223,7 +223,7 @@ int CZumeoDoc::ImportSxfDrawing(const CString& path) {
 
 int CZumeoDoc::Import(const CString& library, const CString& filePath,
                       const CString& documentPath) {
-    const BlockHolder block(CPlugInReader(m_statusBar).GetPORData(library, filePath));
+    const BlockHolder block(CPlugInReader(m_statusBar).GetPORData(library, filePath, documentPath));
     if (!block)
         return 0;
     return ImportBlock(Bytes(block.get()), library, filePath, documentPath);
@@ -233,7 +233,7 @@ int CZumeoDoc::ImportBlock(std::span<const BYTE> block, const CString& library,
                            const CString& filePath, const CString& documentPath) {
     const CPorBlockImport import(block);
     if (import.Refused()) {
-        RefuseBlock(import, library, filePath);
+        RefuseBlock(import, library, documentPath);
         return 0;
     }
     BeginLoad(documentPath);
@@ -333,7 +333,7 @@ void CZumeoDoc::Serialize(CArchive& ar) {
         return;
     }
     const CString path = ar.GetFile()->GetFilePath();
-    if (path.CompareNoCase(m_controlPath.c_str()) != 0) {
+    if (path != m_controlPath) {
         COwnDrawingFile::Read(ar, *this);
         return;
     }
@@ -347,7 +347,7 @@ BOOL CZumeoDoc::OnOpenDocument(const char* pathName) {
     if (!FileExists(path))
         return FALSE;
     if (GetFileKind(path) != 1) {
-        AfxMessageBox(kReadError + ("\n" + path));
+        AfxMessageBox(kReadError + ("\n" + PathForDisplay(path)));
         return FALSE;
     }
     BeginLoad(path);
@@ -414,8 +414,8 @@ void CZumeoDoc::ApplySaveGroups() {
 BOOL CZumeoDoc::WriteControlFile(const CString& path) {
     if (m_controlFileUnread && path == m_controlPath &&
         AfxMessageBox(
-            CString::FromUtf8("開いたときに読み込めなかった朱書きファイルがあります。\n") + path +
-                CString::FromUtf8("\n上書きしますか？"),
+            CString::FromUtf8("開いたときに読み込めなかった朱書きファイルがあります。\n") +
+                PathForDisplay(path) + CString::FromUtf8("\n上書きしますか？"),
             MB_YESNO | MB_ICONQUESTION) != IDYES)
         return FALSE;
     m_saveAsControl = 1;

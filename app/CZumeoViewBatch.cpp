@@ -1,7 +1,7 @@
 // The view's batch conversion and continuous printing: a folder dialog and
 // a file list that hands every chosen file to the view's worker.
+#include "app/CDwgConverter.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
 #include "platform/win/CDialogService.h"
 #include "settings/CDrawDefaults.h"
 #include "ui/CBatchConvDlg.h"
@@ -10,7 +10,7 @@
 #include "ui/CSeqPrintListDlg.h"
 
 void CZumeoView::OnBatchConvert() {
-    const bool dwg = FileExists(m_settings.m_converterPath);
+    const bool dwg = CDwgConverter::IsAvailable(m_settings.m_converterPath);
     for (;;) {
         CBatchConvDlg folder(dwg, this);
         if (CDialogService::Current().RunModal(folder) != QDialog::Accepted)
@@ -34,7 +34,7 @@ void CZumeoView::OnBatchConvert() {
 }
 
 void CZumeoView::OnContinuousPrint() {
-    const bool dwg = FileExists(m_settings.m_converterPath);
+    const bool dwg = CDwgConverter::IsAvailable(m_settings.m_converterPath);
     const auto printerSetup = [this] { OnPrinterSetup(); };
     for (;;) {
         CSeqPrintDlg folder(dwg, printerSetup, this);

@@ -3,11 +3,11 @@
 
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
 #include "app/UndoLabels.h"
 #include "app/UndoRecords.h"
 #include "entities/CRukEntity.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 #include "settings/CDrawDefaults.h"
 
 #include <vector>

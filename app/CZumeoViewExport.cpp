@@ -2,11 +2,11 @@
 #include "app/CImageExporter.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
 #include "controls/CFileDialogSaveImage.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 
 #include <algorithm>
 
@@ -14,8 +14,7 @@ void CZumeoView::OnImageExport() {
     if (!m_document)
         return;
     const CString pathName = m_document->GetPathName();
-    const int dot = pathName.ReverseFind('.');
-    const CString proposed = dot > pathName.ReverseFind('/') ? pathName.Left(dot) : pathName;
+    const CString proposed = ReplaceExtension(pathName, "");
     const CString folder =
         m_document->m_controlPath.IsEmpty() ? CString() : GetFileDir(m_document->m_controlPath);
     CFileDialogSaveImage dialog(folder.ToFilePath(), proposed.ToFilePath(), CImageExportOptions{},

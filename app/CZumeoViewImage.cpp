@@ -3,7 +3,6 @@
 #include "app/CRedlinePalette.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
 #include "controls/CFileHistDlg.h"
 #include "entities/CMetaFile.h"
 #include "image/CRasterImage.h"
@@ -11,6 +10,7 @@
 #include "platform/mfc/CFile.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/CProfile.h"
+#include "platform/win/PathFunctions.h"
 
 #include <QStringList>
 

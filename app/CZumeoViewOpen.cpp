@@ -7,8 +7,8 @@
 #include "app/CPlugInList.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 #include "settings/CDrawDefaults.h"
 #include "ui/CFolderFileList.h"
 

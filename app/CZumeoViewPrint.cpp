@@ -4,13 +4,13 @@
 #include "app/CPrintHeader.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
 #include "entities/CRukEntity.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/gdi/CPrinterDC.h"
 #include "platform/gdi/RectFunctions.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 #include "settings/CDrawDefaults.h"
 
 #include <QPrintDialog>

@@ -7,6 +7,7 @@
 #include "platform/mfc/CException.h"
 #include "platform/mfc/CFile.h"
 #include "platform/win/GlobalMemory.h"
+#include "platform/win/PathFunctions.h"
 
 #include <QPainter>
 
@@ -42,8 +43,7 @@ QImage RasterPicture(const CString& path) {
 }
 
 bool IsMetafileName(const CString& path) {
-    const QString name = path.ToFilePath().toLower();
-    return name.endsWith(QStringLiteral(".wmf")) || name.endsWith(QStringLiteral(".emf"));
+    return HasExtension(path, ".wmf") || HasExtension(path, ".emf");
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "platform/mfc/CFile.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/GlobalMemory.h"
+#include "platform/win/PathFunctions.h"
 #include "por/PorRecord.h"
 #include "por/PorRecords.h"
 #include "settings/CDrawDefaults.h"
@@ -30,12 +31,6 @@ constexpr int kCorners = 4;
 constexpr int kWithOutline = 8;
 // Stored files larger than this are taken for a damaged archive.
 constexpr LONG kMaxStoredFile = 1 << 30;
-
-// The name after the last folder separator of either kind.
-CString BaseName(const CString& path) {
-    const int slash = std::max(path.ReverseFind('/'), path.ReverseFind('\\'));
-    return slash < 0 ? path : path.Mid(slash + 1);
-}
 
 bool ReadWholeFile(const CString& path, std::vector<BYTE>* bytes) {
     CFile file;
@@ -299,7 +294,7 @@ void CRukIFrame::ReadStoredFile(CArchive& ar, const CString& name) {
 
     // Only the stored name's last part, and only inside a folder of our own:
     // a name from a file never reaches outside it.
-    const CString base = BaseName(name);
+    const CString base = FileNameFromStored(name);
     if (base.IsEmpty() || base == "." || base == "..")
         return;
     QTemporaryDir folder(QDir::tempPath() + "/ztmpXXXXXX");
@@ -326,7 +321,7 @@ void CRukIFrame::Serialize(CArchive& ar) {
         m_points.Serialize(ar);
         ar << m_layerName << static_cast<BYTE>(m_childFlag) << m_tag
            << static_cast<BYTE>(m_keepFile);
-        const CString name = BaseName(m_imagePath);
+        const CString name = StoredFileName(m_imagePath);
         std::vector<BYTE> bytes;
         if (!name.IsEmpty() && ReadWholeFile(m_imagePath, &bytes)) {
             ar << name << static_cast<LONG>(bytes.size());

@@ -7,6 +7,7 @@
 #include "platform/gdi/CDC.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CArchiveException.h"
+#include "platform/win/PathFunctions.h"
 
 #include <algorithm>
 
@@ -93,9 +94,8 @@ int CRukMFrame::HitTest(CDC*, CEntityDocument* document, int x, int y) {
 void CRukMFrame::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         m_points.Serialize(ar);
-        const int slash = std::max(m_filePath.ReverseFind('/'), m_filePath.ReverseFind('\\'));
         ar << m_layerName << static_cast<BYTE>(m_childFlag) << m_tag
-           << static_cast<BYTE>(m_keepFile) << CString(m_filePath.Mid(slash + 1));
+           << static_cast<BYTE>(m_keepFile) << StoredFileName(m_filePath);
         m_metafile.Serialize(ar);
         return;
     }

@@ -10,6 +10,7 @@
 #include "platform/mfc/CFile.h"
 #include "platform/tiff/TiffDib.h"
 #include "platform/win/GlobalMemory.h"
+#include "platform/win/PathFunctions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,14 +37,6 @@ void Normalise(BITMAPINFOHEADER& header, SIZE_T blockSize) {
         header.biClrUsed = static_cast<DWORD>(CDibLayout::ColorCount(header));
     if (header.biSizeImage > blockSize)
         header.biSizeImage = static_cast<DWORD>(blockSize);
-}
-
-bool EndsWith(const CString& path, const char* suffix) {
-    const std::size_t length = std::strlen(suffix);
-    const int pathLength = path.GetLength();
-    if (pathLength < static_cast<int>(length))
-        return false;
-    return CString(path.Right(static_cast<int>(length))).CompareNoCase(suffix) == 0;
 }
 
 LONG Rounded(double value) {
@@ -176,11 +169,11 @@ int CRasterImage::LoadFile(CFile& file, int tiffOption) {
         return Attach(CBmpFile::Read(bytes.data(), bytes.size())) ? 1 : 0;
     }
     const CString path = file.GetFilePath();
-    if (EndsWith(path, ".jpg")) {
+    if (HasExtension(path, ".jpg")) {
         file.Close();
         return Attach(ReadJpegFile(path)) ? 1 : 0;
     }
-    if (EndsWith(path, ".tif") || EndsWith(path, ".tiff")) {
+    if (HasExtension(path, ".tif") || HasExtension(path, ".tiff")) {
         file.Close();
         return Attach(TiffReadDib(path, tiffOption)) ? 1 : 0;
     }

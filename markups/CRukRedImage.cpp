@@ -9,6 +9,7 @@
 #include "markups/CTrackSurface.h"
 #include "platform/gdi/CDC.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 #include "settings/CDrawDefaults.h"
 
 #include <algorithm>
@@ -24,12 +25,7 @@ constexpr COLORREF kWhite = 0xFFFFFF;
 IMPLEMENT_SERIAL(CRukRedImage, CObject, 0)
 
 bool CRukRedImage::IsMetafilePath(const CString& path) {
-    const int dot = path.ReverseFind('.');
-    if (dot < 0 || dot < path.ReverseFind('/'))
-        return false;
-    CString extension = path.Mid(dot);
-    extension.MakeLower();
-    return extension == ".wmf" || extension == ".emf";
+    return HasExtension(path, ".wmf") || HasExtension(path, ".emf");
 }
 
 CRukRedImage::CRukRedImage() : CRukRedSquare(MarkupKind(0x15)) {}

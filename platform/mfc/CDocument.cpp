@@ -4,6 +4,7 @@
 #include "platform/mfc/CArchiveException.h"
 #include "platform/mfc/CFileReplacer.h"
 #include "platform/win/CDialogService.h"
+#include "platform/win/PathFunctions.h"
 
 IMPLEMENT_DYNAMIC(CDocument, CObject)
 
@@ -64,5 +65,5 @@ void CDocument::ReportSaveLoadException(const char* pathName, const CException& 
         text = saving ? CString::FromUtf8(
                             "ファイルを保存できませんでした。ファイルは保存されていません。")
                       : CString::FromUtf8("読み込みエラー");
-    AfxMessageBox(text + "\n" + pathName, MB_OK | MB_ICONEXCLAMATION);
+    AfxMessageBox(text + "\n" + PathForDisplay(pathName), MB_OK | MB_ICONEXCLAMATION);
 }

@@ -1,5 +1,7 @@
 #include "platform/mfc/CFile.h"
 
+#include "platform/win/PathFunctions.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -65,8 +67,8 @@ BOOL CFile::Open(const char* fileName, UINT openFlags, CFileException* error) {
         int cause = CFileException::OsErrorToException(err);
         if (err == ENOENT && !path.empty()) {
             // As on Windows: a missing folder is a bad path, a missing file is not found.
-            std::size_t slash = path.rfind('/');
-            std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+            const std::string named = GetFileDir(CString(path)).str();
+            const std::string folder = named.empty() ? std::string(".") : named;
             struct stat st;
             if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
                 cause = CFileException::badPath;
@@ -189,9 +191,7 @@ void CFile::Abort() {
 }
 
 CString CFile::GetFileName() const {
-    const std::string& path = m_strFileName.str();
-    const std::size_t slash = path.rfind('/');
-    return CString(slash == std::string::npos ? path : path.substr(slash + 1));
+    return GetFileTitleExt(m_strFileName);
 }
 
 void CFile::Rename(const char* oldName, const char* newName) {

@@ -1,5 +1,7 @@
 #include "platform/mfc/CFileException.h"
 
+#include "platform/win/PathFunctions.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -47,7 +49,8 @@ std::string Describe(int cause, LONG osError, const char* fileName) {
     if (osError > 0)
         text += std::string(" [") + std::strerror(osError) + "]";
     if (fileName && *fileName)
-        text += " (" + std::string(fileName) + ")";
+        // The text is shown in a message box, which reads CP932.
+        text += " (" + PathForDisplay(fileName).str() + ")";
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "plugins/dxf/CDxfReader.h"
 
+#include "platform/win/PathFunctions.h"
 #include "plugins/dxf/CDxfBlocksReader.h"
 #include "plugins/dxf/CDxfFile.h"
 #include "plugins/dxf/CDxfHeaderReader.h"
@@ -20,10 +21,7 @@ CDxfReader::CDxfReader(HWND progressWindow, std::size_t pictureBudget)
 HGLOBAL CDxfReader::GetPORData(const char* path) {
     if (!path)
         return nullptr;
-    const std::string_view text(path);
-    const std::size_t slash = text.find_last_of('/');
-    m_entities.SetFolder(slash == std::string_view::npos ? std::string()
-                                                         : std::string(text.substr(0, slash + 1)));
+    m_entities.SetFolder(GetFileDir(path).str());
     auto file = CDxfFile::Load(path);
     return file ? Convert(std::move(*file)) : nullptr;
 }

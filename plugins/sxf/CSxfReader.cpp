@@ -1,6 +1,7 @@
 #include "plugins/sxf/CSxfReader.h"
 
 #include "platform/sxf/SxfData.h"
+#include "platform/win/PathFunctions.h"
 #include "platform/win/PlatformWindow.h"
 #include "plugins/sxf/CSxfCompositeCurve.h"
 #include "plugins/sxf/CSxfLayer.h"
@@ -28,20 +29,6 @@ namespace {
 
 constexpr LONG SolidLineType = 1;
 
-// The extension from the last "." of the file part, lower-cased.
-std::string Extension(const CString& path) {
-    const std::string& text = path.str();
-    const std::size_t slash = text.find_last_of('/');
-    const std::size_t dot = text.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return {};
-    }
-    std::string extension = text.substr(dot);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
 // A name from a fixed buffer of the library, never read past the buffer.
 CString NameOf(const char* buffer, std::size_t size) {
     return CString(buffer, static_cast<int>(strnlen(buffer, size)));
@@ -61,11 +48,10 @@ CSxfReader::CSxfReader(HWND progress, const CSxfSettings& settings, std::size_t 
 CSxfReader::~CSxfReader() = default;
 
 HGLOBAL CSxfReader::MakePORData(const CString& path) {
-    const std::string extension = Extension(path);
     int read = 0;
-    if (extension == ".sfc") {
+    if (HasExtension(path, ".sfc")) {
         read = ReadSfc(path);
-    } else if (extension == ".p21") {
+    } else if (HasExtension(path, ".p21")) {
         read = ReadP21(path);
     }
     // Without a sheet there is no drawing and no sheet size for the header.

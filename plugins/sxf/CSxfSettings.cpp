@@ -1,5 +1,6 @@
 #include "plugins/sxf/CSxfSettings.h"
 
+#include "platform/win/PathFunctions.h"
 #include "platform/win/PrivateProfile.h"
 
 namespace {
@@ -22,9 +23,5 @@ CSxfSettings CSxfSettings::Read(const std::string& iniPath) {
 }
 
 std::string CSxfSettings::IniPathBeside(const std::string& modulePath) {
-    const std::size_t slash = modulePath.find_last_of('/');
-    const std::size_t dot = modulePath.find_last_of('.');
-    const bool hasExtension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (hasExtension ? modulePath.substr(0, dot) : modulePath) + ".ini";
+    return ReplaceExtension(CString(modulePath), ".ini").str();
 }

@@ -2,16 +2,15 @@
 // The folder of the file being converted, where the raster images a drawing
 // names are looked for. Process-wide: set by each conversion.
 
+#include "platform/win/PathFunctions.h"
+
 #include <string>
 
 class SxfInputFolder {
 public:
     // The path cut after its last "/"; a bare file name gives the current
     // folder (empty).
-    static void SetFrom(const std::string& path) {
-        const std::size_t slash = path.find_last_of('/');
-        Folder() = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    }
+    static void SetFrom(const std::string& path) { Folder() = GetFileDir(CString(path)).str(); }
     static const std::string& Get() { return Folder(); }
 
 private:

@@ -221,6 +221,25 @@ TEST(CRukIFrameTest, ArchiveKeepsTheSourceFileAndWritesItToAPrivateFolder) {
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(written).path()));
 }
 
+// Mended: the stored name is the image file's own name in CP932, also in a
+// folder whose name ends in a byte a CP932 reader pairs with the '/', and
+// it comes back as the file system's name.
+TEST(CRukIFrameTest, StoredNameIsTheFilesNameInCp932_Mended) {
+    TempFolder folder;
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder.Path("設備"))));
+    const std::string path = WriteBmp(folder, "設備/照明.bmp", 2, 2);
+    CRukIFrame frame;
+    ASSERT_EQ(frame.LoadImageFile(path.c_str(), 0, 0, 10, 10), 1);
+    const Bytes stored = StoreFrame(frame);
+    // A one-byte length, then 照明.bmp in CP932.
+    const Bytes name = {8, 0x8F, 0xC6, 0x96, 0xBE, '.', 'b', 'm', 'p'};
+    EXPECT_NE(std::search(stored.begin(), stored.end(), name.begin(), name.end()), stored.end());
+    std::unique_ptr<CRukIFrame> read = LoadFrame(stored);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(QFileInfo(read->GetImagePath().ToFilePath()).fileName(), QStringLiteral("照明.bmp"));
+    EXPECT_FALSE(read->GetImage().IsEmpty());
+}
+
 TEST(CRukIFrameTest, KeepFileFlagLeavesTheWrittenFile) {
     TempFolder folder;
     const std::string path = WriteBmp(folder, "keep.bmp", 2, 2);

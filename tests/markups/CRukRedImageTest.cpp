@@ -235,6 +235,9 @@ INSTANTIATE_TEST_SUITE_P(
     Paths, ImageExtension,
     ::testing::Values(ExtensionCase{"/a/b.wmf", true}, ExtensionCase{"/a/b.EMF", true},
                       ExtensionCase{"/a/b.Wmf", true}, ExtensionCase{"/a/b.bmp", false},
-                      ExtensionCase{"/a.emf/b", false}, ExtensionCase{"/a/emf", false}));
+                      ExtensionCase{"/a.emf/b", false}, ExtensionCase{"/a/emf", false},
+                      // Mended: 照明.emf, whose last byte before the dot looks
+                      // like a CP932 lead byte.
+                      ExtensionCase{"/a/\xE7\x85\xA7\xE6\x98\x8E.emf", true}));
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "app/CTempFolder.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 
 #include <gtest/gtest.h>
 

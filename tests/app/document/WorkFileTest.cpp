@@ -1,6 +1,6 @@
 #include "app/CCommonDoc.h"
 #include "app/CWorkFile.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>

@@ -19,6 +19,7 @@
 #include "ui/CAboutDlg.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
@@ -56,6 +57,15 @@ public:
 private:
     QString m_name;
 };
+
+// An executable shell script with that body.
+void WriteProgram(const QString& path, const QByteArray& body) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n" + body);
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 class ZumeoAppTest : public ::testing::Test {
 protected:
@@ -325,34 +335,55 @@ TEST_F(ZumeoAppTest, OpenDialogStartsInTheLastFolderAndShowsEachPatternOnce) {
 }
 
 // The dialog opens on every drawing the program reads; DWG drawings count
-// only while their converter is there.
-class OpenFilterTest : public ZumeoAppTest, public ::testing::WithParamInterface<bool> {};
+// only while their converter would run.
+struct ConverterCase {
+    const char* name;
+    // The converter setting: a path in the test's folder, or a bare name.
+    const char* converter;
+    bool bare;
+    // Whether the file is made and may be run.
+    bool executable;
+    bool offersDwg;
+};
 
-TEST_P(OpenFilterTest, FirstFilterHoldsEveryDrawing) {
+void PrintTo(const ConverterCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class OpenFilterTest : public ZumeoAppTest, public ::testing::WithParamInterface<ConverterCase> {};
+
+// Mended: a bare program name found on PATH runs, so it offers DWG drawings
+// too; a file that cannot be run offers none.
+TEST_P(OpenFilterTest, FirstFilterHoldsEveryDrawing_Mended) {
     QTemporaryDir folder;
-    const QString converter = folder.path() + QStringLiteral("/dwg2dxf");
-    if (GetParam()) {
-        QFile file(converter);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    const QString converter = folder.path() + QLatin1Char('/') + GetParam().converter;
+    if (GetParam().executable)
+        WriteProgram(converter, "exit 0\n");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder.path()) + ':' + path);
     ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
-    app.m_settings.m_converterPath = CString::FromFilePath(converter);
+    app.m_settings.m_converterPath =
+        GetParam().bare ? CString(GetParam().converter) : CString::FromFilePath(converter);
     app.OnFileOpen();
+    qputenv("PATH", path);
     ASSERT_EQ(dialogs.OpenRequests().size(), 1u);
     const QStringList filters = dialogs.OpenRequests()[0].filters.split(QStringLiteral(";;"));
-    const QString dwg = GetParam() ? QStringLiteral("*.dwg ") : QString();
+    const QString dwg = GetParam().offersDwg ? QStringLiteral("*.dwg ") : QString();
     EXPECT_EQ(filters.first(), QStringLiteral("すべての図面 (*.zmd *.dxf ") + dwg +
                                    QStringLiteral("*.jwc *.jwk *.jww *.sfc *.p21 *.bmp *.jpg *.tif "
                                                   "*.tiff)"));
-    EXPECT_EQ(filters.contains(QStringLiteral("DWG ファイル (*.dwg)")), GetParam());
+    EXPECT_EQ(filters.contains(QStringLiteral("DWG ファイル (*.dwg)")), GetParam().offersDwg);
     EXPECT_EQ(filters.last(), QStringLiteral("すべてのファイル (*)"));
     app.ExitInstance();
 }
 
-INSTANTIATE_TEST_SUITE_P(Converter, OpenFilterTest, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return info.param ? "WithConverter" : "WithoutConverter";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Converter, OpenFilterTest,
+    ::testing::Values(ConverterCase{"Missing", "dwg2dxf", false, false, false},
+                      ConverterCase{"Executable", "dwg2dxf", false, true, true},
+                      ConverterCase{"BareNameOnPath", "zumeo-test-dwg2dxf", true, true, true},
+                      ConverterCase{"BareNameNotOnPath", "zumeo-test-absent", true, false, false}),
+    [](const ::testing::TestParamInfo<ConverterCase>& info) { return info.param.name; });
 
 TEST_F(ZumeoAppTest, ACancelledOpenDialogKeepsTheFolder) {
     ASSERT_EQ(app.InitInstance({}), CZumeoApp::kRun);
@@ -377,6 +408,44 @@ TEST_F(ZumeoAppTest, AFileNoRouteCanOpenIsNamedInAMessage) {
     EXPECT_EQ(
         dialogs.Messages()[0].text.ToQString(),
         notes + QStringLiteral(" を開けません。\nこの種類のファイルを読み込む手段がありません。"));
+    app.ExitInstance();
+}
+
+// Mended: a drawing named relative to the folder the program started in
+// goes into the recent-file list with its absolute path.
+TEST_F(ZumeoAppTest, RelativeCommandLineNameIsRememberedAbsolute_Mended) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/dxf/simple_entities.dxf"),
+                            folder.path() + QStringLiteral("/simple.dxf")));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    const CZumeoApp::StartResult started = app.InitInstance({"simple.dxf"});
+    QDir::setCurrent(previous);
+    ASSERT_EQ(started, CZumeoApp::kRun);
+    ASSERT_EQ(app.m_recentFiles.GetSize(), 1);
+    EXPECT_EQ(app.m_recentFiles[0].ToFilePath(), folder.path() + QStringLiteral("/simple.dxf"));
+    // From another folder the entry still opens the drawing.
+    app.GetDocument()->ClearContents();
+    EXPECT_TRUE(app.OnOpenRecentFile(CommandIds::kFileMru1));
+    EXPECT_FALSE(app.GetDocument()->m_objects.IsEmpty());
+    app.ExitInstance();
+}
+
+// Mended: a DWG drawing with a Japanese name opens from the command line
+// through a converter in the profile, and its control file takes its name.
+TEST_F(ZumeoAppTest, JapaneseDwgOnTheCommandLineConverts_Mended) {
+    QTemporaryDir folder;
+    const QString converter = folder.path() + QStringLiteral("/dwg2dxf");
+    WriteProgram(converter, "for f in \"$1\"/*.dwg; do n=$(basename \"$f\" .dwg); "
+                            "cp \"$f\" \"$2/$n.dxf\"; done\n");
+    CProfile::WriteProfilePath("DREVIX", "EXEPATH", CString::FromFilePath(converter));
+    const QString drawing = folder.path() + QStringLiteral("/見積.dwg");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZUMEO_TEST_DATA "/dxf/simple_entities.dxf"), drawing));
+    ASSERT_EQ(app.InitInstance({QFile::encodeName(drawing)}), CZumeoApp::kRun);
+    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_FALSE(app.GetDocument()->m_objects.IsEmpty());
+    EXPECT_EQ(app.GetDocument()->m_controlPath.ToFilePath(),
+              folder.path() + QStringLiteral("/見積.zcd"));
     app.ExitInstance();
 }
 

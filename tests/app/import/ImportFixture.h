@@ -4,8 +4,8 @@
 // the stand-in plug-in hands over as they are.
 
 #include "app/CZumeoDoc.h"
-#include "app/PathFunctions.h"
 #include "entities/CRukLayer.h"
+#include "platform/win/PathFunctions.h"
 #include "por/PorBlockWriter.h"
 #include "settings/CDrawDefaults.h"
 #include "tests/por/PorTestData.h"
@@ -90,6 +90,27 @@ protected:
         const CString path = PathOf(name);
         WriteBytes(path, block);
         return path;
+    }
+
+    // An executable script "<folder>/<name>" with the body after "#!/bin/sh".
+    CString WriteScript(const char* name, const QString& body) const {
+        const CString path = PathOf(name);
+        QFile file(path.ToFilePath());
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n" + body.toUtf8() + "\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+
+    // A folder-form converter: writes "<name>.dxf" into the output folder
+    // for every "<name>.dwg" of the input folder, after noting its arguments.
+    CString WriteFolderFormConverter() const {
+        return WriteScript(
+            "TeighaFileConverter.exe",
+            QStringLiteral("printf '%s\\n' \"$@\" > \"") + m_folder.path() +
+                QStringLiteral("/args\"\nfor f in \"$1\"/*.dwg; do n=$(basename \"$f\" .dwg); "
+                               "cp \"$f\" \"$2/$n.dxf\"; done"));
     }
 
     int Import(const char* name, std::span<const BYTE> block) {

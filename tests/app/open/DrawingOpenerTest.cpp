@@ -11,15 +11,17 @@
 #include "platform/win/Processes.h"
 #include "por/PorRecords.h"
 #include "tests/app/import/ImportFixture.h"
+#include "tests/support/FileNameTable.h"
 #include "tests/support/RedRectangleMetafile.h"
 
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <cctype>
 #include <ostream>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -28,43 +30,64 @@ using Route = CDrawingOpener::Route;
 const char kReadErrorUtf8[] = "読み込みエラー";
 
 struct RouteCase {
-    const char* name;
+    const char* extension;
     Route route;
 };
 
 void PrintTo(const RouteCase& c, std::ostream* os) {
-    *os << c.name;
+    *os << c.extension;
 }
 
-class DrawingRouteTest : public ::testing::TestWithParam<RouteCase> {};
+constexpr RouteCase kRouteCases[] = {
+    {".bmp", Route::Raster},  {".JPG", Route::Raster},   {".tif", Route::Raster},
+    {".Tiff", Route::Raster}, {".wmf", Route::Metafile}, {".EMF", Route::Metafile},
+    {".dxf", Route::Dxf},     {".DWG", Route::Dwg},      {".jww", Route::Jwc},
+    {".jwc", Route::Jwc},     {".jwk", Route::Jwc},      {".sfc", Route::Sxf},
+    {".P21", Route::Sxf},     {".pdf", Route::Pdf},      {".zmd", Route::OwnFile},
+};
 
-TEST_P(DrawingRouteTest, ExtensionChoosesTheRoute) {
+// Plain names and names from the world, whose last byte a CP932 reader may
+// pair with the dot.
+std::vector<FileNameCase> RouteNames() {
+    std::vector<FileNameCase> names{{"Plain", "plan"}};
+    names.insert(names.end(), kFileNames.begin(), kFileNames.end());
+    return names;
+}
+
+class DrawingRouteTest : public ::testing::TestWithParam<std::tuple<FileNameCase, RouteCase>> {};
+
+// Mended: the extension chooses the route after any name.
+TEST_P(DrawingRouteTest, ExtensionChoosesTheRoute_Mended) {
     CPlugInList none;
     CZumeoDoc document;
     CDrawDefaults settings;
     const CDrawingOpener opener(document, none, settings);
-    EXPECT_EQ(opener.RouteOf(CString("/drawings/") + GetParam().name), GetParam().route);
+    const auto& [name, route] = GetParam();
+    const CString path = CString("/drawings/") + name.stem + route.extension;
+    EXPECT_EQ(opener.RouteOf(path), route.route);
+    EXPECT_EQ(opener.IsSxfFile(path), route.route == Route::Sxf);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Routes, DrawingRouteTest,
-    ::testing::Values(RouteCase{"scan.bmp", Route::Raster}, RouteCase{"SCAN.JPG", Route::Raster},
-                      RouteCase{"scan.tif", Route::Raster}, RouteCase{"scan.Tiff", Route::Raster},
-                      RouteCase{"chart.wmf", Route::Metafile},
-                      RouteCase{"chart.EMF", Route::Metafile}, RouteCase{"plan.dxf", Route::Dxf},
-                      RouteCase{"plan.DWG", Route::Dwg}, RouteCase{"plan.jww", Route::Jwc},
-                      RouteCase{"plan.jwc", Route::Jwc}, RouteCase{"plan.jwk", Route::Jwc},
-                      RouteCase{"plan.sfc", Route::Sxf}, RouteCase{"plan.P21", Route::Sxf},
-                      RouteCase{"sheet.pdf", Route::Pdf}, RouteCase{"plan.zmd", Route::OwnFile},
-                      RouteCase{"plan", Route::OwnFile},
-                      RouteCase{"folder.pdf/plan", Route::OwnFile}),
-    [](const ::testing::TestParamInfo<RouteCase>& info) {
-        std::string name = info.param.name;
-        for (char& c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c)))
-                c = '_';
-        return name;
-    });
+// Case names such as "Mitsumori_DWG".
+std::string
+RouteCaseName(const ::testing::TestParamInfo<std::tuple<FileNameCase, RouteCase>>& info) {
+    return std::string(std::get<0>(info.param).label) + "_" +
+           (std::get<1>(info.param).extension + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, DrawingRouteTest,
+                         ::testing::Combine(::testing::ValuesIn(RouteNames()),
+                                            ::testing::ValuesIn(kRouteCases)),
+                         RouteCaseName);
+
+TEST(DrawingRouteTest, NameWithoutExtensionIsAnOwnDrawing) {
+    CPlugInList none;
+    CZumeoDoc document;
+    CDrawDefaults settings;
+    const CDrawingOpener opener(document, none, settings);
+    EXPECT_EQ(opener.RouteOf("/drawings/plan"), Route::OwnFile);
+    EXPECT_EQ(opener.RouteOf("/drawings/folder.pdf/plan"), Route::OwnFile);
+}
 
 class DrawingOpenerTest : public ImportFixture {
 protected:
@@ -80,17 +103,6 @@ protected:
         EXPECT_TRUE(image.Create(2, 3, 24));
         const CString path = PathOf(name);
         EXPECT_TRUE(CImageExporter::Write(image, format, path));
-        return path;
-    }
-
-    // An executable script "<folder>/<name>" with the body after "#!/bin/sh".
-    CString WriteScript(const char* name, const QString& body) const {
-        const CString path = PathOf(name);
-        QFile file(path.ToFilePath());
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n" + body.toUtf8() + "\n");
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
 
@@ -256,11 +268,7 @@ TEST_F(DrawingOpenerTest, DwgThroughTheFileFormConverter) {
 }
 
 TEST_F(DrawingOpenerTest, DwgThroughTheFolderFormConverter) {
-    m_settings.m_converterPath = WriteScript(
-        "TeighaFileConverter.exe",
-        QStringLiteral("printf '%s\\n' \"$@\" > \"") + Folder() +
-            QStringLiteral("/args\"\nfor f in \"$1\"/*.dwg; do n=$(basename \"$f\" .dwg); "
-                           "cp \"$f\" \"$2/$n.dxf\"; done"));
+    m_settings.m_converterPath = WriteFolderFormConverter();
     const CString dwg = WriteDwg("plan.dwg");
     ASSERT_EQ(Open(dwg), 1) << ::testing::PrintToString(MessageTexts());
 
@@ -313,13 +321,69 @@ TEST_F(DrawingOpenerTest, MissingConverterIsNamed_Mended) {
         QStringLiteral("TeighaFileConverter.exe")));
 }
 
-TEST_F(DrawingOpenerTest, OverlongConverterArgumentsAreRefused) {
-    m_settings.m_converterPath = WriteScript("DrevixCon.exe", QStringLiteral("cp \"$1\" \"$2\""));
-    const std::string name = std::string(150, 'a') + ".dwg";
-    ASSERT_EQ(Open(WriteDwg(name.c_str())), 0);
-    EXPECT_TRUE(FirstMessageStartsWith(
-        "DWGデータがコンバートできません。\n指定されたDrevixの引数が制限文字数を超えています。"));
+// Mended: the arguments go to the converter as a list, so no command-line
+// buffer limits them: a long temporary folder and a long name convert.
+TEST_F(DrawingOpenerTest, LongTemporaryFolderAndNameConvert_Mended) {
+    const QString temp = Folder() + QStringLiteral("/") + QString(120, QLatin1Char('t'));
+    ASSERT_TRUE(QDir().mkpath(temp));
+    const QByteArray previous = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temp));
+    m_settings.m_converterPath = WriteFolderFormConverter();
+    const std::string name = std::string(150, 'a') + "\xE8\xA6\x8B\xE7\xA9\x8D.dwg";
+    const int opened = Open(WriteDwg(name.c_str()));
+    qputenv("TMPDIR", previous);
+    ASSERT_EQ(opened, 1) << ::testing::PrintToString(MessageTexts());
+    EXPECT_TRUE(Arguments()[0].startsWith(temp + QStringLiteral("/zumeo-")));
+    // The private folders went.
+    EXPECT_TRUE(QDir(temp).isEmpty());
 }
+
+// Mended: when the DXF reader refuses the converter's output, the message
+// names the drawing the user opened, not the converter's temporary file.
+TEST_F(DrawingOpenerTest, RefusedConversionNamesTheDwg_Mended) {
+    m_settings.m_converterPath =
+        WriteScript("DrevixCon.exe", QStringLiteral("printf 'no drawing' > \"$2\""));
+    const CString dwg = WriteDwg("\xE8\xA6\x8B\xE7\xA9\x8D.dwg"); // 見積.dwg
+    ASSERT_EQ(Open(dwg), 0);
+    ASSERT_EQ(m_dialogs.Messages().size(), 1u) << ::testing::PrintToString(MessageTexts());
+    EXPECT_EQ(m_dialogs.Messages()[0].text.ToQString(),
+              QString::fromUtf8(kReadErrorUtf8) + QLatin1Char('\n') + dwg.ToFilePath());
+}
+
+// Mended: DWG drawings of every name convert, and their side files are
+// named after the drawing.
+class NamedDwgTest : public DrawingOpenerTest,
+                     public ::testing::WithParamInterface<FileNameCase> {};
+
+TEST_P(NamedDwgTest, OpensAndNamesItsSideFiles_Mended) {
+    m_settings.m_converterPath = WriteFolderFormConverter();
+    const std::string stem = GetParam().stem;
+    const CString dwg = WriteDwg((stem + ".dwg").c_str());
+    ASSERT_EQ(Open(dwg), 1) << ::testing::PrintToString(MessageTexts());
+    EXPECT_EQ(m_document.m_objects.GetCount(), 1);
+    EXPECT_EQ(m_document.m_drawingPath, dwg);
+    EXPECT_EQ(m_document.m_controlPath, PathOf((stem + ".zcd").c_str()));
+    EXPECT_EQ(m_document.m_ownDocPath, PathOf((stem + ".zmd").c_str()));
+    EXPECT_EQ(m_document.m_workPath, PathOf((stem + ".$$$").c_str()));
+    EXPECT_TRUE(FileExists(m_document.m_workPath));
+    EXPECT_EQ(m_document.GetTitle(), CString(stem + ".dwg"));
+}
+
+// The DXF route and the raster route under the same names.
+TEST_P(NamedDwgTest, DxfAndBitmapOfTheNameOpen_Mended) {
+    const std::string stem = GetParam().stem;
+    const CString dxf = PathOf((stem + ".DXF").c_str());
+    ASSERT_TRUE(QFile::copy(Fixture("minimal_line.dxf"), dxf.ToFilePath()));
+    ASSERT_EQ(Open(dxf), 1) << ::testing::PrintToString(MessageTexts());
+    EXPECT_EQ(m_document.m_controlPath, PathOf((stem + ".zcd").c_str()));
+    const CString bmp = WriteImage((stem + ".Bmp").c_str(), CImageExporter::Format::Bmp);
+    ASSERT_EQ(Open(bmp), 1) << ::testing::PrintToString(MessageTexts());
+    EXPECT_EQ(m_document.m_openState, CZumeoDoc::kOpenBaseImage);
+    EXPECT_EQ(m_document.m_controlPath, PathOf((stem + ".zcd").c_str()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, NamedDwgTest, ::testing::ValuesIn(kFileNames),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST(DwgConverterTest, OnlyDrevixConTakesTheFileForm) {
     EXPECT_TRUE(CDwgConverter::IsFileForm("/opt/conv/DREVIXCON.EXE"));

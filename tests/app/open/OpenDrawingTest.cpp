@@ -5,6 +5,7 @@
 #include "app/CZumeoView.h"
 #include "platform/mfc/Cp932.h"
 #include "tests/app/import/ImportFixture.h"
+#include "tests/support/FileNameTable.h"
 #include "ui/CBatchConvListDlg.h"
 #include "ui/CFolderKindDlg.h"
 
@@ -62,7 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RedNameCase{"DayZero", "/d/plan(red)20240100-A.sfc", ""},
                       RedNameCase{"NoBaseStem", "/d/(red)20240101-A.sfc", ""},
                       RedNameCase{"StemWithDots", "/d/a.b(red)20240101-A.P21", "/d/a.b.P21"},
-                      RedNameCase{"NoFolder", "plan(red)20240101-A.sfc", "plan.sfc"}),
+                      RedNameCase{"NoFolder", "plan(red)20240101-A.sfc", "plan.sfc"},
+                      // 照明(red)20240229-A.sfc: the Japanese stem stays whole.
+                      RedNameCase{"JapaneseStem", "/d/\xE7\x85\xA7\xE6\x98\x8E(red)20240229-A.sfc",
+                                  "/d/\xE7\x85\xA7\xE6\x98\x8E.sfc"}),
     [](const ::testing::TestParamInfo<RedNameCase>& info) { return info.param.name; });
 
 class OpenDrawingTest : public ImportFixture {
@@ -277,5 +281,26 @@ TEST_F(ConvertFileTest, MendedContinuousPrintThatCannotWriteItsFileIsNoPrint) {
     EXPECT_FALSE(m_view.PrintFileWorker(m_source));
     EXPECT_TRUE(m_document.m_objects.IsEmpty());
 }
+
+// Mended: batch conversion and continuous printing take drawings of every
+// name by their extension, and name their output after them.
+class NamedFileWorkerTest : public ConvertFileTest,
+                            public ::testing::WithParamInterface<FileNameCase> {};
+
+TEST_P(NamedFileWorkerTest, DwgConvertsAndDxfPrintsUnderItsName_Mended) {
+    m_settings.m_converterPath = WriteFolderFormConverter();
+    const std::string stem = GetParam().stem;
+    const CString dwg = CopyFixture("dxf", "minimal_line.dxf", (stem + ".dwg").c_str());
+    EXPECT_EQ(m_view.ConvertFileWorker(dwg, m_output, false), CZumeoView::kConverted)
+        << ::testing::PrintToString(m_dialogs.Messages().size());
+    EXPECT_EQ(CCommonDoc::GetFileKind(m_output + (stem + ".zmd").c_str()), 1);
+    const CString dxf = CopyFixture("dxf", "minimal_line.dxf", (stem + ".Dxf").c_str());
+    EXPECT_TRUE(m_view.PrintFileWorker(dxf));
+    EXPECT_TRUE(FileExists(PathOf((stem + ".pdf").c_str())));
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, NamedFileWorkerTest, ::testing::ValuesIn(kFileNames),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "app/CPlugInList.h"
 
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "tests/app/plugins/PlugInTestFiles.h"
 
 #include <gtest/gtest.h>

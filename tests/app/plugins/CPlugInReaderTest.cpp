@@ -1,5 +1,5 @@
 #include "app/CPlugInReader.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 
 #include "tests/app/plugins/PlugInTestFiles.h"
 #include "tests/app/plugins/fakes/FakeReport.h"

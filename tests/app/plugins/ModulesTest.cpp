@@ -1,5 +1,5 @@
 #include "platform/win/Modules.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "tests/app/plugins/PlugInTestFiles.h"
 
 #include <gtest/gtest.h>

@@ -44,6 +44,20 @@ TEST(CSettingsProfileTest, FreshProfileGivesTheLoadDefaultsNotTheConstructorValu
     EXPECT_TRUE(recent.m_recentMarkupTexts.empty());
 }
 
+// Mended: the converter's path is the file system's bytes, not CP932 text:
+// a folder named in Japanese still names the converter.
+TEST(CSettingsProfileTest, ConverterPathIsTheFileSystemsBytes_Mended) {
+    TempProfile profile;
+    const CString converter("/opt/\xE9\x85\x8D\xE7\xAE\xA1/dwg2dxf"); // /opt/配管/dwg2dxf
+    CProfile::WriteProfilePath("DREVIX", "EXEPATH", converter);
+    CDrawDefaults read;
+    CRecentTexts recent;
+    CSettingsProfile::Load(read, recent);
+    EXPECT_EQ(read.m_converterPath.str(), converter.str());
+    CSettingsProfile::Save(read, recent);
+    EXPECT_EQ(CProfile::GetProfilePath("DREVIX", "EXEPATH").str(), converter.str());
+}
+
 TEST(CSettingsProfileTest, RoundTripKeepsEveryValueUnderACommaLocale) {
     TempProfile profile;
     ASSERT_NE(setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);

@@ -1,12 +1,12 @@
 #include "ViewFixture.h"
 
 #include "app/CImageExporter.h"
-#include "app/PathFunctions.h"
 #include "controls/CFileDialogSaveImage.h"
 #include "image/CRasterImage.h"
 #include "platform/gdi/CDibImage.h"
 #include "platform/mfc/CFile.h"
 #include "platform/win/GlobalMemory.h"
+#include "platform/win/PathFunctions.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QAbstractButton>
@@ -205,6 +205,21 @@ TEST_F(ImageExportTest, CommandAsksThenWritesTheChosenFile) {
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.width(), 120);
     EXPECT_EQ(picture.height(), 60);
+}
+
+// Mended: the proposed name is the drawing's name without its extension,
+// also after a name whose last byte looks like a CP932 lead byte.
+TEST_F(ImageExportTest, ProposedNameIsTheDrawingsStem_Mended) {
+    m_document.SetPathName(PathOf("\xE7\x85\xA7\xE6\x98\x8E.dxf")); // 照明.dxf
+    QString proposed;
+    m_dialogs.AnswerDialog([&](QDialog& dialog) {
+        const auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        EXPECT_NE(name, nullptr);
+        proposed = name ? name->text() : QString();
+        return 0;
+    });
+    m_view.OnImageExport();
+    EXPECT_EQ(proposed, QStringLiteral("照明"));
 }
 
 TEST_F(ImageExportTest, CancelledDialogWritesNothing) {

@@ -5,7 +5,7 @@
 
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 #include "settings/CDrawDefaults.h"
 #include "tests/support/ScriptedDialogs.h"
 

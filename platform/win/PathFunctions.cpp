@@ -1,9 +1,11 @@
-#include "app/PathFunctions.h"
+#include "platform/win/PathFunctions.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 namespace {
@@ -12,6 +14,19 @@ namespace {
 std::size_t NameStart(const CString& path) {
     const std::size_t slash = path.str().rfind('/');
     return slash == std::string::npos ? 0 : slash + 1;
+}
+
+// Byte offset of the file name's last '.', the path's length when the name
+// has none.
+std::size_t ExtensionStart(const CString& path) {
+    const std::size_t dot = path.str().rfind('.');
+    return dot != std::string::npos && dot >= NameStart(path) ? dot : path.str().size();
+}
+
+// Only ASCII letters fold: every other byte may be part of a longer
+// character and stays as it is.
+char FoldAscii(unsigned char c) {
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
 }
 
 CString WithSlash(const QString& folder) {
@@ -33,10 +48,30 @@ CString GetTruePathName(const CString& path) {
 }
 
 CString ReplaceExtension(const CString& path, const char* extension) {
-    const std::string& bytes = path.str();
-    const std::size_t dot = bytes.rfind('.');
-    const bool hasDot = dot != std::string::npos && dot >= NameStart(path);
-    return CString(hasDot ? bytes.substr(0, dot) : bytes) + extension;
+    return CString(path.str().substr(0, ExtensionStart(path))) + extension;
+}
+
+CString GetFileExt(const CString& path) {
+    return CString(path.str().substr(ExtensionStart(path)));
+}
+
+bool HasExtension(const CString& path, const char* extension) {
+    const std::string own = GetFileExt(path).str();
+    const std::string_view wanted(extension);
+    return own.size() == wanted.size() &&
+           std::equal(own.begin(), own.end(), wanted.begin(), [](char a, char b) {
+               return FoldAscii(static_cast<unsigned char>(a)) ==
+                      FoldAscii(static_cast<unsigned char>(b));
+           });
+}
+
+CString GetAbsolutePath(const CString& path) {
+    if (path.IsEmpty())
+        return path;
+    std::error_code ec;
+    const std::filesystem::path absolute =
+        std::filesystem::absolute(std::filesystem::path(path.str()), ec);
+    return ec ? path : CString(absolute.string());
 }
 
 CString GetFileTitleExt(const CString& path) {
@@ -49,6 +84,17 @@ CString GetFileDir(const CString& path) {
 
 CString PathForDisplay(const CString& path) {
     return CString::FromQString(path.ToFilePath());
+}
+
+CString StoredFileName(const CString& path) {
+    return PathForDisplay(GetFileTitleExt(path));
+}
+
+CString FileNameFromStored(const CString& stored) {
+    // The stored text is CP932, where a trail byte can be '\\': it is cut
+    // as CP932.
+    const int slash = std::max(stored.ReverseFind('/'), stored.ReverseFind('\\'));
+    return CString::FromFilePath(stored.Mid(slash + 1).ToQString());
 }
 
 CString GetTempDir() {
