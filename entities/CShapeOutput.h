@@ -34,45 +34,50 @@ protected:
     ~CShapeOutput() = default;
 };
 
-class CScreenShapeOutput final : public CShapeOutput {
+// What both outputs keep of the entity's drawing step.
+class CEntityShapeOutput : public CShapeOutput {
+protected:
+    CEntityShapeOutput(CRukEntity& entity, CEntityDocument* document, CDC* dc, double scale,
+                       double patternFactor, const CDrawDefaults* settings)
+        : m_entity(entity), m_document(document), m_dc(dc), m_scale(scale),
+          m_patternFactor(patternFactor), m_settings(settings) {}
+    ~CEntityShapeOutput() = default;
+
+    CRukEntity& m_entity;
+    CEntityDocument* m_document;
+    CDC* m_dc;
+    double m_scale;
+    double m_patternFactor;
+    const CDrawDefaults* m_settings;
+};
+
+class CScreenShapeOutput final : public CEntityShapeOutput {
 public:
     CScreenShapeOutput(CRukEntity& entity, CEntityDocument* document, CDC* dc, int originX,
                        int originY, double scale, double patternFactor,
                        const CDrawDefaults* settings, const RECT& clip)
-        : m_entity(entity), m_document(document), m_dc(dc), m_originX(originX), m_originY(originY),
-          m_scale(scale), m_patternFactor(patternFactor), m_settings(settings), m_clip(clip) {}
+        : CEntityShapeOutput(entity, document, dc, scale, patternFactor, settings),
+          m_originX(originX), m_originY(originY), m_clip(clip) {}
     void Trace() const override;
     void Dashed() const override;
     void LinePen(CPen* pen, COLORREF color, int width) const override;
 
 private:
-    CRukEntity& m_entity;
-    CEntityDocument* m_document;
-    CDC* m_dc;
     int m_originX;
     int m_originY;
-    double m_scale;
-    double m_patternFactor;
-    const CDrawDefaults* m_settings;
     const RECT& m_clip;
 };
 
-class CPrinterShapeOutput final : public CShapeOutput {
+class CPrinterShapeOutput final : public CEntityShapeOutput {
 public:
     CPrinterShapeOutput(CRukEntity& entity, CEntityDocument* document, CDC* dc, int unitDivisor,
                         double scale, double patternFactor, const CDrawDefaults* settings)
-        : m_entity(entity), m_document(document), m_dc(dc), m_unitDivisor(unitDivisor),
-          m_scale(scale), m_patternFactor(patternFactor), m_settings(settings) {}
+        : CEntityShapeOutput(entity, document, dc, scale, patternFactor, settings),
+          m_unitDivisor(unitDivisor) {}
     void Trace() const override;
     void Dashed() const override;
     void LinePen(CPen* pen, COLORREF color, int width) const override;
 
 private:
-    CRukEntity& m_entity;
-    CEntityDocument* m_document;
-    CDC* m_dc;
     int m_unitDivisor;
-    double m_scale;
-    double m_patternFactor;
-    const CDrawDefaults* m_settings;
 };
