@@ -21,10 +21,12 @@
 #include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"
 
+#include <optional>
 #include <vector>
 
 class CDC;
 class CDrawDefaults;
+class CDrawnEntitySink;
 class CRukEntity;
 class CRukGroup;
 class CRukLayer;
@@ -136,6 +138,15 @@ public:
     // A hidden layer makes the fit and the copy cover the shown entities only.
     bool HasHiddenLayer() const;
     void PaintEntities(CDC* dc, const RECT& clip, const CDrawDefaults& settings);
+    // The objects PaintEntities draws, in its order, handed to the sink; a
+    // partial pass as m_partialLayerPass asks, which it leaves as it is.
+    void CollectEntities(const RECT& clip, const CDrawDefaults& settings, bool partialLayerPass,
+                         CDrawnEntitySink& sink);
+    // The layers that pass walks in its order, when the settings ask for
+    // the layer order; the dash factor of their entities.
+    std::optional<std::vector<CRukLayer*>> LayersOfPass(const CDrawDefaults& settings,
+                                                        bool partialLayerPass);
+    double EntityPatternFactor() const;
     // The selected objects again in the selection colour.
     void PaintSelection(CDC* dc, const RECT& clip, const CDrawDefaults& settings);
     void PaintGrips(CDC* dc, const RECT& clip, const CDrawDefaults& settings);

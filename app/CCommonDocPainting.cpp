@@ -3,6 +3,7 @@
 
 #include "app/CCommonDoc.h"
 #include "entities/CDashRules.h"
+#include "entities/CEntityDrawer.h"
 #include "entities/CRukEntity.h"
 #include "entities/CRukLayer.h"
 #include "platform/gdi/CBrush.h"
@@ -78,8 +79,9 @@ void ForEachDrawn(const PassContext& pass, const CObList& list, bool redlines, D
 
 // Layer by layer; a partial pass leaves out the shown layers before the
 // first flagged one, then draws that one and every later layer.
-template <typename DrawLayer> void LayerPass(CCommonDoc& document, DrawLayer drawLayer) {
-    bool skipping = document.m_partialLayerPass == 1;
+template <typename DrawLayer>
+void LayerPass(CCommonDoc& document, bool partial, DrawLayer drawLayer) {
+    bool skipping = partial;
     for (POSITION position = document.m_layers.GetHeadPosition(); position;) {
         auto* layer = static_cast<CRukLayer*>(document.m_layers.GetNext(position));
         if (skipping && layer->m_visible != 0) {
@@ -150,22 +152,42 @@ bool CCommonDoc::HasHiddenLayer() const {
 }
 
 void CCommonDoc::PaintEntities(CDC* dc, const RECT& clip, const CDrawDefaults& settings) {
+    CEntityDrawer drawer(this, dc, clip, m_extent.m_minX, m_extent.m_minY, m_scaleX, &settings);
+    CollectEntities(clip, settings, m_partialLayerPass == 1, drawer);
+    m_partialLayerPass = 0;
+}
+
+void CCommonDoc::CollectEntities(const RECT& clip, const CDrawDefaults& settings,
+                                 bool partialLayerPass, CDrawnEntitySink& sink) {
     const int originX = m_extent.m_minX;
     const int originY = m_extent.m_minY;
-    const double factor = CDashRules::PatternFactor(m_scale, m_scaleMode, 1);
+    const double factor = EntityPatternFactor();
     if (settings.m_viewOrder == kOrderByLayer) {
-        LayerPass(*this, [&](CRukLayer& layer) {
-            layer.DrawEntities(this, dc, clip, originX, originY, m_scaleX, factor, &settings);
+        LayerPass(*this, partialLayerPass, [&](CRukLayer& layer) {
+            layer.CollectEntities(this, clip, originX, originY, m_scaleX, factor, &settings, sink);
         });
     } else {
         const PassContext pass{*this, settings, settings.m_mono, kScreenAllBlack};
         OrderedPasses(*this, pass, [&](CRukEntity& object, double patternFactor) {
-            if (CRukLayer::MeetsClip(object, clip, originX, originY, m_scaleX))
-                object.DrawA(this, dc, originX, originY, m_scaleX, patternFactor, &settings,
-                             DrawsBlack(pass, object), clip);
+            RECT box;
+            object.GetDeviceRectEx(&box, originX, originY, m_scaleX);
+            if (CRukLayer::BoxMeetsClip(box, clip))
+                sink.Add(object, box, patternFactor, DrawsBlack(pass, object));
         });
     }
-    m_partialLayerPass = 0;
+}
+
+std::optional<std::vector<CRukLayer*>> CCommonDoc::LayersOfPass(const CDrawDefaults& settings,
+                                                                bool partialLayerPass) {
+    if (settings.m_viewOrder != kOrderByLayer)
+        return std::nullopt;
+    std::vector<CRukLayer*> layers;
+    LayerPass(*this, partialLayerPass, [&](CRukLayer& layer) { layers.push_back(&layer); });
+    return layers;
+}
+
+double CCommonDoc::EntityPatternFactor() const {
+    return CDashRules::PatternFactor(m_scale, m_scaleMode, 1);
 }
 
 void CCommonDoc::PaintSelection(CDC* dc, const RECT& clip, const CDrawDefaults& settings) {
@@ -192,7 +214,7 @@ void CCommonDoc::PaintEntitiesForOutput(CDC* dc, const RECT& clip, const CDrawDe
     const int unitDivisor = m_unit == 0 ? 1000 : static_cast<int>(m_unit);
     const double factor = CDashRules::PatternFactor(m_scale, m_scaleMode, 1);
     if (settings.m_viewOrder == kOrderByLayer) {
-        LayerPass(*this, [&](CRukLayer& layer) {
+        LayerPass(*this, m_partialLayerPass == 1, [&](CRukLayer& layer) {
             layer.DrawEntitiesFiltered(this, dc, clip, unitDivisor, printScale, factor, &settings);
         });
     } else {
@@ -209,7 +231,7 @@ void CCommonDoc::PaintEntitiesForOutput(CDC* dc, const RECT& clip, const CDrawDe
                                         int originX, int originY, double scale) {
     const double factor = CDashRules::PatternFactor(m_scale, m_scaleMode, 1);
     if (settings.m_viewOrder == kOrderByLayer) {
-        LayerPass(*this, [&](CRukLayer& layer) {
+        LayerPass(*this, m_partialLayerPass == 1, [&](CRukLayer& layer) {
             layer.DrawEntitiesClipped(this, dc, clip, originX, originY, scale, factor, &settings);
         });
     } else {

@@ -1,10 +1,13 @@
 #include "app/CZumeoView.h"
 
+#include "app/CEntityBands.h"
 #include "app/CViewCursors.h"
 #include "app/CZumeoDoc.h"
+#include "entities/CEntityDrawer.h"
 #include "entities/CRukRubberBand.h"
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/gdi/CImageDC.h"
+#include "platform/gdi/RectFunctions.h"
 #include "platform/win/CProfile.h"
 #include "platform/win/MouseKeys.h"
 #include "settings/CDrawDefaults.h"
@@ -168,39 +171,54 @@ void CZumeoView::DrawContent(CDC* dc, const QRect* strip) {
     const RECT client{0, 0, width(), height()};
     dc->FillSolidRect(&client, m_settings.m_bkColor);
     const int saved = dc->SaveDC();
-    ComputeOrigin(width() - m_settings.m_marginLeft - m_settings.m_marginRight - 1,
-                  height() - m_settings.m_marginTop - m_settings.m_marginBottom - 1, 0);
+    ComputeViewOrigin();
     PrepareDC(dc);
     RECT clip;
     if (strip) {
         // Objects whose boxes only just reach the strip still get their pixels in.
-        const QRect grown = strip->adjusted(-kStripCullMargin, -kStripCullMargin,
-                                            kStripCullMargin + 1, kStripCullMargin + 1);
-        clip = RECT{grown.left(), grown.top(), grown.right(), grown.bottom()};
-        dc->DPtoLP(&clip);
+        clip = CullRect(dc, *strip);
     } else {
         dc->GetClipBox(&clip);
+        clip = NormalizedRect(clip);
     }
-    if (clip.left > clip.right)
-        std::swap(clip.left, clip.right);
-    if (clip.top > clip.bottom)
-        std::swap(clip.top, clip.bottom);
     if (m_document)
         DrawDocument(dc, clip);
     dc->RestoreDC(saved);
 }
 
+RECT CZumeoView::CullRect(CDC* dc, const QRect& rows) {
+    const QRect grown = rows.adjusted(-kStripCullMargin, -kStripCullMargin, kStripCullMargin + 1,
+                                      kStripCullMargin + 1);
+    RECT clip{grown.left(), grown.top(), grown.right(), grown.bottom()};
+    dc->DPtoLP(&clip);
+    clip = NormalizedRect(clip);
+    return clip;
+}
+
+void CZumeoView::ComputeViewOrigin() {
+    ComputeOrigin(width() - m_settings.m_marginLeft - m_settings.m_marginRight - 1,
+                  height() - m_settings.m_marginTop - m_settings.m_marginBottom - 1, 0);
+}
+
+const CDrawDefaults& CZumeoView::EntityPassSettings(std::optional<CDrawDefaults>& hidden) const {
+    if (m_highlightPhase != 1)
+        return m_settings;
+    // The highlight blink's dark phase: the drawing without its redlines.
+    hidden.emplace(m_settings);
+    hidden->m_showRedlines = 0;
+    return *hidden;
+}
+
 void CZumeoView::DrawDocument(CDC* dc, const RECT& clip) {
-    if (m_highlightPhase == 1) {
-        // The highlight blink's dark phase: the drawing without its redlines.
-        CDrawDefaults hidden = m_settings;
-        hidden.m_showRedlines = 0;
-        m_document->PaintEntities(dc, clip, hidden);
-        return;
-    }
-    m_document->PaintEntities(dc, clip, m_settings);
-    // The selection blink draws the selection then.
-    if (m_toolMode == kToolSelect && m_settings.m_selectMode == kSelectModeBlink)
+    std::optional<CDrawDefaults> hidden;
+    m_document->PaintEntities(dc, clip, EntityPassSettings(hidden));
+    DrawSelection(dc, clip);
+}
+
+void CZumeoView::DrawSelection(CDC* dc, const RECT& clip) {
+    // The blink's dark phase has no selection; the selection blink draws it then.
+    if (m_highlightPhase == 1 ||
+        (m_toolMode == kToolSelect && m_settings.m_selectMode == kSelectModeBlink))
         return;
     if (m_toolMode == kToolNone && m_document->m_selection.GetCount() == 1)
         m_document->PaintGrips(dc, clip, m_settings);
@@ -215,15 +233,72 @@ void CZumeoView::OnDraw(CDC* dc) {
         return;
     }
     QImage memory(width(), height(), QImage::Format_RGB32);
-    if (memory.isNull()) {
-        // Without memory for the off-screen image the paint goes straight on.
+    std::optional<bool> patterns;
+    if (!memory.isNull())
+        patterns = DrawInBands(memory);
+    if (!patterns) {
+        // Without memory for the off-screen images the paint goes straight on.
         DrawContent(dc);
         return;
     }
     CImageDC memoryDC(memory);
-    DrawContent(&memoryDC);
+    if (m_document) {
+        const int saved = memoryDC.SaveDC();
+        PrepareDC(&memoryDC);
+        RECT clip;
+        memoryDC.GetClipBox(&clip);
+        DrawSelection(&memoryDC, NormalizedRect(clip));
+        memoryDC.RestoreDC(saved);
+    }
     dc->BitBlt(0, 0, width(), height(), &memoryDC, 0, 0, SRCCOPY);
-    m_drawnDevicePatterns = memoryDC.PaintedDevicePatterns();
+    m_drawnDevicePatterns = *patterns || memoryDC.PaintedDevicePatterns();
+}
+
+std::optional<bool> CZumeoView::DrawInBands(QImage& image) {
+    ComputeViewOrigin();
+    const std::vector<QRect> bands = CBandPainter::Bands(image.width(), image.height());
+    // The whole picture's clip, and each band's rows grown by the cull
+    // margin within it, in view space.
+    RECT whole{};
+    std::vector<RECT> clips;
+    {
+        CImageDC dc(image);
+        PrepareDC(&dc);
+        dc.GetClipBox(&whole);
+        whole = NormalizedRect(whole);
+        for (const QRect& band : bands) {
+            const RECT near = CullRect(&dc, band);
+            RECT clip{};
+            IntersectRect(&clip, &whole, &near);
+            clips.push_back(clip);
+        }
+    }
+    // The objects are sorted into the bands once, in drawing order.
+    CEntityBands sorted(std::move(clips));
+    std::optional<CDrawDefaults> hidden;
+    const CDrawDefaults& settings = EntityPassSettings(hidden);
+    if (m_document)
+        sorted.Collect(*m_document, whole, settings, m_document->m_partialLayerPass == 1);
+    const std::optional<bool> patterns =
+        m_bandPainter.Paint(image, bands, [&](CImageDC& dc, std::size_t index) {
+            const QRect& band = bands[index];
+            const RECT rows{band.left(), band.top(), band.right() + 1, band.bottom() + 1};
+            dc.FillSolidRect(&rows, m_settings.m_bkColor);
+            if (!m_document)
+                return false;
+            const int saved = dc.SaveDC();
+            PrepareDC(&dc);
+            const CEntityDrawer drawer(m_document, &dc, whole, m_document->m_extent.m_minX,
+                                       m_document->m_extent.m_minY, m_document->m_scaleX,
+                                       &settings);
+            sorted.Draw(index, drawer);
+            dc.RestoreDC(saved);
+            return dc.PaintedDevicePatterns();
+        });
+    // A partial pass ends with the paint that made it.
+    if (patterns && m_document)
+        m_document->m_partialLayerPass = 0;
+    return patterns;
 }
 
 void CZumeoView::Redraw() {
@@ -249,8 +324,7 @@ void CZumeoView::RedrawPanned() {
         Redraw();
         return;
     }
-    ComputeOrigin(width() - m_settings.m_marginLeft - m_settings.m_marginRight - 1,
-                  height() - m_settings.m_marginTop - m_settings.m_marginBottom - 1, 0);
+    ComputeViewOrigin();
     const int dx = m_viewportOrgX - painted->x;
     const int dy = m_viewportOrgY - painted->y;
     if (std::abs(dx) >= width() || std::abs(dy) >= height()) {

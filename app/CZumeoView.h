@@ -4,6 +4,7 @@
 // onto the drawing area inside the margins, and zooms and pans. The frame
 // calls the command functions from its menu and tool bar.
 
+#include "app/CBandPainter.h"
 #include "app/CDocExtent.h"
 #include "app/CDocViewHook.h"
 #include "app/CPointSnap.h"
@@ -423,8 +424,21 @@ private:
     bool DrawsOverImage() const;
     // The entities, the redlines and the selection.
     void DrawDocument(CDC* dc, const RECT& clip);
+    // The selection or the grips over the painted entities.
+    void DrawSelection(CDC* dc, const RECT& clip);
+    // The settings of the entity pass: the highlight blink's dark phase
+    // leaves the redlines out (through a copy kept in hidden).
+    const CDrawDefaults& EntityPassSettings(std::optional<CDrawDefaults>& hidden) const;
+    // The background and the entities on the view-sized image, in bands on
+    // several threads; true when pixels that depend on the device position
+    // were put, nothing without memory for the bands.
+    std::optional<bool> DrawInBands(QImage& image);
+    // The device rows grown by the cull margin, in view space.
+    static RECT CullRect(CDC* dc, const QRect& rows);
     // The origin of the mapping for the current extents and pan.
     void ComputeOrigin(int innerWidth, int innerHeight, int shift);
+    // The same for the view's drawing area.
+    void ComputeViewOrigin();
     int ApplyZoom(double factor, const POINT* windowPoint);
     void SetToolMode(int mode);
     // The measure window is up exactly while the measure tool is on.
@@ -487,6 +501,7 @@ private:
     CDrawDefaults& m_settings;
     CZumeoDoc* m_document = nullptr;
     QImage m_surface;
+    CBandPainter m_bandPainter;
     // The highlight blink's other phase, painted once and then shown in
     // turn while nothing else paints on the view; the key tells whether the
     // image shown is still the phase the blink painted.

@@ -736,8 +736,7 @@ void CZumeoView::OnSelectionBlink() {
     m_bBlinkPhase = m_bBlinkPhase ? 0 : 1;
     {
         CImageDC dc(m_surface);
-        ComputeOrigin(width() - m_settings.m_marginLeft - m_settings.m_marginRight - 1,
-                      height() - m_settings.m_marginTop - m_settings.m_marginBottom - 1, 0);
+        ComputeViewOrigin();
         if (!PrepareDC(&dc))
             return;
         RECT clip;

@@ -50,7 +50,7 @@ void CFilledShape::Draw(CRukEntity& entity, CDC* dc, const CDrawDefaults* settin
         if (entity.m_lineType == 0 && showInvisible)
             pen.CreatePen(PS_SOLID, width, penColor);
         else
-            output.linePen(&pen, penColor, width);
+            output.LinePen(&pen, penColor, width);
     } else {
         if ((translucent || (entity.m_fillType >= kSolidFill && entity.m_fillType <= 9)) &&
             entity.m_lineType != 1) {
@@ -58,7 +58,7 @@ void CFilledShape::Draw(CRukEntity& entity, CDC* dc, const CDrawDefaults* settin
             CPen fillPen;
             fillPen.CreatePen(PS_NULL, width, penColor);
             CPen* previous = dc->SelectObject(&fillPen);
-            output.trace();
+            output.Trace();
             dc->SelectObject(previous);
         }
         pen.CreatePen(entity.m_lineType != 0 || showInvisible ? PS_SOLID : PS_NULL, width,
@@ -67,18 +67,18 @@ void CFilledShape::Draw(CRukEntity& entity, CDC* dc, const CDrawDefaults* settin
     CPen* oldPen = dc->SelectObject(&pen);
     const bool dashed = !styledPens && entity.m_lineType != 0;
     if (dashed)
-        output.dashed();
+        output.Dashed();
     else
-        output.trace();
+        output.Trace();
 
     if (translucent) {
         // The outline once more, unmasked, over the masked fill.
         dc->SetROP2(R2_COPYPEN);
         brush.DropBrush();
         if (dashed)
-            output.dashed();
+            output.Dashed();
         else
-            output.trace();
+            output.Trace();
     }
 
     dc->SetTextColor(oldTextColor);

@@ -127,10 +127,6 @@ int CMetaFile::Draw(CDC* dc, int x, int y, int width, int height) {
     dc->LPtoDP(corners, 2);
     const RECT target{std::min(corners[0].x, corners[1].x), std::min(corners[0].y, corners[1].y),
                       std::max(corners[0].x, corners[1].x), std::max(corners[0].y, corners[1].y)};
-    if (!dc->IsPrinting() && !dc->IsMetafile()) {
-        m_screenWidth = target.right - target.left;
-        m_screenHeight = target.bottom - target.top;
-    }
     const int oldMode = dc->SetStretchBltMode(COLORONCOLOR);
     CEnhMetaFilePlayer player(bytes.data(), bytes.size());
     player.Play(*dc, target);

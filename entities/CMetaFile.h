@@ -42,6 +42,4 @@ public:
 private:
     HGLOBAL m_bits = nullptr;
     std::optional<CEmfHeader> m_header;
-    int m_screenWidth = 0;
-    int m_screenHeight = 0;
 };

@@ -146,15 +146,15 @@ void CRukArc::DrawOpen(CDC* dc, const CDrawDefaults* settings, COLORREF color, i
         if (m_lineType == 0 && showInvisible)
             pen.CreatePen(PS_SOLID, width, color);
         else
-            output.linePen(&pen, color, width);
+            output.LinePen(&pen, color, width);
     } else {
         pen.CreatePen(m_lineType != 0 || showInvisible ? PS_SOLID : PS_NULL, width, color);
     }
     CPen* oldPen = dc->SelectObject(&pen);
     if (!styledPens && m_lineType != 0)
-        output.dashed();
+        output.Dashed();
     else
-        output.trace();
+        output.Trace();
     dc->SelectObject(oldPen);
 }
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 IMPLEMENT_SERIAL(CRukCloud, CObject, VERSIONABLE_SCHEMA | 1)
 
@@ -146,34 +147,54 @@ void CRukCloud::RecalcExtents() {
 
 // ---- Drawing
 
-CShapeOutput CRukCloud::Rebuilding(CEntityDocument* document, const CShapeOutput& output) {
-    CShapeOutput rebuilding = output;
-    rebuilding.trace = [this, document, trace = output.trace] {
-        if (RebuildOutline(document))
-            trace();
-    };
-    rebuilding.dashed = [this, document, dashed = output.dashed] {
-        if (RebuildOutline(document))
-            dashed();
-    };
-    return rebuilding;
-}
+// The output with the outline rebuilt before each trace; a rebuild that
+// fails skips it. The rebuild changes the cloud: the bands of one picture,
+// on threads of their own, take turns at it, one turn for every cloud as
+// clouds are few.
+class CRukCloud::Rebuilding final : public CShapeOutput {
+public:
+    Rebuilding(CRukCloud& cloud, CEntityDocument* document, const CShapeOutput& output)
+        : m_cloud(cloud), m_document(document), m_output(output) {}
+    void Trace() const override {
+        const std::scoped_lock turn(Turn());
+        if (m_cloud.RebuildOutline(m_document))
+            m_output.Trace();
+    }
+    void Dashed() const override {
+        const std::scoped_lock turn(Turn());
+        if (m_cloud.RebuildOutline(m_document))
+            m_output.Dashed();
+    }
+    void LinePen(CPen* pen, COLORREF color, int width) const override {
+        m_output.LinePen(pen, color, width);
+    }
+
+private:
+    static std::mutex& Turn() {
+        static std::mutex turn;
+        return turn;
+    }
+
+    CRukCloud& m_cloud;
+    CEntityDocument* m_document;
+    const CShapeOutput& m_output;
+};
 
 void CRukCloud::DrawA(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
                       double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
                       const RECT& clip) {
-    CFilledShape::DrawA(
-        *this, dc, settings, drawBlack,
-        Rebuilding(document, CShapeOutput::Screen(*this, document, dc, originX, originY, scale,
-                                                  patternFactor, settings, clip)));
+    CFilledShape::DrawA(*this, dc, settings, drawBlack,
+                        Rebuilding(*this, document,
+                                   CShapeOutput::Screen(*this, document, dc, originX, originY,
+                                                        scale, patternFactor, settings, clip)));
 }
 
 void CRukCloud::DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,
                       double patternFactor, const CDrawDefaults* settings, BOOL drawBlack) {
-    CFilledShape::DrawB(
-        *this, dc, settings, drawBlack,
-        Rebuilding(document, CShapeOutput::Printer(*this, document, dc, unitDivisor, scale,
-                                                   patternFactor, settings)));
+    CFilledShape::DrawB(*this, dc, settings, drawBlack,
+                        Rebuilding(*this, document,
+                                   CShapeOutput::Printer(*this, document, dc, unitDivisor, scale,
+                                                         patternFactor, settings)));
 }
 
 void CRukCloud::DrawStyled(CEntityDocument* document, CDC* dc, int originX, int originY,

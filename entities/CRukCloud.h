@@ -56,7 +56,5 @@ public:
     static double UsableArcRatio(double ratio);
 
 private:
-    // The output with the outline rebuilt before each trace; a rebuild that
-    // fails skips it.
-    CShapeOutput Rebuilding(CEntityDocument* document, const CShapeOutput& output);
+    class Rebuilding;
 };

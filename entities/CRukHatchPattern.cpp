@@ -65,13 +65,12 @@ bool CRukHatchPattern::ReadLine(const PorRecord& line) {
 
 void CRukHatchPattern::Fill(CDC* dc, const CHatchMapping& mapping, const CHatchBox& box,
                             COLORREF fillColor) {
-    // A family without a step would put every line on the first.
-    if (m_dx == 0)
-        m_dx = 1;
-    if (m_dy == 0)
-        m_dy = 1;
+    // A family without a step would put every line on the first. The step
+    // is mended for the drawing only: painting changes no entity, as
+    // several threads may paint one.
+    const POINT step{m_dx == 0 ? 1 : m_dx, m_dy == 0 ? 1 : m_dy};
     CHatchLineFamily family(
-        m_angle, POINT{m_baseX, m_baseY}, POINT{m_dx, m_dy},
+        m_angle, POINT{m_baseX, m_baseY}, step,
         std::vector<LONG>(m_dashes.GetData(), m_dashes.GetData() + m_dashes.GetSize()));
     family.Draw(dc, mapping, box, fillColor);
 }

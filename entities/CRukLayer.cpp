@@ -1,7 +1,9 @@
 #include "entities/CRukLayer.h"
 
 #include "entities/CDashRules.h"
+#include "entities/CDrawnEntitySink.h"
 #include "entities/CEntityDocument.h"
+#include "entities/CEntityDrawer.h"
 #include "entities/CRukEntity.h"
 #include "platform/mfc/CArchive.h"
 #include "settings/CDrawDefaults.h"
@@ -49,6 +51,10 @@ bool CRukLayer::MeetsClip(const CRukEntity& entity, const RECT& clip, int origin
                           double scale) {
     RECT box;
     entity.GetDeviceRectEx(&box, originX, originY, scale);
+    return BoxMeetsClip(box, clip);
+}
+
+bool CRukLayer::BoxMeetsClip(const RECT& box, const RECT& clip) {
     // The box grown by one unit (saturating) shares an area with the clip;
     // spelled out, as it runs for every entity of every paint.
     const auto grown = [](LONG edge, int by) {
@@ -72,6 +78,13 @@ double CRukLayer::PatternFactorOf(const CRukEntity& entity, const CEntityDocumen
 void CRukLayer::DrawEntities(CEntityDocument* document, CDC* dc, const RECT& clip, int originX,
                              int originY, double scale, double patternFactor,
                              const CDrawDefaults* settings) {
+    CEntityDrawer drawing(document, dc, clip, originX, originY, scale, settings);
+    CollectEntities(document, clip, originX, originY, scale, patternFactor, settings, drawing);
+}
+
+void CRukLayer::CollectEntities(CEntityDocument* document, const RECT& clip, int originX,
+                                int originY, double scale, double patternFactor,
+                                const CDrawDefaults* settings, CDrawnEntitySink& sink) {
     if (m_visible == 0)
         return;
     // A large layer's entities lie scattered in memory: each is fetched a few
@@ -83,17 +96,30 @@ void CRukLayer::DrawEntities(CEntityDocument* document, CDC* dc, const RECT& cli
         if (ahead)
             __builtin_prefetch(m_entities.GetNext(ahead));
         auto* entity = static_cast<CRukEntity*>(m_entities.GetNext(position));
-        // The box test first: it reads only the start of the entity.
-        if (!entity || !MeetsClip(*entity, clip, originX, originY, scale))
-            continue;
-        if (entity->m_childFlag == kCutOutline || entity->m_childFlag == kCutHole)
-            continue;
-        if (entity->IsVisible() != 1 || (entity->m_redline && settings->m_showRedlines == 0))
-            continue;
-        entity->DrawA(document, dc, originX, originY, scale,
-                      PatternFactorOf(*entity, document, patternFactor), settings,
-                      DrawsBlack(*entity, settings->m_mono, kScreenAllBlack), clip);
+        RECT box;
+        double entityFactor = 0.0;
+        BOOL drawBlack = FALSE;
+        if (entity && TakesEntity(document, *entity, clip, originX, originY, scale, patternFactor,
+                                  settings, &box, &entityFactor, &drawBlack))
+            sink.Add(*entity, box, entityFactor, drawBlack);
     }
+}
+
+bool CRukLayer::TakesEntity(const CEntityDocument* document, const CRukEntity& entity,
+                            const RECT& clip, int originX, int originY, double scale,
+                            double patternFactor, const CDrawDefaults* settings, RECT* box,
+                            double* entityFactor, BOOL* drawBlack) const {
+    // The box test first: it reads only the start of the entity.
+    entity.GetDeviceRectEx(box, originX, originY, scale);
+    if (!BoxMeetsClip(*box, clip))
+        return false;
+    if (entity.m_childFlag == kCutOutline || entity.m_childFlag == kCutHole)
+        return false;
+    if (entity.IsVisible() != 1 || (entity.m_redline && settings->m_showRedlines == 0))
+        return false;
+    *entityFactor = PatternFactorOf(entity, document, patternFactor);
+    *drawBlack = DrawsBlack(entity, settings->m_mono, kScreenAllBlack);
+    return true;
 }
 
 void CRukLayer::DrawEntitiesFiltered(CEntityDocument* document, CDC* dc, const RECT&,

@@ -10,6 +10,7 @@
 
 class CDC;
 class CDrawDefaults;
+class CDrawnEntitySink;
 class CEntityDocument;
 class CRukEntity;
 
@@ -29,6 +30,18 @@ public:
     void DrawEntities(CEntityDocument* document, CDC* dc, const RECT& clip, int originX,
                       int originY, double scale, double patternFactor,
                       const CDrawDefaults* settings);
+    // The entities DrawEntities draws, in its order, handed to the sink
+    // instead of drawn.
+    void CollectEntities(CEntityDocument* document, const RECT& clip, int originX, int originY,
+                         double scale, double patternFactor, const CDrawDefaults* settings,
+                         CDrawnEntitySink& sink);
+    // The test CollectEntities makes of one of the layer's entities: false
+    // for one it leaves out, else the entity's box, dash factor and
+    // draw-black flag. It changes nothing, so threads may share the walk.
+    bool TakesEntity(const CEntityDocument* document, const CRukEntity& entity, const RECT& clip,
+                     int originX, int originY, double scale, double patternFactor,
+                     const CDrawDefaults* settings, RECT* box, double* entityFactor,
+                     BOOL* drawBlack) const;
     // Printing in printer units (DrawB) of every entity, in the print colour
     // mode; the rectangle is not used.
     void DrawEntitiesFiltered(CEntityDocument* document, CDC* dc, const RECT& unused,
@@ -43,6 +56,8 @@ public:
     // The entity's device box grown by one unit meets the clip rectangle.
     static bool MeetsClip(const CRukEntity& entity, const RECT& clip, int originX, int originY,
                           double scale);
+    // The same for a device box already taken.
+    static bool BoxMeetsClip(const RECT& box, const RECT& clip);
 
     CObList m_entities{10};
     CString m_name;

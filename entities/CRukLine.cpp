@@ -92,7 +92,7 @@ void CRukLine::DrawOpenShape(CDC* dc, const CDrawDefaults* settings, COLORREF co
             pen.CreatePen(PS_SOLID, width, color);
             dashed = true;
         } else {
-            output.linePen(&pen, color, width);
+            output.LinePen(&pen, color, width);
         }
     } else {
         pen.CreatePen(m_lineType != 0 || showInvisible ? PS_SOLID : PS_NULL, width, color);
@@ -100,9 +100,9 @@ void CRukLine::DrawOpenShape(CDC* dc, const CDrawDefaults* settings, COLORREF co
     }
     CPen* oldPen = dc->SelectObject(&pen);
     if (dashed)
-        output.dashed();
+        output.Dashed();
     else
-        output.trace();
+        output.Trace();
     dc->SelectObject(oldPen);
 }
 

@@ -194,7 +194,23 @@ void CRukPath::DrawOutput(CEntityDocument*, CDC* dc, const CDrawDefaults* settin
         return;
     }
     dc->SelectClipRgn(&region);
-    const CShapeOutput output{[&] { trace(*outer); }, [&] { trace(*outer); }, linePen};
+    // The outer outline stands for the shape, dashed or not.
+    class OuterOutput final : public CShapeOutput {
+    public:
+        OuterOutput(const Tracer& trace, CRukEntity& outer,
+                    const std::function<void(CPen*, COLORREF, int)>& linePen)
+            : m_trace(trace), m_outer(outer), m_linePen(linePen) {}
+        void Trace() const override { m_trace(m_outer); }
+        void Dashed() const override { m_trace(m_outer); }
+        void LinePen(CPen* pen, COLORREF color, int width) const override {
+            m_linePen(pen, color, width);
+        }
+
+    private:
+        const Tracer& m_trace;
+        CRukEntity& m_outer;
+        const std::function<void(CPen*, COLORREF, int)>& m_linePen;
+    } const output(trace, *outer, linePen);
     if (printer)
         CFilledShape::DrawB(*this, dc, settings, drawBlack, output);
     else

@@ -7,11 +7,14 @@
 
 #include "ImportedViewFixture.h"
 
+#include "app/CBandPainter.h"
+
 #include "por/PorBlockWriter.h"
 #include "tests/por/PorTestData.h"
 
 #include <QDir>
 #include <QImage>
+#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
@@ -293,17 +296,29 @@ void PrintTo(const GoldenCase& golden, std::ostream* out) {
     *out << golden.name;
 }
 
-class GoldenImageTest : public ImportedViewFixture<GoldenCase> {
+// A view of that size on the case's drawing, in its order and zoom.
+class GoldenCaseFixture : public ImportedViewFixture<GoldenCase> {
 protected:
-    GoldenImageTest() : ImportedViewFixture(480, 320) {}
+    GoldenCaseFixture(int width, int height) : ImportedViewFixture(width, height) {}
+
+    bool OpenCase(const GoldenCase& golden) {
+        m_settings.m_viewOrder = golden.viewOrder;
+        if (!(golden.dxf.empty() ? ImportPor(EveryKindDrawing()) : ImportDxf(golden.dxf)))
+            return false;
+        for (int step = 0; step < golden.zoomSteps; ++step)
+            m_view.ZoomByFactor(0.8);
+        return true;
+    }
+};
+
+class GoldenImageTest : public GoldenCaseFixture {
+protected:
+    GoldenImageTest() : GoldenCaseFixture(480, 320) {}
 };
 
 TEST_P(GoldenImageTest, PaintsTheSamePixels) {
     const GoldenCase& golden = GetParam();
-    m_settings.m_viewOrder = golden.viewOrder;
-    ASSERT_TRUE(golden.dxf.empty() ? ImportPor(EveryKindDrawing()) : ImportDxf(golden.dxf));
-    for (int step = 0; step < golden.zoomSteps; ++step)
-        m_view.ZoomByFactor(0.8);
+    ASSERT_TRUE(OpenCase(golden));
     m_view.Redraw();
     const QImage painted = m_view.Surface().convertToFormat(QImage::Format_RGB32);
 
@@ -324,21 +339,56 @@ std::string CaseName(const ::testing::TestParamInfo<GoldenCase>& info) {
     return info.param.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Drawings, GoldenImageTest,
-    ::testing::Values(
-        GoldenCase{"every_kind_by_layer", "", 0, 0}, GoldenCase{"every_kind_in_order", "", 1, 0},
-        GoldenCase{"every_kind_zoomed", "", 0, 4}, GoldenCase{"every_kind_deep_zoom", "", 0, 12},
-        GoldenCase{"simple_entities", "simple_entities.dxf", 0, 0},
-        GoldenCase{"polylines", "polylines.dxf", 0, 0},
-        GoldenCase{"tables_and_blocks", "tables_and_blocks.dxf", 0, 0},
-        GoldenCase{"texts", "texts_cp932.dxf", 0, 0},
-        GoldenCase{"dimensions_leaders", "dimensions_leaders.dxf", 1, 2},
-        GoldenCase{"tolerances", "tolerances.dxf", 0, 0},
-        GoldenCase{"arch_spline", "arch_spline.dxf", 0, 0},
-        GoldenCase{"mtext_rotation", "mtext_rotation.dxf", 0, 0},
-        GoldenCase{"dimensions_without_blocks", "dimensions_without_blocks.dxf", 0, 0},
-        GoldenCase{"ansi_1252", "ansi_1252.dxf", 0, 0}),
-    CaseName);
+const auto kGoldenCases = ::testing::Values(
+    GoldenCase{"every_kind_by_layer", "", 0, 0}, GoldenCase{"every_kind_in_order", "", 1, 0},
+    GoldenCase{"every_kind_zoomed", "", 0, 4}, GoldenCase{"every_kind_deep_zoom", "", 0, 12},
+    GoldenCase{"simple_entities", "simple_entities.dxf", 0, 0},
+    GoldenCase{"polylines", "polylines.dxf", 0, 0},
+    GoldenCase{"tables_and_blocks", "tables_and_blocks.dxf", 0, 0},
+    GoldenCase{"texts", "texts_cp932.dxf", 0, 0},
+    GoldenCase{"dimensions_leaders", "dimensions_leaders.dxf", 1, 2},
+    GoldenCase{"tolerances", "tolerances.dxf", 0, 0},
+    GoldenCase{"arch_spline", "arch_spline.dxf", 0, 0},
+    GoldenCase{"mtext_rotation", "mtext_rotation.dxf", 0, 0},
+    GoldenCase{"dimensions_without_blocks", "dimensions_without_blocks.dxf", 0, 0},
+    GoldenCase{"ansi_1252", "ansi_1252.dxf", 0, 0});
+
+INSTANTIATE_TEST_SUITE_P(Drawings, GoldenImageTest, kGoldenCases, CaseName);
+
+// The view paints in bands on the threads of the pool; the picture must be
+// the very one a single thread paints. The view is tall enough for bands
+// of uneven height whose edges cut through the objects.
+class BandedPaintTest : public GoldenCaseFixture {
+protected:
+    BandedPaintTest() : GoldenCaseFixture(480, 700) {}
+    ~BandedPaintTest() override { QThreadPool::globalInstance()->setMaxThreadCount(m_threads); }
+
+    QImage PaintedWith(int threads) {
+        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+        m_view.Redraw();
+        return m_view.Surface().copy();
+    }
+
+    const int m_threads = QThreadPool::globalInstance()->maxThreadCount();
+};
+
+TEST_P(BandedPaintTest, BandsPaintTheImageOfOneThread) {
+    ASSERT_TRUE(OpenCase(GetParam()));
+    const QImage single = PaintedWith(1);
+    for (const int threads : {2, 5, 13}) {
+        ASSERT_EQ(CBandPainter::Bands(480, 700, threads).size(), static_cast<std::size_t>(threads));
+        EXPECT_TRUE(PaintedWith(threads) == single) << threads << " bands";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Drawings, BandedPaintTest, kGoldenCases, CaseName);
+INSTANTIATE_TEST_SUITE_P(Hatches, BandedPaintTest,
+                         ::testing::Values(GoldenCase{"hatch_block", "hatch_block.dxf", 0, 0},
+                                           GoldenCase{"hatch_edges_zoomed", "hatch_edges.dxf", 0,
+                                                      3},
+                                           GoldenCase{"hatch_solid", "hatch_solid.dxf", 1, 0},
+                                           GoldenCase{"splines_zoomed", "splines.dxf", 0, 2},
+                                           GoldenCase{"groups", "groups.dxf", 0, 1}),
+                         CaseName);
 
 } // namespace

@@ -1,0 +1,49 @@
+#pragma once
+// The objects of one screen paint sorted into the bands of the picture:
+// each band keeps, in drawing order, the objects whose box meets its cull
+// rectangle, so that a band's painter walks only its own objects. The
+// layer-order pass is sorted on several threads, each taking a run of the
+// pass; the runs in turn give the pass's order.
+
+#include "entities/CDrawnEntitySink.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class CCommonDoc;
+class CDrawDefaults;
+class CEntityDrawer;
+
+class CEntityBands final : public CDrawnEntitySink {
+public:
+    // The view-space cull rectangle of each band.
+    explicit CEntityBands(std::vector<RECT> clips);
+
+    // Sorts what the document's screen pass draws within the clip.
+    void Collect(CCommonDoc& document, const RECT& clip, const CDrawDefaults& settings,
+                 bool partialLayerPass);
+    // Files one object behind those of the last run.
+    void Add(CRukEntity& entity, const RECT& box, double patternFactor, BOOL drawBlack) override;
+
+    // Draws the band's objects in order.
+    void Draw(std::size_t band, const CEntityDrawer& drawer) const;
+
+private:
+    struct Entry {
+        CRukEntity* entity;
+        double patternFactor;
+        BOOL drawBlack;
+    };
+    // The objects of a run of the pass, and per band the indices of its own.
+    struct Run {
+        std::vector<Entry> entries;
+        std::vector<std::vector<std::uint32_t>> bands;
+    };
+
+    void File(Run& run, CRukEntity& entity, const RECT& box, double patternFactor,
+              BOOL drawBlack) const;
+
+    std::vector<RECT> m_clips;
+    std::vector<Run> m_runs;
+};
