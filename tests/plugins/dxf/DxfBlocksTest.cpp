@@ -5,6 +5,7 @@
 #include "plugins/dxf/CDxfHeader.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
+#include "tests/support/CpuClock.h"
 
 #include <gtest/gtest.h>
 
@@ -146,9 +147,9 @@ TEST(Blocks, FanOutBeyondTheBudgetIsRefusedQuickly) {
     }
     blocks += Block("F30", Line(0, 0, 1, 0));
     const std::string dxf = Blocks(blocks) + EntitiesSection(Insert("F0"));
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = CpuClock::now();
     EXPECT_THROW(DxfTest::ConvertText(dxf), std::length_error);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+    EXPECT_LT(CpuClock::now() - start, std::chrono::seconds(30));
 }
 
 TEST(Blocks, ByBlockColourComesFromTheInsert) {
