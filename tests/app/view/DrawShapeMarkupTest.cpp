@@ -173,6 +173,7 @@ TEST_F(DrawShapeMarkupTest, MendedAPictureWithARefusedStyleIsReportedOnce) {
     Picture();
     m_dialogs.Answer(IDYES);
     PickRecentImage();
+    m_document.m_markupKind = kImageTool;
     m_view.BeginRedlineTool(kImageTool);
     auto* palette = dynamic_cast<CRedlineDlg*>(CRedlinePalette::Current());
     ASSERT_NE(palette, nullptr);
