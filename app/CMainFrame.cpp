@@ -1,7 +1,6 @@
 #include "app/CMainFrame.h"
 
 #include "app/CLayerBar.h"
-#include "app/CRedlinePalette.h"
 #include "app/CSplashWnd.h"
 #include "app/CToolBarState.h"
 #include "app/CToolDlgBar.h"
@@ -14,6 +13,7 @@
 #include "controls/CBkStatusBar.h"
 #include "entities/CRukEntity.h"
 #include "platform/win/CProfile.h"
+#include "ui/CRedlinePalette.h"
 
 #include <QAction>
 #include <QCloseEvent>

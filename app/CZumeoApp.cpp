@@ -1,5 +1,5 @@
 #include "app/CZumeoApp.h"
-#include "app/CPaletteStyle.h"
+#include "ui/CPaletteStyle.h"
 
 #include "app/CCommandLineInfo.h"
 #include "app/CDrawingOpener.h"

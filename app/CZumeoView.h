@@ -201,6 +201,9 @@ public:
     void OnSelectAll();
     // Deletes the selected redline objects after asking, with an undo step.
     void OnEditDelete();
+    // The selected objects go as one undo step, and the layers they leave
+    // empty with them.
+    void DeleteSelection();
     // The selected markups move to the end, or the start, of the drawing
     // order, with an undo step.
     void OnBringToFront();

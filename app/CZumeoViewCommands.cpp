@@ -71,20 +71,24 @@ void CZumeoView::OnEditDelete() {
     if (!m_document)
         return;
     if (AfxMessageBox(CString::FromUtf8("選択されたオブジェクトを削除しますか？"),
-                      MB_YESNO | MB_ICONQUESTION) == IDYES &&
-        !m_document->m_selection.IsEmpty()) {
-        DeleteTool();
-        m_document->m_undo.Push(
-            new CUndoDelete(m_document, UndoLabels::Delete(), m_document->m_selection));
-        const std::vector<CRukEntity*> selected = Entities(m_document->m_selection);
-        m_document->ClearSelection();
-        for (CRukEntity* object : selected)
-            m_document->DeleteEntity(object);
-        m_document->RemoveEmptyLayers();
-        RefreshLayerBar();
-        Redraw();
-    }
+                      MB_YESNO | MB_ICONQUESTION) == IDYES)
+        DeleteSelection();
     ResetRedlinePalette();
+}
+
+void CZumeoView::DeleteSelection() {
+    if (!m_document || m_document->m_selection.IsEmpty())
+        return;
+    DeleteTool();
+    m_document->m_undo.Push(
+        new CUndoDelete(m_document, UndoLabels::Delete(), m_document->m_selection));
+    const std::vector<CRukEntity*> selected = Entities(m_document->m_selection);
+    m_document->ClearSelection();
+    for (CRukEntity* object : selected)
+        m_document->DeleteEntity(object);
+    m_document->RemoveEmptyLayers();
+    RefreshLayerBar();
+    Redraw();
 }
 
 void CZumeoView::OnBringToFront() {

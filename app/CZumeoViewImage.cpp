@@ -1,6 +1,5 @@
 // The view's placed image redline: the picture asked for, measured and
 // handed to the markup that the next click places.
-#include "app/CRedlinePalette.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "controls/CFileHistDlg.h"
@@ -11,6 +10,7 @@
 #include "platform/win/CDialogService.h"
 #include "platform/win/CProfile.h"
 #include "platform/win/PathFunctions.h"
+#include "ui/CRedlinePalette.h"
 
 #include <QStringList>
 

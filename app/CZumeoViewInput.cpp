@@ -1,9 +1,7 @@
 // The view's mouse, cursor, tooltip, context menu and timer handling: the
 // work of the tool modes.
 
-#include "app/CPaletteStyle.h"
 #include "app/CPointSnap.h"
-#include "app/CRedlinePalette.h"
 #include "app/CRukClickGroup.h"
 #include "app/CRukMeasureTracker.h"
 #include "app/CRukMove.h"
@@ -27,6 +25,8 @@
 #include "platform/win/MouseKeys.h"
 #include "settings/CDrawDefaults.h"
 #include "ui/CMeasureDlg.h"
+#include "ui/CPaletteStyle.h"
+#include "ui/CRedlinePalette.h"
 
 #include <QMenu>
 
@@ -207,13 +207,16 @@ void CZumeoView::OnLButtonDown(UINT flags, POINT point) {
 }
 
 void CZumeoView::StartMarkup(UINT flags, POINT viewPoint) {
+    // A picture is placed only after InsertImage has asked for its file,
+    // and the palette checks its style there: checked here as well, a
+    // refused style would be reported twice.
+    if (m_document->m_markupKind == CPaletteStyle::kImage)
+        return;
     // The palette's style becomes the document's before a markup is made;
     // a style it refuses makes none.
     if (CRedlinePalette* palette = CRedlinePalette::Current(); palette && !palette->ValidatePage())
         return;
-    // A picture is placed only after InsertImage has asked for its file.
-    if ((m_document->m_markupKind == CPaletteStyle::kNote && m_document->m_noteText.IsEmpty()) ||
-        m_document->m_markupKind == CPaletteStyle::kImage)
+    if (m_document->m_markupKind == CPaletteStyle::kNote && m_document->m_noteText.IsEmpty())
         return;
     std::unique_ptr<CRukEntity> markup(CMarkupKinds::CreateForTool(m_document->m_markupKind));
     if (!markup)

@@ -1,7 +1,7 @@
 // The view's start of the redline tools: the redline-kind commands, the
 // palette they open with the stored style of the kind, and the palette's
 // calls back into the view.
-#include "app/CRedlineDlg.h"
+#include "app/CViewRedlineHost.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "app/CommandIds.h"
@@ -12,9 +12,11 @@
 #include "platform/gdi/RectFunctions.h"
 #include "platform/win/CDialogService.h"
 #include "settings/CDrawDefaults.h"
+#include "ui/CRedlineDlg.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -36,7 +38,8 @@ constexpr RedlineCommand kRedlineCommands[] = {
 // A new palette window with the drawing's size presets; given the kind of a
 // tool, with the style stored for opening it.
 CRedlinePalette* NewRedlinePalette(CZumeoView& view, const int* toolKind) {
-    CRedlinePalette* palette = new CRedlineDlg(view.GetDocument(), &view, view.window());
+    CRedlinePalette* palette =
+        new CRedlineDlg(std::make_unique<CViewRedlineHost>(view), view.window());
     CPaletteStyle& style = palette->m_style;
     style.ComputePresets(view.GetDocument()->GetExtentRatio(), view.Settings());
     if (toolKind) {

@@ -4,10 +4,6 @@
 // and see the mark in that style.
 #include "ScreenSupport.h"
 #include "app/CMainFrame.h"
-#include "app/CRedTabCtrl.h"
-#include "app/CRedTextPage.h"
-#include "app/CRedlineDlg.h"
-#include "app/CRedlinePalette.h"
 #include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
@@ -16,6 +12,10 @@
 #include "entities/CRukEntity.h"
 #include "entities/EntityKinds.h"
 #include "markups/CRukMarkEllipse.h"
+#include "ui/CRedTabCtrl.h"
+#include "ui/CRedTextPage.h"
+#include "ui/CRedlineDlg.h"
+#include "ui/CRedlinePalette.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -2,8 +2,6 @@
 // which are enabled, which is ticked, and the palette each opens.
 #include "app/CLayerBar.h"
 #include "app/CMainFrame.h"
-#include "app/CRedTabCtrl.h"
-#include "app/CRedlineDlg.h"
 #include "app/CToolDlgBar.h"
 #include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
@@ -17,6 +15,8 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SplashOff.h"
 #include "tests/support/TempProfile.h"
+#include "ui/CRedTabCtrl.h"
+#include "ui/CRedlineDlg.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,16 +2,16 @@
 // The redline palette over the view of ViewFixture (a drawing 1000 units
 // square, so a drawing one unit high), with a scripted dialog service and a
 // profile of its own. Markups of a test class stand in for the real ones.
-#include "app/CRedShapePage.h"
-#include "app/CRedTabCtrl.h"
-#include "app/CRedTextPage.h"
-#include "app/CRedlineDlg.h"
-#include "app/CRedlinePalette.h"
 #include "entities/CRukGroup.h"
 #include "entities/EntityKinds.h"
 #include "tests/app/view/ViewFixture.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
+#include "ui/CRedShapePage.h"
+#include "ui/CRedTabCtrl.h"
+#include "ui/CRedTextPage.h"
+#include "ui/CRedlineDlg.h"
+#include "ui/CRedlinePalette.h"
 
 #include <QCoreApplication>
 #include <QString>

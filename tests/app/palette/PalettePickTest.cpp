@@ -3,9 +3,9 @@
 // palette after a markup is drawn; the preview of a note of two lines.
 #include "PaletteFixture.h"
 
-#include "app/CRedStylePreview.h"
 #include "controls/CHoverButtonEx.h"
 #include "markups/CRukFreeCurve.h"
+#include "ui/CRedStylePreview.h"
 
 #include <QTest>
 

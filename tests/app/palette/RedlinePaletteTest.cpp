@@ -517,15 +517,6 @@ TEST_F(RedlinePaletteTest, MendedTextFieldsTakeTheInputMethodAndNumberFieldsDoNo
         EXPECT_EQ(takes(Control(palette->TabCtrl()->ShapePage(), id)), text) << id;
 }
 
-TEST(HistoryLabelTest, MendedLongTextsAreCutAtAHundredCharactersNotBytes) {
-    const QString hundred(100, QChar(u'朱'));
-    EXPECT_EQ(CRedStylePage::HistoryLabel(CString::FromQString(hundred)), hundred);
-    EXPECT_EQ(CRedStylePage::HistoryLabel(CString::FromQString(hundred + QStringLiteral("書"))),
-              hundred + QStringLiteral("..."));
-    EXPECT_EQ(CRedStylePage::HistoryLabel(CString::FromUtf8("一¶二\r\n三")),
-              QStringLiteral("一 二 三"));
-}
-
 // ---- Opening, position and see-through.
 
 TEST_F(RedlinePaletteTest, StoredOpacityIsClampedAndTheBlendFlagNormalised) {

@@ -12,6 +12,9 @@
 #include "tests/entities/ShapeTestSupport.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
+#include "ui/CRedShapePage.h"
+#include "ui/CRedTabCtrl.h"
+#include "ui/CRedlineDlg.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -162,6 +165,37 @@ TEST_F(DrawShapeMarkupTest, ImageToolAsksForThePictureAndTheNextClickPlacesIt) {
     ASSERT_EQ(Markups(0x15).size(), 1u);
     EXPECT_EQ(Markups(0x15)[0]->GetCount(), 2);
     EXPECT_TRUE(m_dialogs.Messages().empty());
+}
+
+TEST_F(DrawShapeMarkupTest, MendedAPictureWithARefusedStyleIsReportedOnce) {
+    // The image tool of the palette takes its first picture; the drawing is
+    // read-only here, so the question is answered first.
+    Picture();
+    m_dialogs.Answer(IDYES);
+    PickRecentImage();
+    m_document.m_markupKind = kImageTool;
+    m_view.BeginRedlineTool(kImageTool);
+    auto* palette = dynamic_cast<CRedlineDlg*>(CRedlinePalette::Current());
+    ASSERT_NE(palette, nullptr);
+    ASSERT_NE(m_view.m_pTool, nullptr);
+    // A right click takes the picture back; the tool stays for the next.
+    Send(QEvent::MouseButtonPress, Qt::RightButton, Pixel(100, 100));
+    Send(QEvent::MouseButtonRelease, Qt::RightButton, Pixel(100, 100));
+    ASSERT_EQ(m_view.m_pTool, nullptr);
+    ASSERT_EQ(m_view.m_toolMode, CZumeoView::kToolRedline);
+    palette->TabCtrl()
+        ->ShapePage()
+        ->findChild<QComboBox*>(QStringLiteral("id_1045"))
+        ->setEditText(QStringLiteral("2.12"));
+    const std::size_t before = m_dialogs.Messages().size();
+    PickRecentImage();
+    Click(Pixel(100, 100));
+    EXPECT_EQ(m_view.m_pTool, nullptr);
+    ASSERT_EQ(m_dialogs.Messages().size(), before + 1);
+    EXPECT_EQ(m_dialogs.Messages().back().text,
+              CString::FromUtf8("範囲外の線幅です。0.00～2.11の範囲を入力してください。"));
+    m_view.CloseRedlinePalette();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(DrawShapeMarkupTest, CancelledImageDialogEndsTheTool) {

@@ -1,15 +1,11 @@
-#include "app/CRedTextPage.h"
+#include "ui/CRedTextPage.h"
 
-#include "app/CPaletteStyle.h"
-#include "app/CRedStylePreview.h"
-#include "app/CRedlineDlg.h"
-#include "app/CZumeoApp.h"
-#include "app/CZumeoDoc.h"
-#include "app/CZumeoView.h"
 #include "controls/CHoverButtonEx.h"
-#include "entities/CRukEntity.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/CNumberFormat.h"
+#include "ui/CPaletteStyle.h"
+#include "ui/CRedStylePreview.h"
+#include "ui/CRedlineDlg.h"
 #include "ui/CSettingsDlg.h"
 
 #include <QButtonGroup>
@@ -102,10 +98,8 @@ CRedTextPage::CRedTextPage(CRedlineDlg& palette, QWidget* parent)
         connect(size.edit, &QLineEdit::textEdited, this, [this, &size] { OnSizeEdited(size); });
         connect(size.numeric, &QAbstractButton::clicked, this,
                 [this, &size] { OnNumericClicked(size); });
-        connect(size.details, &QAbstractButton::clicked, this, [this] {
-            if (View())
-                View()->DoSettingsDialog(CSettingsDlg::kTextPage);
-        });
+        connect(size.details, &QAbstractButton::clicked, this,
+                [this] { Host().DoSettingsDialog(CSettingsDlg::kTextPage); });
     }
     connect(m_textCombo, &QComboBox::editTextChanged, this,
             [this](const QString& text) { OnTextChanged(text); });
@@ -192,9 +186,8 @@ void CRedTextPage::ReloadCombos() {
     CRedStylePage::ReloadCombos();
     const QScopedValueRollback<bool> filling(m_filling, true);
     m_textCombo->clear();
-    if (const CZumeoApp* app = CZumeoApp::Instance())
-        for (const CString& text : app->m_recentTexts.m_recentMarkupTexts)
-            m_textCombo->addItem(text.ToQString());
+    for (const CString& text : Host().RecentTexts(CRedlineHost::kMarkupTexts))
+        m_textCombo->addItem(text.ToQString());
     m_textCombo->setEditText(Style().m_text.ToQString());
 }
 
@@ -237,7 +230,7 @@ void CRedTextPage::OnSizeEdited(const SizeControls& controls) {
     double value = 0.0;
     const bool number = ReadNumber(controls.edit, &value);
     controls.combo->setCurrentIndex(number ? EntryOf(controls, value) : -1);
-    const double limit = Document() ? Document()->GetExtentRatio() : 0.0;
+    const double limit = Host().ExtentRatio();
     if (!number || value < 0.0 || value > limit) {
         Warn("範囲外の値です。");
         controls.edit->setText(SizeText(SizeOf(controls)));
@@ -270,7 +263,7 @@ void CRedTextPage::OnTextChanged(const QString& text) {
         return;
     Style().m_text = CString::FromQString(text);
     FollowChange([this] {
-        View()->SetMarkupLabel(View()->m_pTool.get(), Style().m_text);
+        Host().SetPendingLabel(Style().m_text);
         WriteKey("TEXT1", Style().m_text);
     });
 }
@@ -292,7 +285,7 @@ void CRedTextPage::OnTipAtCentre() {
 int CRedTextPage::Validate() {
     const int kind = m_selectedKind;
     Style().m_kind = kind;
-    const double limit = Document() ? Document()->GetExtentRatio() : 0.0;
+    const double limit = Host().ExtentRatio();
     if (!AcceptLayer())
         return 0;
     if (CPaletteStyle::PageOfKind(kind) == CPaletteStyle::kTextPage &&

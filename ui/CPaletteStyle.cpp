@@ -1,6 +1,5 @@
-#include "app/CPaletteStyle.h"
+#include "ui/CPaletteStyle.h"
 
-#include "app/CZumeoDoc.h"
 #include "entities/CRukEntity.h"
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
@@ -39,9 +38,6 @@ constexpr int kGroups[] = {
     CPaletteStyle::kGroupClosed,   CPaletteStyle::kGroupClosed,   CPaletteStyle::kGroupOpenLine,
     CPaletteStyle::kGroupOpenLine, CPaletteStyle::kGroupImage,    CPaletteStyle::kGroupCutOut,
 };
-
-// Label frame of the document for each box frame 0, 1, 2.
-constexpr int kLabelFrames[] = {2, 1, 3};
 
 // ---- Readers of one key each.
 
@@ -354,53 +350,6 @@ int CPaletteStyle::NoteLineType() const {
     if (m_noteFrameType == 2)
         return m_noteLineFlag;
     return m_noteFrameType == 1 ? 1 : 0;
-}
-
-void CPaletteStyle::ApplyToDocument(CZumeoDoc& document) const {
-    CRedlineStyle& red = document.m_style;
-    document.m_markupKind = m_kind;
-    document.m_curLayerName = m_layerName;
-    document.m_noteText = m_text;
-    document.m_fontFace = m_faceName;
-    if (m_kind == kNote) {
-        red.m_redPenColor = m_notePenColor;
-        // The frames without a fill clear the fill, so that no fill of an
-        // earlier style is left to fill a note.
-        red.m_redSolidFill = m_noteFrameType == 2 ? 1 : 0;
-        if (m_noteFrameType == 0 || m_noteFrameType == 1) {
-            red.m_redFillType = 0;
-            red.m_redTransparent = 1;
-        } else {
-            red.m_redFillColor = m_notePaintColor;
-            if (m_noteFrameType == 3)
-                red.m_redFillType = 1;
-        }
-        red.m_noteFrameLine = NoteLineType();
-    } else if (m_kind == kImage) {
-        red.m_redPenColor = m_penColor;
-        red.m_redSolidFill = 0;
-        red.m_redFillType = 0;
-        red.m_redTransparent = 1;
-        red.m_redLineType = m_imageLineFlag != 0 ? 1 : 0;
-    } else {
-        red.m_redPenColor = m_penColor;
-        document.m_textSize = m_textSize;
-        document.m_arrowSize = m_arrowSize;
-        red.m_redSolidFill = m_paintType == 1 ? 1 : 0;
-        FillOfPaintType(m_paintType, m_hatchTransparency, &red.m_redFillType,
-                        &red.m_redTransparent);
-        if (m_paintType == 1 || m_paintType >= 3)
-            red.m_redFillColor = m_paintColor;
-        if (m_paintType >= 4)
-            red.m_redHatchColor = m_hatchColor;
-        red.m_redLineType = m_paintType == 0 ? 1 : m_lineFlag;
-    }
-    if (PageOfKind(m_kind) == kTextPage) {
-        red.m_labelFrame = kLabelFrames[std::clamp(m_boxFrame, 0, 2)];
-        red.m_leaderTipAtCentre = m_tipAtCentre;
-    }
-    red.m_redPenWidth = PenWidthUnits(m_penWidth);
-    document.SetNewMarkName(m_tooltip);
 }
 
 void CPaletteStyle::LoadFromObject(const CRukEntity& markup, UINT unit) {

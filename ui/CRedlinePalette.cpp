@@ -1,4 +1,4 @@
-#include "app/CRedlinePalette.h"
+#include "ui/CRedlinePalette.h"
 
 namespace {
 

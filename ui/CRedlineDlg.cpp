@@ -1,16 +1,11 @@
-#include "app/CRedlineDlg.h"
+#include "ui/CRedlineDlg.h"
 
-#include "app/CRedTabCtrl.h"
-#include "app/CZumeoApp.h"
-#include "app/CZumeoDoc.h"
-#include "app/CZumeoView.h"
-#include "app/UndoLabels.h"
-#include "app/UndoRecords.h"
 #include "controls/LayeredWindow.h"
 #include "entities/CRukEntity.h"
 #include "platform/gdi/CBrushConverter.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/CProfile.h"
+#include "ui/CRedTabCtrl.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -34,11 +29,6 @@ constexpr std::array<COLORREF, 20> kColorTable = {
     0xFFFFC0, 0xFFC0C0, 0xFFC0FF, 0xC0C0C0, 0xFFFFFF, 0x000000,
 };
 
-// The markups whose style is a leader text.
-bool IsLeaderText(int code) {
-    return CPaletteStyle::PageOfCode(code) == CPaletteStyle::kTextPage;
-}
-
 QPushButton* MakeButton(int id, const char* text, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
     button->setObjectName(QStringLiteral("id_%1").arg(id));
@@ -48,8 +38,8 @@ QPushButton* MakeButton(int id, const char* text, QWidget* parent) {
 
 } // namespace
 
-CRedlineDlg::CRedlineDlg(CZumeoDoc* document, CZumeoView* view, QWidget* parent)
-    : CBkDialog(parent, Qt::Tool), m_document(document), m_view(view) {
+CRedlineDlg::CRedlineDlg(std::unique_ptr<CRedlineHost> host, QWidget* parent)
+    : CBkDialog(parent, Qt::Tool), m_host(std::move(host)) {
     setWindowTitle(QStringLiteral("朱書き"));
     m_blend = CProfile::GetProfileInt(kSection, "BLEND", 0) != 0 ? 1 : 0;
     m_alpha = std::clamp(
@@ -228,7 +218,7 @@ void CRedlineDlg::SetEditMode(int flag) {
 void CRedlineDlg::EnableButtons(int flag) {
     if (!m_updateButton)
         return;
-    const int count = m_document ? static_cast<int>(m_document->m_selection.GetCount()) : 0;
+    const int count = m_host->SelectionCount();
     bool update = flag != 0;
     bool remove = flag != 0;
     if (flag == 1) {
@@ -244,19 +234,18 @@ void CRedlineDlg::EnableButtons(int flag) {
 }
 
 CRukEntity* CRedlineDlg::LiveSelection() {
-    if (m_selected && (!m_document || !m_document->m_topObjects.Find(m_selected)))
+    if (m_selected && !m_host->HoldsMarkup(m_selected))
         m_selected = nullptr;
     return m_selected;
 }
 
 void CRedlineDlg::LoadFromObject() {
     if (LiveSelection())
-        m_style.LoadFromObject(*m_selected, m_document->m_unit);
+        m_style.LoadFromObject(*m_selected, m_host->Unit());
 }
 
 void CRedlineDlg::ApplyToDocument() {
-    if (m_document)
-        m_style.ApplyToDocument(*m_document);
+    m_host->ApplyStyle(m_style);
     if (m_tab)
         m_tab->SaveActivePageStyle();
 }
@@ -265,7 +254,7 @@ void CRedlineDlg::ApplyToDocument() {
 
 void CRedlineDlg::OnEditMode() {
     const int old = m_editMode;
-    if (old == 1 && m_view && !m_view->EnsureRedlinesVisible()) {
+    if (old == 1 && !m_host->EnsureRedlinesVisible()) {
         m_editModeButton->setChecked(true);
         return;
     }
@@ -283,11 +272,7 @@ void CRedlineDlg::OnBlend() {
 }
 
 void CRedlineDlg::OnClose() {
-    if (m_view) {
-        m_view->CancelPendingMarkup();
-        m_view->m_toolMode = CZumeoView::kToolNone;
-        m_view->RedrawDirtyRect();
-    }
+    m_host->OnPaletteClosed();
     SavePosition();
     SaveState();
     DestroyWindow();
@@ -297,87 +282,21 @@ void CRedlineDlg::OnUpdate() {
     CRukEntity* markup = LiveSelection();
     if (!markup || !CPaletteStyle::HasStyle(markup) || !ValidatePage())
         return;
-    m_document->m_undo.Push(new CUndoModify(m_document, UndoLabels::Modify(), markup));
-    m_document->MoveToLayer(markup, m_style.m_layerName);
-    UpdateMarkup(markup);
-    m_document->RemoveEmptyLayers();
-    m_document->RefreshLayerBar();
+    m_host->RestyleMarkup(markup, m_style);
     RefreshLayerCombos();
     ShowSelectionStyle();
-    if (m_view)
-        m_view->Redraw();
-    m_document->m_redlineModified = 1;
-}
-
-void CRedlineDlg::UpdateMarkup(CRukEntity* markup) {
-    CZumeoApp* app = CZumeoApp::Instance();
-    const CPaletteStyle& style = m_style;
-    const int code = markup->GetKind();
-    const UINT charSet = m_document->FontCharSet(style.m_faceName);
-    const double unit = m_document->UnitDivisor();
-    if (code == CPaletteStyle::CodeOfKind(CPaletteStyle::kNote)) {
-        markup->SetColor(style.m_notePenColor);
-        markup->SetFillColor(style.m_notePaintColor);
-        markup->SetFaceName(style.m_faceName);
-        markup->SetCharSet(static_cast<int>(charSet));
-        markup->SetNoteFrameType(style.m_noteFrameType);
-        if (m_view)
-            m_view->SetMarkupLabel(markup, style.m_text);
-        markup->SetLineType(style.NoteLineType());
-        if (app)
-            app->AddRecentRedlineText(style.m_text);
-    } else {
-        markup->SetColor(style.m_penColor);
-        markup->SetFillColor(style.m_paintColor);
-        markup->SetThirdColor(style.m_hatchColor);
-        int fillType = 0;
-        int transparent = 1;
-        CPaletteStyle::FillOfPaintType(style.m_paintType, style.m_hatchTransparency, &fillType,
-                                       &transparent);
-        markup->SetFillType(fillType);
-        markup->SetTransparent(transparent);
-        if (IsLeaderText(code)) {
-            markup->SetTextHeight(static_cast<int>(unit * style.m_textSize));
-            markup->SetFaceName(style.m_faceName);
-            markup->SetCharSet(static_cast<int>(charSet));
-            if (m_view) {
-                m_view->RelayoutMarkLabel(markup, style.m_boxFrame);
-                m_view->SetMarkupLabel(markup, style.m_text);
-            }
-            markup->SetArrowLength(unit * style.m_arrowSize);
-            markup->SetLeaderAttached(style.m_tipAtCentre);
-            markup->UpdateLeader(m_document);
-            if (app)
-                app->AddRecentMarkupText(style.m_text);
-        }
-        markup->SetLineType(code == CPaletteStyle::CodeOfKind(CPaletteStyle::kImage)
-                                ? style.m_imageLineFlag
-                                : style.m_lineFlag);
-    }
-    markup->SetLineWidth(CPaletteStyle::PenWidthUnits(style.m_penWidth));
-    markup->SetName(style.m_tooltip);
 }
 
 void CRedlineDlg::OnDelete() {
-    if (!m_document || (!LiveSelection() && m_document->m_selection.GetCount() < 2))
+    if (!LiveSelection() && m_host->SelectionCount() < 2)
         return;
     if (AfxMessageBox(CString::FromUtf8("選択された朱書きを削除しますか？"),
                       MB_YESNO | MB_ICONQUESTION) != IDYES ||
-        m_document->m_selection.IsEmpty())
+        m_host->SelectionCount() == 0)
         return;
-    m_document->m_undo.Push(
-        new CUndoDelete(m_document, UndoLabels::Delete(), m_document->m_selection));
-    CObList doomed;
-    doomed.AddTail(&m_document->m_selection);
-    m_document->ClearSelection();
-    for (POSITION position = doomed.GetHeadPosition(); position;)
-        m_document->DeleteEntity(static_cast<CRukEntity*>(doomed.GetNext(position)));
-    if (m_view)
-        m_view->RedrawDirtyRect();
+    m_host->DeleteSelection();
     m_selected = nullptr;
     m_style.m_kind = CPaletteStyle::kNoKind;
     SetEditMode(0);
-    m_document->RemoveEmptyLayers();
-    m_document->RefreshLayerBar();
     RefreshLayerCombos();
 }

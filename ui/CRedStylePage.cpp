@@ -1,20 +1,14 @@
-#include "app/CRedStylePage.h"
+#include "ui/CRedStylePage.h"
 
-#include "app/CPaletteStyle.h"
-#include "app/CRedStylePreview.h"
-#include "app/CRedlineDlg.h"
-#include "app/CZumeoApp.h"
-#include "app/CZumeoDoc.h"
-#include "app/CZumeoView.h"
-#include "app/KindIcons.h"
 #include "controls/CHoverButtonEx.h"
-#include "entities/CRukEntity.h"
-#include "entities/CRukLayer.h"
 #include "markups/CMarkupKinds.h"
-#include "platform/gdi/RectFunctions.h"
 #include "platform/win/CDialogService.h"
 #include "platform/win/CNumberFormat.h"
 #include "platform/win/CProfile.h"
+#include "ui/CPaletteStyle.h"
+#include "ui/CRedStylePreview.h"
+#include "ui/CRedlineDlg.h"
+#include "ui/KindIcons.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -49,25 +43,17 @@ CPaletteStyle& CRedStylePage::Style() const {
     return m_palette.m_style;
 }
 
-CZumeoDoc* CRedStylePage::Document() const {
-    return m_palette.Document();
-}
-
-CZumeoView* CRedStylePage::View() const {
-    return m_palette.View();
-}
-
-bool CRedStylePage::HasPendingMarkup() const {
-    return View() && View()->m_toolMode == CZumeoView::kToolRedline && View()->m_pTool != nullptr;
+CRedlineHost& CRedStylePage::Host() const {
+    return m_palette.Host();
 }
 
 void CRedStylePage::FollowChange(const std::function<void()>& writeKey) {
-    if (HasPendingMarkup() && Document()) {
-        View()->RedrawPendingTrack();
-        Style().ApplyToDocument(*Document());
+    if (Host().HasPendingMarkup()) {
+        Host().RedrawPendingTrack();
+        Host().ApplyStyle(Style());
         if (writeKey)
             writeKey();
-        View()->RedrawPendingTrack();
+        Host().RedrawPendingTrack();
     }
     RedrawPreview();
 }
@@ -153,10 +139,9 @@ void CRedStylePage::MakeCommonControls() {
     m_tooltipHistory = MakeButton(kTooltipHistory, QStringLiteral("▼"));
     m_fontCombo = MakeCombo(kFontCombo, false, false);
     m_fontCombo->addItem(CPaletteStyle().m_faceName.ToQString());
-    if (const CZumeoApp* app = CZumeoApp::Instance())
-        for (const CString& face : app->GetFontNames())
-            if (m_fontCombo->findText(face.ToQString()) < 0)
-                m_fontCombo->addItem(face.ToQString());
+    for (const CString& face : Host().FontNames())
+        if (m_fontCombo->findText(face.ToQString()) < 0)
+            m_fontCombo->addItem(face.ToQString());
     m_preview = new CRedStylePreview(m_palette, this);
     m_preview->setObjectName(ObjectName(kPreview));
 
@@ -207,9 +192,7 @@ QString CRedStylePage::HistoryLabel(const CString& text) {
 // ---- Kind selection
 
 void CRedStylePage::SelectKind(int kind) {
-    CZumeoView* view = View();
-    CZumeoDoc* document = Document();
-    if (!view || !document || !view->EnsureRedlinesVisible()) {
+    if (!Host().HasDocument() || !Host().EnsureRedlinesVisible()) {
         m_selectedKind = CPaletteStyle::kNoKind;
         return;
     }
@@ -219,17 +202,11 @@ void CRedStylePage::SelectKind(int kind) {
         m_palette.m_selected = nullptr;
         m_palette.SetEditMode(0);
     }
-    view->m_toolMode = CZumeoView::kToolRedline;
-    SetRectEmpty(&view->m_rcHighlight);
-    view->AccumulateDirtyRect(document->m_selection);
-    document->ClearSelection();
-    view->RedrawDirtyRect();
-    document->m_markupKind = kind;
+    Host().StartRedlineKind(kind);
     RefreshControls();
     RedrawPreview();
-    view->CancelPendingMarkup();
     if (kind == CPaletteStyle::kImage)
-        view->AskForImage();
+        Host().AskForImage();
 }
 
 void CRedStylePage::RedrawPreview() {
@@ -276,16 +253,9 @@ bool CRedStylePage::AcceptLayer() {
 CString CRedStylePage::LayerRefusal(const CString& name) const {
     if (name.IsEmpty())
         return CString::FromUtf8("画層名を入力してください。");
-    const CZumeoDoc* document = Document();
-    if (!document)
-        return CString();
-    // The same case rule as moving a markup to a layer.
-    for (POSITION position = document->m_layers.GetHeadPosition(); position;) {
-        const auto* layer = static_cast<const CRukLayer*>(document->m_layers.GetNext(position));
-        if (layer->m_visible == 0 && layer->m_name.CompareNoCase(name.c_str()) == 0)
-            return CString::FromUtf8("指定した画層は、現在表示がOFFになっています。\n"
-                                     "表示をONにするか、別の画層名を指定してください。");
-    }
+    if (Host().IsLayerHidden(name))
+        return CString::FromUtf8("指定した画層は、現在表示がOFFになっています。\n"
+                                 "表示をONにするか、別の画層名を指定してください。");
     return CString();
 }
 
@@ -293,15 +263,13 @@ void CRedStylePage::ReloadCombos() {
     const QScopedValueRollback<bool> filling(m_filling, true);
     m_layerCombo->clear();
     m_layerList->clear();
-    if (const CZumeoApp* app = CZumeoApp::Instance())
-        for (const CString& name : app->m_recentTexts.m_recentLayerNames)
-            m_layerCombo->addItem(name.ToQString());
-    if (const CZumeoDoc* document = Document(); document && !document->m_layers.IsEmpty()) {
+    for (const CString& name : Host().RecentTexts(CRedlineHost::kLayerNames))
+        m_layerCombo->addItem(name.ToQString());
+    if (const std::vector<CString> layers = Host().LayerNames(); !layers.empty()) {
         m_layerCombo->addItem(LayerSeparator());
-        for (POSITION position = document->m_layers.GetHeadPosition(); position;) {
-            const auto* layer = static_cast<const CRukLayer*>(document->m_layers.GetNext(position));
-            m_layerCombo->addItem(layer->m_name.ToQString());
-            m_layerList->addItem(layer->m_name.ToQString());
+        for (const CString& layer : layers) {
+            m_layerCombo->addItem(layer.ToQString());
+            m_layerList->addItem(layer.ToQString());
         }
     }
     ShowLayerName();
@@ -434,10 +402,7 @@ CString CRedStylePage::ChooseFromHistory(const std::vector<CString>& texts) {
 }
 
 void CRedStylePage::OnTooltipHistory() {
-    const CZumeoApp* app = CZumeoApp::Instance();
-    if (!app)
-        return;
-    const CString text = ChooseFromHistory(app->m_recentTexts.m_recentTooltipTexts);
+    const CString text = ChooseFromHistory(Host().RecentTexts(CRedlineHost::kTooltipTexts));
     if (text.IsEmpty())
         return;
     m_tooltipEdit->setText(text.ToQString());
@@ -449,11 +414,7 @@ void CRedStylePage::OnFontChosen() {
         return;
     Style().m_faceName = CString::FromQString(m_fontCombo->currentText());
     FollowChange([this] {
-        if (Document()) {
-            View()->m_pTool->SetFaceName(Style().m_faceName);
-            View()->m_pTool->SetCharSet(
-                static_cast<int>(Document()->FontCharSet(Style().m_faceName)));
-        }
+        Host().SetPendingFace(Style().m_faceName);
         WriteKey(PageKey("FONT"), Style().m_faceName);
     });
 }

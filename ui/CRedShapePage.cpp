@@ -1,14 +1,11 @@
-#include "app/CRedShapePage.h"
+#include "ui/CRedShapePage.h"
 
-#include "app/CPaletteStyle.h"
-#include "app/CRedStylePreview.h"
-#include "app/CRedlineDlg.h"
-#include "app/CZumeoApp.h"
-#include "app/CZumeoDoc.h"
-#include "app/CZumeoView.h"
 #include "controls/CHoverButtonEx.h"
 #include "platform/win/CDialogService.h"
 #include "settings/CDrawDefaults.h"
+#include "ui/CPaletteStyle.h"
+#include "ui/CRedStylePreview.h"
+#include "ui/CRedlineDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -109,7 +106,7 @@ CRedShapePage::CRedShapePage(CRedlineDlg& palette, QWidget* parent)
 }
 
 COLORREF CRedShapePage::BackgroundColor() const {
-    return View() ? View()->Settings().m_bkColor : RGB(255, 255, 255);
+    return Host().Settings().m_bkColor;
 }
 
 void CRedShapePage::RecreateBackgroundBrush() {
@@ -249,16 +246,13 @@ void CRedShapePage::OnTextChanged() {
         return;
     Style().m_text = CString::FromQString(m_textEdit->toPlainText());
     FollowChange([this] {
-        View()->SetMarkupLabel(View()->m_pTool.get(), Style().m_text);
+        Host().SetPendingLabel(Style().m_text);
         WriteKey("TEXT2", PilcrowText::Encode(Style().m_text));
     });
 }
 
 void CRedShapePage::OnTextHistory() {
-    const CZumeoApp* app = CZumeoApp::Instance();
-    if (!app)
-        return;
-    const CString text = ChooseFromHistory(app->m_recentTexts.m_recentRedlineTexts);
+    const CString text = ChooseFromHistory(Host().RecentTexts(CRedlineHost::kRedlineTexts));
     if (!text.IsEmpty())
         m_textEdit->setPlainText(text.ToQString());
 }

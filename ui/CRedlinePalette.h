@@ -1,7 +1,7 @@
 #pragma once
 // What the view, the undo records and the settings need of the redline
 // palette: the one modeless window that holds the current redline style.
-#include "app/CPaletteStyle.h"
+#include "ui/CPaletteStyle.h"
 
 class CRukEntity;
 

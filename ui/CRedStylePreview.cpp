@@ -1,11 +1,10 @@
-#include "app/CRedStylePreview.h"
+#include "ui/CRedStylePreview.h"
 
-#include "app/CPaletteStyle.h"
-#include "app/CRedlineDlg.h"
-#include "app/CZumeoView.h"
 #include "entities/ColorRules.h"
 #include "platform/gdi/CBrushConverter.h"
 #include "settings/CDrawDefaults.h"
+#include "ui/CPaletteStyle.h"
+#include "ui/CRedlineDlg.h"
 
 #include <QPainter>
 
@@ -39,8 +38,8 @@ int CRedStylePreview::LimitedPixels(double pixels) {
 
 void CRedStylePreview::paintEvent(QPaintEvent*) {
     const CPaletteStyle& style = m_palette.m_style;
-    const CZumeoView* view = m_palette.View();
-    const COLORREF background = view ? view->Settings().m_bkColor : RGB(255, 255, 255);
+    const CRedlineHost& host = m_palette.Host();
+    const COLORREF background = host.Settings().m_bkColor;
     // A colour equal to the background is drawn in its contrast colour.
     const auto shown = [background](COLORREF color) {
         if (color == CPaletteStyle::kBackground)
@@ -61,8 +60,8 @@ void CRedStylePreview::paintEvent(QPaintEvent*) {
     const int group = CPaletteStyle::GroupOfKind(style.m_kind);
     if (CPaletteStyle::PageOfKind(style.m_kind) == CPaletteStyle::kTextPage) {
         // A label with its frame and, for the arrow, a leader with a head.
-        const auto pixels = [view](double size) {
-            return view ? LimitedPixels(view->LogicalToDeviceSize(size)) : 0;
+        const auto pixels = [&host](double size) {
+            return LimitedPixels(host.LogicalToDeviceSize(size));
         };
         QFont font(style.m_faceName.ToQString());
         font.setPixelSize(std::clamp(pixels(style.m_textSize), 6, 40));

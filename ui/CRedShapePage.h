@@ -4,7 +4,7 @@
 // with paint and hatch colours), the frame of sticky notes, whether the
 // outline is drawn, and the note's text. Its keys end in "2" or "3", with
 // "PAINTTYPE", "TAGTYPE", "HATCHCOLOR" and "TRANSPARENCY".
-#include "app/CRedStylePage.h"
+#include "ui/CRedStylePage.h"
 
 class QCheckBox;
 class QPlainTextEdit;

@@ -3,7 +3,7 @@
 // (ellipse, rectangle and circle marks and the arrow balloon): text, font,
 // text and arrow sizes by preset or by number, the label's box frame and
 // where the leader starts. Its keys end in "1", with "BOXFRAME" and "TRANS".
-#include "app/CRedStylePage.h"
+#include "ui/CRedStylePage.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -1,11 +1,9 @@
-#include "app/CRedTabCtrl.h"
+#include "ui/CRedTabCtrl.h"
 
-#include "app/CRedShapePage.h"
-#include "app/CRedTextPage.h"
-#include "app/CRedlineDlg.h"
-#include "app/CZumeoDoc.h"
-#include "app/CZumeoView.h"
 #include "entities/CRukEntity.h"
+#include "ui/CRedShapePage.h"
+#include "ui/CRedTextPage.h"
+#include "ui/CRedlineDlg.h"
 
 #include <QTabBar>
 
@@ -82,10 +80,7 @@ void CRedTabCtrl::ReapplyTextPresets() {
 }
 
 void CRedTabCtrl::LoadPageStyle(bool readKind) {
-    const CZumeoView* view = m_palette.View();
-    if (!view)
-        return;
-    m_palette.m_style.ReadPageKeys(m_current, readKind, view->Settings());
+    m_palette.m_style.ReadPageKeys(m_current, readKind, m_palette.Host().Settings());
 }
 
 int CRedTabCtrl::ExamineSelection() {
@@ -107,20 +102,15 @@ void CRedTabCtrl::SetEditMode(int flag) {
         m_palette.LoadFromObject();
         m_palette.ShowPage(page);
     }
-    CZumeoView* view = m_palette.View();
-    CZumeoDoc* document = m_palette.Document();
+    CRedlineHost& host = m_palette.Host();
     if (flag == 1) {
-        if (view) {
-            view->m_toolMode = CZumeoView::kToolNone;
-            view->Redraw();
-        }
+        host.SetRedlineTool(false);
+        host.Redraw();
     } else {
-        if (view && m_palette.m_style.m_kind != CPaletteStyle::kNoKind)
-            view->m_toolMode = CZumeoView::kToolRedline;
-        if (document)
-            document->ClearSelection();
-        if (view)
-            view->Redraw();
+        if (m_palette.m_style.m_kind != CPaletteStyle::kNoKind)
+            host.SetRedlineTool(true);
+        host.ClearSelection();
+        host.Redraw();
         LoadPageStyle(cutOut);
     }
     m_textPage->SetEditMode(flag == 1);
@@ -147,10 +137,8 @@ void CRedTabCtrl::OnTabClicked(int index) {
     m_palette.m_selected = nullptr;
     m_palette.m_style.m_kind = CPaletteStyle::kNoKind;
     m_palette.SetEditMode(0);
-    if (CZumeoView* view = m_palette.View()) {
-        view->m_toolMode = CZumeoView::kToolNone;
-        if (CZumeoDoc* document = m_palette.Document())
-            document->ClearSelection();
-        view->Redraw();
-    }
+    CRedlineHost& host = m_palette.Host();
+    host.SetRedlineTool(false);
+    host.ClearSelection();
+    host.Redraw();
 }

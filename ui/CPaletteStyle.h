@@ -1,9 +1,9 @@
 #pragma once
 // The redline palette's style: the kind the next gesture draws and every
-// attribute of it, what the "REDDLG" profile keys keep of it, how it becomes
-// the document's current markup attributes, and how it is read back from a
-// markup. The view fills it when it opens the palette; the palette's pages
-// edit it.
+// attribute of it, what the "REDDLG" profile keys keep of it, and how it is
+// read back from a markup. The view fills it when it opens the palette; the
+// palette's pages edit it, and the view's document takes it as its current
+// markup attributes.
 #include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"
 
@@ -11,7 +11,6 @@
 
 class CDrawDefaults;
 class CRukEntity;
-class CZumeoDoc;
 
 struct CPaletteStyle {
     // The two pages of the palette.
@@ -101,9 +100,7 @@ struct CPaletteStyle {
     void SaveShapePageKeys() const;
     void SavePageKeys(int page) const;
 
-    // ---- The document and the markups.
-    // The style as the document's current markup attributes.
-    void ApplyToDocument(CZumeoDoc& document) const;
+    // ---- The markups.
     // The markup's style into the palette; its kind when it has one.
     void LoadFromObject(const CRukEntity& markup, UINT unit);
     // The fill type and see-through flag a paint type gives a markup.

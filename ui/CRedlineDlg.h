@@ -4,15 +4,16 @@
 // mode it shows the style of the one selected markup, which "更新" applies
 // to it and "削除" deletes. A tab control holds the leader-text page and the
 // shape page. The palette keeps its position, page, see-through setting and
-// the pages' styles in the "REDDLG" profile section.
-#include "app/CRedlinePalette.h"
+// the pages' styles in the "REDDLG" profile section. It reaches the view
+// and the document only through its host.
 #include "controls/CBkDialog.h"
+#include "ui/CRedlineHost.h"
+#include "ui/CRedlinePalette.h"
 
 #include <array>
+#include <memory>
 
 class CRedTabCtrl;
-class CZumeoDoc;
-class CZumeoView;
 class QCheckBox;
 class QPushButton;
 
@@ -28,7 +29,7 @@ public:
     };
     static constexpr int kDefaultAlpha = 128;
 
-    CRedlineDlg(CZumeoDoc* document, CZumeoView* view, QWidget* parent = nullptr);
+    CRedlineDlg(std::unique_ptr<CRedlineHost> host, QWidget* parent = nullptr);
     ~CRedlineDlg() override;
 
     // The swatch colours: 0..9 pens, 0..8 paints of shapes, 10..18 paints
@@ -64,8 +65,7 @@ public:
     void ApplyToDocument();
     void RestorePosition();
 
-    CZumeoDoc* Document() const { return m_document; }
-    CZumeoView* View() const { return m_view; }
+    CRedlineHost& Host() const { return *m_host; }
     int EditMode() const { return m_editMode; }
     int Alpha() const { return m_alpha; }
     int Blend() const { return m_blend; }
@@ -83,12 +83,9 @@ protected:
     void reject() override;
 
 private:
-    // Applies the palette's style to the selected markup.
-    void UpdateMarkup(CRukEntity* markup);
     void ApplyOpacity();
 
-    CZumeoDoc* m_document;
-    CZumeoView* m_view;
+    std::unique_ptr<CRedlineHost> m_host;
     int m_editMode = 0;
     int m_alpha = kDefaultAlpha;
     int m_blend = 0;

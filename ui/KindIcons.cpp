@@ -1,4 +1,4 @@
-#include "app/KindIcons.h"
+#include "ui/KindIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -5,10 +5,10 @@
 // Each control carries its control id as its object name ("id_<number>").
 // A page edits the palette's style; while a markup is being drawn, a change
 // goes to the document at once and its key is written.
-#include "app/CPaletteStyle.h"
 #include "controls/CBkWindow.h"
 #include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"
+#include "ui/CPaletteStyle.h"
 
 #include <QWidget>
 
@@ -18,8 +18,7 @@
 class CHoverButtonEx;
 class CRedlineDlg;
 class CRedStylePreview;
-class CZumeoDoc;
-class CZumeoView;
+class CRedlineHost;
 class QAbstractButton;
 class QComboBox;
 class QHBoxLayout;
@@ -79,10 +78,7 @@ protected:
     };
 
     CPaletteStyle& Style() const;
-    CZumeoDoc* Document() const;
-    CZumeoView* View() const;
-    // Whether the view has a markup in progress.
-    bool HasPendingMarkup() const;
+    CRedlineHost& Host() const;
     // The pattern of every control handler: the change goes to the
     // document, with its key, while a markup is being drawn (its rubber band
     // drawn anew around it); the preview follows.
