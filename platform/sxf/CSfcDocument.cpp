@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <ranges>
+#include <string>
 #include <utility>
 
 namespace {
@@ -59,7 +61,14 @@ CSfcDocument CSfcDocument::Parse(std::string_view bytes) {
     if (!scanner.IsPart21()) {
         throw CSfcError("not an ISO-10303-21 file");
     }
-    return Build(scanner.Statements());
+    // One statement at a time: a file's features never stand in memory as text.
+    CSfcDocument document;
+    CSfcStatement statement;
+    while (scanner.Next(statement)) {
+        document.Take(statement);
+    }
+    document.Finish();
+    return document;
 }
 
 CSfcDocument CSfcDocument::ParseP21(std::string_view bytes) {
@@ -68,42 +77,54 @@ CSfcDocument CSfcDocument::ParseP21(std::string_view bytes) {
 
 CSfcDocument CSfcDocument::Build(const std::vector<CSfcStatement>& statements) {
     CSfcDocument document;
-    std::vector<CSfcFeature> pending;
     for (const CSfcStatement& statement : statements) {
-        if (!statement.error.empty()) {
-            // Its group still reports it when the feature is read.
-            CSfcFeature broken;
-            broken.id = static_cast<int>(statement.id);
-            broken.error = statement.line
-                               ? "line " + std::to_string(statement.line) + ": " + statement.error
-                               : statement.error;
-            pending.push_back(std::move(broken));
-            continue;
-        }
-        try {
-            if (document.m_tables.Take(statement)) {
-                continue;
-            }
-        } catch (const CSfcError&) {
-            // A wrong table entry is left out.
-            continue;
-        }
-        if (document.TakeGroup(statement, pending)) {
-            continue;
-        }
-        if (auto feature = CSfcFeatureDecoder::Decode(statement)) {
-            pending.push_back(std::move(*feature));
-        }
+        document.Take(statement);
     }
-    // Features after the last group belong to none and are not served.
+    document.Finish();
     return document;
+}
+
+void CSfcDocument::Take(const CSfcStatement& statement) {
+    if (!statement.error.empty()) {
+        // Its group still reports it when the feature is read.
+        CSfcFeature broken;
+        broken.id = static_cast<int>(statement.id);
+        broken.error = statement.line
+                           ? "line " + std::to_string(statement.line) + ": " + statement.error
+                           : statement.error;
+        m_features.push_back(std::move(broken));
+        return;
+    }
+    try {
+        if (m_tables.Take(statement)) {
+            return;
+        }
+    } catch (const CSfcError&) {
+        // A wrong table entry is left out.
+        return;
+    }
+    if (TakeGroup(statement)) {
+        return;
+    }
+    if (auto feature = CSfcFeatureDecoder::Decode(statement)) {
+        m_features.push_back(std::move(*feature));
+    }
+}
+
+void CSfcDocument::Finish() {
+    m_features.erase(m_features.begin() + static_cast<long>(m_pending), m_features.end());
 }
 
 std::vector<CSfcAssembly>& CSfcDocument::Assemblies(int kind) {
     return m_assemblies.at(static_cast<std::size_t>(kind - 1));
 }
 
-bool CSfcDocument::TakeGroup(const CSfcStatement& statement, std::vector<CSfcFeature>& pending) {
+CSfcDocument::FeatureRange CSfcDocument::Features(const CSfcAssembly& assembly) {
+    const auto first = m_features.begin() + static_cast<long>(assembly.first);
+    return {first, first + static_cast<long>(assembly.count)};
+}
+
+bool CSfcDocument::TakeGroup(const CSfcStatement& statement) {
     struct GroupFeature {
         std::string_view name;
         int kind;
@@ -124,26 +145,27 @@ bool CSfcDocument::TakeGroup(const CSfcStatement& statement, std::vector<CSfcFea
         return false;
     }
     CSfcAssembly assembly;
-    assembly.features = std::exchange(pending, {});
     try {
         assembly.data = group->decode(CSfcParameters(statement));
     } catch (const CSfcError& error) {
         // A group that cannot be read is left out with its members; the
         // next group reports each of them, so none is lost without a word.
-        const auto lost = [&](int id, std::string why) {
-            CSfcFeature broken;
-            broken.id = id;
-            broken.error = std::move(why);
-            pending.push_back(std::move(broken));
-        };
-        lost(static_cast<int>(statement.id), error.what());
-        for (const CSfcFeature& member : assembly.features) {
-            lost(member.id, member.error.empty()
-                                ? "its group #" + std::to_string(statement.id) + " cannot be read"
-                                : member.error);
+        const auto pending = m_features.begin() + static_cast<long>(m_pending);
+        for (CSfcFeature& member : std::ranges::subrange(pending, m_features.end())) {
+            if (member.error.empty()) {
+                member.error = "its group #" + std::to_string(statement.id) + " cannot be read";
+            }
+            member.data = {};
         }
+        CSfcFeature lost;
+        lost.id = static_cast<int>(statement.id);
+        lost.error = error.what();
+        m_features.insert(pending, std::move(lost));
         return true;
     }
+    assembly.first = m_pending;
+    assembly.count = m_features.size() - m_pending;
+    m_pending = m_features.size();
     auto& list = Assemblies(group->kind);
     assembly.code = static_cast<int>(list.size()) + 1;
     list.push_back(std::move(assembly));

@@ -11,6 +11,9 @@
 #include "platform/sxf/SxfData.h"
 
 #include <array>
+#include <cstddef>
+#include <deque>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -19,7 +22,9 @@
 struct CSfcAssembly {
     int code = 0;
     std::variant<SxfSheetData, SxfSfigOrgData, SxfCompositeCurveData> data;
-    std::vector<CSfcFeature> features;
+    // Its features: a run of the document's list.
+    std::size_t first = 0;
+    std::size_t count = 0;
 
     void* DataPointer() {
         return std::visit([](auto& value) -> void* { return &value; }, data);
@@ -38,7 +43,7 @@ public:
     // The file's bytes as they stand.
     static CSfcDocument Parse(std::string_view bytes);
     static CSfcDocument ParseP21(std::string_view bytes);
-    // The features in file order, as either form gives them.
+    // The features in file order, as the ".p21" form gives them.
     static CSfcDocument Build(const std::vector<CSfcStatement>& statements);
 
     const CSfcTables& Tables() const { return m_tables; }
@@ -46,9 +51,23 @@ public:
     // another kind.
     std::vector<CSfcAssembly>& Assemblies(int kind);
 
+    using FeatureRange = std::ranges::subrange<std::deque<CSfcFeature>::iterator>;
+    // The features of one of this document's assemblies, in file order.
+    FeatureRange Features(const CSfcAssembly& assembly);
+
 private:
-    bool TakeGroup(const CSfcStatement& statement, std::vector<CSfcFeature>& pending);
+    // Takes the next statement in file order.
+    void Take(const CSfcStatement& statement);
+    bool TakeGroup(const CSfcStatement& statement);
+    // Features after the last group belong to none and are not served.
+    void Finish();
 
     CSfcTables m_tables;
     std::array<std::vector<CSfcAssembly>, 3> m_assemblies;
+    // Every group's features one after the other, in file order. A deque,
+    // so that hundreds of thousands never stand twice in memory while the
+    // list grows.
+    std::deque<CSfcFeature> m_features;
+    // Where the features read since the previous group begin.
+    std::size_t m_pending = 0;
 };

@@ -5,9 +5,14 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <memory>
 #include <string_view>
 
 namespace {
+
+template <typename Data> SxfFeatureData Boxed(Data data) {
+    return std::make_unique<Data>(std::move(data));
+}
 
 SxfStyleCodes Codes(const CSfcParameters& p) {
     return {p.Int(0), p.Int(1), p.Int(2), p.Int(3)};
@@ -26,29 +31,29 @@ int Vertices(const CSfcParameters& p, std::size_t first, std::vector<double>& x,
 }
 
 SxfFeatureData Line(const CSfcParameters& p) {
-    return SxfLineData{Codes(p), p.Double(4), p.Double(5), p.Double(6), p.Double(7)};
+    return Boxed(SxfLineData{Codes(p), p.Double(4), p.Double(5), p.Double(6), p.Double(7)});
 }
 
 SxfFeatureData Ellipse(const CSfcParameters& p) {
-    return SxfEllipseData{Codes(p),    p.Double(4), p.Double(5),
-                          p.Double(6), p.Double(7), p.Double(8)};
+    return Boxed(
+        SxfEllipseData{Codes(p), p.Double(4), p.Double(5), p.Double(6), p.Double(7), p.Double(8)});
 }
 
 SxfFeatureData EllipseArc(const CSfcParameters& p) {
-    return SxfEllipseArcData{Codes(p), p.Double(4), p.Double(5),  p.Double(6), p.Double(7),
-                             p.Int(8), p.Double(9), p.Double(10), p.Double(11)};
+    return Boxed(SxfEllipseArcData{Codes(p), p.Double(4), p.Double(5), p.Double(6), p.Double(7),
+                                   p.Int(8), p.Double(9), p.Double(10), p.Double(11)});
 }
 
 SxfFeatureData Polyline(const CSfcParameters& p) {
     SxfPolylineData data{Codes(p), 0, {}, {}};
     data.count = Vertices(p, 4, data.x, data.y);
-    return data;
+    return Boxed(std::move(data));
 }
 
 SxfFeatureData Spline(const CSfcParameters& p) {
     SxfSplineData data{Codes(p), p.Int(4), 0, {}, {}};
     data.count = Vertices(p, 5, data.x, data.y);
-    return data;
+    return Boxed(std::move(data));
 }
 
 SxfFeatureData SfigLocate(const CSfcParameters& p) {
@@ -60,7 +65,7 @@ SxfFeatureData SfigLocate(const CSfcParameters& p) {
     data.angle = p.Double(4);
     data.ratioX = p.Double(5);
     data.ratioY = p.Double(6);
-    return data;
+    return Boxed(std::move(data));
 }
 
 SxfFeatureData ExternalSymbol(const CSfcParameters& p) {
@@ -73,7 +78,7 @@ SxfFeatureData ExternalSymbol(const CSfcParameters& p) {
     data.y = p.Double(5);
     data.angle = p.Double(6);
     data.scale = p.Double(7);
-    return data;
+    return Boxed(std::move(data));
 }
 
 // Reads the parameters one after the other into the fields given, in their
@@ -124,7 +129,7 @@ private:
 template <typename Data, typename... Fields>
 SxfFeatureData ReadAll(const CSfcParameters& p, Data& data, Fields&... fields) {
     Sequence(p).Read(fields...);
-    return data;
+    return Boxed(std::move(data));
 }
 
 SxfFeatureData PointMarker(const CSfcParameters& p) {
@@ -183,7 +188,7 @@ SxfFeatureData Label(const CSfcParameters& p) {
     s.Read(d.codes);
     s.Read(d.count, d.x, d.y);
     s.Read(d.arrowCode, d.arrowSize, d.textFlag, d.text);
-    return d;
+    return Boxed(std::move(d));
 }
 
 SxfFeatureData Balloon(const CSfcParameters& p) {
@@ -192,7 +197,7 @@ SxfFeatureData Balloon(const CSfcParameters& p) {
     s.Read(d.codes);
     s.Read(d.count, d.x, d.y);
     s.Read(d.centreX, d.centreY, d.radius, d.arrowCode, d.arrowSize, d.textFlag, d.text);
-    return d;
+    return Boxed(std::move(d));
 }
 
 SxfFeatureData ExternalHatch(const CSfcParameters& p) {
@@ -234,7 +239,7 @@ SxfFeatureData FillHatching(const CSfcParameters& p) {
         }
     }
     s.Read(d.boundaries);
-    return d;
+    return Boxed(std::move(d));
 }
 
 SxfFeatureData FillTiles(const CSfcParameters& p) {
@@ -253,7 +258,7 @@ SxfFeatureData Attribute(const CSfcParameters& p) {
 
 struct FeatureKind {
     std::string_view sfcName;
-    const char* typeName;
+    std::string_view typeName;
     SxfFeatureData (*decode)(const CSfcParameters&);
 };
 

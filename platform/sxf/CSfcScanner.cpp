@@ -3,7 +3,8 @@
 #include "platform/mfc/Cp932.h"
 
 #include <algorithm>
-#include <cctype>
+#include <array>
+#include <charconv>
 
 namespace {
 
@@ -14,8 +15,26 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+// The bytes that end a run of plain characters inside a quoted parameter:
+// either quote, the escape, a line break, and the first byte of a two-byte
+// character, whose second byte may look like any of them.
+constexpr auto QuotedStops = [] {
+    std::array<bool, 256> stops{};
+    for (const unsigned char c : {'\'', '\\', '\r', '\n'}) {
+        stops[c] = true;
+    }
+    for (int c = 0; c < 256; ++c) {
+        stops[static_cast<std::size_t>(c)] |= Cp932::IsLeadByte(static_cast<unsigned char>(c));
+    }
+    return stops;
+}();
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 bool IsNameChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
 
 } // namespace
@@ -28,14 +47,6 @@ bool CSfcScanner::IsPart21() const {
     }
     const auto first = std::find_if_not(rest.begin(), rest.end(), IsSpace);
     return std::string_view(first, rest.end()).starts_with("ISO-10303-21;");
-}
-
-bool CSfcScanner::StartsAt(std::size_t at, std::string_view text) const {
-    return m_bytes.substr(std::min(at, m_bytes.size())).starts_with(text);
-}
-
-std::size_t CSfcScanner::CharLength(std::size_t at) const {
-    return static_cast<std::size_t>(Cp932::CharLength(m_bytes, at));
 }
 
 int CSfcScanner::LineAt(std::size_t at) {
@@ -51,27 +62,40 @@ void CSfcScanner::SkipSpace() {
     }
 }
 
+bool CSfcScanner::Next(CSfcStatement& statement) {
+    // Neither "/" nor "*" can be the second byte of a CP932 character, so the
+    // comment marks are found byte by byte.
+    m_pos = m_bytes.find(CommentOpen, m_pos);
+    if (m_pos == std::string_view::npos) {
+        m_pos = m_bytes.size();
+        return false;
+    }
+    const std::size_t open = m_pos;
+    statement.line = LineAt(open);
+    statement.id = 0;
+    statement.name.clear();
+    statement.parameters.clear();
+    statement.error.clear();
+    // The rest of the opening line names the SXF level: "3", "3.1" or nothing.
+    m_pos = m_bytes.find('\n', open);
+    if (m_pos == std::string_view::npos || !ReadStatement(statement)) {
+        if (statement.error.empty()) {
+            statement.error = "feature comment without a feature";
+        }
+        m_pos = open + CommentOpen.size();
+    }
+    SkipPastComment();
+    return true;
+}
+
 std::vector<CSfcStatement> CSfcScanner::Statements() {
-    std::vector<CSfcStatement> statements;
     m_pos = 0;
     m_linePos = 0;
     m_line = 1;
-    // Neither "/" nor "*" can be the second byte of a CP932 character, so the
-    // comment marks are found byte by byte.
-    while ((m_pos = m_bytes.find(CommentOpen, m_pos)) != std::string_view::npos) {
-        const std::size_t open = m_pos;
-        CSfcStatement statement;
-        statement.line = LineAt(open);
-        // The rest of the opening line names the SXF level: "3", "3.1" or nothing.
-        m_pos = m_bytes.find('\n', open);
-        if (m_pos == std::string_view::npos || !ReadStatement(statement)) {
-            if (statement.error.empty()) {
-                statement.error = "feature comment without a feature";
-            }
-            m_pos = open + CommentOpen.size();
-        }
-        statements.push_back(std::move(statement));
-        SkipPastComment();
+    std::vector<CSfcStatement> statements;
+    CSfcStatement statement;
+    while (Next(statement)) {
+        statements.push_back(statement);
     }
     return statements;
 }
@@ -89,14 +113,14 @@ bool CSfcScanner::ReadStatement(CSfcStatement& statement) {
     }
     ++m_pos;
     const std::size_t digits = m_pos;
-    while (m_pos < m_bytes.size() && std::isdigit(static_cast<unsigned char>(m_bytes[m_pos]))) {
+    while (m_pos < m_bytes.size() && IsDigit(m_bytes[m_pos])) {
         ++m_pos;
     }
     if (m_pos == digits || m_pos - digits > 9) {
         statement.error = "feature id is not a number";
         return false;
     }
-    statement.id = std::stoll(std::string(m_bytes.substr(digits, m_pos - digits)));
+    std::from_chars(m_bytes.data() + digits, m_bytes.data() + m_pos, statement.id);
     SkipSpace();
     if (!StartsAt(m_pos, "=")) {
         statement.error = "feature id without \"=\"";
@@ -108,7 +132,7 @@ bool CSfcScanner::ReadStatement(CSfcStatement& statement) {
     while (m_pos < m_bytes.size() && IsNameChar(m_bytes[m_pos])) {
         ++m_pos;
     }
-    statement.name = std::string(m_bytes.substr(name, m_pos - name));
+    statement.name.assign(m_bytes.substr(name, m_pos - name));
     SkipSpace();
     if (statement.name.empty() || !StartsAt(m_pos, "(")) {
         statement.error = "feature without a name and parameters";
@@ -157,34 +181,44 @@ bool CSfcScanner::ReadParameters(CSfcStatement& statement) {
 }
 
 bool CSfcScanner::ReadQuoted(CSfcParameter& parameter, std::string_view close) {
-    std::string value;
-    while (m_pos < m_bytes.size()) {
+    std::string& value = parameter.value;
+    value.clear();
+    // Plain characters are taken a run at a time.
+    std::size_t run = m_pos;
+    const auto takeRun = [&] { value.append(m_bytes.substr(run, m_pos - run)); };
+    while (true) {
+        while (m_pos < m_bytes.size() && !QuotedStops[static_cast<unsigned char>(m_bytes[m_pos])]) {
+            ++m_pos;
+        }
+        if (m_pos >= m_bytes.size()) {
+            return false;
+        }
+        const char c = m_bytes[m_pos];
         if (StartsAt(m_pos, close)) {
+            takeRun();
             m_pos += close.size();
             // A quoted parameter that holds a name: '\'name\'' keeps the name.
             if (!parameter.isText && value.size() >= 2 && value.front() == '\'' &&
                 value.back() == '\'') {
-                value = value.substr(1, value.size() - 2);
+                value.pop_back();
+                value.erase(0, 1);
                 parameter.isText = true;
             }
-            parameter.value = std::move(value);
             return true;
         }
-        const char c = m_bytes[m_pos];
         if (c == '\r' || c == '\n') {
             // A long list may be broken over lines.
-            ++m_pos;
+            takeRun();
+            run = ++m_pos;
             continue;
         }
         if (c == '\\' && m_pos + 1 < m_bytes.size()) {
             // An escape takes the next character as it is.
-            ++m_pos;
+            takeRun();
+            run = ++m_pos;
         }
-        const std::size_t length = CharLength(m_pos);
-        value.append(m_bytes.substr(m_pos, length));
-        m_pos += length;
+        m_pos += CharLength(m_pos);
     }
-    return false;
 }
 
 bool CSfcScanner::ReadBare(CSfcParameter& parameter) {
@@ -202,6 +236,6 @@ bool CSfcScanner::ReadBare(CSfcParameter& parameter) {
     while (!value.empty() && IsSpace(value.back())) {
         value.remove_suffix(1);
     }
-    parameter.value = std::string(value);
+    parameter.value.assign(value);
     return !value.empty();
 }

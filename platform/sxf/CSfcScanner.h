@@ -3,6 +3,7 @@
 // CP932: a second byte 0x5C ("\") or 0x27 ("'") belongs to its character and
 // is never taken for an escape or a quote.
 
+#include "platform/mfc/Cp932.h"
 #include "platform/sxf/CSfcStatement.h"
 
 #include <string>
@@ -15,13 +16,32 @@ public:
 
     // False when the bytes are not a Part 21 file at all.
     bool IsPart21() const;
-    // Every feature comment in file order; one that cannot be read carries
-    // its error and the scan goes on after its closing line.
+    // The next feature comment in file order, read into `statement` whose
+    // storage is reused; false after the last one. One that cannot be read
+    // carries its error and the scan goes on after its closing line.
+    bool Next(CSfcStatement& statement);
+    // Every feature comment from the start of the bytes.
     std::vector<CSfcStatement> Statements();
 
 private:
-    bool StartsAt(std::size_t at, std::string_view text) const;
-    std::size_t CharLength(std::size_t at) const;
+    // Both run for nearly every byte, so they stay inline.
+    bool StartsAt(std::size_t at, std::string_view text) const {
+        if (at > m_bytes.size() || m_bytes.size() - at < text.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (m_bytes[at + i] != text[i]) {
+                return false;
+            }
+        }
+        return true;
+    }
+    // The same rule as Cp932::CharLength.
+    std::size_t CharLength(std::size_t at) const {
+        return at + 1 < m_bytes.size() && Cp932::IsLeadByte(static_cast<unsigned char>(m_bytes[at]))
+                   ? 2
+                   : 1;
+    }
     int LineAt(std::size_t at);
     void SkipSpace();
     bool ReadStatement(CSfcStatement& statement);

@@ -107,7 +107,7 @@ int CSxfSession::ReadNextFeature(char* typeName, void*& data, int* end) {
     if (!m_document || m_assembly == NoAssembly) {
         return Fail(NotOpen, "no assembly is being read");
     }
-    auto& features = m_document->Assemblies(m_assemblyKind)[m_assembly].features;
+    const auto features = m_document->Features(m_document->Assemblies(m_assemblyKind)[m_assembly]);
     if (m_featureNext >= features.size()) {
         return 0;
     }

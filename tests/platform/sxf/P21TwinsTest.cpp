@@ -147,10 +147,11 @@ TEST_P(P21Twins, GiveTheSameAssembliesAndFeatureKinds) {
         ASSERT_EQ(actual.size(), expected.size()) << "assembly kind " << kind;
         for (std::size_t i = 0; i < expected.size(); ++i) {
             EXPECT_EQ(actual[i].code, expected[i].code);
-            ASSERT_EQ(actual[i].features.size(), expected[i].features.size());
-            for (std::size_t k = 0; k < expected[i].features.size(); ++k) {
-                EXPECT_EQ(actual[i].features[k].typeName, expected[i].features[k].typeName);
-                EXPECT_EQ(actual[i].features[k].error, "");
+            ASSERT_EQ(p21.Features(actual[i]).size(), sfc.Features(expected[i]).size());
+            for (std::size_t k = 0; k < sfc.Features(expected[i]).size(); ++k) {
+                EXPECT_EQ(p21.Features(actual[i])[k].typeName,
+                          sfc.Features(expected[i])[k].typeName);
+                EXPECT_EQ(p21.Features(actual[i])[k].error, "");
             }
         }
     }
@@ -187,13 +188,14 @@ const std::string Line =
 TEST(P21Drawing, AFeatureWithAMissingInstanceIsReportedAndTheOthersStay) {
     CSfcDocument document = CSfcDocument::ParseP21(
         Drawing(Line + "#11=ANNOTATION_CURVE_OCCURRENCE('',(),#99);\r\n", "#11,#10"));
-    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
+    const auto& features = document.Features(document.Assemblies(SxfAssemblySheet).at(0));
     ASSERT_EQ(features.size(), 2u);
     EXPECT_EQ(features[0].id, 11);
     EXPECT_EQ(features[0].error, "#99 is referred to but not in the file");
     EXPECT_EQ(features[1].typeName, "LINE");
     EXPECT_EQ(features[1].error, "");
-    const auto& line = std::get<SxfLineData>(features[1].data);
+    ASSERT_NE(features[1].Get<SxfLineData>(), nullptr);
+    const auto& line = *features[1].Get<SxfLineData>();
     EXPECT_EQ(line.endY, 2.0);
     // Unstyled, on no layer: every code is 0.
     EXPECT_EQ(line.codes.layer, 0);
@@ -208,7 +210,7 @@ TEST(P21Drawing, MembersOfASubFigureThatCannotBeReadStayOffTheSheet) {
                        "#20=DRAUGHTING_SUBFIGURE_REPRESENTATION(7,(#10),$);\r\n",
                 "#11"));
     EXPECT_TRUE(document.Assemblies(SxfAssemblySfigOrg).empty());
-    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
+    const auto& features = document.Features(document.Assemblies(SxfAssemblySheet).at(0));
     ASSERT_EQ(features.size(), 2u);
     EXPECT_EQ(features[0].id, 20);
     EXPECT_EQ(features[0].error,
@@ -224,10 +226,11 @@ TEST(P21Drawing, StylesGivenByValueStyleNothing) {
                        "#9=PRESENTATION_STYLE_ASSIGNMENT((NULL_STYLE(.NULL.),#8));\r\n"
                        "#11=ANNOTATION_CURVE_OCCURRENCE('',(#9),#6);\r\n",
                 "#11"));
-    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
+    const auto& features = document.Features(document.Assemblies(SxfAssemblySheet).at(0));
     ASSERT_EQ(features.size(), 1u);
     EXPECT_EQ(features[0].error, "");
-    const auto& line = std::get<SxfLineData>(features[0].data);
+    ASSERT_NE(features[0].Get<SxfLineData>(), nullptr);
+    const auto& line = *features[0].Get<SxfLineData>();
     EXPECT_EQ(line.codes.colour, 2);
     EXPECT_EQ(line.codes.width, 4);
     EXPECT_EQ(line.codes.lineType, 0);
@@ -242,7 +245,7 @@ TEST(P21Drawing, ItemsThatStandForNoFeatureAreReported) {
                "#22=ANNOTATION_CURVE_OCCURRENCE('',(),#1);\r\n"
                "#23=AXIS2_PLACEMENT_2D('',#1,$);\r\n#24=PLANAR_BOX('',1.,1.,#23);\r\n",
         "#20,#10,#22,#24"));
-    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
+    const auto& features = document.Features(document.Assemblies(SxfAssemblySheet).at(0));
     ASSERT_EQ(features.size(), 3u);
     EXPECT_EQ(features[0].id, 20);
     EXPECT_EQ(features[0].error, "#20 SOMETHING_LATER: is no feature of a drawing");
@@ -265,7 +268,7 @@ class P21BrokenFeatures : public ::testing::TestWithParam<BrokenFeature> {};
 
 TEST_P(P21BrokenFeatures, AreReportedWithTheirInstance) {
     CSfcDocument document = CSfcDocument::ParseP21(Drawing(GetParam().instances, "#10"));
-    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
+    const auto& features = document.Features(document.Assemblies(SxfAssemblySheet).at(0));
     ASSERT_EQ(features.size(), 1u);
     EXPECT_EQ(features[0].id, 10);
     EXPECT_NE(features[0].error.find(GetParam().error), std::string::npos) << features[0].error;
@@ -364,10 +367,11 @@ TEST_P(P21AnchoredTexts, GetBackTheirAnchorPoint) {
                     "','a',#2,'baseline left',.RIGHT.,#5,#6);\r\n"
                     "#10=ANNOTATION_TEXT_OCCURRENCE('',(),#3);\r\n",
                 "#10"));
-    const auto& features = document.Assemblies(SxfAssemblySheet).at(0).features;
+    const auto& features = document.Features(document.Assemblies(SxfAssemblySheet).at(0));
     ASSERT_EQ(features.size(), 1u);
     ASSERT_EQ(features[0].error, "");
-    const auto& text = std::get<SxfTextData>(features[0].data);
+    ASSERT_NE(features[0].Get<SxfTextData>(), nullptr);
+    const auto& text = *features[0].Get<SxfTextData>();
     EXPECT_EQ(text.block.font, 1);
     EXPECT_EQ(text.block.anchor, c.anchor);
     EXPECT_DOUBLE_EQ(text.block.x, 5.0);
@@ -401,9 +405,10 @@ TEST(P21Drawing, TheContractGivesTheTitleBlockAttributes) {
                 ""));
     const auto& sheet = document.Assemblies(SxfAssemblySheet).at(0);
     EXPECT_EQ(std::get<SxfSheetData>(sheet.data).name, Cp932::FromUtf8("橋"));
-    ASSERT_EQ(sheet.features.size(), 1u);
-    ASSERT_EQ(sheet.features[0].error, "");
-    const auto& attribute = std::get<SxfAttributeData>(sheet.features[0].data);
+    ASSERT_EQ(document.Features(sheet).size(), 1u);
+    ASSERT_EQ(document.Features(sheet)[0].error, "");
+    ASSERT_NE(document.Features(sheet)[0].Get<SxfAttributeData>(), nullptr);
+    const auto& attribute = *document.Features(sheet)[0].Get<SxfAttributeData>();
     EXPECT_STREQ(attribute.texts[0], "project");
     EXPECT_STREQ(attribute.texts[1], "works");
     EXPECT_STREQ(attribute.texts[2], "lump");

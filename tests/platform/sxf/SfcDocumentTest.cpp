@@ -15,9 +15,27 @@
 #include <unistd.h>
 #include <vector>
 
+#if defined(__SANITIZE_ADDRESS__)
+// The address sanitizer's own count; g++ ships no header for it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
+
 namespace {
 
 using SfcText::Feature;
+
+// The bytes the heap holds for the program now.
+std::size_t HeapInUse() {
+#if defined(__SANITIZE_ADDRESS__)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    // Large blocks are mapped apart from the arena.
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+#endif
+}
 
 std::vector<int> Codes(const CSfcDocument& document, int kind) {
     std::vector<int> codes;
@@ -27,9 +45,9 @@ std::vector<int> Codes(const CSfcDocument& document, int kind) {
     return codes;
 }
 
-std::vector<int> Ids(const CSfcAssembly& assembly) {
+std::vector<int> Ids(CSfcDocument& document, const CSfcAssembly& assembly) {
     std::vector<int> ids;
-    for (const CSfcFeature& feature : assembly.features) {
+    for (const CSfcFeature& feature : document.Features(assembly)) {
         ids.push_back(feature.id);
     }
     return ids;
@@ -99,15 +117,18 @@ TEST(SfcDocument, FeaturesBelongToTheNextGroupAndTablesStandAnywhere) {
                       Feature(90, "layer_feature('\\'b\\'','1')") +
                       Feature(100, "line_feature('1','1','1','1','0','0','1','1')")));
     ASSERT_EQ(document.Assemblies(SxfAssemblyCompositeCurve).size(), 1u);
-    EXPECT_EQ(Ids(document.Assemblies(SxfAssemblyCompositeCurve)[0]), (std::vector<int>{10}));
+    EXPECT_EQ(Ids(document, document.Assemblies(SxfAssemblyCompositeCurve)[0]),
+              (std::vector<int>{10}));
     ASSERT_EQ(document.Assemblies(SxfAssemblySfigOrg).size(), 1u);
-    EXPECT_EQ(Ids(document.Assemblies(SxfAssemblySfigOrg)[0]), (std::vector<int>{30, 50}));
+    EXPECT_EQ(Ids(document, document.Assemblies(SxfAssemblySfigOrg)[0]),
+              (std::vector<int>{30, 50}));
     ASSERT_EQ(document.Assemblies(SxfAssemblySheet).size(), 1u);
     const CSfcAssembly& sheet = document.Assemblies(SxfAssemblySheet)[0];
-    EXPECT_EQ(Ids(sheet), (std::vector<int>{70}));
+    EXPECT_EQ(Ids(document, sheet), (std::vector<int>{70}));
     EXPECT_EQ(std::get<SxfSheetData>(sheet.data).height, 200);
     EXPECT_EQ(Codes(document, SxfTableLayer), (std::vector<int>{1, 2}));
-    const auto& locate = std::get<SxfSfigLocateData>(sheet.features[0].data);
+    ASSERT_NE(document.Features(sheet)[0].Get<SxfSfigLocateData>(), nullptr);
+    const auto& locate = *document.Features(sheet)[0].Get<SxfSfigLocateData>();
     EXPECT_STREQ(locate.name, "part");
     EXPECT_EQ(locate.ratioY, 5.0);
 }
@@ -121,11 +142,11 @@ TEST(SfcDocument, AGroupThatCannotBeReadIsLeftOutWithItsMembersAndReported) {
     EXPECT_TRUE(document.Assemblies(SxfAssemblySfigOrg).empty());
     // The next group reports the group and its members, which are not drawn.
     const CSfcAssembly& sheet = document.Assemblies(SxfAssemblySheet)[0];
-    EXPECT_EQ(Ids(sheet), (std::vector<int>{20, 10, 30}));
-    EXPECT_NE(sheet.features[0].error.find("2 parameters expected"), std::string::npos)
-        << sheet.features[0].error;
-    EXPECT_EQ(sheet.features[1].error, "its group #20 cannot be read");
-    EXPECT_EQ(sheet.features[2].error, "");
+    EXPECT_EQ(Ids(document, sheet), (std::vector<int>{20, 10, 30}));
+    EXPECT_NE(document.Features(sheet)[0].error.find("2 parameters expected"), std::string::npos)
+        << document.Features(sheet)[0].error;
+    EXPECT_EQ(document.Features(sheet)[1].error, "its group #20 cannot be read");
+    EXPECT_EQ(document.Features(sheet)[2].error, "");
 }
 
 TEST(SfcDocument, WrongFeaturesKeepTheirPlaceWithTheirErrors) {
@@ -136,7 +157,7 @@ TEST(SfcDocument, WrongFeaturesKeepTheirPlaceWithTheirErrors) {
                       Feature(40, "line_feature('1','1','1','1','0','0','1','x')") +
                       "/*SXF\r\n#50 line_feature\r\nSXF*/\r\n" +
                       Feature(60, "drawing_sheet_feature('\\'s\\'','9','0','100','200')")));
-    auto& features = document.Assemblies(SxfAssemblySheet)[0].features;
+    const auto features = document.Features(document.Assemblies(SxfAssemblySheet)[0]);
     ASSERT_EQ(features.size(), 5u);
     EXPECT_NE(features[0].error.find("8 parameters expected"), std::string::npos);
     EXPECT_NE(features[1].error.find("vertex count 3"), std::string::npos);
@@ -153,9 +174,41 @@ TEST(SfcDocument, ANameLongerThanItsBufferIsRefused) {
     CSfcDocument document = CSfcDocument::Parse(SfcText::File(
         Feature(10, "sfig_locate_feature('0','\\'" + longName + "\\'','0','0','0','1','1')") +
         Feature(20, "drawing_sheet_feature('\\'s\\'','9','0','100','200')")));
-    const auto& features = document.Assemblies(SxfAssemblySheet)[0].features;
+    const auto features = document.Features(document.Assemblies(SxfAssemblySheet)[0]);
     ASSERT_EQ(features.size(), 1u);
     EXPECT_NE(features[0].error.find("at most 256 bytes"), std::string::npos);
+}
+
+// Drawings of hundreds of thousands of features must open in the memory of
+// an ordinary machine: a read file is held in a few bytes per byte, short
+// and long features alike.
+TEST(SfcDocument, HoldsADrawingInAFewBytesPerByteOfItsFile) {
+    constexpr int Rounds = 2000;
+    std::string features;
+    for (int i = 0; i < Rounds; ++i) {
+        const int id = 10 * i;
+        features +=
+            Feature(id + 1, "line_feature('1','2','1','3','5742.068876','2345.678901',"
+                            "'3456.789012','4567.890123')") +
+            Feature(id + 2, "polyline_feature('1','2','1','3','4','(0.5,10.25,20.125,30.0625)',"
+                            "'(1.5,11.25,21.125,31.0625)')") +
+            Feature(id + 3, "text_string_feature('1','2','1','\\'寸法表\\'','10.5','20.25','3.5',"
+                            "'10.0','0.5','0.0','0.0','1','1')") +
+            Feature(id + 4, "linear_dim_feature('1','2','1','2','0.0','10.0','100.0','10.0','1',"
+                            "'0.0','0.0','0.0','2.0','0.0','12.0','1','100.0','0.0','100.0',"
+                            "'2.0','100.0','12.0','6','1','0.0','10.0','1.0','6','1','100.0',"
+                            "'10.0','1.0','1','1','\\'100\\'','50.0','11.0','3.5','7.5','0.0',"
+                            "'0.0','0.0','8','1')");
+    }
+    const std::string file = SfcText::File(
+        features + Feature(10 * Rounds, "drawing_sheet_feature('\\'s\\'','9','0','100','200')"));
+    const std::size_t before = HeapInUse();
+    CSfcDocument document = CSfcDocument::Parse(file);
+    const std::size_t held = HeapInUse() - before;
+    const auto sheet = document.Features(document.Assemblies(SxfAssemblySheet).at(0));
+    ASSERT_EQ(sheet.size(), 4u * Rounds);
+    EXPECT_EQ(sheet.back().error, "");
+    EXPECT_LT(held, 3 * file.size()) << held << " bytes held for a file of " << file.size();
 }
 
 TEST(SfcDocument, LoadRefusesMissingFilesAndOtherFormats) {

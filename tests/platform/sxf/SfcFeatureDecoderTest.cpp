@@ -24,12 +24,12 @@ CSfcFeature Decoded(const std::string& body) {
     }
     auto feature = CSfcFeatureDecoder::Decode(statements[0]);
     EXPECT_TRUE(feature);
-    return feature ? *feature : CSfcFeature{};
+    return feature ? std::move(*feature) : CSfcFeature{};
 }
 
 template <typename Data> const Data& As(CSfcFeature& feature) {
     EXPECT_EQ(feature.error, "");
-    const Data* data = std::get_if<Data>(&feature.data);
+    const Data* data = feature.Get<Data>();
     EXPECT_NE(data, nullptr) << feature.typeName;
     static const Data none{};
     return data ? *data : none;

@@ -123,6 +123,33 @@ TEST(SfcScanner, FindsEveryLevelOfFeatureComment) {
     EXPECT_EQ(statements[1].line, 11);
 }
 
+// One statement serves the whole file: nothing of a feature may cling to the next.
+TEST(SfcScanner, ReadsEveryFeatureAfreshIntoTheSameStatement) {
+    const std::string file =
+        SfcText::File(SfcText::Feature(1, "line_feature('1','2','3','4','5','6','7','8')") +
+                      "/*SXF\r\n#2 = broken('1' '2')\r\nSXF*/\r\n" +
+                      SfcText::Feature(3, "layer_feature('\\'表\\'','1')"));
+    CSfcScanner scanner(file);
+    CSfcStatement statement;
+    ASSERT_TRUE(scanner.Next(statement));
+    EXPECT_EQ(statement.name, "line_feature");
+    EXPECT_EQ(statement.parameters.size(), 8u);
+    ASSERT_TRUE(scanner.Next(statement));
+    EXPECT_EQ(statement.id, 2);
+    EXPECT_EQ(statement.error, "parameters not separated by commas");
+    ASSERT_TRUE(scanner.Next(statement));
+    EXPECT_EQ(statement.error, "");
+    EXPECT_EQ(statement.id, 3);
+    EXPECT_EQ(statement.line, 14);
+    EXPECT_EQ(statement.name, "layer_feature");
+    ASSERT_EQ(statement.parameters.size(), 2u);
+    EXPECT_EQ(statement.parameters[0].value, "\x95\x5c");
+    EXPECT_TRUE(statement.parameters[0].isText);
+    EXPECT_EQ(statement.parameters[1].value, "1");
+    EXPECT_FALSE(statement.parameters[1].isText);
+    EXPECT_FALSE(scanner.Next(statement));
+}
+
 TEST(SfcScanner, AFileEndingInsideAFeatureKeepsItsError) {
     const std::vector<CSfcStatement> statements =
         CSfcScanner("ISO-10303-21;\r\n/*SXF\r\n#1 = a('1'").Statements();
