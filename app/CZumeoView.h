@@ -463,6 +463,9 @@ private:
     void StartMarkup(UINT flags, POINT viewPoint);
     // Files the completed markup with its undo step and selects it.
     void FileMarkup();
+    // The recent lists of the palette's boxes learn the filed markup's
+    // text, tooltip and layer.
+    void RememberFiledTexts(const CRukEntity& markup) const;
     // The freehand stroke records the point it is dragged to.
     void GrowFreehand(POINT viewPoint);
     // The button released over a markup being drawn: a vertex, and the
