@@ -55,8 +55,10 @@ void ReadLists(CArchive& ar, UINT version, CCommonDoc& document, CObList& saveGr
     CObjectListReader lists(ar);
     lists.Read(saveGroups, IsSaveGroup);
     lists.Read(drawOrder, IsRedlineObject);
-    ar.Close();
+    // The lists are judged while the archive is still open on its file, so
+    // a refusal names the file.
     lists.Finish();
+    ar.Close();
 }
 
 } // namespace

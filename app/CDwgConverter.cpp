@@ -29,7 +29,7 @@ bool CDwgConverter::IsAvailable(const CString& converterPath) {
 }
 
 bool CDwgConverter::IsFileForm(const CString& converterPath) {
-    return GetFileTitleExt(converterPath).CompareNoCase(kFileFormName) == 0;
+    return HasFileName(converterPath, kFileFormName);
 }
 
 QStringList CDwgConverter::FolderArguments(const CString& inputFolder,

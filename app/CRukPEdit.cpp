@@ -49,8 +49,6 @@ bool CRukPEdit::PickGrip(CDC* dc, CZumeoDoc* document, int x, int y,
     m_pickList.AddTail(object);
     m_state = kStateGrip;
     object->SetGripCursor(grip);
-    document->m_undo.Push(new CUndoModify(document, UndoLabels::Extend(), object));
-    document->m_redlineModified = 1;
     return true;
 }
 
@@ -83,8 +81,16 @@ void CRukPEdit::Track(CEntityDocument* document, CDC* dc, int oldX, int oldY, in
         TrackPick(document, dc, oldX, oldY, newX, newY, settings);
         return;
     }
-    CFeedbackPen pen(dc, settings, R2_NOTXORPEN);
     CZumeoDoc* doc = ToolDocument(document);
+    // The snapshot is taken before the first change: a click on a grip
+    // that never moves changes nothing and records nothing.
+    if (!m_reshaped && (newX != oldX || newY != oldY)) {
+        doc->m_undo.Push(new CUndoModify(doc, UndoLabels::Extend(),
+                                         static_cast<CRukEntity*>(m_pickList.GetHead())));
+        doc->m_redlineModified = 1;
+        m_reshaped = true;
+    }
+    CFeedbackPen pen(dc, settings, R2_NOTXORPEN);
     for (POSITION position = doc->m_selection.GetHeadPosition(); position;) {
         auto* object = static_cast<CRukEntity*>(doc->m_selection.GetNext(position));
         if (!doc->IsRedlineObject(object))
@@ -96,6 +102,8 @@ void CRukPEdit::Track(CEntityDocument* document, CDC* dc, int oldX, int oldY, in
 }
 
 void CRukPEdit::RefreshLabels(CEntityDocument* document) {
+    if (!m_reshaped)
+        return;
     CZumeoDoc* doc = ToolDocument(document);
     for (POSITION position = doc->m_selection.GetHeadPosition(); position;) {
         auto* object = static_cast<CRukEntity*>(doc->m_selection.GetNext(position));
@@ -105,6 +113,8 @@ void CRukPEdit::RefreshLabels(CEntityDocument* document) {
 }
 
 void CRukPEdit::UpdateLeader(CEntityDocument* document) {
+    if (!m_reshaped)
+        return;
     CZumeoDoc* doc = ToolDocument(document);
     for (POSITION position = doc->m_selection.GetHeadPosition(); position;) {
         auto* object = static_cast<CRukEntity*>(doc->m_selection.GetNext(position));

@@ -1,8 +1,8 @@
 #pragma once
 // The point-edit tool, the view's default: a press on a grip of the only
 // selected redline object drags that grip (one undo snapshot before the
-// first change); a press on a redline object moves it with the selection;
-// a press on empty space picks by frame.
+// first move, none for a click that never moves); a press on a redline
+// object moves it with the selection; a press on empty space picks by frame.
 
 #include "app/CRukClick.h"
 
@@ -15,9 +15,11 @@ public:
     int AddPoint(int x, int y, int mode) override;
     void Track(CEntityDocument* document, CDC* dc, int oldX, int oldY, int newX, int newY,
                const CDrawDefaults* settings, UINT flags) override;
-    // The labels of the selected leader marks and notes measured again.
+    // After a grip drag that reshaped the object: the labels of the
+    // selected leader marks and notes measured again.
     void RefreshLabels(CEntityDocument* document) override;
-    // The leaders of the selected leader marks anchored again.
+    // After a grip drag that reshaped the object: the leaders of the
+    // selected leader marks anchored again.
     void UpdateLeader(CEntityDocument* document) override;
 
     int GetGrip() const { return m_grip; }
@@ -27,4 +29,6 @@ private:
     bool PickGrip(CDC* dc, CZumeoDoc* document, int x, int y, const CDrawDefaults* settings);
 
     int m_grip = -1;
+    // The grip has moved: its undo snapshot is recorded.
+    bool m_reshaped = false;
 };

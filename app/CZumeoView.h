@@ -466,6 +466,9 @@ private:
     void StartMarkup(UINT flags, POINT viewPoint);
     // Files the completed markup with its undo step and selects it.
     void FileMarkup();
+    // The recent lists of the palette's boxes learn the filed markup's
+    // text, tooltip and layer.
+    void RememberFiledTexts(const CRukEntity& markup) const;
     // The freehand stroke records the point it is dragged to.
     void GrowFreehand(POINT viewPoint);
     // The button released over a markup being drawn: a vertex, and the
@@ -474,8 +477,8 @@ private:
     // Takes back the last point of the markup or measurement under
     // construction; the points left, the object gone at 0 or below.
     int EraseToolPoint(POINT point);
-    // The release of a pick tool without a direct hit: the frame's picks.
-    void FinishWindowPick(POINT viewPoint);
+    // The release of a pick tool: the frame's picks, the end of a grip drag
+    // or of a move.
     void ReleasePickTool(POINT viewPoint);
     // The palette follows a pick: none resets it, one markup becomes its
     // current object (edited at once in point-edit mode), several leave it

@@ -7,6 +7,7 @@
 #include "app/CRukMove.h"
 #include "app/CRukPEdit.h"
 #include "app/CViewCursors.h"
+#include "app/CZumeoApp.h"
 #include "app/CZumeoDoc.h"
 #include "app/CZumeoView.h"
 #include "app/CommandIds.h"
@@ -62,6 +63,7 @@ constexpr ContextItem kContextItems[] = {
     {CommandIds::kRedraw, "再描画(&D)"},
 };
 
+constexpr int kNoteKind = MarkupKind(0x05);
 constexpr int kFreehandKind = MarkupKind(0x13);
 
 // The markups a double click may finish, and those among them that finish
@@ -256,6 +258,10 @@ void CZumeoView::FileMarkup() {
         markup->UpdateLeader(m_document);
     }
     m_document->m_undo.Push(new CUndoAdd(m_document, UndoLabels::Add(), markup));
+    if (CRedlinePalette* palette = CRedlinePalette::Current()) {
+        RememberFiledTexts(*markup);
+        palette->RefreshLayerCombos();
+    }
     // The view goes back to point editing, so the palette keeps no kind; it
     // is reset first, as its reset empties the selection.
     ResetRedlinePalette();
@@ -264,6 +270,19 @@ void CZumeoView::FileMarkup() {
         RestartSelectionBlink();
     }
     Redraw();
+}
+
+void CZumeoView::RememberFiledTexts(const CRukEntity& markup) const {
+    CZumeoApp* app = CZumeoApp::Instance();
+    if (!app)
+        return;
+    const int kind = markup.GetKind();
+    if (kind == kNoteKind)
+        app->AddRecentRedlineText(m_document->m_noteText);
+    else if (kind != kFreehandKind) // a freehand stroke carries no text
+        app->AddRecentMarkupText(m_document->m_noteText);
+    app->AddRecentTooltipText(markup.GetName());
+    app->AddRecentLayerName(m_document->GetCurLayerName());
 }
 
 void CZumeoView::StartPickTool(UINT flags, POINT viewPoint) {

@@ -173,7 +173,9 @@ void CRukIFrame::DrawImage(CDC* dc, const std::vector<POINT>& points, const RECT
     // A frame without width or height shows nothing.
     if (box.right == box.left || box.bottom == box.top)
         return;
-    const double sourceScale = static_cast<double>(image.GetWidth()) / (box.right - box.left);
+    // The picture fills the frame on both axes, whatever the frame's aspect.
+    const double scaleX = static_cast<double>(image.GetWidth()) / (box.right - box.left);
+    const double scaleY = std::abs(static_cast<double>(image.GetHeight())) / (box.bottom - box.top);
     RECT target = box;
     if (clip) {
         target.left = std::max(target.left, clip->left);
@@ -197,10 +199,10 @@ void CRukIFrame::DrawImage(CDC* dc, const std::vector<POINT>& points, const RECT
         // picture is named from its lower edge with a negative height, so
         // that it runs up the device as on the screen.
         image.Draw(dc, target.left, target.bottom, target.right - target.left,
-                   target.top - target.bottom, rop, halftone, sourceScale, origin);
+                   target.top - target.bottom, rop, halftone, scaleX, scaleY, origin);
     else
         image.Draw(dc, target.left, target.top, target.right - target.left,
-                   target.bottom - target.top, rop, halftone, sourceScale, origin);
+                   target.bottom - target.top, rop, halftone, scaleX, scaleY, origin);
     dc->RestoreDC(saved);
 }
 

@@ -427,7 +427,8 @@ void CRukText::DrawText(CDC* dc, const Output& output, const CDrawDefaults*) {
         align |= TA_RIGHT;
     const UINT oldAlign = dc->SetTextAlign(align);
     CFont font;
-    CreateTextFont(&font, -output.fontHeight, output.escapement, 0);
+    // The underline is part of what an underlined text says.
+    CreateTextFont(&font, -output.fontHeight, output.escapement, m_underline != 0 ? 1 : 0);
     CFont* oldFont = dc->SelectObject(&font);
     if (output.visible) {
         double x = m_x1;

@@ -244,20 +244,21 @@ CRasterImage* CRasterImage::Rotate(double angle) const {
 }
 
 int CRasterImage::Draw(CDC* dc, int x, int y, int width, int height, DWORD rop, BOOL halftone,
-                       double sourceScale, POINT sourceOrigin) const {
+                       double sourceScaleX, double sourceScaleY, POINT sourceOrigin) const {
     if (!m_header || !dc)
         return 0;
     const int oldMode = dc->SetStretchBltMode(halftone ? HALFTONE : COLORONCOLOR);
     // The source rectangle follows the destination's box, whichever way
     // its sides run; it is named from its bottom edge (the rows run upwards).
-    const double f = sourceScale;
+    const double fx = sourceScaleX;
+    const double fy = sourceScaleY;
     const double left = std::min<double>(x, static_cast<double>(x) + width);
     const double top = std::min<double>(y, static_cast<double>(y) + height);
     const double boxHeight = std::abs(static_cast<double>(height));
-    const LONG sourceX = Rounded(f * (left - sourceOrigin.x));
-    const LONG sourceWidth = Rounded(f * std::abs(static_cast<double>(width)));
-    const LONG sourceY = Rounded(f * (top + boxHeight - sourceOrigin.y));
-    const LONG sourceHeight = -Rounded(f * boxHeight);
+    const LONG sourceX = Rounded(fx * (left - sourceOrigin.x));
+    const LONG sourceWidth = Rounded(fx * std::abs(static_cast<double>(width)));
+    const LONG sourceY = Rounded(fy * (top + boxHeight - sourceOrigin.y));
+    const LONG sourceHeight = -Rounded(fy * boxHeight);
     const auto* info = reinterpret_cast<const BITMAPINFO*>(m_header);
     if (m_header->biBitCount == 16 && !dc->IsPrinting() && !dc->IsMetafile()) {
         // The screen takes 16-bit pictures as 24 bits.

@@ -41,13 +41,14 @@ public:
     // empty. The caller owns it.
     CRasterImage* Rotate(double angle) const;
     // Stretches the image onto the destination; the source rectangle
-    // follows from the destination's box through the source scale and
-    // origin, which is the box's lower left corner in the drawing's y-up
-    // mapping. The picture stands upright where the destination's height
-    // runs up the device: a positive height there, a negative one on a
-    // metafile, whose y runs down. 0 when empty.
+    // follows from the destination's box through the source scales (source
+    // pixels per destination unit across and down) and origin, which is the
+    // box's lower left corner in the drawing's y-up mapping. The picture
+    // stands upright where the destination's height runs up the device: a
+    // positive height there, a negative one on a metafile, whose y runs
+    // down. 0 when empty.
     int Draw(CDC* dc, int x, int y, int width, int height, DWORD rop, BOOL halftone,
-             double sourceScale, POINT sourceOrigin) const;
+             double sourceScaleX, double sourceScaleY, POINT sourceOrigin) const;
 
     bool IsEmpty() const { return m_header == nullptr; }
     HGLOBAL GetHandle() const { return m_block; }

@@ -29,6 +29,13 @@ char FoldAscii(unsigned char c) {
     return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
 }
 
+bool EqualFoldingAscii(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldAscii(static_cast<unsigned char>(x)) ==
+                      FoldAscii(static_cast<unsigned char>(y));
+           });
+}
+
 CString WithSlash(const QString& folder) {
     CString out = CString::FromFilePath(QDir::cleanPath(folder));
     if (out.IsEmpty() || out[out.GetLength() - 1] != '/')
@@ -56,13 +63,11 @@ CString GetFileExt(const CString& path) {
 }
 
 bool HasExtension(const CString& path, const char* extension) {
-    const std::string own = GetFileExt(path).str();
-    const std::string_view wanted(extension);
-    return own.size() == wanted.size() &&
-           std::equal(own.begin(), own.end(), wanted.begin(), [](char a, char b) {
-               return FoldAscii(static_cast<unsigned char>(a)) ==
-                      FoldAscii(static_cast<unsigned char>(b));
-           });
+    return EqualFoldingAscii(GetFileExt(path).str(), extension);
+}
+
+bool HasFileName(const CString& path, const char* name) {
+    return EqualFoldingAscii(std::string_view(path.str()).substr(NameStart(path)), name);
 }
 
 CString GetAbsolutePath(const CString& path) {

@@ -22,6 +22,8 @@ CString GetFileExt(const CString& path);
 // Whether the file name's extension is extension (".dxf"), ignoring the
 // case of ASCII letters.
 bool HasExtension(const CString& path, const char* extension);
+// Whether the path's file name is name, ignoring the case of ASCII letters.
+bool HasFileName(const CString& path, const char* name);
 // The path made absolute against the current folder, so that it names the
 // same file from any other folder.
 CString GetAbsolutePath(const CString& path);

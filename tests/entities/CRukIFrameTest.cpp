@@ -401,6 +401,45 @@ TEST_F(FrameDrawing, ClipToTheUpperHalfKeepsThePicturesUpperHalf) {
     EXPECT_EQ(m_surface.pixel(30, 28), upright::kTopRight);
 }
 
+// A frame of another aspect than its picture, as a drawing's record may
+// give it: the 2 : 1 picture fills the whole frame, upright.
+struct AspectCase {
+    const char* name;
+    int width;
+    int height;
+};
+
+class FrameOfAnotherAspect : public ::testing::TestWithParam<AspectCase> {};
+
+TEST_P(FrameOfAnotherAspect, IsFilledByThePictureMended) {
+    TempFolder folder;
+    const std::string path = WriteBmp(folder, "aspect.bmp", 20, 10);
+    CRukIFrame frame;
+    ASSERT_EQ(frame.LoadImageFile(path.c_str(), 0, 0, 40, 20), 1);
+    const int w = GetParam().width;
+    const int h = GetParam().height;
+    const POINT corners[] = {{0, 0}, {0, h}, {w, h}, {w, 0}};
+    for (int i = 0; i < 4; ++i)
+        frame.m_points.SetAt(i, corners[i]);
+    frame.RecalcExtents();
+    QImage surface(60, 60, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    {
+        CDrawDefaults settings;
+        FakeDocument document;
+        CImageDC dc(surface);
+        upright::MapUpwards(dc, surface.height());
+        frame.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, RECT{0, 0, 60, 60});
+    }
+    const QRect box = upright::InkBox(surface, qRgb(255, 255, 255));
+    EXPECT_EQ(box, QRect(0, 60 - h, w, h));
+    EXPECT_EQ(upright::Seen(surface, box), "upright");
+}
+
+INSTANTIATE_TEST_SUITE_P(Frames, FrameOfAnotherAspect,
+                         ::testing::Values(AspectCase{"Tall", 30, 50}, AspectCase{"Wide", 56, 12}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(CRukIFrameTest, FrameWithoutWidthDrawsNothing) {
     CRasterImage image;
     ASSERT_EQ(image.Create(4, 4, 24), 1);

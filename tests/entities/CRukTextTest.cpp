@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -559,6 +560,54 @@ TEST_P(TextPicture, PutsTheGlyphsWhereTheTextGoes) {
     EXPECT_TRUE(c.within.contains(ink))
         << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
     EXPECT_EQ(ink.width() > ink.height(), c.wide);
+}
+
+// "AAAA" 30 pixels high on its baseline at device row 200, as the view
+// draws it.
+QImage DrawnLetters(int underline) {
+    QImage image(400, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    CImageDC dc(image);
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(1, -1);
+    dc.SetViewportOrg(0, 400);
+    CDrawDefaults settings;
+    settings.m_bkColor = kWhite;
+    FakeDocument document;
+    CRukText text;
+    text.m_text = "AAAA";
+    text.m_faceName = kGothic;
+    text.m_height = 30;
+    text.m_x1 = 100;
+    text.m_y2 = 200;
+    text.m_color = 0;
+    text.m_underline = underline;
+    text.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
+    return image;
+}
+
+// The longest run of ink in the rows below the baseline.
+int LongestRunBelowTheBaseline(const QImage& image) {
+    int longest = 0;
+    for (int y = 201; y < 215; ++y) {
+        int run = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            run = (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
+}
+
+TEST(CRukTextDrawTest, AnUnderlinedTextHasItsLineUnderTheBaseline) {
+    const QImage plain = DrawnLetters(0);
+    const QImage underlined = DrawnLetters(1);
+    const int width = InkBox(plain).width();
+    ASSERT_GT(width, 60);
+    EXPECT_EQ(LongestRunBelowTheBaseline(plain), 0) << "the letters stand on the baseline";
+    EXPECT_GE(LongestRunBelowTheBaseline(underlined), width * 9 / 10)
+        << "one line under the whole text";
 }
 
 // Four characters of 30 pixels run 120 pixels along the line.

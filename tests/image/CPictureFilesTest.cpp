@@ -12,11 +12,12 @@ using namespace imagetest;
 
 namespace {
 
-// A 2 x 2, 24-bit BMP file: 56 bytes of packed bitmap.
-std::string WriteBitmap(const TempFolder& folder) {
+// A square 24-bit BMP file; 2 x 2 gives 56 bytes of packed bitmap, 4 x 4
+// gives 88.
+std::string WriteBitmap(const TempFolder& folder, const char* name = "pixels.bmp", int side = 2) {
     CRasterImage image;
-    EXPECT_EQ(image.Create(2, 2, 24), 1);
-    const std::string path = folder.Path("pixels.bmp");
+    EXPECT_EQ(image.Create(side, side, 24), 1);
+    const std::string path = folder.Path(name);
     CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
     image.WriteBmpFile(file);
     return path;
@@ -43,6 +44,32 @@ TEST(CPictureFiles, PlacementsBeyondTheBudgetAreLeftOut) {
     EXPECT_FALSE(pictures.LeftOut());
     EXPECT_EQ(pictures.Place(path), nullptr);
     EXPECT_TRUE(pictures.LeftOut());
+}
+
+// A drawing whose pictures together pass the budget: each placement takes
+// its share, the first that no longer fits is left out and reported, and a
+// smaller one after it still fits what is left.
+TEST(CPictureFiles, ADrawingWithTooManyPicturesReportsTheOneLeftOut) {
+    TempFolder folder;
+    const std::string small = WriteBitmap(folder, "small.bmp", 2);
+    const std::string large = WriteBitmap(folder, "large.bmp", 4);
+    struct Placement {
+        const char* what;
+        const std::string& path;
+        bool placed;
+        bool leftOutAfter;
+    };
+    const Placement drawing[] = {
+        {"large, 88 of 200", large, true, false}, {"small, 56 of 112", small, true, false},
+        {"large, 88 of 56", large, false, true},  {"small, 56 of 56", small, true, true},
+        {"small, 56 of 0", small, false, true},
+    };
+    CPictureFiles pictures(200);
+    for (const Placement& placement : drawing) {
+        SCOPED_TRACE(placement.what);
+        EXPECT_EQ(pictures.Place(placement.path) != nullptr, placement.placed);
+        EXPECT_EQ(pictures.LeftOut(), placement.leftOutAfter);
+    }
 }
 
 TEST(CPictureFiles, MissingOrUnreadableFilesAreNoPictureAndNotLeftOut) {

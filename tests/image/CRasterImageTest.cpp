@@ -255,7 +255,8 @@ QImage DrawnFourColours(int y, int height) {
     {
         CImageDC dc(surface);
         upright::MapUpwards(dc, 20);
-        EXPECT_EQ(image.Draw(&dc, 0, y, 20, height, SRCCOPY, FALSE, 2.0 / 20, POINT{0, 0}), 1);
+        EXPECT_EQ(
+            image.Draw(&dc, 0, y, 20, height, SRCCOPY, FALSE, 2.0 / 20, 2.0 / 20, POINT{0, 0}), 1);
     }
     return surface;
 }
@@ -288,7 +289,7 @@ TEST(CRasterImageTest, DrawOnScreenWidensSixteenBitPixels) {
     surface.fill(Qt::black);
     {
         CImageDC dc(surface);
-        image.Draw(&dc, 0, 0, 4, 4, SRCCOPY, FALSE, 0.25, POINT{0, 0});
+        image.Draw(&dc, 0, 0, 4, 4, SRCCOPY, FALSE, 0.25, 0.25, POINT{0, 0});
     }
     EXPECT_EQ(surface.pixel(1, 1), qRgb(0xF8, 0, 0));
 }
@@ -297,7 +298,7 @@ TEST(CRasterImageTest, DrawingAnEmptyImageGivesZero) {
     CRasterImage image;
     QImage surface(4, 4, QImage::Format_RGB32);
     CImageDC dc(surface);
-    EXPECT_EQ(image.Draw(&dc, 0, 0, 4, 4, SRCCOPY, FALSE, 1.0, POINT{0, 0}), 0);
+    EXPECT_EQ(image.Draw(&dc, 0, 0, 4, 4, SRCCOPY, FALSE, 1.0, 1.0, POINT{0, 0}), 0);
 }
 
 } // namespace

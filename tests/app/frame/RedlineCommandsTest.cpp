@@ -20,7 +20,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -152,6 +156,46 @@ TEST_F(RedlineCommandsTest, TheMeasureToolLeavesThePaletteWithoutAKind) {
     EXPECT_EQ(Palette()->m_style.m_kind, -1);
     EXPECT_EQ(Palette()->EditMode(), 0);
     EXPECT_EQ(Frame().GetActiveView()->m_toolMode, CZumeoView::kToolMeasure);
+}
+
+// A mark drawn with the palette open: its text, tooltip and layer join the
+// recent lists, and the palette's layer boxes know the new layer.
+TEST_F(RedlineCommandsTest, FilingAMarkTeachesThePaletteItsTextTooltipAndLayer) {
+    Frame().OnCommand(CommandIds::kRedlineEllipseMark);
+    CRedlineDlg* palette = Palette();
+    ASSERT_NE(palette, nullptr);
+    const QString layer = QString::fromUtf8("朱書き層");
+    for (auto* combo : palette->findChildren<QComboBox*>(QStringLiteral("id_1057")))
+        combo->setEditText(layer);
+    palette->m_style.m_text = "A-1";
+    palette->m_style.m_tooltip = "tip";
+
+    CZumeoView* view = Frame().GetActiveView();
+    for (const QPointF point : {QPointF(view->width() * 0.3, view->height() * 0.3),
+                                QPointF(view->width() * 0.5, view->height() * 0.5),
+                                QPointF(view->width() * 0.7, view->height() * 0.6)})
+        for (const QEvent::Type type :
+             {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButton button =
+                type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+            const Qt::MouseButtons held =
+                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+            QMouseEvent event(type, point, view->mapToGlobal(point), button, held, Qt::NoModifier);
+            QCoreApplication::sendEvent(view, &event);
+        }
+    ASSERT_EQ(m_app->GetDocument()->m_undo.GetCount(), 1) << "the mark is filed";
+    ASSERT_TRUE(m_dialogs.Messages().empty());
+
+    const CRecentTexts& recent = m_app->m_recentTexts;
+    ASSERT_FALSE(recent.m_recentMarkupTexts.empty());
+    EXPECT_EQ(recent.m_recentMarkupTexts.front(), CString("A-1"));
+    EXPECT_TRUE(recent.m_recentRedlineTexts.empty()) << "only a note's text goes there";
+    ASSERT_FALSE(recent.m_recentTooltipTexts.empty());
+    EXPECT_EQ(recent.m_recentTooltipTexts.front(), CString("tip"));
+    ASSERT_FALSE(recent.m_recentLayerNames.empty());
+    EXPECT_EQ(recent.m_recentLayerNames.front(), CString::FromQString(layer));
+    for (auto* list : palette->findChildren<QListWidget*>(QStringLiteral("id_1199")))
+        EXPECT_FALSE(list->findItems(layer, Qt::MatchExactly).isEmpty());
 }
 
 } // namespace

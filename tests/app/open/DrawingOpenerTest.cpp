@@ -390,6 +390,11 @@ TEST(DwgConverterTest, OnlyDrevixConTakesTheFileForm) {
     EXPECT_TRUE(CDwgConverter::IsFileForm("drevixcon.exe"));
     EXPECT_FALSE(CDwgConverter::IsFileForm("/opt/DrevixCon.exe/TeighaFileConverter.exe"));
     EXPECT_FALSE(CDwgConverter::IsFileForm("/opt/DrevixCon"));
+    // File-system bytes: a Japanese folder before the name, and a name of
+    // UTF-8 characters whose bytes CP932 would pair with the next ones.
+    EXPECT_TRUE(CDwgConverter::IsFileForm("/opt/図面変換/drevixCON.exe"));
+    EXPECT_FALSE(CDwgConverter::IsFileForm("/opt/ＤrevixCon.exe"));
+    EXPECT_FALSE(CDwgConverter::IsFileForm("/opt/変換DrevixCon.exe"));
 }
 
 // ---- PDF through Ghostscript

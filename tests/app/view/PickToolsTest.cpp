@@ -1,6 +1,7 @@
 // Select, move and point-edit gestures on the view: what is picked, what
 // moves, and what undo and redo give back.
 #include "ToolFixture.h"
+#include "app/CRukPEdit.h"
 #include "entities/CRukGroup.h"
 #include "platform/win/MouseKeys.h"
 
@@ -167,6 +168,22 @@ TEST_F(PickToolsTest, GripDragRecordsASnapshotFirstAndPassesShift) {
     ASSERT_EQ(restored->GetKind(), MarkupKind(1));
     EXPECT_EQ(restored->m_maxX, 300);
     EXPECT_EQ(restored->m_maxY, 300);
+}
+
+TEST_F(PickToolsTest, AClickOnAGripThatNeverMovesRecordsNothingMended) {
+    TestMark* mark = Mark("marks", 100, 100, 300, 300);
+    Click(Pixel(200, 200));
+    ASSERT_TRUE(Selected(mark));
+    Press(Pixel(300, 300));
+    const auto* tool = dynamic_cast<const CRukPEdit*>(m_view.m_pTool.get());
+    ASSERT_NE(tool, nullptr);
+    ASSERT_EQ(tool->GetState(), CRukClick::kStateGrip) << "the press is on the line's end";
+    Release(Pixel(300, 300));
+    EXPECT_EQ(m_document.m_undo.GetCount(), 0);
+    EXPECT_EQ(m_document.m_redlineModified, 0);
+    EXPECT_EQ(mark->Line()->m_x2, 300);
+    EXPECT_EQ(mark->Line()->m_y2, 300);
+    EXPECT_TRUE(Selected(mark));
 }
 
 TEST_F(PickToolsTest, NewMarkupBecomesTheSelection) {

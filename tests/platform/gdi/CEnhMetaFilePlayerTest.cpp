@@ -367,14 +367,25 @@ TEST(CEnhMetaFilePlayerTest, EveryTruncationPlaysWithoutHarm) {
     }
 }
 
+// Whatever a damaged record says, the play stays inside its target, and a
+// byte "damaged" to its own value plays as the sound file.
 TEST(CEnhMetaFilePlayerTest, EveryDamagedByteInTheRecordsPlaysWithoutHarm) {
     const Bytes file = SmallFile();
+    const RECT target{10, 10, 50, 40};
+    QImage sound = Filled(60, 50, kWhite);
+    ASSERT_TRUE(PlayInto(sound, file, target));
     for (std::size_t offset = Dword(file, 4); offset < file.size(); ++offset) {
         for (const BYTE value : {BYTE{0x00}, BYTE{0x7F}, BYTE{0x80}, BYTE{0xFF}}) {
             Bytes damaged = file;
             damaged[offset] = value;
-            QImage image = Filled(40, 30, kWhite);
-            PlayInto(image, damaged, RECT{0, 0, 40, 30});
+            QImage image = Filled(60, 50, kWhite);
+            const bool played = PlayInto(image, damaged, target);
+            EXPECT_EQ(CountChanged(image.copy(10, 10, 40, 30), kWhite), CountChanged(image, kWhite))
+                << "ink outside the target, offset " << offset << " value " << int{value};
+            if (value == file[offset]) {
+                EXPECT_TRUE(played) << "offset " << offset;
+                EXPECT_TRUE(image == sound) << "offset " << offset;
+            }
         }
     }
 }

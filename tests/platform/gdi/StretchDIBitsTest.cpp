@@ -139,17 +139,34 @@ TEST(StretchDIBitsPartTest, UpperHalfOfABottomUpBitmap) {
     EXPECT_EQ(surface.pixel(15, 21), qRgb(255, 255, 255));
 }
 
+// How many pixels outside the box differ from the white background.
+int InkOutside(const QImage& surface, const QRect& box) {
+    int ink = 0;
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            if (!box.contains(x, y) && surface.pixel(x, y) != qRgb(255, 255, 255))
+                ++ink;
+    return ink;
+}
+
 // Source rectangles at the ends of what a record can hold draw what part of
-// the picture they name, without overflowing on the way.
+// the picture they name, without overflowing on the way: never a pixel
+// outside the destination.
 TEST(StretchDIBitsPartTest, ExtremeSourceRectanglesDrawWithoutHarm) {
     constexpr LONG kLow = std::numeric_limits<LONG>::min();
     constexpr LONG kHigh = std::numeric_limits<LONG>::max();
+    const QRect destination(10, 10, kSide, kSide);
     for (const bool topDown : {false, true})
         for (const LONG x : {kLow, 0, kHigh})
             for (const LONG y : {kLow, 0, kHigh})
                 for (const LONG width : {kLow, 20, kHigh})
-                    for (const LONG height : {kLow, -20, kHigh})
-                        Stretched(true, topDown, {10, 10, 20, 20}, {x, y, width, height});
+                    for (const LONG height : {kLow, -20, kHigh}) {
+                        const QImage surface =
+                            Stretched(true, topDown, {10, 10, 20, 20}, {x, y, width, height});
+                        EXPECT_EQ(InkOutside(surface, destination), 0)
+                            << "source " << x << "," << y << " " << width << "x" << height
+                            << (topDown ? " top down" : " bottom up");
+                    }
 }
 
 } // namespace

@@ -86,6 +86,15 @@ TEST_P(PathNameTest, ExtensionIsFoundAfterEveryName) {
     EXPECT_EQ(GetFileTitleExt(path).str(), std::string(GetParam().stem) + ".DwG");
 }
 
+// A name behind every folder is compared byte for byte, ASCII letters folded.
+TEST_P(PathNameTest, FileNameIsFoundBehindEveryFolder) {
+    const CString folder = CString("/opt/") + GetParam().stem + "/";
+    EXPECT_TRUE(HasFileName(folder + "DrevixCon.exe", "drevixcon.EXE"));
+    EXPECT_FALSE(HasFileName(folder + "DrevixCon.ex", "drevixcon.exe"));
+    EXPECT_TRUE(HasFileName(folder + GetParam().stem, GetParam().stem));
+    EXPECT_FALSE(HasFileName(folder, GetParam().stem));
+}
+
 // A drawing stores its image's file name in CP932, and reads it back
 // as the file system's name.
 TEST_P(PathNameTest, StoredFileNameIsCp932AndComesBackAsTheName) {
