@@ -604,7 +604,7 @@ TEST(CRukTextDrawTest, AnUnderlinedTextHasItsLineUnderTheBaseline) {
     const QImage plain = DrawnLetters(0);
     const QImage underlined = DrawnLetters(1);
     const int width = InkBox(plain).width();
-    ASSERT_GT(width, 60);
+    ASSERT_GT(width, 40) << "the letters are drawn";
     EXPECT_EQ(LongestRunBelowTheBaseline(plain), 0) << "the letters stand on the baseline";
     EXPECT_GE(LongestRunBelowTheBaseline(underlined), width * 9 / 10)
         << "one line under the whole text";
