@@ -147,6 +147,10 @@ protected:
     // document and appended to the list. The caller has given it its
     // geometry and recomputed its extents.
     void BuildMarkupChild(CMarkupDocument& document, CRukEntity* child);
+    // The plain fill of the style: type 3 for a solid style, the style's
+    // type when it is 99, 1 or 3, else none (hatches too); transparent only
+    // without a fill.
+    static void ApplyFill(CRukEntity& child, const CMarkupDocument& document, bool withTransparent);
     // The band anchor of the vertex gestures: the last point on the device,
     // (x, y) before the first.
     POINT LastPointOnDevice(CEntityDocument* document, CDC* dc, int x, int y) const;
