@@ -2,6 +2,7 @@
 
 #include "entities/CRukMemo.h"
 #include "entities/CRukPolygon.h"
+#include "entities/CSelectionLook.h"
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
 #include "markups/CDCTrackSurface.h"
@@ -32,7 +33,6 @@ constexpr int kGripCount = 8;
 constexpr int kSolidFill = 3;
 constexpr int kTranslucentFill = 1;
 constexpr int kInvertedSelection = 3;
-constexpr COLORREF kWhite = 0xFFFFFF;
 
 // The line type and fill type of the box for each frame type.
 struct FrameLook {
@@ -282,31 +282,16 @@ void CRukMarkTBox::Draw(CEntityDocument* document, CDC* dc, int originX, int ori
         pen.CreatePen(box ? PS_NULL : PS_SOLID, width, color);
         oldPen = dc->SelectObject(&pen);
     }
-    const bool inverted = settings->m_selectMode == kInvertedSelection;
-    int oldBkMode = 0;
-    int oldRop = 0;
-    CGdiObject* oldBrush = nullptr;
-    COLORREF oldTextColor = 0;
-    if (inverted) {
-        oldBkMode = dc->SetBkMode(TRANSPARENT);
-        oldBrush = dc->SelectStockObject(BLACK_BRUSH);
-        oldTextColor = dc->SetTextColor(kWhite - (m_color & kWhite));
-        oldRop = dc->SetROP2(R2_NOT);
-    } else {
-        oldBrush = dc->SelectStockObject(NULL_BRUSH);
-        oldTextColor = dc->SetTextColor(color);
+    {
+        const CSelectionLook look(
+            dc, CSelectionLook::Look{settings->m_selectMode == kInvertedSelection, false}, color,
+            m_color);
+        for (POSITION position = GetHeadPosition(); position;) {
+            CRukEntity* child = GetNext(position);
+            if (child && document->GetLayerState(child->GetLayerName()) == 1)
+                child->DrawForward(dc, originX, originY, scale, settings, clip, FALSE);
+        }
     }
-    for (POSITION position = GetHeadPosition(); position;) {
-        CRukEntity* child = GetNext(position);
-        if (child && document->GetLayerState(child->GetLayerName()) == 1)
-            child->DrawForward(dc, originX, originY, scale, settings, clip, FALSE);
-    }
-    if (inverted) {
-        dc->SetROP2(oldRop);
-        dc->SetBkMode(oldBkMode);
-    }
-    dc->SelectObject(oldBrush);
-    dc->SetTextColor(oldTextColor);
     dc->SelectObject(oldPen);
 }
 
