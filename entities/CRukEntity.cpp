@@ -258,14 +258,14 @@ void CRukEntity::Draw(CEntityDocument* document, CDC* dc, int originX, int origi
                       COLORREF color, const CDrawDefaults* settings, const RECT& clip) {
     const int width = GetDeviceLineWidth(dc, m_lineWidth, settings);
     const int mode = settings->m_selectMode;
-    // A markup answers for the fill of its closed child, and a filled one
-    // shows its area in the colour too.
-    const bool markup = IsMarkupKind(m_kind);
-    const CSelectionLook::Look look =
-        CSelectionLook::For(mode, markup ? GetFillType() : m_fillType, markup);
+    const CSelectionLook::Look look = SelectionLook(mode);
     const CSelectionLook scope(dc, look, color, m_color);
     DrawChildren(document, dc, originX, originY, scale, color, width, settings, clip,
                  !look.m_inverted && mode == kSelectBlinking);
+}
+
+CSelectionLook::Look CRukEntity::SelectionLook(int selectMode) const {
+    return CSelectionLook::For(selectMode, m_fillType, false);
 }
 
 void CRukEntity::DrawChildren(CEntityDocument* document, CDC* dc, int originX, int originY,

@@ -124,6 +124,10 @@ int CRukMark::GetFillType() const {
     return closed ? closed->GetFillType() : 0;
 }
 
+CSelectionLook::Look CRukMark::SelectionLook(int selectMode) const {
+    return CSelectionLook::For(selectMode, GetFillType(), true);
+}
+
 void CRukMark::SetTransparent(int transparent) {
     if (!CMarkupKinds::IsClosed(m_kind))
         return;

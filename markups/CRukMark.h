@@ -35,6 +35,8 @@ public:
     COLORREF GetFillColor() const override;
     void SetFillType(int fillType) override;
     int GetFillType() const override;
+    // By the closed child's fill, its area shown in the colour.
+    CSelectionLook::Look SelectionLook(int selectMode) const override;
     void SetTransparent(int transparent) override;
     int GetTransparent() const override;
     COLORREF GetThirdColor() const override;

@@ -283,9 +283,7 @@ void CRukMarkTBox::Draw(CEntityDocument* document, CDC* dc, int originX, int ori
         oldPen = dc->SelectObject(&pen);
     }
     {
-        const CSelectionLook look(
-            dc, CSelectionLook::Look{settings->m_selectMode == kInvertedSelection, false}, color,
-            m_color);
+        const CSelectionLook look(dc, SelectionLook(settings->m_selectMode), color, m_color);
         for (POSITION position = GetHeadPosition(); position;) {
             CRukEntity* child = GetNext(position);
             if (child && document->GetLayerState(child->GetLayerName()) == 1)
@@ -293,6 +291,10 @@ void CRukMarkTBox::Draw(CEntityDocument* document, CDC* dc, int originX, int ori
         }
     }
     dc->SelectObject(oldPen);
+}
+
+CSelectionLook::Look CRukMarkTBox::SelectionLook(int selectMode) const {
+    return CSelectionLook::Look{selectMode == kInvertedSelection, false};
 }
 
 // ---- Grips and the box edits

@@ -22,6 +22,8 @@ public:
     int AddPoint(int x, int y, int mode) override;
     void Draw(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
               COLORREF color, const CDrawDefaults* settings, const RECT& clip) override;
+    // Inverted only in the inverted mode, the area never shown.
+    CSelectionLook::Look SelectionLook(int selectMode) const override;
     void MoveVertex(int dx, int dy, int grip, int x, int y, UINT flags) override;
     void DrawGrips(CDC* dc, int originX, int originY, double scale,
                    const CDrawDefaults* settings) override;

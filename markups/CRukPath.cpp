@@ -134,7 +134,7 @@ void CRukPath::Draw(CEntityDocument* document, CDC* dc, int originX, int originY
     }
     dc->SelectClipRgn(&region);
     const int mode = settings->m_selectMode;
-    const CSelectionLook::Look look = CSelectionLook::For(mode, m_fillType, true);
+    const CSelectionLook::Look look = SelectionLook(mode);
     {
         const CSelectionLook scope(dc, look, color, m_color);
         // Twice the width: the clip leaves the inner half of every outline.
@@ -159,6 +159,10 @@ void CRukPath::Draw(CEntityDocument* document, CDC* dc, int originX, int originY
     }
     dc->SelectClipRgn(nullptr);
     dc->SelectObject(oldBrush);
+}
+
+CSelectionLook::Look CRukPath::SelectionLook(int selectMode) const {
+    return CSelectionLook::For(selectMode, m_fillType, true);
 }
 
 void CRukPath::DrawOutput(CEntityDocument*, CDC* dc, const CDrawDefaults* settings, BOOL drawBlack,
