@@ -182,7 +182,8 @@ public:
     // printer cannot be painted on.
     bool PrintPage(QPrinter& printer);
     // The page on a printer context: header and footer, then the whole
-    // drawing fitted into the margins or the visible area (m_printRange).
+    // drawing fitted into the margins or the visible area (the print range
+    // of the settings).
     void OnPrint(CDC* dc);
 
     // ---- Commands of the menu and the tool bar, and their enablers.
@@ -350,8 +351,6 @@ public:
     // ---- State the tool modes share.
 
     int m_toolMode = kToolNone;
-    // What printing prints: 1 the whole drawing, 0 the visible area.
-    int m_printRange = 1;
     int m_bSavedView = 0;
     int m_windowExtX = kInitialExtent;
     int m_windowExtY = kInitialExtent;

@@ -46,7 +46,7 @@ protected:
         m_view.ZoomFit(1);
         SetMargins(15, 15, 15, 15);
         m_settings.m_printColorMode = 1;
-        m_view.m_printRange = 1;
+        m_settings.m_printRange = 1;
     }
 
     void SetMargins(int left, int top, int right, int bottom) {
@@ -258,7 +258,7 @@ TEST_F(PrintTest, TheVisibleAreaPrintsWhatTheWindowShowsAndNothingBeyond) {
     m_view.Redraw();
     ASSERT_FALSE(Shows(m_view.Surface(), Qt::green)) << "the window must not show the corner";
     ASSERT_TRUE(Shows(m_view.Surface(), Qt::red));
-    m_view.m_printRange = 0;
+    m_settings.m_printRange = 0;
     const QImage page = Print();
     EXPECT_TRUE(BoundsOf(page, Qt::green).isEmpty());
     // The square window fills the page's width inside the margins, as the
@@ -280,7 +280,7 @@ TEST_F(PrintTest, TheScreenViewIsUnchangedAfterPrinting) {
     const CDocExtent extent = m_document.m_extent;
     const double scale = m_document.m_scaleX;
     for (int range : {0, 1}) {
-        m_view.m_printRange = range;
+        m_settings.m_printRange = range;
         Print();
         EXPECT_EQ(m_view.m_windowExtX, windowExtX) << range;
         EXPECT_EQ(m_view.m_windowExtY, windowExtY) << range;
