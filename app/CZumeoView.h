@@ -309,7 +309,8 @@ public:
     // Cuts the second selected markup out of the first, or out of the
     // first's holes when it is a cut-out already: 1, or -1 without exactly
     // two objects selected, -2 for a kind that cannot take part, -3 when
-    // the two do not overlap. A refusal changes nothing.
+    // the two do not overlap. A refusal changes nothing. The caller shows
+    // the result.
     int HollowOut();
     // The command: HollowOut, telling the user why it refused.
     void OnHollowOut();
@@ -341,8 +342,9 @@ public:
     // Repaints the highlight rectangle, 5 pixels wider.
     void RedrawDirtyRect();
     // While the redlines blink, outside the drawing and measuring modes,
-    // the highlight rectangle becomes the boxes of every redline object
-    // again, so that it follows what was moved; the count of those objects.
+    // the highlight rectangle becomes the boxes of the redline objects on
+    // shown layers again, so that it follows what was moved; the count of
+    // those objects.
     // Otherwise nothing changes, and the result is the mode (6 or 7) or 0.
     int CollectBlinkRect();
     // Makes a filed markup the selection; 0 when it is not a top object.
