@@ -1,6 +1,7 @@
 // Printing the view's drawing to a PDF file, looked at as pdftoppm renders it.
 #include "ViewFixture.h"
 #include "app/CPrintHeader.h"
+#include "platform/gdi/CRecordingDC.h"
 #include "tests/support/PdfPages.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
@@ -92,6 +93,18 @@ TEST(PrintUnitsTest, MillimetresBecomePrinterPixelsCutTowardZero) {
     EXPECT_EQ(CPrintHeader::MillimetresToPixels(15, 300), 177);
     EXPECT_EQ(CPrintHeader::MillimetresToPixels(5.0, 300), 59);
     EXPECT_EQ(CPrintHeader::MillimetresToPixels(0, 600), 0);
+}
+
+// The document's reset leaves every text empty: a page without a text gets
+// no header font, colour or background set up.
+TEST(PrintHeaderSetUpTest, AnEmptyHeaderLeavesThePrinterContextAlone) {
+    CRecordingDC dc;
+    CPrintHeader header;
+    header.Print(&dc);
+    EXPECT_TRUE(dc.Calls().empty());
+    header.m_texts[CPrintHeader::kBottomCentre] = "Zumeo";
+    header.Print(&dc);
+    EXPECT_FALSE(dc.Calls().empty());
 }
 
 struct MarginCase {
