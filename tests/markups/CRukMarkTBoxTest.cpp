@@ -311,18 +311,18 @@ TEST_F(NoteFixture, CornerEditSetsTheBoxAndThePoints) {
 }
 
 TEST_F(NoteFixture, GripsAreTheCornersThenTheEdgeMiddles) {
-    Finish("ABCD", {0, 200}, {1000, 0});
+    Finish("ABCD", {0, 2000}, {10000, 0});
     m_document.m_viewScale = 0.1;
     CRecordingDC dc;
-    const std::vector<POINT> expected{{0, 200}, {0, 0},   {1000, 0},   {1000, 200},
-                                      {0, 100}, {500, 0}, {1000, 100}, {500, 200}};
+    const std::vector<POINT> expected{{0, 2000}, {0, 0},    {10000, 0},    {10000, 2000},
+                                      {0, 1000}, {5000, 0}, {10000, 1000}, {5000, 2000}};
     for (std::size_t i = 0; i < expected.size(); ++i) {
         int grip = -1;
         ASSERT_EQ(m_note.HitGrip(&dc, &m_document, expected[i].x, expected[i].y, &grip), 1) << i;
         EXPECT_EQ(grip, static_cast<int>(i));
     }
     int grip = -1;
-    EXPECT_EQ(m_note.HitGrip(&dc, &m_document, 250, 100, &grip), 0);
+    EXPECT_EQ(m_note.HitGrip(&dc, &m_document, 2500, 1000, &grip), 0);
 }
 
 TEST_F(NoteFixture, GripCursorsFollowTheBoxOrientation) {
