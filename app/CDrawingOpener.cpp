@@ -12,28 +12,8 @@
 
 #include <array>
 #include <cctype>
-#include <utility>
 
 namespace {
-
-using Route = CDrawingOpener::Route;
-
-constexpr std::array<std::pair<const char*, Route>, 14> kRoutes{{
-    {".bmp", Route::Raster},
-    {".jpg", Route::Raster},
-    {".tif", Route::Raster},
-    {".tiff", Route::Raster},
-    {".wmf", Route::Metafile},
-    {".emf", Route::Metafile},
-    {".dxf", Route::Dxf},
-    {".dwg", Route::Dwg},
-    {".jwc", Route::Jwc},
-    {".jwk", Route::Jwc},
-    {".jww", Route::Jwc},
-    {".sfc", Route::Sxf},
-    {".p21", Route::Sxf},
-    {".pdf", Route::Pdf},
-}};
 
 // "(red)", the date YYYYMMDD, "-" and one character.
 constexpr int kRedSuffixLength = 15;
@@ -80,9 +60,9 @@ CDrawingOpener::CDrawingOpener(CZumeoDoc& document, const CPlugInList& plugIns,
 CDrawingOpener::Route CDrawingOpener::RouteOf(const CString& path) const {
     if (m_plugIns.FindByExt(path))
         return Route::PlugIn;
-    for (const auto& [known, route] : kRoutes)
-        if (HasExtension(path, known))
-            return route;
+    for (const CDrawingKinds::Extension& known : CDrawingKinds::Extensions())
+        if (HasExtension(path, known.name))
+            return known.route;
     return Route::OwnFile;
 }
 
@@ -136,7 +116,10 @@ int CDrawingOpener::OpenPdf(const CString& path) {
 }
 
 bool CDrawingOpener::IsSxfFile(const CString& path) const {
-    return HasExtension(path, ".sfc") || HasExtension(path, ".p21");
+    for (const CDrawingKinds::Extension& known : CDrawingKinds::Extensions())
+        if (known.route == Route::Sxf && HasExtension(path, known.name))
+            return true;
+    return false;
 }
 
 int CDrawingOpener::FindBaseDrawing(const CString& redPath, CString* basePath) {

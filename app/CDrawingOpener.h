@@ -4,6 +4,7 @@
 // extension, else the program's own drawing file.
 
 #include "platform/mfc/CString.h"
+#include "settings/CDrawingKinds.h"
 
 class CDrawDefaults;
 class CPlugInList;
@@ -11,7 +12,7 @@ class CZumeoDoc;
 
 class CDrawingOpener {
 public:
-    enum class Route { PlugIn, Raster, Metafile, Dxf, Dwg, Jwc, Sxf, Pdf, OwnFile };
+    using Route = CDrawingKinds::Route;
 
     CDrawingOpener(CZumeoDoc& document, const CPlugInList& plugIns, const CDrawDefaults& settings);
 

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr double kInchesPerMillimetre = 0.03937007874015748;
@@ -17,7 +20,16 @@ int CPrintHeader::MillimetresToPixels(double millimetres, int dpi) {
     return static_cast<int>(millimetres * dpi * kInchesPerMillimetre);
 }
 
+bool CPrintHeader::IsEmpty() const {
+    return std::all_of(std::begin(m_texts), std::end(m_texts),
+                       [](const CString& text) { return text.IsEmpty(); });
+}
+
 void CPrintHeader::Print(CDC* dc) const {
+    // Only the document's reset fills the block, so most pages have no
+    // header: nothing is set up for them.
+    if (IsEmpty())
+        return;
     const int dpi = dc->GetDeviceCaps(LOGPIXELSX);
     const int pw = dc->GetDeviceCaps(PHYSICALWIDTH);
     const int ph = dc->GetDeviceCaps(PHYSICALHEIGHT);

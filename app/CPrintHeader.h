@@ -29,7 +29,10 @@ struct CPrintHeader {
 
     // Millimetres in printer pixels at the resolution.
     static int MillimetresToPixels(double millimetres, int dpi);
+    // True when every text is empty.
+    bool IsEmpty() const;
     // Draws the non-empty texts on a printer context in device pixels; the
-    // context's text colour and alignment stay as they were.
+    // context's text colour and alignment stay as they were. Without a
+    // text the context is not touched.
     void Print(CDC* dc) const;
 };

@@ -19,6 +19,7 @@
 #include "platform/win/CKeyState.h"
 #include "platform/win/CProfile.h"
 #include "platform/win/PathFunctions.h"
+#include "settings/CDrawingKinds.h"
 #include "ui/CAboutDlg.h"
 
 #include <QApplication>
@@ -232,13 +233,12 @@ void CZumeoApp::OnFileOpen() {
         return;
     // DWG drawings are offered only while their converter would run.
     const bool dwg = CDwgConverter::IsAvailable(m_settings.m_converterPath);
-    QStringList filters{
-        QtNameFilter(QStringLiteral("すべての図面"),
-                     dwg ? QStringLiteral("*.zmd;*.dxf;*.dwg;*.jwc;*.jwk;*.jww;*.sfc;*.p21;*.bmp;"
-                                          "*.jpg;*.tif;*.tiff")
-                         : QStringLiteral("*.zmd;*.dxf;*.jwc;*.jwk;*.jww;*.sfc;*.p21;*.bmp;*.jpg;"
-                                          "*.tif;*.tiff")),
-        QStringLiteral("Zumeo ファイル (*.zmd)")};
+    QStringList every;
+    for (const CDrawingKinds::Extension& known : CDrawingKinds::Extensions())
+        if (known.kind != 0 && (dwg || known.kind != CDrawingKinds::kDwgKind))
+            every.append(QStringLiteral("*") + QLatin1String(known.name));
+    QStringList filters{QtNameFilter(QStringLiteral("すべての図面"), every.join(QLatin1Char(';'))),
+                        QStringLiteral("Zumeo ファイル (*.zmd)")};
     for (int i = 0; i < m_plugIns.GetCount(); ++i) {
         const QStringList parts =
             m_plugIns.GetAt(i).GetFilter().ToQString().split(QLatin1Char('|'));

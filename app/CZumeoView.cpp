@@ -8,7 +8,6 @@
 #include "platform/gdi/CDeviceCaps.h"
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/RectFunctions.h"
-#include "platform/win/CProfile.h"
 #include "platform/win/MouseKeys.h"
 #include "settings/CDrawDefaults.h"
 #include "ui/CMeasureDlg.h"
@@ -74,8 +73,7 @@ int RoundExtent(double value) {
 } // namespace
 
 CZumeoView::CZumeoView(CDrawDefaults& settings, QWidget* parent)
-    : QWidget(parent), m_printRange(static_cast<int>(CProfile::GetProfileInt("PRINT", "RANGE", 1))),
-      m_settings(settings) {
+    : QWidget(parent), m_settings(settings) {
     // The view paints every pixel from its own image.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);

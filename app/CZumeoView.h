@@ -182,7 +182,8 @@ public:
     // printer cannot be painted on.
     bool PrintPage(QPrinter& printer);
     // The page on a printer context: header and footer, then the whole
-    // drawing fitted into the margins or the visible area (m_printRange).
+    // drawing fitted into the margins or the visible area (the print range
+    // of the settings).
     void OnPrint(CDC* dc);
 
     // ---- Commands of the menu and the tool bar, and their enablers.
@@ -311,7 +312,8 @@ public:
     // Cuts the second selected markup out of the first, or out of the
     // first's holes when it is a cut-out already: 1, or -1 without exactly
     // two objects selected, -2 for a kind that cannot take part, -3 when
-    // the two do not overlap. A refusal changes nothing.
+    // the two do not overlap. A refusal changes nothing. The caller shows
+    // the result.
     int HollowOut();
     // The command: HollowOut, telling the user why it refused.
     void OnHollowOut();
@@ -343,8 +345,9 @@ public:
     // Repaints the highlight rectangle, 5 pixels wider.
     void RedrawDirtyRect();
     // While the redlines blink, outside the drawing and measuring modes,
-    // the highlight rectangle becomes the boxes of every redline object
-    // again, so that it follows what was moved; the count of those objects.
+    // the highlight rectangle becomes the boxes of the redline objects on
+    // shown layers again, so that it follows what was moved; the count of
+    // those objects.
     // Otherwise nothing changes, and the result is the mode (6 or 7) or 0.
     int CollectBlinkRect();
     // Makes a filed markup the selection; 0 when it is not a top object.
@@ -353,8 +356,6 @@ public:
     // ---- State the tool modes share.
 
     int m_toolMode = kToolNone;
-    // What printing prints: 1 the whole drawing, 0 the visible area.
-    int m_printRange = 1;
     int m_bSavedView = 0;
     int m_windowExtX = kInitialExtent;
     int m_windowExtY = kInitialExtent;

@@ -155,7 +155,6 @@ int CZumeoView::HollowOut() {
 
     record->CaptureResult(path);
     document.m_undo.Push(record);
-    Redraw();
     return 1;
 }
 

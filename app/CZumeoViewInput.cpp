@@ -828,10 +828,18 @@ int CZumeoView::AccumulateDirtyRect(const CObList& objects) {
 int CZumeoView::CollectBlinkRect() {
     if (m_toolMode == kToolRedline || m_toolMode == kToolMeasure)
         return m_toolMode;
-    if (!m_settings.m_blinkRedlines || !m_document)
+    // Only a running blink has an area, and only the redlines on shown
+    // layers blink.
+    if (!m_highlightBlink.isActive() || !m_document)
         return 0;
+    CObList blinking;
+    for (POSITION position = m_document->m_drawOrder.GetHeadPosition(); position;) {
+        auto* object = static_cast<CRukEntity*>(m_document->m_drawOrder.GetNext(position));
+        if (m_document->GetLayerState(object->GetLayerName()) == 1)
+            blinking.AddTail(object);
+    }
     SetRectEmpty(&m_rcHighlight);
-    return AccumulateDirtyRect(m_document->m_drawOrder);
+    return AccumulateDirtyRect(blinking);
 }
 
 void CZumeoView::RedrawDirtyRect() {

@@ -109,7 +109,7 @@ bool CZumeoView::PrintFileWorker(const CString& path) {
         return false;
     // Each drawing prints whole and turned to its own shape; the user's
     // choices come back afterwards.
-    const int range = std::exchange(m_printRange, 1);
+    const int range = std::exchange(m_settings.m_printRange, 1);
     const int landscape = m_settings.m_printLandscape;
     bool printed = false;
     CDrawingOpener opener(*m_document, m_plugIns ? *m_plugIns : NoPlugIns(), m_settings);
@@ -126,7 +126,7 @@ bool CZumeoView::PrintFileWorker(const CString& path) {
         printed = PrintPage(printer);
     }
     DiscardWorkerDrawing();
-    m_printRange = range;
+    m_settings.m_printRange = range;
     m_settings.m_printLandscape = landscape;
     return printed;
 }

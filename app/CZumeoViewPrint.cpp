@@ -155,7 +155,7 @@ void CZumeoView::OnPrint(CDC* dc) {
         m_windowExtX = static_cast<int>(m_windowExtX * factor + 0.5);
         m_windowExtY = static_cast<int>(m_windowExtY * factor + 0.5);
     }
-    const RECT paint = m_printRange == 1 ? MapWholeDrawing(dc) : MapVisibleArea(dc);
+    const RECT paint = m_settings.m_printRange == 1 ? MapWholeDrawing(dc) : MapVisibleArea(dc);
     m_document->PaintEntitiesForOutput(dc, paint, m_settings, m_document->m_extent.m_minX,
                                        m_document->m_extent.m_minY, m_document->m_scaleX);
 }

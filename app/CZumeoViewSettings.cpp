@@ -13,7 +13,6 @@ void CZumeoView::DoSettingsDialog(int firstPage) {
     m_pTool.reset();
     const int oldFitRange = m_settings.m_useSheetExtent;
     dialog.Values().ApplyTo(m_settings);
-    m_printRange = m_settings.m_printRange;
     if (m_document) {
         if (m_settings.m_useSheetExtent != oldFitRange) {
             m_document->RecomputeExtent(m_settings.m_useSheetExtent == 1);

@@ -6,6 +6,7 @@
 #include "entities/CEntityDocument.h"
 #include "entities/CRingPolygon.h"
 #include "entities/CSegmentBand.h"
+#include "entities/CSelectionLook.h"
 #include "entities/ColorRules.h"
 #include "entities/EntityKinds.h"
 #include "geometry/CurveMath.h"
@@ -30,7 +31,7 @@ constexpr int kGripHalfSize = 5;
 constexpr int kPointHitHalfSize = 10;
 constexpr int kMaxScreenPenWidth = 15;
 constexpr double kHundredthsOfMillimetrePerInch = 2540.0;
-constexpr int kSpecialFill = 99;
+constexpr int kSelectBlinking = 2;
 
 // a + b, saturating at the int32 range.
 int Add(int a, double b) {
@@ -257,36 +258,14 @@ void CRukEntity::Draw(CEntityDocument* document, CDC* dc, int originX, int origi
                       COLORREF color, const CDrawDefaults* settings, const RECT& clip) {
     const int width = GetDeviceLineWidth(dc, m_lineWidth, settings);
     const int mode = settings->m_selectMode;
-    // A markup answers for the fill of its closed child.
-    const bool markup = IsMarkupKind(m_kind);
-    const int fillType = markup ? GetFillType() : m_fillType;
-    const bool normal = mode == 0 || mode == 2 || (mode == 1 && fillType != kSpecialFill);
-    CGdiObject* oldBrush = nullptr;
-    COLORREF oldTextColor = 0;
-    CBrush fill;
-    if (normal) {
-        // A filled shape shows its area in the colour too.
-        if (markup && fillType != 0 && fillType != kSpecialFill) {
-            fill.CreateSolidBrush(color);
-            oldBrush = dc->SelectObject(&fill);
-        } else {
-            oldBrush = dc->SelectStockObject(NULL_BRUSH);
-        }
-        oldTextColor = dc->SetTextColor(color);
-        DrawChildren(document, dc, originX, originY, scale, color, width, settings, clip,
-                     mode == 2);
-    } else {
-        // Inverted: every child turns the pixels under it.
-        const int oldBkMode = dc->SetBkMode(TRANSPARENT);
-        oldBrush = dc->SelectStockObject(BLACK_BRUSH);
-        oldTextColor = dc->SetTextColor(kWhite - (m_color & kWhite));
-        const int oldRop = dc->SetROP2(R2_NOT);
-        DrawChildren(document, dc, originX, originY, scale, color, width, settings, clip, false);
-        dc->SetROP2(oldRop);
-        dc->SetBkMode(oldBkMode);
-    }
-    dc->SelectObject(oldBrush);
-    dc->SetTextColor(oldTextColor);
+    const CSelectionLook::Look look = SelectionLook(mode);
+    const CSelectionLook scope(dc, look, color, m_color);
+    DrawChildren(document, dc, originX, originY, scale, color, width, settings, clip,
+                 !look.m_inverted && mode == kSelectBlinking);
+}
+
+CSelectionLook::Look CRukEntity::SelectionLook(int selectMode) const {
+    return CSelectionLook::For(selectMode, m_fillType, false);
 }
 
 void CRukEntity::DrawChildren(CEntityDocument* document, CDC* dc, int originX, int originY,

@@ -13,6 +13,7 @@
 // part of a derived object.
 
 #include "entities/CDashRules.h"
+#include "entities/CSelectionLook.h"
 #include "entities/PointArray.h"
 #include "geometry/Geometry.h"
 #include "platform/mfc/CObject.h"
@@ -106,6 +107,9 @@ public:
     // Draws every child in one colour (selection blink, palette preview).
     virtual void Draw(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
                       COLORREF color, const CDrawDefaults* settings, const RECT& clip);
+    // The look Draw takes in a selection mode: by the entity's own fill
+    // type, its area never shown.
+    virtual CSelectionLook::Look SelectionLook(int selectMode) const;
     // Export and styled output: the styled recipe of closed shapes.
     virtual void DrawStyled(CEntityDocument* document, CDC* dc, int originX, int originY,
                             double scale, double patternFactor, const CDrawDefaults* settings,

@@ -512,24 +512,49 @@ std::vector<double> BSplineBasisAll(int count, int p, double t, const std::vecto
     return result;
 }
 
+namespace {
+
+// The weighted sum of a rational curve's control points: each taken with
+// its basis value times its weight (1 past the end of the weight list).
+class CWeightedSum {
+public:
+    CWeightedSum(const std::vector<POINT>& control, const std::vector<double>& weights)
+        : m_control(control), m_weights(weights) {}
+
+    void Add(std::size_t index, double basis) {
+        const double nw = basis * (index < m_weights.size() ? m_weights[index] : 1.0);
+        m_x += nw * m_control[index].x;
+        m_y += nw * m_control[index].y;
+        m_w += nw;
+    }
+
+    // The sums divided by the total weight, or as they are when it is 0.
+    DPOINT Point() const {
+        if (m_w != 0.0)
+            return {m_x / m_w, m_y / m_w};
+        return {m_x, m_y};
+    }
+
+private:
+    const std::vector<POINT>& m_control;
+    const std::vector<double>& m_weights;
+    double m_x = 0.0;
+    double m_y = 0.0;
+    double m_w = 0.0;
+};
+
+} // namespace
+
 DPOINT NurbsPoint(const std::vector<POINT>& control, const std::vector<double>& weights,
                   const std::vector<double>& knots, int degree, double u) {
     const int count = static_cast<int>(std::min<std::size_t>(
         control.size(), static_cast<std::size_t>(std::numeric_limits<int>::max())));
     const std::vector<double> basis = BSplineBasisAll(count, degree, u, knots);
-    double sx = 0.0, sy = 0.0, w = 0.0;
-    for (std::size_t j = 0; j < basis.size(); ++j) {
-        if (basis[j] == 0.0)
-            continue;
-        const double weight = j < weights.size() ? weights[j] : 1.0;
-        const double nw = basis[j] * weight;
-        sx += nw * control[j].x;
-        sy += nw * control[j].y;
-        w += nw;
-    }
-    if (w != 0.0)
-        return {sx / w, sy / w};
-    return {sx, sy};
+    CWeightedSum sum(control, weights);
+    for (std::size_t j = 0; j < basis.size(); ++j)
+        if (basis[j] != 0.0)
+            sum.Add(j, basis[j]);
+    return sum.Point();
 }
 
 namespace {
@@ -562,21 +587,14 @@ private:
 DPOINT SpanPoint(const std::vector<POINT>& control, const std::vector<double>& weights,
                  std::size_t knotCount, int degree, const CSpanBasis& basis) {
     const std::int64_t valid = static_cast<std::int64_t>(knotCount) - 1 - degree;
-    double sx = 0.0, sy = 0.0, w = 0.0;
+    CWeightedSum sum(control, weights);
     for (int k = 0; k <= degree; ++k) {
         const std::int64_t j = basis.First() + k;
-        if (j < 0 || j >= valid || j >= static_cast<std::int64_t>(control.size()) ||
-            basis.Value(k) == 0.0)
-            continue;
-        const std::size_t index = static_cast<std::size_t>(j);
-        const double nw = basis.Value(k) * (index < weights.size() ? weights[index] : 1.0);
-        sx += nw * control[index].x;
-        sy += nw * control[index].y;
-        w += nw;
+        if (j >= 0 && j < valid && j < static_cast<std::int64_t>(control.size()) &&
+            basis.Value(k) != 0.0)
+            sum.Add(static_cast<std::size_t>(j), basis.Value(k));
     }
-    if (w != 0.0)
-        return {sx / w, sy / w};
-    return {sx, sy};
+    return sum.Point();
 }
 
 // A bound on the second derivative of the span's polynomial curve, taken

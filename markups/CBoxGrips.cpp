@@ -4,6 +4,7 @@
 #include "entities/CRukEntity.h"
 #include "geometry/Geometry.h"
 #include "geometry/Midpoint.h"
+#include "markups/CLeaderParts.h"
 #include "platform/win/Cursors.h"
 
 #include <algorithm>
@@ -61,25 +62,12 @@ std::vector<POINT> CBoxGrips::Points(const Box& box, int count) {
 }
 
 void CBoxGrips::Draw(CDC* dc, const Box& box, int count, int originX, int originY, double scale) {
-    std::vector<POINT> grips;
-    for (const POINT& point : Points(box, count))
-        grips.push_back(ToViewPoint(point.x, point.y, originX, originY, scale));
-    CRukEntity::DrawGripBoxes(dc, grips.data(), static_cast<int>(grips.size()));
+    CLeaderParts::DrawGrips(dc, Points(box, count), originX, originY, scale);
 }
 
 int CBoxGrips::Hit(const CRukEntity& owner, CDC* dc, CEntityDocument* document, const Box& box,
                    int count, int x, int y, int* grip) {
-    if (!document)
-        return 0;
-    const POINT test = document->LogicalToDevicePoint(x, y);
-    const std::vector<POINT> points = Points(box, count);
-    for (int i = 0; i < count; ++i) {
-        if (owner.HitGripBox(dc, document->LogicalToDevicePoint(points[i].x, points[i].y), test)) {
-            *grip = i;
-            return 1;
-        }
-    }
-    return 0;
+    return CLeaderParts::HitGrip(owner, dc, document, Points(box, count), x, y, grip);
 }
 
 void CBoxGrips::SetCursorFor(const Box& box, int grip) {

@@ -16,6 +16,13 @@ namespace {
 constexpr int kTextAlignBottom = 2;
 constexpr int kTextAlignCentre = 1;
 
+std::vector<POINT> OwnPoints(const CRukEntity& markup) {
+    std::vector<POINT> points;
+    for (INT_PTR i = 0; i < markup.m_points.GetSize(); ++i)
+        points.push_back(markup.m_points[i]);
+    return points;
+}
+
 } // namespace
 
 std::vector<POINT> CLeaderParts::ClosedBox(POINT centre, LONG width, LONG height) {
@@ -184,27 +191,35 @@ void CLeaderParts::FinishLabelledMark(CRukMark& markup, CMarkupDocument& documen
     document.m_newMarkTag.Empty();
 }
 
-void CLeaderParts::DrawPointGrips(const CRukEntity& markup, CDC* dc, int originX, int originY,
-                                  double scale) {
-    std::vector<POINT> grips;
-    for (int i = 0; i < static_cast<int>(markup.m_points.GetSize()); ++i)
-        grips.push_back(
-            ToViewPoint(markup.m_points[i].x, markup.m_points[i].y, originX, originY, scale));
-    CRukEntity::DrawGripBoxes(dc, grips.data(), static_cast<int>(grips.size()));
+void CLeaderParts::DrawGrips(CDC* dc, const std::vector<POINT>& grips, int originX, int originY,
+                             double scale) {
+    std::vector<POINT> view;
+    view.reserve(grips.size());
+    for (const POINT& grip : grips)
+        view.push_back(ToViewPoint(grip.x, grip.y, originX, originY, scale));
+    CRukEntity::DrawGripBoxes(dc, view.data(), static_cast<int>(view.size()));
 }
 
-int CLeaderParts::HitPointGrip(const CRukEntity& markup, CDC* dc, CEntityDocument* document, int x,
-                               int y, int* grip) {
+int CLeaderParts::HitGrip(const CRukEntity& owner, CDC* dc, CEntityDocument* document,
+                          const std::vector<POINT>& grips, int x, int y, int* grip) {
     if (!document)
         return 0;
     const POINT test = document->LogicalToDevicePoint(x, y);
-    for (int i = 0; i < static_cast<int>(markup.m_points.GetSize()); ++i) {
-        const POINT point =
-            document->LogicalToDevicePoint(markup.m_points[i].x, markup.m_points[i].y);
-        if (markup.HitGripBox(dc, point, test)) {
-            *grip = i;
+    for (std::size_t i = 0; i < grips.size(); ++i) {
+        if (owner.HitGripBox(dc, document->LogicalToDevicePoint(grips[i].x, grips[i].y), test)) {
+            *grip = static_cast<int>(i);
             return 1;
         }
     }
     return 0;
+}
+
+void CLeaderParts::DrawPointGrips(const CRukEntity& markup, CDC* dc, int originX, int originY,
+                                  double scale) {
+    DrawGrips(dc, OwnPoints(markup), originX, originY, scale);
+}
+
+int CLeaderParts::HitPointGrip(const CRukEntity& markup, CDC* dc, CEntityDocument* document, int x,
+                               int y, int* grip) {
+    return HitGrip(markup, dc, document, OwnPoints(markup), x, y, grip);
 }

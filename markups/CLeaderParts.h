@@ -71,8 +71,13 @@ public:
     // (cleared in the document), the current layer, the extents and the
     // child count.
     static void FinishLabelledMark(CRukMark& markup, CMarkupDocument& document);
-    // Red grip boxes on every own point of the markup, and the grip under
-    // a drawing point (1 and its index).
+    // Red grip boxes on drawing points, and the first of them under a
+    // drawing point (1 and its index).
+    static void DrawGrips(CDC* dc, const std::vector<POINT>& grips, int originX, int originY,
+                          double scale);
+    static int HitGrip(const CRukEntity& owner, CDC* dc, CEntityDocument* document,
+                       const std::vector<POINT>& grips, int x, int y, int* grip);
+    // The same on every own point of the markup.
     static void DrawPointGrips(const CRukEntity& markup, CDC* dc, int originX, int originY,
                                double scale);
     static int HitPointGrip(const CRukEntity& markup, CDC* dc, CEntityDocument* document, int x,

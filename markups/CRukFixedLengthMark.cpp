@@ -8,13 +8,6 @@
 
 #include <cmath>
 
-namespace {
-
-constexpr int kSolidFill = 3;
-constexpr int kSpecialFill = 99;
-
-} // namespace
-
 CRukFixedLengthMark::CRukFixedLengthMark(int kind) : CRukMark(kind) {}
 
 int CRukFixedLengthMark::AddPoint(int x, int y, int) {
@@ -74,20 +67,6 @@ void CRukFixedLengthMark::TrackPendingOn(CTrackSurface& surface, CMarkupDocument
 int CRukFixedLengthMark::EraseTrackingOn(CTrackSurface&, CMarkupDocument&, POINT,
                                          const CDrawDefaults&) {
     return 0;
-}
-
-void CRukFixedLengthMark::ApplyFill(CRukEntity& child, const CMarkupDocument& document,
-                                    bool withTransparent) {
-    const CRedlineStyle& style = document.m_style;
-    int fillType = 0;
-    if (style.m_redSolidFill)
-        fillType = kSolidFill;
-    else if (style.m_redFillType == kSpecialFill || style.m_redFillType == 1 ||
-             style.m_redFillType == kSolidFill)
-        fillType = style.m_redFillType;
-    child.SetFillType(fillType);
-    if (withTransparent)
-        child.SetTransparent(fillType == 0 ? 1 : 0);
 }
 
 void CRukFixedLengthMark::Serialize(CArchive& ar) {

@@ -36,10 +36,6 @@ public:
     virtual void DrawFigure(CTrackSurface& surface, const CMarkupDocument& document,
                             POINT cursor) const = 0;
 
-    // Fill type 3 for a solid style, the style's type when it is 99, 1 or
-    // 3, else none; transparent only without a fill.
-    static void ApplyFill(CRukEntity& child, const CMarkupDocument& document, bool withTransparent);
-
 protected:
     explicit CRukFixedLengthMark(int kind);
 

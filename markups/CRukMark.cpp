@@ -21,6 +21,7 @@ constexpr int kTextAlignBottom = 2;
 constexpr int kTextAlignCentre = 1;
 constexpr int kLabelCircle = 1;
 constexpr int kLabelRect = 2;
+constexpr int kTranslucentFill = 1;
 constexpr int kSolidFill = 3;
 constexpr int kSpecialFill = 99;
 // Schema-0 bodies stored no widths: such children draw 0.15 mm wide.
@@ -28,6 +29,12 @@ constexpr int kOldDefaultWidth = 15;
 constexpr int kMaxChildFlag = 2;
 // The circle of the leader clipping: a 72-gon, one vertex per 5 degrees.
 constexpr int kClipCircleStep = 5;
+
+// The fill types that are neither none nor a plain fill: the hatches.
+bool IsHatchFill(int fillType) {
+    return fillType != 0 && fillType != kTranslucentFill && fillType != kSolidFill &&
+           fillType != kSpecialFill;
+}
 
 bool IsClosedChildKind(int kind) {
     return kind == kKindPolygon || kind == kKindCircle || kind == kKindEllipse ||
@@ -115,6 +122,10 @@ void CRukMark::SetFillType(int fillType) {
 int CRukMark::GetFillType() const {
     const CRukEntity* closed = ClosedChild();
     return closed ? closed->GetFillType() : 0;
+}
+
+CSelectionLook::Look CRukMark::SelectionLook(int selectMode) const {
+    return CSelectionLook::For(selectMode, GetFillType(), true);
 }
 
 void CRukMark::SetTransparent(int transparent) {
@@ -492,24 +503,28 @@ void CRukMark::BuildMarkupChild(CMarkupDocument& document, CRukEntity* child) {
     child->SetLineType(style.m_redLineType);
     child->SetLineTypeScale(style.m_redLineTypeScale);
     if (IsClosedChildKind(child->GetKind())) {
-        if (style.m_redSolidFill) {
-            child->SetFillType(kSolidFill);
-            child->SetTransparent(0);
-        } else if (style.m_redFillType == 0) {
-            child->SetFillType(0);
-            child->SetTransparent(1);
-        } else if (style.m_redFillType == 1 || style.m_redFillType == kSolidFill ||
-                   style.m_redFillType == kSpecialFill) {
-            child->SetFillType(style.m_redFillType);
-            child->SetTransparent(0);
-        } else {
+        if (!style.m_redSolidFill && IsHatchFill(style.m_redFillType)) {
             child->SetFillType(style.m_redFillType);
             child->SetTransparent(style.m_redTransparent);
+        } else {
+            ApplyFill(*child, document, true);
         }
     }
     document.AddMarkup(child);
     document.AddToLayer(child);
     AddChild(child);
+}
+
+void CRukMark::ApplyFill(CRukEntity& child, const CMarkupDocument& document, bool withTransparent) {
+    const CRedlineStyle& style = document.m_style;
+    int fillType = 0;
+    if (style.m_redSolidFill)
+        fillType = kSolidFill;
+    else if (!IsHatchFill(style.m_redFillType))
+        fillType = style.m_redFillType;
+    child.SetFillType(fillType);
+    if (withTransparent)
+        child.SetTransparent(fillType == 0 ? 1 : 0);
 }
 
 void CRukMark::FinishWithChild(CMarkupDocument& document, CRukEntity* child) {

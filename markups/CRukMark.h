@@ -35,6 +35,8 @@ public:
     COLORREF GetFillColor() const override;
     void SetFillType(int fillType) override;
     int GetFillType() const override;
+    // By the closed child's fill, its area shown in the colour.
+    CSelectionLook::Look SelectionLook(int selectMode) const override;
     void SetTransparent(int transparent) override;
     int GetTransparent() const override;
     COLORREF GetThirdColor() const override;
@@ -147,6 +149,10 @@ protected:
     // document and appended to the list. The caller has given it its
     // geometry and recomputed its extents.
     void BuildMarkupChild(CMarkupDocument& document, CRukEntity* child);
+    // The plain fill of the style: type 3 for a solid style, the style's
+    // type when it is 99, 1 or 3, else none (hatches too); transparent only
+    // without a fill.
+    static void ApplyFill(CRukEntity& child, const CMarkupDocument& document, bool withTransparent);
     // The band anchor of the vertex gestures: the last point on the device,
     // (x, y) before the first.
     POINT LastPointOnDevice(CEntityDocument* document, CDC* dc, int x, int y) const;

@@ -2,16 +2,17 @@
 
 #include "entities/CRukMemo.h"
 #include "entities/CRukPolygon.h"
+#include "entities/CSelectionLook.h"
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
 #include "markups/CDCTrackSurface.h"
+#include "markups/CLeaderParts.h"
 #include "markups/CMarkupDocument.h"
 #include "markups/CTrackSurface.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CPen.h"
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CArchiveException.h"
-#include "platform/win/Cursors.h"
 #include "platform/win/MouseKeys.h"
 #include "settings/CDrawDefaults.h"
 
@@ -28,11 +29,10 @@ constexpr UINT kCurrentSchema = 1;
 // The reference font the text block's proportions are measured in.
 constexpr int kReferenceHeight = 500;
 constexpr double kMarginRatio = 0.05;
+constexpr int kGripCount = 8;
 constexpr int kSolidFill = 3;
 constexpr int kTranslucentFill = 1;
-constexpr int kSpecialFill = 99;
 constexpr int kInvertedSelection = 3;
-constexpr COLORREF kWhite = 0xFFFFFF;
 
 // The line type and fill type of the box for each frame type.
 struct FrameLook {
@@ -199,17 +199,7 @@ void CRukMarkTBox::Finish(CEntityDocument* entityDocument, CDC* dc, const CDrawD
     box->m_childFlag = 2;
     box->SetLayerName(document->m_curLayerName);
     box->SetLineWidth(style.m_redPenWidth);
-    if (style.m_redSolidFill) {
-        box->SetFillType(kSolidFill);
-        box->SetTransparent(0);
-    } else if (style.m_redFillType == kSpecialFill || style.m_redFillType == kTranslucentFill ||
-               style.m_redFillType == kSolidFill) {
-        box->SetFillType(style.m_redFillType);
-        box->SetTransparent(0);
-    } else {
-        box->SetFillType(0);
-        box->SetTransparent(1);
-    }
+    ApplyFill(*box, *document, true);
     box->SetLineType(style.m_noteFrameLine ? 1 : 0);
     document->AddMarkup(box);
     document->AddToLayer(box);
@@ -292,104 +282,45 @@ void CRukMarkTBox::Draw(CEntityDocument* document, CDC* dc, int originX, int ori
         pen.CreatePen(box ? PS_NULL : PS_SOLID, width, color);
         oldPen = dc->SelectObject(&pen);
     }
-    const bool inverted = settings->m_selectMode == kInvertedSelection;
-    int oldBkMode = 0;
-    int oldRop = 0;
-    CGdiObject* oldBrush = nullptr;
-    COLORREF oldTextColor = 0;
-    if (inverted) {
-        oldBkMode = dc->SetBkMode(TRANSPARENT);
-        oldBrush = dc->SelectStockObject(BLACK_BRUSH);
-        oldTextColor = dc->SetTextColor(kWhite - (m_color & kWhite));
-        oldRop = dc->SetROP2(R2_NOT);
-    } else {
-        oldBrush = dc->SelectStockObject(NULL_BRUSH);
-        oldTextColor = dc->SetTextColor(color);
+    {
+        const CSelectionLook look(dc, SelectionLook(settings->m_selectMode), color, m_color);
+        for (POSITION position = GetHeadPosition(); position;) {
+            CRukEntity* child = GetNext(position);
+            if (child && document->GetLayerState(child->GetLayerName()) == 1)
+                child->DrawForward(dc, originX, originY, scale, settings, clip, FALSE);
+        }
     }
-    for (POSITION position = GetHeadPosition(); position;) {
-        CRukEntity* child = GetNext(position);
-        if (child && document->GetLayerState(child->GetLayerName()) == 1)
-            child->DrawForward(dc, originX, originY, scale, settings, clip, FALSE);
-    }
-    if (inverted) {
-        dc->SetROP2(oldRop);
-        dc->SetBkMode(oldBkMode);
-    }
-    dc->SelectObject(oldBrush);
-    dc->SetTextColor(oldTextColor);
     dc->SelectObject(oldPen);
+}
+
+CSelectionLook::Look CRukMarkTBox::SelectionLook(int selectMode) const {
+    return CSelectionLook::Look{selectMode == kInvertedSelection, false};
 }
 
 // ---- Grips and the box edits
 
+CBoxGrips::Box CRukMarkTBox::GripBox() const {
+    return {PointAt(0).x, PointAt(0).y, PointAt(1).x, PointAt(1).y};
+}
+
 std::vector<POINT> CRukMarkTBox::Grips() const {
     if (m_points.GetSize() < 2)
         return {};
-    const int x0 = PointAt(0).x;
-    const int y0 = PointAt(0).y;
-    const int x1 = PointAt(1).x;
-    const int y1 = PointAt(1).y;
-    return {{x0, y0},
-            {x0, y1},
-            {x1, y1},
-            {x1, y0},
-            {x0, (y0 + y1) / 2},
-            {(x0 + x1) / 2, y1},
-            {x1, (y0 + y1) / 2},
-            {(x0 + x1) / 2, y0}};
+    return CBoxGrips::Points(GripBox(), kGripCount);
 }
 
 void CRukMarkTBox::DrawGrips(CDC* dc, int originX, int originY, double scale,
                              const CDrawDefaults*) {
-    std::vector<POINT> grips;
-    for (const POINT& grip : Grips())
-        grips.push_back(ToViewPoint(grip.x, grip.y, originX, originY, scale));
-    DrawGripBoxes(dc, grips.data(), static_cast<int>(grips.size()));
+    CLeaderParts::DrawGrips(dc, Grips(), originX, originY, scale);
 }
 
 int CRukMarkTBox::HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip) {
-    if (!document)
-        return 0;
-    const POINT test = document->LogicalToDevicePoint(x, y);
-    const std::vector<POINT> grips = Grips();
-    for (std::size_t i = 0; i < grips.size(); ++i) {
-        if (HitGripBox(dc, document->LogicalToDevicePoint(grips[i].x, grips[i].y), test)) {
-            *grip = static_cast<int>(i);
-            return 1;
-        }
-    }
-    return 0;
+    return CLeaderParts::HitGrip(*this, dc, document, Grips(), x, y, grip);
 }
 
 void CRukMarkTBox::SetGripCursor(int grip) {
-    if (m_points.GetSize() < 2)
-        return;
-    const int x0 = PointAt(0).x;
-    const int y0 = PointAt(0).y;
-    const int x1 = PointAt(1).x;
-    const int y1 = PointAt(1).y;
-    int cursor = 0;
-    switch (grip) {
-    case 1:
-    case 3:
-        cursor = (x0 < x1 && y0 < y1) || (x1 < x0 && y1 < y0) ? IDC_SIZENWSE : IDC_SIZENESW;
-        break;
-    case 0:
-    case 2:
-        cursor = (x0 < x1 && y1 < y0) || (x1 < x0 && y0 < y1) ? IDC_SIZENWSE : IDC_SIZENESW;
-        break;
-    case 4:
-    case 6:
-        cursor = IDC_SIZEWE;
-        break;
-    case 5:
-    case 7:
-        cursor = IDC_SIZENS;
-        break;
-    default:
-        return;
-    }
-    SetCursor(LoadStandardCursor(cursor));
+    if (m_points.GetSize() >= 2)
+        CBoxGrips::SetCursorFor(GripBox(), grip);
 }
 
 void CRukMarkTBox::PlaceBox(int x0, int y0, int x1, int y1) {

@@ -6,6 +6,7 @@
 // is chosen so that the text block keeps its proportions. The box is
 // resized by eight grips, proportionally with Shift at the corners.
 
+#include "markups/CBoxGrips.h"
 #include "markups/CRukMark.h"
 
 #include <functional>
@@ -21,6 +22,8 @@ public:
     int AddPoint(int x, int y, int mode) override;
     void Draw(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
               COLORREF color, const CDrawDefaults* settings, const RECT& clip) override;
+    // Inverted only in the inverted mode, the area never shown.
+    CSelectionLook::Look SelectionLook(int selectMode) const override;
     void MoveVertex(int dx, int dy, int grip, int x, int y, UINT flags) override;
     void DrawGrips(CDC* dc, int originX, int originY, double scale,
                    const CDrawDefaults* settings) override;
@@ -66,6 +69,8 @@ private:
     // The fit of the label into the box of points 0 and 1.
     Fit FitLabel(const CMarkupDocument& document, const Measure& measure) const;
     CRukEntity* Box() const;
+    // The box of points 0 and 1 that the grips are on.
+    CBoxGrips::Box GripBox() const;
     CRukEntity* Memo() const;
     // The box child's corners (x0, y0), (x0, y1), (x1, y1), (x1, y0); the
     // memo inset by the margin rule; the extents.

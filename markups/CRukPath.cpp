@@ -1,11 +1,11 @@
 #include "markups/CRukPath.h"
 
 #include "entities/CFilledShape.h"
+#include "entities/CSelectionLook.h"
 #include "entities/CShapeOutput.h"
 #include "entities/EntityKinds.h"
 #include "geometry/Geometry.h"
 #include "markups/CMarkupDocument.h"
-#include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CPen.h"
 #include "platform/gdi/CRgn.h"
@@ -20,10 +20,7 @@ IMPLEMENT_SERIAL(CRukPath, CObject, 0)
 namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr int kSpecialFill = 99;
-constexpr int kSelectNormal = 0;
 constexpr int kSelectFilled = 1;
-constexpr int kSelectBlinking = 2;
 // Wide enough for every outline in view units.
 constexpr RECT kEverywhere{-0x40000000, -0x40000000, 0x40000000, 0x40000000};
 
@@ -137,50 +134,35 @@ void CRukPath::Draw(CEntityDocument* document, CDC* dc, int originX, int originY
     }
     dc->SelectClipRgn(&region);
     const int mode = settings->m_selectMode;
-    const bool special = m_fillType == kSpecialFill;
-    const bool normal =
-        mode == kSelectNormal || mode == kSelectBlinking || (mode == kSelectFilled && !special);
-    CBrush brush;
-    int oldBkMode = 0;
-    COLORREF oldTextColor = 0;
-    if (normal) {
-        if (m_fillType != 0 && !special) {
-            brush.CreateSolidBrush(color);
-            dc->SelectObject(&brush);
+    const CSelectionLook::Look look = SelectionLook(mode);
+    {
+        const CSelectionLook scope(dc, look, color, m_color);
+        // Twice the width: the clip leaves the inner half of every outline.
+        const auto drawOutline = [&](CRukEntity& outline) {
+            CPen pen;
+            CPen* oldPen = outline.SelectPen(document, dc, &pen, scale, 2 * width, color, settings);
+            trace(outline);
+            dc->SelectObject(oldPen);
+        };
+        const bool shown = document->GetLayerState(m_layerName) == 1;
+        if (!look.m_inverted && shown) {
+            if (look.m_showsArea) {
+                drawOutline(*outer);
+            } else {
+                for (CRukEntity* child : ChildrenOf(*this))
+                    for (CRukEntity* outline : ChildrenOf(*child))
+                        drawOutline(*outline);
+            }
+        } else if (look.m_inverted && (mode != kSelectFilled || shown)) {
+            drawOutline(*outer);
         }
-        oldTextColor = dc->SetTextColor(color);
-    } else {
-        oldBkMode = dc->SetBkMode(TRANSPARENT);
-        dc->SelectStockObject(BLACK_BRUSH);
-        oldTextColor = dc->SetTextColor(kWhite - (m_color & kWhite));
     }
-    // Twice the width: the clip leaves the inner half of every outline.
-    const auto drawOutline = [&](CRukEntity& outline, bool inverted) {
-        CPen pen;
-        CPen* oldPen = outline.SelectPen(document, dc, &pen, scale, 2 * width, color, settings);
-        const int oldRop = inverted ? dc->SetROP2(R2_NOT) : 0;
-        trace(outline);
-        if (inverted)
-            dc->SetROP2(oldRop);
-        dc->SelectObject(oldPen);
-    };
-    const bool shown = document->GetLayerState(m_layerName) == 1;
-    if (normal && shown) {
-        if (m_fillType == 0 || special) {
-            for (CRukEntity* child : ChildrenOf(*this))
-                for (CRukEntity* outline : ChildrenOf(*child))
-                    drawOutline(*outline, false);
-        } else {
-            drawOutline(*outer, false);
-        }
-    } else if (!normal && (mode != kSelectFilled || shown)) {
-        drawOutline(*outer, true);
-    }
-    if (!normal)
-        dc->SetBkMode(oldBkMode);
-    dc->SetTextColor(oldTextColor);
     dc->SelectClipRgn(nullptr);
     dc->SelectObject(oldBrush);
+}
+
+CSelectionLook::Look CRukPath::SelectionLook(int selectMode) const {
+    return CSelectionLook::For(selectMode, m_fillType, true);
 }
 
 void CRukPath::DrawOutput(CEntityDocument*, CDC* dc, const CDrawDefaults* settings, BOOL drawBlack,

@@ -44,6 +44,8 @@ public:
     void RecalcExtents() override;
     void Draw(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
               COLORREF color, const CDrawDefaults* settings, const RECT& clip) override;
+    // By its own fill, its area shown in the colour.
+    CSelectionLook::Look SelectionLook(int selectMode) const override;
     void DrawStyled(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
                     double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
                     const RECT& clip) override;

@@ -10,10 +10,6 @@ const CFileKindEntry kKinds[] = {
     {"SXF ファイル(*.sfc; *.p21)", 6, "*.*"},
 };
 
-const CExtensionKind kExtensions[] = {
-    {"DXF", 3}, {"DWG", 4}, {"JWC", 5}, {"JWK", 5}, {"JWW", 5}, {"SFC", 6}, {"P21", 6},
-};
-
 const CFolderKindDlg::Setup kSetup{"一括変換", "CONVERT", "CONVPATH", "CONVKINDINDEX", kKinds};
 
 } // namespace
@@ -23,8 +19,4 @@ CBatchConvDlg::CBatchConvDlg(bool dwgConverter, QWidget* parent)
 
 std::span<const CFileKindEntry> CBatchConvDlg::Kinds() {
     return kKinds;
-}
-
-std::span<const CExtensionKind> CBatchConvDlg::Extensions() {
-    return kExtensions;
 }

@@ -8,5 +8,4 @@ public:
     explicit CBatchConvDlg(bool dwgConverter, QWidget* parent = nullptr);
 
     static std::span<const CFileKindEntry> Kinds();
-    static std::span<const CExtensionKind> Extensions();
 };

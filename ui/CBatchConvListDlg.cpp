@@ -13,7 +13,7 @@
 
 CBatchConvListDlg::CBatchConvListDlg(const CString& folder, int kind, ConvertRoutine convert,
                                      QWidget* parent)
-    : CFileLoopDlg(folder, KindEntryOf(CBatchConvDlg::Kinds(), kind), CBatchConvDlg::Extensions(),
+    : CFileLoopDlg(folder, KindEntryOf(CBatchConvDlg::Kinds(), kind), CBatchConvDlg::Kinds(),
                    "一括変換を実行しますか？", "次の図面は変換できませんでした。", parent),
       m_convert(std::move(convert)) {
     setWindowTitle(QStringLiteral("一括変換ファイル一覧"));

@@ -28,7 +28,7 @@ QPushButton* Button(const QString& text, int id, QWidget* parent) {
 } // namespace
 
 CFileLoopDlg::CFileLoopDlg(const CString& folder, const CFileKindEntry& kind,
-                           std::span<const CExtensionKind> kinds, const char* question,
+                           std::span<const CFileKindEntry> kinds, const char* question,
                            const char* failure, QWidget* parent)
     : CBkDialog(parent), m_folder(folder), m_question(question), m_failure(failure) {
     SetBkBitmapHandle(CToolImages::BarTile());

@@ -30,7 +30,7 @@ public:
 
     // Lists the files of the folder that the kind's entry keeps.
     CFileLoopDlg(const CString& folder, const CFileKindEntry& kind,
-                 std::span<const CExtensionKind> kinds, const char* question, const char* failure,
+                 std::span<const CFileKindEntry> kinds, const char* question, const char* failure,
                  QWidget* parent);
 
     // "開始": asks, then runs the loop over the checked files.

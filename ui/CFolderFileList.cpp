@@ -1,6 +1,10 @@
 #include "ui/CFolderFileList.h"
 
+#include "settings/CDrawingKinds.h"
+
 #include <QDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -8,19 +12,25 @@ constexpr char kEveryName[] = "*.*";
 
 } // namespace
 
-int FileKindOf(const QString& name, std::span<const CExtensionKind> kinds) {
+int FileKindOf(const QString& name, std::span<const CFileKindEntry> entries) {
     const int dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
         return 0;
-    const QString extension = name.mid(dot + 1).toUpper();
-    for (const CExtensionKind& known : kinds)
-        if (extension == QLatin1String(known.extension))
-            return known.kind;
+    const QString extension = name.mid(dot);
+    for (const CDrawingKinds::Extension& known : CDrawingKinds::Extensions()) {
+        if (known.kind == 0 ||
+            extension.compare(QLatin1String(known.name), Qt::CaseInsensitive) != 0)
+            continue;
+        const bool offered =
+            std::any_of(entries.begin(), entries.end(),
+                        [&](const CFileKindEntry& e) { return e.kind == known.kind; });
+        return offered ? known.kind : 0;
+    }
     return 0;
 }
 
 QStringList ListFolderFiles(const CString& folder, const CFileKindEntry& entry,
-                            std::span<const CExtensionKind> kinds) {
+                            std::span<const CFileKindEntry> entries) {
     const bool everyName = qstrcmp(entry.pattern, kEveryName) == 0;
     // Without QDir::CaseSensitive the pattern matches regardless of case,
     // as the extensions are compared.
@@ -32,7 +42,7 @@ QStringList ListFolderFiles(const CString& folder, const CFileKindEntry& entry,
         return names;
     QStringList kept;
     for (const QString& name : names) {
-        const int kind = FileKindOf(name, kinds);
+        const int kind = FileKindOf(name, entries);
         if (entry.kind == 0 ? kind != 0 : kind == entry.kind)
             kept.append(name);
     }

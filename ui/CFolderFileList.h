@@ -9,12 +9,6 @@
 #include <QStringList>
 #include <span>
 
-// An extension without its dot, in capitals, and the kind it names.
-struct CExtensionKind {
-    const char* extension;
-    int kind;
-};
-
 // One entry of a kind combo: its text, the kind (its item data) and the
 // pattern searched. Kind 0 stands for every known kind.
 struct CFileKindEntry {
@@ -25,11 +19,12 @@ struct CFileKindEntry {
     bool needsConverter = false;
 };
 
-// The kind of a file by its extension, regardless of case; 0 when unknown.
-int FileKindOf(const QString& name, std::span<const CExtensionKind> kinds);
+// The kind of a file by its extension, regardless of case, when the
+// entries offer it; 0 otherwise.
+int FileKindOf(const QString& name, std::span<const CFileKindEntry> entries);
 
 QStringList ListFolderFiles(const CString& folder, const CFileKindEntry& entry,
-                            std::span<const CExtensionKind> kinds);
+                            std::span<const CFileKindEntry> entries);
 
 // The folder and the file name joined by exactly one separator.
 CString JoinFolderPath(const CString& folder, const QString& name);

@@ -17,11 +17,6 @@ const CFileKindEntry kKinds[] = {
     {"TIFF ファイル(*.tif; *.tiff)", 9, "*.*"},
 };
 
-const CExtensionKind kExtensions[] = {
-    {"ZMD", 1}, {"DXF", 3}, {"DWG", 4}, {"JWC", 5}, {"JWK", 5}, {"JWW", 5},
-    {"SFC", 6}, {"P21", 6}, {"BMP", 7}, {"JPG", 8}, {"TIF", 9}, {"TIFF", 9},
-};
-
 const CFolderKindDlg::Setup kSetup{"連続印刷", "PRINT", "SEQPATH", "SEQKINDINDEX", kKinds};
 
 } // namespace
@@ -40,8 +35,4 @@ CSeqPrintDlg::CSeqPrintDlg(bool dwgConverter, std::function<void()> printerSetup
 
 std::span<const CFileKindEntry> CSeqPrintDlg::Kinds() {
     return kKinds;
-}
-
-std::span<const CExtensionKind> CSeqPrintDlg::Extensions() {
-    return kExtensions;
 }

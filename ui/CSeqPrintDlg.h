@@ -12,5 +12,4 @@ public:
     CSeqPrintDlg(bool dwgConverter, std::function<void()> printerSetup, QWidget* parent = nullptr);
 
     static std::span<const CFileKindEntry> Kinds();
-    static std::span<const CExtensionKind> Extensions();
 };

@@ -30,10 +30,6 @@ LONG SaturatedSum(LONG a, LONG b) {
                                                       std::numeric_limits<LONG>::max()));
 }
 
-QTransform ToQt(const XFORM& xform) {
-    return QTransform(xform.eM11, xform.eM12, xform.eM21, xform.eM22, xform.eDx, xform.eDy);
-}
-
 XFORM FromQt(const QTransform& transform) {
     return XFORM{static_cast<float>(transform.m11()), static_cast<float>(transform.m12()),
                  static_cast<float>(transform.m21()), static_cast<float>(transform.m22()),
@@ -160,19 +156,19 @@ BOOL CDC::SetWorldTransform(const XFORM* xform) {
 BOOL CDC::ModifyWorldTransform(const XFORM* xform, DWORD mode) {
     if (m_state.graphicsMode != GM_ADVANCED || (mode != MWT_IDENTITY && !xform))
         return FALSE;
-    const QTransform current = ToQt(m_state.mapping.World());
+    const QTransform current = m_state.mapping.WorldTransform();
     QTransform combined;
     switch (mode) {
     case MWT_IDENTITY:
         break;
     case MWT_LEFTMULTIPLY:
-        combined = ToQt(*xform) * current;
+        combined = CMapping::ToQt(*xform) * current;
         break;
     case MWT_RIGHTMULTIPLY:
-        combined = current * ToQt(*xform);
+        combined = current * CMapping::ToQt(*xform);
         break;
     case MWT_SET:
-        combined = ToQt(*xform);
+        combined = CMapping::ToQt(*xform);
         break;
     default:
         return FALSE;

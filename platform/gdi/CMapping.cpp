@@ -147,6 +147,7 @@ bool CMapping::SetWorld(const XFORM& world) {
     if (determinant == 0.0 || !std::isfinite(determinant))
         return false;
     m_world = world;
+    m_worldInverse = WorldTransform().inverted();
     m_worldIsIdentity = world.eM11 == 1.0F && world.eM12 == 0.0F && world.eM21 == 0.0F &&
                         world.eM22 == 1.0F && world.eDx == 0.0F && world.eDy == 0.0F;
     return true;
@@ -168,9 +169,8 @@ double CMapping::WorldStretchY() const {
     return std::hypot(static_cast<double>(m_world.eM21), static_cast<double>(m_world.eM22));
 }
 
-QTransform CMapping::WorldTransform() const {
-    return QTransform(m_world.eM11, m_world.eM12, m_world.eM21, m_world.eM22, m_world.eDx,
-                      m_world.eDy);
+QTransform CMapping::ToQt(const XFORM& xform) {
+    return QTransform(xform.eM11, xform.eM12, xform.eM21, xform.eM22, xform.eDx, xform.eDy);
 }
 
 QTransform CMapping::ToDeviceTransform() const {
@@ -195,8 +195,7 @@ POINT CMapping::ToLogical(POINT device) const {
     const QPointF world(
         Transform(device.x, m_viewportOrg.x, m_viewportExt.cx, m_windowExt.cx, m_windowOrg.x),
         Transform(device.y, m_viewportOrg.y, m_viewportExt.cy, m_windowExt.cy, m_windowOrg.y));
-    // The world transform is invertible: SetWorld refuses any other.
-    const QPointF logical = WorldTransform().inverted().map(world);
+    const QPointF logical = m_worldInverse.map(world);
     return POINT{Round(logical.x()), Round(logical.y())};
 }
 

@@ -49,6 +49,9 @@ public:
     double WorldAngle() const;
     // Logical to device coordinates without rounding.
     QTransform ToDeviceTransform() const;
+    // A transform in Qt's form, and the world transform in it.
+    static QTransform ToQt(const XFORM& xform);
+    QTransform WorldTransform() const { return ToQt(m_world); }
 
     // Inline: every drawn point passes here.
     POINT ToDevice(POINT logical) const {
@@ -93,10 +96,12 @@ private:
     // How far the world transform stretches a unit along each logical axis.
     double WorldStretchX() const;
     double WorldStretchY() const;
-    QTransform WorldTransform() const;
     POINT ToDeviceThroughWorld(POINT logical) const;
 
     XFORM m_world;
+    // Kept by SetWorld, which takes only invertible transforms: every point
+    // mapped back passes through it.
+    QTransform m_worldInverse;
     // Kept by SetWorld beside m_world: every mapped point asks it, and
     // testing the six factors there would cost each point six comparisons.
     bool m_worldIsIdentity = true;

@@ -178,17 +178,22 @@ void CDxfPrimitiveEmitter::WriteCircle(const DPOINT& corner0, const DPOINT& corn
     const POINT p0 = ToUnits(corner0);
     const POINT p1 = ToUnits(corner1);
     const POINT corners[] = {{p0.x, p0.y}, {p0.x, p1.y}, {p1.x, p1.y}, {p1.x, p0.y}};
+    WriteConic(PorCircle::Type, corners, pen, tag, filled, target);
+}
+
+void CDxfPrimitiveEmitter::WriteConic(LONG type, const POINT (&corners)[4], const CDxfPen& pen,
+                                      const CDxfEntityTag& tag, bool filled,
+                                      CPorStream& target) const {
     const COLORREF fillColor = filled ? pen.color : 0;
-    PorRecordBuilder record(PorCircle::Type);
-    record.Set(PorCircle::Corners, corners);
-    record.Set(PorCircle::Pen, ToPorPen(pen));
-    record.Set(PorCircle::Fill, PorFill{filled ? SolidFill : 0, fillColor});
-    record.Set(PorCircle::SecondFillColor, fillColor);
-    record.Set(PorCircle::Transparent, 1);
-    SetStrings(record, ConicStrings, PorCircle::Layer, tag);
+    PorRecordBuilder record(type);
+    record.Set(PorConic::Corners, corners);
+    record.Set(PorConic::Pen, ToPorPen(pen));
+    record.Set(PorConic::Fill, PorFill{filled ? SolidFill : 0, fillColor});
+    record.Set(PorConic::SecondFillColor, fillColor);
+    record.Set(PorConic::Transparent, 1);
+    SetStrings(record, ConicStrings, PorConic::Layer, tag);
     target.AppendRecord(record);
-    target.ExtendBounds(p0.x, p0.y);
-    target.ExtendBounds(p1.x, p1.y);
+    ExtendBounds(target, corners);
 }
 
 void CDxfPrimitiveEmitter::WriteArc(const DPOINT& centre, double radius, double startAngle,
@@ -245,18 +250,7 @@ void CDxfPrimitiveEmitter::WriteEllipse(const DPOINT& centre, const DPOINT& majo
     const POINT corners[] = {place(-a, -b), place(a, -b), place(a, b), place(-a, b)};
 
     if (std::fabs(endParameter - startParameter) >= FullTurn) {
-        const COLORREF fillColor = filled ? pen.color : 0;
-        PorRecordBuilder record(PorEllipse::Type);
-        record.Set(PorEllipse::Corners, corners);
-        record.Set(PorEllipse::Pen, ToPorPen(pen));
-        record.Set(PorEllipse::Fill, PorFill{filled ? SolidFill : 0, fillColor});
-        record.Set(PorEllipse::SecondFillColor, fillColor);
-        record.Set(PorEllipse::Transparent, 1);
-        SetStrings(record, ConicStrings, PorEllipse::Layer, tag);
-        target.AppendRecord(record);
-        for (const POINT& p : corners) {
-            target.ExtendBounds(p.x, p.y);
-        }
+        WriteConic(PorEllipse::Type, corners, pen, tag, filled, target);
         return;
     }
 

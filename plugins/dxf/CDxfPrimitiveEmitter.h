@@ -69,6 +69,10 @@ public:
 
 private:
     PorPen ToPorPen(const CDxfPen& pen) const;
+    // A whole circle or ellipse of the record type in its box, filled in
+    // the pen's colour when asked; the box extends the bounds.
+    void WriteConic(LONG type, const POINT (&corners)[4], const CDxfPen& pen,
+                    const CDxfEntityTag& tag, bool filled, CPorStream& target) const;
     std::vector<POINT> PointsToUnits(std::span<const DPOINT> points) const;
 
     const CDxfHeader& m_header;

@@ -114,12 +114,7 @@ void CDxfTextReader::Text(CDxfFile& file, CPorStream& target, const DPOINT& base
     const DPOINT at = Relative(groups.points[second ? 1 : 0], groups.z, groups.extrusion, base);
     text.x = at.x;
     text.y = at.y;
-    text.height = groups.real40;
-    text.color = m_style.Color(groups);
-    text.layer = groups.layer;
-    text.id = groups.handle;
-    text.text = m_decoder.DecodeText(raw);
-    m_emitter.WriteText(text, target);
+    Emit(text, groups, raw, target);
 }
 
 void CDxfTextReader::MText(CDxfFile& file, CPorStream& target, const DPOINT& base) {
@@ -160,6 +155,11 @@ void CDxfTextReader::MText(CDxfFile& file, CPorStream& target, const DPOINT& bas
     }
     text.x = groups.points[0].x - base.x;
     text.y = groups.points[0].y - base.y;
+    Emit(text, groups, raw, target);
+}
+
+void CDxfTextReader::Emit(CDxfText& text, const CDxfEntityGroups& groups, const std::string& raw,
+                          CPorStream& target) const {
     text.height = groups.real40;
     text.color = m_style.Color(groups);
     text.layer = groups.layer;

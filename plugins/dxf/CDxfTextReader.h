@@ -7,8 +7,10 @@
 #include "geometry/Geometry.h"
 #include "platform/mfc/CString.h"
 
+#include <string>
 #include <string_view>
 
+class CDxfEntityGroups;
 class CDxfEntityStyle;
 class CDxfFile;
 class CDxfStyleTables;
@@ -36,6 +38,10 @@ private:
     // The face, oblique angle, width factor and vertical flag of the named
     // style, where the text has not set its own.
     void ApplyStyle(std::string_view name, CDxfText& text) const;
+    // The height, colour, layer, handle and decoded string from the
+    // groups, and the text handed to the emitter.
+    void Emit(CDxfText& text, const CDxfEntityGroups& groups, const std::string& raw,
+              CPorStream& target) const;
 
     const CDxfTextEmitter& m_emitter;
     const CDxfToleranceEmitter& m_tolerances;

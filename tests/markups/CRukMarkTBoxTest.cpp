@@ -7,6 +7,7 @@
 #include "markups/CRukMarkTBox.h"
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/mfc/CArchiveException.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/MouseKeys.h"
 #include "tests/entities/PointPrinting.h"
 #include "tests/entities/ShapeTestSupport.h"
@@ -160,6 +161,42 @@ TEST_F(NoteFixture, BoxAndMemoAreFiledWithTheNoteStyle) {
     EXPECT_EQ(m_note.GetNoteFrameType(), 2);
 }
 
+struct BoxFillCase {
+    const char* name;
+    int solid;
+    int fillType;
+    int boxFill;
+    int boxTransparent;
+};
+
+void PrintTo(const BoxFillCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class NoteBoxFill : public NoteFixture, public ::testing::WithParamInterface<BoxFillCase> {};
+
+// The box takes the plain fills only; a hatch style leaves it empty.
+TEST_P(NoteBoxFill, BoxTakesThePlainFillOfTheStyle) {
+    const BoxFillCase& c = GetParam();
+    m_document.m_style.m_redSolidFill = c.solid;
+    m_document.m_style.m_redFillType = c.fillType;
+    m_document.m_style.m_redTransparent = 1;
+    Finish("ABCD", {0, 200}, {1000, 0});
+    const std::vector<CRukEntity*> children = Children();
+    ASSERT_EQ(children.size(), 2u);
+    EXPECT_EQ(children[0]->GetFillType(), c.boxFill);
+    EXPECT_EQ(children[0]->GetTransparent(), c.boxTransparent);
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, NoteBoxFill,
+                         ::testing::Values(BoxFillCase{"SolidOverHatch", 1, 5, 3, 0},
+                                           BoxFillCase{"Translucent", 0, 1, 1, 0},
+                                           BoxFillCase{"Opaque", 0, 3, 3, 0},
+                                           BoxFillCase{"Special", 0, 99, 99, 0},
+                                           BoxFillCase{"HatchLeavesItEmpty", 0, 5, 0, 1},
+                                           BoxFillCase{"None", 0, 0, 0, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(NoteFixture, MendedChildCountIsTheNumberOfChildren) {
     Finish("one\ntwo\nthree", {0, 300}, {1000, 0});
     EXPECT_EQ(m_note.m_childCount, 2);
@@ -271,6 +308,37 @@ TEST_F(NoteFixture, CornerEditSetsTheBoxAndThePoints) {
               (std::vector<POINT>{{-100, 300}, {-100, 0}, {1000, 0}, {1000, 300}}));
     EXPECT_EQ(VerticesOf(m_note), (std::vector<POINT>{{-100, 300}, {1000, 0}}));
     EXPECT_EQ(m_note.SetPoint(0, 0, 2), 0);
+}
+
+TEST_F(NoteFixture, GripsAreTheCornersThenTheEdgeMiddles) {
+    Finish("ABCD", {0, 2000}, {10000, 0});
+    m_document.m_viewScale = 0.1;
+    CRecordingDC dc;
+    const std::vector<POINT> expected{{0, 2000}, {0, 0},    {10000, 0},    {10000, 2000},
+                                      {0, 1000}, {5000, 0}, {10000, 1000}, {5000, 2000}};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        int grip = -1;
+        ASSERT_EQ(m_note.HitGrip(&dc, &m_document, expected[i].x, expected[i].y, &grip), 1) << i;
+        EXPECT_EQ(grip, static_cast<int>(i));
+    }
+    int grip = -1;
+    EXPECT_EQ(m_note.HitGrip(&dc, &m_document, 2500, 1000, &grip), 0);
+}
+
+TEST_F(NoteFixture, GripCursorsFollowTheBoxOrientation) {
+    Finish("ABCD", {0, 200}, {1000, 0});
+    // Point 0 is the top left corner.
+    const std::vector<int> expected{IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZENWSE, IDC_SIZENESW,
+                                    IDC_SIZEWE,   IDC_SIZENS,   IDC_SIZEWE,   IDC_SIZENS};
+    for (std::size_t grip = 0; grip < expected.size(); ++grip) {
+        SetCursor(LoadStandardCursor(IDC_ARROW));
+        m_note.SetGripCursor(static_cast<int>(grip));
+        ASSERT_NE(GetCursor(), nullptr);
+        EXPECT_EQ(GetCursor()->id, expected[grip]) << grip;
+    }
+    SetCursor(LoadStandardCursor(IDC_ARROW));
+    m_note.SetGripCursor(8);
+    EXPECT_EQ(GetCursor()->id, IDC_ARROW) << "no such grip";
 }
 
 // ---- Feedback

@@ -103,11 +103,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ListingCase>& info) { return info.param.name; });
 
 TEST(FileKindOf, NamesTheKindByTheLastExtension) {
-    const auto kinds = CSeqPrintDlg::Extensions();
+    const auto kinds = CSeqPrintDlg::Kinds();
     EXPECT_EQ(FileKindOf(QStringLiteral("plan.v2.Tif"), kinds), 9);
     EXPECT_EQ(FileKindOf(QStringLiteral("plan.dxf.bak"), kinds), 0);
     EXPECT_EQ(FileKindOf(QStringLiteral("zmd"), kinds), 0);
-    EXPECT_EQ(FileKindOf(QStringLiteral("x.zmd"), CBatchConvDlg::Extensions()), 0);
+    EXPECT_EQ(FileKindOf(QStringLiteral("x.zmd"), CBatchConvDlg::Kinds()), 0);
 }
 
 TEST(JoinFolderPath, PutsOneSeparatorBetween) {

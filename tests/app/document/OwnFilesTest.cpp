@@ -12,7 +12,7 @@
 #include "platform/mfc/CArchive.h"
 #include "platform/mfc/CFile.h"
 #include "tests/support/CpuClock.h"
-#include "tests/support/HostileObjectFile.h"
+#include "tests/support/HostileObjectCases.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
 
@@ -412,19 +412,8 @@ TEST_F(OwnFilesTest, UnreadControlFileIsOnlyOverwrittenWhenTheUserAgrees) {
 
 namespace {
 
-struct HostileDrawingCase {
-    const char* name;
-    std::function<HostileObjectFile()> build;
-    bool read;
-};
-
-// Failures name the case, not its bytes.
-void PrintTo(const HostileDrawingCase& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
-
 class HostileOwnDrawingTest : public OwnFilesTest,
-                              public ::testing::WithParamInterface<HostileDrawingCase> {};
+                              public ::testing::WithParamInterface<HostileCase> {};
 
 // Mended: a drawing file had none of the control file's checks, so a group
 // holding itself overflowed the stack and a long chain of groups took
@@ -434,7 +423,7 @@ TEST_P(HostileOwnDrawingTest, IsJudgedAtOnceWithNothingLeaked_Mended) {
     const CString path = PathOf("plan.zmd");
     QFile file(path.ToFilePath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    const std::vector<BYTE> bytes = GetParam().build().Bytes();
+    const std::vector<BYTE> bytes = GetParam().build(HostileObjectFile::Kind::Drawing).Bytes();
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     file.close();
 
@@ -452,56 +441,15 @@ TEST_P(HostileOwnDrawingTest, IsJudgedAtOnceWithNothingLeaked_Mended) {
     EXPECT_TRUE(doc.m_objects.IsEmpty());
 }
 
-HostileObjectFile Drawing(DWORD count) {
-    return HostileObjectFile(HostileObjectFile::Kind::Drawing, count);
-}
-
-HostileObjectFile Chain(DWORD length) {
-    return HostileObjectFile::Chain(HostileObjectFile::Kind::Drawing, length);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Files, HostileOwnDrawingTest,
-    ::testing::Values(HostileDrawingCase{"GroupInItselfIsRefused",
-                                         [] {
-                                             HostileObjectFile file = Drawing(1);
-                                             file.GroupHead(1).Reference(2);
-                                             return file;
-                                         },
-                                         false},
-                      HostileDrawingCase{"GroupInTheGroupItHoldsIsRefused",
-                                         [] {
-                                             HostileObjectFile file = Drawing(1);
-                                             file.GroupHead(1).GroupHead(1).Reference(2);
-                                             return file;
-                                         },
-                                         false},
-                      HostileDrawingCase{"ChildOfTwoGroupsIsRefused",
-                                         [] {
-                                             HostileObjectFile file = Drawing(3);
-                                             file.GroupHead(0);
-                                             file.GroupHead(1).Reference(2);
-                                             file.GroupHead(1).Reference(2);
-                                             return file;
-                                         },
-                                         false},
-                      HostileDrawingCase{"ShortChainIsRead", [] { return Chain(50); }, true},
-                      HostileDrawingCase{"ChainOfAHundredThousandIsRefusedAtOnce",
-                                         [] { return Chain(100000); }, false},
-                      HostileDrawingCase{"BodyEndingHalfwayFreesTheChildrenItRead",
-                                         [] {
-                                             HostileObjectFile file = Drawing(1);
-                                             file.GroupHead(2).GroupHead(0).Word(0xFFFF);
-                                             return file;
-                                         },
-                                         false},
-                      HostileDrawingCase{"ChildOnlyInItsGroupIsReadAndFreedWithIt",
-                                         [] {
-                                             HostileObjectFile file = Drawing(1);
-                                             file.GroupHead(1).GroupHead(0);
-                                             return file;
-                                         },
-                                         true}),
-    [](const ::testing::TestParamInfo<HostileDrawingCase>& info) { return info.param.name; });
+    ::testing::ValuesIn(HostileCases({{"GroupInTheGroupItHoldsIsRefused",
+                                       [](HostileObjectFile::Kind kind) {
+                                           HostileObjectFile file(kind, 1);
+                                           file.GroupHead(1).GroupHead(1).Reference(2);
+                                           return file;
+                                       },
+                                       false}})),
+    [](const ::testing::TestParamInfo<HostileCase>& info) { return info.param.name; });
 
 } // namespace

@@ -15,7 +15,7 @@
 #include "settings/CDrawDefaults.h"
 #include "tests/support/CpuClock.h"
 #include "tests/support/FixedTextMetrics.h"
-#include "tests/support/HostileObjectFile.h"
+#include "tests/support/HostileObjectCases.h"
 #include "tests/support/MarkupSeeds.h"
 #include "tests/support/ReaderSeeds.h"
 
@@ -274,35 +274,24 @@ INSTANTIATE_TEST_SUITE_P(
                        }}),
     [](const ::testing::TestParamInfo<UnreadableCase>& info) { return info.param.name; });
 
-// A control file whose drawing order has that many entries.
-HostileObjectFile HostileFile(DWORD count) {
-    return HostileObjectFile(HostileObjectFile::Kind::Control, count);
-}
-
-struct HostileCase {
-    const char* name;
-    std::function<HostileObjectFile()> build;
-    bool read;
-};
-
-// Failures name the case, not its bytes.
-void PrintTo(const HostileCase& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
-
 class HostileControlFileTest : public ControlFileTest,
                                public ::testing::WithParamInterface<HostileCase> {};
 
 // Each file is refused or read at once, and what was read is freed once
 // (the sanitizer build sees a leak or a second delete).
 TEST_P(HostileControlFileTest, IsJudgedAtOnceWithNothingLeaked_Mended) {
-    WriteBytes(ControlPath(), GetParam().build().Bytes());
+    WriteBytes(ControlPath(), GetParam().build(HostileObjectFile::Kind::Control).Bytes());
     const auto start = CpuClock::now();
     ASSERT_EQ(m_document.ImportByPlugin(PorPlugIn(), Drawing()), 1);
     EXPECT_LT(CpuClock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(m_document.m_controlFileUnread, GetParam().read ? 0 : 1);
     EXPECT_EQ(m_dialogs.Messages().size(), GetParam().read ? 0u : 1u);
     EXPECT_EQ(m_document.m_drawOrder.IsEmpty(), !GetParam().read);
+}
+
+// A control file whose drawing order has that many entries.
+HostileObjectFile HostileFile(DWORD count) {
+    return HostileObjectFile(HostileObjectFile::Kind::Control, count);
 }
 
 // Groups nested one inside the other, as deep as given.
@@ -314,71 +303,36 @@ HostileObjectFile Nested(int depth) {
     return file;
 }
 
-// Groups in the drawing order, each holding the one before.
-HostileObjectFile Chain(DWORD length) {
-    return HostileObjectFile::Chain(HostileObjectFile::Kind::Control, length);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Files, HostileControlFileTest,
-    ::testing::Values(
-        HostileCase{"NestingAtTheArchivesLimit", [] { return Nested(CArchive::kMaxObjectDepth); },
-                    true},
-        HostileCase{"DeepNestingIsRefusedInsteadOfOverflowingTheStack",
-                    [] { return Nested(50000); }, false},
-        HostileCase{"SharedChildrenFortyDeepAreRefusedInsteadOfFanningOut",
-                    [] {
-                        // Each group lists the one inside it twice.
-                        HostileObjectFile file = HostileFile(1);
-                        for (DWORD level = 0; level < 40; ++level)
-                            file.GroupHead(2);
-                        file.GroupHead(0);
-                        for (DWORD level = 40; level > 0; --level)
-                            file.Reference(level + 2);
-                        return file;
-                    },
-                    false},
-        HostileCase{"ChildTwiceInOneListIsRefused",
-                    [] {
-                        HostileObjectFile file = HostileFile(2);
-                        file.GroupHead(0);
-                        file.GroupHead(2).Reference(2).Reference(2);
-                        return file;
-                    },
-                    false},
-        HostileCase{"ChildOfTwoGroupsIsRefused",
-                    [] {
-                        HostileObjectFile file = HostileFile(3);
-                        file.GroupHead(0);
-                        file.GroupHead(1).Reference(2);
-                        file.GroupHead(1).Reference(2);
-                        return file;
-                    },
-                    false},
-        HostileCase{"GroupInItselfIsRefused",
-                    [] {
-                        HostileObjectFile file = HostileFile(1);
-                        file.GroupHead(1).Reference(2);
-                        return file;
-                    },
-                    false},
-        HostileCase{"ShortChainIsRead", [] { return Chain(50); }, true},
-        HostileCase{"LongChainIsRefusedInLinearTime", [] { return Chain(20000); }, false},
-        HostileCase{"ChainOfAHundredThousandIsRefusedAtOnce", [] { return Chain(100000); }, false},
-        HostileCase{"ChildOnlyInItsGroupIsReadAndFreedWithIt",
-                    [] {
-                        HostileObjectFile file = HostileFile(1);
-                        file.GroupHead(1).GroupHead(0);
-                        return file;
-                    },
-                    true},
-        HostileCase{"BodyEndingHalfwayFreesTheChildrenItRead",
-                    [] {
-                        HostileObjectFile file = HostileFile(1);
-                        file.GroupHead(2).GroupHead(0).Word(0xFFFF);
-                        return file;
-                    },
-                    false}),
+    ::testing::ValuesIn(HostileCases({
+        {"NestingAtTheArchivesLimit",
+         [](HostileObjectFile::Kind) { return Nested(CArchive::kMaxObjectDepth); }, true},
+        {"DeepNestingIsRefusedInsteadOfOverflowingTheStack",
+         [](HostileObjectFile::Kind) { return Nested(50000); }, false},
+        {"SharedChildrenFortyDeepAreRefusedInsteadOfFanningOut",
+         [](HostileObjectFile::Kind) {
+             // Each group lists the one inside it twice.
+             HostileObjectFile file = HostileFile(1);
+             for (DWORD level = 0; level < 40; ++level)
+                 file.GroupHead(2);
+             file.GroupHead(0);
+             for (DWORD level = 40; level > 0; --level)
+                 file.Reference(level + 2);
+             return file;
+         },
+         false},
+        {"ChildTwiceInOneListIsRefused",
+         [](HostileObjectFile::Kind) {
+             HostileObjectFile file = HostileFile(2);
+             file.GroupHead(0);
+             file.GroupHead(2).Reference(2).Reference(2);
+             return file;
+         },
+         false},
+        {"LongChainIsRefusedInLinearTime",
+         [](HostileObjectFile::Kind kind) { return HostileObjectFile::Chain(kind, 20000); }, false},
+    })),
     [](const ::testing::TestParamInfo<HostileCase>& info) { return info.param.name; });
 
 TEST_F(ControlFileTest, NextDrawingForgetsTheUnreadFile) {

@@ -258,10 +258,13 @@ TEST_F(ConvertFileTest, ContinuousPrintOfOneFilePrintsItAndEmptiesTheDocument) {
     // The layer bar is told each time: the loaded drawing's layers, then none.
     int layerBarRefreshes = 0;
     m_view.SetLayerBarRefresh([&] { ++layerBarRefreshes; });
-    // The orientation is chosen per drawing; the user's own comes back.
+    // The orientation and range are chosen per drawing; the user's own come
+    // back.
     m_settings.m_printLandscape = 5;
+    m_settings.m_printRange = 0;
     EXPECT_TRUE(m_view.PrintFileWorker(m_source));
     EXPECT_EQ(m_settings.m_printLandscape, 5);
+    EXPECT_EQ(m_settings.m_printRange, 0);
     EXPECT_EQ(layerBarRefreshes, 2);
     EXPECT_TRUE(FileExists(PathOf("plan.pdf")));
     EXPECT_TRUE(m_document.m_objects.IsEmpty());

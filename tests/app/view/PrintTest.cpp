@@ -1,6 +1,7 @@
 // Printing the view's drawing to a PDF file, looked at as pdftoppm renders it.
 #include "ViewFixture.h"
 #include "app/CPrintHeader.h"
+#include "platform/gdi/CRecordingDC.h"
 #include "tests/support/PdfPages.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempProfile.h"
@@ -46,7 +47,7 @@ protected:
         m_view.ZoomFit(1);
         SetMargins(15, 15, 15, 15);
         m_settings.m_printColorMode = 1;
-        m_view.m_printRange = 1;
+        m_settings.m_printRange = 1;
     }
 
     void SetMargins(int left, int top, int right, int bottom) {
@@ -92,6 +93,18 @@ TEST(PrintUnitsTest, MillimetresBecomePrinterPixelsCutTowardZero) {
     EXPECT_EQ(CPrintHeader::MillimetresToPixels(15, 300), 177);
     EXPECT_EQ(CPrintHeader::MillimetresToPixels(5.0, 300), 59);
     EXPECT_EQ(CPrintHeader::MillimetresToPixels(0, 600), 0);
+}
+
+// The document's reset leaves every text empty: a page without a text gets
+// no header font, colour or background set up.
+TEST(PrintHeaderSetUpTest, AnEmptyHeaderLeavesThePrinterContextAlone) {
+    CRecordingDC dc;
+    CPrintHeader header;
+    header.Print(&dc);
+    EXPECT_TRUE(dc.Calls().empty());
+    header.m_texts[CPrintHeader::kBottomCentre] = "Zumeo";
+    header.Print(&dc);
+    EXPECT_FALSE(dc.Calls().empty());
 }
 
 struct MarginCase {
@@ -258,7 +271,7 @@ TEST_F(PrintTest, TheVisibleAreaPrintsWhatTheWindowShowsAndNothingBeyond) {
     m_view.Redraw();
     ASSERT_FALSE(Shows(m_view.Surface(), Qt::green)) << "the window must not show the corner";
     ASSERT_TRUE(Shows(m_view.Surface(), Qt::red));
-    m_view.m_printRange = 0;
+    m_settings.m_printRange = 0;
     const QImage page = Print();
     EXPECT_TRUE(BoundsOf(page, Qt::green).isEmpty());
     // The square window fills the page's width inside the margins, as the
@@ -280,7 +293,7 @@ TEST_F(PrintTest, TheScreenViewIsUnchangedAfterPrinting) {
     const CDocExtent extent = m_document.m_extent;
     const double scale = m_document.m_scaleX;
     for (int range : {0, 1}) {
-        m_view.m_printRange = range;
+        m_settings.m_printRange = range;
         Print();
         EXPECT_EQ(m_view.m_windowExtX, windowExtX) << range;
         EXPECT_EQ(m_view.m_windowExtY, windowExtY) << range;

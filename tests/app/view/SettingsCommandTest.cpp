@@ -47,7 +47,6 @@ TEST_F(SettingsCommandTest, OkPutsTheValuesIntoTheRecordAndTheView) {
     EXPECT_EQ(m_settings.m_curBkColor, 0u);
     EXPECT_EQ(m_settings.m_undoMax, 20);
     EXPECT_EQ(m_settings.m_printRange, 0);
-    EXPECT_EQ(m_view.m_printRange, 0);
     EXPECT_EQ(Pixel(15, 15), QColor(Qt::black)) << "painted on the new background";
 }
 
@@ -61,11 +60,11 @@ TEST_F(SettingsCommandTest, CancelKeepsTheRecordButAChosenConverterIsAlreadyStor
         dialog.reject();
         return dialog.result();
     });
-    const int printRange = m_view.m_printRange;
+    const int printRange = m_settings.m_printRange;
     m_view.DoSettingsDialog(0);
     EXPECT_EQ(m_settings.m_undoMax, 33);
     EXPECT_TRUE(m_settings.m_converterPath.IsEmpty());
-    EXPECT_EQ(m_view.m_printRange, printRange);
+    EXPECT_EQ(m_settings.m_printRange, printRange);
     EXPECT_EQ(CProfile::GetProfilePath("DREVIX", "EXEPATH").ToFilePath(),
               QStringLiteral("/opt/drevix/DrevixCon.exe"));
 }

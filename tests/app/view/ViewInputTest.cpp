@@ -200,6 +200,7 @@ TEST_F(ViewInputTest, HighlightBlinkShowsWhatAWholeRepaintGives) {
 TEST_F(ViewInputTest, BlinkAreaFollowsAMovedMarkup) {
     m_settings.m_blinkRedlines = 1;
     Mark("marks", 100, 100, 200, 200);
+    m_view.SetHighlightTimer(1);
     m_view.OnMoveTool();
     Click(Pixel(150, 150));
     Drag(Pixel(150, 150), Pixel(650, 150));
@@ -212,11 +213,35 @@ TEST_F(ViewInputTest, BlinkAreaStaysWhileDrawingOrWithoutTheBlink) {
     m_view.m_rcHighlight = RECT{1, 2, 3, 4};
     EXPECT_EQ(m_view.CollectBlinkRect(), 0);
     m_settings.m_blinkRedlines = 1;
+    m_view.SetHighlightTimer(1);
+    m_view.m_rcHighlight = RECT{1, 2, 3, 4};
     m_view.m_toolMode = CZumeoView::kToolRedline;
     EXPECT_EQ(m_view.CollectBlinkRect(), CZumeoView::kToolRedline);
     EXPECT_EQ(m_view.m_rcHighlight.right, 3);
     m_view.m_toolMode = CZumeoView::kToolNone;
     EXPECT_EQ(m_view.CollectBlinkRect(), 2) << "the markup and its line";
+}
+
+// Nothing blinks while the redlines are hidden, though the blink is on.
+TEST_F(ViewInputTest, BlinkAreaIsNotCollectedWhileTheRedlinesAreHidden) {
+    Mark("marks", 100, 100, 200, 200);
+    m_settings.m_blinkRedlines = 1;
+    m_settings.m_showRedlines = 0;
+    m_view.SetHighlightTimer(1);
+    m_view.m_rcHighlight = RECT{1, 2, 3, 4};
+    EXPECT_EQ(m_view.CollectBlinkRect(), 0);
+    EXPECT_EQ(m_view.m_rcHighlight.right, 3);
+}
+
+// A redline on a hidden layer is not painted, so it does not blink.
+TEST_F(ViewInputTest, BlinkAreaLeavesOutRedlinesOnHiddenLayers) {
+    Mark("marks", 100, 100, 200, 200);
+    Mark("hidden", 600, 600, 700, 700);
+    Hide("hidden");
+    m_settings.m_blinkRedlines = 1;
+    m_view.SetHighlightTimer(1);
+    EXPECT_EQ(m_view.CollectBlinkRect(), 2) << "the shown markup and its line";
+    EXPECT_LE(m_view.m_rcHighlight.right, Pixel(210, 0).x());
 }
 
 struct WrapCase {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 CMapping Isotropic(SIZE window, SIZE viewport, int dpiX = 96, int dpiY = 96) {
@@ -173,3 +175,22 @@ TEST(CMappingTest, IsotropicStartsFromLometricExtents) {
 }
 
 } // namespace
+
+TEST(CMappingTest, PointsMapBackThroughTheCurrentWorld) {
+    CMapping mapping(CDeviceCaps(100, 100));
+    const auto back = [&mapping](POINT device) {
+        const POINT logical = mapping.ToLogical(device);
+        return std::make_pair(logical.x, logical.y);
+    };
+    ASSERT_TRUE(mapping.SetWorld(XFORM{2.0F, 0.0F, 0.0F, 2.0F, 10.0F, 0.0F}));
+    EXPECT_EQ(back(POINT{30, 8}), std::make_pair(10, 4));
+    // A quarter turn: (x, y) goes to (-y, x).
+    ASSERT_TRUE(mapping.SetWorld(XFORM{0.0F, 1.0F, -1.0F, 0.0F, 0.0F, 0.0F}));
+    EXPECT_EQ(back(POINT{-4, 10}), std::make_pair(10, 4));
+    // A refused transform leaves the turn in place, both ways.
+    EXPECT_FALSE(mapping.SetWorld(XFORM{1.0F, 1.0F, 1.0F, 1.0F, 0.0F, 0.0F}));
+    EXPECT_EQ(back(POINT{-4, 10}), std::make_pair(10, 4));
+    EXPECT_EQ(mapping.ToDevice(POINT{10, 4}).x, -4);
+    ASSERT_TRUE(mapping.SetWorld(XFORM{}));
+    EXPECT_EQ(back(POINT{-4, 10}), std::make_pair(-4, 10));
+}
