@@ -73,7 +73,7 @@ int CSxfReader::Read(const CString& path, const CSxfLibraryCalls& calls) {
     return CSxfLibraryReader(*this, calls).Read(path);
 }
 
-HGLOBAL CSxfReader::WriteBlock() const {
+HGLOBAL CSxfReader::WriteBlock() {
     PorBlockWriter stream;
     PorRecordBuilder header(PorHeader::Type);
     header.Set(PorHeader::Magic, PorHeader::MagicValue);
@@ -89,7 +89,7 @@ HGLOBAL CSxfReader::WriteBlock() const {
     }
     m_lineTypes.WritePOR(stream, m_settings.dashPichRate);
     for (const auto& object : m_output) {
-        object->WritePOR(stream);
+        object->WriteWithPictures(stream, m_pictures);
     }
     stream.Append(PorRecordBuilder(PorEnd::Type));
     return stream.ToGlobalBlock();

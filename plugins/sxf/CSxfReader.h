@@ -85,7 +85,8 @@ public:
     // True when the expansion left part of the drawing out.
     bool DrawingCut() const { return m_drawingCut; }
     // The picture files placed while the block is written, under one budget.
-    CPictureFiles& Pictures() const { return m_pictures; }
+    const CPictureFiles& Pictures() const { return m_pictures; }
+    CPictureFiles& Pictures() { return m_pictures; }
 
     HWND Progress() const { return m_progress; }
     const CSxfLineTypeTable& LineTypes() const { return m_lineTypes; }
@@ -93,7 +94,7 @@ public:
     const std::vector<std::unique_ptr<CSxfLayer>>& Layers() const { return m_layers; }
 
 private:
-    HGLOBAL WriteBlock() const;
+    HGLOBAL WriteBlock();
 
     HWND m_progress;
     int m_unitScale = DefaultUnitScale;
@@ -117,5 +118,5 @@ private:
     std::size_t m_copyBudget;
     bool m_drawingCut = false;
     // Filled as the block is written.
-    mutable CPictureFiles m_pictures;
+    CPictureFiles m_pictures;
 };
