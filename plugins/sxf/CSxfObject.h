@@ -40,6 +40,9 @@ public:
     virtual int WriteWithPictures(PorBlockWriter& stream, CPictureFiles& pictures) const {
         return WritePOR(stream);
     }
+    // The points the object holds beyond its fixed fields: what makes one
+    // object larger than another when it is copied.
+    virtual std::size_t PointCount() const { return 0; }
     // The hatch boundary edge of a curve, none for other objects.
     virtual std::vector<BYTE> MakeBoundaryEdge() const { return {}; }
 

@@ -221,5 +221,5 @@ void CSxfReader::CopySheetToOutput() {
         m_output.push_back(placement ? expansion.Expand(*placement) : member->Clone());
         SendMessage(m_progress, PBM_SETPOS, copied++, 0);
     }
-    m_drawingCut = expansion.Cut();
+    m_cutByExpansion = expansion.LeftOut();
 }

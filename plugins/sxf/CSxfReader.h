@@ -36,7 +36,8 @@ public:
     static constexpr const char* DefaultLayerName = "0";
     static constexpr LONG HeaderVersion = 3002;
 
-    // copyBudget: the objects sub-figure placements may copy in all.
+    // copyBudget: what sub-figure placements may copy in all, each copy
+    // costing 1 plus its points.
     CSxfReader(HWND progress, const CSxfSettings& settings,
                std::size_t copyBudget = CSxfSfigExpansion::DefaultBudget);
     ~CSxfReader();
@@ -83,7 +84,7 @@ public:
     // budget for the whole drawing.
     void CopySheetToOutput();
     // True when the expansion left part of the drawing out.
-    bool DrawingCut() const { return m_drawingCut; }
+    bool DrawingCut() const { return m_cutByExpansion > 0; }
     // The picture files placed while the block is written, under one budget.
     const CPictureFiles& Pictures() const { return m_pictures; }
     CPictureFiles& Pictures() { return m_pictures; }
@@ -116,7 +117,7 @@ private:
     CSxfColourTable m_colours;
     CSxfLineTypeTable m_lineTypes;
     std::size_t m_copyBudget;
-    bool m_drawingCut = false;
+    std::size_t m_cutByExpansion = 0;
     // Filled as the block is written.
     CPictureFiles m_pictures;
 };
