@@ -18,6 +18,7 @@
 #include "plugins/sxf/CSxfUserLineType.h"
 #include "plugins/sxf/SxfUnits.h"
 #include "por/PorBlockWriter.h"
+#include "por/PorCount.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
 
@@ -73,17 +74,14 @@ int CSxfReader::Read(const CString& path, const CSxfLibraryCalls& calls) {
     return CSxfLibraryReader(*this, calls).Read(path);
 }
 
+std::size_t CSxfReader::LeftOut() const {
+    return m_unread + m_cutByExpansion + m_pictures.LeftOut();
+}
+
 HGLOBAL CSxfReader::WriteBlock() {
+    // The pictures are placed while the drawing is written: the header, which
+    // counts those left out, goes before the drawing afterwards.
     PorBlockWriter stream;
-    PorRecordBuilder header(PorHeader::Type);
-    header.Set(PorHeader::Magic, PorHeader::MagicValue);
-    header.Set(PorHeader::Version, HeaderVersion);
-    header.Set(PorHeader::Scale, m_unitScale);
-    header.Set(PorHeader::SheetWidth, SxfToPor(m_sheet->Data().width, m_unitScale));
-    header.Set(PorHeader::SheetHeight, SxfToPor(m_sheet->Data().height, m_unitScale));
-    header.Set(PorHeader::LeftOut, m_leftOut);
-    header.Set(PorHeader::Factor, 1000);
-    stream.Append(header);
     for (const auto& layer : m_layers) {
         layer->WritePOR(stream);
     }
@@ -92,6 +90,15 @@ HGLOBAL CSxfReader::WriteBlock() {
         object->WriteWithPictures(stream, m_pictures);
     }
     stream.Append(PorRecordBuilder(PorEnd::Type));
+    PorRecordBuilder header(PorHeader::Type);
+    header.Set(PorHeader::Magic, PorHeader::MagicValue);
+    header.Set(PorHeader::Version, HeaderVersion);
+    header.Set(PorHeader::Scale, m_unitScale);
+    header.Set(PorHeader::SheetWidth, SxfToPor(m_sheet->Data().width, m_unitScale));
+    header.Set(PorHeader::SheetHeight, SxfToPor(m_sheet->Data().height, m_unitScale));
+    header.Set(PorHeader::LeftOut, PorCount(LeftOut()));
+    header.Set(PorHeader::Factor, 1000);
+    stream.Prepend(header.Bytes());
     return stream.ToGlobalBlock();
 }
 

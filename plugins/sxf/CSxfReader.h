@@ -75,16 +75,17 @@ public:
     void AddCompositeCurve(std::unique_ptr<CSxfCompositeCurve> curve);
     void AddSfigOrg(std::unique_ptr<CSxfSfigOrg> definition);
     // A feature the library could not read: the header tells how many.
-    void CountLeftOut() { ++m_leftOut; }
-    int LeftOut() const { return m_leftOut; }
+    void CountLeftOut(std::size_t count = 1) { m_unread += count; }
+    // What the header counts as left out: the features the library could not
+    // read, those the sub-figure expansion cut and, once the block is
+    // written, the pictures left out for their budget.
+    std::size_t LeftOut() const;
     // A later sheet replaces an earlier one.
     void SetSheet(std::unique_ptr<CSxfSheet> sheet);
     CSxfSheet* Sheet() const { return m_sheet.get(); }
     // The sheet's members copied for writing, placements expanded under one
     // budget for the whole drawing.
     void CopySheetToOutput();
-    // True when the expansion left part of the drawing out.
-    bool DrawingCut() const { return m_cutByExpansion > 0; }
     // The picture files placed while the block is written, under one budget.
     const CPictureFiles& Pictures() const { return m_pictures; }
     CPictureFiles& Pictures() { return m_pictures; }
@@ -99,7 +100,7 @@ private:
 
     HWND m_progress;
     int m_unitScale = DefaultUnitScale;
-    int m_leftOut = 0;
+    std::size_t m_unread = 0;
     CSxfSettings m_settings;
     std::unique_ptr<CSxfSheet> m_sheet;
     std::vector<std::unique_ptr<CSxfSfigOrg>> m_sfigOrgs;

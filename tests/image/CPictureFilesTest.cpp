@@ -42,7 +42,11 @@ TEST(CPictureFiles, PlacementsBeyondTheBudgetAreLeftOut) {
     EXPECT_NE(pictures.Place(path), nullptr);
     EXPECT_FALSE(pictures.LeftOut());
     EXPECT_EQ(pictures.Place(path), nullptr);
-    EXPECT_TRUE(pictures.LeftOut());
+    EXPECT_EQ(pictures.LeftOut(), 1u);
+    // Every later placement of the file is left out and counted too.
+    EXPECT_EQ(pictures.Place(path), nullptr);
+    EXPECT_EQ(pictures.Place(path), nullptr);
+    EXPECT_EQ(pictures.LeftOut(), 3u);
 }
 
 TEST(CPictureFiles, MissingOrUnreadableFilesAreNoPictureAndNotLeftOut) {

@@ -57,6 +57,8 @@ struct Result {
     std::size_t lines = 0;
     std::size_t polylines = 0;
     bool cut = false;
+    // What the header counts as left out.
+    LONG leftOut = 0;
 };
 
 Result Convert(const std::string& features, std::size_t budget) {
@@ -67,9 +69,12 @@ Result Convert(const std::string& features, std::size_t budget) {
     const PluginTest::OwnedBlock block(reader.MakePORData(path.c_str()));
     EXPECT_TRUE(block);
     Result result;
-    result.cut = reader.DrawingCut();
     if (block) {
         for (const PorRecord& record : PluginTest::Records(PluginTest::BlockBytes(block))) {
+            if (record.Type() == PorHeader::Type) {
+                result.leftOut = *record.Get(PorHeader::LeftOut);
+                result.cut = result.leftOut > 0;
+            }
             result.lines += record.Type() == PorLine::Type;
             result.polylines += record.Type() == PorPolyline::Type;
         }
@@ -125,11 +130,20 @@ TEST(SxfSfigExpansion, MendedCopiesPayForTheirPoints) {
 
     const Result cut = Convert(features, whole - 1);
     EXPECT_EQ(cut.polylines, 31u);
-    EXPECT_TRUE(cut.cut);
+    EXPECT_EQ(cut.leftOut, 1);
 
     const Result small = Convert(features, 1000);
     EXPECT_TRUE(small.cut);
     EXPECT_LE(small.polylines * 201, 1000u);
+}
+
+// Three placements of D1, which places D0 (one line) twice: four copies
+// each. A budget of five copies the first whole and the second's first D0;
+// its line, its second D0 and the third placement's two are left out.
+TEST(SxfSfigExpansion, WhatTheBudgetCutsIsCountedMemberByMember) {
+    const Result result = Convert(NestedDefinitions(1, 2, 3), 5);
+    EXPECT_EQ(result.lines, 2u);
+    EXPECT_EQ(result.leftOut, 4);
 }
 
 } // namespace
