@@ -68,17 +68,21 @@ protected:
         return path;
     }
 
-    // A 2 x 2, 24-bit bitmap beside the DXF.
-    void WriteBitmap(const char* name) const {
+    // A square 24-bit bitmap file's bytes.
+    static std::string Bitmap(int side) {
         CRasterImage image;
-        ASSERT_TRUE(image.Create(2, 2, 24));
+        EXPECT_TRUE(image.Create(side, side, 24));
         CMemFile memory;
         image.WriteBmpFile(memory);
         const auto size = static_cast<std::size_t>(memory.GetLength());
         BYTE* data = memory.Detach();
-        Write(name, std::string(reinterpret_cast<const char*>(data), size));
+        std::string bytes(reinterpret_cast<const char*>(data), size);
         std::free(data);
+        return bytes;
     }
+
+    // A 2 x 2, 24-bit bitmap beside the DXF.
+    void WriteBitmap(const char* name) const { Write(name, Bitmap(2)); }
 
     QTemporaryDir m_folder;
 };
@@ -183,10 +187,69 @@ TEST_F(DxfImageTest, MendedPicturesBeyondTheirBudgetAreLeftOutAndCounted) {
     EXPECT_TRUE(dialogs.Messages().empty());
 }
 
+// A name CP932 spells with 0x5C ("\\") as the second byte of a character,
+// the file beside the drawing named in UTF-8 or in those bytes, and "1.bmp"
+// beside it too, which a cut at that byte would find instead.
+struct TrailByteCase {
+    const char* name;
+    const char* imageName;
+    const char* fileName;
+};
+
+void PrintTo(const TrailByteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DxfImageTrailByteTest : public DxfImageTest,
+                              public ::testing::WithParamInterface<TrailByteCase> {};
+
+TEST_P(DxfImageTrailByteTest, Cp932NameIsNotCutInsideACharacter_Mended) {
+    Write("1.bmp", Bitmap(4));
+    std::ofstream(m_folder.path().toStdString() + "/" + GetParam().fileName, std::ios::binary)
+        << Bitmap(2);
+    OwnedBlock block;
+    const auto records = Convert(
+        Write("plan.dxf", Drawing(Image("2A", "2B"), ImageDef("2B", GetParam().imageName))), block);
+    ASSERT_EQ(records.size(), 1u);
+    const auto bitmap = records[0].Get(PorIFrame::Image);
+    ASSERT_TRUE(bitmap.has_value());
+    // The 2 x 2 picture: header and two rows of 8 bytes.
+    EXPECT_EQ(bitmap->size(), 40u + 16u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, DxfImageTrailByteTest,
+                         ::testing::Values(
+                             // "表1.bmp" in CP932, the file under its UTF-8 name.
+                             TrailByteCase{"Hyo",
+                                           "\x95\x5C"
+                                           "1.bmp",
+                                           "\xE8\xA1\xA8"
+                                           "1.bmp"},
+                             // "ソ1.bmp".
+                             TrailByteCase{"So",
+                                           "\x83\x5C"
+                                           "1.bmp",
+                                           "\xE3\x82\xBD"
+                                           "1.bmp"},
+                             // "C:\\図\\表1.bmp".
+                             TrailByteCase{"InAWindowsFolder",
+                                           "C:\\\x90\x7D\\\x95\x5C"
+                                           "1.bmp",
+                                           "\xE8\xA1\xA8"
+                                           "1.bmp"},
+                             // The file's name kept in the CP932 bytes.
+                             TrailByteCase{"FileNamedInCp932",
+                                           "\x95\x5C"
+                                           "1.bmp",
+                                           "\x95\x5C"
+                                           "1.bmp"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct PathCase {
     const char* name;
     const char* imageName;
     const char* path;
+    bool cp932 = false;
 };
 
 void PrintTo(const PathCase& c, std::ostream* os) {
@@ -196,7 +259,8 @@ void PrintTo(const PathCase& c, std::ostream* os) {
 class DxfImagePathTest : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(DxfImagePathTest, NameMapsIntoTheDrawingsFolder) {
-    EXPECT_EQ(CDxfImageReader::PathOf("/drawings/", GetParam().imageName), GetParam().path);
+    EXPECT_EQ(CDxfImageReader::PathOf("/drawings/", GetParam().imageName, GetParam().cp932),
+              GetParam().path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -207,7 +271,23 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"WindowsFolder_Mended", "C:\\scans\\scan.bmp", "/drawings/scan.bmp"},
                       PathCase{"RelativeWindows_Mended", "img\\scan.bmp", "/drawings/scan.bmp"},
                       PathCase{"DriveOnly_Mended", "D:scan.bmp", "/drawings/scan.bmp"},
-                      PathCase{"Empty", "", ""}),
+                      PathCase{"Empty", "", ""},
+                      // "表1.bmp": its second byte is no separator.
+                      PathCase{"Cp932TrailByte_Mended",
+                               "\x95\x5C"
+                               "1.bmp",
+                               "/drawings/\x95\x5C"
+                               "1.bmp",
+                               true},
+                      // "C:\\表\\ソ.bmp".
+                      PathCase{"Cp932WindowsFolder_Mended", "C:\\\x95\x5C\\\x83\x5C.bmp",
+                               "/drawings/\x83\x5C.bmp", true},
+                      // UTF-8 has no such bytes: "表1.bmp".
+                      PathCase{"Utf8",
+                               "\xE8\xA1\xA8"
+                               "1.bmp",
+                               "/drawings/\xE8\xA1\xA8"
+                               "1.bmp"}),
     [](const ::testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
 
 } // namespace
