@@ -95,8 +95,25 @@ CSfcDocument CSfcDocument::Build(const std::vector<CSfcStatement>& statements) {
             pending.push_back(std::move(*feature));
         }
     }
-    // Features after the last group belong to none and are not served.
+    document.ReportUngrouped(std::move(pending));
     return document;
+}
+
+void CSfcDocument::ReportUngrouped(std::vector<CSfcFeature> features) {
+    if (!m_lastGroup) {
+        return;
+    }
+    // Features after the last group belong to none and are not drawn; the
+    // last group reports them, so none is lost without a word.
+    auto& members = Assemblies(m_lastGroup->first)[m_lastGroup->second].features;
+    for (CSfcFeature& feature : features) {
+        CSfcFeature lost;
+        lost.id = feature.id;
+        lost.error = feature.error.empty()
+                         ? "#" + std::to_string(feature.id) + " belongs to no group"
+                         : std::move(feature.error);
+        members.push_back(std::move(lost));
+    }
 }
 
 std::vector<CSfcAssembly>& CSfcDocument::Assemblies(int kind) {
@@ -146,6 +163,7 @@ bool CSfcDocument::TakeGroup(const CSfcStatement& statement, std::vector<CSfcFea
     }
     auto& list = Assemblies(group->kind);
     assembly.code = static_cast<int>(list.size()) + 1;
+    m_lastGroup.emplace(group->kind, list.size());
     list.push_back(std::move(assembly));
     return true;
 }

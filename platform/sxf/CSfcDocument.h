@@ -2,7 +2,8 @@
 // A whole SXF file, read before anything is served: its tables and its
 // assemblies (composite curves, sub-figure definitions, the sheet), each
 // with the features that belong to it. Every feature since the previous
-// group feature belongs to the next one; tables may stand anywhere. A
+// group feature belongs to the next one; those after the last group are
+// served by it as failures. Tables may stand anywhere. A
 // ".p21" file's instances are first turned into the features its ".sfc"
 // twin holds.
 
@@ -11,8 +12,10 @@
 #include "platform/sxf/SxfData.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -48,7 +51,11 @@ public:
 
 private:
     bool TakeGroup(const CSfcStatement& statement, std::vector<CSfcFeature>& pending);
+    // The features after the last group, as failures of that group.
+    void ReportUngrouped(std::vector<CSfcFeature> features);
 
     CSfcTables m_tables;
     std::array<std::vector<CSfcAssembly>, 3> m_assemblies;
+    // The kind and index of the group read last.
+    std::optional<std::pair<int, std::size_t>> m_lastGroup;
 };

@@ -103,7 +103,9 @@ TEST(SfcDocument, FeaturesBelongToTheNextGroupAndTablesStandAnywhere) {
     EXPECT_EQ(Ids(document.Assemblies(SxfAssemblySfigOrg)[0]), (std::vector<int>{30, 50}));
     ASSERT_EQ(document.Assemblies(SxfAssemblySheet).size(), 1u);
     const CSfcAssembly& sheet = document.Assemblies(SxfAssemblySheet)[0];
-    EXPECT_EQ(Ids(sheet), (std::vector<int>{70}));
+    // #100 belongs to no group: the last one serves it as a failure.
+    ASSERT_EQ(Ids(sheet), (std::vector<int>{70, 100}));
+    EXPECT_EQ(sheet.features[1].error, "#100 belongs to no group");
     EXPECT_EQ(std::get<SxfSheetData>(sheet.data).height, 200);
     EXPECT_EQ(Codes(document, SxfTableLayer), (std::vector<int>{1, 2}));
     const auto& locate = std::get<SxfSfigLocateData>(sheet.features[0].data);
@@ -125,6 +127,35 @@ TEST(SfcDocument, AGroupThatCannotBeReadIsLeftOutWithItsMembersAndReported) {
         << sheet.features[0].error;
     EXPECT_EQ(sheet.features[1].error, "its group #20 cannot be read");
     EXPECT_EQ(sheet.features[2].error, "");
+}
+
+// Features after the last group belong to none and were dropped without a
+// word; the last group reports them as failures.
+TEST(SfcDocument, FeaturesAfterTheLastGroupAreReportedByIt_Mended) {
+    CSfcDocument document = CSfcDocument::Parse(
+        SfcText::File(Feature(10, "line_feature('1','1','1','1','0','0','1','1')") +
+                      Feature(20, "drawing_sheet_feature('\\'s\\'','9','0','100','200')") +
+                      Feature(30, "line_feature('1','1','1','1','0','0','1')") +
+                      Feature(40, "line_feature('1','1','1','1','0','0','1','1')") +
+                      Feature(50, "layer_feature('\\'base\\'','1')")));
+    const CSfcAssembly& sheet = document.Assemblies(SxfAssemblySheet)[0];
+    ASSERT_EQ(Ids(sheet), (std::vector<int>{10, 30, 40}));
+    EXPECT_EQ(sheet.features[0].error, "");
+    EXPECT_NE(sheet.features[1].error.find("8 parameters expected"), std::string::npos)
+        << sheet.features[1].error;
+    EXPECT_EQ(sheet.features[2].error, "#40 belongs to no group");
+    EXPECT_EQ(Codes(document, SxfTableLayer), (std::vector<int>{1}));
+}
+
+// A last group that cannot be read has no next group to report it and its
+// members: the group read before it does.
+TEST(SfcDocument, ALastGroupThatCannotBeReadIsReportedByTheGroupBefore_Mended) {
+    CSfcDocument document = CSfcDocument::Parse(
+        SfcText::File(Feature(10, "drawing_sheet_feature('\\'s\\'','9','0','100','200')") +
+                      Feature(20, "line_feature('1','1','1','1','0','0','1','1')") +
+                      Feature(30, "sfig_org_feature('\\'part\\'')")));
+    EXPECT_TRUE(document.Assemblies(SxfAssemblySfigOrg).empty());
+    EXPECT_EQ(Ids(document.Assemblies(SxfAssemblySheet)[0]), (std::vector<int>{30, 20}));
 }
 
 TEST(SfcDocument, WrongFeaturesKeepTheirPlaceWithTheirErrors) {
