@@ -39,8 +39,6 @@ public:
     HGLOBAL GetPORData(const char* path);
     // The file's text is let go once read, before the block is made.
     HGLOBAL Convert(CDxfFile file);
-    // The pictures left out for their budget.
-    std::size_t PicturesLeftOut() const { return m_pictures.LeftOut(); }
 
 private:
     void ReadSections(CDxfFile& file);

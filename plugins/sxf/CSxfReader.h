@@ -75,7 +75,7 @@ public:
     void AddCompositeCurve(std::unique_ptr<CSxfCompositeCurve> curve);
     void AddSfigOrg(std::unique_ptr<CSxfSfigOrg> definition);
     // A feature the library could not read: the header tells how many.
-    void CountLeftOut(std::size_t count = 1) { m_unread += count; }
+    void CountLeftOut() { ++m_unread; }
     // What the header counts as left out: the features the library could not
     // read, those the sub-figure expansion cut and, once the block is
     // written, the pictures left out for their budget.
@@ -86,9 +86,6 @@ public:
     // The sheet's members copied for writing, placements expanded under one
     // budget for the whole drawing.
     void CopySheetToOutput();
-    // The picture files placed while the block is written, under one budget.
-    const CPictureFiles& Pictures() const { return m_pictures; }
-    CPictureFiles& Pictures() { return m_pictures; }
 
     HWND Progress() const { return m_progress; }
     const CSxfLineTypeTable& LineTypes() const { return m_lineTypes; }
@@ -119,6 +116,7 @@ private:
     CSxfLineTypeTable m_lineTypes;
     std::size_t m_copyBudget;
     std::size_t m_cutByExpansion = 0;
-    // Filled as the block is written.
+    // The picture files placed while the block is written, under one
+    // budget; the block's writing hands them down the placements.
     CPictureFiles m_pictures;
 };
