@@ -8,6 +8,8 @@
 #include "por/PorRecords.h"
 #include "settings/CDrawDefaults.h"
 
+#include <algorithm>
+
 namespace {
 
 // CP932 "解析中・・・".
@@ -22,8 +24,11 @@ constexpr int kProgressSteps = 100;
 
 CPorBlockImport::CPorBlockImport(std::span<const BYTE> block) : m_block(block) {
     PorBlockReader reader(block);
-    while (reader.Next())
-        continue;
+    while (const auto record = reader.Next()) {
+        // As the import, a later header counts instead of an earlier one.
+        if (record->Type() == PorHeader::Type)
+            m_leftOut = static_cast<std::size_t>(std::max(*record->Get(PorHeader::LeftOut), 0));
+    }
     m_stop = reader.StopReason();
 }
 

@@ -9,6 +9,7 @@
 #include "por/PorRecord.h"
 #include "por/PorStopReason.h"
 
+#include <cstddef>
 #include <span>
 
 class CDrawDefaults;
@@ -32,6 +33,8 @@ public:
     // Nothing of a refused block may be used.
     bool Refused() const { return IsPorRefusal(m_stop); }
     PorStopReason StopReason() const { return m_stop; }
+    // The items of the drawing its plug-in left out, as its header says.
+    std::size_t LeftOut() const { return m_leftOut; }
 
     void Run(CZumeoDoc& document, Mode mode, const CDrawDefaults& settings,
              QStatusBar* statusBar) const;
@@ -46,4 +49,5 @@ private:
 
     std::span<const BYTE> m_block;
     PorStopReason m_stop = PorStopReason::Walking;
+    std::size_t m_leftOut = 0;
 };

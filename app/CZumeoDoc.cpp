@@ -241,15 +241,15 @@ int CZumeoDoc::ImportBlock(std::span<const BYTE> block, const CString& library,
     BuildLinePatterns();
     SetPathName(documentPath);
     FinishLoad(kOpenImported);
-    TellLeftOut();
+    m_leftOutUntold += import.LeftOut();
     return 1;
 }
 
-void CZumeoDoc::TellLeftOut() const {
-    if (m_headerLeftOut <= 0)
+void CZumeoDoc::TellLeftOut(std::size_t count) {
+    if (count == 0)
         return;
     const std::string text =
-        "図面の " + std::to_string(m_headerLeftOut) + " 個の要素を読み込めませんでした。";
+        "図面の " + std::to_string(count) + " 個の要素を読み込めませんでした。";
     AfxMessageBox(CString::FromUtf8(text.c_str()));
 }
 
@@ -266,6 +266,7 @@ int CZumeoDoc::MergeByPlugin(const CString& library, const CString& path) {
     m_importLayerName.Empty();
     import.Run(*this, CPorBlockImport::Mode::Merge, Settings(), m_statusBar);
     m_importLayerName.Empty();
+    m_leftOutUntold += import.LeftOut();
     // The merged drawing's own line types draw with their dashes too.
     BuildLinePatterns();
     RefitExtent();

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <utility>
 
 class CDC;
 class CDocViewHook;
@@ -112,6 +113,12 @@ public:
                     const CString& documentPath);
     // Adds the file's drawing to the open document.
     int MergeByPlugin(const CString& library, const CString& path);
+    // The items the plug-ins left out of the drawings imported or merged
+    // since the count was last taken. Whoever asked for the reading tells
+    // the user, once, or names the file in its own report.
+    std::size_t TakeLeftOut() { return std::exchange(m_leftOutUntold, 0); }
+    // "図面の N 個の要素を読み込めませんでした。" when any were left out.
+    static void TellLeftOut(std::size_t count);
     int ImportJwcDrawing(const CString& path);
     int ImportSxfDrawing(const CString& path);
 
@@ -183,9 +190,6 @@ private:
     // The steps every load of a drawing ends with, once the control file
     // and the drawing are in.
     void FinishLoad(int openState);
-    // Tells the user, once the drawing shows, how many of its items the
-    // plug-in could not read.
-    void TellLeftOut() const;
     // The side paths of a drawing.
     void DerivePaths(const CString& documentPath);
     // Takes the work file, or makes the next opener take it.
@@ -203,4 +207,5 @@ private:
     QPointer<QStatusBar> m_statusBar;
     CDocViewHook* m_view = nullptr;
     std::function<UINT(const CString&)> m_fontCharSet;
+    std::size_t m_leftOutUntold = 0;
 };

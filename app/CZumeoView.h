@@ -251,22 +251,25 @@ public:
     void SetPlugIns(const CPlugInList* plugIns) { m_plugIns = plugIns; }
     // The one way a drawing opens, whatever asked for it: the plug-in table,
     // then the types known by extension, else the own drawing file. An SXF
-    // redline file opens its base drawing and merges itself into it. 1 when
-    // a drawing was opened.
+    // redline file opens its base drawing and merges itself into it. The
+    // user is told once how many items the plug-ins left out. 1 when a
+    // drawing was opened.
     int OpenDrawing(const CString& path);
     // Adds the drawing of the file to the open document through the plug-in
     // that reads its type; false when there is none or it could not be read.
     bool MergeRedlineDrawing(const CString& path);
-    // What the batch conversion does with one file.
-    enum ConvertResult { kConverted, kSkipped, kFailed, kStopBatch };
+    // What the batch conversion does with one file. The workers tell the
+    // user nothing of items left out: their loops name such files.
+    enum ConvertResult { kConverted, kSkipped, kFailed, kStopBatch, kConvertedWithLeftOut };
     // Converts the drawing into an own drawing file of its stem in the
     // folder, asking before it writes over one unless overwriteAll is set;
     // the document is emptied afterwards.
     ConvertResult ConvertFileWorker(const CString& path, const CString& folder, bool overwriteAll);
+    enum class PrintResult { kNotPrinted, kPrinted, kPrintedWithLeftOut };
     // Opens the drawing, prints the whole of it on one page without asking
     // for a printer (landscape when it is at least as wide as high) and
-    // empties the document again; false when it was not printed.
-    bool PrintFileWorker(const CString& path);
+    // empties the document again.
+    PrintResult PrintFileWorker(const CString& path);
     // The batch conversion and continuous print commands: the folder dialog,
     // then the file list, again from the folder dialog while the list is
     // closed by its idle "中止".
@@ -393,6 +396,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // OpenDrawing without telling what was left out.
+    int OpenDrawingRoute(const CString& path);
     // The selection to the front or the back of the drawing order, as one
     // undo step; the selection is cleared.
     void ReorderSelection(bool toBack);

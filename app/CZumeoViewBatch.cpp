@@ -23,6 +23,8 @@ void CZumeoView::OnBatchConvert() {
                     return CFileLoopDlg::Outcome::kFailed;
                 case kStopBatch:
                     return CFileLoopDlg::Outcome::kStop;
+                case kConvertedWithLeftOut:
+                    return CFileLoopDlg::Outcome::kDoneWithLeftOut;
                 default:
                     return CFileLoopDlg::Outcome::kDone;
                 }
@@ -42,7 +44,17 @@ void CZumeoView::OnContinuousPrint() {
             return;
         CSeqPrintListDlg list(
             folder.m_folder, folder.m_kind,
-            [this](const CString& path, int, int) { return PrintFileWorker(path); }, this);
+            [this](const CString& path, int, int) {
+                switch (PrintFileWorker(path)) {
+                case PrintResult::kNotPrinted:
+                    return CFileLoopDlg::Outcome::kFailed;
+                case PrintResult::kPrintedWithLeftOut:
+                    return CFileLoopDlg::Outcome::kDoneWithLeftOut;
+                default:
+                    return CFileLoopDlg::Outcome::kDone;
+                }
+            },
+            this);
         if (CDialogService::Current().RunModal(list) != CFileLoopDlg::kAbortResult)
             return;
     }

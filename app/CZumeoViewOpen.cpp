@@ -38,6 +38,13 @@ const CPlugInList& NoPlugIns() {
 int CZumeoView::OpenDrawing(const CString& path) {
     if (!m_document)
         return 0;
+    m_document->TakeLeftOut();
+    const int opened = OpenDrawingRoute(path);
+    CZumeoDoc::TellLeftOut(m_document->TakeLeftOut());
+    return opened;
+}
+
+int CZumeoView::OpenDrawingRoute(const CString& path) {
     const CWaitCursor wait;
     CDrawingOpener opener(*m_document, m_plugIns ? *m_plugIns : NoPlugIns(), m_settings);
     const CDrawingOpener::Route route = opener.RouteOf(path);
@@ -95,24 +102,26 @@ CZumeoView::ConvertResult CZumeoView::ConvertFileWorker(const CString& path, con
     }
     ConvertResult result = kFailed;
     CDrawingOpener opener(*m_document, m_plugIns ? *m_plugIns : NoPlugIns(), m_settings);
+    m_document->TakeLeftOut();
     if (opener.Open(path)) {
         m_document->m_saveAsControl = 0;
         if (m_document->OnSaveDocument(output.c_str()))
-            result = kConverted;
+            result = m_document->TakeLeftOut() > 0 ? kConvertedWithLeftOut : kConverted;
     }
     DiscardWorkerDrawing();
     return result;
 }
 
-bool CZumeoView::PrintFileWorker(const CString& path) {
+CZumeoView::PrintResult CZumeoView::PrintFileWorker(const CString& path) {
     if (!m_document)
-        return false;
+        return PrintResult::kNotPrinted;
     // Each drawing prints whole and turned to its own shape; the user's
     // choices come back afterwards.
     const int range = std::exchange(m_settings.m_printRange, 1);
     const int landscape = m_settings.m_printLandscape;
     bool printed = false;
     CDrawingOpener opener(*m_document, m_plugIns ? *m_plugIns : NoPlugIns(), m_settings);
+    m_document->TakeLeftOut();
     if (opener.Open(path)) {
         m_windowExtX = m_document->GetDeviceWidth();
         m_windowExtY = m_document->GetDeviceHeight();
@@ -125,10 +134,13 @@ bool CZumeoView::PrintFileWorker(const CString& path) {
         SetUpPrinter(printer);
         printed = PrintPage(printer);
     }
+    const std::size_t leftOut = m_document->TakeLeftOut();
     DiscardWorkerDrawing();
     m_settings.m_printRange = range;
     m_settings.m_printLandscape = landscape;
-    return printed;
+    if (!printed)
+        return PrintResult::kNotPrinted;
+    return leftOut > 0 ? PrintResult::kPrintedWithLeftOut : PrintResult::kPrinted;
 }
 
 void CZumeoView::DiscardWorkerDrawing() {

@@ -9,11 +9,14 @@ const std::vector<BYTE>* CPictureFiles::Place(const std::string& path) {
     if (found == m_pictures.end())
         found = m_pictures.emplace(path, Load(path)).first;
     std::optional<std::vector<BYTE>>& picture = found->second;
-    if (!picture)
+    if (!picture) {
+        m_leftOut += m_tooLarge.count(path);
         return nullptr;
+    }
     if (picture->size() > m_bytesLeft) {
         // The budget only shrinks: the picture will not fit later either.
-        m_leftOut = true;
+        ++m_leftOut;
+        m_tooLarge.insert(path);
         picture.reset();
         return nullptr;
     }

@@ -3,7 +3,7 @@
 // once into its packed bitmap, however often it is placed; every placement
 // copies the bytes into its record, so the bytes handed out are kept within
 // one budget for the whole conversion, and a placement beyond it is left out
-// and remembered, so the user can be told.
+// and counted, so the user can be told.
 
 #include "platform/win/WinTypes.h"
 
@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class CPictureFiles {
@@ -24,8 +25,8 @@ public:
     // image reads, or no longer fits in the budget.
     const std::vector<BYTE>* Place(const std::string& path);
 
-    // True once a placement was left out for the budget.
-    bool LeftOut() const { return m_leftOut; }
+    // The placements left out for the budget.
+    std::size_t LeftOut() const { return m_leftOut; }
 
     // The packed bitmap of a picture file; nothing when it is missing or no
     // picture the raster image reads.
@@ -34,6 +35,8 @@ public:
 private:
     // Nothing for files that could not be read or will not fit again.
     std::unordered_map<std::string, std::optional<std::vector<BYTE>>> m_pictures;
+    // The files that no longer fit: each later placement is left out too.
+    std::unordered_set<std::string> m_tooLarge;
     std::size_t m_bytesLeft;
-    bool m_leftOut = false;
+    std::size_t m_leftOut = 0;
 };

@@ -17,6 +17,19 @@ namespace {
 
 const QString kIdleCaption = QStringLiteral("閉じる");
 const QString kAbortCaption = QStringLiteral("中止");
+const char kLeftOutTitle[] = "次の図面は一部の要素を読み込めませんでした。";
+
+// The title and the first names, one a line; empty without names.
+QString Section(const char* title, const QStringList& names) {
+    if (names.isEmpty())
+        return {};
+    QString text = QString::fromUtf8(title);
+    for (const QString& name : names.mid(0, CFileLoopDlg::kMaxNamedFailures))
+        text += QLatin1Char('\n') + name;
+    if (names.size() > CFileLoopDlg::kMaxNamedFailures)
+        text += QStringLiteral("\nほか %1 件").arg(names.size() - CFileLoopDlg::kMaxNamedFailures);
+    return text;
+}
 
 QPushButton* Button(const QString& text, int id, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -84,10 +97,11 @@ void CFileLoopDlg::OnStart() {
     EnableInputs(false);
     m_abortButton->setText(kAbortCaption);
     QStringList failed;
+    QStringList leftOut;
     const auto stop = [&] {
         m_abort = 1;
         m_progress->hide();
-        ReportFailures(failed);
+        Report(failed, leftOut);
     };
     for (int i = 0; i < count; ++i) {
         // The clicks of the last file's time arrive here.
@@ -102,6 +116,8 @@ void CFileLoopDlg::OnStart() {
             const Outcome outcome = ProcessFile(JoinFolderPath(m_folder, item->text()));
             if (outcome == Outcome::kFailed)
                 failed.append(item->text());
+            if (outcome == Outcome::kDoneWithLeftOut)
+                leftOut.append(item->text());
             if (outcome == Outcome::kStop) {
                 stop();
                 return;
@@ -113,15 +129,12 @@ void CFileLoopDlg::OnStart() {
     accept();
 }
 
-void CFileLoopDlg::ReportFailures(const QStringList& names) const {
-    if (names.isEmpty())
+void CFileLoopDlg::Report(const QStringList& failed, const QStringList& leftOut) const {
+    QStringList sections{Section(m_failure, failed), Section(kLeftOutTitle, leftOut)};
+    sections.removeAll(QString());
+    if (sections.isEmpty())
         return;
-    QString text = QString::fromUtf8(m_failure);
-    for (const QString& name : names.mid(0, kMaxNamedFailures))
-        text += QLatin1Char('\n') + name;
-    if (names.size() > kMaxNamedFailures)
-        text += QStringLiteral("\nほか %1 件").arg(names.size() - kMaxNamedFailures);
-    AfxMessageBox(CString::FromQString(text), MB_ICONEXCLAMATION);
+    AfxMessageBox(CString::FromQString(sections.join(QStringLiteral("\n\n"))), MB_ICONEXCLAMATION);
 }
 
 void CFileLoopDlg::OnAbort() {

@@ -3,7 +3,8 @@
 // of the folder with check boxes, and the loop that hands every checked one
 // to the operation with a progress bar and an abort button. The loop keeps
 // the window responsive between files so that "中止" is seen; the files
-// that failed are named in one message when it ends.
+// that failed, and those done with items left out of their drawing, are
+// named in one message when it ends.
 
 #include "controls/CBkDialog.h"
 #include "platform/mfc/CString.h"
@@ -24,8 +25,8 @@ public:
     // is shown again.
     static constexpr int kAbortResult = 3;
     // What became of one file.
-    enum class Outcome { kDone, kFailed, kStop };
-    // At most this many failed files are named; the rest are counted.
+    enum class Outcome { kDone, kFailed, kStop, kDoneWithLeftOut };
+    // At most this many files of each kind are named; the rest are counted.
     static constexpr int kMaxNamedFailures = 10;
 
     // Lists the files of the folder that the kind's entry keeps.
@@ -56,7 +57,7 @@ protected:
     QPushButton* m_start;
 
 private:
-    void ReportFailures(const QStringList& names) const;
+    void Report(const QStringList& failed, const QStringList& leftOut) const;
 
     CString m_folder;
     const char* m_question;

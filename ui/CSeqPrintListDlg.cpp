@@ -11,5 +11,5 @@ CSeqPrintListDlg::CSeqPrintListDlg(const CString& folder, int kind, PrintRoutine
 }
 
 CFileLoopDlg::Outcome CSeqPrintListDlg::ProcessFile(const CString& path) {
-    return m_print(path, kPageLength, kPageWidth) ? Outcome::kDone : Outcome::kFailed;
+    return m_print(path, kPageLength, kPageWidth);
 }

@@ -112,7 +112,21 @@ void CSfcDocument::Take(const CSfcStatement& statement) {
 }
 
 void CSfcDocument::Finish() {
-    m_features.erase(m_features.begin() + static_cast<long>(m_pending), m_features.end());
+    const auto pending = m_features.begin() + static_cast<long>(m_pending);
+    if (!m_lastGroup) {
+        m_features.erase(pending, m_features.end());
+        return;
+    }
+    // Features after the last group belong to none and are not drawn; the
+    // last group reports them, so none is lost without a word.
+    for (CSfcFeature& feature : std::ranges::subrange(pending, m_features.end())) {
+        if (feature.error.empty()) {
+            feature.error = "#" + std::to_string(feature.id) + " belongs to no group";
+        }
+        feature.data = {};
+    }
+    Assemblies(m_lastGroup->first)[m_lastGroup->second].count += m_features.size() - m_pending;
+    m_pending = m_features.size();
 }
 
 std::vector<CSfcAssembly>& CSfcDocument::Assemblies(int kind) {
@@ -168,6 +182,7 @@ bool CSfcDocument::TakeGroup(const CSfcStatement& statement) {
     m_pending = m_features.size();
     auto& list = Assemblies(group->kind);
     assembly.code = static_cast<int>(list.size()) + 1;
+    m_lastGroup.emplace(group->kind, list.size());
     list.push_back(std::move(assembly));
     return true;
 }

@@ -2,7 +2,8 @@
 // A whole SXF file, read before anything is served: its tables and its
 // assemblies (composite curves, sub-figure definitions, the sheet), each
 // with the features that belong to it. Every feature since the previous
-// group feature belongs to the next one; tables may stand anywhere. A
+// group feature belongs to the next one; those after the last group are
+// served by it as failures. Tables may stand anywhere. A
 // ".p21" file's instances are first turned into the features its ".sfc"
 // twin holds.
 
@@ -13,9 +14,11 @@
 #include <array>
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <ranges>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -59,7 +62,7 @@ private:
     // Takes the next statement in file order.
     void Take(const CSfcStatement& statement);
     bool TakeGroup(const CSfcStatement& statement);
-    // Features after the last group belong to none and are not served.
+    // Features after the last group are reported by it as failures.
     void Finish();
 
     CSfcTables m_tables;
@@ -70,4 +73,6 @@ private:
     std::deque<CSfcFeature> m_features;
     // Where the features read since the previous group begin.
     std::size_t m_pending = 0;
+    // The kind and index of the group read last.
+    std::optional<std::pair<int, std::size_t>> m_lastGroup;
 };

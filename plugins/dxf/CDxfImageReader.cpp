@@ -19,6 +19,19 @@ bool IsWindowsPath(std::string_view name) {
             std::isalpha(static_cast<unsigned char>(name[0])));
 }
 
+// The name with the second byte of every CP932 character blanked: what is
+// left of "\", "/" and ":" separates.
+std::string Separators(std::string_view name) {
+    std::string separators(name);
+    for (std::size_t i = 0; i < name.size();) {
+        const auto length = static_cast<std::size_t>(Cp932::CharLength(name, i));
+        for (std::size_t k = 1; k < length; ++k)
+            separators[i + k] = '_';
+        i += length;
+    }
+    return separators;
+}
+
 bool Exists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
@@ -26,11 +39,12 @@ bool Exists(const std::string& path) {
 
 } // namespace
 
-std::string CDxfImageReader::PathOf(std::string_view folder, std::string_view name) {
+std::string CDxfImageReader::PathOf(std::string_view folder, std::string_view name, bool cp932) {
     if (name.empty())
         return {};
-    if (IsWindowsPath(name)) {
-        const std::size_t cut = name.find_last_of("\\/:");
+    const std::string separators = cp932 ? Separators(name) : std::string(name);
+    if (IsWindowsPath(separators)) {
+        const std::size_t cut = separators.find_last_of("\\/:");
         return std::string(folder) + std::string(name.substr(cut + 1));
     }
     if (name.front() == '/')
@@ -53,10 +67,12 @@ void CDxfImageReader::Image(CDxfFile& file, CPorStream& target, const DPOINT& ba
             groups.Take(group, m_decoder);
     }
     const std::string name = m_definitions.NameAfter(file, definition);
-    std::string path = PathOf(m_folder, name);
+    const bool cp932 = m_decoder.IsCp932();
+    std::string path = PathOf(m_folder, name, cp932);
     // A drawing of the Shift-JIS era names its files in CP932.
     if (!path.empty() && !Exists(path))
-        if (const std::string converted = PathOf(m_folder, Cp932::ToUtf8(name)); Exists(converted))
+        if (const std::string converted = PathOf(m_folder, Cp932::ToUtf8(name), false);
+            Exists(converted))
             path = converted;
     const CDxfImagePlacement placement{{groups.points[0].x - base.x, groups.points[0].y - base.y},
                                        groups.points[1],

@@ -29,8 +29,9 @@ public:
     void Image(CDxfFile& file, CPorStream& target, const DPOINT& base);
 
     // The file-system path of an image name (its raw bytes) of a drawing in
-    // that folder.
-    static std::string PathOf(std::string_view folder, std::string_view name);
+    // that folder. In a CP932 name the second byte of a character ("表" is
+    // 0x95 0x5C) is never taken for a separator.
+    static std::string PathOf(std::string_view folder, std::string_view name, bool cp932);
 
 private:
     CDxfImageEmitter m_emitter;

@@ -99,12 +99,18 @@ void CDxfInsertEmitter::Resolve(CPorStream& block, int depth) {
     m_open.push_back(&block);
     for (const CDxfPendingInsert& insert : block.TakePendingInserts()) {
         CPorStream* inserted = m_blocks.Find(insert.blockName.view());
-        if (IsCut(inserted, depth, m_open)) {
+        if (inserted && IsCut(inserted, depth, m_open)) {
             continue;
         }
-        Resolve(*inserted, depth + 1);
-        if (inserted->ByteCount() != 0) {
+        if (inserted) {
+            Resolve(*inserted, depth + 1);
+        }
+        if (inserted && inserted->ByteCount() != 0) {
             Write(insert, *inserted, CString("0"), CString(), block);
+        } else if (insert.missingBlockDrawing) {
+            // As outside any block, a dimension whose block is missing or
+            // empty is drawn from its own groups.
+            block.AppendRecords(*insert.missingBlockDrawing);
         }
     }
     m_open.pop_back();

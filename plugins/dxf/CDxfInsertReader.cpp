@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -146,16 +147,27 @@ void CDxfInsertReader::Dimension(CDxfFile& file, CPorStream& target, const DPOIN
     insert.lineType = m_style.LineType(groups);
     insert.color = dimStyle && dimStyle->lineColor != PorByLayerColor ? dimStyle->lineColor
                                                                       : m_style.Color(groups);
-    // Many writers leave the dimension's block out. In a BLOCK the blocks
-    // are not all read yet: only a dimension naming none is drawn there.
-    const bool drawn = target.IsBlock() ? !insert.blockName.IsEmpty()
-                                        : m_inserts.HasBlock(insert.blockName.view());
-    if (drawn) {
+    // Many writers leave the dimension's block out: the dimension is drawn
+    // from its own groups then. In a BLOCK the blocks are not all read yet:
+    // the reference waits with that drawing, for a block found missing.
+    const bool inBlock = target.IsBlock() && !insert.blockName.IsEmpty();
+    if (inBlock || m_inserts.HasBlock(insert.blockName.view())) {
+        if (inBlock) {
+            auto own = std::make_shared<CPorStream>();
+            DrawOwn(dimension, groups, dimStyle, insert.color, base, *own);
+            insert.missingBlockDrawing = std::move(own);
+        }
         insert.x = groups.points[2].x - base.x;
         insert.y = groups.points[2].y - base.y;
         m_inserts.WriteInsert(insert, groups.layer, groups.handle, target);
         return;
     }
+    DrawOwn(dimension, groups, dimStyle, insert.color, base, target);
+}
+
+void CDxfInsertReader::DrawOwn(CDxfDimension dimension, const CDxfEntityGroups& groups,
+                               const CDxfDimStyle* dimStyle, COLORREF color, const DPOINT& base,
+                               CPorStream& target) {
     std::copy(groups.points.begin(), groups.points.end(), dimension.points.begin());
     for (DPOINT& point : dimension.points) {
         point = {point.x - base.x, point.y - base.y};
@@ -163,7 +175,7 @@ void CDxfInsertReader::Dimension(CDxfFile& file, CPorStream& target, const DPOIN
     dimension.type = groups.flags;
     dimension.rotation = groups.angle50;
     CDxfPen pen = m_style.Pen(groups);
-    pen.color = insert.color;
+    pen.color = color;
     m_dimensions.Draw(dimension, dimStyle, pen, {groups.handle, groups.layer}, target);
 }
 

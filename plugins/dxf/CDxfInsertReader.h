@@ -7,7 +7,9 @@
 #include "geometry/Geometry.h"
 #include "plugins/dxf/CDxfDimensionDrawer.h"
 
+struct CDxfEntityGroups;
 class CDxfEntityStyle;
+struct CDxfDimStyle;
 class CDxfFile;
 class CDxfInsertEmitter;
 class CDxfPrimitiveEmitter;
@@ -31,6 +33,11 @@ public:
     void Leader(CDxfFile& file, CPorStream& target, const DPOINT& base);
 
 private:
+    // The dimension drawn from its own groups, in the colour given.
+    void DrawOwn(CDxfDimension dimension, const CDxfEntityGroups& groups,
+                 const CDxfDimStyle* dimStyle, COLORREF color, const DPOINT& base,
+                 CPorStream& target);
+
     const CDxfPrimitiveEmitter& m_emitter;
     CDxfEntityStyle& m_style;
     const CDxfTextDecoder& m_decoder;

@@ -4,6 +4,10 @@
 #include "platform/mfc/CString.h"
 #include "platform/win/WinTypes.h"
 
+#include <memory>
+
+class CPorStream;
+
 struct CDxfPendingInsert {
     // Longer block names are cut to this many bytes, never splitting a
     // two-byte character.
@@ -17,4 +21,7 @@ struct CDxfPendingInsert {
     CString blockName;
     int lineType = 1;
     COLORREF color = 0;
+    // A dimension's own drawing, put in the reference's place when its
+    // block turns out missing or empty; none for other references.
+    std::shared_ptr<const CPorStream> missingBlockDrawing;
 };

@@ -19,11 +19,12 @@ namespace {
 // Dash lengths travel in ten-thousandths.
 constexpr double DashUnits = 10000.0;
 
-PorRecordBuilder HeaderRecord(const CDxfHeader& header) {
+PorRecordBuilder HeaderRecord(const CDxfHeader& header, LONG leftOut) {
     PorRecordBuilder record(PorHeader::Type);
     record.Set(PorHeader::Magic, PorHeader::MagicValue);
     record.Set(PorHeader::Version, CDxfPorWriter::Version);
     record.Set(PorHeader::Scale, static_cast<LONG>(header.scale));
+    record.Set(PorHeader::LeftOut, leftOut);
     record.Set(PorHeader::Factor, 1000);
     return record;
 }
@@ -71,13 +72,14 @@ void ResolveByBlock(std::span<BYTE> records) {
 
 } // namespace
 
-HGLOBAL CDxfPorWriter::Write(const CDxfHeader& header, const CDxfLineTypeTable& lineTypes,
-                             const CDxfLayerTable& layers, CPorStream& drawing) {
+HGLOBAL CDxfPorWriter::Write(const CDxfHeader& header, LONG leftOut,
+                             const CDxfLineTypeTable& lineTypes, const CDxfLayerTable& layers,
+                             CPorStream& drawing) {
     if (drawing.ByteCount() == 0) {
         return nullptr;
     }
     PorBlockWriter head;
-    head.Append(HeaderRecord(header));
+    head.Append(HeaderRecord(header, leftOut));
     head.Append(LineTypeScaleRecord(header));
     for (const CDxfLineType& lineType : lineTypes.LineTypes()) {
         // The solid line needs no pattern.

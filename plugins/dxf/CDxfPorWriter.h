@@ -16,6 +16,7 @@ public:
     // An unlocked global memory block owned by the caller; null when the
     // drawing holds no records or the memory cannot be had. The drawing's
     // records become the block in place: the stream is left without them.
-    static HGLOBAL Write(const CDxfHeader& header, const CDxfLineTypeTable& lineTypes,
+    // leftOut: the items of the file the conversion left out, for the header.
+    static HGLOBAL Write(const CDxfHeader& header, LONG leftOut, const CDxfLineTypeTable& lineTypes,
                          const CDxfLayerTable& layers, CPorStream& drawing);
 };

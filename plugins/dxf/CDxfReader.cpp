@@ -8,6 +8,7 @@
 #include "plugins/dxf/CDxfObjectsReader.h"
 #include "plugins/dxf/CDxfPorWriter.h"
 #include "plugins/dxf/CDxfTablesReader.h"
+#include "por/PorCount.h"
 
 #include <string>
 #include <string_view>
@@ -34,7 +35,8 @@ HGLOBAL CDxfReader::Convert(CDxfFile file) {
     // The text is about as large as the block.
     file = CDxfFile(std::string());
     CDxfInfiniteLineClipper::Clip(m_drawing, m_header.scale);
-    return CDxfPorWriter::Write(m_header, m_lineTypes, m_layers, m_drawing);
+    return CDxfPorWriter::Write(m_header, PorCount(m_pictures.LeftOut()), m_lineTypes, m_layers,
+                                m_drawing);
 }
 
 void CDxfReader::ReadSections(CDxfFile& file) {

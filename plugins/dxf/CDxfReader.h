@@ -39,8 +39,6 @@ public:
     HGLOBAL GetPORData(const char* path);
     // The file's text is let go once read, before the block is made.
     HGLOBAL Convert(CDxfFile file);
-    // True when pictures were left out for their budget.
-    bool PicturesLeftOut() const { return m_pictures.LeftOut(); }
 
 private:
     void ReadSections(CDxfFile& file);

@@ -17,6 +17,9 @@ public:
     void SetCodePage(std::string_view name) { m_page = CDxfCodePage::ForName(name); }
 
     CString Decode(std::string_view value) const;
+    // True when values are CP932: two-byte characters whose second byte may
+    // be any of "\", "/" or ":".
+    bool IsCp932() const { return !m_utf8 && !m_page; }
     // A text to show: decoded, its special-character codes replaced, the
     // signs spelt as \U+ escapes kept even where CP932 lacks them.
     CString DecodeText(std::string_view raw) const;

@@ -14,6 +14,15 @@ void CPorStream::AppendRecordBytes(std::span<const BYTE> record) {
     ++m_recordCount;
 }
 
+void CPorStream::AppendRecords(const CPorStream& other) {
+    m_body.Append(other.Data());
+    m_recordCount += other.RecordCount();
+    if (!other.m_bounds.empty) {
+        m_bounds.Extend(other.m_bounds.minX, other.m_bounds.minY);
+        m_bounds.Extend(other.m_bounds.maxX, other.m_bounds.maxY);
+    }
+}
+
 PorBlockWriter CPorStream::TakeRecords() {
     m_recordCount = 0;
     return std::exchange(m_body, {});

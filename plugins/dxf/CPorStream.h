@@ -30,6 +30,8 @@ public:
     void AppendRecord(const PorRecordBuilder& record);
     // Appends one complete record taken as it is and counts it.
     void AppendRecordBytes(std::span<const BYTE> record);
+    // Appends every record of the other stream, with its bounds.
+    void AppendRecords(const CPorStream& other);
     std::span<const BYTE> Data() const { return m_body.Data(); }
     std::size_t ByteCount() const { return m_body.Data().size(); }
     unsigned RecordCount() const { return m_recordCount; }

@@ -1,20 +1,13 @@
 // The exports the program binds by name: the DXF import as a POR block.
-// Nothing thrown leaves them.
+// Nothing thrown leaves them, and they show nothing: what a conversion
+// leaves out is counted in the block's header for the program to tell.
 
-#include "platform/win/CDialogService.h"
 #include "plugins/dxf/CDxfReader.h"
 #include "por/PorPlugInExports.h"
 
 HGLOBAL VP_GetPORData(const char* path, HWND progressWindow) {
     try {
-        CDxfReader reader(progressWindow);
-        HGLOBAL block = reader.GetPORData(path);
-        if (block && reader.PicturesLeftOut()) {
-            AfxMessageBox(
-                CString::FromUtf8("画像が多すぎるため、図面の画像の一部を読み込みませんでした。"),
-                MB_OK | MB_ICONEXCLAMATION);
-        }
-        return block;
+        return CDxfReader(progressWindow).GetPORData(path);
     } catch (...) {
         // Out of memory or worse: the program reports a drawing it could not read.
         return nullptr;

@@ -9,6 +9,7 @@ public:
     CSxfBalloon(int id, const CSxfReader* owner, const SxfBalloonData& data);
 
     std::unique_ptr<CSxfObject> Clone() const override;
+    std::size_t PointCount() const override { return m_leader.Count(); }
 
     double ArrowAngle() const { return m_leaderAngle; }
 

@@ -22,6 +22,16 @@ void CSxfFill::ResolveBoundaries(const CSxfFill& from) {
     m_loops.Resolve(GetOwner(), m_ids, m_layer);
 }
 
+std::size_t CSxfFill::PointCount() const {
+    std::size_t points = 0;
+    for (const auto& boundary : m_loops.Boundaries()) {
+        for (const auto& curve : boundary.curves) {
+            points += 1 + curve->PointCount();
+        }
+    }
+    return points;
+}
+
 COLORREF CSxfFill::ColourOf(int code) const {
     return GetOwner() ? GetOwner()->Colour(code) : COLORREF{0};
 }

@@ -14,6 +14,8 @@ public:
 
     void Transform(const CSxfSfigLocate& placement) override;
     int WritePOR(PorBlockWriter& stream) const override;
+    // The outline curves count as copied with the fill.
+    std::size_t PointCount() const override;
     // A layer reaches the fill and every outline curve.
     void SetLayer(int code) override;
     int GetLayer() const override { return m_layer; }

@@ -9,6 +9,7 @@ public:
     CSxfLabel(int id, const CSxfReader* owner, const SxfLabelData& data);
 
     std::unique_ptr<CSxfObject> Clone() const override;
+    std::size_t PointCount() const override { return m_leader.Count(); }
 
     double ArrowAngle() const { return m_arrowAngle; }
 

@@ -23,17 +23,25 @@ constexpr std::size_t InfoSize = 260;
 constexpr std::size_t TypeNameSize = 64;
 constexpr int ProgressRange = 10;
 
-// Counts reads that neither gave something nor set the end flag.
+// Counts reads that neither gave something nor set the end flag. One the
+// library reports with a message has moved past a feature that is counted
+// as left out: only a far longer run of those ends the loop.
 class FailedReads {
 public:
     // True while the loop may go on.
-    bool Count(bool failed) {
-        m_inARow = failed ? m_inARow + 1 : 0;
-        return m_inARow < CSxfLibraryReader::MaxFailedReadsInARow;
+    bool Count(bool failed, bool reported = false) {
+        if (!failed) {
+            m_silent = m_reported = 0;
+            return true;
+        }
+        ++(reported ? m_reported : m_silent);
+        return m_silent < CSxfLibraryReader::MaxFailedReadsInARow &&
+               m_reported < CSxfLibraryReader::MaxReportedFailuresInARow;
     }
 
 private:
-    int m_inARow = 0;
+    int m_silent = 0;
+    int m_reported = 0;
 };
 
 } // namespace
@@ -151,10 +159,13 @@ void CSxfLibraryReader::ReadFeatures(CSxfAssembly& assembly, Members members) {
         if (id < 1) {
             // A feature the library could not read is left out of the
             // drawing, and the user is told how many were.
-            if (PopMessage()) {
+            const bool reported = PopMessage();
+            if (reported) {
                 m_reader.CountLeftOut();
             }
-            if (!failed.Count(!end)) {
+            if (!failed.Count(!end, reported)) {
+                // What the loop did not reach is left out too: at least one.
+                m_reader.CountLeftOut();
                 break;
             }
             continue;

@@ -18,6 +18,8 @@ struct CSxfLibraryCalls;
 class CSxfLibraryReader {
 public:
     static constexpr int MaxFailedReadsInARow = 1000;
+    // Failed reads that the library reports each move past one feature.
+    static constexpr int MaxReportedFailuresInARow = 1'000'000;
 
     CSxfLibraryReader(CSxfReader& reader, const CSxfLibraryCalls& calls)
         : m_reader(reader), m_calls(calls) {}

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class CPictureFiles;
 class CSxfReader;
 class CSxfSfigLocate;
 class PorBlockWriter;
@@ -34,6 +35,14 @@ public:
     virtual void Transform(const CSxfSfigLocate& placement) {}
     // Appends the object's records; 0 stops the writing.
     virtual int WritePOR(PorBlockWriter& stream) const { return 1; }
+    // The same, with the pictures placed within the one budget of the
+    // drawing being written.
+    virtual int WriteWithPictures(PorBlockWriter& stream, CPictureFiles& pictures) const {
+        return WritePOR(stream);
+    }
+    // The points the object holds beyond its fixed fields: what makes one
+    // object larger than another when it is copied.
+    virtual std::size_t PointCount() const { return 0; }
     // The hatch boundary edge of a curve, none for other objects.
     virtual std::vector<BYTE> MakeBoundaryEdge() const { return {}; }
 

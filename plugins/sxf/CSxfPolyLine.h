@@ -17,6 +17,7 @@ public:
     void Transform(const CSxfSfigLocate& placement) override;
     int WritePOR(PorBlockWriter& stream) const override;
     std::vector<BYTE> MakeBoundaryEdge() const override;
+    std::size_t PointCount() const override { return m_vertices.Count(); }
     // A placement's width reaches the polyline when it names one.
     void SetWidth(int code) override;
 

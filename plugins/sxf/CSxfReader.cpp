@@ -18,6 +18,7 @@
 #include "plugins/sxf/CSxfUserLineType.h"
 #include "plugins/sxf/SxfUnits.h"
 #include "por/PorBlockWriter.h"
+#include "por/PorCount.h"
 #include "por/PorRecordBuilder.h"
 #include "por/PorRecords.h"
 
@@ -73,25 +74,31 @@ int CSxfReader::Read(const CString& path, const CSxfLibraryCalls& calls) {
     return CSxfLibraryReader(*this, calls).Read(path);
 }
 
-HGLOBAL CSxfReader::WriteBlock() const {
+std::size_t CSxfReader::LeftOut() const {
+    return m_unread + m_cutByExpansion + m_pictures.LeftOut();
+}
+
+HGLOBAL CSxfReader::WriteBlock() {
+    // The pictures are placed while the drawing is written: the header, which
+    // counts those left out, goes before the drawing afterwards.
     PorBlockWriter stream;
+    for (const auto& layer : m_layers) {
+        layer->WritePOR(stream);
+    }
+    m_lineTypes.WritePOR(stream, m_settings.dashPichRate);
+    for (const auto& object : m_output) {
+        object->WriteWithPictures(stream, m_pictures);
+    }
+    stream.Append(PorRecordBuilder(PorEnd::Type));
     PorRecordBuilder header(PorHeader::Type);
     header.Set(PorHeader::Magic, PorHeader::MagicValue);
     header.Set(PorHeader::Version, HeaderVersion);
     header.Set(PorHeader::Scale, m_unitScale);
     header.Set(PorHeader::SheetWidth, SxfToPor(m_sheet->Data().width, m_unitScale));
     header.Set(PorHeader::SheetHeight, SxfToPor(m_sheet->Data().height, m_unitScale));
-    header.Set(PorHeader::LeftOut, m_leftOut);
+    header.Set(PorHeader::LeftOut, PorCount(LeftOut()));
     header.Set(PorHeader::Factor, 1000);
-    stream.Append(header);
-    for (const auto& layer : m_layers) {
-        layer->WritePOR(stream);
-    }
-    m_lineTypes.WritePOR(stream, m_settings.dashPichRate);
-    for (const auto& object : m_output) {
-        object->WritePOR(stream);
-    }
-    stream.Append(PorRecordBuilder(PorEnd::Type));
+    stream.Prepend(header.Bytes());
     return stream.ToGlobalBlock();
 }
 
@@ -221,5 +228,5 @@ void CSxfReader::CopySheetToOutput() {
         m_output.push_back(placement ? expansion.Expand(*placement) : member->Clone());
         SendMessage(m_progress, PBM_SETPOS, copied++, 0);
     }
-    m_drawingCut = expansion.Cut();
+    m_cutByExpansion = expansion.LeftOut();
 }

@@ -36,7 +36,8 @@ public:
     static constexpr const char* DefaultLayerName = "0";
     static constexpr LONG HeaderVersion = 3002;
 
-    // copyBudget: the objects sub-figure placements may copy in all.
+    // copyBudget: what sub-figure placements may copy in all, each copy
+    // costing 1 plus its points.
     CSxfReader(HWND progress, const CSxfSettings& settings,
                std::size_t copyBudget = CSxfSfigExpansion::DefaultBudget);
     ~CSxfReader();
@@ -74,18 +75,17 @@ public:
     void AddCompositeCurve(std::unique_ptr<CSxfCompositeCurve> curve);
     void AddSfigOrg(std::unique_ptr<CSxfSfigOrg> definition);
     // A feature the library could not read: the header tells how many.
-    void CountLeftOut() { ++m_leftOut; }
-    int LeftOut() const { return m_leftOut; }
+    void CountLeftOut() { ++m_unread; }
+    // What the header counts as left out: the features the library could not
+    // read, those the sub-figure expansion cut and, once the block is
+    // written, the pictures left out for their budget.
+    std::size_t LeftOut() const;
     // A later sheet replaces an earlier one.
     void SetSheet(std::unique_ptr<CSxfSheet> sheet);
     CSxfSheet* Sheet() const { return m_sheet.get(); }
     // The sheet's members copied for writing, placements expanded under one
     // budget for the whole drawing.
     void CopySheetToOutput();
-    // True when the expansion left part of the drawing out.
-    bool DrawingCut() const { return m_drawingCut; }
-    // The picture files placed while the block is written, under one budget.
-    CPictureFiles& Pictures() const { return m_pictures; }
 
     HWND Progress() const { return m_progress; }
     const CSxfLineTypeTable& LineTypes() const { return m_lineTypes; }
@@ -93,11 +93,11 @@ public:
     const std::vector<std::unique_ptr<CSxfLayer>>& Layers() const { return m_layers; }
 
 private:
-    HGLOBAL WriteBlock() const;
+    HGLOBAL WriteBlock();
 
     HWND m_progress;
     int m_unitScale = DefaultUnitScale;
-    int m_leftOut = 0;
+    std::size_t m_unread = 0;
     CSxfSettings m_settings;
     std::unique_ptr<CSxfSheet> m_sheet;
     std::vector<std::unique_ptr<CSxfSfigOrg>> m_sfigOrgs;
@@ -115,7 +115,8 @@ private:
     CSxfColourTable m_colours;
     CSxfLineTypeTable m_lineTypes;
     std::size_t m_copyBudget;
-    bool m_drawingCut = false;
-    // Filled as the block is written.
-    mutable CPictureFiles m_pictures;
+    std::size_t m_cutByExpansion = 0;
+    // The picture files placed while the block is written, under one
+    // budget; the block's writing hands them down the placements.
+    CPictureFiles m_pictures;
 };

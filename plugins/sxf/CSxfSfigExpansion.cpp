@@ -39,7 +39,7 @@ std::unique_ptr<CSxfSfigLocate> CSxfSfigExpansion::Expand(const CSxfSfigLocate& 
             return copy;
         }
         if (levels.size() == MaxDepth) {
-            m_cut = true;
+            ++m_leftOut;
             return copy;
         }
         levels.push_back({&source, definition, 0, std::move(copy)});
@@ -61,20 +61,39 @@ std::unique_ptr<CSxfSfigLocate> CSxfSfigExpansion::Expand(const CSxfSfigLocate& 
             levels.back().copy->Adopt(std::move(done));
             continue;
         }
-        if (m_copiesLeft == 0) {
+        if (m_budgetLeft == 0) {
             // Nothing more is copied anywhere: every open level closes.
-            m_cut = true;
+            m_leftOut += members.size() - level.next;
             level.next = members.size();
             continue;
         }
-        --m_copiesLeft;
-        const CSxfObject& member = *members[level.next++];
+        const CSxfObject& member = *members[level.next];
         if (const auto* nested = dynamic_cast<const CSxfSfigLocate*>(&member)) {
+            if (!Spend(1)) {
+                continue;
+            }
+            ++level.next;
             if (auto empty = enter(*nested)) {
                 levels.back().copy->Adopt(std::move(empty));
             }
         } else {
-            level.copy->Adopt(member.Clone());
+            // A fill's outlines are resolved by the copy: its size is known
+            // only then.
+            auto copy = member.Clone();
+            if (!Spend(1 + copy->PointCount())) {
+                continue;
+            }
+            ++level.next;
+            level.copy->Adopt(std::move(copy));
         }
     }
+}
+
+bool CSxfSfigExpansion::Spend(std::size_t cost) {
+    if (cost > m_budgetLeft) {
+        m_budgetLeft = 0;
+        return false;
+    }
+    m_budgetLeft -= cost;
+    return true;
 }

@@ -106,9 +106,14 @@ std::string CSxfSfigLocate::ImageFileName() const {
 }
 
 int CSxfSfigLocate::WritePOR(PorBlockWriter& stream) const {
+    CPictureFiles unshared;
+    return WriteWithPictures(stream, unshared);
+}
+
+int CSxfSfigLocate::WriteWithPictures(PorBlockWriter& stream, CPictureFiles& pictures) const {
     const std::string fileName = ImageFileName();
     if (fileName.empty()) {
-        return WriteMembers(stream);
+        return WriteMembers(stream, pictures);
     }
     const CSxfObject* first = m_members.empty() ? nullptr : m_members.front().get();
     const auto* frame = first && first->IsKindOf(RUNTIME_CLASS(CSxfPolyLine))
@@ -117,21 +122,20 @@ int CSxfSfigLocate::WritePOR(PorBlockWriter& stream) const {
     if (!frame || frame->m_vertices.Count() < CSxfRasterFrame::Corners) {
         // Without a whole frame the image has nowhere to go: its members are
         // drawn instead.
-        return WriteMembers(stream);
+        return WriteMembers(stream, pictures);
     }
     const int layer = m_data.layer != 0 ? m_data.layer : m_members.front()->GetLayer();
     const CSxfRasterFrame image(*frame, GetOwner() ? GetOwner()->LayerName(layer)
                                                    : CString(CSxfReader::DefaultLayerName));
-    CPictureFiles unshared;
-    if (!image.Write(stream, fileName, GetOwner() ? GetOwner()->Pictures() : unshared)) {
-        return WriteMembers(stream);
+    if (!image.Write(stream, fileName, pictures)) {
+        return WriteMembers(stream, pictures);
     }
     return 1;
 }
 
-int CSxfSfigLocate::WriteMembers(PorBlockWriter& stream) const {
+int CSxfSfigLocate::WriteMembers(PorBlockWriter& stream, CPictureFiles& pictures) const {
     for (const auto& member : m_members) {
-        if (member->WritePOR(stream) == 0) {
+        if (member->WriteWithPictures(stream, pictures) == 0) {
             return 0;
         }
     }

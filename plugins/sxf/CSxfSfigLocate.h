@@ -20,7 +20,9 @@ public:
     // Takes a copied member: moved by this placement, put on its layer.
     void Adopt(std::unique_ptr<CSxfObject> member);
     void Transform(const CSxfSfigLocate& placement) override;
+    // Alone, a placement's image has a budget of its own.
     int WritePOR(PorBlockWriter& stream) const override;
+    int WriteWithPictures(PorBlockWriter& stream, CPictureFiles& pictures) const override;
     void SetLayer(int code) override;
     int GetLayer() const override { return m_data.layer; }
 
@@ -40,7 +42,7 @@ public:
 private:
     // The image file a raster placement names, empty for other placements.
     std::string ImageFileName() const;
-    int WriteMembers(PorBlockWriter& stream) const;
+    int WriteMembers(PorBlockWriter& stream, CPictureFiles& pictures) const;
 
     SxfSfigLocateData m_data;
     CSxfObjectList m_members;

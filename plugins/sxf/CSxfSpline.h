@@ -15,6 +15,7 @@ public:
     void Transform(const CSxfSfigLocate& placement) override;
     int WritePOR(PorBlockWriter& stream) const override;
     std::vector<BYTE> MakeBoundaryEdge() const override;
+    std::size_t PointCount() const override { return m_vertices.Count(); }
 
 private:
     bool IsOpen() const { return m_open != 0; }

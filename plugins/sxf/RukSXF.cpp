@@ -1,5 +1,6 @@
 // The exports the program binds by name: the SXF import as a POR block.
-// Nothing thrown leaves them.
+// Nothing thrown leaves them, and the conversion shows nothing: what it
+// leaves out is counted in the block's header for the program to tell.
 
 #include "platform/mfc/CString.h"
 #include "platform/win/CDialogService.h"
@@ -31,18 +32,7 @@ HGLOBAL VP_GetPORData(const char* path, HWND progressWindow) {
     try {
         CSxfReader reader(progressWindow, CSxfSettings::Read(SettingsPath()));
         SxfInputFolder::SetFrom(path);
-        HGLOBAL block = reader.MakePORData(path);
-        if (block && reader.DrawingCut()) {
-            AfxMessageBox(
-                CString::FromUtf8("部分図の展開が多すぎるため、図面の一部を読み込みませんでした。"),
-                MB_OK | MB_ICONEXCLAMATION);
-        }
-        if (block && reader.Pictures().LeftOut()) {
-            AfxMessageBox(
-                CString::FromUtf8("画像が多すぎるため、図面の画像の一部を読み込みませんでした。"),
-                MB_OK | MB_ICONEXCLAMATION);
-        }
-        return block;
+        return reader.MakePORData(path);
     } catch (...) {
         // Out of memory or worse: the program reports a drawing it could not read.
         return nullptr;

@@ -43,11 +43,15 @@ TEST(CPictureFiles, PlacementsBeyondTheBudgetAreLeftOut) {
     EXPECT_NE(pictures.Place(path), nullptr);
     EXPECT_FALSE(pictures.LeftOut());
     EXPECT_EQ(pictures.Place(path), nullptr);
-    EXPECT_TRUE(pictures.LeftOut());
+    EXPECT_EQ(pictures.LeftOut(), 1u);
+    // Every later placement of the file is left out and counted too.
+    EXPECT_EQ(pictures.Place(path), nullptr);
+    EXPECT_EQ(pictures.Place(path), nullptr);
+    EXPECT_EQ(pictures.LeftOut(), 3u);
 }
 
 // A drawing whose pictures together pass the budget: each placement takes
-// its share, the first that no longer fits is left out and reported, and a
+// its share, the first that no longer fits is left out and counted, and a
 // smaller one after it still fits what is left.
 TEST(CPictureFiles, ADrawingWithTooManyPicturesReportsTheOneLeftOut) {
     TempFolder folder;
@@ -57,12 +61,12 @@ TEST(CPictureFiles, ADrawingWithTooManyPicturesReportsTheOneLeftOut) {
         const char* what;
         const std::string& path;
         bool placed;
-        bool leftOutAfter;
+        std::size_t leftOutAfter;
     };
     const Placement drawing[] = {
-        {"large, 88 of 200", large, true, false}, {"small, 56 of 112", small, true, false},
-        {"large, 88 of 56", large, false, true},  {"small, 56 of 56", small, true, true},
-        {"small, 56 of 0", small, false, true},
+        {"large, 88 of 200", large, true, 0}, {"small, 56 of 112", small, true, 0},
+        {"large, 88 of 56", large, false, 1}, {"small, 56 of 56", small, true, 1},
+        {"small, 56 of 0", small, false, 2},
     };
     CPictureFiles pictures(200);
     for (const Placement& placement : drawing) {

@@ -74,8 +74,9 @@ TEST_P(FolderListing, ListsTheFilesOfTheKind) {
             folder.Path(), GetParam().kind,
             [](const CString&, const CString&, bool) { return CFileLoopDlg::Outcome::kDone; });
     else
-        dialog = std::make_unique<CSeqPrintListDlg>(folder.Path(), GetParam().kind,
-                                                    [](const CString&, int, int) { return true; });
+        dialog = std::make_unique<CSeqPrintListDlg>(
+            folder.Path(), GetParam().kind,
+            [](const CString&, int, int) { return CFileLoopDlg::Outcome::kDone; });
     auto* list = Control<QListWidget>(*dialog, CFileLoopDlg::kListId);
     EXPECT_EQ(ListedNames(list), GetParam().expected);
     for (int i = 0; i < list->count(); ++i)
@@ -211,6 +212,10 @@ CFileLoopDlg::Outcome DoneOrStop(bool go) {
     return go ? CFileLoopDlg::Outcome::kDone : CFileLoopDlg::Outcome::kStop;
 }
 
+CFileLoopDlg::Outcome DoneOrFailed(bool done) {
+    return done ? CFileLoopDlg::Outcome::kDone : CFileLoopDlg::Outcome::kFailed;
+}
+
 // Records the files handed on; a script decides the answer for each.
 struct Recorder {
     std::vector<QString> names;
@@ -263,7 +268,7 @@ TEST_F(ThreeDrawings, AbortIsSeenBetweenFiles) {
         if (recorder(path))
             QMetaObject::invokeMethod(Control<QPushButton>(dialog, 3), "click",
                                       Qt::QueuedConnection);
-        return true;
+        return CFileLoopDlg::Outcome::kDone;
     });
     dialogs.Answer(IDYES);
     dialog.OnStart();
@@ -280,7 +285,7 @@ TEST_F(ThreeDrawings, EscapeWhileRunningStopsTheLoop) {
     CSeqPrintListDlg dialog(Path(), 3, [&](const CString& path, int, int) {
         recorder(path);
         dialog.reject();
-        return true;
+        return CFileLoopDlg::Outcome::kDone;
     });
     dialogs.Answer(IDYES);
     dialog.OnStart();
@@ -290,8 +295,8 @@ TEST_F(ThreeDrawings, EscapeWhileRunningStopsTheLoop) {
 }
 
 TEST_F(ThreeDrawings, OnlyCheckedFilesAreHandedOnThenTheDialogCloses) {
-    CSeqPrintListDlg dialog(Path(), 0,
-                            [&](const CString& path, int, int) { return recorder(path); });
+    CSeqPrintListDlg dialog(
+        Path(), 0, [&](const CString& path, int, int) { return DoneOrFailed(recorder(path)); });
     Control<QListWidget>(dialog, CFileLoopDlg::kListId)->item(1)->setCheckState(Qt::Unchecked);
     dialogs.Answer(IDYES);
     dialog.OnStart();
@@ -300,8 +305,8 @@ TEST_F(ThreeDrawings, OnlyCheckedFilesAreHandedOnThenTheDialogCloses) {
 }
 
 TEST_F(ThreeDrawings, NoToTheQuestionStartsNothing) {
-    CSeqPrintListDlg dialog(Path(), 0,
-                            [&](const CString& path, int, int) { return recorder(path); });
+    CSeqPrintListDlg dialog(
+        Path(), 0, [&](const CString& path, int, int) { return DoneOrFailed(recorder(path)); });
     dialogs.Answer(IDNO);
     dialog.OnStart();
     EXPECT_TRUE(recorder.names.empty());
@@ -330,8 +335,8 @@ TEST_F(ThreeDrawings, ConvertsIntoTheDestinationWithOverwriteAll) {
 // one message when it ends.
 TEST_F(ThreeDrawings, MendedFailedPrintsAreNamedWhenTheLoopEnds) {
     recorder.answer = [](int n) { return n == 1; };
-    CSeqPrintListDlg dialog(Path(), 0,
-                            [&](const CString& path, int, int) { return recorder(path); });
+    CSeqPrintListDlg dialog(
+        Path(), 0, [&](const CString& path, int, int) { return DoneOrFailed(recorder(path)); });
     dialogs.Answer(IDYES);
     dialog.OnStart();
     EXPECT_EQ(recorder.names.size(), 3U);
@@ -339,6 +344,24 @@ TEST_F(ThreeDrawings, MendedFailedPrintsAreNamedWhenTheLoopEnds) {
     ASSERT_EQ(dialogs.Messages().size(), 2U);
     EXPECT_EQ(dialogs.Messages()[1].text,
               CString::FromUtf8("次の図面は印刷できませんでした。\np2.dxf\np3.dxf"));
+    EXPECT_EQ(dialogs.Messages()[1].type, static_cast<UINT>(MB_ICONEXCLAMATION));
+}
+
+// Files done with items left out of their drawing are named in the same one
+// message as the failures, after them.
+TEST_F(ThreeDrawings, FilesWithItemsLeftOutAreNamedInTheSameReport) {
+    int calls = 0;
+    CSeqPrintListDlg dialog(Path(), 0, [&](const CString&, int, int) {
+        return ++calls == 2 ? CFileLoopDlg::Outcome::kFailed
+                            : CFileLoopDlg::Outcome::kDoneWithLeftOut;
+    });
+    dialogs.Answer(IDYES);
+    dialog.OnStart();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(dialogs.Messages().size(), 2U);
+    EXPECT_EQ(dialogs.Messages()[1].text,
+              CString::FromUtf8("次の図面は印刷できませんでした。\np2.dxf\n\n"
+                                "次の図面は一部の要素を読み込めませんでした。\np1.dxf\np3.dxf"));
     EXPECT_EQ(dialogs.Messages()[1].type, static_cast<UINT>(MB_ICONEXCLAMATION));
 }
 
@@ -365,8 +388,9 @@ TEST(FileLoop, MendedLongListOfFailuresNamesTheFirstAndCountsTheRest) {
         file.open(QIODevice::WriteOnly);
     }
     ScriptedDialogs dialogs;
-    CSeqPrintListDlg dialog(CString::FromFilePath(folder.path()), 3,
-                            [](const CString&, int, int) { return false; });
+    CSeqPrintListDlg dialog(CString::FromFilePath(folder.path()), 3, [](const CString&, int, int) {
+        return CFileLoopDlg::Outcome::kFailed;
+    });
     dialogs.Answer(IDYES);
     dialog.OnStart();
     ASSERT_EQ(dialogs.Messages().size(), 2U);

@@ -132,6 +132,34 @@ TEST_F(OpenDrawingTest, NameOfAnInvalidDateOpensAsAnOrdinaryDrawing) {
     EXPECT_EQ(m_document.m_objects.GetCount(), ObjectsOfOpening("curves.sfc"));
 }
 
+const char kLeftOutReportUtf8[] = "次の図面は一部の要素を読み込めませんでした。";
+
+CString LeftOutMessage(int count) {
+    return CString::FromUtf8(
+        ("図面の " + std::to_string(count) + " 個の要素を読み込めませんでした。").c_str());
+}
+
+TEST_F(OpenDrawingTest, DrawingWithItemsLeftOutTellsOnceHowMany) {
+    const CString path = CopyFixture("sxf", "left_out.sfc", "plan.sfc");
+    ASSERT_EQ(m_view.OpenDrawing(path), 1);
+    ASSERT_EQ(m_dialogs.Messages().size(), 1u);
+    EXPECT_EQ(m_dialogs.Messages()[0].text, LeftOutMessage(2));
+    // Told once: nothing is left to tell after the next, whole drawing.
+    ASSERT_EQ(m_view.OpenDrawing(CopyFixture("sxf", "curves.sfc", "whole.sfc")), 1);
+    EXPECT_EQ(m_dialogs.Messages().size(), 1u);
+}
+
+// The base drawing and the red file merged into it are one opening: one
+// message counts what both left out.
+TEST_F(OpenDrawingTest, RedFileAndItsBaseTellWhatBothLeftOutInOneMessage) {
+    CopyFixture("sxf", "left_out.p21", "plan.p21");
+    const CString redPath = CopyFixture("sxf", "left_out.sfc", "plan(red)20240229-A.sfc");
+    ASSERT_EQ(m_view.OpenDrawing(redPath), 1);
+    EXPECT_EQ(m_document.m_drawingPath, PathOf("plan.p21"));
+    ASSERT_EQ(m_dialogs.Messages().size(), 1u);
+    EXPECT_EQ(m_dialogs.Messages()[0].text, LeftOutMessage(4));
+}
+
 TEST_F(OpenDrawingTest, FileOfNoKnownKindIsNotOpened) {
     const CString path = WriteDrawing("notes.txt", std::vector<BYTE>{'h', 'i'});
     EXPECT_EQ(m_view.OpenDrawing(path), 0);
@@ -254,6 +282,45 @@ TEST_F(ConvertFileTest, RefusedOverwriteStopsTheBatch) {
     EXPECT_EQ(m_dialogs.DialogsShown(), 2);
 }
 
+TEST_F(ConvertFileTest, DrawingWithItemsLeftOutConvertsSilentlyAndSaysSo) {
+    const CString partial = CopyFixture("sxf", "left_out.sfc", "part.sfc");
+    EXPECT_EQ(m_view.ConvertFileWorker(partial, m_output, false),
+              CZumeoView::kConvertedWithLeftOut);
+    EXPECT_EQ(CCommonDoc::GetFileKind(m_output + "part.zmd"), 1);
+    EXPECT_EQ(m_view.PrintFileWorker(partial), CZumeoView::PrintResult::kPrintedWithLeftOut);
+    EXPECT_TRUE(FileExists(PathOf("part.pdf")));
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+    // What the workers left untold does not reach the next opening.
+    ASSERT_EQ(m_view.OpenDrawing(m_source), 1);
+    EXPECT_TRUE(m_dialogs.Messages().empty());
+}
+
+// A batch tells nothing per file: the drawing with items left out is named
+// in the list's report when the loop ends.
+TEST_F(ConvertFileTest, BatchNamesTheDrawingWithItemsLeftOutWhenItEnds) {
+    CopyFixture("sxf", "left_out.sfc", "part.sfc");
+    m_dialogs.AnswerDialog([&](QDialog& folder) {
+        folder.findChild<QLineEdit*>("id_1024")->setText(m_folder.path());
+        auto* kinds = folder.findChild<QComboBox*>("id_1026");
+        kinds->setCurrentIndex(kinds->findData(6));
+        folder.accept();
+        return folder.result();
+    });
+    m_dialogs.AnswerDialog([&](QDialog& dialog) {
+        auto& list = static_cast<CBatchConvListDlg&>(dialog);
+        list.findChild<QLineEdit*>("id_1026")->setText(m_output.ToFilePath());
+        m_dialogs.Answer(IDYES);
+        list.OnStart();
+        return list.result();
+    });
+    m_view.OnBatchConvert();
+    EXPECT_EQ(CCommonDoc::GetFileKind(m_output + "part.zmd"), 1);
+    EXPECT_EQ(CCommonDoc::GetFileKind(OutputFile()), 1);
+    // The question to start, then the report.
+    ASSERT_EQ(m_dialogs.Messages().size(), 2u);
+    EXPECT_EQ(m_dialogs.Messages()[1].text, CString::FromUtf8(kLeftOutReportUtf8) + "\npart.sfc");
+}
+
 TEST_F(ConvertFileTest, ContinuousPrintOfOneFilePrintsItAndEmptiesTheDocument) {
     // The layer bar is told each time: the loaded drawing's layers, then none.
     int layerBarRefreshes = 0;
@@ -262,7 +329,7 @@ TEST_F(ConvertFileTest, ContinuousPrintOfOneFilePrintsItAndEmptiesTheDocument) {
     // back.
     m_settings.m_printLandscape = 5;
     m_settings.m_printRange = 0;
-    EXPECT_TRUE(m_view.PrintFileWorker(m_source));
+    EXPECT_EQ(m_view.PrintFileWorker(m_source), CZumeoView::PrintResult::kPrinted);
     EXPECT_EQ(m_settings.m_printLandscape, 5);
     EXPECT_EQ(m_settings.m_printRange, 0);
     EXPECT_EQ(layerBarRefreshes, 2);
@@ -273,7 +340,7 @@ TEST_F(ConvertFileTest, ContinuousPrintOfOneFilePrintsItAndEmptiesTheDocument) {
 
 TEST_F(ConvertFileTest, ContinuousPrintPassesOverAnUnreadableFile) {
     const CString broken = CopyFixture("sxf", "no_sheet.sfc", "broken.sfc");
-    EXPECT_FALSE(m_view.PrintFileWorker(broken));
+    EXPECT_EQ(m_view.PrintFileWorker(broken), CZumeoView::PrintResult::kNotPrinted);
     EXPECT_FALSE(FileExists(PathOf("broken.pdf")));
 }
 
@@ -281,7 +348,7 @@ TEST_F(ConvertFileTest, ContinuousPrintPassesOverAnUnreadableFile) {
 // that cannot be written there is no print.
 TEST_F(ConvertFileTest, MendedContinuousPrintThatCannotWriteItsFileIsNoPrint) {
     ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("plan.pdf")));
-    EXPECT_FALSE(m_view.PrintFileWorker(m_source));
+    EXPECT_EQ(m_view.PrintFileWorker(m_source), CZumeoView::PrintResult::kNotPrinted);
     EXPECT_TRUE(m_document.m_objects.IsEmpty());
 }
 
@@ -298,7 +365,7 @@ TEST_P(NamedFileWorkerTest, DwgConvertsAndDxfPrintsUnderItsName_Mended) {
         << ::testing::PrintToString(m_dialogs.Messages().size());
     EXPECT_EQ(CCommonDoc::GetFileKind(m_output + (stem + ".zmd").c_str()), 1);
     const CString dxf = CopyFixture("dxf", "minimal_line.dxf", (stem + ".Dxf").c_str());
-    EXPECT_TRUE(m_view.PrintFileWorker(dxf));
+    EXPECT_EQ(m_view.PrintFileWorker(dxf), CZumeoView::PrintResult::kPrinted);
     EXPECT_TRUE(FileExists(PathOf((stem + ".pdf").c_str())));
     EXPECT_TRUE(m_dialogs.Messages().empty());
 }

@@ -124,7 +124,9 @@ TEST(SfcDocument, FeaturesBelongToTheNextGroupAndTablesStandAnywhere) {
               (std::vector<int>{30, 50}));
     ASSERT_EQ(document.Assemblies(SxfAssemblySheet).size(), 1u);
     const CSfcAssembly& sheet = document.Assemblies(SxfAssemblySheet)[0];
-    EXPECT_EQ(Ids(document, sheet), (std::vector<int>{70}));
+    // #100 belongs to no group: the last one serves it as a failure.
+    ASSERT_EQ(Ids(document, sheet), (std::vector<int>{70, 100}));
+    EXPECT_EQ(document.Features(sheet)[1].error, "#100 belongs to no group");
     EXPECT_EQ(std::get<SxfSheetData>(sheet.data).height, 200);
     EXPECT_EQ(Codes(document, SxfTableLayer), (std::vector<int>{1, 2}));
     ASSERT_NE(document.Features(sheet)[0].Get<SxfSfigLocateData>(), nullptr);
@@ -147,6 +149,35 @@ TEST(SfcDocument, AGroupThatCannotBeReadIsLeftOutWithItsMembersAndReported) {
         << document.Features(sheet)[0].error;
     EXPECT_EQ(document.Features(sheet)[1].error, "its group #20 cannot be read");
     EXPECT_EQ(document.Features(sheet)[2].error, "");
+}
+
+// Features after the last group belong to none and were dropped without a
+// word; the last group reports them as failures.
+TEST(SfcDocument, FeaturesAfterTheLastGroupAreReportedByIt_Mended) {
+    CSfcDocument document = CSfcDocument::Parse(
+        SfcText::File(Feature(10, "line_feature('1','1','1','1','0','0','1','1')") +
+                      Feature(20, "drawing_sheet_feature('\\'s\\'','9','0','100','200')") +
+                      Feature(30, "line_feature('1','1','1','1','0','0','1')") +
+                      Feature(40, "line_feature('1','1','1','1','0','0','1','1')") +
+                      Feature(50, "layer_feature('\\'base\\'','1')")));
+    const CSfcAssembly& sheet = document.Assemblies(SxfAssemblySheet)[0];
+    ASSERT_EQ(Ids(document, sheet), (std::vector<int>{10, 30, 40}));
+    EXPECT_EQ(document.Features(sheet)[0].error, "");
+    EXPECT_NE(document.Features(sheet)[1].error.find("8 parameters expected"), std::string::npos)
+        << document.Features(sheet)[1].error;
+    EXPECT_EQ(document.Features(sheet)[2].error, "#40 belongs to no group");
+    EXPECT_EQ(Codes(document, SxfTableLayer), (std::vector<int>{1}));
+}
+
+// A last group that cannot be read has no next group to report it and its
+// members: the group read before it does.
+TEST(SfcDocument, ALastGroupThatCannotBeReadIsReportedByTheGroupBefore_Mended) {
+    CSfcDocument document = CSfcDocument::Parse(
+        SfcText::File(Feature(10, "drawing_sheet_feature('\\'s\\'','9','0','100','200')") +
+                      Feature(20, "line_feature('1','1','1','1','0','0','1','1')") +
+                      Feature(30, "sfig_org_feature('\\'part\\'')")));
+    EXPECT_TRUE(document.Assemblies(SxfAssemblySfigOrg).empty());
+    EXPECT_EQ(Ids(document, document.Assemblies(SxfAssemblySheet)[0]), (std::vector<int>{30, 20}));
 }
 
 TEST(SfcDocument, WrongFeaturesKeepTheirPlaceWithTheirErrors) {

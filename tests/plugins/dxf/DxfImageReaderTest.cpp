@@ -5,6 +5,7 @@
 #include "platform/mfc/CMemFile.h"
 #include "por/PorRecords.h"
 #include "tests/support/CpuClock.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -38,10 +39,11 @@ std::string Drawing(const std::string& entities, const std::string& objects) {
            "  0\nENDSEC\n  0\nSECTION\n  2\nOBJECTS\n" + objects + "  0\nENDSEC\n  0\nEOF\n";
 }
 
-// The drawing records of a DXF file converted from its path.
+// The image records of a DXF file converted from its path, and the count of
+// items left out that its header gives.
 std::vector<PorRecord> Convert(const QString& path, OwnedBlock& block,
                                std::size_t pictureBudget = CPictureFiles::DefaultBudget,
-                               bool* leftOut = nullptr) {
+                               LONG* leftOut = nullptr) {
     CDxfReader reader(nullptr, pictureBudget);
     block = OwnedBlock(reader.GetPORData(path.toUtf8().constData()));
     std::vector<PorRecord> drawing;
@@ -50,11 +52,12 @@ std::vector<PorRecord> Convert(const QString& path, OwnedBlock& block,
     const auto* data = static_cast<const BYTE*>(GlobalLock(block.get()));
     const std::span<const BYTE> bytes(data, GlobalSize(block.get()));
     GlobalUnlock(block.get());
-    for (const PorRecord& record : Records(bytes))
+    for (const PorRecord& record : Records(bytes)) {
         if (record.Type() == PorIFrame::Type)
             drawing.push_back(record);
-    if (leftOut)
-        *leftOut = reader.PicturesLeftOut();
+        if (record.Type() == PorHeader::Type && leftOut)
+            *leftOut = *record.Get(PorHeader::LeftOut);
+    }
     return drawing;
 }
 
@@ -66,17 +69,21 @@ protected:
         return path;
     }
 
-    // A 2 x 2, 24-bit bitmap beside the DXF.
-    void WriteBitmap(const char* name) const {
+    // A square 24-bit bitmap file's bytes.
+    static std::string Bitmap(int side) {
         CRasterImage image;
-        ASSERT_TRUE(image.Create(2, 2, 24));
+        EXPECT_TRUE(image.Create(side, side, 24));
         CMemFile memory;
         image.WriteBmpFile(memory);
         const auto size = static_cast<std::size_t>(memory.GetLength());
         BYTE* data = memory.Detach();
-        Write(name, std::string(reinterpret_cast<const char*>(data), size));
+        std::string bytes(reinterpret_cast<const char*>(data), size);
         std::free(data);
+        return bytes;
     }
+
+    // A 2 x 2, 24-bit bitmap beside the DXF.
+    void WriteBitmap(const char* name) const { Write(name, Bitmap(2)); }
 
     QTemporaryDir m_folder;
 };
@@ -161,26 +168,89 @@ TEST_F(DxfImageTest, MendedManyImagesFindTheirDefinitionsInOnePass) {
     EXPECT_LT(CpuClock::now() - start, std::chrono::seconds(5));
 }
 
-// Every IMAGE carried a copy of its picture, however many there were.
-TEST_F(DxfImageTest, MendedPicturesBeyondTheirBudgetAreLeftOutAndSaidSo) {
+// Every IMAGE carried a copy of its picture, however many there were. Those
+// beyond the budget are counted in the header for the program to tell; the
+// conversion itself shows nothing, as it may run in a batch.
+TEST_F(DxfImageTest, MendedPicturesBeyondTheirBudgetAreLeftOutAndCounted) {
     WriteBitmap("pixels.bmp");
     std::string images;
     for (int i = 0; i < 200; ++i)
         images += Image("1" + std::to_string(i), "2B");
     const QString path = Write("plan.dxf", Drawing(images, ImageDef("2B", "pixels.bmp")));
+    const ScriptedDialogs dialogs;
     OwnedBlock block;
-    bool leftOut = false;
+    LONG leftOut = -1;
     // 56 bytes a picture: room for 10.
     EXPECT_EQ(Convert(path, block, 10 * 56 + 55, &leftOut).size(), 10u);
-    EXPECT_TRUE(leftOut);
+    EXPECT_EQ(leftOut, 190);
     EXPECT_EQ(Convert(path, block, 200 * 56, &leftOut).size(), 200u);
-    EXPECT_FALSE(leftOut);
+    EXPECT_EQ(leftOut, 0);
+    EXPECT_TRUE(dialogs.Messages().empty());
 }
+
+// A name CP932 spells with 0x5C ("\\") as the second byte of a character,
+// the file beside the drawing named in UTF-8 or in those bytes, and "1.bmp"
+// beside it too, which a cut at that byte would find instead.
+struct TrailByteCase {
+    const char* name;
+    const char* imageName;
+    const char* fileName;
+};
+
+void PrintTo(const TrailByteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DxfImageTrailByteTest : public DxfImageTest,
+                              public ::testing::WithParamInterface<TrailByteCase> {};
+
+TEST_P(DxfImageTrailByteTest, Cp932NameIsNotCutInsideACharacter_Mended) {
+    Write("1.bmp", Bitmap(4));
+    std::ofstream(m_folder.path().toStdString() + "/" + GetParam().fileName, std::ios::binary)
+        << Bitmap(2);
+    OwnedBlock block;
+    const auto records = Convert(
+        Write("plan.dxf", Drawing(Image("2A", "2B"), ImageDef("2B", GetParam().imageName))), block);
+    ASSERT_EQ(records.size(), 1u);
+    const auto bitmap = records[0].Get(PorIFrame::Image);
+    ASSERT_TRUE(bitmap.has_value());
+    // The 2 x 2 picture: header and two rows of 8 bytes.
+    EXPECT_EQ(bitmap->size(), 40u + 16u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, DxfImageTrailByteTest,
+                         ::testing::Values(
+                             // "表1.bmp" in CP932, the file under its UTF-8 name.
+                             TrailByteCase{"Hyo",
+                                           "\x95\x5C"
+                                           "1.bmp",
+                                           "\xE8\xA1\xA8"
+                                           "1.bmp"},
+                             // "ソ1.bmp".
+                             TrailByteCase{"So",
+                                           "\x83\x5C"
+                                           "1.bmp",
+                                           "\xE3\x82\xBD"
+                                           "1.bmp"},
+                             // "C:\\図\\表1.bmp".
+                             TrailByteCase{"InAWindowsFolder",
+                                           "C:\\\x90\x7D\\\x95\x5C"
+                                           "1.bmp",
+                                           "\xE8\xA1\xA8"
+                                           "1.bmp"},
+                             // The file's name kept in the CP932 bytes.
+                             TrailByteCase{"FileNamedInCp932",
+                                           "\x95\x5C"
+                                           "1.bmp",
+                                           "\x95\x5C"
+                                           "1.bmp"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct PathCase {
     const char* name;
     const char* imageName;
     const char* path;
+    bool cp932 = false;
 };
 
 void PrintTo(const PathCase& c, std::ostream* os) {
@@ -190,7 +260,8 @@ void PrintTo(const PathCase& c, std::ostream* os) {
 class DxfImagePathTest : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(DxfImagePathTest, NameMapsIntoTheDrawingsFolder) {
-    EXPECT_EQ(CDxfImageReader::PathOf("/drawings/", GetParam().imageName), GetParam().path);
+    EXPECT_EQ(CDxfImageReader::PathOf("/drawings/", GetParam().imageName, GetParam().cp932),
+              GetParam().path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -201,7 +272,23 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"WindowsFolder_Mended", "C:\\scans\\scan.bmp", "/drawings/scan.bmp"},
                       PathCase{"RelativeWindows_Mended", "img\\scan.bmp", "/drawings/scan.bmp"},
                       PathCase{"DriveOnly_Mended", "D:scan.bmp", "/drawings/scan.bmp"},
-                      PathCase{"Empty", "", ""}),
+                      PathCase{"Empty", "", ""},
+                      // "表1.bmp": its second byte is no separator.
+                      PathCase{"Cp932TrailByte_Mended",
+                               "\x95\x5C"
+                               "1.bmp",
+                               "/drawings/\x95\x5C"
+                               "1.bmp",
+                               true},
+                      // "C:\\表\\ソ.bmp".
+                      PathCase{"Cp932WindowsFolder_Mended", "C:\\\x95\x5C\\\x83\x5C.bmp",
+                               "/drawings/\x83\x5C.bmp", true},
+                      // UTF-8 has no such bytes: "表1.bmp".
+                      PathCase{"Utf8",
+                               "\xE8\xA1\xA8"
+                               "1.bmp",
+                               "/drawings/\xE8\xA1\xA8"
+                               "1.bmp"}),
     [](const ::testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
 
 } // namespace

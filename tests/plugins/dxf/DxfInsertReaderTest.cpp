@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -106,6 +107,55 @@ INSTANTIATE_TEST_SUITE_P(
         DimensionCase{
             "OrdinateX", " 70\n102\n 13\n3\n 23\n4\n 14\n3\n 24\n8\n 42\n3\n", {3, 14}, "3"},
         DimensionCase{"NothingToDraw", "", {}, ""}),
+    [](const auto& info) { return info.param.name; });
+
+struct BlockDimensionCase {
+    const char* name;
+    // BLOCK sections after the one that holds the dimension.
+    std::string laterBlocks;
+    std::vector<LONG> types;
+};
+
+void PrintTo(const BlockDimensionCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DimensionsInABlock : public ::testing::TestWithParam<BlockDimensionCase> {};
+
+// Inside a BLOCK a dimension naming a block waited for it and vanished when
+// it was missing; it is drawn from its own groups as outside any block.
+TEST_P(DimensionsInABlock, AreDrawnFromTheirOwnGroupsWhereTheirBlockIsMissing_Mended) {
+    const std::string blocks = "  0\nSECTION\n  2\nBLOCKS\n"
+                               "  0\nBLOCK\n  2\nPART\n 10\n0\n 20\n0\n" +
+                               Dimension(" 70\n32\n" + Across + " 42\n10\n") + "  0\nENDBLK\n" +
+                               GetParam().laterBlocks + "  0\nENDSEC\n";
+    const auto drawing = DrawingOf(
+        Tables + blocks + EntitiesSection("  0\nINSERT\n  8\n0\n  2\nPART\n 10\n100\n 20\n0\n"));
+    ASSERT_EQ(drawing.records.size(), 1u);
+    ASSERT_EQ(drawing.records[0].Type(), PorInsert::Type);
+    const std::vector<PorRecord> children = DxfTest::Children(drawing.records[0]);
+    std::vector<LONG> types;
+    for (const PorRecord& child : children) {
+        types.push_back(child.Type());
+    }
+    EXPECT_EQ(types, GetParam().types);
+    if (!types.empty() && types.back() == PorText::Type) {
+        EXPECT_EQ(children.back().Get(PorText::Text), "10");
+        // Placed by the reference, 100 units along.
+        EXPECT_GT(children.back().Get(PorText::First)->x, 100'000);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InsertReader, DimensionsInABlock,
+    ::testing::Values(BlockDimensionCase{"BlockMissing", "", {3, 3, 3, 6, 6, 14}},
+                      BlockDimensionCase{"BlockEmpty",
+                                         "  0\nBLOCK\n  2\n*D7\n 10\n0\n 20\n0\n  0\nENDBLK\n",
+                                         {3, 3, 3, 6, 6, 14}},
+                      BlockDimensionCase{"BlockDefinedLater",
+                                         "  0\nBLOCK\n  2\n*D7\n 10\n0\n 20\n0\n"
+                                         "  0\nLINE\n 10\n0\n 20\n0\n 11\n1\n 21\n0\n  0\nENDBLK\n",
+                                         {PorInsert::Type}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(InsertReader, DimensionWithoutBlockTakesItsStylesSizes) {

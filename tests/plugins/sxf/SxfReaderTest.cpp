@@ -235,6 +235,39 @@ TEST(SxfLibraryReader, MendedALibraryThatNeverSetsTheEndFlagCannotHoldTheReadFor
     // Seven tables, composite curves and definitions, the sheet's features,
     // then the read that finds no second sheet.
     EXPECT_EQ(Stuck::reads, 7 * limit + 2 * limit + 1 + limit + 1);
+    // The sheet's members the reading could not reach are left out.
+    EXPECT_EQ(reader.LeftOut(), 1u);
+}
+
+LONG HeaderLeftOut(const Conversion& conversion) {
+    EXPECT_FALSE(conversion.Records().empty());
+    return conversion.Records().empty() ? -1 : *conversion.Records()[0].Get(PorHeader::LeftOut);
+}
+
+// A long run of features the library could not read ended the reading of
+// their group: the rest, the good features after them too, went unread and
+// uncounted.
+TEST(SxfLibraryReader, ALongRunOfBrokenFeaturesIsCountedAndWhatFollowsIsRead_Mended) {
+    const int broken = CSxfLibraryReader::MaxFailedReadsInARow + 5;
+    std::string features;
+    for (int i = 0; i < broken; ++i) {
+        features += Feature(10 + i, "line_feature('1','1','1','1','0','0','1')");
+    }
+    features += Feature(5000, "line_feature('1','1','1','1','0','0','1','1')") + Sheet();
+    const Conversion conversion(features);
+    EXPECT_EQ(HeaderLeftOut(conversion), broken);
+    EXPECT_EQ(SxfTest::Types(conversion.Drawing()), (std::vector<LONG>{PorLine::Type}));
+}
+
+// Features after the sheet belong to no group; they were dropped without a
+// word.
+TEST(SxfLibraryReader, FeaturesAfterTheLastGroupAreCountedAsLeftOut_Mended) {
+    const Conversion conversion(Feature(10, "line_feature('1','1','1','1','0','0','1','1')") +
+                                Sheet() +
+                                Feature(9010, "line_feature('1','1','1','1','0','0','1')") +
+                                Feature(9020, "line_feature('1','1','1','1','0','0','2','2')"));
+    EXPECT_EQ(HeaderLeftOut(conversion), 2);
+    EXPECT_EQ(conversion.Drawing().size(), 1u);
 }
 
 } // namespace

@@ -17,12 +17,27 @@ namespace {
 using SxfTest::Feature;
 using SxfTest::Sheet;
 
-// Definitions D0 to D<depth>: D0 holds one line, each later one places the
-// one before fanOut times; the sheet places the last one `placements` times.
-std::string NestedDefinitions(int depth, int fanOut, int placements) {
+const std::string kLine = "line_feature('1','1','1','0','0','0','1','0')";
+
+// A polyline of that many points along the x axis.
+std::string ManyPointPolyline(int points) {
+    std::string xs;
+    std::string ys;
+    for (int i = 0; i < points; ++i) {
+        xs += (i ? "," : "") + std::to_string(i);
+        ys += i ? ",0" : "0";
+    }
+    return "polyline_feature('1','1','1','0','" + std::to_string(points) + "','(" + xs + ")','(" +
+           ys + ")')";
+}
+
+// Definitions D0 to D<depth>: D0 holds the one leaf feature, each later one
+// places the one before fanOut times; the sheet places the last one
+// `placements` times.
+std::string NestedDefinitions(int depth, int fanOut, int placements,
+                              const std::string& leaf = kLine) {
     int id = 3;
-    std::string features = Feature(1, "line_feature('1','1','1','0','0','0','1','0')") +
-                           Feature(2, "sfig_org_feature('\\'D0\\'','4')");
+    std::string features = Feature(1, leaf) + Feature(2, "sfig_org_feature('\\'D0\\'','4')");
     const auto place = [&](int level) {
         return Feature(id++, "sfig_locate_feature('0','\\'D" + std::to_string(level) +
                                  "\\'','1','0','0','1','1')");
@@ -41,7 +56,10 @@ std::string NestedDefinitions(int depth, int fanOut, int placements) {
 
 struct Result {
     std::size_t lines = 0;
+    std::size_t polylines = 0;
     bool cut = false;
+    // What the header counts as left out.
+    LONG leftOut = 0;
 };
 
 Result Convert(const std::string& features, std::size_t budget) {
@@ -52,10 +70,14 @@ Result Convert(const std::string& features, std::size_t budget) {
     const PluginTest::OwnedBlock block(reader.MakePORData(path.c_str()));
     EXPECT_TRUE(block);
     Result result;
-    result.cut = reader.DrawingCut();
     if (block) {
         for (const PorRecord& record : PluginTest::Records(PluginTest::BlockBytes(block))) {
+            if (record.Type() == PorHeader::Type) {
+                result.leftOut = *record.Get(PorHeader::LeftOut);
+                result.cut = result.leftOut > 0;
+            }
             result.lines += record.Type() == PorLine::Type;
+            result.polylines += record.Type() == PorPolyline::Type;
         }
     }
     return result;
@@ -93,6 +115,36 @@ TEST(SxfSfigExpansion, ADrawingWithinTheBudgetIsWhole) {
     const Result result = Convert(NestedDefinitions(8, 2, 12), 12 * 800);
     EXPECT_EQ(result.lines, 12u * 256);
     EXPECT_FALSE(result.cut);
+}
+
+// Each placed object cost one whatever its size, so a polyline of many
+// points doubled over a few levels copied far more than the budget meant.
+// Five doublings place the 200-point polyline 32 times: 32 copies of 201
+// and 62 placements.
+TEST(SxfSfigExpansion, MendedCopiesPayForTheirPoints) {
+    const std::string features = NestedDefinitions(5, 2, 1, ManyPointPolyline(200));
+    constexpr std::size_t whole = 32 * 201 + 62;
+
+    const Result fits = Convert(features, whole);
+    EXPECT_EQ(fits.polylines, 32u);
+    EXPECT_FALSE(fits.cut);
+
+    const Result cut = Convert(features, whole - 1);
+    EXPECT_EQ(cut.polylines, 31u);
+    EXPECT_EQ(cut.leftOut, 1);
+
+    const Result small = Convert(features, 1000);
+    EXPECT_TRUE(small.cut);
+    EXPECT_LE(small.polylines * 201, 1000u);
+}
+
+// Three placements of D1, which places D0 (one line) twice: four copies
+// each. A budget of five copies the first whole and the second's first D0;
+// its line, its second D0 and the third placement's two are left out.
+TEST(SxfSfigExpansion, WhatTheBudgetCutsIsCountedMemberByMember) {
+    const Result result = Convert(NestedDefinitions(1, 2, 3), 5);
+    EXPECT_EQ(result.lines, 2u);
+    EXPECT_EQ(result.leftOut, 4);
 }
 
 } // namespace
