@@ -33,8 +33,12 @@ public:
     bool Refused() const { return IsPorRefusal(m_stop); }
     PorStopReason StopReason() const { return m_stop; }
 
-    void Run(CZumeoDoc& document, Mode mode, const CDrawDefaults& settings,
-             QStatusBar* statusBar) const;
+    // With the handle of the block the bytes lie in, the records already
+    // turned into entities go back to the system during the walk, so that a
+    // large drawing's block and its entities are not held at once; the
+    // block's bytes are of no use afterwards.
+    void Run(CZumeoDoc& document, Mode mode, const CDrawDefaults& settings, QStatusBar* statusBar,
+             HGLOBAL spentBlock = nullptr) const;
 
 private:
     static void TakeHeader(CZumeoDoc& document, const PorRecord& record);
