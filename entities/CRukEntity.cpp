@@ -119,6 +119,11 @@ CString CRukEntity::GetName() const {
     return m_name;
 }
 
+const CSharedString& CRukEntity::DefaultLayerName() {
+    static const CSharedString* name = new CSharedString("0"); // outlives static entities
+    return *name;
+}
+
 void CRukEntity::SetLayerName(const CString& name) {
     m_layerName = name;
 }

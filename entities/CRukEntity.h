@@ -13,6 +13,7 @@
 // part of a derived object.
 
 #include "entities/CDashRules.h"
+#include "entities/CSharedString.h"
 #include "entities/PointArray.h"
 #include "geometry/Geometry.h"
 #include "platform/mfc/CObject.h"
@@ -304,9 +305,10 @@ public:
     int m_minX = std::numeric_limits<int>::max();
     int m_minY = std::numeric_limits<int>::max();
     int m_kind = 0;
-    CString m_tag;
-    CString m_layerName = "0";
-    CString m_name;
+    // The texts a drawing repeats over its entities are shared.
+    CSharedString m_tag;
+    CSharedString m_layerName = DefaultLayerName();
+    CSharedString m_name;
     CPointArray m_points;
     // 0 none, 1 solid, 2..25 and 200 standard patterns, 100 wide line,
     // 1000 and up the document's own line types.
@@ -317,7 +319,7 @@ public:
     // m_color is what is drawn; m_savedColor is the colour proper.
     COLORREF m_color = 0xFFFFFF;
     COLORREF m_savedColor = 0xFFFFFF;
-    CString m_sourceLayer = "0";
+    CSharedString m_sourceLayer = DefaultLayerName();
     // 0 none, 1 translucent, 3 opaque, 4..9 hatches, 99 markup special.
     int m_fillType = 0;
     // kNoFillColor takes the background.
@@ -349,6 +351,9 @@ public:
     static constexpr COLORREF kNoFillColor = 0xFFFFFFFE;
 
 protected:
+    // "0", shared by every new entity.
+    static const CSharedString& DefaultLayerName();
+
     // The child loop of Draw: every child on a shown layer (only those of
     // onlyKind when it is not 0) with its own pen in the colour.
     void DrawChildren(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,
