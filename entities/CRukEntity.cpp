@@ -667,6 +667,22 @@ int CRukEntity::GetDeviceLineWidth(CDC* dc, int width, const CDrawDefaults* sett
     return size.cy;
 }
 
+bool CRukEntity::SetsNoPixelOnScreen(CDC* dc, int originX, int originY, double scale,
+                                     const CDrawDefaults* settings) const {
+    if (dc->IsMetafile() || dc->m_bPrinting)
+        return false;
+    const std::optional<RECT> box = ThinOutlineBox();
+    if (!box)
+        return false;
+    return dc->SetsNoThinPixelWithin(ToViewPoint(box->left, box->top, originX, originY, scale),
+                                     ToViewPoint(box->right, box->bottom, originX, originY, scale),
+                                     GetDeviceLineWidth(dc, m_lineWidth, settings));
+}
+
+std::optional<RECT> CRukEntity::ThinOutlineBox() const {
+    return std::nullopt;
+}
+
 void CRukEntity::ResolveColors(CDC* dc, COLORREF* penColor, COLORREF* fillColor,
                                COLORREF* thirdColor, COLORREF background, BOOL drawBlack) const {
     if (dc->m_bPrinting)

@@ -23,6 +23,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <vector>
 
 class CArchive;
@@ -250,6 +251,16 @@ public:
     // The pen width in device units of a width in 0.01 mm: by resolution on
     // a printer; by the line scale, at most 15, on screen.
     static int GetDeviceLineWidth(CDC* dc, int width, const CDrawDefaults* settings);
+    // Whether DrawA on that context would set no pixel: the entity draws an
+    // outline only, in a one-pixel pen, and all of it falls on one device
+    // pixel. A fitted drawing has many such objects, which the paint skips
+    // before making their pens.
+    bool SetsNoPixelOnScreen(CDC* dc, int originX, int originY, double scale,
+                             const CDrawDefaults* settings) const;
+    // The box, in drawing units, of every point DrawA hands to the context,
+    // for an entity whose screen drawing is an outline in its line width and
+    // nothing else; none for any other.
+    virtual std::optional<RECT> ThinOutlineBox() const;
     // Pen, fill and third colour for the entity on that background: the
     // background is white on a printer; draw-black gives black and grey.
     void ResolveColors(CDC* dc, COLORREF* penColor, COLORREF* fillColor, COLORREF* thirdColor,
