@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -31,17 +32,26 @@ void CEntityBands::Collect(CCommonDoc& document, const RECT& clip, const CDrawDe
         document.CollectEntities(clip, settings, partialLayerPass, *this);
         return;
     }
-    // The pass's objects with their layers, in order: the list nodes only,
-    // so that the objects themselves are first read on the threads.
-    std::vector<std::pair<const CRukLayer*, CRukEntity*>> pass;
+    // Where each run of the pass starts: the list nodes only, so that the
+    // objects themselves are first read on the threads.
+    struct Start {
+        std::size_t layer;
+        POSITION position;
+    };
+    std::vector<const CRukLayer*> shown;
+    std::vector<Start> starts;
+    std::size_t count = 0;
     for (const CRukLayer* layer : *layers) {
         if (layer->m_visible == 0)
             continue;
-        for (POSITION position = layer->m_entities.GetHeadPosition(); position;)
-            if (auto* entity = static_cast<CRukEntity*>(layer->m_entities.GetNext(position)))
-                pass.emplace_back(layer, entity);
+        for (POSITION position = layer->m_entities.GetHeadPosition(); position; ++count) {
+            if (count % kRunLength == 0)
+                starts.push_back(Start{shown.size(), position});
+            layer->m_entities.GetNext(position);
+        }
+        shown.push_back(layer);
     }
-    const std::size_t runs = std::max<std::size_t>(1, (pass.size() + kRunLength - 1) / kRunLength);
+    const std::size_t runs = std::max<std::size_t>(1, starts.size());
     m_runs.resize(runs);
     std::vector<std::size_t> order(runs);
     std::iota(order.begin(), order.end(), std::size_t{0});
@@ -52,14 +62,22 @@ void CEntityBands::Collect(CCommonDoc& document, const RECT& clip, const CDrawDe
     QtConcurrent::blockingMap(order, [&](std::size_t index) {
         Run& run = m_runs[index];
         run.bands.resize(m_clips.size());
-        const std::size_t end = std::min(pass.size(), (index + 1) * kRunLength);
-        for (std::size_t i = index * kRunLength; i < end; ++i) {
-            const auto [layer, entity] = pass[i];
+        if (starts.empty())
+            return;
+        std::size_t layer = starts[index].layer;
+        POSITION position = starts[index].position;
+        for (std::size_t taken = 0; taken < kRunLength; ++taken) {
+            while (!position && ++layer < shown.size())
+                position = shown[layer]->m_entities.GetHeadPosition();
+            if (!position)
+                return;
+            auto* entity = static_cast<CRukEntity*>(shown[layer]->m_entities.GetNext(position));
             RECT box;
             double entityFactor = 0.0;
             BOOL drawBlack = FALSE;
-            if (layer->TakesEntity(&document, *entity, clip, originX, originY, scale, factor,
-                                   &settings, &box, &entityFactor, &drawBlack))
+            if (entity &&
+                shown[layer]->TakesEntity(&document, *entity, clip, originX, originY, scale, factor,
+                                          &settings, &box, &entityFactor, &drawBlack))
                 File(run, *entity, box, entityFactor, drawBlack);
         }
     });
@@ -71,23 +89,30 @@ void CEntityBands::Add(CRukEntity& entity, const RECT& box, double patternFactor
 
 void CEntityBands::File(Run& run, CRukEntity& entity, const RECT& box, double patternFactor,
                         BOOL drawBlack) const {
-    const auto index = static_cast<std::uint32_t>(run.entries.size());
-    bool kept = false;
+    std::optional<std::uint32_t> style;
     for (std::size_t band = 0; band < m_clips.size(); ++band) {
         if (CRukLayer::BoxMeetsClip(box, m_clips[band])) {
-            run.bands[band].push_back(index);
-            kept = true;
+            if (!style)
+                style = StyleOf(run, patternFactor, drawBlack);
+            run.bands[band].push_back(Item{&entity, *style});
         }
     }
-    if (kept)
-        run.entries.push_back(Entry{&entity, patternFactor, drawBlack});
+}
+
+std::uint32_t CEntityBands::StyleOf(Run& run, double patternFactor, BOOL drawBlack) {
+    for (std::size_t i = 0; i < run.styles.size(); ++i) {
+        if (run.styles[i].patternFactor == patternFactor && run.styles[i].drawBlack == drawBlack)
+            return static_cast<std::uint32_t>(i);
+    }
+    run.styles.push_back(Style{patternFactor, drawBlack});
+    return static_cast<std::uint32_t>(run.styles.size() - 1);
 }
 
 void CEntityBands::Draw(std::size_t band, const CEntityDrawer& drawer) const {
     for (const Run& run : m_runs) {
-        for (const std::uint32_t index : run.bands[band]) {
-            const Entry& entry = run.entries[index];
-            drawer.Draw(*entry.entity, entry.patternFactor, entry.drawBlack);
+        for (const Item& item : run.bands[band]) {
+            const Style& style = run.styles[item.style];
+            drawer.Draw(*item.entity, style.patternFactor, style.drawBlack);
         }
     }
 }

@@ -30,19 +30,25 @@ public:
     void Draw(std::size_t band, const CEntityDrawer& drawer) const;
 
 private:
-    struct Entry {
-        CRukEntity* entity;
+    // How an object is drawn; a pass has one or two.
+    struct Style {
         double patternFactor;
         BOOL drawBlack;
     };
-    // The objects of a run of the pass, and per band the indices of its own.
+    struct Item {
+        CRukEntity* entity;
+        std::uint32_t style;
+    };
+    // Per band the objects of a run of the pass, and the styles they name.
+    // A large drawing files an object by the million: sixteen bytes each.
     struct Run {
-        std::vector<Entry> entries;
-        std::vector<std::vector<std::uint32_t>> bands;
+        std::vector<Style> styles;
+        std::vector<std::vector<Item>> bands;
     };
 
     void File(Run& run, CRukEntity& entity, const RECT& box, double patternFactor,
               BOOL drawBlack) const;
+    static std::uint32_t StyleOf(Run& run, double patternFactor, BOOL drawBlack);
 
     std::vector<RECT> m_clips;
     std::vector<Run> m_runs;

@@ -4,6 +4,7 @@
 #include "app/CZumeoDoc.h"
 #include "entities/CLineType.h"
 #include "entities/CRukLayer.h"
+#include "platform/win/GlobalMemory.h"
 #include "por/PorBlockReader.h"
 #include "por/PorRecords.h"
 #include "settings/CDrawDefaults.h"
@@ -19,6 +20,8 @@ constexpr const char* kParsing = "\x89\xF0\x90\xCD\x92\x86\x81\x45\x81\x45\x81\x
 constexpr double kDashUnit = 0.0001;
 constexpr double kHeaderFactorUnit = 0.001;
 constexpr int kProgressSteps = 100;
+// Given back in steps, as each costs a call into the system.
+constexpr std::size_t kDiscardStep = std::size_t{4} << 20;
 
 } // namespace
 
@@ -33,13 +36,14 @@ CPorBlockImport::CPorBlockImport(std::span<const BYTE> block) : m_block(block) {
 }
 
 void CPorBlockImport::Run(CZumeoDoc& document, Mode mode, const CDrawDefaults& settings,
-                          QStatusBar* statusBar) const {
+                          QStatusBar* statusBar, HGLOBAL spentBlock) const {
     if (Refused())
         return;
     // Global blocks stay below 2 GB: the length fits the bar's int range.
     const std::size_t length = m_block.size();
     const std::size_t step = length / kProgressSteps;
     std::size_t nextMark = 0;
+    std::size_t discarded = 0;
     CStatusProgress progress(statusBar);
     progress.ShowInPane(0, kParsing, static_cast<int>(length));
     PorBlockReader reader(m_block);
@@ -49,6 +53,11 @@ void CPorBlockImport::Run(CZumeoDoc& document, Mode mode, const CDrawDefaults& s
         if (progress.GetSafeHwnd() && position > nextMark) {
             nextMark += step;
             SendMessage(progress.GetSafeHwnd(), PBM_SETPOS, static_cast<WPARAM>(position), 0);
+        }
+        // A record never looks back at the ones before it.
+        if (spentBlock && position >= discarded + kDiscardStep) {
+            GlobalDiscardHead(spentBlock, position);
+            discarded = position;
         }
         switch (record.Type()) {
         case PorHeader::Type:

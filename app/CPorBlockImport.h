@@ -36,8 +36,12 @@ public:
     // The items of the drawing its plug-in left out, as its header says.
     std::size_t LeftOut() const { return m_leftOut; }
 
-    void Run(CZumeoDoc& document, Mode mode, const CDrawDefaults& settings,
-             QStatusBar* statusBar) const;
+    // With the handle of the block the bytes lie in, the records already
+    // turned into entities go back to the system during the walk, so that a
+    // large drawing's block and its entities are not held at once; the
+    // block's bytes are of no use afterwards.
+    void Run(CZumeoDoc& document, Mode mode, const CDrawDefaults& settings, QStatusBar* statusBar,
+             HGLOBAL spentBlock = nullptr) const;
 
 private:
     static void TakeHeader(CZumeoDoc& document, const PorRecord& record);

@@ -223,21 +223,22 @@ int CZumeoDoc::ImportSxfDrawing(const CString& path) {
 
 int CZumeoDoc::Import(const CString& library, const CString& filePath,
                       const CString& documentPath) {
-    const BlockHolder block(CPlugInReader(m_statusBar).GetPORData(library, filePath, documentPath));
+    HGLOBAL block = CPlugInReader(m_statusBar).GetPORData(library, filePath, documentPath);
     if (!block)
         return 0;
-    return ImportBlock(Bytes(block.get()), library, filePath, documentPath);
+    return ImportBlock(block, library, filePath, documentPath);
 }
 
-int CZumeoDoc::ImportBlock(std::span<const BYTE> block, const CString& library,
-                           const CString& filePath, const CString& documentPath) {
-    const CPorBlockImport import(block);
+int CZumeoDoc::ImportBlock(HGLOBAL porBlock, const CString& library, const CString& filePath,
+                           const CString& documentPath) {
+    const BlockHolder block(porBlock);
+    const CPorBlockImport import(Bytes(block.get()));
     if (import.Refused()) {
         RefuseBlock(import, library, documentPath);
         return 0;
     }
     BeginLoad(documentPath);
-    import.Run(*this, CPorBlockImport::Mode::Import, Settings(), m_statusBar);
+    import.Run(*this, CPorBlockImport::Mode::Import, Settings(), m_statusBar, block.get());
     BuildLinePatterns();
     SetPathName(documentPath);
     FinishLoad(kOpenImported);
@@ -264,7 +265,7 @@ int CZumeoDoc::MergeByPlugin(const CString& library, const CString& path) {
     }
     // Each merge decides its own layer; a plain import never has one.
     m_importLayerName.Empty();
-    import.Run(*this, CPorBlockImport::Mode::Merge, Settings(), m_statusBar);
+    import.Run(*this, CPorBlockImport::Mode::Merge, Settings(), m_statusBar, block.get());
     m_importLayerName.Empty();
     m_leftOutUntold += import.LeftOut();
     // The merged drawing's own line types draw with their dashes too.

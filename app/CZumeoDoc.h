@@ -108,8 +108,8 @@ public:
     int ImportByPluginAs(const CString& library, const CString& filePath,
                          const CString& documentPath);
     // The same with the block a plug-in already made of the drawing at
-    // filePath; the caller keeps the block.
-    int ImportBlock(std::span<const BYTE> block, const CString& library, const CString& filePath,
+    // filePath, which is taken and freed.
+    int ImportBlock(HGLOBAL porBlock, const CString& library, const CString& filePath,
                     const CString& documentPath);
     // Adds the file's drawing to the open document.
     int MergeByPlugin(const CString& library, const CString& path);

@@ -4,15 +4,17 @@
 #include "entities/CRukEntity.h"
 #include "platform/mfc/CArchive.h"
 
+#include <algorithm>
+
 void CChildList::Add(CRukEntity* child) {
-    m_list.AddTail(child);
+    m_list.push_back(child);
 }
 
 bool CChildList::Remove(const CRukEntity* child) {
-    POSITION position = m_list.Find(const_cast<CRukEntity*>(child));
-    if (!position)
+    const auto found = std::find(m_list.begin(), m_list.end(), child);
+    if (found == m_list.end())
         return false;
-    m_list.RemoveAt(position);
+    m_list.erase(found);
     return true;
 }
 
@@ -33,15 +35,23 @@ void CChildList::RestoreFillColor() const {
 }
 
 CRukEntity* CChildList::GetFirst() const {
-    return m_list.IsEmpty() ? nullptr : static_cast<CRukEntity*>(m_list.GetHead());
+    return m_list.empty() ? nullptr : m_list.front();
 }
 
 CRukEntity* CChildList::GetNext(POSITION& position) const {
-    return static_cast<CRukEntity*>(m_list.GetNext(position));
+    const std::size_t index = IndexOf(position);
+    position = index + 1 < m_list.size() ? PositionOf(index + 1) : nullptr;
+    return m_list[index];
 }
 
 CRukEntity* CChildList::GetPrev(POSITION& position) const {
-    return static_cast<CRukEntity*>(m_list.GetPrev(position));
+    const std::size_t index = IndexOf(position);
+    position = index > 0 ? PositionOf(index - 1) : nullptr;
+    return m_list[index];
+}
+
+void CChildList::Fit() {
+    m_list.shrink_to_fit();
 }
 
 template <class Counts>
@@ -74,7 +84,7 @@ bool CChildList::UnionShownExtents(const CEntityDocument& document, int* minX, i
 
 void CChildList::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar.WriteCount(static_cast<DWORD_PTR>(m_list.GetCount()));
+        ar.WriteCount(static_cast<DWORD_PTR>(m_list.size()));
         ForEach([&](const CRukEntity& child) { ar << &child; });
         return;
     }
@@ -84,6 +94,6 @@ void CChildList::Serialize(CArchive& ar) {
     for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
         // Whole: the owner's Serialize walks its children once they are read.
         if (CObject* child = ar.ReadWholeObjectIf(isEntity))
-            m_list.AddTail(child);
+            m_list.push_back(static_cast<CRukEntity*>(child));
     }
 }

@@ -1,9 +1,13 @@
 #pragma once
 // The children of a group or a block reference: entities the document owns,
-// in order. The list never deletes them.
+// in order. The list never deletes them. A drawing holds block references by
+// the hundred thousand, most with a few children: the list is one array, and
+// a position is an index into it (1 the first child).
 
-#include "platform/mfc/CObList.h"
 #include "platform/win/WinTypes.h"
+
+#include <cstdint>
+#include <vector>
 
 class CArchive;
 class CDrawDefaults;
@@ -15,18 +19,22 @@ public:
     void Add(CRukEntity* child);
     // Takes the child out of the list; false when it is not there.
     bool Remove(const CRukEntity* child);
-    int GetCount() const { return static_cast<int>(m_list.GetCount()); }
+    // Gives back the room kept for more children.
+    void Fit();
+    int GetCount() const { return static_cast<int>(m_list.size()); }
     // The first child; null when there is none.
     CRukEntity* GetFirst() const;
 
-    POSITION GetHeadPosition() const { return m_list.GetHeadPosition(); }
-    POSITION GetTailPosition() const { return m_list.GetTailPosition(); }
+    POSITION GetHeadPosition() const { return m_list.empty() ? nullptr : PositionOf(0); }
+    POSITION GetTailPosition() const {
+        return m_list.empty() ? nullptr : PositionOf(m_list.size() - 1);
+    }
     CRukEntity* GetNext(POSITION& position) const;
     CRukEntity* GetPrev(POSITION& position) const;
 
     template <class Visit> void ForEach(Visit visit) const {
-        for (POSITION position = m_list.GetHeadPosition(); position;)
-            visit(*GetNext(position));
+        for (CRukEntity* child : m_list)
+            visit(*child);
     }
 
     // The union of the children's extents: the first child's extents,
@@ -54,5 +62,12 @@ private:
     template <class Counts>
     bool Union(Counts counts, int* minX, int* minY, int* maxX, int* maxY) const;
 
-    CObList m_list{10};
+    static POSITION PositionOf(std::size_t index) {
+        return reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(index + 1));
+    }
+    static std::size_t IndexOf(POSITION position) {
+        return reinterpret_cast<std::uintptr_t>(position) - 1;
+    }
+
+    std::vector<CRukEntity*> m_list;
 };

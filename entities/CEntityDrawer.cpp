@@ -12,6 +12,8 @@ void CEntityDrawer::Add(CRukEntity& entity, const RECT&, double patternFactor, B
 }
 
 void CEntityDrawer::Draw(CRukEntity& entity, double patternFactor, BOOL drawBlack) const {
+    if (entity.SetsNoPixelOnScreen(m_dc, m_originX, m_originY, m_scale, m_settings))
+        return;
     entity.DrawA(m_document, m_dc, m_originX, m_originY, m_scale, patternFactor, m_settings,
                  drawBlack, m_clip);
 }

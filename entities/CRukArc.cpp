@@ -54,8 +54,8 @@ std::vector<POINT> CRukArc::Chain(int step) const {
     if (!HasCorners())
         return chain;
     const auto [start, end] = Angles();
-    const POINT center = GetCircleCenter();
-    const int radius = GetRadius();
+    const POINT center = m_ring.center;
+    const int radius = m_ring.radius;
     chain.reserve(static_cast<std::size_t>((end - start) / step + 2));
     chain.push_back(POINT{m_x1, m_y1});
     for (int angle = start + step; angle < end; angle += step)
@@ -72,9 +72,9 @@ bool CRukArc::PixelOutline(const CDC& dc, int originX, int originY, double scale
     const auto view = [&](POINT point) {
         return ToViewPoint(point.x, point.y, originX, originY, scale);
     };
-    const int radius = GetRadius();
+    const POINT center = m_ring.center;
+    const int radius = m_ring.radius;
     const int step = StepFor(radius);
-    const POINT center = GetCircleCenter();
     const auto [start, end] = Angles();
     const auto sample = [&, start = start](int index) {
         return view(RingPoint(center, radius, start + index * step));
@@ -96,7 +96,7 @@ bool CRukArc::PixelOutline(const CDC& dc, int originX, int originY, double scale
 }
 
 std::vector<POINT> CRukArc::Outline() const {
-    return Chain(StepFor(GetRadius()));
+    return Chain(StepFor(m_ring.radius));
 }
 
 std::optional<RECT> CRukArc::OutlineBox() const {
@@ -111,6 +111,7 @@ std::optional<RECT> CRukArc::OutlineBox() const {
 }
 
 void CRukArc::RecalcExtents() {
+    KeepRing();
     CCurveChain::SetExtents(*this, Chain(kExtentStep));
 }
 

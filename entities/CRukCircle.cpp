@@ -110,12 +110,12 @@ int CRukCircle::StepFor(int radius) {
 }
 
 std::vector<POINT> CRukCircle::Outline() const {
-    const int radius = GetRadius();
+    const POINT center = m_ring.center;
+    const int radius = m_ring.radius;
     std::vector<POINT> ring;
     if (radius <= 0)
         return ring;
     const int step = StepFor(radius);
-    const POINT center = GetCircleCenter();
     ring.reserve(static_cast<std::size_t>(360 / step));
     for (int angle = 0; angle < 360; angle += step)
         ring.push_back(OnCircle(center, radius, angle));
@@ -123,8 +123,8 @@ std::vector<POINT> CRukCircle::Outline() const {
 }
 
 std::optional<RECT> CRukCircle::OutlineBox() const {
-    const int radius = GetRadius();
-    const POINT center = GetCircleCenter();
+    const POINT center = m_ring.center;
+    const int radius = m_ring.radius;
     const auto at = [](LONG value, int offset) {
         return TruncInt(static_cast<double>(value) + offset);
     };
@@ -135,11 +135,11 @@ std::optional<RECT> CRukCircle::OutlineBox() const {
 bool CRukCircle::PixelOutline(const CDC& dc, int originX, int originY, double scale,
                               std::vector<POINT>& chain) const {
     CPixelRunChain runs(dc, chain);
-    const int radius = GetRadius();
+    const POINT center = m_ring.center;
+    const int radius = m_ring.radius;
     if (radius <= 0)
         return true;
     const int step = StepFor(radius);
-    const POINT center = GetCircleCenter();
     const auto sample = [&](int index) {
         const POINT point = OnCircle(center, radius, index * step);
         return ToViewPoint(point.x, point.y, originX, originY, scale);
@@ -164,6 +164,7 @@ std::vector<POINT> CRukCircle::GripPoints() const {
 }
 
 void CRukCircle::RecalcExtents() {
+    KeepRing();
     const std::span<const POINT> points(m_points.GetData(),
                                         static_cast<std::size_t>(m_points.GetSize()));
     CCurveChain::SetExtents(*this, HasCorners() ? points.first(4) : points);

@@ -58,4 +58,14 @@ protected:
                       std::vector<POINT>& chain) const override;
     // The four grip points in drawing units.
     std::vector<POINT> GripPoints() const;
+
+    // The centre and radius as GetCircleCenter and GetRadius give them,
+    // kept whenever the extents follow the corners: drawing needs them for
+    // every ring and arc.
+    struct Ring {
+        POINT center{0, 0};
+        int radius = 0;
+    };
+    void KeepRing() { m_ring = Ring{GetCircleCenter(), GetRadius()}; }
+    Ring m_ring;
 };

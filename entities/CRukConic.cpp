@@ -26,6 +26,12 @@ void CRukConic::DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, doubl
         CShapeOutput::Printer(*this, document, dc, unitDivisor, scale, patternFactor, settings));
 }
 
+std::optional<RECT> CRukConic::ThinOutlineBox() const {
+    if (m_fillType != 0)
+        return std::nullopt;
+    return OutlineBox();
+}
+
 void CRukConic::Draw(CDC* dc, const std::vector<POINT>& chain) const {
     if (IsClosed())
         CCurveChain::Polygon(dc, chain);

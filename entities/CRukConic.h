@@ -19,6 +19,8 @@ public:
                double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
                const RECT& clip) override;
     void TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults* settings) override;
+    // The outline's box, when nothing fills it.
+    std::optional<RECT> ThinOutlineBox() const override;
     void TraceA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults* settings,
                 const RECT& clip, BOOL boxOnly) override;
     void LineTypeB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,

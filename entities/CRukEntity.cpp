@@ -120,6 +120,11 @@ CString CRukEntity::GetName() const {
     return m_name;
 }
 
+const CSharedString& CRukEntity::DefaultLayerName() {
+    static const CSharedString* name = new CSharedString("0"); // outlives static entities
+    return *name;
+}
+
 void CRukEntity::SetLayerName(const CString& name) {
     m_layerName = name;
 }
@@ -639,6 +644,22 @@ int CRukEntity::GetDeviceLineWidth(CDC* dc, int width, const CDrawDefaults* sett
     if (dc->IsMetafile())
         return RndInt(size.cy * settings->m_metafileLineWidthScale);
     return size.cy;
+}
+
+bool CRukEntity::SetsNoPixelOnScreen(CDC* dc, int originX, int originY, double scale,
+                                     const CDrawDefaults* settings) const {
+    if (dc->IsMetafile() || dc->m_bPrinting)
+        return false;
+    const std::optional<RECT> box = ThinOutlineBox();
+    if (!box)
+        return false;
+    return dc->SetsNoThinPixelWithin(ToViewPoint(box->left, box->top, originX, originY, scale),
+                                     ToViewPoint(box->right, box->bottom, originX, originY, scale),
+                                     GetDeviceLineWidth(dc, m_lineWidth, settings));
+}
+
+std::optional<RECT> CRukEntity::ThinOutlineBox() const {
+    return std::nullopt;
 }
 
 void CRukEntity::ResolveColors(CDC* dc, COLORREF* penColor, COLORREF* fillColor,

@@ -14,6 +14,7 @@
 
 #include "entities/CDashRules.h"
 #include "entities/CSelectionLook.h"
+#include "entities/CSharedString.h"
 #include "entities/PointArray.h"
 #include "geometry/Geometry.h"
 #include "platform/mfc/CObject.h"
@@ -23,6 +24,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <vector>
 
 class CArchive;
@@ -253,6 +255,16 @@ public:
     // The pen width in device units of a width in 0.01 mm: by resolution on
     // a printer; by the line scale, at most 15, on screen.
     static int GetDeviceLineWidth(CDC* dc, int width, const CDrawDefaults* settings);
+    // Whether DrawA on that context would set no pixel: the entity draws an
+    // outline only, in a one-pixel pen, and all of it falls on one device
+    // pixel. A fitted drawing has many such objects, which the paint skips
+    // before making their pens.
+    bool SetsNoPixelOnScreen(CDC* dc, int originX, int originY, double scale,
+                             const CDrawDefaults* settings) const;
+    // The box, in drawing units, of every point DrawA hands to the context,
+    // for an entity whose screen drawing is an outline in its line width and
+    // nothing else; none for any other.
+    virtual std::optional<RECT> ThinOutlineBox() const;
     // Pen, fill and third colour for the entity on that background: the
     // background is white on a printer; draw-black gives black and grey.
     void ResolveColors(CDC* dc, COLORREF* penColor, COLORREF* fillColor, COLORREF* thirdColor,
@@ -308,9 +320,10 @@ public:
     int m_minX = std::numeric_limits<int>::max();
     int m_minY = std::numeric_limits<int>::max();
     int m_kind = 0;
-    CString m_tag;
-    CString m_layerName = "0";
-    CString m_name;
+    // The texts a drawing repeats over its entities are shared.
+    CSharedString m_tag;
+    CSharedString m_layerName = DefaultLayerName();
+    CSharedString m_name;
     CPointArray m_points;
     // 0 none, 1 solid, 2..25 and 200 standard patterns, 100 wide line,
     // 1000 and up the document's own line types.
@@ -321,7 +334,7 @@ public:
     // m_color is what is drawn; m_savedColor is the colour proper.
     COLORREF m_color = 0xFFFFFF;
     COLORREF m_savedColor = 0xFFFFFF;
-    CString m_sourceLayer = "0";
+    CSharedString m_sourceLayer = DefaultLayerName();
     // 0 none, 1 translucent, 3 opaque, 4..9 hatches, 99 markup special.
     int m_fillType = 0;
     // kNoFillColor takes the background.
@@ -353,6 +366,9 @@ public:
     static constexpr COLORREF kNoFillColor = 0xFFFFFFFE;
 
 protected:
+    // "0", shared by every new entity.
+    static const CSharedString& DefaultLayerName();
+
     // The child loop of Draw: every child on a shown layer (only those of
     // onlyKind when it is not 0) with its own pen in the colour.
     void DrawChildren(CEntityDocument* document, CDC* dc, int originX, int originY, double scale,

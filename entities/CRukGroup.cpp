@@ -4,6 +4,7 @@
 #include "entities/CEntityDocument.h"
 #include "entities/EntityKinds.h"
 #include "platform/mfc/CArchive.h"
+#include "platform/mfc/CObList.h"
 #include "por/PorRecord.h"
 #include "por/PorRecords.h"
 #include "settings/CDrawDefaults.h"

@@ -4,6 +4,7 @@
 #include "entities/CEntityFactory.h"
 #include "entities/EntityKinds.h"
 #include "platform/mfc/CArchive.h"
+#include "platform/mfc/CObList.h"
 #include "por/PorRecord.h"
 #include "por/PorRecordWalker.h"
 #include "por/PorRecords.h"
@@ -88,6 +89,7 @@ void CRukInsert::Build(const PorRecord& record, CEntityDocument* document, int d
         m_children.Add(child.get());
         parts->push_back(std::move(child));
     }
+    m_children.Fit();
     SetChildCount(m_children.GetCount());
 
     // A block drawn wholly on layer "0" takes the layer of its reference.

@@ -126,6 +126,11 @@ void CRukLine::DrawB(CEntityDocument* document, CDC* dc, int unitDivisor, double
         settings->m_bWindowsNT && !dc->IsMetafile(), true, 0);
 }
 
+std::optional<RECT> CRukLine::ThinOutlineBox() const {
+    return RECT{std::min(m_x1, m_x2), std::min(m_y1, m_y2), std::max(m_x1, m_x2),
+                std::max(m_y1, m_y2)};
+}
+
 void CRukLine::DrawStyled(CEntityDocument* document, CDC* dc, int originX, int originY,
                           double scale, double patternFactor, const CDrawDefaults* settings,
                           BOOL drawBlack, const RECT& clip) {

@@ -39,6 +39,8 @@ public:
     int HitTest(CDC* dc, CEntityDocument* document, int x, int y) override;
     int HitGrip(CDC* dc, CEntityDocument* document, int x, int y, int* grip) override;
     int SetPoint(int x, int y, int index) override;
+    // The segment between the two points.
+    std::optional<RECT> ThinOutlineBox() const override;
 
     static constexpr int kWideLineType = 100;
 

@@ -106,6 +106,10 @@ void CRukPolyline::TraceA(CDC* dc, int originX, int originY, double scale,
     DrawChain(dc, chain, settings);
 }
 
+std::optional<RECT> CRukPolyline::ThinOutlineBox() const {
+    return std::nullopt;
+}
+
 void CRukPolyline::TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults* settings) {
     DrawChain(dc, CVertexChain::ToPrint(*this, unitDivisor, scale), settings);
 }

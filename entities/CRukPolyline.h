@@ -28,6 +28,9 @@ public:
                double patternFactor, const CDrawDefaults* settings, BOOL drawBlack,
                const RECT& clip) override;
     void TraceB(CDC* dc, int unitDivisor, double scale, const CDrawDefaults* settings) override;
+    // None: the vertices, and the curves drawn through them, are not bounded
+    // by the two points of a line.
+    std::optional<RECT> ThinOutlineBox() const override;
     void TraceA(CDC* dc, int originX, int originY, double scale, const CDrawDefaults* settings,
                 const RECT& clip, BOOL boxOnly) override;
     void LineTypeB(CEntityDocument* document, CDC* dc, int unitDivisor, double scale,

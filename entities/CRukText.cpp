@@ -58,6 +58,11 @@ int Thousandths(double value) {
 
 } // namespace
 
+const CSharedString& CRukText::DefaultFace() {
+    static const CSharedString* face = new CSharedString(kDefaultFace); // outlives static texts
+    return *face;
+}
+
 CRukText::CRukText() {
     m_kind = kKindText;
 }

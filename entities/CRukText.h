@@ -59,7 +59,8 @@ public:
     static constexpr const char* kDefaultFace =
         "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E";
 
-    CString m_faceName = kDefaultFace;
+    // Shared: a drawing's texts use a few faces.
+    CSharedString m_faceName = DefaultFace();
     // 128 (Shift-JIS) is passed on to fonts; any other value becomes 0.
     int m_charSet = 128;
     CString m_text;
@@ -110,4 +111,5 @@ private:
     void DrawOutline(CDC* dc, const Output& output, const CDrawDefaults* settings);
     // The alignment-shifted axis-parallel frame of the two defining points.
     void DrawFrame(CDC* dc, POINT first, POINT second) const;
+    static const CSharedString& DefaultFace();
 };

@@ -3,8 +3,8 @@
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDibImage.h"
 #include "platform/gdi/CFont.h"
-#include "platform/gdi/CMetaFileDC.h"
 #include "platform/gdi/CPen.h"
+#include "platform/gdi/CPenConverter.h"
 #include "platform/gdi/CRasterOps.h"
 #include "platform/gdi/CRgn.h"
 #include "platform/gdi/CStockObjects.h"
@@ -65,10 +65,6 @@ void CDC::Restart(const CDeviceCaps& device) {
     ClearPath();
     ++m_clipRevision;
     SelectDefaultObjects();
-}
-
-bool CDC::IsMetafile() const {
-    return IsKindOf(RUNTIME_CLASS(CMetaFileDC));
 }
 
 // ---- Mapping
@@ -408,7 +404,20 @@ bool CDC::SetsNoPixelWithin(POINT corner, POINT opposite, bool closed) {
     return a.x == b.x && a.y == b.y && DropsRepeatedPixels(closed);
 }
 
+bool CDC::SetsNoThinPixelWithin(POINT corner, POINT opposite, int penWidth) {
+    if (penWidth < 0 || m_pathState == PathState::Open || !KeepsAxisOrder() ||
+        !CPenConverter::StrokesOnePixel(static_cast<DWORD>(penWidth), m_state.mapping.ScaleX()))
+        return false;
+    const POINT a = ToDevice(corner.x, corner.y);
+    const POINT b = ToDevice(opposite.x, opposite.y);
+    return a.x == b.x && a.y == b.y && DropsEmptyThinSegments();
+}
+
 bool CDC::IgnoresEmptySegments(bool) {
+    return false;
+}
+
+bool CDC::DropsEmptyThinSegments() const {
     return false;
 }
 

@@ -42,7 +42,8 @@ public:
     BOOL m_bPrinting = FALSE;
     BOOL IsPrinting() const { return m_bPrinting; }
     // True for a CMetaFileDC, which entity code draws into with y negated.
-    bool IsMetafile() const;
+    // Asked by every shape drawn: a call, not a class test.
+    virtual bool IsMetafile() const { return false; }
 
     // Mapping. Extents change only in MM_ISOTROPIC and MM_ANISOTROPIC and
     // never to 0; a refused change returns (0, 0) and keeps the extents.
@@ -138,6 +139,12 @@ public:
     // Whether such a figure whose points all lie in the logical box between
     // the corners would set no pixel: the box falls on one device pixel.
     bool SetsNoPixelWithin(POINT corner, POINT opposite, bool closed);
+    // Whether a hollow figure drawn with a pen of that logical width, whose
+    // points all lie in the logical box between the corners, would set no
+    // pixel, whichever pen is selected now: the pen strokes one-pixel lines,
+    // which leave out segments without length here, the box falls on one
+    // device pixel and no path is being built.
+    bool SetsNoThinPixelWithin(POINT corner, POINT opposite, int penWidth);
     // The device pixel a logical point is painted at.
     POINT PixelOf(POINT logical) const { return ToDevice(logical.x, logical.y); }
     // Whether a point's device x follows its logical x alone, and y its y:
@@ -239,6 +246,8 @@ protected:
     // the current pen and brush (filled when closed). No, unless the context
     // knows how it paints: others keep every call.
     virtual bool IgnoresEmptySegments(bool closed);
+    // Whether one-pixel lines set no pixel for a segment without length.
+    virtual bool DropsEmptyThinSegments() const;
     virtual void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                             QPainter::CompositionMode mode);
     virtual BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,

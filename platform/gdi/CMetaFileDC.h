@@ -32,6 +32,8 @@ public:
     explicit CMetaFileDC(const CDeviceCaps& reference = CDeviceCaps(1000, 1000));
     ~CMetaFileDC() override;
 
+    bool IsMetafile() const override { return true; }
+
     // Starts a new metafile in memory (fileName must be null: files are
     // written from the bytes) for the reference context's device, or the
     // constructor's when null. frame: 0.01 mm, null to take it from the

@@ -182,6 +182,11 @@ bool CPainterDC::IgnoresEmptySegments(bool closed) {
     return hollow && (pen.style() == Qt::NoPen || pen.width() == 0);
 }
 
+bool CPainterDC::DropsEmptyThinSegments() const {
+    // Vector output strokes thin lines with the painter instead.
+    return !m_vectorLines;
+}
+
 void CPainterDC::OnPaintFigures(const CGdiPath& figures, bool fill, bool stroke) {
     // Hollow figures of straight edges in a thin pen need no painter path:
     // their edges go to the rasterizer as the path's polygons would.

@@ -33,6 +33,7 @@ protected:
     void OnPaintFigures(const CGdiPath& figures, bool fill, bool stroke) override;
     void OnPaintPolyline(const POINT* points, int count) override;
     bool IgnoresEmptySegments(bool closed) override;
+    bool DropsEmptyThinSegments() const override;
     void OnFillRect(const QRect& rect, const LOGBRUSH& brush,
                     QPainter::CompositionMode mode) override;
     BOOL OnBlt(const QRectF& target, const QImage& source, QPainter::CompositionMode mode,

@@ -120,9 +120,9 @@ QPen CPenConverter::ToQPen(const ExtLogPen& pen, double scale) {
         return QPen(Qt::NoPen);
     const bool cosmetic = pen.extended && pen.Type() == PS_COSMETIC;
     const bool geometric = pen.extended && pen.Type() == PS_GEOMETRIC;
-    const int width = cosmetic || pen.width == 0
+    const int width = cosmetic || StrokesOnePixel(pen.width, scale)
                           ? 1
-                          : std::max(1, static_cast<int>(std::lround(pen.width * scale)));
+                          : static_cast<int>(std::lround(pen.width * scale));
     const LOGBRUSH brush{pen.brushStyle, pen.color, pen.hatch};
     QPen qpen(CBrushConverter::ToQBrush(brush), width > 1 ? width : 0);
     if (geometric) {

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QPen>
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,11 @@ public:
 
     // scale: device pixels per logical unit along x.
     static QPen ToQPen(const ExtLogPen& pen, double scale);
+    // Whether a pen of that logical width strokes lines one pixel wide at
+    // the scale, whatever its style.
+    static bool StrokesOnePixel(DWORD width, double scale) {
+        return width == 0 || std::lround(width * scale) <= 1;
+    }
 
     // The Qt form of a GDI style array (dash, gap, ...): an odd-length array
     // is repeated once, so that its second pass swaps dashes and gaps; zero

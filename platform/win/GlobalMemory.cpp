@@ -198,6 +198,19 @@ SIZE_T GlobalSize(HGLOBAL block) {
     return IsLive(r, block) ? block->size : 0;
 }
 
+BOOL GlobalDiscardHead(HGLOBAL block, SIZE_T bytes) {
+    Registry& r = Blocks();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    if (!IsLive(r, block))
+        return FALSE;
+    // Dropping pages changes no flag of the mapping, so it is not split and
+    // can still be remapped.
+    const SIZE_T pages = std::min(bytes, block->size) / kPage * kPage;
+    if (block->mapped && pages > 0)
+        madvise(block->data, pages, MADV_DONTNEED);
+    return TRUE;
+}
+
 UINT GlobalFlags(HGLOBAL block) {
     Registry& r = Blocks();
     std::lock_guard<std::mutex> lock(r.mutex);

@@ -62,6 +62,12 @@ SIZE_T GlobalSize(HGLOBAL block);
 // bad handle.
 UINT GlobalFlags(HGLOBAL block);
 
+// Not in the platform: the first `bytes` bytes of the block will not be read
+// again. The whole pages among them of a large block go back to the system
+// and read as zero afterwards; every other byte keeps its contents, and the
+// size stays. FALSE for a bad handle.
+BOOL GlobalDiscardHead(HGLOBAL block, SIZE_T bytes);
+
 // The handle of the block whose data starts at `data` (a pointer GlobalLock
 // returned), or null.
 HGLOBAL GlobalHandle(const void* data);

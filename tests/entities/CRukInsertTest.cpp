@@ -7,6 +7,7 @@
 #include "entities/EntityKinds.h"
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/mfc/CArchiveException.h"
+#include "platform/mfc/CObList.h"
 #include "settings/CDrawDefaults.h"
 #include "tests/entities/ContainerRecords.h"
 #include "tests/entities/FakeDocument.h"

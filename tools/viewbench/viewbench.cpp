@@ -11,7 +11,6 @@
 #include "app/CZumeoView.h"
 #include "platform/gdi/FontSubstitutions.h"
 #include "platform/win/CDialogService.h"
-#include "platform/win/GlobalMemory.h"
 #include "settings/CDrawDefaults.h"
 #include "tools/viewbench/MixedDrawing.h"
 
@@ -111,11 +110,7 @@ int Measure(const char* path, int width, int height) {
     }
     clock.Report("convert");
 
-    const auto* bytes = static_cast<const BYTE*>(GlobalLock(block));
-    const int imported = document.ImportBlock(std::span<const BYTE>(bytes, GlobalSize(block)),
-                                              CZumeoDoc::kDxfLibrary, drawing, drawing);
-    GlobalUnlock(block);
-    GlobalFree(block);
+    const int imported = document.ImportBlock(block, CZumeoDoc::kDxfLibrary, drawing, drawing);
     if (imported != 1) {
         std::fprintf(stderr, "the document refused the drawing\n");
         return 1;

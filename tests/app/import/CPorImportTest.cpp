@@ -1,14 +1,17 @@
 #include "ImportFixture.h"
 
+#include "app/CPorBlockImport.h"
 #include "entities/CLinePattern.h"
 #include "entities/CLineType.h"
 #include "entities/CRukGroup.h"
 #include "entities/CRukLine.h"
+#include "platform/win/GlobalMemory.h"
 
 #include <QProgressBar>
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <ostream>
 
 using ::testing::ElementsAre;
@@ -218,6 +221,37 @@ TEST_F(PorImportTest, LayerNameOutsideTheRecordIsEmpty) {
     block.Append(MakeEnd());
     ASSERT_EQ(Import("layer.por", Bytes(block)), 1);
     EXPECT_EQ(LayerNames(m_document.m_drawingLayers), (std::vector<std::string>{""}));
+}
+
+TEST_F(PorImportTest, LargeBlockIsGivenBackWhileItsRecordsBecomeEntities) {
+    // More than two steps of the import's giving back.
+    constexpr LONG kLines = 160000;
+    PorBlockWriter writer;
+    writer.Append(MakeHeader());
+    writer.Append(MakeLayer("0", 1));
+    for (LONG i = 0; i < kLines; ++i)
+        writer.Append(MakeNamedLine("", {i, 0}, {i, 100}, "0"));
+    writer.Append(MakeEnd());
+    ASSERT_GT(writer.Data().size(), std::size_t{9} << 20);
+    HGLOBAL block = writer.ToGlobalBlock();
+    ASSERT_NE(block, nullptr);
+    const auto* data = static_cast<const BYTE*>(GlobalLock(block));
+    const std::span<const BYTE> bytes(data, writer.Data().size());
+    const CPorBlockImport import(bytes);
+    ASSERT_FALSE(import.Refused());
+
+    import.Run(m_document, CPorBlockImport::Mode::Import, CDrawDefaults(), nullptr, block);
+
+    EXPECT_EQ(m_document.m_unit, 1000u);
+    ASSERT_EQ(m_document.m_objects.GetCount(), kLines);
+    const auto* last = static_cast<const CRukEntity*>(m_document.m_objects.GetTail());
+    EXPECT_EQ(last->m_x1, kLines - 1);
+    EXPECT_EQ(last->m_y2, 100);
+    // The header and the first megabytes of lines are gone from the block.
+    const auto head = bytes.first(std::size_t{8} << 20);
+    EXPECT_TRUE(std::all_of(head.begin(), head.end(), [](BYTE b) { return b == 0; }));
+    GlobalUnlock(block);
+    GlobalFree(block);
 }
 
 TEST_F(PorImportTest, LineTypeCountingMoreDashesThanItHoldsIsDropped) {

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -178,6 +182,60 @@ TEST(GlobalMemoryTest, LargeBlockStartsZeroedAndFreesToZeroBytes) {
     EXPECT_EQ(data[size - 1], 0);
     GlobalUnlock(h);
     EXPECT_EQ(GlobalFree(h), nullptr);
+}
+
+// Whether each page of the range is in memory.
+std::vector<bool> ResidentPages(const BYTE* data, std::size_t bytes) {
+    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    std::vector<unsigned char> states((bytes + page - 1) / page);
+    EXPECT_EQ(mincore(const_cast<BYTE*>(data), bytes, states.data()), 0);
+    std::vector<bool> resident;
+    for (unsigned char state : states)
+        resident.push_back((state & 1) != 0);
+    return resident;
+}
+
+TEST(GlobalMemoryTest, DiscardingTheHeadOfALargeBlockGivesBackItsWholePagesOnly) {
+    const SIZE_T page = 4096;
+    const SIZE_T size = (SIZE_T{2} << 20) + 5;
+    HGLOBAL h = GlobalAlloc(GHND, size);
+    ASSERT_NE(h, nullptr);
+    auto* data = static_cast<BYTE*>(GlobalLock(h));
+    std::memset(data, 0xAB, size);
+    ASSERT_EQ(GlobalDiscardHead(h, 3 * page + 100), TRUE);
+
+    const std::vector<bool> resident = ResidentPages(data, 5 * page);
+    EXPECT_EQ(resident, (std::vector<bool>{false, false, false, true, true}));
+    EXPECT_EQ(GlobalSize(h), size);
+    EXPECT_EQ(data[3 * page - 1], 0);
+    EXPECT_EQ(data[3 * page], 0xAB);
+    EXPECT_EQ(data[size - 1], 0xAB);
+
+    // The head can be longer than the block: its partial last page stays.
+    ASSERT_EQ(GlobalDiscardHead(h, size + page), TRUE);
+    EXPECT_EQ(data[size - 1], 0xAB);
+    EXPECT_EQ(data[size - size % page - 1], 0);
+    GlobalUnlock(h);
+    // The block still grows with zeros behind its kept bytes.
+    ASSERT_EQ(GlobalReAlloc(h, size + 3 * page, GMEM_MOVEABLE), h);
+    data = static_cast<BYTE*>(GlobalLock(h));
+    EXPECT_EQ(data[size - 1], 0xAB);
+    EXPECT_EQ(data[size], 0);
+    GlobalUnlock(h);
+    EXPECT_EQ(GlobalFree(h), nullptr);
+}
+
+TEST(GlobalMemoryTest, DiscardingTheHeadOfASmallBlockKeepsItsBytes) {
+    HGLOBAL h = GlobalAlloc(GHND, 10000);
+    ASSERT_NE(h, nullptr);
+    auto* data = static_cast<BYTE*>(GlobalLock(h));
+    std::memset(data, 0x5A, 10000);
+    EXPECT_EQ(GlobalDiscardHead(h, 9000), TRUE);
+    EXPECT_TRUE(std::all_of(data, data + 10000, [](BYTE b) { return b == 0x5A; }));
+    GlobalUnlock(h);
+    EXPECT_EQ(GlobalFree(h), nullptr);
+    EXPECT_EQ(GlobalDiscardHead(h, 1), FALSE);
+    EXPECT_EQ(GlobalDiscardHead(nullptr, 1), FALSE);
 }
 
 } // namespace
