@@ -528,14 +528,11 @@ std::ostream& operator<<(std::ostream& out, const PictureCase& c) {
     return out << c.name;
 }
 
-class TextPicture : public testing::TestWithParam<PictureCase> {};
-
-TEST_P(TextPicture, PutsTheGlyphsWhereTheTextGoes) {
-    const PictureCase& c = GetParam();
+// Draws a text as the view does (y grows upwards) on a white 400x400 picture.
+QImage DrawnInTheView(CRukText& text) {
     QImage image(400, 400, QImage::Format_RGB32);
     image.fill(Qt::white);
     CImageDC dc(image);
-    // The view's mapping: y grows upwards.
     dc.SetMapMode(MM_ANISOTROPIC);
     dc.SetWindowExt(1, 1);
     dc.SetViewportExt(1, -1);
@@ -543,48 +540,44 @@ TEST_P(TextPicture, PutsTheGlyphsWhereTheTextGoes) {
     CDrawDefaults settings;
     settings.m_bkColor = kWhite;
     FakeDocument document;
-    CRukText text;
-    // "上上上上"
-    text.m_text = CString(kUe) + kUe + kUe + kUe;
-    text.m_faceName = c.vertical ? CString("@") + kGothic : CString(kGothic);
+    text.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
+    return image;
+}
+
+// Makes a text 30 pixels high standing at (100, 200) in black.
+void StandAt100x200(CRukText& text, const CString& letters, const CString& face) {
+    text.m_text = letters;
+    text.m_faceName = face;
     text.m_height = 30;
     text.m_x1 = 100;
     text.m_y2 = 200;
+    text.m_color = 0;
+}
+
+class TextPicture : public testing::TestWithParam<PictureCase> {};
+
+TEST_P(TextPicture, PutsTheGlyphsWhereTheTextGoes) {
+    const PictureCase& c = GetParam();
+    // "上上上上"
+    CRukText text;
+    StandAt100x200(text, CString(kUe) + kUe + kUe + kUe,
+                   c.vertical ? CString("@") + kGothic : CString(kGothic));
     text.m_angle = c.angle;
     text.m_horzAlign = c.horz;
     text.m_vertAlign = c.vert;
-    text.m_color = 0;
-    text.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
-    const QRect ink = InkBox(image);
+    const QRect ink = InkBox(DrawnInTheView(text));
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_TRUE(c.within.contains(ink))
         << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
     EXPECT_EQ(ink.width() > ink.height(), c.wide);
 }
 
-// "AAAA" 30 pixels high on its baseline at device row 200, as the view
-// draws it.
+// "AAAA" on its baseline at device row 200.
 QImage DrawnLetters(int underline) {
-    QImage image(400, 400, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    CImageDC dc(image);
-    dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetWindowExt(1, 1);
-    dc.SetViewportExt(1, -1);
-    dc.SetViewportOrg(0, 400);
-    CDrawDefaults settings;
-    settings.m_bkColor = kWhite;
-    FakeDocument document;
     CRukText text;
-    text.m_text = "AAAA";
-    text.m_faceName = kGothic;
-    text.m_height = 30;
-    text.m_x1 = 100;
-    text.m_y2 = 200;
-    text.m_color = 0;
+    StandAt100x200(text, "AAAA", kGothic);
     text.m_underline = underline;
-    text.DrawA(&document, &dc, 0, 0, 1.0, 1.0, &settings, FALSE, kClip);
-    return image;
+    return DrawnInTheView(text);
 }
 
 // The longest run of ink in the rows below the baseline.

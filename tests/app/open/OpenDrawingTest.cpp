@@ -181,6 +181,17 @@ protected:
     static std::vector<BYTE> OldOutput() { return {'o', 'l', 'd'}; }
     void WriteOldOutput() const { WriteBytes(OutputFile(), OldOutput()); }
 
+    // The folder dialog of a batch run: the test's folder, its SXF drawings.
+    void AnswerFolderWithItsSxfDrawings() {
+        m_dialogs.AnswerDialog([&](QDialog& folder) {
+            folder.findChild<QLineEdit*>("id_1024")->setText(m_folder.path());
+            auto* kinds = folder.findChild<QComboBox*>("id_1026");
+            kinds->setCurrentIndex(kinds->findData(6));
+            folder.accept();
+            return folder.result();
+        });
+    }
+
     CString m_source;
     CString m_output;
 };
@@ -258,13 +269,7 @@ TEST_F(ConvertFileTest, RefusedOverwriteStopsTheBatch) {
     CopyFixture("sxf", "twin_basic.sfc", "plan2.sfc");
     WriteOldOutput();
     int listResult = -1;
-    m_dialogs.AnswerDialog([&](QDialog& folder) {
-        folder.findChild<QLineEdit*>("id_1024")->setText(m_folder.path());
-        auto* kinds = folder.findChild<QComboBox*>("id_1026");
-        kinds->setCurrentIndex(kinds->findData(6));
-        folder.accept();
-        return folder.result();
-    });
+    AnswerFolderWithItsSxfDrawings();
     m_dialogs.AnswerDialog([&](QDialog& dialog) {
         auto& list = static_cast<CBatchConvListDlg&>(dialog);
         list.findChild<QLineEdit*>("id_1026")->setText(m_output.ToFilePath());
@@ -299,13 +304,7 @@ TEST_F(ConvertFileTest, DrawingWithItemsLeftOutConvertsSilentlyAndSaysSo) {
 // in the list's report when the loop ends.
 TEST_F(ConvertFileTest, BatchNamesTheDrawingWithItemsLeftOutWhenItEnds) {
     CopyFixture("sxf", "left_out.sfc", "part.sfc");
-    m_dialogs.AnswerDialog([&](QDialog& folder) {
-        folder.findChild<QLineEdit*>("id_1024")->setText(m_folder.path());
-        auto* kinds = folder.findChild<QComboBox*>("id_1026");
-        kinds->setCurrentIndex(kinds->findData(6));
-        folder.accept();
-        return folder.result();
-    });
+    AnswerFolderWithItsSxfDrawings();
     m_dialogs.AnswerDialog([&](QDialog& dialog) {
         auto& list = static_cast<CBatchConvListDlg&>(dialog);
         list.findChild<QLineEdit*>("id_1026")->setText(m_output.ToFilePath());
